@@ -1,0 +1,42 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+set(PROJECT_MANIFEST_RC ${CMAKE_CURRENT_LIST_DIR}/manifest.rc)
+
+# A Windows GUI program with the common-controls manifest.
+function(project_program name)
+  cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} WIN32 ${P_SOURCES})
+  target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
+  target_link_options(${name} PRIVATE -municode)
+  target_link_libraries(${name} PRIVATE ${P_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# A console program (tools, simulators, generators).
+function(project_console name)
+  cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${P_SOURCES} ${PROJECT_MANIFEST_RC})
+  target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
+  target_link_options(${name} PRIVATE -municode)
+  target_link_libraries(${name} PRIVATE ${P_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# One test executable per area, run under Wine by ctest (OWN_MAIN: the test
+# brings its own main instead of GoogleTest's). It runs in bin/ so
+# that it finds the programs and DLLs it drives beside it.
+function(project_test name)
+  cmake_parse_arguments(P "OWN_MAIN" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${P_SOURCES} ${PROJECT_MANIFEST_RC})
+  target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${P_LIBS} GTest::gmock GTest::gtest)
+  if(NOT P_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  if(NOT P_TIMEOUT)
+    set(P_TIMEOUT 600)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${P_TIMEOUT})
+endfunction()

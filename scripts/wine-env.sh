@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The project's Wine environment: a private prefix in the build tree, no debug
+# output, and the null graphics driver unless a display is wanted.
+#   wine-env.sh boot          create the prefix once, start a persistent wineserver
+#   wine-env.sh run EXE ARGS  run a Windows program (used by ctest as the emulator)
+#   wine-env.sh stop          end the wineserver
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-${BUILD_DIR:-$top/build}/wineprefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEARCH=win64
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+wine=$(command -v wine64 || command -v wine)
+[ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
+
+cmd=${1:-}; shift || true
+case "$cmd" in
+  boot)
+    if [ ! -f "$WINEPREFIX/.project-ready" ]; then
+      mkdir -p "$WINEPREFIX"
+      "$wineserver" -p </dev/null >/dev/null 2>&1
+      "$wine" wineboot --init </dev/null >/dev/null 2>&1
+      "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
+      "$wineserver" -k </dev/null >/dev/null 2>&1 || true   # saves the registry
+      touch "$WINEPREFIX/.project-ready"
+    fi
+    # One persistent server, started with no pipe attached: Wine's services
+    # inherit the standard handles of whoever starts them first.
+    "$wineserver" -p </dev/null >/dev/null 2>&1 || true
+    "$wine" wineboot </dev/null >/dev/null 2>&1 || true
+    ;;
+  run)
+    exec "$wine" "$@"
+    ;;
+  stop)
+    "$wineserver" -k </dev/null >/dev/null 2>&1 || true
+    ;;
+  *)
+    echo "usage: $0 boot|run EXE [ARGS]|stop" >&2; exit 2;;
+esac
