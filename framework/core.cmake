@@ -1,0 +1,1 @@
+# Sources and tests of the framework core (paths relative to framework/).

@@ -1,0 +1,1 @@
+# Sources and tests of the framework window layer (paths relative to framework/).
