@@ -5,7 +5,7 @@ set(PROJECT_MANIFEST_RC ${CMAKE_CURRENT_LIST_DIR}/manifest.rc)
 # A Windows GUI program with the common-controls manifest.
 function(project_program name)
   cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} WIN32 ${P_SOURCES})
+  add_executable(${name} WIN32 ${P_SOURCES} ${PROJECT_MANIFEST_RC})
   target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
   target_link_options(${name} PRIVATE -municode)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
