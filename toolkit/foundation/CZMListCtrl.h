@@ -1,0 +1,34 @@
+// The toolkit's report-view list control: buffered painting, per-row text
+// and background colours, sort colours, stored column widths.
+#pragma once
+
+#include "CZMListBase.h"
+
+class CZMListCtrlBase : public CListCtrl, public CZMListBase
+{
+public:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void PreSubclassWindow() override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+protected:
+    BOOL BaseOnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+class CZMListCtrl : public CZMListCtrlBase
+{
+    DECLARE_DYNAMIC(CZMListCtrl)
+public:
+    CZMListCtrl();
+    virtual ~CZMListCtrl();
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPaint();
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,3 @@
+# Theme manager, header styles, themed header and list controls.
+list(APPEND FOUNDATION_SOURCES
+  CZMThemeManager.cpp)

@@ -1,0 +1,231 @@
+#include "CZMRImageManager.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+// A 32-bit bitmap whose pixels are all the given premultiplied BGRA value.
+HBITMAP SolidAlphaBitmap(int cx, int cy, DWORD bgra)
+{
+    LPBYTE pBits = nullptr;
+    HBITMAP hBitmap = CreateArgbDibSection(nullptr, cx, cy, &pBits);
+    for (int i = 0; i < cx * cy; i++)
+        reinterpret_cast<DWORD*>(pBits)[i] = bgra;
+    return hBitmap;
+}
+
+// An opaque icon without alpha in one colour, from a colour bitmap and a mask.
+HICON SolidIcon(int cx, int cy, COLORREF clr)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    ::ReleaseDC(nullptr, hScreen);
+    HBITMAP hMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hColor);
+    RECT rc = {0, 0, cx, cy};
+    HBRUSH hBrush = ::CreateSolidBrush(clr);
+    ::FillRect(hDC, &rc, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hDC, hMask);
+    ::PatBlt(hDC, 0, 0, cx, cy, BLACKNESS); // black mask: every pixel opaque
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hColor);
+    ::DeleteObject(hMask);
+    return hIcon;
+}
+
+COLORREF PixelOfIcon(HICON hIcon, int x, int y)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 32, 32);
+    ::ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    ::PatBlt(hDC, 0, 0, 32, 32, WHITENESS);
+    ::DrawIconEx(hDC, 0, 0, hIcon, 0, 0, 0, nullptr, DI_NORMAL);
+    COLORREF clr = ::GetPixel(hDC, x, y);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
+    return clr;
+}
+} // namespace
+
+TEST(ImageStrip, ImagesOfOneSizeShareOneStripAndReuseFreedSlots)
+{
+    CZMRImageManager manager;
+    HBITMAP hSource = SolidAlphaBitmap(16, 16, 0xFF2040A0);
+    CZMRIconHandle source;
+    source.SetBitmap(hSource);
+
+    CZMRIconHandle handles[4];
+    for (CZMRIconHandle& h : handles)
+        h.m_pImageManager = &manager;
+    handles[0].CopyHandle(source);
+    handles[1].CopyHandle(source);
+    CZMRImageManagerResource* pStrip = manager.GetResource(16, 16);
+    ASSERT_TRUE(handles[0].m_pRInfo && handles[1].m_pRInfo);
+    EXPECT_EQ(pStrip->GetUsedWidth(), 32);
+    EXPECT_TRUE(handles[0].IsAlpha());
+
+    handles[2].CopyHandle(source);
+    EXPECT_EQ(pStrip->GetUsedWidth(), 48);
+    handles[0].Clear();
+    handles[3].CopyHandle(source);
+    EXPECT_EQ(handles[3].m_pRInfo->rc.left, 0); // the freed slot
+    EXPECT_EQ(pStrip->GetUsedWidth(), 48);
+
+    for (CZMRIconHandle& h : handles)
+        h.Clear();
+    EXPECT_EQ(pStrip->GetColorStrip(), nullptr); // all slots free: bitmaps dropped
+    handles[0].CopyHandle(source);
+    EXPECT_EQ(handles[0].m_pRInfo->rc.left, 0);
+    handles[0].Clear();
+    ::DeleteObject(hSource);
+}
+
+TEST(ImageStrip, SlotsCopyOutAsOwnedPictures)
+{
+    CZMRImageManager manager;
+    HBITMAP hSource = SolidAlphaBitmap(16, 16, 0x80102030);
+    HICON hIcon = SolidIcon(16, 16, RGB(0, 128, 255));
+    CZMRIconHandle alphaSource, iconSource;
+    alphaSource.SetBitmap(hSource);
+    iconSource.SetIcon(hIcon);
+
+    CZMRIconHandle inStripAlpha, inStripIcon;
+    inStripAlpha.m_pImageManager = inStripIcon.m_pImageManager = &manager;
+    inStripAlpha.CopyHandle(alphaSource);
+    inStripIcon.CopyHandle(iconSource);
+    ASSERT_TRUE(inStripAlpha.m_pRInfo && inStripIcon.m_pRInfo);
+
+    CZMRIconHandle outAlpha, outIcon;
+    outAlpha.CopyHandle(inStripAlpha);
+    outIcon.CopyHandle(inStripIcon);
+    ASSERT_TRUE(outAlpha.m_hBitmap && outAlpha.m_pBits && outAlpha.m_bOwns);
+    EXPECT_EQ(reinterpret_cast<DWORD*>(outAlpha.m_pBits)[0], 0x80102030u);
+    ASSERT_TRUE(outIcon.m_hIcon && outIcon.m_bOwns);
+    EXPECT_EQ(PixelOfIcon(outIcon.m_hIcon, 8, 8), RGB(0, 128, 255));
+
+    ::DeleteObject(hSource);
+    ::DestroyIcon(hIcon);
+}
+
+TEST(ImageHandle, SizesOfIconsAndScaling)
+{
+    BYTE andBits[32 * 64 / 8] = {};
+    HBITMAP hMono = ::CreateBitmap(32, 64, 1, 1, andBits);
+    ICONINFO info = {TRUE, 0, 0, hMono, nullptr};
+    HICON hMonoIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hMono);
+    EXPECT_EQ(GetIconSize(hMonoIcon), CSize(32, 32));
+    EXPECT_EQ(GetIconSize(nullptr), CSize(0, 0));
+
+    EXPECT_EQ(ScaleIcon(hMonoIcon, 0, 32, 16), nullptr); // no width to scale from
+    EXPECT_EQ(ScaleIcon(hMonoIcon, 32, 32, 0), nullptr);
+    HICON hScaled = ScaleIcon(hMonoIcon, 32, 32, 16);
+    ASSERT_TRUE(hScaled);
+    EXPECT_EQ(GetIconSize(hScaled), CSize(16, 16));
+    ::DestroyIcon(hScaled);
+    ::DestroyIcon(hMonoIcon);
+}
+
+TEST(ImageManager, LookupByCommandWidthAndState)
+{
+    CZMRImageManager manager;
+    HICON h16 = SolidIcon(16, 16, RGB(255, 0, 0));
+    HICON h32 = SolidIcon(32, 32, RGB(0, 255, 0));
+    CZMRIconHandle i16, i32, hot;
+    i16.SetIcon(h16);
+    i32.SetIcon(h32);
+    hot.SetIcon(h16);
+
+    EXPECT_FALSE(manager.SetIcon(hot, 7, 0, 0, ZMR_ICONSTATE_HOT)); // no set yet
+    EXPECT_EQ(manager.GetIconSet(7), nullptr);
+
+    ASSERT_TRUE(manager.SetIcon(i16, 7, 0, 0, ZMR_ICONSTATE_NORMAL));
+    ASSERT_TRUE(manager.SetIcon(i32, 7, 0, 0, ZMR_ICONSTATE_NORMAL));
+    struct { int width; int expect; } cases[] = {{0, 16}, {1, 32}, {16, 16}, {24, 16}, {30, 32}};
+    for (auto c : cases)
+    {
+        CZMRImageManagerIcon* pIcon = manager.GetImage(7, c.width);
+        ASSERT_TRUE(pIcon) << c.width;
+        EXPECT_EQ(pIcon->GetExtent().cx, c.expect) << c.width;
+    }
+    EXPECT_EQ(manager.GetIconSet(7)->GetIcon(24, FALSE), nullptr);
+    EXPECT_FALSE(manager.ContainsIcon(7, 24));
+    EXPECT_TRUE(manager.ContainsIcon(7, 0));
+    EXPECT_EQ(manager.GetImage(8, 0), nullptr);
+
+    // A hot image of width 16; checked falls back to it.
+    CZMRImageManagerIcon* pIcon = manager.GetImage(7, 16);
+    EXPECT_EQ(&pIcon->GetIcon(ZMR_ICONSTATE_HOT), &pIcon->GetNormalIcon());
+    ASSERT_TRUE(manager.SetIcon(hot, 7, 16, 16, ZMR_ICONSTATE_HOT));
+    EXPECT_NE(&pIcon->GetHotIcon(), &pIcon->GetNormalIcon());
+    EXPECT_EQ(&pIcon->GetCheckedIcon(), &pIcon->GetHotIcon());
+    EXPECT_EQ(&pIcon->GetPressedIcon(), &pIcon->GetHotIcon());
+
+    // A hot image for a new width makes an icon with no normal image.
+    ASSERT_TRUE(manager.SetIcon(hot, 7, 48, 16, ZMR_ICONSTATE_HOT));
+    EXPECT_TRUE(manager.GetIconSet(7)->GetIcon(48, FALSE)->GetNormalIcon().IsEmpty());
+
+    // Setting the normal image again drops that icon's state images.
+    ASSERT_TRUE(manager.SetIcon(i16, 7, 0, 0, ZMR_ICONSTATE_NORMAL));
+    EXPECT_EQ(&pIcon->GetHotIcon(), &pIcon->GetNormalIcon());
+
+    ::DestroyIcon(h16);
+    ::DestroyIcon(h32);
+}
+
+TEST(ImageManager, AlphaStripsAreCutForTheirIds)
+{
+    // 64 x 16, four 16-pixel images whose alpha byte is their index + 1.
+    LPBYTE pBits = nullptr;
+    HBITMAP hStrip = CreateArgbDibSection(nullptr, 64, 16, &pBits);
+    for (int y = 0; y < 16; y++)
+        for (int x = 0; x < 64; x++)
+            reinterpret_cast<DWORD*>(pBits)[y * 64 + x] = static_cast<DWORD>(x / 16 + 1) << 24;
+    CBitmap bitmap;
+    bitmap.Attach(hStrip);
+
+    auto alphaOf = [](CZMRImageManager& m, UINT id) -> int {
+        CZMRImageManagerIcon* pIcon = m.GetImage(id, 16);
+        if (!pIcon)
+            return -1;
+        CZMRIconHandle out;
+        out.CopyHandle(pIcon->GetNormalIcon());
+        return out.m_pBits ? out.m_pBits[3] : -2;
+    };
+
+    {
+        CZMRImageManager m;
+        ASSERT_TRUE(m.SetIcons(bitmap, nullptr, 4, 0, 0, 0, TRUE));
+        for (UINT id = 0; id < 4; id++)
+            EXPECT_EQ(alphaOf(m, id), static_cast<int>(id) + 1);
+    }
+    {
+        CZMRImageManager m;
+        const UINT ids[] = {10, 0, 11};
+        ASSERT_TRUE(m.SetIcons(bitmap, ids, 3, 16, 16, 0, TRUE));
+        EXPECT_EQ(alphaOf(m, 10), 1);
+        EXPECT_EQ(alphaOf(m, 11), 2);
+        EXPECT_EQ(m.GetImage(0, 16), nullptr);
+    }
+    {
+        CZMRImageManager m;
+        const UINT ids[] = {10, 0, 11, 12};
+        ASSERT_TRUE(m.SetIcons(bitmap, ids, 4, 16, 16, 0, TRUE));
+        EXPECT_EQ(alphaOf(m, 0), 2);
+        EXPECT_EQ(alphaOf(m, 12), 4);
+    }
+    {
+        CZMRImageManager m;
+        EXPECT_FALSE(m.SetIcons(bitmap, nullptr, 0, 24, 16, 0, TRUE)); // 64 is no multiple of 24
+    }
+}

@@ -1,0 +1,191 @@
+#include "CZMRGraphicBitmapPng.h"
+#include "ZMRImageLoaders.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace
+{
+struct PngSpec
+{
+    const char* name;
+    int colorType;
+    int bitDepth;
+    bool tRNS;
+    bool bKGD;
+    int expectChannels; // 3 or 4
+    BYTE expectBGRA[4]; // first pixel of the decoded bitmap
+};
+
+std::wstring TempPath(const wchar_t* name)
+{
+    wchar_t dir[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
+}
+
+// Writes a 2 x 2 picture whose first pixel is red 200, green 100, blue 50,
+// alpha 128 (grey pictures: grey 90, alpha 128).
+void WritePng(const std::wstring& path, const PngSpec& s)
+{
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    ASSERT_TRUE(f);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, f);
+    png_set_IHDR(png, info, 2, 2, s.bitDepth, s.colorType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (s.colorType == PNG_COLOR_TYPE_PALETTE)
+    {
+        png_color palette[2] = {{200, 100, 50}, {0, 0, 0}};
+        png_set_PLTE(png, info, palette, 2);
+        if (s.tRNS)
+        {
+            png_byte alpha[1] = {128};
+            png_set_tRNS(png, info, alpha, 1, nullptr);
+        }
+    }
+    if (s.bKGD)
+    {
+        png_color_16 bg = {};
+        bg.red = 255;
+        bg.green = 255;
+        bg.blue = 255;
+        png_set_bKGD(png, info, &bg);
+    }
+    png_write_info(png, info);
+    const int channels = s.colorType == PNG_COLOR_TYPE_RGBA ? 4 : s.colorType == PNG_COLOR_TYPE_RGB ? 3
+        : s.colorType == PNG_COLOR_TYPE_GRAY_ALPHA ? 2 : 1;
+    const int bytes = s.bitDepth / 8;
+    std::vector<BYTE> row(2 * channels * bytes, 0);
+    BYTE first[4] = {200, 100, 50, 128};
+    if (s.colorType == PNG_COLOR_TYPE_GRAY_ALPHA)
+    {
+        first[0] = 90;
+        first[1] = 128;
+    }
+    if (s.colorType == PNG_COLOR_TYPE_PALETTE)
+        first[0] = 0;
+    for (int c = 0; c < channels; c++)
+        for (int b = 0; b < bytes; b++)
+            row[c * bytes + b] = first[c]; // 16-bit samples: high byte = low byte
+    png_bytep rows[2] = {row.data(), row.data()};
+    png_write_image(png, rows);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    fclose(f);
+}
+
+std::vector<BYTE> FirstPixel(HBITMAP hBitmap)
+{
+    DIBSECTION ds = {};
+    ::GetObject(hBitmap, sizeof(ds), &ds);
+    const BYTE* p = static_cast<const BYTE*>(ds.dsBm.bmBits);
+    return std::vector<BYTE>(p, p + 4);
+}
+} // namespace
+
+TEST(PngDecoding, DecodesEachKindToTopDownBgra)
+{
+    const PngSpec specs[] = {
+        {"rgba", PNG_COLOR_TYPE_RGBA, 8, false, false, 4, {50, 100, 200, 128}},
+        {"rgb", PNG_COLOR_TYPE_RGB, 8, false, false, 3, {50, 100, 200, 0}},
+        {"grey+alpha", PNG_COLOR_TYPE_GRAY_ALPHA, 8, false, false, 4, {90, 90, 90, 128}},
+        {"palette+tRNS", PNG_COLOR_TYPE_PALETTE, 8, true, false, 4, {50, 100, 200, 128}},
+        {"palette", PNG_COLOR_TYPE_PALETTE, 8, false, false, 3, {50, 100, 200, 0}},
+        {"rgba16", PNG_COLOR_TYPE_RGBA, 16, false, false, 4, {50, 100, 200, 128}},
+        // Composited against white: 200 * 128/255 + 255 * 127/255 and so on.
+        {"rgba+bKGD", PNG_COLOR_TYPE_RGBA, 8, false, true, 3, {152, 177, 227, 0}},
+    };
+    for (const PngSpec& s : specs)
+    {
+        SCOPED_TRACE(s.name);
+        std::wstring path = TempPath(L"zm_png_case.png");
+        WritePng(path, s);
+        CZMRGraphicBitmapPng png;
+        ASSERT_TRUE(png.LoadFromFile(path.c_str()));
+        EXPECT_EQ(png.IsAlpha(), s.expectChannels == 4);
+        DIBSECTION ds = {};
+        ASSERT_TRUE(::GetObject(png.GetSafeHandle(), sizeof(ds), &ds));
+        EXPECT_EQ(ds.dsBmih.biBitCount, 32);
+        EXPECT_LT(ds.dsBmih.biHeight, 0); // top-down
+        std::vector<BYTE> px = FirstPixel(static_cast<HBITMAP>(png.GetSafeHandle()));
+        for (int i = 0; i < 4; i++)
+            EXPECT_NEAR(px[i], s.expectBGRA[i], 1) << "byte " << i;
+        ::DeleteFileW(path.c_str());
+    }
+}
+
+namespace
+{
+void AppendChunk(std::vector<BYTE>& out, const char* type, const std::vector<BYTE>& data)
+{
+    const uLong n = static_cast<uLong>(data.size());
+    BYTE len[4] = {BYTE(n >> 24), BYTE(n >> 16), BYTE(n >> 8), BYTE(n)};
+    out.insert(out.end(), len, len + 4);
+    size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    uLong crc = crc32(0, out.data() + start, static_cast<uInt>(out.size() - start));
+    BYTE c[4] = {BYTE(crc >> 24), BYTE(crc >> 16), BYTE(crc >> 8), BYTE(crc)};
+    out.insert(out.end(), c, c + 4);
+}
+
+bool DecodeBytes(const std::vector<BYTE>& bytes)
+{
+    std::wstring path = TempPath(L"zm_png_bad.png");
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+    CZMRGraphicBitmapPng png;
+    bool ok = png.LoadFromFile(path.c_str()) != FALSE;
+    EXPECT_EQ(png.GetSafeHandle(), nullptr);
+    BOOL bAlpha = TRUE;
+    EXPECT_EQ(ReadBitmapFile(path.c_str(), &bAlpha), nullptr); // not retried as a plain bitmap
+    ::DeleteFileW(path.c_str());
+    return ok;
+}
+} // namespace
+
+TEST(PngDecoding, DamagedFilesFailCleanly)
+{
+    const BYTE sig[8] = {0x89, 'P', 'N', 'G', 13, 10, 26, 10};
+    std::vector<BYTE> good;
+    {
+        std::wstring path = TempPath(L"zm_png_good.png");
+        PngSpec s = {"rgb", PNG_COLOR_TYPE_RGB, 8, false, false, 3, {}};
+        WritePng(path, s);
+        FILE* f = _wfopen(path.c_str(), L"rb");
+        BYTE buf[4096];
+        size_t n = fread(buf, 1, sizeof(buf), f);
+        fclose(f);
+        good.assign(buf, buf + n);
+        ::DeleteFileW(path.c_str());
+    }
+
+    std::vector<BYTE> truncated(good.begin(), good.begin() + good.size() / 2);
+    EXPECT_FALSE(DecodeBytes(truncated));
+
+    std::vector<BYTE> badSignature = good;
+    badSignature[5] = 0; // "\x89PNG" still leads, the rest does not match
+    EXPECT_FALSE(DecodeBytes(badSignature));
+
+    // A valid header claiming 60000 x 60000 RGBA pixels and no data.
+    std::vector<BYTE> huge(sig, sig + 8);
+    std::vector<BYTE> ihdr = {0, 0, 0xEA, 0x60, 0, 0, 0xEA, 0x60, 8, 6, 0, 0, 0};
+    AppendChunk(huge, "IHDR", ihdr);
+    AppendChunk(huge, "IEND", {});
+    EXPECT_FALSE(DecodeBytes(huge));
+}
+
+TEST(PngDecoding, ResourceOfFewerThanTenBytesIsRefused)
+{
+    CZMRGraphicBitmapPng png;
+    EXPECT_FALSE(png.LoadFromResource(nullptr, nullptr));
+    EXPECT_FALSE(png.LoadFromStream(nullptr));
+}
