@@ -42,4 +42,8 @@ public:
     CString m_strFileName;
 };
 
+// Fills lpszError with a standard message, the file's name (or "an unnamed
+// file") in place of %1. Shared by the file and archive exceptions.
+BOOL AFXAPI AfxFormatFileMessage(LPCTSTR lpszMessage, const CString& strFileName, LPTSTR lpszError, UINT nMaxError);
+
 [[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCTSTR lpszFileName = nullptr);

@@ -1,10 +1,10 @@
 // Basic definitions shared by every class of the framework core.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
+// Some member names are also system macros (GetFileTitle); every file must
+// see the same macros, so the headers that define them are always included.
+#include <commdlg.h>
 #include <tchar.h>
 #include <cstddef>
 #include <cstdarg>

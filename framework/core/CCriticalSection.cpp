@@ -1,0 +1,25 @@
+#include "core/CCriticalSection.h"
+
+IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)
+
+CCriticalSection::CCriticalSection() : CSyncObject(nullptr)
+{
+    InitializeCriticalSection(&m_sect);
+}
+
+CCriticalSection::~CCriticalSection()
+{
+    DeleteCriticalSection(&m_sect);
+}
+
+BOOL CCriticalSection::Lock(DWORD)
+{
+    EnterCriticalSection(&m_sect);
+    return TRUE;
+}
+
+BOOL CCriticalSection::Unlock()
+{
+    LeaveCriticalSection(&m_sect);
+    return TRUE;
+}

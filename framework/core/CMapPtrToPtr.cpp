@@ -1,0 +1,3 @@
+#include "core/CMapPtrToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)

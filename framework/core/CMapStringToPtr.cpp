@@ -1,0 +1,3 @@
+#include "core/CMapStringToPtr.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)

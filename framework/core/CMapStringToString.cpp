@@ -1,0 +1,3 @@
+#include "core/CMapStringToString.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

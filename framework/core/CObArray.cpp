@@ -1,0 +1,3 @@
+#include "core/CObArray.h"
+
+IMPLEMENT_DYNAMIC(CObArray, CObject)

@@ -1,0 +1,3 @@
+#include "core/CPtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

@@ -1,0 +1,3 @@
+#include "core/CPtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,0 +1,3 @@
+#include "core/CStringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,0 +1,4 @@
+#include "core/Core.h"
+#include <gtest/gtest.h>
+
+TEST(CStringTest, Placeholder) { EXPECT_EQ(CString(L"ab").GetLength(), 2); }
