@@ -78,6 +78,13 @@ ProgramDriver::~ProgramDriver()
 
 bool ProgramDriver::Start(const std::wstring& exe, const std::wstring& workDir)
 {
+    if (m_pi.hProcess) {
+        // A driver can start the program again once the earlier run has ended.
+        Kill();
+        CloseHandle(m_pi.hThread);
+        CloseHandle(m_pi.hProcess);
+        m_pi = PROCESS_INFORMATION{};
+    }
     std::wstring cmd = L"\"" + exe + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);

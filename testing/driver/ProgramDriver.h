@@ -27,7 +27,8 @@ public:
     ProgramDriver(const ProgramDriver&) = delete;
     ProgramDriver& operator=(const ProgramDriver&) = delete;
 
-    // Starts the program with the given working folder; false when it cannot.
+    // Starts the program with the given working folder (ending an earlier run
+    // of this driver first); false when it cannot.
     bool Start(const std::wstring& exe, const std::wstring& workDir);
     DWORD Pid() const { return m_pi.dwProcessId; }
     bool Running() const;
