@@ -27,4 +27,5 @@ list(APPEND FRAMEWORK_CORE_SOURCES
 )
 list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/StringTests.cpp
+  tests/core/CoreTests.rc
 )

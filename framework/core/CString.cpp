@@ -587,6 +587,8 @@ int CStringT<T>::Find(PCXSTR pszSub, int iStart) const
 {
     if (pszSub == nullptr || iStart < 0 || iStart > GetLength())
         return -1;
+    if (*pszSub == 0)
+        return iStart;   // the empty text is found at once, also at the end
     PCXSTR p = Traits<T>::FindString(m_pszData + iStart, pszSub);
     return p ? (int)(p - m_pszData) : -1;
 }
@@ -814,6 +816,7 @@ void CStringT<T>::Format(UINT nFormatID, ...)
 template <typename T>
 void CStringT<T>::FormatV(PCXSTR pszFormat, va_list args)
 {
+    // Into a new string: an argument may point into this one.
     CStringT result;
     result.AppendFormatV(pszFormat, args);
     *this = std::move(result);
@@ -839,14 +842,17 @@ void CStringT<T>::AppendFormatV(PCXSTR pszFormat, va_list args)
     va_end(argsCopy);
     if (nFormatted < 0)
         AfxThrowInvalidArgException();
-    int nOld = GetLength();
-    if (nFormatted > INT_MAX - 1 - nOld)
-        AfxThrowMemoryException();
-    PXSTR p = PrepareWrite(nOld + nFormatted);
+    // Formatted apart first: an argument may point into this very string.
+    CStringT formatted;
+    PXSTR p = formatted.PrepareWrite(nFormatted);
     va_copy(argsCopy, args);
-    Traits<T>::Print(p + nOld, nFormatted + 1, pszFormat, argsCopy);
+    Traits<T>::Print(p, nFormatted + 1, pszFormat, argsCopy);
     va_end(argsCopy);
-    SetLength(nOld + nFormatted);
+    formatted.SetLength(nFormatted);
+    if (IsEmpty())
+        *this = std::move(formatted);
+    else
+        Append(formatted);
 }
 
 template <typename T>
