@@ -27,5 +27,6 @@ list(APPEND FRAMEWORK_CORE_SOURCES
 )
 list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/StringTests.cpp
+  tests/core/CollectionTests.cpp
   tests/core/CoreTests.rc
 )
