@@ -28,5 +28,6 @@ list(APPEND FRAMEWORK_CORE_SOURCES
 list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/StringTests.cpp
   tests/core/CollectionTests.cpp
+  tests/core/ObjectTests.cpp
   tests/core/CoreTests.rc
 )
