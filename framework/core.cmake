@@ -29,5 +29,6 @@ list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/StringTests.cpp
   tests/core/CollectionTests.cpp
   tests/core/ObjectTests.cpp
+  tests/core/FileTests.cpp
   tests/core/CoreTests.rc
 )
