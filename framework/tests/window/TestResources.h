@@ -1,0 +1,8 @@
+#pragma once
+
+#define IDD_DDX 200
+#define IDC_NAME 1001
+#define IDC_COUNT 1002
+#define IDC_CHECK 1003
+#define IDC_APPLY 1004
+#define IDS_PROMPT 300

@@ -1,0 +1,28 @@
+#include "window/AfxThreadState.h"
+#include "window/CWnd.h"
+#include "window/CDC.h"
+#include "window/CGdiObject.h"
+#include "window/CMenu.h"
+#include "window/CImageList.h"
+
+AFX_THREAD_STATE::~AFX_THREAD_STATE()
+{
+    if (m_hHookOldCbtFilter != nullptr)
+        ::UnhookWindowsHookEx(m_hHookOldCbtFilter);
+}
+
+AFX_THREAD_STATE* AfxGetThreadState()
+{
+    static thread_local AFX_THREAD_STATE state;
+    return &state;
+}
+
+void AFXAPI AfxDeleteTempMaps()
+{
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    pState->m_windows.DeleteTemp();
+    pState->m_dcs.DeleteTemp();
+    pState->m_gdiObjects.DeleteTemp();
+    pState->m_menus.DeleteTemp();
+    pState->m_imageLists.DeleteTemp();
+}

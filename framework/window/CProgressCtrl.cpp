@@ -1,0 +1,3 @@
+#include "window/CProgressCtrl.h"
+
+IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)

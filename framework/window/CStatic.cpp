@@ -1,0 +1,3 @@
+#include "window/CStatic.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)

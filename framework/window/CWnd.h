@@ -1,0 +1,253 @@
+// CWnd: a window object over an HWND. Messages reach it through the
+// framework's window procedure (installed by Create/CreateEx, by the dialog
+// creation and by SubclassWindow), which walks the object's message maps and
+// passes what no map handles to the previous window procedure.
+#pragma once
+
+#include "window/CCmdTarget.h"
+
+class CDC;
+class CFont;
+class CMenu;
+class CDataExchange;
+struct CCreateContext;
+
+class CWnd : public CCmdTarget
+{
+    DECLARE_DYNCREATE(CWnd)
+public:
+    CWnd();
+    ~CWnd() override;
+
+    HWND m_hWnd;
+    operator HWND() const { return m_hWnd; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+    BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
+    BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
+
+    // Handle map of the calling thread. FromHandle gives the permanent object
+    // for h or else a temporary one, freed at the next idle time or by
+    // DeleteTempMap; do not keep its pointer beyond that.
+    static CWnd* PASCAL FromHandle(HWND hWnd);
+    static CWnd* PASCAL FromHandlePermanent(HWND hWnd);
+    static void PASCAL DeleteTempMap();
+    BOOL Attach(HWND hWndNew);
+    HWND Detach();
+    // Used by the temporary map when it frees this object.
+    void ReleaseTempHandle() { m_hWnd = nullptr; }
+
+    // Subclassing: attach and route the window's messages through our maps.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+    HWND UnsubclassWindow();
+    virtual void PreSubclassWindow();
+
+    // Creation. The object is attached before the window's first message.
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                        const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                          LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                          const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL DestroyWindow();
+    // Runs after the window's last message; the object is already detached.
+    virtual void PostNcDestroy();
+
+    // Message handling.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The previous window procedure with the message being handled now.
+    LRESULT Default();
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Calls PreTranslateMessage of each window object from pMsg->hwnd up to hWndStop.
+    static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+
+    // Reflection: a parent hands a child's notification back to the child.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
+    static BOOL PASCAL ReflectMsg(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // Dialog data exchange.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    // Window state and geometry.
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+    static BOOL PASCAL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
+    int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int nID);
+    void SetWindowText(LPCTSTR lpszString);
+    int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
+    void GetWindowText(CString& rString) const;
+    int GetWindowTextLength() const;
+    void SetDlgItemText(int nID, LPCTSTR lpszString);
+    int GetDlgItemText(int nID, CString& rString) const;
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE);
+    UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const;
+    void CheckDlgButton(int nIDButton, UINT nCheck);
+    UINT IsDlgButtonChecked(int nIDButton) const;
+    CWnd* GetDlgItem(int nID) const;
+    void GetDlgItem(int nID, HWND* phWnd) const;
+    CWnd* GetParent() const;
+    CWnd* GetOwner() const;
+    CWnd* GetTopLevelParent() const;
+    CWnd* GetWindow(UINT nCmd) const;
+    CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
+    BOOL IsChild(const CWnd* pWnd) const;
+    BOOL EnableWindow(BOOL bEnable = TRUE);
+    BOOL IsWindowEnabled() const;
+    BOOL ShowWindow(int nCmdShow);
+    BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    BOOL IsZoomed() const;
+    void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
+    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+    BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
+    void GetClientRect(LPRECT lpRect) const;
+    void GetWindowRect(LPRECT lpRect) const;
+    void ScreenToClient(LPPOINT lpPoint) const;
+    void ScreenToClient(LPRECT lpRect) const;
+    void ClientToScreen(LPPOINT lpPoint) const;
+    void ClientToScreen(LPRECT lpRect) const;
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+
+    // Painting.
+    void Invalidate(BOOL bErase = TRUE);
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
+    void ValidateRect(LPCRECT lpRect);
+    void UpdateWindow();
+    BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    void SetRedraw(BOOL bRedraw = TRUE);
+    CDC* GetDC();
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* pDC);
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    HICON GetIcon(BOOL bBigIcon) const;
+
+    // Messages, focus, capture, timers, menus.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
+    CWnd* SetFocus();
+    static CWnd* PASCAL GetFocus();
+    static CWnd* PASCAL GetActiveWindow();
+    CWnd* SetActiveWindow();
+    BOOL SetForegroundWindow();
+    CWnd* SetCapture();
+    static CWnd* PASCAL GetCapture();
+    static BOOL PASCAL ReleaseCapture();
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);
+    BOOL KillTimer(UINT_PTR nIDEvent);
+    CMenu* GetSystemMenu(BOOL bRevert) const;
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* pMenu);
+    void DrawMenuBar();
+    int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
+    BOOL IsWindow() const { return m_hWnd != nullptr && ::IsWindow(m_hWnd); }
+    void DragAcceptFiles(BOOL bAccept = TRUE);
+    static CWnd* PASCAL WindowFromPoint(POINT point);
+    CWnd* ChildWindowFromPoint(POINT point) const;
+
+    // Default handlers (each passes the message on to the previous procedure).
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnNcDestroy();
+    void OnClose();
+    void OnPaint();
+    void OnNcPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    HCURSOR OnQueryDragIcon();
+    void OnSize(UINT nType, int cx, int cy);
+    void OnMove(int x, int y);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnEnable(BOOL bEnable);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    LRESULT OnNcHitTest(CPoint point);
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    void OnWindowPosChanging(WINDOWPOS* lpwndpos);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
+    void OnCaptureChanged(CWnd* pWnd);
+    void OnCancelMode();
+    void OnSysColorChange();
+    void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    void OnContextMenu(CWnd* pWnd, CPoint pos);
+    void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    // The owner-draw and colour messages first go back to the control itself.
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, HWND hScrollBar);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonUp(UINT nFlags, CPoint point);
+    void OnRButtonDblClk(UINT nFlags, CPoint point);
+    void OnMButtonDown(UINT nFlags, CPoint point);
+    void OnMButtonUp(UINT nFlags, CPoint point);
+    void OnMouseLeave();
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    void OnNcMouseMove(UINT nHitTest, CPoint point);
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    UINT OnGetDlgCode();
+
+    // The window procedure every framework window runs.
+    static LRESULT CALLBACK StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    const AFX_MSGMAP* GetMessageMap() const override;
+
+    WNDPROC m_pfnSuper;   // the procedure our window procedure replaced
+
+    friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
+    friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
+    friend class CDialog;
+};
+
+// Installs the creation hook: the next window this thread creates is attached
+// to pWnd before its first message.
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+BOOL AFXAPI AfxUnhookWindowCreate();
+
+// Calls pWnd->WindowProc with the thread's record of the current message;
+// reports a CException that leaves a handler and carries on.
+LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// Shows the report of an exception that left a message handler and returns
+// the message's result (-1 for WM_CREATE, else 0).
+LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
+
+// A registered window class with these attributes (one per combination),
+// whose window procedure is the default one.
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                                   HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
