@@ -1,0 +1,22 @@
+// The two desktop-composition functions of the ribbon's frame, bound from
+// "dwmapi.dll" at run time.
+#pragma once
+#include "core/Core.h"
+
+class CZMRDwmApiBinding
+{
+public:
+    // "dwmapi.dll" in the product; a test may name a module that is missing.
+    explicit CZMRDwmApiBinding(LPCWSTR lpszModule = L"dwmapi.dll");
+
+    HRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* plResult);
+    HRESULT ExtendFrameIntoClientArea(HWND hWnd, int cxLeftWidth, int cyTopHeight, int cxRightWidth, int cyBottomHeight);
+
+protected:
+    BOOL (WINAPI* m_pfnDwmDefWindowProc)(HWND, UINT, WPARAM, LPARAM, LRESULT*);
+    FARPROC m_pfnSpare;
+    HRESULT (WINAPI* m_pfnDwmExtendFrameIntoClientArea)(HWND, const void*);
+    HMODULE m_hModule;   // never freed
+};
+
+CZMRDwmApiBinding* GetDwmApiBinding();

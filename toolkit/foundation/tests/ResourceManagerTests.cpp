@@ -1,0 +1,200 @@
+#include "CZMRNarrowString.h"
+#include "CZMRResourceHandleScope.h"
+#include "CZMRResourceManager.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+// Puts the manager back on English whatever a test chose.
+class ResourceManagerTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { GetResourceManager()->SetResourceLanguage(1033); }
+};
+}
+
+TEST(LanguageTable, LookupsGiveTheFullRecord)
+{
+    struct Case
+    {
+        WORD wLanguage;
+        UINT nCodePage;
+        const wchar_t* lpszEncoding;
+        const wchar_t* lpszCaption;
+        UINT nCharSet;
+    } cases[] = {
+        {1049, 1251, L"windows-1251", L"Russian", 204},
+        {1033, 0, L"windows-1252", L"English (United States)", 0},
+        {1025, 1256, L"windows-1256", L"Arabic (Saudi Arabia)", 178},
+        {1037, 1255, L"windows-1255", L"Hebrew", 177},
+        {1058, 1251, L"windows-1251", L"Ukrainian ", 204},
+        {2052, 936, L"gb2312", L"Chinese (PRC)", 134},
+        {1028, 950, L"big5", L"Chinese (Taiwan)", 136},
+        {1042, 949, L"ks_c_5601", L"Korean", 129},
+        {1054, 874, L"windows-874", L"Thai", 222},
+    };
+    for (const Case& c : cases)
+    {
+        const ZMR_LANGUAGE_INFO* pInfo = LookupLanguageInfo(c.wLanguage);
+        ASSERT_NE(nullptr, pInfo) << c.wLanguage;
+        EXPECT_EQ(c.wLanguage, pInfo->wLanguage);
+        EXPECT_EQ(c.nCodePage, pInfo->nCodePage);
+        EXPECT_STREQ(c.lpszEncoding, pInfo->lpszEncoding);
+        EXPECT_STREQ(c.lpszCaption, pInfo->lpszCaption);
+        EXPECT_EQ(c.nCharSet, pInfo->nFontCharSet);
+    }
+    EXPECT_STREQ(L"SUBLANG_PORTUGUESE_BRAZILIAN", LookupLanguageInfo(1046)->lpszSubLang);
+    EXPECT_STREQ(L"LANG_CHINESE", LookupLanguageInfo(1028)->lpszLang);
+    EXPECT_EQ(nullptr, LookupLanguageInfo(1034));
+    EXPECT_EQ(nullptr, LookupLanguageInfo(0));
+}
+
+TEST_F(ResourceManagerTest, UnknownLanguageSelectsEnglish)
+{
+    CZMRResourceManager* pManager = GetResourceManager();
+    EXPECT_EQ(pManager, GetResourceManager());
+    EXPECT_EQ(1033, pManager->GetResourceLanguage());
+    pManager->SetResourceLanguage(1041);
+    EXPECT_EQ(1041, pManager->GetResourceLanguage());
+    EXPECT_EQ(128u, pManager->GetLanguageInfo()->nFontCharSet);
+    pManager->SetResourceLanguage(1034);
+    EXPECT_EQ(1033, pManager->GetResourceLanguage());
+    // The test program's resources are all in the neutral or English language
+    // of the resource compiler.
+    pManager->ChooseResourceLanguage();
+    EXPECT_NE(nullptr, LookupLanguageInfo(pManager->GetResourceLanguage()));
+}
+
+TEST_F(ResourceManagerTest, StringsComeFromTheirBlockAndEntry)
+{
+    HMODULE hModule = ::GetModuleHandleW(nullptr);
+    CString str;
+    EXPECT_EQ(7, CZMRResourceManager::LoadStringFromModule(hModule, 16, str));
+    EXPECT_STREQ(L"sixteen", str);
+    // 17 is entry 1 of block 2, which holds no text: missing, not empty.
+    str = L"stale";
+    EXPECT_EQ(0, CZMRResourceManager::LoadStringFromModule(hModule, 17, str));
+    EXPECT_TRUE(str.IsEmpty());
+    EXPECT_EQ(8, CZMRResourceManager::LoadStringFromModule(hModule, 18, str));
+    EXPECT_STREQ(L"block three, entry one", (CZMRResourceManager::LoadStringFromModule(hModule, 33, str), str));
+    EXPECT_EQ(0, CZMRResourceManager::LoadStringFromModule(hModule, 4000, str));
+
+    CZMRResourceManager* pManager = GetResourceManager();
+    EXPECT_TRUE(pManager->LoadString(&str, 18));
+    EXPECT_STREQ(L"eighteen", str);
+    BOOL bError = FALSE;
+    EXPECT_TRUE(pManager->LoadStringResult(17, &bError).IsEmpty());
+    EXPECT_TRUE(bError);
+    bError = FALSE;
+    EXPECT_STREQ(L"sixteen", pManager->LoadStringResult(16, &bError));
+    EXPECT_FALSE(bError);
+}
+
+TEST_F(ResourceManagerTest, MissingResourcesAreReportedByTheirResults)
+{
+    CZMRResourceManager* pManager = GetResourceManager();
+    CMenu menu;
+    EXPECT_FALSE(pManager->LoadMenu(&menu, 4999));
+    CBitmap bitmap;
+    EXPECT_FALSE(pManager->LoadBitmap(&bitmap, 4999));
+    EXPECT_EQ(nullptr, pManager->LoadCursor(9308));
+    EXPECT_EQ(nullptr, pManager->LoadDialogTemplateById(4999));
+    EXPECT_EQ(nullptr, pManager->LoadIconById(4999, 16, 16));
+    EXPECT_EQ(nullptr, pManager->CreateIconFromResource(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(4999), 16, 16));
+    CString str;
+    EXPECT_FALSE(pManager->LoadHTML(&str, 4999));
+    EXPECT_FALSE(pManager->LoadHTML(nullptr, 4104));
+    EXPECT_FALSE(pManager->Close());
+    EXPECT_EQ(nullptr, CZMRResourceManager::GetResourceHandle());
+}
+
+TEST_F(ResourceManagerTest, MenusHtmlAndMenuStrings)
+{
+    CZMRResourceManager* pManager = GetResourceManager();
+    CMenu menu;
+    ASSERT_TRUE(pManager->LoadMenu(&menu, 4101));
+    CMenu popup;
+    popup.Attach(::GetSubMenu(menu.GetSafeHmenu(), 0));
+    CString str;
+    EXPECT_EQ(5, pManager->GetMenuString(&popup, 4102, str, MF_BYCOMMAND));
+    EXPECT_STREQ(L"&Open", str);
+    str = L"stale";
+    EXPECT_EQ(0, pManager->GetMenuString(&popup, 4103, str, MF_BYCOMMAND));
+    EXPECT_TRUE(str.IsEmpty());
+    popup.Detach();
+    CMenu empty;
+    EXPECT_EQ(0, pManager->GetMenuString(&empty, 4102, str, MF_BYCOMMAND));
+    EXPECT_EQ(0, pManager->GetMenuString(nullptr, 4102, str, MF_BYCOMMAND));
+
+    ASSERT_TRUE(pManager->LoadHTML(&str, 4104));
+    CString expected;
+    const char bytes[] = "<html>caf\xe9</html>";
+    WCHAR wide[64] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, bytes, -1, wide, 64);
+    EXPECT_STREQ(wide, str);
+}
+
+TEST_F(ResourceManagerTest, NarrowTextUsesTheLanguagesCodePage)
+{
+    const wchar_t* lpszText = L"\x0416\x0436 abc";   // Cyrillic, then ASCII
+    GetResourceManager()->SetResourceLanguage(1049);
+    {
+        CZMRNarrowString narrow(lpszText);
+        EXPECT_STREQ("\xC6\xE6 abc", narrow.GetText());
+    }
+    GetResourceManager()->SetResourceLanguage(1033);   // code page 0: the ANSI code page
+    {
+        CZMRNarrowString narrow(L"plain");
+        EXPECT_STREQ("plain", narrow.GetText());
+        char expected[32] = {};
+        ::WideCharToMultiByte(CP_ACP, 0, lpszText, -1, expected, 32, nullptr, nullptr);
+        CZMRNarrowString converted(lpszText);
+        EXPECT_STREQ(expected, converted.GetText());
+    }
+    CZMRNarrowString empty(nullptr);
+    EXPECT_STREQ("", empty.GetText());
+}
+
+TEST_F(ResourceManagerTest, ResourceHandleScopeChangesNothingWithoutAModule)
+{
+    HINSTANCE hBefore = AfxGetResourceHandle();
+    {
+        CZMRResourceHandleScope scope;
+        EXPECT_EQ(hBefore, AfxGetResourceHandle());
+    }
+    EXPECT_EQ(hBefore, AfxGetResourceHandle());
+}
+
+namespace
+{
+// An application object that answers message boxes itself and notes the
+// style it was asked for, as the framework routes every message box through
+// the application.
+class CBoxApp : public CWinApp
+{
+public:
+    int DoMessageBox(LPCTSTR, UINT nType, UINT) override
+    {
+        m_nType = nType;
+        return IDOK;
+    }
+    UINT m_nType = 0;
+};
+
+UINT TypeShownFor(WORD wLanguage)
+{
+    CBoxApp app;
+    GetResourceManager()->SetResourceLanguage(wLanguage);
+    EXPECT_EQ(IDOK, GetResourceManager()->ShowMessageBox(L"text", MB_OKCANCEL | MB_ICONSTOP));
+    EXPECT_EQ(UINT(MB_OKCANCEL | MB_ICONSTOP), app.m_nType & ~UINT(MB_RTLREADING));
+    return app.m_nType;
+}
+}
+
+TEST_F(ResourceManagerTest, HebrewAndArabicMessageBoxesReadRightToLeft)
+{
+    EXPECT_TRUE(TypeShownFor(1037) & MB_RTLREADING);
+    EXPECT_TRUE(TypeShownFor(1025) & MB_RTLREADING);
+    EXPECT_FALSE(TypeShownFor(1049) & MB_RTLREADING);
+    EXPECT_FALSE(TypeShownFor(1033) & MB_RTLREADING);
+}
