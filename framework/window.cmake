@@ -25,4 +25,8 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/WindowTests.rc
   tests/window/MessageMapTests.cpp
   tests/window/DialogTests.cpp
+  tests/window/HandleMapTests.cpp
+  tests/window/ExceptionReportTests.cpp
+  tests/window/FileDialogTests.cpp
+  tests/window/WinAppTests.cpp
 )
