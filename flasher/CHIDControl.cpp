@@ -1,0 +1,151 @@
+#include "CHIDControl.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+const DWORD WriteWait = 500;
+const DWORD ReadWait = 1000;
+const DWORD ArmReadWait = 40;
+const DWORD ReadBytesWait = 500;
+const DWORD ReadNeed = 64;
+const DWORD ArmReadNeed = 32;
+const DWORD ReadCapacity = 64;  // every caller's reply buffer holds a whole report's payload
+const int MissLimit = 4;
+
+int ReportLength(USHORT nLength, int nMax)
+{
+    return nLength < nMax ? nLength : nMax;
+}
+}  // namespace
+
+CHIDControl::CHIDControl()
+    : m_pDetailData(nullptr),
+      m_hEvent(INVALID_HANDLE_VALUE),
+      m_dwRequiredSize(0),
+      m_dwBytesRead(0),
+      m_hOverlapped(INVALID_HANDLE_VALUE),
+      m_hDevInfo(INVALID_HANDLE_VALUE),
+      m_bOpened(0),
+      m_hSync(INVALID_HANDLE_VALUE),
+      m_bArmMode(1)
+{
+    std::memset(&m_Capabilities, 0, sizeof(m_Capabilities));
+    std::memset(&m_HidGuid, 0, sizeof(m_HidGuid));
+    std::memset(&m_Overlapped, 0, sizeof(m_Overlapped));
+    std::memset(m_ReportBuffer, 0, sizeof(m_ReportBuffer));
+}
+
+CHIDControl::~CHIDControl()
+{
+    Release();
+    if (m_hEvent != INVALID_HANDLE_VALUE && m_hEvent != nullptr)
+        CloseHandle(m_hEvent);
+}
+
+void CHIDControl::Release()
+{
+    Close();
+    std::free(m_pDetailData);
+    m_pDetailData = nullptr;
+}
+
+int CHIDControl::Open(int nVendorId, int nProductId)
+{
+    Release();
+    m_dwRequiredSize = 0;
+    HidD_GetHidGuid(&m_HidGuid);
+    bool bFound = HidLink::FindInterface(m_HidGuid, nVendorId, nProductId, m_hDevInfo, m_pDetailData,
+                                         m_dwRequiredSize, m_hSync);
+    if (bFound)
+    {
+        GetCapabilities();
+        OpenOverlapped();  // a failure shows in the writes and reads that follow
+    }
+    m_bOpened = bFound ? 1 : 0;
+    return m_bOpened;
+}
+
+void CHIDControl::GetCapabilities()
+{
+    HidLink::QueryCapabilities(m_hSync, m_Capabilities);
+}
+
+int CHIDControl::OpenOverlapped()
+{
+    if (m_pDetailData == nullptr)
+        return 0;
+    return HidLink::OpenOverlapped(m_pDetailData->DevicePath, m_hOverlapped, m_hEvent, m_Overlapped) ? 1 : 0;
+}
+
+void CHIDControl::Close()
+{
+    if (m_hSync != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hSync);
+    m_hSync = INVALID_HANDLE_VALUE;
+    if (m_hOverlapped != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hOverlapped);
+    m_hOverlapped = INVALID_HANDLE_VALUE;
+}
+
+int CHIDControl::IsOpen()
+{
+    return m_bOpened;
+}
+
+int CHIDControl::Write(const BYTE* pData, int nLength)
+{
+    BYTE staging[HidLink::StagingSize];
+    const int nOutput = ReportLength(m_Capabilities.OutputReportByteLength, HidLink::StagingSize);
+    bool bWhole = HidLink::StageReport(staging, pData, nLength, nOutput);
+    bool bSent = HidLink::WriteReport(m_hOverlapped, m_Overlapped, staging, nOutput, WriteWait);
+    return bSent && bWhole ? 1 : 0;
+}
+
+CHIDControl::GatherResult CHIDControl::Gather(BYTE* pBuffer, DWORD dwNeed, DWORD dwCapacity, DWORD dwWait)
+{
+    std::memset(m_ReportBuffer, 0x20, sizeof(m_ReportBuffer));
+    const int nInput = ReportLength(m_Capabilities.InputReportByteLength, HidLink::ReportBufferSize);
+    DWORD dwTotal = 0;
+    int nMisses = 0;
+    for (;;)
+    {
+        switch (HidLink::ReadCycle(m_hOverlapped, m_Overlapped, m_ReportBuffer, nInput, dwWait, m_dwBytesRead))
+        {
+        case HidLink::Received:
+        {
+            // Only bytes that arrived count, the report id not among them,
+            // and never more than the caller's buffer holds.
+            DWORD dwPayload = m_dwBytesRead > 1 ? m_dwBytesRead - 1 : 0;
+            if (dwPayload > dwCapacity - dwTotal)
+                dwPayload = dwCapacity - dwTotal;
+            std::memcpy(pBuffer + dwTotal, m_ReportBuffer + 1, dwPayload);
+            dwTotal += dwPayload;
+            if (dwTotal >= dwNeed)
+                return NeedMet;
+            nMisses = 1;  // a report that leaves the need unmet is a miss itself
+            break;
+        }
+        case HidLink::TimedOut:
+            ++nMisses;
+            break;
+        default:
+            return DeviceFailed;
+        }
+        if (nMisses >= MissLimit)
+            return Missed;
+    }
+}
+
+int CHIDControl::Read(BYTE* pBuffer)
+{
+    const DWORD dwNeed = m_bArmMode ? ArmReadNeed : ReadNeed;
+    const DWORD dwWait = m_bArmMode ? ArmReadWait : ReadWait;
+    return Gather(pBuffer, dwNeed, ReadCapacity, dwWait) == NeedMet ? 1 : 0;
+}
+
+int CHIDControl::ReadBytes(BYTE* pBuffer, unsigned int nCount)
+{
+    return Gather(pBuffer, nCount, nCount, ReadBytesWait) == NeedMet ? 1 : 0;
+}

@@ -1,0 +1,246 @@
+// The flasher's HID link against the simulated bridge, through the stand-in
+// HID DLLs. Waits are counted through the link's wait hook, never timed.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "CBoardSimulator.h"
+#include "CHIDControl.h"
+
+namespace
+{
+using Bytes = std::vector<uint8_t>;
+
+std::mutex g_WaitLock;
+std::vector<DWORD> g_Waits;
+DWORD g_WaitCeiling = INFINITE;
+
+DWORD RecordWait(DWORD dwMilliseconds)
+{
+    std::lock_guard<std::mutex> lock(g_WaitLock);
+    g_Waits.push_back(dwMilliseconds);
+    return dwMilliseconds < g_WaitCeiling ? dwMilliseconds : g_WaitCeiling;
+}
+
+class HidControlTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        HidLink::SetWaitHook(RecordWait);
+        g_WaitCeiling = INFINITE;
+        TakeWaits();
+    }
+    void TearDown() override { HidLink::SetWaitHook(nullptr); }
+
+    static std::vector<DWORD> TakeWaits()
+    {
+        std::lock_guard<std::mutex> lock(g_WaitLock);
+        std::vector<DWORD> w;
+        w.swap(g_Waits);
+        return w;
+    }
+    // Waits that must run out are cut short; the time-outs asked for are still recorded.
+    static void ShortenWaits() { g_WaitCeiling = 250; }
+
+    int StartWithBoard(unsigned short nInput = 65, unsigned short nOutput = 69)
+    {
+        int board = m_Sim.AddDevice(CBoardSimulator::Board(nInput, nOutput));
+        EXPECT_TRUE(m_Sim.Start());
+        m_Sim.Publish();
+        return board;
+    }
+    bool Eventually(const std::function<bool()>& done)
+    {
+        for (int i = 0; i < 300 && !done(); ++i)
+            Sleep(10);
+        return done();
+    }
+    static Bytes Text(const char* psz) { return Bytes(psz, psz + std::strlen(psz)); }
+
+    CBoardSimulator m_Sim;
+    CHIDControl m_Hid;
+};
+
+const int Vid = 0x0084, Pid = 0x0041;
+}  // namespace
+
+TEST_F(HidControlTest, NoHidDeviceOrNoBridge)
+{
+    SetEnvironmentVariableW(hidsim::kDevicesVariable, L"");
+    EXPECT_EQ(0, m_Hid.Open(Vid, Pid));
+    EXPECT_EQ(0, m_Hid.IsOpen());
+
+    int other = m_Sim.AddDevice(CBoardSimulator::Other(0x046D, 0xC077));
+    ASSERT_TRUE(m_Sim.Start());
+    m_Sim.Publish();
+    EXPECT_EQ(0, m_Hid.Open(Vid, Pid));
+    EXPECT_EQ(0, m_Hid.IsOpen());
+    EXPECT_EQ(INVALID_HANDLE_VALUE, m_Hid.m_hSync);
+    EXPECT_EQ(nullptr, m_Hid.m_pDetailData);
+    // the device that did not match was opened, asked and closed again
+    EXPECT_TRUE(Eventually([&] { return m_Sim.Records(other, SimRecord::Connect).size() == 1; }));
+    EXPECT_TRUE(Eventually([&] { return m_Sim.OpenCount(other) == 0; }));
+}
+
+TEST_F(HidControlTest, FindsTheBridgeListedLast)
+{
+    int mouse = m_Sim.AddDevice(CBoardSimulator::Other(0x046D, 0xC077));
+    int sibling = m_Sim.AddDevice(CBoardSimulator::Other(Vid, 0x0042));
+    int board = StartWithBoard();
+    // a device with the bridge's ids whose path cannot be opened comes before it
+    std::wstring list = m_Sim.DevicesVariable();
+    size_t cut = list.rfind(L';');
+    list.insert(cut, L";hidsim-nobody-serves-this,0084,0041,65,69");
+    SetEnvironmentVariableW(hidsim::kDevicesVariable, list.c_str());
+
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    EXPECT_EQ(1, m_Hid.IsOpen());
+    EXPECT_EQ(m_Sim.Devices()[board].Path(), m_Hid.m_pDetailData->DevicePath);
+    EXPECT_GE(m_Hid.m_dwRequiredSize, sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W));
+    EXPECT_EQ(65, m_Hid.m_Capabilities.InputReportByteLength);
+    EXPECT_EQ(69, m_Hid.m_Capabilities.OutputReportByteLength);
+    EXPECT_NE(INVALID_HANDLE_VALUE, m_Hid.m_hOverlapped);
+    EXPECT_EQ(m_Hid.m_hEvent, m_Hid.m_Overlapped.hEvent);
+    for (int skipped : {mouse, sibling})
+    {
+        EXPECT_TRUE(Eventually([&] { return m_Sim.Records(skipped, SimRecord::Connect).size() == 1; }));
+        EXPECT_TRUE(Eventually([&] { return m_Sim.OpenCount(skipped) == 0; }));
+    }
+    EXPECT_TRUE(Eventually([&] { return m_Sim.OpenCount(board) == 2; }));
+}
+
+TEST_F(HidControlTest, OpenTwiceReachesTheSameBridgeWithTheSameEvent)
+{
+    int board = StartWithBoard();
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    HANDLE hEvent = m_Hid.m_hEvent;
+    ASSERT_NE(INVALID_HANDLE_VALUE, hEvent);
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    EXPECT_EQ(hEvent, m_Hid.m_hEvent);
+    EXPECT_EQ(hEvent, m_Hid.m_Overlapped.hEvent);
+    // the first open's handles were closed, not left behind
+    EXPECT_TRUE(Eventually([&] { return m_Sim.Records(board, SimRecord::Connect).size() == 4; }));
+    EXPECT_TRUE(Eventually([&] { return m_Sim.OpenCount(board) == 2; }));
+
+    Bytes reply(65, 0);
+    ASSERT_EQ(1, m_Hid.Write(Text("SETBAUD9600").data(), 11));
+    EXPECT_EQ(1, m_Hid.Read(reply.data()));
+    EXPECT_EQ("9600", std::string(reply.begin(), reply.begin() + 4));
+
+    m_Hid.Close();
+    EXPECT_EQ(INVALID_HANDLE_VALUE, m_Hid.m_hSync);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, m_Hid.m_hOverlapped);
+    EXPECT_EQ(1, m_Hid.IsOpen());
+    m_Hid.Close();
+    EXPECT_TRUE(Eventually([&] { return m_Sim.OpenCount(board) == 0; }));
+}
+
+TEST_F(HidControlTest, FramesOneOutputReport)
+{
+    int board = StartWithBoard(65, 65);
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    Bytes payload(70);
+    for (size_t i = 0; i < payload.size(); ++i)
+        payload[i] = static_cast<uint8_t>(0xA0 + i);
+
+    struct Case
+    {
+        int nLength;
+        int nSent;  // payload bytes that fit the 65-byte report
+        int nResult;
+    } cases[] = {{11, 11, 1}, {61, 61, 1}, {64, 61, 0}, {0, 0, 1}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nLength);
+        m_Sim.ClearRecords();
+        EXPECT_EQ(c.nResult, m_Hid.Write(payload.data(), c.nLength));
+        std::vector<SimRecord> reports;
+        ASSERT_TRUE(Eventually([&] { return !(reports = m_Sim.Records(board, SimRecord::Report)).empty(); }));
+        Bytes expected(65, 0);
+        expected[1] = 0xCC;
+        expected[2] = 0x99;
+        expected[3] = static_cast<uint8_t>(c.nLength);
+        std::memcpy(&expected[4], payload.data(), c.nSent);
+        EXPECT_EQ(expected, reports[0].bytes);
+    }
+}
+
+TEST_F(HidControlTest, ReadCompletesWithOneReport)
+{
+    StartWithBoard();
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    for (int bArm : {1, 0})
+    {
+        SCOPED_TRACE(bArm);
+        m_Hid.m_bArmMode = bArm;
+        ASSERT_EQ(1, m_Hid.Write(Text("SETBAUD19200").data(), 12));
+        TakeWaits();
+        Bytes reply(80, 0xEE);
+        EXPECT_EQ(1, m_Hid.Read(reply.data()));
+        EXPECT_EQ(std::vector<DWORD>{bArm ? 40u : 1000u}, TakeWaits());
+        EXPECT_EQ("19200", std::string(reply.begin(), reply.begin() + 5));
+        EXPECT_EQ(0, reply[63]);      // the whole 64-byte payload
+        EXPECT_EQ(0xEE, reply[64]);   // and nothing beyond it
+    }
+}
+
+TEST_F(HidControlTest, MissesEndAReadAtTheFourth)
+{
+    int board = StartWithBoard();
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    ShortenWaits();
+
+    struct Case
+    {
+        const char* name;
+        int bArm;
+        bool bBytes;           // ReadBytes(128) instead of Read
+        int nShortReport;      // > 0: the reply comes as one report of this many bytes
+        int nResult;
+        std::vector<DWORD> waits;
+        int nStored;           // bytes stored into the buffer
+    } cases[] = {
+        {"silent, ARM", 1, false, 0, 0, {40, 40, 40, 40}, 0},
+        {"silent", 0, false, 0, 0, {1000, 1000, 1000, 1000}, 0},
+        {"silent, ReadBytes", 0, true, 0, 0, {500, 500, 500, 500}, 0},
+        {"32 bytes meet the ARM need", 1, false, 33, 1, {40}, 32},
+        {"32 bytes are a miss", 0, false, 33, 0, {1000, 1000, 1000, 1000}, 32},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_Hid.m_bArmMode = c.bArm;
+        if (c.nShortReport)
+            m_Sim.InjectFault(board, {SimFaultKind::ShortReports, SimTarget::Bridge, 0, 1, c.nShortReport});
+        else
+            m_Sim.InjectFault(board, {SimFaultKind::Silence, SimTarget::Bridge});
+        ASSERT_EQ(1, m_Hid.Write(Text("SETBAUD9600").data(), 11));
+        TakeWaits();
+        Bytes buffer(130, 0xEE);
+        int nResult = c.bBytes ? m_Hid.ReadBytes(buffer.data(), 128) : m_Hid.Read(buffer.data());
+        EXPECT_EQ(c.nResult, nResult);
+        EXPECT_EQ(c.waits, TakeWaits());
+        Bytes expected(130, 0xEE);
+        for (int i = 0; i < c.nStored; ++i)
+            expected[i] = i < 4 ? "9600"[i] : 0;
+        EXPECT_EQ(expected, buffer);
+    }
+}
+
+TEST_F(HidControlTest, AGoneDeviceFailsAtOnce)
+{
+    int board = StartWithBoard();
+    ASSERT_EQ(1, m_Hid.Open(Vid, Pid));
+    m_Sim.Unplug(board);
+    Bytes buffer(130, 0xEE);
+    EXPECT_EQ(0, m_Hid.Write(Text("SETBAUD9600").data(), 11));
+    EXPECT_EQ(0, m_Hid.Read(buffer.data()));
+    EXPECT_EQ(0, m_Hid.ReadBytes(buffer.data(), 128));
+    EXPECT_TRUE(TakeWaits().empty());  // nothing was waited for
+    EXPECT_EQ(Bytes(130, 0xEE), buffer);
+    EXPECT_EQ(0, m_Hid.Open(Vid, Pid));
+}

@@ -1,0 +1,118 @@
+#include "CHIDControl.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace
+{
+const int BridgeVendorId = 0x0084;
+const int BridgeProductId = 0x0041;
+const DWORD WriteWait = 1000;
+const DWORD ReadWait = 1500;
+const int TimeOutLimit = 7;
+
+int ReportLength(USHORT nLength, int nMax)
+{
+    return nLength < nMax ? nLength : nMax;
+}
+}  // namespace
+
+CHIDControl::CHIDControl()
+    : m_pDetailData(nullptr),
+      m_hEvent(INVALID_HANDLE_VALUE),
+      m_dwRequiredSize(0),
+      m_dwBytesRead(0),
+      m_hOverlapped(INVALID_HANDLE_VALUE),
+      m_hDevInfo(INVALID_HANDLE_VALUE),
+      m_bOpened(0),
+      m_hSync(INVALID_HANDLE_VALUE)
+{
+    std::memset(&m_Capabilities, 0, sizeof(m_Capabilities));
+    std::memset(&m_HidGuid, 0, sizeof(m_HidGuid));
+    std::memset(&m_Overlapped, 0, sizeof(m_Overlapped));
+    std::memset(m_ReportBuffer, 0, sizeof(m_ReportBuffer));
+}
+
+CHIDControl::~CHIDControl()
+{
+    Release();
+    if (m_hEvent != INVALID_HANDLE_VALUE && m_hEvent != nullptr)
+        CloseHandle(m_hEvent);
+}
+
+void CHIDControl::Release()
+{
+    if (m_hSync != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hSync);
+    m_hSync = INVALID_HANDLE_VALUE;
+    if (m_hOverlapped != INVALID_HANDLE_VALUE)
+        CloseHandle(m_hOverlapped);
+    m_hOverlapped = INVALID_HANDLE_VALUE;
+    std::free(m_pDetailData);
+    m_pDetailData = nullptr;
+}
+
+int CHIDControl::Open()
+{
+    Release();
+    m_dwRequiredSize = 0;
+    HidD_GetHidGuid(&m_HidGuid);
+    bool bFound = HidLink::FindInterface(m_HidGuid, BridgeVendorId, BridgeProductId, m_hDevInfo, m_pDetailData,
+                                         m_dwRequiredSize, m_hSync);
+    if (bFound)
+    {
+        HidLink::QueryCapabilities(m_hSync, m_Capabilities);
+        OpenOverlapped();  // a failure shows in the writes and reads that follow
+    }
+    m_bOpened = bFound ? 1 : 0;
+    return m_bOpened;
+}
+
+int CHIDControl::OpenOverlapped()
+{
+    if (m_pDetailData == nullptr)
+        return 0;
+    return HidLink::OpenOverlapped(m_pDetailData->DevicePath, m_hOverlapped, m_hEvent, m_Overlapped) ? 1 : 0;
+}
+
+int CHIDControl::Write(const BYTE* pData, int nLength)
+{
+    BYTE staging[HidLink::StagingSize];
+    const int nOutput = ReportLength(m_Capabilities.OutputReportByteLength, HidLink::StagingSize);
+    bool bWhole = HidLink::StageReport(staging, pData, nLength, nOutput);
+    bool bSent = HidLink::WriteReport(m_hOverlapped, m_Overlapped, staging, nOutput, WriteWait);
+    return bSent && bWhole ? 1 : 0;
+}
+
+int CHIDControl::Read(BYTE* pBuffer)
+{
+    std::memset(m_ReportBuffer, 0x20, sizeof(m_ReportBuffer));
+    const int nInput = ReportLength(m_Capabilities.InputReportByteLength, HidLink::ReportBufferSize);
+    int nTimeOuts = 0;
+    for (;;)
+    {
+        switch (HidLink::ReadCycle(m_hOverlapped, m_Overlapped, m_ReportBuffer, nInput, ReadWait, m_dwBytesRead))
+        {
+        case HidLink::Received:
+            if (m_dwBytesRead > 1)
+            {
+                std::memcpy(pBuffer, m_ReportBuffer + 1, m_dwBytesRead - 1);
+                return 1;
+            }
+            break;  // a report without payload counts as a time-out
+        case HidLink::TimedOut:
+            break;
+        default:
+            return 0;
+        }
+        if (++nTimeOuts >= TimeOutLimit)
+            return 0;
+    }
+}
+
+void CHIDControl::CancelPending()
+{
+    HANDLE hDevice = m_hOverlapped;
+    if (hDevice != INVALID_HANDLE_VALUE)
+        CancelIoEx(hDevice, nullptr);
+}
