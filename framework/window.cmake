@@ -1,7 +1,6 @@
 # Sources and tests of the framework window layer (paths relative to framework/).
 list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/AfxThreadState.cpp
-  window/AfxWinMain.cpp
   window/CCmdTarget.cpp
   window/CWnd.cpp
   window/CDialog.cpp

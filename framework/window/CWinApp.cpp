@@ -349,3 +349,11 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmd
     AfxDeleteTempMaps();
     return nReturnCode;
 }
+
+// The entry point of every framework program (linked with -municode). It
+// lives with the application class so that linking a program that has an
+// application object brings it in.
+extern "C" int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)
+{
+    return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);
+}
