@@ -81,12 +81,7 @@ int CHIDControl::OpenOverlapped()
 
 void CHIDControl::Close()
 {
-    if (m_hSync != INVALID_HANDLE_VALUE)
-        CloseHandle(m_hSync);
-    m_hSync = INVALID_HANDLE_VALUE;
-    if (m_hOverlapped != INVALID_HANDLE_VALUE)
-        CloseHandle(m_hOverlapped);
-    m_hOverlapped = INVALID_HANDLE_VALUE;
+    HidLink::CloseHandles(m_hSync, m_hOverlapped);
 }
 
 int CHIDControl::IsOpen()
@@ -96,11 +91,7 @@ int CHIDControl::IsOpen()
 
 int CHIDControl::Write(const BYTE* pData, int nLength)
 {
-    BYTE staging[HidLink::StagingSize];
-    const int nOutput = ReportLength(m_Capabilities.OutputReportByteLength, HidLink::StagingSize);
-    bool bWhole = HidLink::StageReport(staging, pData, nLength, nOutput);
-    bool bSent = HidLink::WriteReport(m_hOverlapped, m_Overlapped, staging, nOutput, WriteWait);
-    return bSent && bWhole ? 1 : 0;
+    return HidLink::SendReport(m_hOverlapped, m_Overlapped, m_Capabilities, pData, nLength, WriteWait) ? 1 : 0;
 }
 
 CHIDControl::GatherResult CHIDControl::Gather(BYTE* pBuffer, DWORD dwNeed, DWORD dwCapacity, DWORD dwWait)

@@ -148,6 +148,26 @@ bool WriteReport(HANDLE hDevice, OVERLAPPED& ov, const BYTE* pReport, int nOutpu
     return bDone;
 }
 
+bool SendReport(HANDLE hDevice, OVERLAPPED& ov, const HIDP_CAPS& caps, const BYTE* pData, int nLength,
+                DWORD dwWait)
+{
+    BYTE staging[StagingSize];
+    const int nOutput = caps.OutputReportByteLength < StagingSize ? caps.OutputReportByteLength : StagingSize;
+    bool bWhole = StageReport(staging, pData, nLength, nOutput);
+    bool bSent = WriteReport(hDevice, ov, staging, nOutput, dwWait);
+    return bSent && bWhole;
+}
+
+void CloseHandles(HANDLE& hSync, HANDLE& hOverlapped)
+{
+    if (hSync != INVALID_HANDLE_VALUE)
+        CloseHandle(hSync);
+    hSync = INVALID_HANDLE_VALUE;
+    if (hOverlapped != INVALID_HANDLE_VALUE)
+        CloseHandle(hOverlapped);
+    hOverlapped = INVALID_HANDLE_VALUE;
+}
+
 CycleResult ReadCycle(HANDLE hDevice, OVERLAPPED& ov, BYTE* pReport, int nInputLength, DWORD dwWait,
                       DWORD& dwBytesRead)
 {

@@ -44,6 +44,14 @@ bool OpenOverlapped(const wchar_t* pszPath, HANDLE& hOverlapped, HANDLE& hEvent,
 // failure; a timed-out one is cancelled. The event is reset afterwards.
 bool WriteReport(HANDLE hDevice, OVERLAPPED& ov, const BYTE* pReport, int nOutputLength, DWORD dwWait);
 
+// Stages and writes one output report of the device's output report length
+// (at most the staging buffer); true only when the whole payload went out.
+bool SendReport(HANDLE hDevice, OVERLAPPED& ov, const HIDP_CAPS& caps, const BYTE* pData, int nLength,
+                DWORD dwWait);
+
+// Closes the link's two device handles that are open and marks them closed.
+void CloseHandles(HANDLE& hSync, HANDLE& hOverlapped);
+
 enum CycleResult
 {
     Received,  // a report arrived; dwBytesRead says how many bytes

@@ -42,12 +42,7 @@ CHIDControl::~CHIDControl()
 
 void CHIDControl::Release()
 {
-    if (m_hSync != INVALID_HANDLE_VALUE)
-        CloseHandle(m_hSync);
-    m_hSync = INVALID_HANDLE_VALUE;
-    if (m_hOverlapped != INVALID_HANDLE_VALUE)
-        CloseHandle(m_hOverlapped);
-    m_hOverlapped = INVALID_HANDLE_VALUE;
+    HidLink::CloseHandles(m_hSync, m_hOverlapped);
     std::free(m_pDetailData);
     m_pDetailData = nullptr;
 }
@@ -77,11 +72,7 @@ int CHIDControl::OpenOverlapped()
 
 int CHIDControl::Write(const BYTE* pData, int nLength)
 {
-    BYTE staging[HidLink::StagingSize];
-    const int nOutput = ReportLength(m_Capabilities.OutputReportByteLength, HidLink::StagingSize);
-    bool bWhole = HidLink::StageReport(staging, pData, nLength, nOutput);
-    bool bSent = HidLink::WriteReport(m_hOverlapped, m_Overlapped, staging, nOutput, WriteWait);
-    return bSent && bWhole ? 1 : 0;
+    return HidLink::SendReport(m_hOverlapped, m_Overlapped, m_Capabilities, pData, nLength, WriteWait) ? 1 : 0;
 }
 
 int CHIDControl::Read(BYTE* pBuffer)
