@@ -1,0 +1,646 @@
+// Merrowick.exe driven as an operator would drive it: the real program runs
+// in its own process with the stand-in HID DLLs, against the board
+// simulator's data receiver running in this process. Each test works in a
+// folder of its own holding a copy of the program, so that "Halvick.log"
+// starts empty and the .bin files can be checked afterwards.
+#include "CBoardSimulator.h"
+#include "ProgramDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t kCaption[] = L"Merrowick V1.0.1_beta5";
+const int IDC_LIST_LOG = 1003;
+const int IDC_BUTTON_CLEAR = 1004;
+const int IDC_BUTTON_SEND = 1005;
+const int IDC_BUTTON_STOP = 1007;
+const int IDC_EDIT_PATH = 1009;
+const int IDC_BUTTON_CHOOSE = 1010;
+const int IDC_PROGRESS_SEND = 1011;
+
+// A .bin file takes much less than this to send; the waits of the program's
+// own (50 bridge tries, seven read waits) are longer and are given their own.
+const DWORD kStep = 20000;
+
+using Lines = std::vector<std::wstring>;
+
+std::wstring ExeFolder()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring s = path;
+    return s.substr(0, s.find_last_of(L"\\/"));
+}
+
+// What the program's text-mode log holds for a message: narrow text in the
+// ANSI code page (both processes share it).
+std::string Ansi(const std::wstring& w)
+{
+    int n = WideCharToMultiByte(CP_ACP, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(n, '\0');
+    WideCharToMultiByte(CP_ACP, 0, w.c_str(), static_cast<int>(w.size()), &s[0], n, nullptr, nullptr);
+    return s;
+}
+
+std::vector<std::string> Ansi(const Lines& lines)
+{
+    std::vector<std::string> out;
+    for (const auto& l : lines)
+        out.push_back(Ansi(l));
+    return out;
+}
+
+Lines operator+(Lines a, const Lines& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Lines Repeat(const Lines& block, size_t times)
+{
+    Lines out;
+    for (size_t i = 0; i < times; ++i)
+        out = out + block;
+    return out;
+}
+
+// Log lines of one acknowledged packet, followed by its own message.
+Lines FilePacket(const std::wstring& message)
+{
+    return {L"End Write", L"Begin Read", L"End Read", message};
+}
+
+// Rows and file lines of one clean attempt that sends n bytes.
+struct Expected {
+    Lines rows;
+    Lines file;
+};
+
+Expected CleanAttempt(size_t n)
+{
+    const size_t d = n - 32;
+    const int r = static_cast<int>(d % 64);
+    const size_t p = d / 64 + (r ? 1 : 0);
+    Expected e;
+    e.rows = {L"开始检测USB...", L"Open USB Success", L"DataHead Send Success"};
+    e.file = {L"开始检测USB...", L"Open USB Success"};
+    e.file = e.file + FilePacket(L"DataHead Send Success");
+    if (p >= 1) {
+        e.rows = e.rows + Repeat({L"Send Data Success!"}, p - 1);
+        e.file = e.file + Repeat(FilePacket(L"Send Data Success!"), p - 1);
+        e.rows.push_back(r ? L"Send The Last Data Success" : L"Send The Last Data Success!");
+        e.file = e.file + FilePacket(r ? L"Send The Last Data Sucesss" : L"Send The Last Data Success!");
+    }
+    e.rows.push_back(L"Send Data Complete!");
+    e.file.push_back(L"Send Data Complete!");
+    e.file.push_back(L"Num:" + std::to_wstring(r) + L" TotalCount:" + std::to_wstring(p));
+    return e;
+}
+
+class MerrowickTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = std::wstring(temp) + L"merrowick-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::wstring(info->name(), info->name() + strlen(info->name()));
+        CreateDirectoryW(m_dir.c_str(), nullptr);
+        for (const wchar_t* f : {L"Merrowick.exe", L"hid.dll", L"setupapi.dll"})
+            ASSERT_TRUE(CopyFileW((ExeFolder() + L"\\" + f).c_str(), (m_dir + L"\\" + f).c_str(), FALSE))
+                << "missing beside the test: " << std::string(f, f + wcslen(f));
+        m_peer = m_sim.AddDevice(CBoardSimulator::Peer());
+        ASSERT_TRUE(m_sim.Start());
+        m_sim.Publish();   // the program inherits the device list
+    }
+
+    void TearDown() override
+    {
+        if (m_app.Running()) {
+            if (m_dlg)
+                PostMessageW(m_dlg, WM_CLOSE, 0, 0);
+            if (!m_app.WaitForExit(15000))
+                m_app.Kill();
+        }
+        m_sim.Stop();
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW((m_dir + L"\\*").c_str(), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do
+                DeleteFileW((m_dir + L"\\" + fd.cFileName).c_str());
+            while (FindNextFileW(h, &fd));
+            FindClose(h);
+        }
+        RemoveDirectoryW(m_dir.c_str());
+    }
+
+    // Starts the program and waits for its dialog; with the bridge missing
+    // the start-up message box is answered first.
+    void Launch(bool expectBridge = true)
+    {
+        ASSERT_TRUE(m_app.Start(m_dir + L"\\Merrowick.exe", m_dir));
+        if (!expectBridge) {
+            HWND box = m_app.WaitForDialogWithText(L"Open USB Fail", kStep);
+            ASSERT_NE(nullptr, box) << "no start-up message box";
+            PostCommand(box, IDOK);
+        }
+        m_dlg = m_app.WaitForWindow(kCaption, kStep);
+        ASSERT_NE(nullptr, m_dlg);
+        // The dialog is up once its first row is there.
+        ASSERT_TRUE(WaitUntil([&] { return !Rows().empty(); }, kStep));
+    }
+
+    // Column 1 of every row; column 0 is checked to hold the time.
+    Lines Rows() const
+    {
+        Lines out;
+        for (const auto& row : ReadListView(GetDlgItem(m_dlg, IDC_LIST_LOG))) {
+            EXPECT_EQ(2u, row.size());
+            if (row.size() < 2)
+                continue;
+            EXPECT_EQ(8u, row[0].size()) << "time column: " << std::string(row[0].begin(), row[0].end());
+            out.push_back(row[1]);
+        }
+        return out;
+    }
+
+    bool WaitForRow(const std::wstring& text, DWORD ms = kStep) const
+    {
+        return WaitUntil([&] {
+            Lines rows = Rows();
+            return std::find(rows.begin(), rows.end(), text) != rows.end();
+        }, ms);
+    }
+
+    // The lines of Halvick.log without their time stamps; each line must
+    // carry a well-formed one and end in CR LF.
+    std::vector<std::string> LogLines() const
+    {
+        std::ifstream in(Path(L"Halvick.log"), std::ios::binary);
+        std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<std::string> out;
+        size_t pos = 0;
+        while (pos < all.size()) {
+            size_t end = all.find("\r\n", pos);
+            EXPECT_NE(std::string::npos, end) << "unterminated last line";
+            if (end == std::string::npos)
+                end = all.size();
+            std::string line = all.substr(pos, end - pos);
+            pos = end + 2;
+            // "2024-05-01 12:34:56.789 : "
+            bool stamped = line.size() >= 26 && line[4] == '-' && line[7] == '-' && line[10] == ' ' &&
+                           line[13] == ':' && line[16] == ':' && line[19] == '.' &&
+                           line.compare(23, 3, " : ") == 0;
+            EXPECT_TRUE(stamped) << line;
+            out.push_back(stamped ? line.substr(26) : line);
+        }
+        return out;
+    }
+
+    std::string Path(const std::wstring& name) const
+    {
+        std::wstring w = m_dir + L"\\" + name;
+        return std::string(w.begin(), w.end());
+    }
+
+    // A file of n bytes that differ from packet to packet.
+    std::vector<uint8_t> WriteBin(const std::wstring& name, size_t n) const
+    {
+        std::vector<uint8_t> bytes(n);
+        for (size_t i = 0; i < n; ++i)
+            bytes[i] = static_cast<uint8_t>(i * 7 + i / 64);
+        std::ofstream(Path(name), std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), n);
+        return bytes;
+    }
+
+    void Choose(const std::wstring& name)
+    {
+        std::wstring path = m_dir + L"\\" + name;
+        ClickButton(m_dlg, IDC_BUTTON_CHOOSE);
+        ASSERT_TRUE(m_app.AnswerOpenDialog(path, kStep));
+        ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(m_dlg, IDC_EDIT_PATH)) == path; }, kStep));
+    }
+
+    std::vector<uint8_t> Received()
+    {
+        return m_sim.Inspect(m_peer, [](CSimDevice& d) { return d.Received(); });
+    }
+
+    // Declared lengths of the packets the receiver got, in order.
+    std::vector<int> PacketLengths() const
+    {
+        std::vector<int> out;
+        for (const SimRecord& r : m_sim.Records(m_peer, SimRecord::Packet))
+            out.push_back(static_cast<int>(r.count));
+        return out;
+    }
+
+    int Progress(bool high) const
+    {
+        HWND bar = GetDlgItem(m_dlg, IDC_PROGRESS_SEND);
+        return high ? static_cast<int>(SendMessageW(bar, PBM_GETRANGE, FALSE, 0))
+                    : static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0));
+    }
+
+    std::wstring SendCaption() const { return WindowText(GetDlgItem(m_dlg, IDC_BUTTON_SEND)); }
+
+    CBoardSimulator m_sim;
+    int m_peer = 0;
+    std::wstring m_dir;
+    ProgramDriver m_app;
+    HWND m_dlg = nullptr;
+};
+
+// Packet lengths of a clean send of n bytes.
+std::vector<int> Packets(size_t n)
+{
+    std::vector<int> out{32};
+    for (size_t left = n - 32; left > 0; left -= std::min<size_t>(left, 64))
+        out.push_back(static_cast<int>(std::min<size_t>(left, 64)));
+    return out;
+}
+
+TEST_F(MerrowickTest, SendsFilesOfEveryShapeInAcknowledgedPackets)
+{
+    Launch();
+    // The start-up connection is in list and file; the log file starts empty.
+    EXPECT_EQ(Lines{L"Open USB Success"}, Rows());
+    EXPECT_EQ(Ansi(Lines{L"Open USB Success"}), LogLines());
+
+    Lines rows{L"Open USB Success"};
+    Lines file{L"Open USB Success"};
+    // Head only, one full last packet, a short last packet after data, more.
+    for (size_t n : {32u, 96u, 100u, 32u + 64u * 6u + 17u}) {
+        SCOPED_TRACE(n);
+        std::wstring name = L"f" + std::to_wstring(n) + L".bin";
+        std::vector<uint8_t> bytes = WriteBin(name, n);
+        m_sim.ClearRecords();
+        m_sim.Inspect(m_peer, [](CSimDevice& d) { d.ClearReceived(); return 0; });
+
+        Choose(name);
+        ClickButton(m_dlg, IDC_BUTTON_SEND);
+        Expected e = CleanAttempt(n);
+        rows = rows + Lines{L"Start Halvick"} + e.rows;
+        file = file + Lines{L"Start Halvick"} + e.file;
+        ASSERT_TRUE(WaitUntil([&] { return Rows().size() == rows.size(); }, kStep));
+        // The worker has ended once Send starts another (checked by the next round).
+        ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == file.size(); }, kStep));
+
+        EXPECT_EQ(rows, Rows());
+        EXPECT_EQ(Ansi(file), LogLines());
+        EXPECT_EQ(bytes, Received());
+        EXPECT_EQ(Packets(n), PacketLengths());
+        const int p = static_cast<int>(Packets(n).size()) - 1;
+        EXPECT_EQ(p, Progress(true));
+        EXPECT_EQ(p, Progress(false));
+    }
+
+    // Clear empties the list; the file keeps every line.
+    ClickButton(m_dlg, IDC_BUTTON_CLEAR);
+    ASSERT_TRUE(WaitUntil([&] { return Rows().empty(); }, kStep));
+    EXPECT_EQ(Ansi(file), LogLines());
+}
+
+TEST_F(MerrowickTest, HeadWithoutAcknowledgementStartsOverFromTheBridge)
+{
+    Launch();
+    std::vector<uint8_t> bytes = WriteBin(L"a.bin", 100);
+    // The reply to the head carries no 0x06.
+    SimFault noAck;
+    noAck.kind = SimFaultKind::NoAck;
+    noAck.target = SimTarget::Peer;
+    m_sim.InjectFault(m_peer, noAck);
+
+    Choose(L"a.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+
+    Expected e = CleanAttempt(100);
+    Lines failed{L"开始检测USB...", L"Open USB Success", L"Error:Recv Data Error1", L"DataHead Fail"};
+    EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick"} + failed + e.rows), Rows());
+    Lines failedFile{L"开始检测USB...", L"Open USB Success", L"End Write", L"Begin Read", L"End Read",
+                     L"Error:Recv Data Error1", L"DataHead Fail"};
+    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 2 + failedFile.size() + e.file.size(); }, kStep));
+    EXPECT_EQ(Ansi(Lines{L"Open USB Success", L"Start Halvick"} + failedFile + e.file), LogLines());
+
+    // The head went twice, the data once.
+    std::vector<uint8_t> expected(bytes.begin(), bytes.begin() + 32);
+    expected.insert(expected.end(), bytes.begin(), bytes.end());
+    EXPECT_EQ(expected, Received());
+}
+
+TEST_F(MerrowickTest, FailureInTheMiddleRestartsFromTheHead)
+{
+    Launch();
+    const size_t n = 32 + 64 * 8;
+    std::vector<uint8_t> bytes = WriteBin(L"a.bin", n);
+    // Data packet 5 (after the head and five good ones) is not acknowledged.
+    SimFault noAck;
+    noAck.kind = SimFaultKind::NoAck;
+    noAck.target = SimTarget::Peer;
+    noAck.skip = 6;
+    m_sim.InjectFault(m_peer, noAck);
+
+    Choose(L"a.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+
+    Lines rows = Rows();
+    Lines firstAttempt = Lines{L"开始检测USB...", L"Open USB Success", L"DataHead Send Success"} +
+                         Repeat({L"Send Data Success!"}, 5) + Lines{L"Error:Recv Data Error1", L"Send Data Fail!"};
+    EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick"} + firstAttempt + CleanAttempt(n).rows), rows);
+
+    // Head and packets 0 to 5 of the failed attempt, then everything again.
+    std::vector<uint8_t> expected(bytes.begin(), bytes.begin() + 32 + 64 * 6);
+    expected.insert(expected.end(), bytes.begin(), bytes.end());
+    EXPECT_EQ(expected, Received());
+    // The count restarted: the bar ends at the file's packet count.
+    EXPECT_EQ(8, Progress(false));
+}
+
+TEST_F(MerrowickTest, LastPacketFailureLogsTheCounts)
+{
+    Launch();
+    WriteBin(L"a.bin", 100);
+    // The last 4-byte packet fails in the first attempt.
+    SimFault noAck;
+    noAck.kind = SimFaultKind::NoAck;
+    noAck.target = SimTarget::Peer;
+    noAck.skip = 2;
+    m_sim.InjectFault(m_peer, noAck);
+
+    Choose(L"a.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    ASSERT_TRUE(WaitUntil([&] { return !LogLines().empty() && LogLines().back() == "Num:4 TotalCount:2"; }, kStep));
+
+    std::vector<std::string> lines = LogLines();
+    auto fail = std::find(lines.begin(), lines.end(), "Send The Last Data Fail");
+    ASSERT_NE(lines.end(), fail);
+    ASSERT_NE(lines.end(), fail + 1);
+    EXPECT_EQ("Num:4 TotalCount:1", *(fail + 1));
+}
+
+TEST_F(MerrowickTest, UnpluggedBridgeIsLookedForAgainAndFoundWhenBack)
+{
+    // Started without the bridge: list, file and message box say so.
+    m_sim.Unplug(m_peer);
+    Launch(false);
+    EXPECT_EQ(Lines{L"Open USB Fail"}, Rows());
+    EXPECT_EQ(Ansi(Lines{L"Open USB Fail"}), LogLines());
+
+    const size_t n = 32 + 64 * 3;
+    std::vector<uint8_t> bytes = WriteBin(L"a.bin", n);
+    Choose(L"a.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    // Fifty tries 500 ms apart, then the next attempt, during which the
+    // bridge comes back.
+    ASSERT_TRUE(WaitUntil([&] { return Rows().size() >= 5; }, 40000));
+    Lines first = Rows();
+    first.resize(5);
+    EXPECT_EQ((Lines{L"Open USB Fail", L"Start Halvick", L"开始检测USB...", L"Open USB Fail", L"开始检测USB..."}), first);
+    m_sim.Replug(m_peer);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    EXPECT_EQ(bytes, Received());
+
+    // Unplugged in the middle of a send: the packet fails and the bridge is
+    // looked for again from the head.
+    m_sim.ClearRecords();
+    m_sim.Inspect(m_peer, [](CSimDevice& d) { d.ClearReceived(); return 0; });
+    SimFault unplug;
+    unplug.kind = SimFaultKind::Unplug;
+    unplug.target = SimTarget::Peer;
+    unplug.skip = 2;
+    m_sim.InjectFault(m_peer, unplug);
+    ClickButton(m_dlg, IDC_BUTTON_CLEAR);
+    ASSERT_TRUE(WaitUntil([&] { return Rows().empty(); }, kStep));
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitUntil([&] {
+        Lines rows = Rows();
+        return std::count(rows.begin(), rows.end(), L"开始检测USB...") == 2;
+    }, 40000));
+    m_sim.Replug(m_peer);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!", 60000));
+    Lines rows = Rows();
+    auto failed = std::find(rows.begin(), rows.end(), L"Send Data Fail!");
+    EXPECT_NE(rows.end(), failed);
+    // After the failure the head and all data went again.
+    std::vector<uint8_t> received = Received();
+    ASSERT_GE(received.size(), n);
+    EXPECT_EQ(bytes, std::vector<uint8_t>(received.end() - n, received.end()));
+}
+
+TEST_F(MerrowickTest, TooShortFileSendsNothingAndSendWorksAgain)
+{
+    Launch();
+    WriteBin(L"short.bin", 31);
+    std::vector<uint8_t> bytes = WriteBin(L"ok.bin", 40);
+    Choose(L"short.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Open File Fail!"));
+    Sleep(1000);
+    EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick", L"Open File Fail!"}), Rows());
+    // Only in the list; the file has no line for it.
+    EXPECT_EQ(Ansi(Lines{L"Open USB Success", L"Start Halvick"}), LogLines());
+    EXPECT_TRUE(Received().empty());
+
+    // The worker has ended and released the file: Send starts a new one.
+    Choose(L"ok.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    EXPECT_EQ(bytes, Received());
+}
+
+TEST_F(MerrowickTest, FileThatCannotBeOpenedIsReported)
+{
+    Launch();
+    // A typed path is never read back: Send opens the empty path.
+    WriteBin(L"typed.bin", 100);
+    SetWindowTextRemote(GetDlgItem(m_dlg, IDC_EDIT_PATH), m_dir + L"\\typed.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"打开文件失败"));
+    EXPECT_EQ(L"发送", SendCaption());
+
+    // A chosen file held by another program.
+    WriteBin(L"held.bin", 100);
+    Choose(L"held.bin");
+    std::wstring held = m_dir + L"\\held.bin";
+    HANDLE h = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitUntil([&] {
+        Lines rows = Rows();
+        return std::count(rows.begin(), rows.end(), L"打开文件失败") == 2;
+    }, kStep));
+    CloseHandle(h);
+
+    EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick", L"打开文件失败", L"Start Halvick", L"打开文件失败"}), Rows());
+    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() == 5; }, kStep));
+    EXPECT_EQ(Ansi(Lines{L"Open USB Success", L"Start Halvick", L"打开文件失败", L"Start Halvick", L"打开文件失败"}),
+              LogLines());
+    EXPECT_TRUE(Received().empty());
+}
+
+TEST_F(MerrowickTest, StopEndsASendAndNothingIsSentAfterIt)
+{
+    Launch();
+    // Stop while idle: only the caption and the message.
+    ClickButton(m_dlg, IDC_BUTTON_STOP);
+    ASSERT_TRUE(WaitForRow(L"Stop Test!!!!!!!!"));
+    EXPECT_EQ(L"发送数据", SendCaption());
+
+    // More than 65,535 packets: the bar's range holds the whole count.
+    const size_t packets = 70000;
+    const size_t n = 32 + 64 * packets;
+    std::vector<uint8_t> bytes = WriteBin(L"big.bin", n);
+    // The receiver goes silent after the head and three packets, so the
+    // worker sits in a read when Stop comes.
+    SimFault silence;
+    silence.kind = SimFaultKind::Silence;
+    silence.target = SimTarget::Peer;
+    silence.skip = 4;
+    silence.count = -1;
+    m_sim.InjectFault(m_peer, silence);
+
+    Choose(L"big.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitUntil([&] { return PacketLengths().size() == 5; }, kStep));
+    EXPECT_EQ(static_cast<int>(packets), Progress(true));
+    EXPECT_EQ(3, Progress(false));
+    // A second Send while the worker runs does nothing.
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    Sleep(300);
+
+    ClickButton(m_dlg, IDC_BUTTON_STOP);
+    ASSERT_TRUE(WaitUntil([&] {
+        Lines rows = Rows();
+        return std::count(rows.begin(), rows.end(), L"Stop Test!!!!!!!!") == 2;
+    }, kStep));
+    EXPECT_EQ(L"发送数据", SendCaption());
+    Lines rows = Rows();
+    EXPECT_EQ(L"Stop Test!!!!!!!!", rows.back());
+    EXPECT_EQ(1, std::count(rows.begin(), rows.end(), L"Start Halvick"));
+    EXPECT_EQ("Stop Test!!!!!!!!", LogLines().back());
+
+    // Well past the read's 10.5 s: nothing more was sent, written or shown.
+    size_t sent = PacketLengths().size();
+    size_t lines = LogLines().size();
+    Sleep(12000);
+    EXPECT_EQ(sent, PacketLengths().size());
+    EXPECT_EQ(lines, LogLines().size());
+    EXPECT_EQ(rows, Rows());
+
+    // The stopped worker let go of the file: it can be opened exclusively,
+    // and a new send of it goes through.
+    HANDLE h = CreateFileW((m_dir + L"\\big.bin").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, h);
+    CloseHandle(h);
+    m_sim.ClearFaults(m_peer);
+    WriteBin(L"big.bin", 100);
+    m_sim.Inspect(m_peer, [](CSimDevice& d) { d.ClearReceived(); return 0; });
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    EXPECT_EQ(WriteBin(L"check.bin", 100), Received());
+}
+
+TEST_F(MerrowickTest, ClosingDuringASendEndsTheProgramWithWholeLogLines)
+{
+    Launch();
+    WriteBin(L"a.bin", 32 + 64 * 4);
+    SimFault silence;
+    silence.kind = SimFaultKind::Silence;
+    silence.target = SimTarget::Peer;
+    silence.skip = 2;
+    silence.count = -1;
+    m_sim.InjectFault(m_peer, silence);
+    Choose(L"a.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitUntil([&] { return PacketLengths().size() == 3; }, kStep));
+
+    // Esc closes the dialog like the Close command.
+    PostCommand(m_dlg, IDCANCEL);
+    ASSERT_TRUE(m_app.WaitForExit(kStep));
+    m_dlg = nullptr;
+    EXPECT_EQ(3u, PacketLengths().size());
+    // Every line whole (LogLines checks the stamps and line ends).
+    std::vector<std::string> lines = LogLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ("Begin Read", lines.back());
+
+    // A later run appends to the same file.
+    m_sim.ClearFaults(m_peer);
+    Launch();
+    std::vector<std::string> after = LogLines();
+    ASSERT_EQ(lines.size() + 1, after.size());
+    EXPECT_EQ("Open USB Success", after.back());
+}
+
+TEST_F(MerrowickTest, LogLineIsDroppedWhileTheFileIsHeld)
+{
+    Launch();
+    std::wstring log = m_dir + L"\\Halvick.log";
+    HANDLE h = CreateFileW(log.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    ClickButton(m_dlg, IDC_BUTTON_STOP);
+    ASSERT_TRUE(WaitForRow(L"Stop Test!!!!!!!!"));
+    CloseHandle(h);
+
+    // The program goes on, and the next line is written.
+    WriteBin(L"a.bin", 32);
+    Choose(L"a.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    ASSERT_TRUE(WaitUntil([&] { return LogLines().size() >= 3; }, kStep));
+    std::vector<std::string> lines = LogLines();
+    EXPECT_EQ("Open USB Success", lines[0]);
+    EXPECT_EQ("Start Halvick", lines[1]);
+    EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "Stop Test!!!!!!!!"));
+}
+
+}  // namespace
+
+namespace {
+
+// Not a check: the picture for people to look at. tests/screenshot.sh runs
+// this case on a display (MERROWICK_SCREENSHOT names a folder); it writes the
+// dialog's screen rectangle to "ready" and waits for "done" while the script
+// takes the picture.
+class MerrowickPicture : public MerrowickTest {};
+
+TEST_F(MerrowickPicture, DialogAfterASend)
+{
+    wchar_t folder[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"MERROWICK_SCREENSHOT", folder, MAX_PATH))
+        GTEST_SKIP() << "taken by screenshot.sh on a display";
+    std::wstring marker = folder;
+
+    Launch();
+    WriteBin(L"firmware-data.bin", 32 + 64 * 3 + 5);
+    Choose(L"firmware-data.bin");
+    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    Sleep(500);   // let the last row and the bar paint
+
+    RECT rc;
+    GetWindowRect(m_dlg, &rc);
+    std::string rect = std::to_string(rc.left) + " " + std::to_string(rc.top) + " " +
+                       std::to_string(rc.right - rc.left) + " " + std::to_string(rc.bottom - rc.top) + "\n";
+    std::string ready(marker.begin(), marker.end());
+    std::ofstream(ready + "\\ready.tmp") << rect;
+    MoveFileW((marker + L"\\ready.tmp").c_str(), (marker + L"\\ready").c_str());
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW((marker + L"\\done").c_str()) != INVALID_FILE_ATTRIBUTES; },
+                          60000));
+}
+
+}  // namespace
