@@ -26,11 +26,12 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export wine wineserver
 
 marker=$out/merrowick-shot
-rm -rf "$marker" && mkdir -p "$marker"
+if [ "${2:-}" != --on-display ]; then
+  rm -rf "$marker" && mkdir -p "$marker"
+fi
 export MERROWICK_SCREENSHOT="Z:${marker//\//\\}"
 
 run() {
-  set -euo pipefail
   if [ ! -f "$WINEPREFIX/.project-ready" ]; then
     "$wine" wineboot --init </dev/null >/dev/null 2>&1
     # Tahoma, which the dialog font maps to, has no Chinese glyphs: link the CJK font.
@@ -60,7 +61,13 @@ run() {
   touch "$marker/done"
   "$wineserver" -w
 }
-export -f run
-timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" bash -c run
+if [ "${2:-}" = --on-display ]; then
+  run
+  exit
+fi
+rc=0
+timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" --on-display || rc=$?
+[ -f "$marker/test.log" ] && grep -E '^\[ *(OK|FAILED|SKIPPED) *\]|Failure|rows:' "$marker/test.log" || true
 rm -rf "$marker"
+[ "$rc" = 0 ] || { echo "screenshot: failed" >&2; exit "$rc"; }
 echo "screenshot: $out/merrowick-dialog.png"
