@@ -1,0 +1,594 @@
+#include "CFlashImage.h"
+
+#include "Framework.h"
+#include "M00LineReader.h"
+#include "ProtocolWait.h"
+
+#include <algorithm>
+#include <cstring>
+#include <unordered_set>
+
+CFlashImage* g_pFlashImage = nullptr;
+
+// A key candidate: the word address a region must start at, and the byte
+// pairs its first two bytes may hold.
+struct CFlashImage::KeyCandidate
+{
+    int address;
+    int markerCount;
+    BYTE markers[4][2];
+};
+
+namespace
+{
+const int kCandidates = 4;
+}
+
+const CFlashImage::KeyCandidate* CFlashImage::MasterKeys()
+{
+    static const KeyCandidate keys[kCandidates] = {
+        {0x3F5FFE, 4, {{0xA7, 0xD3}, {0xB7, 0xD4}, {0xC7, 0xD4}, {0xF7, 0xD1}}},
+        {0x3F6FFE, 1, {{0xA7, 0xD3}}},
+        {0x337FFE, 3, {{0xE8, 0xC4}, {0xE5, 0x67}, {0x72, 0x65}}},
+        {0x3F3FFE, 1, {{0x15, 0x73}}},
+    };
+    return keys;
+}
+
+const CFlashImage::KeyCandidate* CFlashImage::SlaveKeys()
+{
+    static const KeyCandidate keys[kCandidates] = {
+        {0x3F5FFE, 2, {{0xA7, 0xD3}, {0x4A, 0x3F}}},
+        {0x3F6FFE, 4, {{0xA7, 0xD3}, {0xA7, 0xD4}, {0xA8, 0xD4}, {0xF7, 0xD2}}},
+        {0x337FFE, 1, {{0xE8, 0xC4}}},
+        {0x3F3FFE, 1, {{0x15, 0x73}}},
+    };
+    return keys;
+}
+
+namespace
+{
+// Values of the hex digits, either case; -1 for every other character.
+struct HexDigits
+{
+    signed char value[256];
+    HexDigits()
+    {
+        for (int c = 0; c < 256; ++c)
+            value[c] = -1;
+        for (int c = 0; c < 10; ++c)
+            value['0' + c] = static_cast<signed char>(c);
+        for (int c = 0; c < 6; ++c)
+        {
+            value['A' + c] = static_cast<signed char>(10 + c);
+            value['a' + c] = static_cast<signed char>(10 + c);
+        }
+    }
+};
+const HexDigits s_hexDigits;
+
+inline int HexDigit(unsigned c)
+{
+    return c < 256 ? s_hexDigits.value[c] : -1;
+}
+
+// What HexPairToByte gives for the two characters: 0 when either is not a
+// hex digit.
+inline BYTE PairValue(unsigned high, unsigned low)
+{
+    const int h = HexDigit(high), l = HexDigit(low);
+    return (h < 0 || l < 0) ? 0 : static_cast<BYTE>(h * 16 + l);
+}
+
+inline unsigned Code(wchar_t c) { return c; }
+inline unsigned Code(char c) { return static_cast<unsigned char>(c); }
+
+// The byte of the pair at iFirst; 0 when the line ends before the pair does.
+template <typename C>
+inline int PairAt(const C* p, int nLength, int iFirst)
+{
+    return iFirst + 1 < nLength ? PairValue(Code(p[iFirst]), Code(p[iFirst + 1])) : 0;
+}
+
+inline void AssignText(CString& str, const wchar_t* p, int n)
+{
+    str.SetString(p, n);
+}
+
+// Plain ASCII only: each byte is one character in every code page.
+inline void AssignText(CString& str, const char* p, int n)
+{
+    wchar_t* pOut = str.GetBufferSetLength(n);
+    for (int i = 0; i < n; ++i)
+        pOut[i] = static_cast<unsigned char>(p[i]);
+    str.ReleaseBuffer(n);
+}
+
+bool IsAscii(const char* p, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (static_cast<unsigned char>(p[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+// One line into the record, for a wide line or a line of ASCII bytes.
+template <typename C>
+int ParseLine(SRecordLine& record, const C* p, int nLength)
+{
+    // Most lines repeat the type of the line before: keep its text then.
+    const int nType = std::min(nLength, 2);
+    bool bSameType = record.type.GetLength() == nType;
+    for (int i = 0; bSameType && i < nType; ++i)
+        bSameType = Code(record.type[i]) == Code(p[i]);
+    if (!bSameType)
+        AssignText(record.type, p, nType);
+
+    const unsigned c0 = nLength > 0 ? Code(p[0]) : 0;
+    const unsigned c1 = nLength > 1 ? Code(p[1]) : 0;
+    if (c0 != 'S' || (c1 != '0' && c1 != '2' && c1 != '8'))
+        return 0;
+    if (c1 == '8')
+        return 0;
+    if (c1 == '2')
+    {
+        record.count = PairAt(p, nLength, 2) - 4;
+        record.address = PairAt(p, nLength, 4) * 65536 + PairAt(p, nLength, 6) * 256 + PairAt(p, nLength, 8);
+        // Lines shorter than their count give what they hold.
+        if (record.count > 0 && nLength > 10)
+            AssignText(record.data, p + 10, std::min(2 * record.count, nLength - 10));
+        else
+            record.data.Empty();
+    }
+    return 1;
+}
+
+void ReportParseMemoryError(CMemoryException* e)
+{
+    e->Delete();
+    AfxMessageBox(L"m00 File Error (A) !", MB_OK);
+}
+}
+
+CFlashImage::CFlashImage() = default;
+
+CFlashImage::~CFlashImage()
+{
+    ClearCpu(Master);
+    ClearCpu(Slave);
+}
+
+// --- Loading -----------------------------------------------------------------
+
+int CFlashImage::LoadMasterImage(CString strOutPath)
+{
+    return LoadImage(Master, MasterKeys(), strOutPath);
+}
+
+int CFlashImage::LoadSlaveImage(CString strOutPath)
+{
+    return LoadImage(Slave, SlaveKeys(), strOutPath);
+}
+
+int CFlashImage::LoadImage(CpuImage& cpu, const KeyCandidate* keys, const CString& strOutPath)
+{
+    cpu.KeyAddress = 0;
+    cpu.OutPath = strOutPath;
+
+    // The converter names its output after the file name up to the first '.'.
+    const CString strName = strOutPath.Mid(strOutPath.ReverseFind(L'\\') + 1);
+    const int nDot = strName.Find(L'.');
+    cpu.M00Path = (nDot < 0 ? CString() : strName.Left(nDot)) + L".m00";
+
+    wchar_t szExePath[MAX_PATH];
+    const DWORD nExePath = GetModuleFileNameW(nullptr, szExePath, MAX_PATH);
+    if (nExePath == 0 || nExePath >= MAX_PATH)
+        return 0;
+    CString strFolder(szExePath, static_cast<int>(nExePath));
+    strFolder = strFolder.Left(strFolder.ReverseFind(L'\\'));
+    cpu.M00Path = strFolder + L"\\" + cpu.M00Path;
+
+    DeleteFileW(cpu.M00Path);
+
+    // The command line has fixed-size buffers; a path that does not fit is
+    // refused rather than cut.
+    CString strCommand;
+    strCommand.Format(L"hex2000.exe \"%s\" -m -romwidth 32 ", strOutPath.GetString());
+    char szCommand[CommandLineSize];
+    const bool bFits = strCommand.GetLength() < CommandLineSize &&
+                       ToNarrow(strCommand, szCommand, CommandLineSize) != 0;
+    if (bFits)
+        WinExec(szCommand, SW_HIDE);
+
+    ClearCpu(cpu);
+
+    if (!bFits)
+    {
+        CString strMessage;
+        strMessage.Format(L"The path of the firmware file is too long to be converted:\n%s", strOutPath.GetString());
+        AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+
+    ProtocolWait::Wait(ProtocolWait::ConverterRun);
+    return ReadConvertedFile(cpu, keys);
+}
+
+int CFlashImage::ReadMasterFile() { return ReadConvertedFile(Master, MasterKeys()); }
+int CFlashImage::ReadSlaveFile() { return ReadConvertedFile(Slave, SlaveKeys()); }
+
+int CFlashImage::ReadConvertedFile(CpuImage& cpu, const KeyCandidate* keys)
+{
+    CStdioFile file(cpu.M00Path, CFile::modeRead | CFile::shareExclusive | CFile::typeText);
+    M00LineReader reader(file);
+    // One step of growth holds every line of a well-formed file (16 bytes
+    // or more per S2 line); memory past the records in use is never touched.
+    cpu.Records.SetSize(0, static_cast<INT_PTR>(std::min<ULONGLONG>(file.GetLength() / 16 + 16, 1u << 24)));
+    SRecordLine record;
+    const char* pLine = nullptr;
+    int nLength = 0;
+    while (reader.Next(pLine, nLength))
+    {
+        int nResult = 0;
+        if (!IsAscii(pLine, nLength))
+        {
+            // Other bytes depend on the code page: read them as the text file would.
+            nResult = ParseSRecord(record, CString(pLine, nLength));
+            if (nResult && !(record.type.GetLength() == 2 && record.type[1] == L'0'))
+                cpu.Records.Add(record);
+        }
+        else if (nLength >= 2 && pLine[0] == 'S' && pLine[1] == '2')
+        {
+            // An S2 line fills every field: parse it straight into its place.
+            const INT_PTR nIndex = cpu.Records.GetSize();
+            try
+            {
+                cpu.Records.SetSize(nIndex + 1);
+                nResult = ParseLine(cpu.Records[nIndex], pLine, nLength);
+            }
+            catch (CMemoryException* e)
+            {
+                if (cpu.Records.GetSize() > nIndex)
+                    cpu.Records.SetSize(nIndex);
+                ReportParseMemoryError(e);
+            }
+        }
+        else
+        {
+            try
+            {
+                nResult = ParseLine(record, pLine, nLength);
+            }
+            catch (CMemoryException* e)
+            {
+                ReportParseMemoryError(e);
+            }
+        }
+        if (!nResult)
+            break;
+    }
+    file.Close();
+
+    // Two records at one address would make the region walk rebuild an
+    // earlier run and drop the later records without a word.
+    int nRepeated = 0;
+    if (FindRepeatedAddress(cpu, nRepeated))
+    {
+        cpu.Records.RemoveAll();
+        CString strMessage;
+        strMessage.Format(L"m00 File Error: more than one record at address 0x%06X, the file is not loaded.\n%s",
+                          nRepeated, cpu.M00Path.GetString());
+        AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+
+    BuildRegions(cpu);
+    FindKeyAndBuildLists(cpu, keys);
+    return 1;
+}
+
+void CFlashImage::ClearCpu(CpuImage& cpu)
+{
+    cpu.SequenceNumber = 0;
+    cpu.FrameTotal = 0;
+    cpu.Records.RemoveAll();
+    cpu.RegionMap.clear();
+    cpu.ChunkMap.clear();
+    cpu.KeyChunkMap.clear();
+    DestroyBlocks(cpu.ProgramChunks);
+    DestroyBlocks(cpu.KeyProgramChunks);
+    DestroyBlocks(cpu.VerifyRegions);
+    DestroyBlocks(cpu.KeyVerifyRegions);
+}
+
+void CFlashImage::DestroyBlocks(CArray<FlashBlock*>& list)
+{
+    for (INT_PTR i = 0; i < list.GetSize(); ++i)
+        delete list[i];
+    list.RemoveAll();
+}
+
+bool CFlashImage::FindRepeatedAddress(const CpuImage& cpu, int& nAddress)
+{
+    const int nRecords = static_cast<int>(cpu.Records.GetSize());
+    // Converted images run in ascending order; only others need the set.
+    bool bAscending = true;
+    for (int i = 1; i < nRecords && bAscending; ++i)
+        bAscending = cpu.Records[i - 1].address < cpu.Records[i].address;
+    if (bAscending)
+        return false;
+    std::unordered_set<int> seen;
+    seen.reserve(nRecords);
+    for (int i = 0; i < nRecords; ++i)
+    {
+        if (!seen.insert(cpu.Records[i].address).second)
+        {
+            nAddress = cpu.Records[i].address;
+            return true;
+        }
+    }
+    return false;
+}
+
+int CFlashImage::ToNarrow(LPCWSTR pszWide, char* pBuffer, int nBufferSize)
+{
+    if (pszWide == nullptr || pBuffer == nullptr || nBufferSize <= 0)
+        return 0;
+    pBuffer[0] = '\0';
+    const size_t nWide = wcslen(pszWide) + 1;
+    const int nAllowed = static_cast<int>(std::min<size_t>(2 * nWide, static_cast<size_t>(nBufferSize)));
+    const int nWritten = WideCharToMultiByte(CP_ACP, 0, pszWide, static_cast<int>(nWide), pBuffer, nAllowed,
+                                             nullptr, nullptr);
+    if (nWritten == 0)
+        pBuffer[0] = '\0';
+    return nWritten;
+}
+
+BYTE CFlashImage::HexPairToByte(CString& strPair)
+{
+    if (strPair.GetLength() != 2)
+        return 0;
+    strPair.MakeUpper();
+    return PairValue(Code(strPair[0]), Code(strPair[1]));
+}
+
+int CFlashImage::ParseSRecord(SRecordLine& record, const CString& strLine)
+{
+    try
+    {
+        return ParseLine(record, strLine.GetString(), strLine.GetLength());
+    }
+    catch (CMemoryException* e)
+    {
+        ReportParseMemoryError(e);
+        return 0;
+    }
+}
+
+// --- Regions -----------------------------------------------------------------
+
+void CFlashImage::BuildMasterRegions() { BuildRegions(Master); }
+void CFlashImage::BuildSlaveRegions() { BuildRegions(Slave); }
+int CFlashImage::BuildMasterRegion(int nStart, int& nNext) { return BuildRegion(Master, nStart, nNext); }
+int CFlashImage::BuildSlaveRegion(int nStart, int& nNext) { return BuildRegion(Slave, nStart, nNext); }
+
+void CFlashImage::BuildRegions(CpuImage& cpu)
+{
+    std::fill(cpu.RunStarts, cpu.RunStarts + RunCount, 0);
+    if (cpu.Records.GetSize() == 0)
+        return;
+    cpu.RunStarts[0] = cpu.Records[0].address;
+    for (int i = 0; i < RunCount && cpu.RunStarts[i] != 0; ++i)
+    {
+        int nNext = 0;
+        BuildRegion(cpu, cpu.RunStarts[i], nNext);
+        if (nNext != 0 && i < RunCount - 1)
+            cpu.RunStarts[i + 1] = nNext;
+    }
+}
+
+int CFlashImage::BuildRegion(CpuImage& cpu, int nStart, int& nNext)
+{
+    const CArray<SRecordLine>& records = cpu.Records;
+    const int nRecords = static_cast<int>(records.GetSize());
+    int nFirst = 0;
+    while (nFirst < nRecords && records[nFirst].address != nStart)
+        ++nFirst;
+    if (nFirst == nRecords)
+        return 0;
+
+    int nLast = nFirst;
+    long long nRunLength = 0;
+    for (int i = nFirst;; ++i)
+    {
+        const SRecordLine& r = records[i];
+        nRunLength += r.count;
+        nLast = i;
+        if (r.count < RunEndBytes || i + 1 == nRecords || records[i + 1].address != r.address + r.count / 2)
+            break;
+    }
+    nNext = nLast + 1 < nRecords ? records[nLast + 1].address : 0;
+
+    // Malformed counts can make the sum negative: such a run has no bytes.
+    const int nLength = static_cast<int>(std::max(0LL, std::min(nRunLength, 0x7FFFFFFFLL)));
+    BYTE* pBuffer = nLength > 0 ? new BYTE[nLength]() : nullptr;
+
+    // Byte k is the pair at character 2k of the run's data texts joined
+    // together; bytes the text does not supply stay 0.
+    int nByte = 0;
+    wchar_t cHigh = 0;
+    bool bHaveHigh = false;
+    for (int i = nFirst; i <= nLast && nByte < nLength; ++i)
+    {
+        const CString& strData = records[i].data;
+        const wchar_t* p = strData.GetString();
+        const wchar_t* const pEnd = p + strData.GetLength();
+        if (bHaveHigh && p < pEnd)
+        {
+            pBuffer[nByte++] = PairValue(cHigh, *p++);
+            bHaveHigh = false;
+        }
+        for (; p + 1 < pEnd && nByte < nLength; p += 2)
+            pBuffer[nByte++] = PairValue(p[0], p[1]);
+        if (p < pEnd && nByte < nLength)
+        {
+            cHigh = *p;
+            bHaveHigh = true;
+        }
+    }
+
+    FlashBlock* pFirst = new FlashBlock;
+    pFirst->address = nStart;
+    pFirst->data = pBuffer;
+    pFirst->length = std::min(nLength, static_cast<int>(LargestRegion));
+    pFirst->ComputeChecksum();
+    FlashBlock* pSecond = nullptr;
+    if (nLength > LargestRegion)
+    {
+        pSecond = new FlashBlock;
+        pSecond->address = nStart + SplitOffset;
+        pSecond->data = pBuffer + LargestRegion;
+        pSecond->length = nLength - LargestRegion;
+        pSecond->ownsData = false;
+        pSecond->ComputeChecksum();
+    }
+
+    // An address already present keeps the block it has.
+    const bool bFirstIn = cpu.RegionMap.emplace(pFirst->address, pFirst).second;
+    const bool bSecondIn = pSecond && cpu.RegionMap.emplace(pSecond->address, pSecond).second;
+    if (pSecond && !bSecondIn)
+        delete pSecond;
+    if (!bFirstIn)
+    {
+        if (bSecondIn)
+        {
+            // The second block outlives the buffer it shared: give it its own.
+            BYTE* pOwn = new BYTE[pSecond->length];
+            memcpy(pOwn, pSecond->data, pSecond->length);
+            pSecond->data = pOwn;
+            pSecond->ownsData = true;
+        }
+        delete pFirst;
+    }
+    return 0;
+}
+
+// --- Key, chunks and lists ---------------------------------------------------
+
+int CFlashImage::FindMasterKeyAndBuildLists() { return FindKeyAndBuildLists(Master, MasterKeys()); }
+int CFlashImage::FindSlaveKeyAndBuildLists() { return FindKeyAndBuildLists(Slave, SlaveKeys()); }
+void CFlashImage::SplitMasterRegion(int nAddress) { SplitRegion(Master, Master.ChunkMap, nAddress); }
+void CFlashImage::SplitSlaveRegion(int nAddress) { SplitRegion(Slave, Slave.ChunkMap, nAddress); }
+void CFlashImage::SplitMasterKeyRegion(int nAddress) { SplitRegion(Master, Master.KeyChunkMap, nAddress); }
+void CFlashImage::SplitSlaveKeyRegion(int nAddress) { SplitRegion(Slave, Slave.KeyChunkMap, nAddress); }
+FlashBlock* CFlashImage::FindMasterRegion(int nAddress) { return FindRegion(Master, nAddress); }
+FlashBlock* CFlashImage::FindSlaveRegion(int nAddress) { return FindRegion(Slave, nAddress); }
+CFlashImage::ChunkArray* CFlashImage::FindMasterChunks(int nAddress) { return FindChunks(Master.ChunkMap, nAddress); }
+CFlashImage::ChunkArray* CFlashImage::FindSlaveChunks(int nAddress) { return FindChunks(Slave.ChunkMap, nAddress); }
+CFlashImage::ChunkArray* CFlashImage::FindMasterKeyChunks(int nAddress) { return FindChunks(Master.KeyChunkMap, nAddress); }
+CFlashImage::ChunkArray* CFlashImage::FindSlaveKeyChunks(int nAddress) { return FindChunks(Slave.KeyChunkMap, nAddress); }
+
+FlashBlock* CFlashImage::FindRegion(CpuImage& cpu, int nAddress)
+{
+    const auto it = cpu.RegionMap.find(nAddress);
+    return it == cpu.RegionMap.end() ? nullptr : it->second;
+}
+
+CFlashImage::ChunkArray* CFlashImage::FindChunks(std::map<int, ChunkArray>& chunkMap, int nAddress)
+{
+    const auto it = chunkMap.find(nAddress);
+    return it == chunkMap.end() ? nullptr : &it->second;
+}
+
+int CFlashImage::FindKeyAndBuildLists(CpuImage& cpu, const KeyCandidate* keys)
+{
+    // The last matching candidate is the key.
+    for (int c = 0; c < kCandidates; ++c)
+    {
+        const FlashBlock* pRegion = FindRegion(cpu, keys[c].address);
+        if (pRegion == nullptr || pRegion->data == nullptr || pRegion->length < 2)
+            continue;
+        for (int m = 0; m < keys[c].markerCount; ++m)
+        {
+            if (pRegion->data[0] == keys[c].markers[m][0] && pRegion->data[1] == keys[c].markers[m][1])
+                cpu.KeyAddress = keys[c].address;
+        }
+    }
+
+    std::vector<int> collected;
+    collected.reserve(cpu.RegionMap.size());
+    for (const auto& region : cpu.RegionMap)
+        if (region.first != cpu.KeyAddress)
+            collected.push_back(region.first);
+
+    for (int nAddress : collected)
+        if (nAddress < cpu.KeyAddress)
+            SplitRegion(cpu, cpu.ChunkMap, nAddress);
+    FlashBlock* pKeyRegion = FindRegion(cpu, cpu.KeyAddress);
+    if (pKeyRegion != nullptr)
+        SplitRegion(cpu, cpu.KeyChunkMap, cpu.KeyAddress);
+
+    for (int nAddress : collected)
+    {
+        if (nAddress >= cpu.KeyAddress || FindRegion(cpu, nAddress) == nullptr)
+            continue;
+        for (FlashBlock* pChunk : *FindChunks(cpu.ChunkMap, nAddress))
+        {
+            cpu.ProgramChunks.Add(pChunk);
+            ++cpu.FrameTotal;
+        }
+    }
+    if (pKeyRegion != nullptr)
+    {
+        for (FlashBlock* pChunk : *FindChunks(cpu.KeyChunkMap, cpu.KeyAddress))
+        {
+            cpu.KeyProgramChunks.Add(pChunk);
+            ++cpu.FrameTotal;
+        }
+    }
+    cpu.ChunkMap.clear();
+    cpu.KeyChunkMap.clear();
+
+    for (int nAddress : collected)
+    {
+        FlashBlock* pRegion = nAddress < cpu.KeyAddress ? FindRegion(cpu, nAddress) : nullptr;
+        if (pRegion != nullptr)
+        {
+            cpu.VerifyRegions.Add(pRegion);
+            ++cpu.FrameTotal;
+        }
+    }
+    if (pKeyRegion != nullptr)
+    {
+        cpu.KeyVerifyRegions.Add(pKeyRegion);
+        ++cpu.FrameTotal;
+    }
+
+    // Regions above the key go nowhere. A split region's first block lies
+    // below its second, so a kept second block always has its owner kept.
+    for (const auto& region : cpu.RegionMap)
+        if (region.first > cpu.KeyAddress || cpu.KeyAddress == 0)
+            delete region.second;
+    cpu.RegionMap.clear();
+    return 0;
+}
+
+void CFlashImage::SplitRegion(CpuImage& cpu, std::map<int, ChunkArray>& chunkMap, int nAddress)
+{
+    const FlashBlock* pRegion = FindRegion(cpu, nAddress);
+    if (pRegion == nullptr)
+        return;
+    ChunkArray chunks;
+    chunks.reserve(pRegion->length / ChunkBytes + 1);
+    for (int nOffset = 0; nOffset < pRegion->length; nOffset += ChunkBytes)
+    {
+        const int nBytes = std::min(static_cast<int>(ChunkBytes), pRegion->length - nOffset);
+        FlashBlock* pChunk = new FlashBlock;
+        pChunk->length = nBytes;
+        pChunk->address = pRegion->address + nOffset / 2;
+        pChunk->data = new BYTE[nBytes]();
+        memcpy(pChunk->data, pRegion->data + nOffset, nBytes);
+        chunks.push_back(pChunk);
+    }
+    chunkMap[nAddress] = std::move(chunks);
+}

@@ -1,0 +1,35 @@
+#include "ProtocolWait.h"
+
+#include <atomic>
+#include <cmath>
+
+namespace ProtocolWait
+{
+namespace
+{
+std::atomic<double> s_scale{1.0};
+}
+
+DWORD Scaled(DWORD dwMilliseconds)
+{
+    const double scaled = std::floor(dwMilliseconds * s_scale.load() + 0.5);
+    if (scaled <= 0)
+        return 0;
+    return scaled >= double(INFINITE - 1) ? INFINITE - 1 : static_cast<DWORD>(scaled);
+}
+
+void Wait(DWORD dwMilliseconds)
+{
+    ::Sleep(Scaled(dwMilliseconds));
+}
+
+double Scale()
+{
+    return s_scale.load();
+}
+
+void SetScale(double scale)
+{
+    s_scale.store(scale < 0 ? 0 : scale);
+}
+}

@@ -1,0 +1,201 @@
+// The whole load: an object file through the converter beside this test
+// executable into the image object.
+#include "ImageTestSupport.h"
+#include "OutFile.h"
+#include "ProtocolWait.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// The converter is a process of its own, and a busy machine can be slow to
+// start one: it gets its full time.
+const double kWaitScale = 1.0;
+
+class ImageRoundTrip : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // The converter writes into the current folder; the image looks
+        // beside the executable. In the program both are the same folder.
+        GetCurrentDirectoryW(MAX_PATH, m_oldFolder);
+        SetCurrentDirectoryW(ExeFolder().c_str());
+        m_oldScale = ProtocolWait::Scale();
+        ProtocolWait::SetScale(kWaitScale);
+    }
+    void TearDown() override
+    {
+        for (const CString& path : {m_image.Master.M00Path, m_image.Slave.M00Path})
+            if (!path.IsEmpty())
+                DeleteFileW(path);
+        ProtocolWait::SetScale(m_oldScale);
+        SetCurrentDirectoryW(m_oldFolder);
+    }
+
+    // Every byte of the sections that lie at or below the key, as the
+    // chunks of both program lists carry them.
+    void ExpectChunksHoldSections(const CFlashImage::CpuImage& cpu, const std::vector<fixtures::Section>& sections)
+    {
+        size_t expectedBytes = 0;
+        for (const fixtures::Section& s : sections)
+            if (!(s.flags & fixtures::kBss) && static_cast<int>(s.address) <= cpu.KeyAddress)
+                expectedBytes += s.words.size() * 2;
+        size_t seenBytes = 0;
+        for (const CArray<FlashBlock*>* list : {&cpu.ProgramChunks, &cpu.KeyProgramChunks})
+        {
+            for (INT_PTR i = 0; i < list->GetSize(); ++i)
+            {
+                const FlashBlock* chunk = (*list)[i];
+                const fixtures::Section* home = nullptr;
+                for (const fixtures::Section& s : sections)
+                    if (!(s.flags & fixtures::kBss) && chunk->address >= static_cast<int>(s.address) &&
+                        chunk->address < static_cast<int>(s.address + s.words.size()))
+                        home = &s;
+                ASSERT_NE(nullptr, home) << std::hex << chunk->address;
+                const size_t firstWord = chunk->address - home->address;
+                for (int k = 0; k < chunk->length; ++k)
+                {
+                    const uint16_t word = home->words.at(firstWord + k / 2);
+                    ASSERT_EQ(k % 2 == 0 ? word >> 8 : word & 0xFF, chunk->data[k])
+                        << std::hex << chunk->address << " byte " << k;
+                }
+                seenBytes += chunk->length;
+            }
+        }
+        EXPECT_EQ(expectedBytes, seenBytes);
+    }
+
+    TestFlashImage m_image;
+    wchar_t m_oldFolder[MAX_PATH] = {};
+    double m_oldScale = 1;
+};
+
+}  // namespace
+
+TEST_F(ImageRoundTrip, SectionsComeBackAsChunksAndRegions)
+{
+    const std::vector<fixtures::Section> sections = {
+        {".text", 0x3E8000, fixtures::PatternWords(700, 21), fixtures::kText},
+        {".ebss", 0x00C000, fixtures::PatternWords(64, 0), fixtures::kBss},
+        {"econst", 0x3E9000, fixtures::PatternWords(40, 22), fixtures::kData},
+        {"keyblk", 0x3F5FFE, {0xA7D3, 0x0102, 0x0304}, fixtures::kData},
+        {"vectors", 0x3FFFC0, fixtures::PatternWords(2, 23), fixtures::kData},
+    };
+    TempFolder folder(L"image_roundtrip");
+    ASSERT_TRUE(fixtures::WriteOutFile(folder.File(L"ctrl.old.out"), sections));
+
+    const CString outPath = folder.File(L"ctrl.old.out").c_str();
+    ASSERT_EQ(1, m_image.LoadMasterImage(outPath));
+    const CFlashImage::CpuImage& m = m_image.Master;
+    EXPECT_STREQ(outPath, m.OutPath);
+    EXPECT_STREQ((ExeFolder() + L"\\ctrl.m00").c_str(), m.M00Path);
+    EXPECT_EQ(0x3F5FFE, m.KeyAddress);
+
+    ExpectChunksHoldSections(m, sections);
+    ASSERT_EQ(2, m.VerifyRegions.GetSize());
+    EXPECT_EQ(0x3E8000, m.VerifyRegions[0]->address);
+    EXPECT_EQ(1400, m.VerifyRegions[0]->length);
+    EXPECT_EQ(0x3E9000, m.VerifyRegions[1]->address);
+    EXPECT_EQ(80, m.VerifyRegions[1]->length);
+    ASSERT_EQ(1, m.KeyVerifyRegions.GetSize());
+    EXPECT_EQ(6, m.KeyVerifyRegions[0]->length);
+    // 1400 bytes: 7 chunks; 80 bytes: 1; the key: 1; regions 2 and the key.
+    EXPECT_EQ(7 + 1 + 1 + 2 + 1, m.FrameTotal);
+    EXPECT_EQ(0, m_image.Slave.FrameTotal);
+}
+
+TEST_F(ImageRoundTrip, EachLoadRebuildsOnlyItsOwnCpu)
+{
+    // Master and slave files of one name share one .m00; each load rewrites
+    // it, and the CPU loaded first keeps what it parsed.
+    TempFolder one(L"image_reload_1"), two(L"image_reload_2");
+    const auto master = fixtures::MasterSample(), slave = fixtures::SlaveSample();
+    ASSERT_TRUE(fixtures::WriteOutFile(one.File(L"fw.out"), master));
+    ASSERT_TRUE(fixtures::WriteOutFile(two.File(L"fw.v2.out"), slave));
+    m_image.LastAttempt = true;
+
+    ASSERT_EQ(1, m_image.LoadMasterImage(one.File(L"fw.out").c_str()));
+    ASSERT_EQ(1, m_image.LoadSlaveImage(two.File(L"fw.v2.out").c_str()));
+    EXPECT_STREQ(m_image.Master.M00Path, m_image.Slave.M00Path);
+    EXPECT_EQ(0x3F5FFE, m_image.Master.KeyAddress);
+    EXPECT_EQ(0x3F6FFE, m_image.Slave.KeyAddress);
+    ExpectChunksHoldSections(m_image.Master, master);
+    ExpectChunksHoldSections(m_image.Slave, slave);
+
+    const std::vector<BYTE> slaveBytes = JoinBlocks(m_image.Slave.ProgramChunks);
+    const FlashBlock* slaveFirst = m_image.Slave.ProgramChunks[0];
+    const int slaveTotal = m_image.Slave.FrameTotal;
+    m_image.Slave.SequenceNumber = 17;
+
+    // A smaller master image: only its own runs remain.
+    const std::vector<fixtures::Section> small = {
+        {".text", 0x3E0000, fixtures::PatternWords(20, 31), fixtures::kText},
+        {"keyblk", 0x3F3FFE, {0x1573, 0xAAAA}, fixtures::kData},
+    };
+    ASSERT_TRUE(fixtures::WriteOutFile(one.File(L"small.out"), small));
+    m_image.Master.SequenceNumber = 5;
+    ASSERT_EQ(1, m_image.LoadMasterImage(one.File(L"small.out").c_str()));
+    EXPECT_EQ(0x3F3FFE, m_image.Master.KeyAddress);
+    EXPECT_EQ(0, m_image.Master.SequenceNumber);
+    EXPECT_EQ(1, m_image.Master.VerifyRegions.GetSize());
+    EXPECT_EQ(1 + 1 + 1 + 1, m_image.Master.FrameTotal);
+    ExpectChunksHoldSections(m_image.Master, small);
+
+    EXPECT_EQ(slaveFirst, m_image.Slave.ProgramChunks[0]);
+    EXPECT_EQ(slaveBytes, JoinBlocks(m_image.Slave.ProgramChunks));
+    EXPECT_EQ(slaveTotal, m_image.Slave.FrameTotal);
+    EXPECT_EQ(17, m_image.Slave.SequenceNumber);
+    EXPECT_TRUE(m_image.LastAttempt);
+    DeleteFileW((ExeFolder() + L"\\small.m00").c_str());
+}
+
+TEST_F(ImageRoundTrip, SampleImagesCarryTheirKeys)
+{
+    const std::wstring samples = ExeFolder() + L"\\samples\\";
+    ASSERT_EQ(1, m_image.LoadMasterImage((samples + L"master.out").c_str()));
+    ASSERT_EQ(1, m_image.LoadSlaveImage((samples + L"slave.out").c_str()));
+    EXPECT_EQ(0x3F5FFE, m_image.Master.KeyAddress);
+    EXPECT_EQ(0x3F6FFE, m_image.Slave.KeyAddress);
+    ExpectChunksHoldSections(m_image.Master, fixtures::MasterSample());
+    ExpectChunksHoldSections(m_image.Slave, fixtures::SlaveSample());
+}
+
+TEST_F(ImageRoundTrip, NoConvertedFileLeavesAFileExceptionAndAnEmptyCpu)
+{
+    ASSERT_EQ(1, m_image.LoadSlaveImage((ExeFolder() + L"\\samples\\slave.out").c_str()));
+    TempFolder folder(L"image_missing");
+    const CString missing = folder.File(L"missing.out").c_str();
+    bool thrown = false;
+    try
+    {
+        m_image.LoadSlaveImage(missing);
+    }
+    catch (CFileException* e)
+    {
+        thrown = true;
+        EXPECT_EQ(CFileException::fileNotFound, e->m_cause);
+        e->Delete();
+    }
+    EXPECT_TRUE(thrown);
+    EXPECT_STREQ(missing, m_image.Slave.OutPath);
+    EXPECT_EQ(0, m_image.Slave.KeyAddress);
+    EXPECT_EQ(0, m_image.Slave.FrameTotal);
+    EXPECT_EQ(0, m_image.Slave.ProgramChunks.GetSize() + m_image.Slave.VerifyRegions.GetSize() +
+                     m_image.Slave.KeyProgramChunks.GetSize() + m_image.Slave.KeyVerifyRegions.GetSize());
+}
+
+TEST_F(ImageRoundTrip, PathTooLongForTheCommandLineIsRefused)
+{
+    ASSERT_EQ(1, m_image.LoadMasterImage((ExeFolder() + L"\\samples\\master.out").c_str()));
+    const CString longPath = (L"C:\\" + std::wstring(600, L'd') + L"\\fw.out").c_str();
+    MessageBoxCatcher boxes;
+    EXPECT_EQ(0, m_image.LoadMasterImage(longPath));
+    ASSERT_EQ(1u, boxes.Texts().size());
+    EXPECT_NE(std::wstring::npos, boxes.Texts()[0].find(L"too long")) << boxes.Texts()[0];
+    EXPECT_STREQ(longPath, m_image.Master.OutPath);
+    EXPECT_EQ(0, m_image.Master.KeyAddress);
+    EXPECT_EQ(0, m_image.Master.FrameTotal);
+    EXPECT_EQ(0, m_image.Master.ProgramChunks.GetSize());
+}
