@@ -608,6 +608,24 @@ TEST_F(MerrowickTest, LogLineIsDroppedWhileTheFileIsHeld)
     EXPECT_EQ(lines.end(), std::find(lines.begin(), lines.end(), "Stop Test!!!!!!!!"));
 }
 
+TEST_F(MerrowickTest, AboutBoxFromTheSystemMenuAndEnterCloses)
+{
+    Launch();
+    // The system menu's About item (low four bits of the id are ignored).
+    PostMessageW(m_dlg, WM_SYSCOMMAND, 0x10 | 0x3, 0);
+    HWND about = m_app.WaitForWindow(L"关于 Merrowick", kStep);
+    ASSERT_NE(nullptr, about);
+    EXPECT_NE(nullptr, m_app.FindDialogWithText(L"Merrowick，V1.0 版"));
+    EXPECT_EQ(L"确定", WindowText(GetDlgItem(about, IDOK)));
+    PostCommand(about, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(about); }, kStep));
+
+    // Enter ends the program like the Close command.
+    EXPECT_TRUE(m_app.Running());
+    PostCommand(m_dlg, IDOK);
+    EXPECT_TRUE(m_app.WaitForExit(kStep));
+}
+
 }  // namespace
 
 namespace {
@@ -631,6 +649,12 @@ TEST_F(MerrowickPicture, DialogAfterASend)
     ClickButton(m_dlg, IDC_BUTTON_SEND);
     ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
     Sleep(500);   // let the last row and the bar paint
+    for (const std::wstring& row : Rows()) {
+        int n = WideCharToMultiByte(CP_UTF8, 0, row.c_str(), -1, nullptr, 0, nullptr, nullptr);
+        std::string utf8(n, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, row.c_str(), -1, &utf8[0], n, nullptr, nullptr);
+        printf("row: %s\n", utf8.c_str());
+    }
 
     RECT rc;
     GetWindowRect(m_dlg, &rc);

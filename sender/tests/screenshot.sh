@@ -67,7 +67,7 @@ if [ "${2:-}" = --on-display ]; then
 fi
 rc=0
 timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" --on-display || rc=$?
-[ -f "$marker/test.log" ] && grep -E '^\[ *(OK|FAILED|SKIPPED) *\]|Failure|rows:' "$marker/test.log" || true
+[ -f "$marker/test.log" ] && grep -E '^\[ *(OK|FAILED|SKIPPED) *\]|Failure|^row: ' "$marker/test.log" || true
 rm -rf "$marker"
 [ "$rc" = 0 ] || { echo "screenshot: failed" >&2; exit "$rc"; }
 echo "screenshot: $out/merrowick-dialog.png"
