@@ -13,6 +13,14 @@ struct RegionSeen
     int length;
 };
 
+std::vector<RegionSeen> RegionsOf(const CFlashImage::CpuImage& cpu)
+{
+    std::vector<RegionSeen> seen;
+    for (const auto& region : cpu.RegionMap)
+        seen.push_back({region.first, region.second->length});
+    return seen;
+}
+
 // Runs the region walk of the master on the given records and returns the
 // blocks it built, then discards them through the list building.
 std::vector<RegionSeen> MasterRegions(TestFlashImage& image, const std::vector<SRecordLine>& records)
@@ -20,11 +28,20 @@ std::vector<RegionSeen> MasterRegions(TestFlashImage& image, const std::vector<S
     for (const SRecordLine& r : records)
         image.Master.Records.Add(r);
     image.BuildMasterRegions();
-    std::vector<RegionSeen> seen;
-    for (const auto& region : image.Master.RegionMap)
-        seen.push_back({region.first, region.second->length});
+    const std::vector<RegionSeen> seen = RegionsOf(image.Master);
     image.FindMasterKeyAndBuildLists();
     return seen;
+}
+
+// The bytes as contiguous records of 32 bytes (the last one shorter).
+void AddRun(CFlashImage::CpuImage& cpu, int address, const std::vector<BYTE>& bytes)
+{
+    for (size_t at = 0; at < bytes.size(); at += 32)
+    {
+        const size_t n = std::min<size_t>(32, bytes.size() - at);
+        cpu.Records.Add(S2Record(address + static_cast<int>(at / 2),
+                                 std::vector<BYTE>(bytes.begin() + at, bytes.begin() + at + n)));
+    }
 }
 
 bool operator==(const RegionSeen& a, const RegionSeen& b)
@@ -223,20 +240,11 @@ TEST(FlashImageRegions, LongRegionsSplitOnceAtTheLargestBlock)
     for (const Case& c : cases)
     {
         const std::vector<BYTE> bytes = PatternBytes(c.bytes, 7);
-        std::vector<SRecordLine> records;
-        for (int at = 0; at < c.bytes; at += 32)
-        {
-            const int n = std::min(32, c.bytes - at);
-            records.push_back(S2Record(S + at / 2, std::vector<BYTE>(bytes.begin() + at, bytes.begin() + at + n)));
-        }
         TestFlashImage image;
-        for (const SRecordLine& r : records)
-            image.Master.Records.Add(r);
+        AddRun(image.Master, S, bytes);
         image.BuildMasterRegions();
-        std::vector<RegionSeen> seen;
         for (const auto& region : image.Master.RegionMap)
         {
-            seen.push_back({region.first, region.second->length});
             // Each block holds its own part of the bytes and sums only those.
             const FlashBlock* block = region.second;
             const int offset = (region.first - S) * 2;
@@ -247,7 +255,7 @@ TEST(FlashImageRegions, LongRegionsSplitOnceAtTheLargestBlock)
             EXPECT_EQ(sum >> 8 & 0xFF, block->checksum[0]);
             EXPECT_EQ(sum & 0xFF, block->checksum[1]);
         }
-        EXPECT_EQ(c.regions, seen) << c.bytes;
+        EXPECT_EQ(c.regions, RegionsOf(image.Master)) << c.bytes;
         image.FindMasterKeyAndBuildLists();
     }
 }
@@ -320,9 +328,7 @@ TEST(FlashImageRegions, MalformedRecordsStayInsideTheirBuffers)
         ASSERT_EQ(1, image.ReadMasterFile()) << c.what;
         // Rebuild the walk to look at the regions themselves.
         image.BuildMasterRegions();
-        std::vector<RegionSeen> seen;
-        for (const auto& region : image.Master.RegionMap)
-            seen.push_back({region.first, region.second->length});
+        const std::vector<RegionSeen> seen = RegionsOf(image.Master);
         EXPECT_EQ(c.regions, seen) << c.what;
         if (!seen.empty()) {
             EXPECT_EQ(c.firstRegion, BlockBytes(image.Master.RegionMap.begin()->second)) << c.what;
@@ -426,19 +432,11 @@ TEST(FlashImageLists, ChunksAndRegionsBelowTheKeyThenTheKey)
     const std::vector<BYTE> a = PatternBytes(500, 1), b = PatternBytes(228, 2), key = KeyBytes(0xA7, 0xD3, 20),
                             above = PatternBytes(64, 4);
     TestFlashImage image;
-    auto add = [&](int address, const std::vector<BYTE>& bytes) {
-        for (size_t at = 0; at < bytes.size(); at += 32)
-        {
-            const size_t n = std::min<size_t>(32, bytes.size() - at);
-            image.Master.Records.Add(S2Record(address + static_cast<int>(at / 2),
-                                              std::vector<BYTE>(bytes.begin() + at, bytes.begin() + at + n)));
-        }
-    };
     // File order differs from address order: the lists follow addresses.
-    add(B, b);
-    add(Above, above);
-    add(K, key);
-    add(A, a);
+    AddRun(image.Master, B, b);
+    AddRun(image.Master, Above, above);
+    AddRun(image.Master, K, key);
+    AddRun(image.Master, A, a);
     image.BuildMasterRegions();
     image.FindMasterKeyAndBuildLists();
     CFlashImage::CpuImage& m = image.Master;
@@ -482,12 +480,7 @@ TEST(FlashImageLists, SplitRegionBelowTheKeyIsTwoRegions)
     const int S = 0x300000;
     const std::vector<BYTE> bytes = PatternBytes(0x1FFFE + 300, 9);
     TestFlashImage image;
-    for (size_t at = 0; at < bytes.size(); at += 32)
-    {
-        const size_t n = std::min<size_t>(32, bytes.size() - at);
-        image.Master.Records.Add(
-            S2Record(S + static_cast<int>(at / 2), std::vector<BYTE>(bytes.begin() + at, bytes.begin() + at + n)));
-    }
+    AddRun(image.Master, S, bytes);
     image.Master.Records.Add(S2Record(0x3F5FFE, KeyBytes(0xA7, 0xD3)));
     image.BuildMasterRegions();
     image.FindMasterKeyAndBuildLists();
