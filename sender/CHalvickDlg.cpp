@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <stdlib.h>
 
-DWORD CHalvickDlg::s_dwBridgeRetryWait = 500;
-
 CHalvickDlg::CHalvickDlg(CWnd* pParent)
     : CDialog(CHalvickDlg::IDD, pParent), m_hThread(nullptr)
 {

@@ -38,9 +38,6 @@ public:
     // Called by the worker as it ends by itself: forgets its stored handle.
     void WorkerEnded();
 
-    // Pause before each try of the worker's bridge detection.
-    static DWORD s_dwBridgeRetryWait;
-
     HANDLE m_hThread;           // the running send worker, null when idle
     CString m_strLogPath;
     CStdioFile m_LogFile;

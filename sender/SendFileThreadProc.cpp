@@ -15,6 +15,7 @@ namespace {
 
 const int kAttempts = 3;
 const int kBridgeTries = 50;
+const DWORD kBridgeRetryWait = 500;  // before each try
 const int kReplyBufferSize = 256;   // more than one input report delivers
 
 class SendJob
@@ -99,7 +100,7 @@ void SendJob::Run()
 bool SendJob::FindBridge()
 {
     for (int i = 0; i < kBridgeTries; ++i) {
-        if (m_dlg.WaitForStop(CHalvickDlg::s_dwBridgeRetryWait))
+        if (m_dlg.WaitForStop(kBridgeRetryWait))
             return false;
         if (m_dlg.m_HIDControl.Open())
             return true;

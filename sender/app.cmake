@@ -25,9 +25,6 @@ function(sender_program)
   # The application object lives in the program: a library member that
   # nothing refers to would not be linked.
   project_program(Merrowick SOURCES CHalvickApp.cpp Merrowick.rc LIBS sender_core)
-  # The entry point is in the framework library, which the linker has left
-  # behind by the time the start-up code asks for it.
-  target_link_options(Merrowick PRIVATE -Wl,--undefined=wWinMain)
 
   if(TARGET board_simulator AND TARGET testing_driver)
     project_test(merrowick_e2e_tests

@@ -232,6 +232,25 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return WindowText(GetDlgItem(m_dlg, IDC_EDIT_PATH)) == path; }, kStep));
     }
 
+    // The receiver's replies: the first `skip` pass, then `count` of them
+    // (-1: all that follow) are spoilt by `kind`.
+    void PeerFault(SimFaultKind kind, int skip, int count = 1)
+    {
+        SimFault fault;
+        fault.kind = kind;
+        fault.target = SimTarget::Peer;
+        fault.skip = skip;
+        fault.count = count;
+        m_sim.InjectFault(m_peer, fault);
+    }
+
+    // Chooses the file and presses Send.
+    void SendFile(const std::wstring& name)
+    {
+        Choose(name);
+        ClickButton(m_dlg, IDC_BUTTON_SEND);
+    }
+
     std::vector<uint8_t> Received()
     {
         return m_sim.Inspect(m_peer, [](CSimDevice& d) { return d.Received(); });
@@ -317,13 +336,9 @@ TEST_F(MerrowickTest, HeadWithoutAcknowledgementStartsOverFromTheBridge)
     Launch();
     std::vector<uint8_t> bytes = WriteBin(L"a.bin", 100);
     // The reply to the head carries no 0x06.
-    SimFault noAck;
-    noAck.kind = SimFaultKind::NoAck;
-    noAck.target = SimTarget::Peer;
-    m_sim.InjectFault(m_peer, noAck);
+    PeerFault(SimFaultKind::NoAck, 0);
 
-    Choose(L"a.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"a.bin");
     ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
 
     Expected e = CleanAttempt(100);
@@ -346,14 +361,9 @@ TEST_F(MerrowickTest, FailureInTheMiddleRestartsFromTheHead)
     const size_t n = 32 + 64 * 8;
     std::vector<uint8_t> bytes = WriteBin(L"a.bin", n);
     // Data packet 5 (after the head and five good ones) is not acknowledged.
-    SimFault noAck;
-    noAck.kind = SimFaultKind::NoAck;
-    noAck.target = SimTarget::Peer;
-    noAck.skip = 6;
-    m_sim.InjectFault(m_peer, noAck);
+    PeerFault(SimFaultKind::NoAck, 6);
 
-    Choose(L"a.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"a.bin");
     ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
 
     Lines rows = Rows();
@@ -374,14 +384,9 @@ TEST_F(MerrowickTest, LastPacketFailureLogsTheCounts)
     Launch();
     WriteBin(L"a.bin", 100);
     // The last 4-byte packet fails in the first attempt.
-    SimFault noAck;
-    noAck.kind = SimFaultKind::NoAck;
-    noAck.target = SimTarget::Peer;
-    noAck.skip = 2;
-    m_sim.InjectFault(m_peer, noAck);
+    PeerFault(SimFaultKind::NoAck, 2);
 
-    Choose(L"a.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"a.bin");
     ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
     ASSERT_TRUE(WaitUntil([&] { return !LogLines().empty() && LogLines().back() == "Num:4 TotalCount:2"; }, kStep));
 
@@ -402,8 +407,7 @@ TEST_F(MerrowickTest, UnpluggedBridgeIsLookedForAgainAndFoundWhenBack)
 
     const size_t n = 32 + 64 * 3;
     std::vector<uint8_t> bytes = WriteBin(L"a.bin", n);
-    Choose(L"a.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"a.bin");
     // Fifty tries 500 ms apart, then the next attempt, during which the
     // bridge comes back.
     ASSERT_TRUE(WaitUntil([&] { return Rows().size() >= 5; }, 40000));
@@ -418,11 +422,7 @@ TEST_F(MerrowickTest, UnpluggedBridgeIsLookedForAgainAndFoundWhenBack)
     // looked for again from the head.
     m_sim.ClearRecords();
     m_sim.Inspect(m_peer, [](CSimDevice& d) { d.ClearReceived(); return 0; });
-    SimFault unplug;
-    unplug.kind = SimFaultKind::Unplug;
-    unplug.target = SimTarget::Peer;
-    unplug.skip = 2;
-    m_sim.InjectFault(m_peer, unplug);
+    PeerFault(SimFaultKind::Unplug, 2);
     ClickButton(m_dlg, IDC_BUTTON_CLEAR);
     ASSERT_TRUE(WaitUntil([&] { return Rows().empty(); }, kStep));
     ClickButton(m_dlg, IDC_BUTTON_SEND);
@@ -446,8 +446,7 @@ TEST_F(MerrowickTest, TooShortFileSendsNothingAndSendWorksAgain)
     Launch();
     WriteBin(L"short.bin", 31);
     std::vector<uint8_t> bytes = WriteBin(L"ok.bin", 40);
-    Choose(L"short.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"short.bin");
     ASSERT_TRUE(WaitForRow(L"Open File Fail!"));
     Sleep(1000);
     EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick", L"Open File Fail!"}), Rows());
@@ -456,8 +455,7 @@ TEST_F(MerrowickTest, TooShortFileSendsNothingAndSendWorksAgain)
     EXPECT_TRUE(Received().empty());
 
     // The worker has ended and released the file: Send starts a new one.
-    Choose(L"ok.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"ok.bin");
     ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
     EXPECT_EQ(bytes, Received());
 }
@@ -506,15 +504,9 @@ TEST_F(MerrowickTest, StopEndsASendAndNothingIsSentAfterIt)
     std::vector<uint8_t> bytes = WriteBin(L"big.bin", n);
     // The receiver goes silent after the head and three packets, so the
     // worker sits in a read when Stop comes.
-    SimFault silence;
-    silence.kind = SimFaultKind::Silence;
-    silence.target = SimTarget::Peer;
-    silence.skip = 4;
-    silence.count = -1;
-    m_sim.InjectFault(m_peer, silence);
+    PeerFault(SimFaultKind::Silence, 4, -1);
 
-    Choose(L"big.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"big.bin");
     ASSERT_TRUE(WaitUntil([&] { return PacketLengths().size() == 5; }, kStep));
     EXPECT_EQ(static_cast<int>(packets), Progress(true));
     EXPECT_EQ(3, Progress(false));
@@ -558,14 +550,8 @@ TEST_F(MerrowickTest, ClosingDuringASendEndsTheProgramWithWholeLogLines)
 {
     Launch();
     WriteBin(L"a.bin", 32 + 64 * 4);
-    SimFault silence;
-    silence.kind = SimFaultKind::Silence;
-    silence.target = SimTarget::Peer;
-    silence.skip = 2;
-    silence.count = -1;
-    m_sim.InjectFault(m_peer, silence);
-    Choose(L"a.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    PeerFault(SimFaultKind::Silence, 2, -1);
+    SendFile(L"a.bin");
     ASSERT_TRUE(WaitUntil([&] { return PacketLengths().size() == 3; }, kStep));
 
     // Esc closes the dialog like the Close command.
@@ -598,8 +584,7 @@ TEST_F(MerrowickTest, LogLineIsDroppedWhileTheFileIsHeld)
 
     // The program goes on, and the next line is written.
     WriteBin(L"a.bin", 32);
-    Choose(L"a.bin");
-    ClickButton(m_dlg, IDC_BUTTON_SEND);
+    SendFile(L"a.bin");
     ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
     ASSERT_TRUE(WaitUntil([&] { return LogLines().size() >= 3; }, kStep));
     std::vector<std::string> lines = LogLines();
