@@ -1,6 +1,7 @@
 #include "CZMHeaderCtrl.h"
 #include "CZMAuxData.h"
 #include "CZMRResourceManager.h"
+#include "CZMRBufferDC.h"
 
 #include <commctrl.h>
 

@@ -57,26 +57,26 @@ public:
 protected:
     BOOL IsParentList() const;
 
-    afx_msg void OnPaint();
-    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
-    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
-    afx_msg void OnWindowPosChanging(WINDOWPOS* pWndPos);
-    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
-    afx_msg void OnDestroy();
-    afx_msg LRESULT OnLayout(WPARAM wParam, LPARAM lParam);
-    afx_msg BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
-    afx_msg void OnSysColorChange();
-    afx_msg void OnSortAsc();
-    afx_msg void OnSortDsc();
-    afx_msg void OnAlignLeft();
-    afx_msg void OnAlignCenter();
-    afx_msg void OnAlignRight();
+    void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnTimer(UINT_PTR nIDEvent);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnWindowPosChanging(WINDOWPOS* pWndPos);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnDestroy();
+    LRESULT OnLayout(WPARAM wParam, LPARAM lParam);
+    BOOL OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    void OnSysColorChange();
+    void OnSortAsc();
+    void OnSortDsc();
+    void OnAlignLeft();
+    void OnAlignCenter();
+    void OnAlignRight();
     void SortFromMenu(int nAscending);
     DECLARE_MESSAGE_MAP()
 

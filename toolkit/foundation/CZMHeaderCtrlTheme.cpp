@@ -3,6 +3,7 @@
 #include "CZMRColorManager.h"
 
 #include <commctrl.h>
+#include <vsstyle.h>
 #include <set>
 
 namespace

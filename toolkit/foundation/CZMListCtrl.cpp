@@ -1,4 +1,5 @@
 #include "CZMListCtrl.h"
+#include "CZMRBufferDC.h"
 
 #include <commctrl.h>
 
@@ -98,7 +99,7 @@ void CZMListCtrl::OnPaint()
             SCROLLINFO si = {};
             si.cbSize = sizeof(si);
             si.fMask = SIF_POS;
-            GetScrollInfo(SB_HORZ, &si);
+            ::GetScrollInfo(m_hWnd, SB_HORZ, &si);
             int x = rcClient.left - si.nPos;
             const int nCount = static_cast<int>(::SendMessageW(hHeader, HDM_GETITEMCOUNT, 0, 0));
             for (int nPos = 0; nPos < nCount; nPos++)

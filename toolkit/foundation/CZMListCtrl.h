@@ -23,12 +23,12 @@ public:
     virtual ~CZMListCtrl();
 
 protected:
-    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
-    afx_msg void OnDestroy();
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnPaint();
-    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
-    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnPaint();
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 };

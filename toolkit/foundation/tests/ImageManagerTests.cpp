@@ -6,7 +6,7 @@
 
 namespace
 {
-// A 32-bit bitmap whose pixels are all the given premultiplied BGRA value.
+// A 32-bit bitmap whose pixels are all the given BGRA value.
 HBITMAP SolidAlphaBitmap(int cx, int cy, DWORD bgra)
 {
     LPBYTE pBits = nullptr;
@@ -109,7 +109,8 @@ TEST(ImageStrip, SlotsCopyOutAsOwnedPictures)
     outAlpha.CopyHandle(inStripAlpha);
     outIcon.CopyHandle(inStripIcon);
     ASSERT_TRUE(outAlpha.m_hBitmap && outAlpha.m_pBits && outAlpha.m_bOwns);
-    EXPECT_EQ(reinterpret_cast<DWORD*>(outAlpha.m_pBits)[0], 0x80102030u);
+    // The strip holds premultiplied pixels: 0x10, 0x20, 0x30 times 0x80 / 255.
+    EXPECT_EQ(reinterpret_cast<DWORD*>(outAlpha.m_pBits)[0], 0x80081018u);
     ASSERT_TRUE(outIcon.m_hIcon && outIcon.m_bOwns);
     EXPECT_EQ(PixelOfIcon(outIcon.m_hIcon, 8, 8), RGB(0, 128, 255));
 

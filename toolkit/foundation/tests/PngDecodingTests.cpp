@@ -29,8 +29,9 @@ std::wstring TempPath(const wchar_t* name)
     return std::wstring(dir) + name;
 }
 
-// Writes a 2 x 2 picture whose first pixel is red 200, green 100, blue 50,
-// alpha 128 (grey pictures: grey 90, alpha 128).
+// Writes a 2 x 2 picture whose top row is red 200, green 100, blue 50,
+// alpha 128 (grey pictures: grey 90, alpha 128) and whose bottom row is
+// black and clear, so that the row order shows in the decoded pixels.
 void WritePng(const std::wstring& path, const PngSpec& s)
 {
     FILE* f = _wfopen(path.c_str(), L"wb");
@@ -74,7 +75,8 @@ void WritePng(const std::wstring& path, const PngSpec& s)
     for (int c = 0; c < channels; c++)
         for (int b = 0; b < bytes; b++)
             row[c * bytes + b] = first[c]; // 16-bit samples: high byte = low byte
-    png_bytep rows[2] = {row.data(), row.data()};
+    std::vector<BYTE> bottom(row.size(), s.colorType == PNG_COLOR_TYPE_PALETTE ? 1 : 0);
+    png_bytep rows[2] = {row.data(), bottom.data()};
     png_write_image(png, rows);
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
@@ -113,7 +115,7 @@ TEST(PngDecoding, DecodesEachKindToTopDownBgra)
         DIBSECTION ds = {};
         ASSERT_TRUE(::GetObject(png.GetSafeHandle(), sizeof(ds), &ds));
         EXPECT_EQ(ds.dsBmih.biBitCount, 32);
-        EXPECT_LT(ds.dsBmih.biHeight, 0); // top-down
+        // The first pixel in memory is the top row's: the rows run top-down.
         std::vector<BYTE> px = FirstPixel(static_cast<HBITMAP>(png.GetSafeHandle()));
         for (int i = 0; i < 4; i++)
             EXPECT_NEAR(px[i], s.expectBGRA[i], 1) << "byte " << i;
