@@ -32,7 +32,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;hid,setupapi=n"
 export HIDSIM_DEVICES="merrowick-peer-$$,0084,0041,65,69,peer"
 wine=$(command -v wine64 || command -v wine)
 [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
-[ -f "$WINEPREFIX/.project-ready" ] || { "$wine" wineboot --init </dev/null >/dev/null 2>&1; touch "$WINEPREFIX/.project-ready"; }
+"$top/sender/tests/screenshot.sh" "$BUILD_DIR" --prepare-prefix
 
 out=$BUILD_DIR/artifacts
 mkdir -p "$out"

@@ -4,6 +4,7 @@
 # nothing, so this runs the end-to-end test's picture case in a second Wine
 # prefix that uses the X11 driver, inside a Wine virtual desktop under Xvfb.
 #   screenshot.sh BUILD_DIR
+#   screenshot.sh BUILD_DIR --prepare-prefix   (on a display: only make the prefix)
 set -euo pipefail
 build=$(cd "${1:?usage: screenshot.sh BUILD_DIR}" && pwd)
 out=$build/artifacts
@@ -26,12 +27,13 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 export wine wineserver
 
 marker=$out/merrowick-shot
-if [ "${2:-}" != --on-display ]; then
+if [ -z "${2:-}" ]; then
   rm -rf "$marker" && mkdir -p "$marker"
 fi
 export MERROWICK_SCREENSHOT="Z:${marker//\//\\}"
 
-run() {
+# The X11 prefix, made once (on a display).
+prepare_prefix() {
   if [ ! -f "$WINEPREFIX/.project-ready" ]; then
     "$wine" wineboot --init </dev/null >/dev/null 2>&1
     # Tahoma, which the dialog font maps to, has no Chinese glyphs: link the CJK font.
@@ -42,6 +44,10 @@ run() {
     "$wineserver" -w
     touch "$WINEPREFIX/.project-ready"
   fi
+}
+
+run() {
+  prepare_prefix
   export WINEDLLOVERRIDES="mscoree,mshtml=;hid,setupapi=n"
   cd "$build/bin"
   "$wine" explorer /desktop=merrowick,760x480 merrowick_e2e_tests.exe \
@@ -61,10 +67,10 @@ run() {
   touch "$marker/done"
   "$wineserver" -w
 }
-if [ "${2:-}" = --on-display ]; then
-  run
-  exit
-fi
+case "${2:-}" in
+  --on-display) run; exit;;
+  --prepare-prefix) prepare_prefix; exit;;
+esac
 rc=0
 timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" --on-display || rc=$?
 [ -f "$marker/test.log" ] && grep -E '^\[ *(OK|FAILED|SKIPPED) *\]|Failure|^row: ' "$marker/test.log" || true
