@@ -402,6 +402,15 @@ void CArchive::MapObject(const CObject* pOb)
     }
 }
 
+void CArchive::WriteTag(DWORD nIndex, bool bClass)
+{
+    // Small indexes fit the 16-bit tag; larger ones follow a marker in 32 bits.
+    if (nIndex < wBigObjectTag)
+        *this << (WORD)((bClass ? wClassTag : 0) | nIndex);
+    else
+        *this << wBigObjectTag << (DWORD)((bClass ? dwBigClassTag : 0) | nIndex);
+}
+
 void CArchive::WriteClass(const CRuntimeClass* pClassRef)
 {
     if (pClassRef == nullptr)
@@ -414,11 +423,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     void* pIndex = nullptr;
     if (m_pStoreMap->Lookup((void*)pClassRef, pIndex))
     {
-        DWORD nClassIndex = (DWORD)(UINT_PTR)pIndex;
-        if (nClassIndex < wBigObjectTag)
-            *this << (WORD)(wClassTag | nClassIndex);
-        else
-            *this << wBigObjectTag << (DWORD)(dwBigClassTag | nClassIndex);
+        WriteTag((DWORD)(UINT_PTR)pIndex, true);
         return;
     }
     *this << wNewClassTag;
@@ -513,11 +518,7 @@ void CArchive::WriteObject(const CObject* pOb)
     void* pIndex = nullptr;
     if (m_pStoreMap->Lookup((void*)pOb, pIndex))
     {
-        DWORD nObIndex = (DWORD)(UINT_PTR)pIndex;
-        if (nObIndex < wBigObjectTag)
-            *this << (WORD)nObIndex;
-        else
-            *this << wBigObjectTag << nObIndex;
+        WriteTag((DWORD)(UINT_PTR)pIndex, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());

@@ -142,6 +142,8 @@ protected:
         return *this;
     }
     void CheckCount();
+    // The tag of an object or class seen before, by its map index.
+    void WriteTag(DWORD nIndex, bool bClass);
     // Length prefix of a string; *pnCharSize is 1 for narrow text, 2 for wide.
     void WriteStringLength(ULONGLONG nLength, bool bWide);
     ULONGLONG ReadStringLength(int* pnCharSize);

@@ -15,6 +15,11 @@ CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
 {
+    OpenOrThrow(lpszFileName, nOpenFlags);
+}
+
+void CFile::OpenOrThrow(LPCTSTR lpszFileName, UINT nOpenFlags)
+{
     CFileException error;
     if (!Open(lpszFileName, nOpenFlags, &error))
         AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);

@@ -79,6 +79,8 @@ public:
 
 protected:
     [[noreturn]] void ThrowLastError() const;
+    // Open for the opening constructors: raises the cause instead of returning it.
+    void OpenOrThrow(LPCTSTR lpszFileName, UINT nOpenFlags);
 
     BOOL m_bCloseOnDelete;
     CString m_strFileName;

@@ -17,9 +17,7 @@ CStdioFile::CStdioFile(FILE* pOpenStream) : m_pStream(pOpenStream)
 
 CStdioFile::CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_pStream(nullptr)
 {
-    CFileException error;
-    if (!Open(lpszFileName, nOpenFlags, &error))
-        AfxThrowFileException(error.m_cause, error.m_lOsError, error.m_strFileName);
+    OpenOrThrow(lpszFileName, nOpenFlags);   // this class's Open: it runs in this constructor
 }
 
 CStdioFile::~CStdioFile()
@@ -42,25 +40,24 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
     if (!CFile::Open(lpszFileName, nOpenFlags, pError))
         return FALSE;
 
+    // The stream's mode: a file that is created anew is written from its
+    // start; one that is kept, or opened for writing only, is appended to.
     bool bText = (nOpenFlags & typeBinary) == 0;
     int nFlags = bText ? _O_TEXT : _O_BINARY;
-    const char* szMode;
-    if (nOpenFlags & modeReadWrite)
-    {
-        nFlags |= _O_RDWR;
-        szMode = (nOpenFlags & modeCreate) && !(nOpenFlags & modeNoTruncate) ? "w+" : "r+";
-    }
+    char chMode;
+    if (nOpenFlags & modeCreate)
+        chMode = (nOpenFlags & modeNoTruncate) ? 'a' : 'w';
     else if (nOpenFlags & modeWrite)
-    {
-        nFlags |= _O_WRONLY;
-        szMode = "w";
-    }
+        chMode = 'a';
     else
-    {
-        nFlags |= _O_RDONLY;
-        szMode = "r";
-    }
-    CStringA fullMode(szMode);
+        chMode = 'r';
+    bool bBoth = chMode == 'r' ? (nOpenFlags & modeReadWrite) != 0 : (nOpenFlags & modeWrite) == 0;
+    if (chMode == 'a')
+        nFlags |= _O_APPEND;
+    nFlags |= bBoth ? _O_RDWR : (chMode == 'r' ? _O_RDONLY : _O_WRONLY);
+    CStringA fullMode(chMode);
+    if (bBoth)
+        fullMode += '+';
     fullMode += bText ? 't' : 'b';
 
     int fd = _open_osfhandle(reinterpret_cast<intptr_t>(m_hFile), nFlags);

@@ -1,6 +1,8 @@
 // CStdioFile: a file read and written through the C runtime's buffered
 // stream. In text mode (the default) lines end in CR LF on disk and in LF in
 // memory; the text itself is narrow, in the system's ANSI code page.
+// A file opened for writing without being created anew (modeWrite alone, or
+// modeCreate with modeNoTruncate) is appended to: every write goes to its end.
 #pragma once
 
 #include "core/CFile.h"

@@ -80,6 +80,14 @@ template <> struct Traits<char>
     }
 };
 
+// A null text compares as the empty one.
+template <typename T>
+const T* OrEmpty(const T* p)
+{
+    static const T empty = 0;
+    return p ? p : &empty;
+}
+
 // Length of the text that a string table entry holds, and the text.
 template <typename T>
 bool LoadFromTable(CStringT<T>& str, HINSTANCE hInstance, UINT nID)
@@ -459,29 +467,25 @@ void CStringT<T>::FreeExtra()
 template <typename T>
 int CStringT<T>::Compare(PCXSTR psz) const
 {
-    static const T empty = 0;
-    return Traits<T>::Compare(m_pszData, psz ? psz : &empty);
+    return Traits<T>::Compare(m_pszData, OrEmpty(psz));
 }
 
 template <typename T>
 int CStringT<T>::CompareNoCase(PCXSTR psz) const
 {
-    static const T empty = 0;
-    return Traits<T>::CompareNoCase(m_pszData, psz ? psz : &empty);
+    return Traits<T>::CompareNoCase(m_pszData, OrEmpty(psz));
 }
 
 template <typename T>
 int CStringT<T>::Collate(PCXSTR psz) const
 {
-    static const T empty = 0;
-    return Traits<T>::Collate(m_pszData, psz ? psz : &empty);
+    return Traits<T>::Collate(m_pszData, OrEmpty(psz));
 }
 
 template <typename T>
 int CStringT<T>::CollateNoCase(PCXSTR psz) const
 {
-    static const T empty = 0;
-    return Traits<T>::CollateNoCase(m_pszData, psz ? psz : &empty);
+    return Traits<T>::CollateNoCase(m_pszData, OrEmpty(psz));
 }
 
 template <typename T>

@@ -255,6 +255,45 @@ TEST(CArchiveTest, ObjectsAreWrittenWithClassTagsAndIndexes)
     });
 }
 
+TEST(CArchiveTest, LargeIndexesUseThe32BitTag)
+{
+    // Objects entered in the map by hand push the indexes past 16 bits.
+    std::vector<char> others(40000);
+    CArchiveNode node;
+    node.m_value = 1;
+    node.m_pNext = &node;
+    Bytes bytes = Store([&](CArchive& ar) {
+        for (char& c : others)
+            ar.MapObject(reinterpret_cast<CObject*>(&c));
+        ar << &node;   // class index 40001, object index 40002
+        ar << &node;
+        CArchiveNode second;
+        ar << &second;
+    });
+    const Bytes expected = Concat({
+        { 0xFF, 0xFF, 0x02, 0x00, 0x0C, 0x00 }, Text("CArchiveNode"),
+        { 0x01, 0x00, 0x00, 0x00 },
+        { 0xFF, 0x7F, 0x42, 0x9C, 0x00, 0x00 },                 // node: 0x7FFF, then 40002
+        { 0xFF, 0x7F, 0x42, 0x9C, 0x00, 0x00 },
+        { 0xFF, 0x7F, 0x41, 0x9C, 0x00, 0x80 },                 // the class: 0x7FFF, then 0x80000000 | 40001
+        { 0x00, 0x00, 0x00, 0x00, 0x00, 0x00 },
+    });
+    EXPECT_EQ(bytes, expected);
+    Load(bytes, [&](CArchive& ar) {
+        for (char& c : others)
+            ar.MapObject(reinterpret_cast<CObject*>(&c));
+        CObject* first = ar.ReadObject(nullptr);
+        CObject* again = ar.ReadObject(nullptr);
+        CObject* second = ar.ReadObject(RUNTIME_CLASS(CArchiveNode));
+        EXPECT_EQ(first, again);
+        EXPECT_EQ(static_cast<CArchiveNode*>(first)->m_pNext, first);
+        ASSERT_NE(second, nullptr);
+        EXPECT_NE(second, first);
+        delete first;
+        delete second;
+    });
+}
+
 TEST(CArchiveTest, VersionableClassesReadOlderSchemas)
 {
     // Two objects of a class stored with schema 1 and one of another class.

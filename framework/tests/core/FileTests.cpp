@@ -195,14 +195,25 @@ TEST(CStdioFileTest, WritesLfAsCrLfInTheAnsiCodePage)
     }
     EXPECT_EQ(ReadBytes(path), "first\r\nsecond\r\r\n");
 
-    // Appending to the end of an existing file.
+    // A kept file is appended to, wherever the position is.
     {
         CStdioFile file(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
-        file.SeekToEnd();
+        file.SeekToBegin();
         file.WriteString(L"more\n");
         EXPECT_EQ(file.GetLength(), 22u);
     }
     EXPECT_EQ(ReadBytes(path), "first\r\nsecond\r\r\nmore\r\n");
+
+    // Read and write without creating: read a line, go to the end, add one.
+    {
+        CStdioFile file(path, CFile::modeReadWrite | CFile::typeText);
+        CString line;
+        EXPECT_TRUE(file.ReadString(line));
+        EXPECT_EQ(line, L"first");
+        file.SeekToEnd();
+        file.WriteString(L"last\n");
+    }
+    EXPECT_EQ(ReadBytes(path), "first\r\nsecond\r\r\nmore\r\nlast\r\n");
 
     // Binary mode writes the text as it is.
     {
