@@ -28,4 +28,6 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/ExceptionReportTests.cpp
   tests/window/FileDialogTests.cpp
   tests/window/WinAppTests.cpp
+  tests/window/InterfaceMapTests.cpp
+  tests/window/WindowClassTests.cpp
 )

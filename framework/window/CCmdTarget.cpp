@@ -18,6 +18,49 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
     return GetThisMessageMap();
 }
 
+const AFX_INTERFACEMAP* CCmdTarget::GetThisInterfaceMap()
+{
+    static const AFX_INTERFACEMAP_ENTRY entries[] = { { nullptr, nullptr } };
+    static const AFX_INTERFACEMAP map = { nullptr, &entries[0] };
+    return &map;
+}
+
+const AFX_INTERFACEMAP* CCmdTarget::GetInterfaceMap() const
+{
+    return GetThisInterfaceMap();
+}
+
+LPUNKNOWN CCmdTarget::GetInterface(const void* iid)
+{
+    if (iid == nullptr)
+        return nullptr;
+    const IID& riid = *static_cast<const IID*>(iid);
+    // Nothing implements IUnknown alone: any part answers for it.
+    const bool bUnknown = ::IsEqualIID(riid, IID_IUnknown) != FALSE;
+    for (const AFX_INTERFACEMAP* pMap = GetInterfaceMap(); pMap != nullptr;
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)
+    {
+        for (const AFX_INTERFACEMAP_ENTRY* p = pMap->pEntry; p->piid != nullptr; ++p)
+        {
+            if (bUnknown || ::IsEqualIID(riid, *p->piid))
+                return p->pfnGetPart(this);
+        }
+    }
+    return nullptr;
+}
+
+HRESULT CCmdTarget::InternalQueryInterface(const void* iid, LPVOID* ppvObj)
+{
+    if (ppvObj == nullptr)
+        return E_POINTER;
+    LPUNKNOWN pUnk = GetInterface(iid);
+    *ppvObj = pUnk;
+    if (pUnk == nullptr)
+        return E_NOINTERFACE;
+    InternalAddRef();
+    return S_OK;
+}
+
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
 {
     for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr)

@@ -850,17 +850,38 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 
     std::lock_guard<std::mutex> guard(lock);
     WNDCLASSW wc = {};
-    if (!::GetClassInfoW(hInst, szName, &wc))
-    {
-        wc.style = nClassStyle;
-        wc.lpfnWndProc = ::DefWindowProcW;
-        wc.hInstance = hInst;
-        wc.hIcon = hIcon;
-        wc.hCursor = hCursor;
-        wc.hbrBackground = hbrBackground;
-        wc.lpszClassName = szName;
-        if (!::RegisterClassW(&wc))
-            return nullptr;
-    }
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = hInst;
+    wc.hIcon = hIcon;
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.lpszClassName = szName;
+    if (!AfxRegisterClass(&wc))
+        return nullptr;
     return names.insert(szName).first->c_str();
+}
+
+HWND AFXAPI AfxGetParentOwner(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return nullptr;
+    // GetParent of a top-level window is its owner too, but only while the
+    // window is a popup; asking for the owner directly covers every style.
+    if (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD)
+        return ::GetParent(hWnd);
+    return ::GetWindow(hWnd, GW_OWNER);
+}
+
+BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
+{
+    if (lpWndClass == nullptr || lpWndClass->lpszClassName == nullptr)
+        return FALSE;
+    WNDCLASSW wcExisting;
+    if (::GetClassInfoW(lpWndClass->hInstance, lpWndClass->lpszClassName, &wcExisting))
+        return TRUE;
+    if (::RegisterClassW(lpWndClass))
+        return TRUE;
+    // Another thread may have registered it between the two calls.
+    return ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }

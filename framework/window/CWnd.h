@@ -247,6 +247,14 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
 // the message's result (-1 for WM_CREATE, else 0).
 LRESULT AFXAPI AfxProcessWndProcException(CException* e, const MSG* pMsg);
 
+// The window a window belongs to: the parent of a child window, else the
+// owner (null for an unowned top-level window).
+HWND AFXAPI AfxGetParentOwner(HWND hWnd);
+
+// Registers the class unless its instance already has a class of that name,
+// which counts as success.
+BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass);
+
 // A registered window class with these attributes (one per combination),
 // whose window procedure is the default one.
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
