@@ -1,14 +1,8 @@
 #include "CZMRAccessible.h"
 #include <vector>
 
-namespace
-{
-// {618736E0-3C3D-11CF-810C-00AA00389B71}
-const IID kIIDAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-}
-
 CZMRAccessible::CZMRAccessible()
-    : m_xAccessible(this), m_pfnNotifyWinEvent(nullptr), m_pfnLresultFromObject(nullptr),
+    : m_pfnNotifyWinEvent(nullptr), m_pfnLresultFromObject(nullptr),
       m_pfnAccessibleObjectFromWindow(nullptr)
 {
     if (m_modUser32.Init(L"user32.dll"))
@@ -110,26 +104,20 @@ long CZMRAccessible::GetChildIndex(const VARIANT* pVarChild)
 
 STDMETHODIMP CZMRAccessible::XAccessible::QueryInterface(REFIID riid, void** ppvObject)
 {
-    if (!ppvObject)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, kIIDAccessible))
-    {
-        *ppvObject = static_cast<IAccessible*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *ppvObject = nullptr;
-    return E_NOINTERFACE;
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccessibleTarget()->ExternalQueryInterface(&riid, ppvObject);
 }
 
 STDMETHODIMP_(ULONG) CZMRAccessible::XAccessible::AddRef()
 {
-    return m_pOwner->GetAccessibleTarget()->ExternalAddRef();
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccessibleTarget()->ExternalAddRef();
 }
 
 STDMETHODIMP_(ULONG) CZMRAccessible::XAccessible::Release()
 {
-    return m_pOwner->GetAccessibleTarget()->ExternalRelease();
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccessibleTarget()->ExternalRelease();
 }
 
 STDMETHODIMP CZMRAccessible::XAccessible::GetTypeInfoCount(UINT*) { return E_NOTIMPL; }
@@ -140,42 +128,128 @@ STDMETHODIMP CZMRAccessible::XAccessible::Invoke(DISPID, REFIID, LCID, WORD, DIS
     return E_NOTIMPL;
 }
 
-STDMETHODIMP CZMRAccessible::XAccessible::get_accParent(IDispatch** p) { return m_pOwner->GetAccParent(p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accChildCount(long* p) { return m_pOwner->GetAccChildCount(p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accChild(VARIANT v, IDispatch** p) { return m_pOwner->GetAccChild(v, p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accName(VARIANT v, BSTR* p) { return m_pOwner->GetAccName(v, p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accValue(VARIANT v, BSTR* p) { return m_pOwner->GetAccValue(v, p); }
+STDMETHODIMP CZMRAccessible::XAccessible::get_accParent(IDispatch** p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccParent(p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accChildCount(long* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccChildCount(p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accChild(VARIANT v, IDispatch** p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccChild(v, p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accName(VARIANT v, BSTR* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccName(v, p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accValue(VARIANT v, BSTR* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccValue(v, p);
+}
+
 STDMETHODIMP CZMRAccessible::XAccessible::get_accDescription(VARIANT v, BSTR* p)
 {
-    return m_pOwner->GetAccDescription(v, p);
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccDescription(v, p);
 }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accRole(VARIANT v, VARIANT* p) { return m_pOwner->GetAccRole(v, p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accState(VARIANT v, VARIANT* p) { return m_pOwner->GetAccState(v, p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accHelp(VARIANT v, BSTR* p) { return m_pOwner->GetAccHelp(v, p); }
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accRole(VARIANT v, VARIANT* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccRole(v, p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accState(VARIANT v, VARIANT* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccState(v, p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accHelp(VARIANT v, BSTR* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccHelp(v, p);
+}
+
 STDMETHODIMP CZMRAccessible::XAccessible::get_accHelpTopic(BSTR* f, VARIANT v, long* p)
 {
-    return m_pOwner->GetAccHelpTopic(f, v, p);
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccHelpTopic(f, v, p);
 }
+
 STDMETHODIMP CZMRAccessible::XAccessible::get_accKeyboardShortcut(VARIANT v, BSTR* p)
 {
-    return m_pOwner->GetAccKeyboardShortcut(v, p);
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccKeyboardShortcut(v, p);
 }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accFocus(VARIANT* p) { return m_pOwner->GetAccFocus(p); }
-STDMETHODIMP CZMRAccessible::XAccessible::get_accSelection(VARIANT* p) { return m_pOwner->GetAccSelection(p); }
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accFocus(VARIANT* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccFocus(p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::get_accSelection(VARIANT* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccSelection(p);
+}
+
 STDMETHODIMP CZMRAccessible::XAccessible::get_accDefaultAction(VARIANT v, BSTR* p)
 {
-    return m_pOwner->GetAccDefaultAction(v, p);
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->GetAccDefaultAction(v, p);
 }
-STDMETHODIMP CZMRAccessible::XAccessible::accSelect(long f, VARIANT v) { return m_pOwner->AccSelect(f, v); }
+
+STDMETHODIMP CZMRAccessible::XAccessible::accSelect(long f, VARIANT v)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->AccSelect(f, v);
+}
+
 STDMETHODIMP CZMRAccessible::XAccessible::accLocation(long* x, long* y, long* cx, long* cy, VARIANT v)
 {
-    return m_pOwner->AccLocation(x, y, cx, cy, v);
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->AccLocation(x, y, cx, cy, v);
 }
+
 STDMETHODIMP CZMRAccessible::XAccessible::accNavigate(long n, VARIANT v, VARIANT* p)
 {
-    return m_pOwner->AccNavigate(n, v, p);
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->AccNavigate(n, v, p);
 }
-STDMETHODIMP CZMRAccessible::XAccessible::accHitTest(long x, long y, VARIANT* p) { return m_pOwner->AccHitTest(x, y, p); }
-STDMETHODIMP CZMRAccessible::XAccessible::accDoDefaultAction(VARIANT v) { return m_pOwner->AccDoDefaultAction(v); }
-STDMETHODIMP CZMRAccessible::XAccessible::put_accName(VARIANT v, BSTR s) { return m_pOwner->PutAccName(v, s); }
-STDMETHODIMP CZMRAccessible::XAccessible::put_accValue(VARIANT v, BSTR s) { return m_pOwner->PutAccValue(v, s); }
+
+STDMETHODIMP CZMRAccessible::XAccessible::accHitTest(long x, long y, VARIANT* p)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->AccHitTest(x, y, p);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::accDoDefaultAction(VARIANT v)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->AccDoDefaultAction(v);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::put_accName(VARIANT v, BSTR s)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->PutAccName(v, s);
+}
+
+STDMETHODIMP CZMRAccessible::XAccessible::put_accValue(VARIANT v, BSTR s)
+{
+    METHOD_PROLOGUE(CZMRAccessible, Accessible)
+    return pThis->PutAccValue(v, s);
+}

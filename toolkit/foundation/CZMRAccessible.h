@@ -45,16 +45,13 @@ public:
 
     IAccessible* GetAccessibleInterface() { return &m_xAccessible; }
 
-    // The interface part: reference counting goes to the owner's command
-    // target, every accessibility method to the owner's handler.
-    class XAccessible : public IAccessible
-    {
-    public:
-        explicit XAccessible(CZMRAccessible* pOwner) : m_pOwner(pOwner) {}
-
-        STDMETHOD(QueryInterface)(REFIID riid, void** ppvObject) override;
-        STDMETHOD_(ULONG, AddRef)() override;
-        STDMETHOD_(ULONG, Release)() override;
+protected:
+    // The interface part: queries and reference counting go to the command
+    // target of the owner (whose interface map lists this part), every
+    // accessibility method to the owner's handler. A class that exposes the
+    // interface lists the part for IID_IAccessible and IID_IDispatch:
+    //   INTERFACE_PART(CMyBar, IID_IAccessible, Accessible)
+    BEGIN_INTERFACE_PART(Accessible, IAccessible)
         STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
         STDMETHOD(GetTypeInfo)(UINT iTInfo, LCID lcid, ITypeInfo** ppTInfo) override;
         STDMETHOD(GetIDsOfNames)(REFIID riid, LPOLESTR* rgszNames, UINT cNames, LCID lcid, DISPID* rgDispId) override;
@@ -81,13 +78,8 @@ public:
         STDMETHOD(accDoDefaultAction)(VARIANT varChild) override;
         STDMETHOD(put_accName)(VARIANT varChild, BSTR szName) override;
         STDMETHOD(put_accValue)(VARIANT varChild, BSTR szValue) override;
+    END_INTERFACE_PART(Accessible)
 
-    private:
-        CZMRAccessible* m_pOwner;
-    };
-
-protected:
-    XAccessible m_xAccessible;
     void (WINAPI* m_pfnNotifyWinEvent)(DWORD, HWND, LONG, LONG);
     LRESULT (WINAPI* m_pfnLresultFromObject)(REFIID, WPARAM, LPUNKNOWN);
     HRESULT (WINAPI* m_pfnAccessibleObjectFromWindow)(HWND, DWORD, REFIID, void**);

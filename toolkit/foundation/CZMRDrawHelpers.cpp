@@ -27,7 +27,8 @@ FARPROC BindGdi(FARPROC& pfn, LPCSTR lpszName)
 template <class TFn>
 TFn FunctionCast(FARPROC pfn)
 {
-    return reinterpret_cast<TFn>(reinterpret_cast<void*>(pfn));
+    // One function pointer type to another: no detour through a data pointer.
+    return reinterpret_cast<TFn>(pfn);
 }
 
 int Clamp255(double d)
@@ -62,14 +63,6 @@ struct FontSearch
     LPCWSTR lpszFaceName;
     bool bFound;
 };
-
-// The window a window belongs to: the parent of a child, else the owner.
-HWND ParentOwner(HWND hWnd)
-{
-    if (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD)
-        return ::GetParent(hWnd);
-    return ::GetWindow(hWnd, GW_OWNER);
-}
 
 int CALLBACK EnumFontFace(const LOGFONTW* plf, const TEXTMETRICW*, DWORD, LPARAM lParam)
 {
@@ -357,7 +350,7 @@ void CZMRDrawHelpers::SwapArrowKeyForRTL(CWnd* pWnd, UINT& nChar)
 BOOL CZMRDrawHelpers::IsTopOwnerForeground(HWND hWnd)
 {
     HWND hTop = hWnd;
-    for (HWND hNext = ParentOwner(hTop); hNext; hNext = ParentOwner(hTop))
+    for (HWND hNext = AfxGetParentOwner(hTop); hNext; hNext = AfxGetParentOwner(hTop))
         hTop = hNext;
     return ::GetForegroundWindow() == ::GetLastActivePopup(hTop);
 }
@@ -371,11 +364,7 @@ BOOL CZMRDrawHelpers::RegisterWndClass(HINSTANCE hInstance, LPCWSTR lpszClassNam
     wc.hIcon = hIcon;
     wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));   // IDC_ARROW
     wc.lpszClassName = lpszClassName;
-    // A class that is already registered counts as registered.
-    WNDCLASSW wcExisting;
-    if (::GetClassInfoW(wc.hInstance, lpszClassName, &wcExisting))
-        return TRUE;
-    return ::RegisterClassW(&wc) != 0;
+    return AfxRegisterClass(&wc);
 }
 
 void GetDefaultWindowText(HWND hWnd, CString& rString)

@@ -288,6 +288,35 @@ TEST(DrawHelpers, RightToLeftLayoutOfADC)
     CZMRDrawHelpers::SetDCRightToLeft(nullptr, LAYOUT_RTL);
 }
 
+TEST(DrawHelpers, TopOwnerIsFoundThroughParentsAndOwners)
+{
+    // A child of an overlapped window owned by the top window: GetParent of
+    // the owned window is null, so only a climb that asks for the owner
+    // reaches the top. The owned window stays hidden, so the top window is
+    // its own last active popup.
+    HWND hTop = ::CreateWindowExW(0, L"STATIC", L"top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
+                                  nullptr, nullptr, nullptr);
+    HWND hOwned = ::CreateWindowExW(0, L"STATIC", L"owned", WS_OVERLAPPED, 0, 0, 50, 50, hTop, nullptr, nullptr,
+                                    nullptr);
+    HWND hChild = ::CreateWindowExW(0, L"STATIC", L"child", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hOwned, nullptr,
+                                    nullptr, nullptr);
+    HWND hOther = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                    nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hTop && hOwned && hChild && hOther);
+
+    ::SetForegroundWindow(hTop);
+    ASSERT_EQ(hTop, ::GetForegroundWindow());
+    EXPECT_TRUE(CZMRDrawHelpers::IsTopOwnerForeground(hChild));
+    EXPECT_TRUE(CZMRDrawHelpers::IsTopOwnerForeground(hTop));
+
+    ::SetForegroundWindow(hOther);
+    ASSERT_EQ(hOther, ::GetForegroundWindow());
+    EXPECT_FALSE(CZMRDrawHelpers::IsTopOwnerForeground(hChild));
+
+    ::DestroyWindow(hOther);
+    ::DestroyWindow(hTop);
+}
+
 TEST(DrawHelpers, WindowsClassesFontsAndTexts)
 {
     EXPECT_TRUE(CZMRDrawHelpers::RegisterWndClass(nullptr, L"ZMRTestBar", CS_DBLCLKS));

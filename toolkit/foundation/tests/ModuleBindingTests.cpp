@@ -242,7 +242,13 @@ public:
 
     long nNameChild = -2;
     bool bReleased = false;
+    DECLARE_INTERFACE_MAP()
 };
+
+BEGIN_INTERFACE_MAP(CAccessibleTarget, CCmdTarget)
+    INTERFACE_PART(CAccessibleTarget, IID_IAccessible, Accessible)
+    INTERFACE_PART(CAccessibleTarget, IID_IDispatch, Accessible)
+END_INTERFACE_MAP()
 }
 
 TEST(Accessible, InterfaceSharesTheTargetsReferenceCountAndForwardsQueries)
@@ -254,10 +260,18 @@ TEST(Accessible, InterfaceSharesTheTargetsReferenceCountAndForwardsQueries)
     EXPECT_EQ(ULONG(nStart + 1), pAccessible->AddRef());
     EXPECT_EQ(nStart + 1, target.GetRefCount());
 
-    IUnknown* pUnknown = nullptr;
-    ASSERT_EQ(S_OK, pAccessible->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&pUnknown)));
-    EXPECT_EQ(nStart + 2, target.GetRefCount());
-    pUnknown->Release();
+    // Queries are answered by the target's interface map, with the part.
+    for (const IID* piid : {&IID_IUnknown, &IID_IDispatch, &IID_IAccessible})
+    {
+        IUnknown* pUnknown = nullptr;
+        ASSERT_EQ(S_OK, pAccessible->QueryInterface(*piid, reinterpret_cast<void**>(&pUnknown)));
+        EXPECT_EQ(static_cast<IUnknown*>(pAccessible), pUnknown);
+        EXPECT_EQ(nStart + 2, target.GetRefCount());
+        pUnknown->Release();
+    }
+    IUnknown* pOther = reinterpret_cast<IUnknown*>(1);
+    EXPECT_EQ(E_NOINTERFACE, pAccessible->QueryInterface(IID_IStream, reinterpret_cast<void**>(&pOther)));
+    EXPECT_EQ(nullptr, pOther);
     pAccessible->Release();
     EXPECT_EQ(nStart, target.GetRefCount());
     EXPECT_FALSE(target.bReleased);
