@@ -301,6 +301,8 @@ BOOL CZMListBase::SizeColumnToHeaderText(int nColumn)
     const bool bArrowRoom = pHeader && pHeader->IsKindOf(RUNTIME_CLASS(CZMFlatHeaderCtrl)) && pHeader->HasSortArrow();
     HFONT hFont = reinterpret_cast<HFONT>(::SendMessageW(hHeader, WM_GETFONT, 0, 0));
 
+    // With reordered columns, the column shown at each position is measured
+    // and sized as a whole: its contents, its heading and its width.
     for (int i = nFirst; i <= nLast; i++)
     {
         const int nAtPosition = static_cast<int>(::SendMessageW(hHeader, HDM_ORDERTOINDEX, i, 0));
@@ -312,7 +314,7 @@ BOOL CZMListBase::SizeColumnToHeaderText(int nColumn)
         column.mask = LVCF_TEXT;
         column.pszText = szText;
         column.cchTextMax = 256;
-        ::SendMessageW(hList, LVM_GETCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+        ::SendMessageW(hList, LVM_GETCOLUMNW, nAtPosition, reinterpret_cast<LPARAM>(&column));
         HDC hDC = ::GetDC(nullptr);
         HGDIOBJ hOld = ::SelectObject(hDC, hFont);
         SIZE sz = {0, 0};
@@ -329,7 +331,7 @@ BOOL CZMListBase::SizeColumnToHeaderText(int nColumn)
             nWidth = m_nMinColumnWidth;
         if (nWidth > m_nMaxColumnWidth)
             nWidth = m_nMaxColumnWidth;
-        ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, i, MAKELPARAM(nWidth, 0));
+        ::SendMessageW(hList, LVM_SETCOLUMNWIDTH, nAtPosition, MAKELPARAM(nWidth, 0));
     }
 
     ::SendMessageW(hList, WM_SETREDRAW, TRUE, 0);
@@ -367,10 +369,17 @@ void CZMListBase::SaveColumnWidths()
     registry.WriteProfileString(m_strSection, m_strEntry, strText);
 }
 
-int CZMListBase::GetStoredColumnWidth(int n)
+CString CZMListBase::GetStoredField(int n)
 {
     CZMRegistryManager registry(HKEY_CURRENT_USER);
     CString strField = Field(registry.GetProfileString(m_strSection, m_strEntry, m_strDefault), n);
+    strField.Trim();
+    return strField;
+}
+
+int CZMListBase::GetStoredColumnWidth(int n)
+{
+    CString strField = GetStoredField(n);
     return strField.IsEmpty() ? 0 : static_cast<int>(wcstol(strField, nullptr, 10));
 }
 
@@ -387,12 +396,9 @@ void CZMListBase::RestoreColumnWidth(int nColumn)
             nPosition = item.iOrder;
     }
     // A missing or empty number (a first start) keeps the column's width.
-    CZMRegistryManager registry(HKEY_CURRENT_USER);
-    CString strField = Field(registry.GetProfileString(m_strSection, m_strEntry, m_strDefault), nPosition);
-    strField.Trim();
-    if (strField.IsEmpty())
+    if (GetStoredField(nPosition).IsEmpty())
         return;
-    int nWidth = static_cast<int>(wcstol(strField, nullptr, 10));
+    const int nWidth = GetStoredColumnWidth(nPosition);
     ::SendMessageW(m_pListCtrl->GetSafeHwnd(), LVM_SETCOLUMNWIDTH, nColumn, MAKELPARAM(nWidth, 0));
 }
 
@@ -464,10 +470,12 @@ int CZMListBase::CopyRow(int nFrom, int nTo)
     if (!::SendMessageW(hList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
         return -1;
     item.iItem = nTo;
-    // The copy must exist before anyone may delete the source.
-    if (::SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) == -1)
+    // The copy must exist before anyone may delete the source. A row past the
+    // end is appended, so the sub-items go where the list really put it.
+    const int nNew = static_cast<int>(::SendMessageW(hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    if (nNew == -1)
         return -1;
-    if (nTo < nFrom)
+    if (nNew <= nFrom)
         nFrom++;
 
     const int nColumns = GetColumnCount();
@@ -482,7 +490,7 @@ int CZMListBase::CopyRow(int nFrom, int nTo)
         if (szSub[0])
         {
             sub.pszText = szSub;
-            ::SendMessageW(hList, LVM_SETITEMTEXTW, nTo, reinterpret_cast<LPARAM>(&sub));
+            ::SendMessageW(hList, LVM_SETITEMTEXTW, nNew, reinterpret_cast<LPARAM>(&sub));
         }
     }
     return nFrom;

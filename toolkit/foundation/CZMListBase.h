@@ -70,6 +70,8 @@ public:
 
 protected:
     bool IsReportView() const;
+    // The n-th stored width as text, empty when there is none.
+    CString GetStoredField(int n);
     HWND GetHeaderHwnd() const;
     CZMHeaderCtrl* GetZMHeader() const;
     // The owner window's own notification handling.

@@ -7,6 +7,9 @@
 class CZMListCtrlBase : public CListCtrl, public CZMListBase
 {
 public:
+    // Both bases read the same extended style; the list logic's is the one named.
+    using CZMListBase::GetExtendedStyle;
+
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PreSubclassWindow() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;

@@ -5,3 +5,7 @@ list(APPEND FOUNDATION_SOURCES
   CZMHeaderCtrl.cpp
   CZMListBase.cpp
   CZMListCtrl.cpp)
+list(APPEND FOUNDATION_TESTS
+  tests/ControlsTestSupport.cpp
+  tests/ControlsTestResources.rc
+  tests/ListCtrlTests.cpp)

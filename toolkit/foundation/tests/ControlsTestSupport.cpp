@@ -1,0 +1,168 @@
+#include "ControlsTestSupport.h"
+#include "ControlsTestResources.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <string>
+
+void CWindowPicture::Take(HWND hWnd, const std::function<void(HDC)>& draw)
+{
+    RECT rc = {};
+    ::GetClientRect(hWnd, &rc);
+    m_nWidth = rc.right;
+    m_nHeight = rc.bottom;
+    m_pixels.assign(static_cast<size_t>(m_nWidth) * m_nHeight, 0);
+    if (m_nWidth <= 0 || m_nHeight <= 0)
+        return;
+
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = m_nWidth;
+    bmi.bmiHeader.biHeight = -m_nHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    draw(hDC);
+    ::GdiFlush();
+    const DWORD* pSrc = static_cast<const DWORD*>(pBits);
+    for (size_t i = 0; i < m_pixels.size(); i++)
+        m_pixels[i] = pSrc[i] & 0xFFFFFF;
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
+}
+
+void CWindowPicture::Capture(HWND hWnd)
+{
+    Take(hWnd, [&](HDC hDC) {
+        HDC hWindowDC = ::GetDC(hWnd);
+        ::BitBlt(hDC, 0, 0, m_nWidth, m_nHeight, hWindowDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hWindowDC);
+    });
+}
+
+void CWindowPicture::Print(HWND hWnd)
+{
+    Take(hWnd, [&](HDC hDC) {
+        ::SendMessageW(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hDC), PRF_CLIENT | PRF_ERASEBKGND);
+    });
+}
+
+COLORREF CWindowPicture::At(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight)
+        return CLR_INVALID;
+    const DWORD v = m_pixels[static_cast<size_t>(y) * m_nWidth + x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+bool CWindowPicture::SavePng(const wchar_t* lpszName) const
+{
+    // The tests run in the build's bin folder; the pictures go beside it.
+    wchar_t szExe[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, szExe, MAX_PATH);
+    std::wstring dir(szExe);
+    dir = dir.substr(0, dir.find_last_of(L"\\/"));
+    dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\artifacts";
+    ::CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring path = dir + L"\\" + lpszName;
+
+    FILE* f = _wfopen(path.c_str(), L"wb");
+    if (!f)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, f);
+    png_set_IHDR(png, info, m_nWidth, m_nHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    std::vector<png_byte> row(static_cast<size_t>(m_nWidth) * 3);
+    for (int y = 0; y < m_nHeight; y++)
+    {
+        for (int x = 0; x < m_nWidth; x++)
+        {
+            const COLORREF clr = At(x, y);
+            row[x * 3] = GetRValue(clr);
+            row[x * 3 + 1] = GetGValue(clr);
+            row[x * 3 + 2] = GetBValue(clr);
+        }
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    fclose(f);
+    return true;
+}
+
+void PumpPendingMessages()
+{
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+}
+
+bool PumpMessagesUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (!pred())
+    {
+        if (::GetTickCount() - dwStart > dwTimeoutMs)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpPendingMessages();
+    }
+    return true;
+}
+
+LRESULT CTestListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT)
+        m_nPaints++;
+    return CZMListCtrl::WindowProc(message, wParam, lParam);
+}
+
+bool CTestListCtrl::SortList(int nColumn, bool bAscending)
+{
+    m_nSorts++;
+    m_nSortedColumn = nColumn;
+    m_bSortedAscending = bAscending;
+    return true;
+}
+
+CListTestDlg::CListTestDlg()
+    : CDialog(IDD_ZM_LISTTEST)
+{
+}
+
+BOOL CListTestDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_list.SubclassDlgItem(IDC_ZM_LIST, this);
+    return FALSE;
+}
+
+bool CListTestDlg::Open(int nWidth, int nHeight)
+{
+    if (!Create(IDD_ZM_LISTTEST) || !m_list.GetSafeHwnd())
+        return false;
+    SetWindowPos(nullptr, 0, 0, nWidth + 40, nHeight + 40, SWP_NOZORDER | SWP_NOMOVE);
+    m_list.MoveWindow(0, 0, nWidth, nHeight);
+    PumpPendingMessages();
+    return true;
+}
+
+CWindowPicture CListTestDlg::PaintList()
+{
+    m_list.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpPendingMessages();
+    CWindowPicture picture;
+    picture.Capture(m_list.GetSafeHwnd());
+    return picture;
+}
