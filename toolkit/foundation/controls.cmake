@@ -8,4 +8,5 @@ list(APPEND FOUNDATION_SOURCES
 list(APPEND FOUNDATION_TESTS
   tests/ControlsTestSupport.cpp
   tests/ControlsTestResources.rc
-  tests/ListCtrlTests.cpp)
+  tests/ListCtrlTests.cpp
+  tests/HeaderCtrlTests.cpp)
