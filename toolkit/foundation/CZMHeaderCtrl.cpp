@@ -2,6 +2,7 @@
 #include "CZMAuxData.h"
 #include "CZMRResourceManager.h"
 #include "CZMRBufferDC.h"
+#include "CZMRImageManager.h"
 
 #include <commctrl.h>
 
@@ -39,13 +40,22 @@ END_MESSAGE_MAP()
 CZMHeaderCtrl::CZMHeaderCtrl()
     : CZMThemeManagerStyleHost(RUNTIME_CLASS(CZMHeaderCtrlThemeFactory)), m_nMinColumnWidth(0), m_nSubMenu(0),
       m_nHotItem(-1), m_nSortColumn(-1), m_bRTL(false), m_bFitOnResize(false), m_bContextMenu(1), m_bAscending(1),
-      m_bLBtnDown(false), m_bHotDrawn(false), m_nMenuID(0), m_ptLastRClick(0, 0)
+      m_bLBtnDown(false), m_bHotDrawn(false), m_nMenuID(0), m_ptLastRClick(0, 0), m_pImageManager(nullptr)
 {
     m_bRTL = IsRtlReading() != FALSE;
 }
 
 CZMHeaderCtrl::~CZMHeaderCtrl()
 {
+    if (m_pImageManager)
+        m_pImageManager->InternalRelease();
+}
+
+void CZMHeaderCtrl::SetImageManager(CZMRImageManager* pImageManager)
+{
+    if (m_pImageManager)
+        m_pImageManager->InternalRelease();
+    m_pImageManager = pImageManager;
 }
 
 CZMHeaderCtrlTheme* CZMHeaderCtrl::GetTheme()

@@ -4,6 +4,8 @@
 
 #include "CZMHeaderCtrlTheme.h"
 
+class CZMRImageManager;
+
 // Commands of the header's context menu.
 enum
 {
@@ -53,6 +55,9 @@ public:
     void SetFitOnResize(bool bFit) { m_bFitOnResize = bFit; }
     void EnableContextMenu(BOOL bEnable) { m_bContextMenu = bEnable; }
     int GetHotItem() const { return m_nHotItem; }
+    // Icons for items with an image index; the header takes over the caller's reference.
+    void SetImageManager(CZMRImageManager* pImageManager);
+    CZMRImageManager* GetImageManager() const { return m_pImageManager; }
 
 protected:
     BOOL IsParentList() const;
@@ -94,6 +99,7 @@ public:
     int m_nMenuID;
     CPoint m_ptLastRClick;
     CList<int, int> m_listFrozen;
+    CZMRImageManager* m_pImageManager;
 };
 
 class CZMFlatHeaderCtrl : public CZMHeaderCtrl

@@ -1,6 +1,8 @@
 #include "CZMHeaderCtrlTheme.h"
 #include "CZMHeaderCtrl.h"
 #include "CZMRColorManager.h"
+#include "CZMRDrawHelpers.h"
+#include "CZMRImageManager.h"
 
 #include <commctrl.h>
 #include <vsstyle.h>
@@ -365,6 +367,15 @@ void CZMHeaderCtrlTheme::DrawItemImage(LPDRAWITEMSTRUCT pDIS, int* pX, CZMHeader
     }
     else if (pItem->fmt & HDF_IMAGE)
     {
+        CZMRImageManager* pImages = pHeader->GetImageManager();
+        CZMRImageManagerIcon* pIcon = pImages && pItem->iImage >= 0 ? pImages->GetImage(pItem->iImage, 0) : nullptr;
+        if (pIcon)
+        {
+            const int nState = bPressed ? ZMR_ICONSTATE_CHECKED
+                : (pDIS->itemState & ODS_HOTLIGHT) ? ZMR_ICONSTATE_HOT : ZMR_ICONSTATE_NORMAL;
+            DrawManagerIcon(pDIS, pIcon->GetIcon(nState), pX, bPressed);
+            return;
+        }
         hList = reinterpret_cast<HIMAGELIST>(::SendMessageW(pHeader->GetSafeHwnd(), HDM_GETIMAGELIST, 0, 0));
         nImage = pItem->iImage;
     }
@@ -379,6 +390,34 @@ void CZMHeaderCtrlTheme::DrawItemImage(LPDRAWITEMSTRUCT pDIS, int* pX, CZMHeader
     *pX += cx + m_nTextMargin;
     if (x0 + cx <= pDIS->rcItem.right)
         ::ImageList_Draw(hList, nImage, pDIS->hDC, x0, y, ILD_TRANSPARENT);
+}
+
+void CZMHeaderCtrlTheme::DrawManagerIcon(LPDRAWITEMSTRUCT pDIS, const CZMRIconHandle& handle, int* pX, bool bPressed)
+{
+    const CSize size = handle.GetExtent();
+    const int nItemHeight = pDIS->rcItem.bottom - pDIS->rcItem.top;
+    const int x = *pX + (bPressed ? 1 : 0);
+    const int y = (nItemHeight - size.cy) / 2 + (bPressed ? 1 : 0);
+    *pX += size.cx + m_nTextMargin;
+    if (x + size.cx > pDIS->rcItem.right)
+        return;
+
+    // A picture in a shared strip is taken out as an icon or a premultiplied bitmap.
+    CZMRIconHandle picture;
+    picture.CopyHandle(handle);
+    if (picture.GetIcon())
+    {
+        ::DrawIconEx(pDIS->hDC, x, y, picture.GetIcon(), size.cx, size.cy, 0, nullptr, DI_NORMAL);
+    }
+    else if (picture.GetBitmap() && picture.PremultiplyAlpha() && GetDrawHelpers()->m_pfnAlphaBlend)
+    {
+        HDC hMemDC = ::CreateCompatibleDC(pDIS->hDC);
+        HGDIOBJ hOld = ::SelectObject(hMemDC, picture.GetBitmap());
+        BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GetDrawHelpers()->m_pfnAlphaBlend(pDIS->hDC, x, y, size.cx, size.cy, hMemDC, 0, 0, size.cx, size.cy, blend);
+        ::SelectObject(hMemDC, hOld);
+        ::DeleteDC(hMemDC);
+    }
 }
 
 void CZMHeaderCtrlTheme::DrawBackground(LPDRAWITEMSTRUCT pDIS)

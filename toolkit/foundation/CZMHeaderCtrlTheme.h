@@ -42,6 +42,12 @@ public:
 
     BOOL IsThemed() const { return m_bThemed; }
 
+protected:
+    // Draws one state image of the header's image manager at *pX and moves *pX past it.
+    void DrawManagerIcon(LPDRAWITEMSTRUCT pDIS, const struct CZMRIconHandle& handle, int* pX, bool bPressed);
+
+public:
+
     int m_nArrowGap;
     int m_nDrawStyle;
     bool m_bThemed;

@@ -1,4 +1,5 @@
 #include "ControlsTestSupport.h"
+#include "CZMRImageManager.h"
 #include "CZMRWinThemeWrapper.h"
 
 #include <gtest/gtest.h>
@@ -335,4 +336,33 @@ TEST_F(HotTracking, FlatStylesNeverTrack)
     MoveTo(rc.CenterPoint());
     PumpMessagesUntil([] { return false; }, 100);
     EXPECT_EQ(m_header.GetHotItem(), -1);
+}
+
+TEST_F(HeaderControl, ItemIconsComeFromTheHeadersImageManager)
+{
+    UseStyle(1);
+    // A 16 x 16 picture, opaque green.
+    LPBYTE pBits = nullptr;
+    HBITMAP hGreen = CreateArgbDibSection(nullptr, 16, 16, &pBits);
+    for (int i = 0; i < 16 * 16; i++)
+        reinterpret_cast<DWORD*>(pBits)[i] = 0xFF00B000;
+    CZMRIconHandle handle;
+    handle.SetBitmap(hGreen);
+    CZMRImageManager* pImages = new CZMRImageManager;
+    ASSERT_TRUE(pImages->SetIcon(handle, 5, 16, 16, ZMR_ICONSTATE_NORMAL));
+    m_header.SetImageManager(pImages);
+
+    HDITEMW item = {};
+    item.mask = HDI_FORMAT | HDI_IMAGE;
+    item.fmt = HDF_STRING | HDF_IMAGE;
+    item.iImage = 5;
+    m_header.SetItem(1, &item);
+    CRect rc;
+    m_header.GetItemRect(1, &rc);
+    CWindowPicture pic;
+    pic.Print(m_header.GetSafeHwnd());
+    // The icon sits at the text margin, centred in height; the text follows it.
+    EXPECT_EQ(pic.At(rc.left + 6 + 8, rc.Height() / 2), RGB(0, 0xB0, 0));
+    EXPECT_NE(pic.At(rc.left + 6 + 8, rc.Height() / 2 - 8 - 2), RGB(0, 0xB0, 0));
+    ::DeleteObject(hGreen);
 }
