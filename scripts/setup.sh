@@ -11,7 +11,7 @@ mkdir -p "$deps"
 
 packages=(cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
           wine wine64 xvfb xauth libz-mingw-w64-dev googletest ccache dpkg-dev
-          imagemagick)
+          imagemagick fonts-wqy-microhei)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
