@@ -109,7 +109,7 @@ const int s_rgClassic[32] = {
 
 CZMRColorManager::CZMRColorManager()
     : m_bDetectRoyale(TRUE), m_bDetectAero(TRUE), m_bIgnoreSystemTheme(FALSE), m_pfnGetSysColor(nullptr),
-      m_nChosenTheme(xtpSystemThemeAuto), m_nDetectedTheme(xtpSystemThemeUnknown), m_bLowColor(FALSE)
+      m_nChosenTheme(systemThemeAuto), m_nDetectedTheme(systemThemeUnknown), m_bLowColor(FALSE)
 {
     for (int i = 0; i < ColorCount; i++)
     {
@@ -164,7 +164,7 @@ BOOL CZMRColorManager::IsLowColorDepth(HDC hDC)
 
 int CZMRColorManager::GetEffectiveSystemTheme() const
 {
-    if (m_nChosenTheme == xtpSystemThemeAuto || m_nChosenTheme == xtpSystemThemeDefault)
+    if (m_nChosenTheme == systemThemeAuto || m_nChosenTheme == systemThemeDefault)
         return m_nDetectedTheme;
     return m_nChosenTheme;
 }
@@ -173,13 +173,13 @@ int CZMRColorManager::DetectSystemTheme()
 {
     CZMRWinThemeWrapper wrapper(TRUE);
     if (!wrapper.IsThemeActive())
-        return xtpSystemThemeUnknown;
+        return systemThemeUnknown;
     if (IsLowColorDepth(nullptr))
-        return xtpSystemThemeUnknown;
+        return systemThemeUnknown;
 
     WCHAR szFile[260] = L"", szColor[260] = L"", szSize[260] = L"";
     if (FAILED(wrapper.GetCurrentThemeName(szFile, 260, szColor, 260, szSize, 260)))
-        return xtpSystemThemeUnknown;
+        return systemThemeUnknown;
     szFile[259] = szColor[259] = 0;
 
     CString strFile(szFile);
@@ -190,17 +190,17 @@ int CZMRColorManager::DetectSystemTheme()
     if (strFile.Find(L"luna.msstyles") >= 0 || strFile.Find(L"winxp.luna.vnstyles") >= 0)
     {
         if (strColor == L"normalcolor")
-            return xtpSystemThemeBlue;
+            return systemThemeBlue;
         if (strColor == L"homestead")
-            return xtpSystemThemeOlive;
+            return systemThemeOlive;
         if (strColor == L"metallic")
-            return xtpSystemThemeSilver;
+            return systemThemeSilver;
     }
     if (m_bDetectRoyale && (strFile.Find(L"royale.msstyles") >= 0 || strFile.Find(L"winxp.royale.vnstyles") >= 0))
-        return xtpSystemThemeRoyale;
+        return systemThemeRoyale;
     if (m_bDetectAero && strFile.Find(L"aero.msstyles") >= 0)
-        return xtpSystemThemeAero;
-    return xtpSystemThemeUnknown;
+        return systemThemeAero;
+    return systemThemeUnknown;
 }
 
 void CZMRColorManager::RefreshSysColors()
@@ -308,9 +308,9 @@ void CZMRColorManager::RefreshGradients()
 
     switch (nTheme)
     {
-    case xtpSystemThemeBlue:
-    case xtpSystemThemeRoyale:
-    case xtpSystemThemeAero:
+    case systemThemeBlue:
+    case systemThemeRoyale:
+    case systemThemeAero:
         g[0].SetStandardPair(RGB(89, 135, 214), RGB(0, 45, 150), 0.5f);
         g[1].SetStandardPair(RGB(158, 190, 245), RGB(196, 218, 250), 0.5f);
         g[2].SetStandardPair(RGB(89, 135, 214), RGB(0, 45, 150), 0.5f);
@@ -320,7 +320,7 @@ void CZMRColorManager::RefreshGradients()
         g[6].SetStandardPair(RGB(227, 239, 255), RGB(147, 181, 231), 0.5f);
         m_arrStandardColor[54] = RGB(0, 45, 150);
         break;
-    case xtpSystemThemeOlive:
+    case systemThemeOlive:
         g[0].SetStandardPair(RGB(175, 192, 130), RGB(99, 122, 68), 0.5f);
         g[1].SetStandardPair(RGB(217, 217, 167), RGB(242, 241, 228), 0.5f);
         g[2].SetStandardPair(RGB(120, 142, 111), RGB(73, 91, 67), 0.5f);
@@ -330,7 +330,7 @@ void CZMRColorManager::RefreshGradients()
         g[6].SetStandardPair(RGB(236, 240, 213), RGB(194, 206, 159), 0.5f);
         m_arrStandardColor[54] = RGB(96, 128, 88);
         break;
-    case xtpSystemThemeSilver:
+    case systemThemeSilver:
         g[0].SetStandardPair(RGB(168, 167, 191), RGB(112, 111, 145), 0.5f);
         g[1].SetStandardPair(RGB(215, 215, 229), RGB(243, 243, 247), 0.5f);
         g[2].SetStandardPair(RGB(168, 167, 191), RGB(119, 118, 151), 0.5f);

@@ -14,14 +14,14 @@ public:
     // Theme numbers; 6 and 7 as the chosen theme follow the detected one.
     enum SystemTheme
     {
-        xtpSystemThemeUnknown = 0,
-        xtpSystemThemeBlue = 1,
-        xtpSystemThemeOlive = 2,
-        xtpSystemThemeSilver = 3,
-        xtpSystemThemeRoyale = 4,
-        xtpSystemThemeAero = 5,
-        xtpSystemThemeAuto = 6,
-        xtpSystemThemeDefault = 7
+        systemThemeUnknown = 0,
+        systemThemeBlue = 1,
+        systemThemeOlive = 2,
+        systemThemeSilver = 3,
+        systemThemeRoyale = 4,
+        systemThemeAero = 5,
+        systemThemeAuto = 6,
+        systemThemeDefault = 7
     };
 
     typedef COLORREF (*PFNSYSCOLOR)(int nIndex);

@@ -189,16 +189,16 @@ TEST(ColorManager, GradientsFollowTheChosenThemeUnlessIgnored)
 {
     SetScheme(RGB(212, 208, 200), RGB(128, 128, 128), RGB(255, 255, 255), RGB(10, 36, 106), 0);
     CTestColorManager manager;
-    manager.m_nDetectedTheme = CZMRColorManager::xtpSystemThemeBlue;
-    manager.m_nChosenTheme = CZMRColorManager::xtpSystemThemeOlive;
+    manager.m_nDetectedTheme = CZMRColorManager::systemThemeBlue;
+    manager.m_nChosenTheme = CZMRColorManager::systemThemeOlive;
     manager.RefreshGradients();
-    EXPECT_EQ(CZMRColorManager::xtpSystemThemeOlive, manager.GetEffectiveSystemTheme());
+    EXPECT_EQ(CZMRColorManager::systemThemeOlive, manager.GetEffectiveSystemTheme());
     EXPECT_EQ(RGB(175, 192, 130), manager.m_arrGradients[0].clrLight.GetColor());
     EXPECT_EQ(RGB(99, 122, 68), manager.m_arrGradients[0].clrDark.GetColor());
     EXPECT_FLOAT_EQ(0.3f, manager.m_arrGradients[3].fGradientFactor);
     EXPECT_EQ(RGB(96, 128, 88), manager.GetColor(54));
 
-    manager.m_nChosenTheme = CZMRColorManager::xtpSystemThemeAuto;
+    manager.m_nChosenTheme = CZMRColorManager::systemThemeAuto;
     manager.RefreshGradients();
     EXPECT_EQ(RGB(89, 135, 214), manager.m_arrGradients[0].clrLight.GetColor());
 
@@ -323,7 +323,7 @@ TEST_F(ThemeDetectionTest, RefreshTakesTheDetectedThemeAndTheTreeBorder)
     g_lpszColor = L"homestead";
     SetScheme(RGB(212, 208, 200), RGB(128, 128, 128), RGB(255, 255, 255), RGB(10, 36, 106), 0);
     CTestColorManager manager;
-    EXPECT_EQ(CZMRColorManager::xtpSystemThemeOlive, manager.GetDetectedSystemTheme());
+    EXPECT_EQ(CZMRColorManager::systemThemeOlive, manager.GetDetectedSystemTheme());
     EXPECT_EQ(RGB(175, 192, 130), manager.m_arrGradients[0].clrLight.GetColor());
     EXPECT_EQ(RGB(1, 2, 3), manager.GetColor(57));
 }
