@@ -2,6 +2,7 @@
 #include "CZMRWinThemeWrapper.h"
 #include <gtest/gtest.h>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -337,4 +338,40 @@ TEST(ColorManager, ProcessInstanceRefreshesInPlace)
     EXPECT_EQ(RGB(9, 9, 9), pManager->GetColor(45)) << "overrides survive a refresh";
     pManager->SetColor(45, COLORREF(-1));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), pManager->GetColor(COLOR_BTNFACE));
+}
+
+// Stored form of the paint-manager colours ---------------------------------
+
+TEST(PaintManagerColor, GradientIsStoredAsTwoColourPairsAndAFloat)
+{
+    CZMRPaintManagerColorGradient grc;
+    grc.SetStandardPair(RGB(1, 2, 3), RGB(4, 5, 6), 0.75f);
+    grc.clrDark.SetCustomValue(RGB(7, 8, 9));
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        grc.Serialize(ar);
+        ar.Close();
+    }
+    // Standard then custom value of each colour, little-endian, unset as
+    // all bits; then the factor as a 32-bit float.
+    const BYTE expected[] = {1, 2, 3, 0, 0xFF, 0xFF, 0xFF, 0xFF, 4, 5, 6, 0, 7, 8, 9, 0, 0x00, 0x00, 0x40, 0x3F};
+    ASSERT_EQ(sizeof(expected), size_t(file.GetLength()));
+    BYTE stored[sizeof(expected)] = {};
+    file.SeekToBegin();
+    file.Read(stored, sizeof(stored));
+    EXPECT_EQ(0, memcmp(expected, stored, sizeof(expected)));
+
+    file.SeekToBegin();
+    CZMRPaintManagerColorGradient loaded;
+    {
+        CArchive ar(&file, CArchive::load);
+        loaded.Serialize(ar);
+    }
+    EXPECT_EQ(RGB(1, 2, 3), loaded.clrLight.GetColor());
+    EXPECT_FALSE(loaded.clrLight.IsCustomValue());
+    EXPECT_EQ(RGB(4, 5, 6), loaded.clrDark.GetStandardColor());
+    EXPECT_EQ(RGB(7, 8, 9), loaded.clrDark.GetColor());
+    EXPECT_FLOAT_EQ(0.75f, loaded.fGradientFactor);
 }

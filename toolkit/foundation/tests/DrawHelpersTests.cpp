@@ -416,6 +416,53 @@ TEST(DeviceContextScopes, BufferCopiesItsRectangleToTheDestination)
     EXPECT_EQ(kBack, canvas.Pixel(5, 5));
 }
 
+namespace
+{
+// The buffer's own bitmap, read back.
+class CBufferProbe : public CZMRBufferDC
+{
+public:
+    explicit CBufferProbe(CPaintDC& paintDC) : CZMRBufferDC(paintDC) {}
+    BITMAP Bitmap() const
+    {
+        BITMAP bm = {};
+        ::GetObjectW(m_bitmap.GetSafeHandle(), sizeof(bm), &bm);
+        return bm;
+    }
+};
+}
+
+TEST(DeviceContextScopes, BufferFromAPaintDCCoversTheInvalidRectangle)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 20, 20), nullptr, 0));
+    ::ValidateRect(wnd.GetSafeHwnd(), nullptr);
+    {
+        // Nothing to paint: still a real 1 x 1 bitmap in the window's format,
+        // not the monochrome one a 0 x 0 request gives.
+        CPaintDC paintDC(&wnd);
+        ASSERT_TRUE(::IsRectEmpty(&paintDC.m_ps.rcPaint));
+        CBufferProbe buffer(paintDC);
+        const BITMAP bm = buffer.Bitmap();
+        EXPECT_EQ(1, bm.bmWidth);
+        EXPECT_EQ(1, bm.bmHeight);
+        EXPECT_EQ(::GetDeviceCaps(paintDC.GetSafeHdc(), BITSPIXEL), int(bm.bmBitsPixel));
+    }
+    const RECT rcInvalid = {2, 3, 7, 9};
+    ::InvalidateRect(wnd.GetSafeHwnd(), &rcInvalid, FALSE);
+    {
+        CPaintDC paintDC(&wnd);
+        CBufferProbe buffer(paintDC);
+        const BITMAP bm = buffer.Bitmap();
+        EXPECT_EQ(7, bm.bmWidth) << "the bitmap spans from the origin";
+        EXPECT_EQ(9, bm.bmHeight);
+        CRect rcClip;
+        ::GetClipBox(buffer.GetSafeHdc(), &rcClip);
+        EXPECT_EQ(CRect(rcInvalid), rcClip);
+    }
+    wnd.DestroyWindow();
+}
+
 TEST(DeviceContextScopes, CompatibleAndBitmapScopesSelectAndRestore)
 {
     CPixelCanvas canvas(2, 2);

@@ -64,6 +64,19 @@ TEST(ModuleHandle, ModuleWithoutDllGetVersionCountsAsVersionZero)
     EXPECT_TRUE(module.GetProcAddress(&pfn, "GetTickCount"));
 }
 
+TEST(ModuleHandle, VersionRecordBelongsToTheModuleHeldNow)
+{
+    CZMRModuleHandle module(L"comctl32.dll");
+    ASSERT_NE(0u, module.GetDllVersion());
+    // A module without DllGetVersion taken into the same object must not
+    // answer with the version of the one it replaced.
+    ASSERT_TRUE(module.Load(L"kernel32.dll"));
+    EXPECT_EQ(0u, module.GetDllVersion());
+    FARPROC pfn = reinterpret_cast<FARPROC>(1);
+    EXPECT_FALSE(module.GetProcAddress(&pfn, "GetTickCount", 0x00040000));
+    EXPECT_EQ(nullptr, pfn);
+}
+
 TEST(ModuleHandle, OnlyAnOwnedModuleIsFreed)
 {
     const LPCWSTR lpszName = L"msacm32.dll";
