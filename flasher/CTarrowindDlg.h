@@ -76,6 +76,9 @@ public:
     // serving this thread's messages meanwhile (the worker talks to our windows).
     void StopUpdateAndWait();
 
+    // Esc is swallowed: the dialog does not close on it.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
     // Message handlers
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
@@ -117,7 +120,6 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnInitDialog() override;
     // Enter during an update first stops the worker, so that it never works
     // on members that the end of the modal loop destroys.

@@ -385,3 +385,65 @@ TEST_F(FlasherDialogTest, EnterDuringAnUpdateStopsTheWorkerFirst)
     EXPECT_EQ(1, CountLogLines(L"Send data for setting baud rate:"));
 }
 }  // namespace
+
+namespace
+{
+TEST_F(FlasherDialogTest, StartWithTheBridgeAttached)
+{
+    // Of the standard window menu, Move and Close remain, then the About item.
+    // (Wine's menu carries an item of its own after Close, which stays.)
+    CMenu* pMenu = m_pDlg->GetSystemMenu(FALSE);
+    std::vector<UINT> ids;
+    for (int i = 0; i < pMenu->GetMenuItemCount(); ++i)
+        ids.push_back(pMenu->GetMenuItemID(i));
+    ASSERT_GE(ids.size(), 3u);
+    EXPECT_EQ((UINT)SC_MOVE, ids[0]);
+    EXPECT_EQ((UINT)SC_CLOSE, ids[1]);
+    EXPECT_EQ((UINT)IDM_ABOUTBOX, ids.back());
+    for (UINT gone : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE})
+        EXPECT_EQ(ids.end(), std::find(ids.begin(), ids.end(), gone)) << gone;
+
+    EXPECT_EQ(std::vector<std::wstring>{L"Welcome to use Pyrolet!"}, Rows());
+    EXPECT_EQ(1, m_pDlg->m_nConnectionState);
+    EXPECT_EQ(1, CountLogLines(L"Welcome to use Pyrolet!"));
+
+    // Esc does nothing.
+    MSG msg = {m_pDlg->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(m_pDlg->PreTranslateMessage(&msg));
+}
+
+TEST_F(FlasherDialogTest, StartAndConnectWithoutTheBridge)
+{
+    SetEnvironmentVariableW(L"HIDSIM_DEVICES", L"");
+    CTarrowindDlg dlg;
+    dlg.m_strLogPath = (m_dir + L"\\second.log").c_str();
+    ASSERT_TRUE(dlg.Create(CTarrowindDlg::IDD));
+    auto rows = [&dlg] {
+        std::vector<std::wstring> r;
+        for (int i = 0; i < dlg.m_listLog.GetItemCount(); ++i)
+            r.push_back((LPCWSTR)dlg.m_listLog.GetItemText(i, 1));
+        return r;
+    };
+    const std::vector<std::wstring> start = {L"Welcome to use Pyrolet!", L"Can not find the HID Device!",
+                                             L"Check the connection, and click Connect button"};
+    EXPECT_EQ(start, rows());
+    EXPECT_TRUE(dlg.m_btnConnect.IsWindowEnabled());
+    EXPECT_FALSE(dlg.m_btnUpdateMaster.IsWindowEnabled());
+
+    // The bridge comes back: Connect with both files valid enables all four.
+    m_pSim->Publish();
+    dlg.m_bMasterFileValid = dlg.m_bSlaveFileValid = true;
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BUTTON_CONNECT, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(dlg.m_btnConnect.GetSafeHwnd()));
+    EXPECT_EQ(L"Find the HID Device OK!", rows().back());
+    EXPECT_TRUE(dlg.m_btnConnect.IsWindowEnabled());
+    EXPECT_TRUE(dlg.m_btnUpdateMaster.IsWindowEnabled());
+    EXPECT_TRUE(dlg.m_btnUpdateSlave.IsWindowEnabled());
+    EXPECT_TRUE(dlg.m_btnUpdateBoth.IsWindowEnabled());
+
+    dlg.DestroyWindow();
+    CloseHandle(dlg.m_hLogFile);
+    dlg.m_hLogFile = INVALID_HANDLE_VALUE;
+    dlg.m_HidControl.Close();
+}
+}  // namespace
