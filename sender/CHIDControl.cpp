@@ -85,12 +85,15 @@ int CHIDControl::Read(BYTE* pBuffer)
         switch (HidLink::ReadCycle(m_hOverlapped, m_Overlapped, m_ReportBuffer, nInput, ReadWait, m_dwBytesRead))
         {
         case HidLink::Received:
-            if (m_dwBytesRead > 1)
+            // The caller gets the whole report after its id, as long as the
+            // device declares it; what a short message left unfilled still
+            // holds the 0x20 fill, which is never an acknowledgement.
+            if (nInput > 1)
             {
-                std::memcpy(pBuffer, m_ReportBuffer + 1, m_dwBytesRead - 1);
+                std::memcpy(pBuffer, m_ReportBuffer + 1, nInput - 1);
                 return 1;
             }
-            break;  // a report without payload counts as a time-out
+            break;  // reports without payload count as time-outs
         case HidLink::TimedOut:
             break;
         default:

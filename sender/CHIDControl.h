@@ -18,10 +18,10 @@ public:
 
     // Sends one output report: 1 when it went out whole within 1000 ms.
     int Write(const BYTE* pData, int nLength);
-    // Waits for one input report with payload, 1500 ms per wait, and stores
-    // its payload (at most 64 bytes) into pBuffer: 1. 0 at the seventh
-    // consecutive time-out, or when the device fails or the read is
-    // cancelled.
+    // Waits for one input report, 1500 ms per wait, and stores the input
+    // report length minus one bytes after its id (at most 64) into pBuffer:
+    // 1. 0 at the seventh consecutive time-out, or when the device fails or
+    // the read is cancelled.
     int Read(BYTE* pBuffer);
     // Cancels a write or read in progress on another thread (Stop).
     void CancelPending();

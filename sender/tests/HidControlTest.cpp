@@ -88,8 +88,9 @@ TEST_F(SenderHidTest, PacketAndAcknowledgement)
     int peer = Start();
     ASSERT_EQ(1, m_Hid.Open());
     Bytes head = Pattern(32), data = Pattern(64);
-    ASSERT_EQ(1, m_Hid.Write(head.data(), 32));
     TakeWaits();
+    ASSERT_EQ(1, m_Hid.Write(head.data(), 32));
+    EXPECT_EQ(std::vector<DWORD>{1000}, TakeWaits());
     Bytes reply(80, 0xEE);
     EXPECT_EQ(1, m_Hid.Read(reply.data()));
     EXPECT_EQ(std::vector<DWORD>{1500}, TakeWaits());
@@ -126,15 +127,25 @@ TEST_F(SenderHidTest, SilenceEndsAReadAtTheSeventhTimeOut)
     int peer = Start();
     ASSERT_EQ(1, m_Hid.Open());
     g_WaitCeiling = 200;
-    // a report without payload counts as a time-out like silence does
+    // A message that carries only the report id still is the reply: the
+    // caller gets the report length's 64 bytes, all of them the 0x20 fill.
     m_Sim.InjectFault(peer, {SimFaultKind::ShortReports, SimTarget::Peer, 0, 1, 1});
     m_Sim.InjectFault(peer, {SimFaultKind::Silence, SimTarget::Peer, 1, -1});
+    Bytes packet = Pattern(4);
+    ASSERT_EQ(1, m_Hid.Write(packet.data(), 4));
+    TakeWaits();
+    Bytes reply(65, 0xEE);
+    EXPECT_EQ(1, m_Hid.Read(reply.data()));
+    EXPECT_EQ(std::vector<DWORD>{1500}, TakeWaits());
+    Bytes filled(64, 0x20);
+    filled.push_back(0xEE);
+    EXPECT_EQ(filled, reply);
+
     for (int i = 0; i < 2; ++i)
     {
-        Bytes packet = Pattern(4);
         ASSERT_EQ(1, m_Hid.Write(packet.data(), 4));
         TakeWaits();
-        Bytes reply(65, 0xEE);
+        reply.assign(65, 0xEE);
         EXPECT_EQ(0, m_Hid.Read(reply.data()));
         EXPECT_EQ(std::vector<DWORD>(7, 1500), TakeWaits());
         EXPECT_EQ(Bytes(65, 0xEE), reply);
