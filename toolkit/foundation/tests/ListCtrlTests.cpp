@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 namespace
@@ -141,20 +142,24 @@ TEST_F(ListControl, SetRowColorKeepsOneRecordPerRowAndRedrawsOnlyTheVisiblePage)
 TEST_F(ListControl, RowColoursFromAWorkerThreadAreAllKept)
 {
     m_list.EnableRowColors(true);
-    bool bDone = false;
+    std::atomic<bool> bDone{false};
     std::thread worker([&] {
         for (int nRound = 0; nRound < 5; nRound++)
             for (int nRow = 0; nRow < 40; nRow++)
                 m_list.SetRowColor(nRow, RGB(nRound, 0, 0), RGB(0, 0, nRow), true);
         bDone = true;
     });
-    // The window's thread keeps painting while the worker colours rows.
-    const bool bFinished = PumpMessagesUntil([&] {
+    // The window's thread keeps painting while the worker colours rows, and
+    // keeps serving messages until the worker is through: the worker may be
+    // waiting on this thread, so joining it without pumping could deadlock
+    // on a slow machine. A real deadlock shows as the test's time-out.
+    while (!PumpMessagesUntil([&] {
         m_list.Invalidate();
-        return bDone;
-    }, 20000);
+        return bDone.load();
+    }, 20000))
+    {
+    }
     worker.join();
-    ASSERT_TRUE(bFinished);
     for (int nRow = 0; nRow < 40; nRow++)
     {
         CZMListBase::ROWCOLOR* pRecord = m_list.FindRowColor(nRow);
