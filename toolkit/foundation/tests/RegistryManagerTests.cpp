@@ -11,7 +11,7 @@ const wchar_t kProfile[] = L"Profile";
 // application object would.
 struct CTestRegistry : CZMRegistryManager
 {
-    CTestRegistry()
+    explicit CTestRegistry(HKEY hKeyBase = HKEY_CURRENT_USER) : CZMRegistryManager(hKeyBase)
     {
         m_pszRegistryKey = kCompany;
         m_pszProfileName = kProfile;
@@ -102,6 +102,21 @@ TEST_F(RegistryManagerTest, StoredDataOfAnyShapeReadsBackSafely)
     EXPECT_EQ(WCHAR('e'), strOdd[2]);
     EXPECT_EQ(1, registry.GetProfileString(L"Settings", L"One", L"d").GetLength());
     EXPECT_STREQ(L"xyz", registry.GetProfileString(L"Settings", L"Unterminated", L"d"));
+}
+
+TEST_F(RegistryManagerTest, MissingSoftwareKeyUnderTheRootIsAFailureAndIsNotCreated)
+{
+    HKEY hRoot = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\ZMR Services Tests\\Root", 0, nullptr, 0,
+                                               KEY_ALL_ACCESS, nullptr, &hRoot, nullptr));
+    CTestRegistry registry(hRoot);
+    EXPECT_FALSE(registry.WriteProfileString(L"Settings", L"A", L"1"));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, registry.GetLastError());
+    EXPECT_FALSE(registry.WriteProfileString(L"Settings", nullptr, nullptr));
+    EXPECT_STREQ(L"dflt", registry.GetProfileString(L"Settings", L"A", L"dflt"));
+    HKEY hSoftware = nullptr;
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, ::RegOpenKeyExW(hRoot, L"Software", 0, KEY_READ, &hSoftware));
+    ::RegCloseKey(hRoot);
 }
 
 TEST_F(RegistryManagerTest, WithoutApplicationNamesNothingIsReadOrWritten)

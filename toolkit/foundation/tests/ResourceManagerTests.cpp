@@ -108,6 +108,54 @@ TEST_F(ResourceManagerTest, MissingResourcesAreReportedByTheirResults)
     EXPECT_EQ(nullptr, CZMRResourceManager::GetResourceHandle());
 }
 
+TEST_F(ResourceManagerTest, EachKindOfResourceLoadsFromTheApplication)
+{
+    CZMRResourceManager* pManager = GetResourceManager();
+    auto iconInfo = [](HICON hIcon, BITMAP* pBitmap) {
+        ICONINFO info = {};
+        EXPECT_TRUE(::GetIconInfo(hIcon, &info));
+        ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(BITMAP), pBitmap);
+        if (info.hbmColor)
+            ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        return info.fIcon;
+    };
+    BITMAP bm = {};
+
+    // The icon group holds one 4 x 4 member; both loads size it as asked.
+    HICON hIcon = pManager->LoadIconById(4105, 16, 16);
+    ASSERT_NE(nullptr, hIcon);
+    EXPECT_TRUE(iconInfo(hIcon, &bm));
+    EXPECT_EQ(16, bm.bmWidth);
+    ::DestroyIcon(hIcon);
+    hIcon = pManager->CreateIconFromResource(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(4105), 8, 8);
+    ASSERT_NE(nullptr, hIcon);
+    EXPECT_TRUE(iconInfo(hIcon, &bm));
+    EXPECT_EQ(8, bm.bmWidth);
+    ::DestroyIcon(hIcon);
+    EXPECT_EQ(nullptr, pManager->LoadIconById(4106, 16, 16)) << "a cursor is not an icon";
+
+    HCURSOR hCursor = pManager->LoadCursor(4106);
+    ASSERT_NE(nullptr, hCursor);
+    EXPECT_FALSE(iconInfo(hCursor, &bm));
+    EXPECT_EQ(nullptr, pManager->LoadCursor(4105)) << "an icon is not a cursor";
+
+    CBitmap bitmap;
+    ASSERT_TRUE(pManager->LoadBitmap(&bitmap, 4107));
+    ::GetObjectW(bitmap.GetSafeHandle(), sizeof(bm), &bm);
+    EXPECT_EQ(4, bm.bmWidth);
+    EXPECT_EQ(4, bm.bmHeight);
+
+    // An extended template: version 1, signature 0xFFFF, then its size in
+    // dialog units at bytes 22 and 24.
+    const BYTE* pTemplate = reinterpret_cast<const BYTE*>(pManager->LoadDialogTemplateById(4108));
+    ASSERT_NE(nullptr, pTemplate);
+    EXPECT_EQ(0xFFFF, *reinterpret_cast<const WORD*>(pTemplate + 2));
+    EXPECT_EQ(120, *reinterpret_cast<const short*>(pTemplate + 22));
+    EXPECT_EQ(60, *reinterpret_cast<const short*>(pTemplate + 24));
+    EXPECT_NE(nullptr, pManager->LoadDialogTemplate(MAKEINTRESOURCEW(4108)));
+}
+
 TEST_F(ResourceManagerTest, MenusHtmlAndMenuStrings)
 {
     CZMRResourceManager* pManager = GetResourceManager();
