@@ -29,27 +29,37 @@ void PngErrorCallback(png_structp, png_const_charp)
 BOOL ReadPngPixels(CFile* pFile, BYTE** ppPixels, UINT* pnWidth, UINT* pnHeight,
                    int* pnChannels, COLORREF* pclrBackground)
 {
-    if (!pFile)
-    {
+    // Every failure leaves the pixel pointer null; a buffer it held on entry
+    // is freed rather than lost with it.
+    auto fail = [ppPixels]() {
+        free(*ppPixels);
         *ppPixels = nullptr;
         return FALSE;
-    }
+    };
+    if (!pFile)
+        return fail();
 
     png_byte signature[8];
-    if (pFile->Read(signature, 8) != 8 || png_sig_cmp(signature, 0, 8) != 0)
+    UINT nRead = 0;
+    try
     {
-        *ppPixels = nullptr;
-        return FALSE;
+        nRead = pFile->Read(signature, 8);
     }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    if (nRead != 8 || png_sig_cmp(signature, 0, 8) != 0)
+        return fail();
 
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngErrorCallback, nullptr);
     if (!png)
-        return FALSE;
+        return fail();
     png_infop info = png_create_info_struct(png);
     if (!info)
     {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return FALSE;
+        return fail();
     }
 
     png_bytepp ppRows = nullptr;
@@ -124,10 +134,7 @@ BOOL ReadPngPixels(CFile* pFile, BYTE** ppPixels, UINT* pnWidth, UINT* pnHeight,
     }
     free(ppRows);
     png_destroy_read_struct(&png, &info, nullptr);
-    // The buffer is ours once allocated: free it rather than leave it behind.
-    free(*ppPixels);
-    *ppPixels = nullptr;
-    return FALSE;
+    return fail();
 }
 
 CZMRGraphicBitmapPng::CZMRGraphicBitmapPng()

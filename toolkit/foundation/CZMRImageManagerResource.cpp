@@ -206,6 +206,12 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AddImage(const CZMRIconHandle&
         HBITMAP hPremultiplied = nullptr;
         if (!pBits)
             hPremultiplied = PremultiplyBitmap(handle.m_hBitmap, nullptr, &pBits);
+        // The rows are read at the strip's size: a bitmap of another size
+        // than the handle states is refused rather than read past its end.
+        BITMAP bm;
+        if (!::GetObject(hPremultiplied ? hPremultiplied : handle.m_hBitmap, sizeof(bm), &bm)
+            || bm.bmWidth != m_nWidth || (bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight) != m_nHeight)
+            pBits = nullptr;
         if (pBits)
         {
             pRInfo = AllocImage();

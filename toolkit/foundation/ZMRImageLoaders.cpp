@@ -35,9 +35,14 @@ HBITMAP DibFromResourceHeader(const BYTE* pData, DWORD nSize, LONG nHeight)
     const uint64_t nBytes = static_cast<uint64_t>(header.biWidth) * static_cast<uint64_t>(nHeight) * 4;
     if (nBytes > 0x7FFFFFFF || nBytes + sizeof(header) > nSize)
         return nullptr;
+    // Only the 40-byte header is copied: a larger size or a colour count in
+    // it would make the DIB section read past the copy.
+    header.biSize = sizeof(header);
     header.biHeight = nHeight;
     header.biSizeImage = static_cast<DWORD>(nBytes);
     header.biCompression = BI_RGB;
+    header.biClrUsed = 0;
+    header.biClrImportant = 0;
 
     BITMAPINFO bmi;
     memset(&bmi, 0, sizeof(bmi));
@@ -187,21 +192,30 @@ BOOL CZMRIconHandle::LoadIconResource(HMODULE hModule, LPCWSTR lpszName, int nWi
     const BYTE* pData = LockResourceData(hModule, lpszName, RT_ICON, &nSize);
     if (!pData || nSize < sizeof(BITMAPINFOHEADER))
         return FALSE;
+    // Only what this call loads counts: a picture the handle held before
+    // must not make a failed load look like a success.
+    BOOL bLoaded = FALSE;
     const BITMAPINFOHEADER* pHeader = reinterpret_cast<const BITMAPINFOHEADER*>(pData);
     if (pHeader->biBitCount != 32)
     {
         HICON hIcon = ::CreateIconFromResourceEx(const_cast<PBYTE>(pData), nSize, TRUE, 0x30000, nWidth, nHeight, 0);
         if (hIcon)
+        {
             TakeIcon(hIcon);
+            bLoaded = TRUE;
+        }
     }
     else
     {
         // The header's height counts the colour and the mask halves.
         HBITMAP hBitmap = pHeader->biHeight > 0 ? DibFromResourceHeader(pData, nSize, pHeader->biHeight / 2) : nullptr;
         if (hBitmap)
+        {
             TakeBitmap(hBitmap);
+            bLoaded = TRUE;
+        }
     }
-    return !IsEmpty();
+    return bLoaded && !IsEmpty();
 }
 
 BOOL CZMRIconHandle::LoadIconResourceFromModule(LPCWSTR lpszName, int nWidth, int nHeight, BOOL bGroup)

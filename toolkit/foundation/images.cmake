@@ -7,7 +7,9 @@ list(APPEND FOUNDATION_SOURCES
   ZMRImageLoaders.cpp)
 list(APPEND FOUNDATION_TESTS
   tests/PngDecodingTests.cpp
-  tests/ImageManagerTests.cpp)
+  tests/ImageManagerTests.cpp
+  tests/ImageLoadingTests.cpp
+  tests/ImageTestResources.rc)
 
 # libpng for the target, built by scripts/setup.sh, over the distribution's zlib.
 if(NOT TARGET zm_libpng)

@@ -230,3 +230,132 @@ TEST(ImageManager, AlphaStripsAreCutForTheirIds)
         EXPECT_FALSE(m.SetIcons(bitmap, nullptr, 0, 24, 16, 0, TRUE)); // 64 is no multiple of 24
     }
 }
+
+namespace
+{
+// A 24-bit DIB section: no alpha bytes to premultiply or to deal out.
+HBITMAP Dib24(int cx, int cy, COLORREF clr)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, cy, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT rc = {0, 0, cx, cy};
+    HBRUSH hBrush = ::CreateSolidBrush(clr);
+    ::FillRect(hDC, &rc, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    return hBitmap;
+}
+} // namespace
+
+TEST(ImageHandle, ReplacingAnOwnedPictureDestroysIt)
+{
+    HICON hOwned = SolidIcon(16, 16, RGB(1, 2, 3));
+    HICON hKept = SolidIcon(16, 16, RGB(4, 5, 6));
+    CZMRIconHandle handle;
+    handle.TakeIcon(hOwned);
+    handle.SetIcon(hKept);
+    ICONINFO info;
+    EXPECT_FALSE(::GetIconInfo(hOwned, &info)) << "the owned icon was left behind";
+    EXPECT_EQ(handle.GetIcon(), hKept);
+    EXPECT_FALSE(handle.m_bOwns);
+
+    HBITMAP hOwnedBitmap = SolidAlphaBitmap(16, 16, 0xFF000000);
+    HBITMAP hKeptBitmap = SolidAlphaBitmap(8, 8, 0xFF000000);
+    handle.TakeBitmap(hOwnedBitmap);
+    handle.SetBitmap(hKeptBitmap);
+    BITMAP bm;
+    EXPECT_EQ(::GetObject(hOwnedBitmap, sizeof(bm), &bm), 0) << "the owned bitmap was left behind";
+    EXPECT_EQ(handle.GetExtent(), CSize(8, 8));
+
+    handle.Clear(); // kept pictures stay the caller's
+    EXPECT_NE(::GetObject(hKeptBitmap, sizeof(bm), &bm), 0);
+    EXPECT_TRUE(::GetIconInfo(hKept, &info));
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    ::DestroyIcon(hKept);
+    ::DeleteObject(hKeptBitmap);
+}
+
+TEST(ImageStrip, RefusedPicturesTakeNoSlot)
+{
+    CZMRImageManager manager;
+    HBITMAP h24 = Dib24(16, 16, RGB(0, 0, 255));
+    HBITMAP h32 = SolidAlphaBitmap(16, 16, 0xFF000000);
+    struct
+    {
+        const char* what;
+        HBITMAP hBitmap;
+        int storedWidth, storedHeight; // 0: as the bitmap says
+    } cases[] = {
+        {"24-bit bitmap: no pixels to premultiply", h24, 0, 0},
+        {"stated size larger than the bitmap", h32, 32, 32},
+    };
+    for (auto c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CZMRIconHandle source;
+        source.SetBitmap(c.hBitmap);
+        if (c.storedWidth)
+        {
+            source.m_nWidth = c.storedWidth;
+            source.m_nHeight = c.storedHeight;
+        }
+        CZMRIconHandle target;
+        target.m_pImageManager = &manager;
+        target.CopyHandle(source);
+        EXPECT_EQ(target.m_pRInfo, nullptr);
+        EXPECT_TRUE(target.IsEmpty());
+        CZMRImageManagerResource* pStrip = manager.GetResource(source.m_nWidth, source.m_nHeight);
+        EXPECT_EQ(pStrip->GetUsedCount(), 0);
+        EXPECT_EQ(pStrip->GetUsedWidth(), 0);
+        source.Clear();
+    }
+    ::DeleteObject(h24);
+    ::DeleteObject(h32);
+}
+
+TEST(ImageManager, StripsWithoutAlpha)
+{
+    // Cut with the alpha flag, a strip must be 32 bits a pixel.
+    HBITMAP h24 = Dib24(64, 16, RGB(0, 0, 255));
+    CBitmap strip24;
+    strip24.Attach(h24);
+    {
+        CZMRImageManager m;
+        EXPECT_FALSE(m.SetIcons(strip24, nullptr, 4, 0, 0, 0, TRUE));
+        EXPECT_EQ(m.GetIconSet(0), nullptr);
+    }
+
+    // Without it, the top-left pixel is the transparent colour when the
+    // manager has none: a pixel of that colour inside image 1 shows through.
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, h24);
+    ::SetPixel(hDC, 0, 0, RGB(255, 0, 255));
+    ::SetPixel(hDC, 16 + 4, 4, RGB(255, 0, 255));
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    // (Adding with a mask blackens the masked pixels of the strip, so the
+    // mask colour that matches comes last.)
+    struct { COLORREF mask; COLORREF expect; } cases[] = {
+        {RGB(0, 255, 0), RGB(255, 0, 255)},              // another mask colour: the pixel stays
+        {static_cast<COLORREF>(-1), RGB(255, 255, 255)}, // drawn over white
+    };
+    for (auto c : cases)
+    {
+        CZMRImageManager m;
+        m.SetMaskColor(c.mask);
+        ASSERT_TRUE(m.SetIcons(strip24, nullptr, 4, 0, 0, 0, FALSE));
+        CZMRImageManagerIcon* pIcon = m.GetImage(1, 16);
+        ASSERT_TRUE(pIcon);
+        CZMRIconHandle out;
+        out.CopyHandle(pIcon->GetNormalIcon());
+        ASSERT_TRUE(out.GetIcon());
+        EXPECT_EQ(PixelOfIcon(out.GetIcon(), 4, 4), c.expect);
+        EXPECT_EQ(PixelOfIcon(out.GetIcon(), 8, 8), RGB(0, 0, 255));
+    }
+}
