@@ -163,3 +163,48 @@ TEST(EndToEndTest, OperatorUpdatesBothCpusWithTheSampleImages)
     EXPECT_GT(dumps, 20);
 }
 }  // namespace
+
+namespace
+{
+TEST(EndToEndTest, AboutBoxEscAndEnter)
+{
+    const std::wstring bin = testsupport::ExeFolder();
+    const std::wstring m00 = bin + L"\\master.m00";
+    DeleteFileW(m00.c_str());
+
+    CBoardSimulator sim;
+    sim.AddDevice(CBoardSimulator::Board());
+    ASSERT_TRUE(sim.Start());
+    sim.Publish();
+
+    ProgramDriver app;
+    ASSERT_TRUE(app.Start(bin + L"\\Pyrolet_D.exe", bin));
+    HWND dlg = app.WaitForWindow(kCaption, 20000);
+    ASSERT_NE(nullptr, dlg);
+
+    // The About item of the system menu, closed by its OK button.
+    PostMessageW(dlg, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = app.WaitForWindow(L"Pyrolet_D 1.2.4", 10000);
+    ASSERT_NE(nullptr, about);
+    ClickButton(about, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 10000));
+
+    // A master image chosen, so that a converted file lies beside the program.
+    ClickButton(dlg, IDC_BUTTON_SELECT_FILE);
+    HWND select = app.WaitForWindow(L"Select File", 10000);
+    ASSERT_NE(nullptr, select);
+    ClickButton(select, IDC_BUTTON_BROWSE_MASTER);
+    ASSERT_TRUE(app.AnswerOpenDialog(bin + L"\\samples\\master.out", 15000));
+    ASSERT_TRUE(WaitUntil([&] { return !WindowText(GetDlgItem(select, IDC_EDIT_MASTER_FILE)).empty(); }, 20000));
+    ClickButton(select, IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(select); }, 10000));
+
+    // Esc is ignored; Enter ends the program and leaves the converted file.
+    PostMessageW(dlg, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(app.WaitForExit(1000));
+    PostMessageW(dlg, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(app.WaitForExit(20000));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(m00.c_str()));
+    DeleteFileW(m00.c_str());
+}
+}  // namespace
