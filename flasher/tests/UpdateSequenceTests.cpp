@@ -306,7 +306,12 @@ TEST_F(FlasherDialogTest, CommonEndRestoresTheControls)
     EXPECT_FALSE(m_pDlg->m_btnUpdateMaster.IsWindowEnabled());
     EXPECT_FALSE(m_pDlg->m_btnConnect.IsWindowEnabled());
     EXPECT_FALSE(CloseItemEnabled());
+    HANDLE hWorker = m_pDlg->m_hMasterThread;
+    ASSERT_NE(nullptr, hWorker);
     ASSERT_TRUE(PumpUntil([this] { return !m_pDlg->IsUpdateRunning(); }));
+    // The stored handle is cleared and closed.
+    DWORD dwFlags = 0;
+    EXPECT_FALSE(GetHandleInformation(hWorker, &dwFlags));
 
     EXPECT_TRUE(m_pDlg->m_btnSelectFile.IsWindowEnabled());
     EXPECT_TRUE(m_pDlg->m_btnUpdateMaster.IsWindowEnabled());
