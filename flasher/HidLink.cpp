@@ -173,7 +173,10 @@ CycleResult ReadCycle(HANDLE hDevice, OVERLAPPED& ov, BYTE* pReport, int nInputL
 {
     dwBytesRead = 0;
     CycleResult result = Failed;
-    if (ReadFile(hDevice, pReport, nInputLength, nullptr, &ov) || GetLastError() == ERROR_IO_PENDING)
+    // A message longer than the report is no failure, also when it was
+    // already waiting: the wait below finds the report filled.
+    if (ReadFile(hDevice, pReport, nInputLength, nullptr, &ov) || GetLastError() == ERROR_IO_PENDING ||
+        GetLastError() == ERROR_MORE_DATA)
     {
         DWORD dwResult = WaitForEvent(ov.hEvent, dwWait);
         if (dwResult == WAIT_OBJECT_0)

@@ -244,3 +244,64 @@ TEST_F(HidControlTest, AGoneDeviceFailsAtOnce)
     EXPECT_EQ(Bytes(130, 0xEE), buffer);
     EXPECT_EQ(0, m_Hid.Open(Vid, Pid));
 }
+
+namespace
+{
+HANDLE g_hLongServer = INVALID_HANDLE_VALUE;
+Bytes g_LongMessage;
+
+// Sends the pending message just before the link starts waiting.
+DWORD SendLongMessage(DWORD dwMilliseconds)
+{
+    if (g_hLongServer != INVALID_HANDLE_VALUE && !g_LongMessage.empty())
+    {
+        DWORD dwWritten = 0;
+        WriteFile(g_hLongServer, g_LongMessage.data(), static_cast<DWORD>(g_LongMessage.size()), &dwWritten,
+                  nullptr);
+        g_LongMessage.clear();
+    }
+    return dwMilliseconds;
+}
+}  // namespace
+
+// A device message longer than the input report still fills the report,
+// whether it was waiting before the read or arrives during the wait.
+TEST_F(HidControlTest, AMessageLongerThanTheReportFillsIt)
+{
+    Bytes message(100);
+    for (size_t i = 0; i < message.size(); ++i)
+        message[i] = static_cast<uint8_t>(i);
+    for (bool bWaiting : {true, false})
+    {
+        SCOPED_TRACE(bWaiting ? "waiting before the read" : "arriving during the wait");
+        std::wstring name = L"\\\\.\\pipe\\hidlink-long-" + std::to_wstring(GetCurrentProcessId());
+        HANDLE hServer = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX,
+                                          PIPE_TYPE_MESSAGE | PIPE_READMODE_MESSAGE | PIPE_WAIT, 1, 4096, 4096, 0,
+                                          nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hServer);
+        CHIDControl hid;
+        hid.m_hOverlapped = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                        FILE_FLAG_OVERLAPPED, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hid.m_hOverlapped);
+        hid.m_hEvent = CreateEventW(nullptr, TRUE, TRUE, nullptr);
+        hid.m_Overlapped.hEvent = hid.m_hEvent;
+        hid.m_Capabilities.InputReportByteLength = 65;
+        hid.m_bArmMode = 0;
+
+        g_hLongServer = hServer;
+        g_LongMessage = message;
+        if (bWaiting)
+            SendLongMessage(0);
+        HidLink::SetWaitHook(SendLongMessage);
+        Bytes buffer(80, 0xEE);
+        EXPECT_EQ(1, hid.Read(buffer.data()));
+        HidLink::SetWaitHook(RecordWait);
+        g_hLongServer = INVALID_HANDLE_VALUE;
+
+        Bytes expected(80, 0xEE);
+        std::copy(message.begin() + 1, message.begin() + 65, expected.begin());
+        EXPECT_EQ(expected, buffer);
+        EXPECT_EQ(65u, hid.m_dwBytesRead);
+        CloseHandle(hServer);
+    }
+}
