@@ -7,7 +7,9 @@ function(project_program name)
   cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} WIN32 ${P_SOURCES} ${PROJECT_MANIFEST_RC})
   target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
-  target_link_options(${name} PRIVATE -municode)
+  # The entry point lives in the framework's library beside the application
+  # class; the start-up code asks for it only after the libraries are searched.
+  target_link_options(${name} PRIVATE -municode -Wl,--undefined=wWinMain)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()

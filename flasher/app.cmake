@@ -27,9 +27,6 @@ function(flasher_program)
   # The main dialog's log is the toolkit's themed list control.
   target_link_libraries(flasher_core PUBLIC foundation)
   project_program(Pyrolet_D SOURCES CTarrowindApp.cpp Pyrolet_D.rc LIBS flasher_core foundation)
-  # The entry point lives in the framework's library; the start-up code asks
-  # for it only after the libraries have been searched.
-  target_link_options(Pyrolet_D PRIVATE -Wl,--undefined=wWinMain)
   # The converter is started from the program's folder.
   add_dependencies(Pyrolet_D hex2000)
   # The in-process tests reach the simulated board through the stand-in
