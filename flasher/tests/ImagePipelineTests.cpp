@@ -260,6 +260,32 @@ TEST(FlashImageRegions, LongRegionsSplitOnceAtTheLargestBlock)
     }
 }
 
+TEST(FlashImageRegions, SecondBlockOutlivesAFirstBlockThatIsNotKept)
+{
+    // The first run's second block takes the address where the second run
+    // starts, so that run keeps only its own second block, which must not
+    // point into the dropped first block's buffer.
+    const int S = 0x300000;
+    const std::vector<BYTE> one = PatternBytes(0x20000, 1), two = PatternBytes(0x20000, 2);
+    {
+        TestFlashImage image;
+        AddRun(image.Master, S, one);
+        AddRun(image.Master, S + 0xFFFF, two);
+        image.Master.Records.Add(S2Record(0x3F5FFE, KeyBytes(0xA7, 0xD3)));
+        image.BuildMasterRegions();
+        const std::vector<RegionSeen> expected = {
+            {S, 0x1FFFE}, {S + 0xFFFF, 2}, {S + 0x1FFFE, 2}, {0x3F5FFE, 8}};
+        EXPECT_EQ(expected, RegionsOf(image.Master));
+        image.FindMasterKeyAndBuildLists();
+        // Fresh allocations of the freed buffer's size reuse its memory.
+        std::vector<std::vector<BYTE>> noise(4, std::vector<BYTE>(0x20000, 0xEE));
+        const CFlashImage::CpuImage& m = image.Master;
+        ASSERT_EQ(3, m.VerifyRegions.GetSize());
+        EXPECT_EQ(std::vector<BYTE>(two.begin() + 0x1FFFE, two.end()), BlockBytes(m.VerifyRegions[2]));
+        EXPECT_EQ(BlockBytes(m.VerifyRegions[2]), BlockBytes(m.ProgramChunks[m.ProgramChunks.GetSize() - 1]));
+    }  // the image frees every block once
+}
+
 TEST(FlashImageRegions, ChecksumIsTheSumOfBigEndianWords)
 {
     struct Case
@@ -374,7 +400,10 @@ TEST(FlashImageKey, CandidatesAndMarkersPerCpu)
     } cases[] = {
         {"master A7 D3 at 3F5FFE", false, {{0x3F5FFE, 0xA7, 0xD3}}, 0x3F5FFE},
         {"master F7 D1 at 3F5FFE", false, {{0x3F5FFE, 0xF7, 0xD1}}, 0x3F5FFE},
+        {"master C7 D4 at 3F5FFE", false, {{0x3F5FFE, 0xC7, 0xD4}}, 0x3F5FFE},
         {"master A7 D3 at 3F6FFE", false, {{0x3F6FFE, 0xA7, 0xD3}}, 0x3F6FFE},
+        {"master E8 C4 at 337FFE", false, {{0x337FFE, 0xE8, 0xC4}}, 0x337FFE},
+        {"master E5 67 at 337FFE", false, {{0x337FFE, 0xE5, 0x67}}, 0x337FFE},
         {"master 72 65 at 337FFE", false, {{0x337FFE, 0x72, 0x65}}, 0x337FFE},
         {"master 15 73 at 3F3FFE", false, {{0x3F3FFE, 0x15, 0x73}}, 0x3F3FFE},
         {"master: the last matching row wins", false, {{0x3F5FFE, 0xB7, 0xD4}, {0x3F3FFE, 0x15, 0x73}}, 0x3F3FFE},
@@ -384,6 +413,7 @@ TEST(FlashImageKey, CandidatesAndMarkersPerCpu)
         {"master: marker in the wrong row", false, {{0x3F3FFE, 0xA7, 0xD3}}, 0},
         {"slave 4A 3F at 3F5FFE", true, {{0x3F5FFE, 0x4A, 0x3F}}, 0x3F5FFE},
         {"slave B7 D4 at 3F5FFE is a master marker", true, {{0x3F5FFE, 0xB7, 0xD4}}, 0},
+        {"slave A7 D3 at 3F6FFE", true, {{0x3F6FFE, 0xA7, 0xD3}}, 0x3F6FFE},
         {"slave A8 D4 at 3F6FFE", true, {{0x3F6FFE, 0xA8, 0xD4}}, 0x3F6FFE},
         {"slave F7 D2 at 3F6FFE", true, {{0x3F6FFE, 0xF7, 0xD2}}, 0x3F6FFE},
         {"slave E8 C4 at 337FFE", true, {{0x337FFE, 0xE8, 0xC4}}, 0x337FFE},
