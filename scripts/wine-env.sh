@@ -26,6 +26,10 @@ case "$cmd" in
       "$wineserver" -k </dev/null >/dev/null 2>&1 || true   # saves the registry
       touch "$WINEPREFIX/.project-ready"
     fi
+    # A crashing program ends at once instead of waiting in the debugger.
+    if ! grep -q '"winedbg.exe"=""' "$WINEPREFIX/user.reg" 2>/dev/null; then
+      "$wine" reg add 'HKCU\Software\Wine\DllOverrides' /v winedbg.exe /d '' /f </dev/null >/dev/null 2>&1 || true
+    fi
     # One persistent server, started with no pipe attached: Wine's services
     # inherit the standard handles of whoever starts them first.
     "$wineserver" -p </dev/null >/dev/null 2>&1 || true

@@ -246,7 +246,10 @@ TEST_F(FlasherDialogTest, FailureBeforeThePassesResetsWithTheFirstSequenceBytes)
 {
     m_pSim->Inspect(m_nBoard, [](CSimDevice& d) { d.SetEraseBusy(30, 1); return 0; });
     m_pDlg->UpdateMasterCpu();
-    std::vector<SimRecord> frames = Frames();
+    // The reset is not acknowledged here, so the simulator may still be
+    // recording it when the sequence returns.
+    std::vector<SimRecord> frames;
+    PumpUntil([&] { frames = Frames(); return frames.size() >= 2; });
     ASSERT_EQ(2u, frames.size());
     EXPECT_EQ(0x0D, frames[1].command);
     EXPECT_EQ(1, frames[1].sequence);
