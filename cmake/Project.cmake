@@ -1,6 +1,7 @@
 # Helpers shared by every folder's CMakeLists.txt.
 
 set(PROJECT_MANIFEST_RC ${CMAKE_CURRENT_LIST_DIR}/manifest.rc)
+set(PROJECT_TEST_MAIN ${CMAKE_CURRENT_LIST_DIR}/../testing/main/TestMain.cpp)
 
 # A Windows GUI program with the common-controls manifest.
 function(project_program name)
@@ -33,7 +34,7 @@ function(project_test name)
   target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
   target_link_libraries(${name} PRIVATE ${P_LIBS} GTest::gmock GTest::gtest)
   if(NOT P_OWN_MAIN)
-    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    target_sources(${name} PRIVATE ${PROJECT_TEST_MAIN})
   endif()
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
