@@ -156,6 +156,9 @@ private:
     bool RunPass(const CpuTraits& cpu, const CArray<FlashBlock*>& list, FrameCommand cmd, int nPass);
     void SendFrame(const BYTE* pFrame, int nLength);
     bool RunAttempts(const CpuTraits& cpu, bool bResetTotal);
+    // Logs the "connect first" row when the bridge is not open.
+    bool CheckConnected();
+    int UpdateOneCpuThread(const CpuTraits& cpu, HANDLE& hThread);
     void BeginUpdate(const CpuTraits& cpu);
     void StartWorker(HANDLE& hThread, LPTHREAD_START_ROUTINE pfn);
     void FinishWorker(HANDLE& hThread);

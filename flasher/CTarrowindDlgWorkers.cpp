@@ -230,33 +230,35 @@ bool CTarrowindDlg::RunAttempts(const CpuTraits& cpu, bool bResetTotal)
     return bSuccess;
 }
 
+bool CTarrowindDlg::CheckConnected()
+{
+    if (m_nConnectionState == 1 && m_HidControl.IsOpen() == 1)
+        return true;
+    AddLog(L"Please connect device first!", LogError);
+    return false;
+}
+
+int CTarrowindDlg::UpdateOneCpuThread(const CpuTraits& cpu, HANDLE& hThread)
+{
+    if (CheckConnected() && !RunAttempts(cpu, true))
+        AddLog(cpu.pszFailed, LogError);
+    FinishWorker(hThread);
+    return 0;
+}
+
 int CTarrowindDlg::UpdateMasterThread()
 {
-    if (m_nConnectionState != 1 || m_HidControl.IsOpen() != 1)
-        AddLog(L"Please connect device first!", LogError);
-    else if (!RunAttempts(s_Master, true))
-        AddLog(s_Master.pszFailed, LogError);
-    FinishWorker(m_hMasterThread);
-    return 0;
+    return UpdateOneCpuThread(s_Master, m_hMasterThread);
 }
 
 int CTarrowindDlg::UpdateSlaveThread()
 {
-    if (m_nConnectionState != 1 || m_HidControl.IsOpen() != 1)
-        AddLog(L"Please connect device first!", LogError);
-    else if (!RunAttempts(s_Slave, true))
-        AddLog(s_Slave.pszFailed, LogError);
-    FinishWorker(m_hSlaveThread);
-    return 0;
+    return UpdateOneCpuThread(s_Slave, m_hSlaveThread);
 }
 
 int CTarrowindDlg::UpdateBothThread()
 {
-    if (m_nConnectionState != 1 || m_HidControl.IsOpen() != 1)
-    {
-        AddLog(L"Please connect device first!", LogError);
-    }
-    else
+    if (CheckConnected())
     {
         m_nProgressTotal = g_pFlashImage->Master.FrameTotal + g_pFlashImage->Slave.FrameTotal;
         if (!RunAttempts(s_Master, false))
