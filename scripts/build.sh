@@ -7,4 +7,5 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$top" -B "$build" -G "Unix Makefiles" \
     -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64-x86_64.cmake" >/dev/null
 fi
-cmake --build "$build" -j"$(nproc)" -- --no-print-directory
+# BUILD_JOBS limits the parallel compiles (several trees building on one machine).
+cmake --build "$build" -j"${BUILD_JOBS:-$(nproc)}" -- --no-print-directory
