@@ -102,3 +102,36 @@ HWND CreateHostWindow()
     return ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                              ::GetModuleHandleW(nullptr), nullptr);
 }
+
+void MoveMouseTo(POINT ptScreen)
+{
+    // Absolute moves on the 0..65535 scale of the primary screen.
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (LONG)(((LONGLONG)ptScreen.x * 65535 + (cx - 1) / 2) / (cx - 1));
+    input.mi.dy = (LONG)(((LONGLONG)ptScreen.y * 65535 + (cy - 1) / 2) / (cy - 1));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+bool PumpThreadUntil(CWinThread& thread, const std::function<bool()>& pred, DWORD dwTimeoutMs)
+{
+    DWORD dwStart = ::GetTickCount();
+    while (!pred())
+    {
+        if (::GetTickCount() - dwStart > dwTimeoutMs)
+            return false;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+            if (!thread.PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+        ::Sleep(1);
+    }
+    return true;
+}

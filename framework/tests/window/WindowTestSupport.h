@@ -8,7 +8,14 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <ostream>
 #include <vector>
+
+// Rectangles in failure messages.
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
 
 // Finds a window of the process with the given class and title (any title
 // when null), visible or not.
@@ -37,3 +44,11 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000);
 
 // A plain top-level window (not a framework object) to parent test windows.
 HWND CreateHostWindow();
+
+// Moves the mouse to a screen point the way the user would (SendInput), so
+// that hooks, tooltips and mouse tracking see it.
+void MoveMouseTo(POINT ptScreen);
+
+// Runs the thread's messages through its pre-translation (tooltips,
+// accelerators) as the message loop does, until pred() holds or the time is up.
+bool PumpThreadUntil(CWinThread& thread, const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000);
