@@ -127,3 +127,10 @@ void AFXAPI AfxPostQuitMessage(int nExitCode)
 {
     ::PostQuitMessage(nExitCode);
 }
+
+BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg)
+{
+    if (CWinThread* pThread = AfxGetThread())
+        return pThread->PreTranslateMessage(pMsg);
+    return CWnd::WalkPreTranslateTree(nullptr, pMsg);
+}

@@ -45,3 +45,8 @@ protected:
 void AFXAPI AfxPostQuitMessage(int nExitCode);
 
 CWinThread* AFXAPI AfxGetThread();
+
+// The pre-translation of the calling thread's message loop (tooltips,
+// accelerators, dialog keys) for loops of other code: the thread object's
+// when there is one, else every framework window from the message's window up.
+BOOL AFXAPI AfxPreTranslateMessage(MSG* pMsg);

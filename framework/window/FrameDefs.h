@@ -91,6 +91,17 @@ struct AFX_SIZEPARENTPARAMS
 #define WF_STAYACTIVE 0x0020        // the frame keeps its active caption (a floating window of it is active)
 #define WF_TRACKINGTOOLTIPS 0x0400  // tooltips follow the mouse
 
+// Control-bar styles: the side a bar aligns to and the borders it draws.
+#define CBRS_BORDER_LEFT 0x0100L
+#define CBRS_BORDER_TOP 0x0200L
+#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_BORDER_BOTTOM 0x0800L
+#define CBRS_ALIGN_LEFT 0x1000L
+#define CBRS_ALIGN_TOP 0x2000L
+#define CBRS_ALIGN_RIGHT 0x4000L
+#define CBRS_ALIGN_BOTTOM 0x8000L
+#define CBRS_ALIGN_ANY 0xF000L
+
 // Style of the view a frame makes.
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE)
 

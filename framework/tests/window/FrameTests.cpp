@@ -437,3 +437,41 @@ TEST(FrameHelp, ContextHelpAsksTheClickedWindowForItsHelpId)
     child.DestroyWindow();
     pFrame->DestroyWindow();
 }
+
+// --- Creation that fails ------------------------------------------------------------
+
+namespace
+{
+bool g_bRefusingFrameDeleted = false;
+
+class CRefusingFrame : public CFrameWnd
+{
+public:
+    ~CRefusingFrame() override { g_bRefusingFrameDeleted = true; }
+
+protected:
+    int OnCreate(LPCREATESTRUCT) { return -1; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CRefusingFrame, CFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(FrameCreation, FrameThatCannotBeCreatedIsDeletedOnce)
+{
+    // Refused in WM_CREATE, and never made for want of its window class.
+    struct Case
+    {
+        const char* name;
+        LPCWSTR lpszClass;
+    };
+    const Case cases[] = { { "refused", nullptr }, { "no such class", L"FrameworkTests.NoSuchClass" } };
+    for (const Case& c : cases)
+    {
+        g_bRefusingFrameDeleted = false;
+        auto* pFrame = new CRefusingFrame;
+        EXPECT_FALSE(pFrame->Create(c.lpszClass, L"refusing")) << c.name;
+        EXPECT_TRUE(g_bRefusingFrameDeleted) << c.name;
+    }
+}
