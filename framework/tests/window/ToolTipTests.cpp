@@ -1,6 +1,6 @@
 // Tooltips of framework windows: the mouse, moved as the user moves it, over
 // a child control shows the tip its frame gives for the control's command;
-// elsewhere, over a label, or after a key press no tip shows.
+// elsewhere, after a key press, over a label, or with tooltips off no tip shows.
 #include "TestResources.h"
 #include "WindowTestSupport.h"
 #include "window/AfxThreadState.h"
@@ -17,6 +17,12 @@ bool TipShown()
 {
     CToolTipCtrl* pTip = ThreadToolTip();
     return pTip != nullptr && pTip->m_hWnd != nullptr && ::IsWindowVisible(pTip->m_hWnd);
+}
+
+bool QueueEmpty()
+{
+    MSG msg;
+    return !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 POINT CentreOf(HWND hWnd)
@@ -44,7 +50,7 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
 
     // The tool's window asks the frame for the text: the part after the prompt.
     MoveMouseTo(CentreOf(hButton));
-    ASSERT_TRUE(PumpThreadUntil(thread, TipShown));
+    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread));
     CString strTip;
     ThreadToolTip()->GetWindowText(strTip);
     EXPECT_STREQ(L"The thing", strTip);
@@ -52,25 +58,26 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
 
     // Off the control the tip goes.
     MoveMouseTo({ 400, 300 });
-    EXPECT_TRUE(PumpThreadUntil(thread, [] { return !TipShown(); }));
+    EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
     EXPECT_EQ(-1, AfxGetThreadState()->m_nLastHit);
-
-    // A label has no tip.
-    MoveMouseTo(CentreOf(hLabel));
-    PumpThreadUntil(thread, [] { return false; }, 1000);
-    EXPECT_FALSE(TipShown());
 
     // Back over the control, a key press hides the tip.
     MoveMouseTo(CentreOf(hButton));
-    ASSERT_TRUE(PumpThreadUntil(thread, TipShown));
+    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread));
     pFrame->PostMessage(WM_KEYDOWN, VK_SHIFT, 0);
-    EXPECT_TRUE(PumpThreadUntil(thread, [] { return !TipShown(); }));
+    EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
 
-    // Without tooltips the frame shows none.
+    // A label has no tool: moving onto it takes the control's tool away.
+    MoveMouseTo(CentreOf(hLabel));
+    EXPECT_TRUE(PumpUntil([] { return AfxGetThreadState()->m_nLastHit == -1; }, 5000, &thread));
+    EXPECT_EQ(0, ThreadToolTip()->SendMessage(TTM_GETTOOLCOUNT));
+
+    // Without tooltips the frame registers no tool at all.
     EXPECT_TRUE(pFrame->EnableToolTips(FALSE));
-    MoveMouseTo({ 400, 300 });
     MoveMouseTo(CentreOf(hButton));
-    PumpThreadUntil(thread, [] { return false; }, 1000);
+    EXPECT_TRUE(PumpUntil(QueueEmpty, 5000, &thread));
+    EXPECT_EQ(-1, AfxGetThreadState()->m_nLastHit);
+    EXPECT_EQ(0, ThreadToolTip()->SendMessage(TTM_GETTOOLCOUNT));
     EXPECT_FALSE(TipShown());
     thread.m_pMainWnd = nullptr;
     pFrame->DestroyWindow();

@@ -79,7 +79,7 @@ void CBoxAnswerer::Run()
     }
 }
 
-bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs)
+bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs, CWinThread* pThread)
 {
     DWORD dwStart = ::GetTickCount();
     while (!pred())
@@ -89,8 +89,11 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs)
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+            if (pThread == nullptr || !pThread->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
         }
         ::Sleep(1);
     }
@@ -113,25 +116,4 @@ void MoveMouseTo(POINT ptScreen)
     input.mi.dy = (LONG)(((LONGLONG)ptScreen.y * 65535 + (cy - 1) / 2) / (cy - 1));
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &input, sizeof(input));
-}
-
-bool PumpThreadUntil(CWinThread& thread, const std::function<bool()>& pred, DWORD dwTimeoutMs)
-{
-    DWORD dwStart = ::GetTickCount();
-    while (!pred())
-    {
-        if (::GetTickCount() - dwStart > dwTimeoutMs)
-            return false;
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (!thread.PreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(1);
-    }
-    return true;
 }

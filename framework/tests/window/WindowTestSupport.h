@@ -39,8 +39,10 @@ private:
     std::thread m_thread;
 };
 
-// Runs the message loop of this thread until pred() holds or the time is up.
-bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000);
+// Runs the message loop of this thread until pred() holds or the time is up;
+// with pThread, messages first go through its pre-translation (tooltips,
+// accelerators) as in the thread's own loop.
+bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000, CWinThread* pThread = nullptr);
 
 // A plain top-level window (not a framework object) to parent test windows.
 HWND CreateHostWindow();
@@ -48,7 +50,3 @@ HWND CreateHostWindow();
 // Moves the mouse to a screen point the way the user would (SendInput), so
 // that hooks, tooltips and mouse tracking see it.
 void MoveMouseTo(POINT ptScreen);
-
-// Runs the thread's messages through its pre-translation (tooltips,
-// accelerators) as the message loop does, until pred() holds or the time is up.
-bool PumpThreadUntil(CWinThread& thread, const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000);
