@@ -88,6 +88,14 @@ CRect CFrameHost::GetClientRoom() const
     return rc;
 }
 
+void CFrameHost::IdleUpdate()
+{
+    CWinThread thread;
+    thread.m_pMainWnd = this;
+    thread.OnIdle(0);
+    thread.m_pMainWnd = nullptr;
+}
+
 void CFrameHostView::OnDraw(CDC* pDC)
 {
     CRect rc;

@@ -21,6 +21,9 @@ public:
     int GetChildCount() const;
     // The room the bars leave for the MDI client, in client coordinates.
     CRect GetClientRoom() const;
+    // The idle-time pass of a message loop whose main window is the host:
+    // command states of every framework window in it, delayed layout, status text.
+    void IdleUpdate();
 
     CStatusBar m_wndStatusBar;
 

@@ -39,6 +39,10 @@ TEST(MDIFrame, HostKeepsChildrenInItsClientAndListsThemInTheWindowMenu)
     pHost->ScreenToClient(&rcBar);
     EXPECT_EQ(CRect(0, 0, rcClient.right, rcBar.top), pHost->GetClientRoom());
     EXPECT_EQ(rcClient.bottom, rcBar.bottom);
+    pHost->IdleUpdate();
+    CString strStatus;
+    pHost->m_wndStatusBar.GetWindowText(strStatus);
+    EXPECT_STREQ(L"Ready", strStatus);
 
     CMDIChildWnd* pAlpha = pHost->AddChild(L"Alpha");
     CMDIChildWnd* pBeta = pHost->AddChild(L"Beta & Co");
