@@ -169,16 +169,24 @@ TEST(MDIFrame, DocumentFromTemplateBringsItsMenuWhileItsChildIsActive)
     ASSERT_NE(nullptr, hWindow);
     EXPECT_EQ(1u, ChildEntries(hWindow).size());
 
-    // Commands reach the document of the active child through the frame.
+    // Commands reach the document of the active child through the frame,
+    // also from the template's accelerator (Ctrl+K) typed in the child's view.
     pHost->SendMessage(WM_COMMAND, ID_TESTDOC_COMMAND);
     EXPECT_EQ(1, static_cast<CSheetDoc*>(pDoc)->m_nCommands);
+    pHost->SetForegroundWindow();
+    pView->SetFocus();
+    PressKeys({ VK_CONTROL, 'K' });
+    CWinThread thread;
+    thread.m_pMainWnd = pHost;
+    EXPECT_TRUE(PumpUntil([pDoc] { return static_cast<CSheetDoc*>(pDoc)->m_nCommands == 2; }, 5000, &thread));
+    thread.m_pMainWnd = nullptr;
 
     // A child without a template brings the frame's own menu back.
     CMDIChildWnd* pPlain = pHost->AddChild(L"plain");
     ASSERT_NE(nullptr, pPlain);
     EXPECT_EQ(hHostMenu, ::GetMenu(pHost->m_hWnd));
     pHost->SendMessage(WM_COMMAND, ID_TESTDOC_COMMAND);
-    EXPECT_EQ(1, static_cast<CSheetDoc*>(pDoc)->m_nCommands);   // nobody handles it without the document
+    EXPECT_EQ(2, static_cast<CSheetDoc*>(pDoc)->m_nCommands);   // nobody handles it without the document
     pChild->MDIActivate();
     EXPECT_EQ(pTemplate->m_hMenuShared, ::GetMenu(pHost->m_hWnd));
 

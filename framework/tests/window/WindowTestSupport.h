@@ -6,6 +6,7 @@
 #include "Framework.h"
 #include <atomic>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <thread>
 #include <ostream>
@@ -50,3 +51,5 @@ HWND CreateHostWindow();
 // Moves the mouse to a screen point the way the user would (SendInput), so
 // that hooks, tooltips and mouse tracking see it.
 void MoveMouseTo(POINT ptScreen);
+// Presses the keys in order and lets them go in reverse order (SendInput).
+void PressKeys(std::initializer_list<WORD> keys);
