@@ -156,14 +156,13 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 {
     if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
         return nullptr;
-    CWnd* pView = static_cast<CWnd*>(pContext->m_pNewViewClass->CreateObject());
-    if (pView == nullptr)
-        return nullptr;
-    if (!pView->IsKindOf(RUNTIME_CLASS(CWnd)))
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CWnd)))
     {
-        delete pView;
+        delete pObject;
         return nullptr;
     }
+    CWnd* pView = static_cast<CWnd*>(pObject);
     RECT rc = { 0, 0, 0, 0 };
     // A view that fails deletes itself (PostNcDestroy).
     if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, rc, this, nID, pContext))
