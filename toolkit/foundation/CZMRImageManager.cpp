@@ -62,13 +62,6 @@ CZMRIconHandle& CZMRImageManagerIcon::GetPressedIcon()
     return m_hPressed.IsEmpty() ? GetHotIcon() : m_hPressed;
 }
 
-CZMRIconHandle& CZMRImageManagerIcon::GetDisabledIcon(BOOL)
-{
-    // The generated grey image is drawn by the icon drawing code; until
-    // that exists the generated handle stays empty.
-    return m_hDisabled.IsEmpty() ? m_hDisabledAuto : m_hDisabled;
-}
-
 BOOL CZMRImageManagerIcon::HasDisabledIcon() const
 {
     return !m_hDisabled.IsEmpty() || !m_hDisabledAuto.IsEmpty();
