@@ -194,6 +194,17 @@ CZMRImageManagerIcon* CZMRImageManagerIconSet::CreateIcon(UINT nWidth)
     return pIcon;
 }
 
+void CZMRImageManagerIconSet::SetIconAt(UINT nWidth, CZMRImageManagerIcon* pIcon)
+{
+    CZMRImageManagerIcon* pOld = nullptr;
+    if (m_mapIcons.Lookup(nWidth, pOld) && pOld != pIcon)
+    {
+        pOld->ClearImages(TRUE);
+        pOld->InternalRelease();
+    }
+    m_mapIcons.SetAt(nWidth, pIcon);
+}
+
 void CZMRImageManagerIconSet::SetIcon(const CZMRIconHandle& handle, UINT nWidth)
 {
     CreateIcon(nWidth)->SetNormalIcon(handle);

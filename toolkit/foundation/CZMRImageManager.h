@@ -53,6 +53,12 @@ public:
                             COLORREF clrDark = static_cast<COLORREF>(-1));
     static COLORREF LightenColor(COLORREF clr, double dFactor);
 
+    // Storing and loading: height, schema, then the state images.
+    void Serialize(CArchive& ar) override;
+    void SerializeHandle(CZMRIconHandle& handle, CArchive& ar, int nSchema);
+    static void WriteDib(CArchive& ar, HBITMAP hBitmap);
+    static HBITMAP ReadDib(CArchive& ar, LPBYTE* ppBits);
+
     BOOL SetNormalIcon(const CZMRIconHandle& handle);
     BOOL SetHotIcon(const CZMRIconHandle& handle);
     BOOL SetCheckedIcon(const CZMRIconHandle& handle);
@@ -106,6 +112,8 @@ public:
 
     void RemoveAll();
     void ClearGenerated();
+    // Enters an icon under a width, releasing one that was there before.
+    void SetIconAt(UINT nWidth, CZMRImageManagerIcon* pIcon);
 
     UINT GetID() const { return m_nID; }
     CZMRImageManager* GetImageManager() const { return m_pImageManager; }
@@ -147,6 +155,11 @@ public:
     CZMRImageManagerIconSet* GetIconSet(UINT nCommand) const;
     CZMRImageManagerResource* GetResource(int nWidth, int nHeight);
     BOOL IsRTLDrawing(CDC* pDC) const;
+
+    // Saving and loading every icon set, or one.
+    void Serialize(CArchive& ar) override;
+    void DoPropExchange(CZMRPropExchange* pPX);
+    void DoPropExchangeIconSet(UINT nCommand, CZMRPropExchange* pPX);
 
     // Blits that use no manager state. AlphaBlend draws premultiplied
     // pixels with per-pixel alpha; TransparentBlt leaves out one colour.

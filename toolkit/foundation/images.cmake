@@ -30,3 +30,9 @@ list(APPEND FOUNDATION_SOURCES
 list(APPEND FOUNDATION_TESTS
   tests/ImageTestSupport.cpp
   tests/ImageDrawingTests.cpp)
+
+# Saving and loading icon sets.
+list(APPEND FOUNDATION_SOURCES
+  CZMRImageManagerPersistence.cpp)
+list(APPEND FOUNDATION_TESTS
+  tests/ImagePersistenceTests.cpp)
