@@ -40,18 +40,8 @@ COleVariant::COleVariant(BYTE nSrc)
 }
 
 COleVariant::COleVariant(short nSrc, VARTYPE vtSrc)
+    : COleVariant(static_cast<long>(nSrc), vtSrc == VT_BOOL ? VT_BOOL : VT_I2)
 {
-    ::VariantInit(this);
-    if (vtSrc == VT_BOOL)
-    {
-        vt = VT_BOOL;
-        boolVal = nSrc ? VARIANT_TRUE : VARIANT_FALSE;
-    }
-    else
-    {
-        vt = VT_I2;
-        iVal = nSrc;
-    }
 }
 
 COleVariant::COleVariant(long lSrc, VARTYPE vtSrc)
@@ -61,6 +51,11 @@ COleVariant::COleVariant(long lSrc, VARTYPE vtSrc)
     {
         vt = VT_BOOL;
         boolVal = lSrc ? VARIANT_TRUE : VARIANT_FALSE;
+    }
+    else if (vtSrc == VT_I2)
+    {
+        vt = VT_I2;
+        iVal = static_cast<SHORT>(lSrc);
     }
     else
     {

@@ -21,7 +21,7 @@ public:
     COleVariant(LPCTSTR lpszSrc);
     COleVariant(BYTE nSrc);
     COleVariant(short nSrc, VARTYPE vtSrc = VT_I2);     // VT_I2 or VT_BOOL
-    COleVariant(long lSrc, VARTYPE vtSrc = VT_I4);      // VT_I4, VT_ERROR or VT_BOOL
+    COleVariant(long lSrc, VARTYPE vtSrc = VT_I4);      // VT_I4, VT_ERROR, VT_I2 or VT_BOOL
     COleVariant(float fltSrc);
     COleVariant(double dblSrc);
     COleVariant(CY cySrc);

@@ -75,6 +75,9 @@ public:
     static double m_dDisabledAlphaFactor;
 
 protected:
+    // A size of 0 takes the icon's width, and the height in proportion
+    // (integer division, as unsigned numbers).
+    CSize GetDrawSize(CSize sz) const;
     void CreateFadedIcon();
     void CreateShadowIcon();
 

@@ -46,7 +46,7 @@ private:
 
 // ---------------------------------------------------------------- icon
 
-void CZMRImageManagerIcon::Draw(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz)
+CSize CZMRImageManagerIcon::GetDrawSize(CSize sz) const
 {
     const int cx = sz.cx != 0 ? sz.cx : m_nWidth;
     int cy = sz.cy;
@@ -54,7 +54,13 @@ void CZMRImageManagerIcon::Draw(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSi
         cy = m_nWidth != 0 ? static_cast<int>(static_cast<UINT>(cx) * static_cast<UINT>(m_nHeight)
                                               / static_cast<UINT>(m_nWidth))
                            : 0;
-    handle.Draw(pDC, pt.x, pt.y, cx, cy, m_bDrawComposited);
+    return CSize(cx, cy);
+}
+
+void CZMRImageManagerIcon::Draw(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz)
+{
+    sz = GetDrawSize(sz);
+    handle.Draw(pDC, pt.x, pt.y, sz.cx, sz.cy, m_bDrawComposited);
 }
 
 void CZMRImageManagerIcon::DrawNormal(CDC* pDC, CPoint pt, CSize sz)
@@ -71,12 +77,9 @@ void CZMRImageManagerIcon::DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& h
 {
     if (handle.IsAlpha())
         return;
-    const int cx = sz.cx != 0 ? sz.cx : m_nWidth;
-    int cy = sz.cy;
-    if (cy == 0)
-        cy = m_nWidth != 0 ? static_cast<int>(static_cast<UINT>(cx) * static_cast<UINT>(m_nHeight)
-                                              / static_cast<UINT>(m_nWidth))
-                           : 0;
+    sz = GetDrawSize(sz);
+    const int cx = sz.cx;
+    const int cy = sz.cy;
     if (cx <= 0 || cy <= 0)
         return;
 

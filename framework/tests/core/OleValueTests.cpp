@@ -1,4 +1,5 @@
 #include "core/Core.h"
+#include "ArchiveStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -7,44 +8,7 @@
 
 namespace {
 
-typedef std::vector<BYTE> Bytes;
-
-Bytes Store(const std::function<void(CArchive&)>& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    Bytes bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
-}
-
-void Load(Bytes bytes, const std::function<void(CArchive&)>& read)
-{
-    CMemFile file(bytes.data(), (UINT)bytes.size());
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-}
-
-int ArchiveCause(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
-}
+using namespace ArchiveStreams;
 
 COleVariant Typed(VARTYPE vt, ULONGLONG bits)
 {

@@ -1,6 +1,7 @@
 #include "CZMRImageManager.h"
 #include "CZMRPropExchangeArchive.h"
 #include "ImageTestSupport.h"
+#include "tests/core/ArchiveStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -12,37 +13,7 @@ using namespace ImageTest;
 
 namespace
 {
-typedef std::vector<BYTE> Bytes;
-
-Bytes Store(const std::function<void(CArchive&)>& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    Bytes bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
-}
-
-void Load(Bytes bytes, const std::function<void(CArchive&)>& read)
-{
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    read(ar);
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
+using namespace ArchiveStreams;
 
 Bytes Count(WORD n)
 {
@@ -127,21 +98,6 @@ void AddIcon(CZMRImageManager& manager, UINT nID, HICON hIcon, int nState)
                                          << at(expected);
 }
 
-int ArchiveCause(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
-}
-
 std::vector<DWORD> TestPixels(int cx, int cy)
 {
     // Opaque, except a half-transparent top row.
@@ -164,7 +120,8 @@ TEST(ImagePersistence, StoresOneAlphaIconAsItsGoldenStream)
     Bytes empties;
     for (int i = 0; i < 8; i++)
         empties.insert(empties.end(), kEmptyRecord.begin(), kEmptyRecord.end());
-    const Bytes expected = Concat({Count(1), IconSetBytes(100, 16, 16, 33, {AlphaRecord(16, 16, premultiplied), kEmptyRecord}),
+    const Bytes expected = Concat({Count(1),
+                                   IconSetBytes(100, 16, 16, 33, {AlphaRecord(16, 16, premultiplied), kEmptyRecord}),
                                    empties});
     EXPECT_TRUE(SameBytes(bytes, expected));
 
@@ -415,9 +372,11 @@ TEST(ImagePersistence, DamagedBitmapRecordsFailCleanly)
         {"fewer pixels than rows", Concat({Count(52), header, Count(4), Int(0xFF0000FF)}), true, -1},
         // An 8-bit header stored without its colour table reads the missing entries as black.
         {"table not stored", Concat({Count(52), withField(14, Count(8)), Count(8), pixels}), true, -1},
-        {"truncated header", Concat({Count(52), Bytes(header.begin(), header.begin() + 30)}), false, CArchiveException::endOfFile},
+        {"truncated header", Concat({Count(52), Bytes(header.begin(), header.begin() + 30)}), false,
+         CArchiveException::endOfFile},
         {"truncated pixels", Concat({Count(52), header, Count(8), Int(1)}), false, CArchiveException::endOfFile},
-        {"huge header size", Concat({Bytes{0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF}, header}), false, CArchiveException::endOfFile},
+        {"huge header size", Concat({Bytes{0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF}, header}), false,
+         CArchiveException::endOfFile},
         {"huge pixel size", Concat({Count(52), header, Bytes{0xFF, 0xFF, 0xF0, 0xFF, 0xFF, 0xFF}, pixels}), false,
          CArchiveException::endOfFile},
     };
@@ -487,7 +446,8 @@ TEST(ImagePersistence, EveryTruncationOfAStoreFailsCleanly)
         CZMRImageManager loaded;
         // Either the archive exception, or (inside an icon's pictures) an
         // icon left with what it read: never anything else.
-        const int cause = ArchiveCause([&] { Load(Bytes(bytes.begin(), bytes.begin() + n), [&](CArchive& ar) { loaded.Serialize(ar); }); });
+        const Bytes prefix(bytes.begin(), bytes.begin() + n);
+        const int cause = ArchiveCause([&] { Load(prefix, [&](CArchive& ar) { loaded.Serialize(ar); }); });
         EXPECT_TRUE(cause == -1 || cause == CArchiveException::endOfFile) << n << " bytes: cause " << cause;
         nRaised += cause == CArchiveException::endOfFile;
     }

@@ -8,11 +8,12 @@
 namespace ImageTest
 {
 // A memory DC over a 32-bit bottom-up DIB section whose pixels are read back
-// directly (x, y from the top left).
+// directly (x, y from the top left). The default background is a colour that
+// no drawing makes by chance.
 class CCanvas
 {
 public:
-    CCanvas(int cx, int cy, COLORREF clrBack);
+    CCanvas(int cx, int cy, COLORREF clrBack = RGB(1, 1, 1));
     ~CCanvas();
     CCanvas(const CCanvas&) = delete;
     CCanvas& operator=(const CCanvas&) = delete;

@@ -2,6 +2,7 @@
 #include "CZMRPropExchangeArchive.h"
 #include "CZMRPropExchangeEnumerator.h"
 #include "CZMRSectionScope.h"
+#include "tests/core/ArchiveStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -43,58 +44,23 @@ IMPLEMENT_SERIAL(CPxOther, CObject, 1)
 
 namespace
 {
-typedef std::vector<BYTE> Bytes;
+using namespace ArchiveStreams;
 
+// What an archive exchange stores, and an archive exchange loading bytes.
 Bytes Store(const std::function<void(CZMRPropExchange*)>& write)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
+    return ArchiveStreams::Store([&](CArchive& ar) {
         CZMRPropExchangeArchive px(ar);
         write(&px);
-        ar.Close();
-    }
-    Bytes bytes(static_cast<size_t>(file.GetLength()));
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
-    return bytes;
+    });
 }
 
 void Load(Bytes bytes, const std::function<void(CZMRPropExchange*, CArchive&)>& read)
 {
-    CMemFile file(bytes.data(), static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    CZMRPropExchangeArchive px(ar);
-    read(&px, ar);
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-Bytes Text(const char* s)
-{
-    return Bytes(s, s + strlen(s));
-}
-
-int ArchiveCause(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
+    ArchiveStreams::Load(bytes, [&](CArchive& ar) {
+        CZMRPropExchangeArchive px(ar);
+        read(&px, ar);
+    });
 }
 
 // A name-keyed store in memory: every value under its section path and
@@ -375,7 +341,8 @@ TEST(PropExchangeArchive, DamagedStreamsRaiseTheArchiveException)
         std::function<void(CZMRPropExchange*)> read;
         int cause;
     } cases[] = {
-        {"truncated int", {1, 2, 3}, [](CZMRPropExchange* pPX) { int n = 4; PropExchangeInt(pPX, L"A", &n, 0); EXPECT_EQ(n, 4); },
+        {"truncated int", {1, 2, 3},
+         [](CZMRPropExchange* pPX) { int n = 4; PropExchangeInt(pPX, L"A", &n, 0); EXPECT_EQ(n, 4); },
          CArchiveException::endOfFile},
         {"truncated rectangle", Bytes(10, 1),
          [](CZMRPropExchange* pPX) {
@@ -385,7 +352,11 @@ TEST(PropExchangeArchive, DamagedStreamsRaiseTheArchiveException)
          },
          CArchiveException::endOfFile},
         {"truncated size", Bytes(7, 1),
-         [](CZMRPropExchange* pPX) { CSize sz(5, 5); PropExchangeSize(pPX, L"S", &sz, CSize()); EXPECT_EQ(sz, CSize(5, 5)); },
+         [](CZMRPropExchange* pPX) {
+             CSize sz(5, 5);
+             PropExchangeSize(pPX, L"S", &sz, CSize());
+             EXPECT_EQ(sz, CSize(5, 5));
+         },
          CArchiveException::endOfFile},
         {"huge string", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0x00, 'a'},
          [](CZMRPropExchange* pPX) { CString s(L"kept"); PropExchangeString(pPX, L"S", &s, L""); EXPECT_EQ(s, L"kept"); },
