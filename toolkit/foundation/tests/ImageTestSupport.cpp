@@ -7,14 +7,9 @@ namespace ImageTest
 {
 CCanvas::CCanvas(int cx, int cy, COLORREF clrBack) : m_cx(cx), m_cy(cy), m_pBits(nullptr)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
+    LPBYTE pBits = nullptr;
+    m_hBitmap = CreateArgbDibSection(nullptr, cx, cy, &pBits);
+    m_pBits = reinterpret_cast<DWORD*>(pBits);
     m_dc.Attach(::CreateCompatibleDC(nullptr));
     m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
     m_dc.FillSolidRect(0, 0, cx, cy, clrBack);
