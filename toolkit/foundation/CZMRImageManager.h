@@ -71,8 +71,8 @@ public:
     BOOL m_bDrawComposited;
 
     // Tuning of the generated grey image.
-    static double m_dDisabledBrightnessFactor;
-    static double m_dDisabledAlphaFactor;
+    static double m_dDisabledGamma;
+    static double m_dDisabledAlphaDivisor;
 
 protected:
     // A size of 0 takes the icon's width, and the height in proportion

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-double CZMRImageManagerIcon::m_dDisabledBrightnessFactor = 0.5;
-double CZMRImageManagerIcon::m_dDisabledAlphaFactor = 1.0;
+double CZMRImageManagerIcon::m_dDisabledGamma = 0.5;
+double CZMRImageManagerIcon::m_dDisabledAlphaDivisor = 1.0;
 
 namespace
 {
@@ -169,7 +169,7 @@ void CZMRImageManagerIcon::CreateDisabledIcon(COLORREF clrLight, COLORREF clrDar
     if (!m_hDisabledAuto.IsEmpty())
         return;
     const BOOL bTwoColors = clrLight != static_cast<COLORREF>(-1) && clrDark != static_cast<COLORREF>(-1);
-    const double dGamma = m_dDisabledBrightnessFactor;
+    const double dGamma = m_dDisabledGamma;
 
     // The formula on one unpremultiplied pixel, red, green and blue in and out.
     auto shade = [=](int& r, int& g, int& b) {
@@ -198,14 +198,14 @@ void CZMRImageManagerIcon::CreateDisabledIcon(COLORREF clrLight, COLORREF clrDar
     }
     else if (temp.m_hBitmap)
     {
-        const double dAlphaFactor = m_dDisabledAlphaFactor;
+        const double dAlphaDivisor = m_dDisabledAlphaDivisor;
         TransformAlphaPixels(temp, [&](LPBYTE p) {
             const int nAlpha = p[3];
             if (nAlpha == 0)
                 return;
             int b = p[0] * 255 / nAlpha, g = p[1] * 255 / nAlpha, r = p[2] * 255 / nAlpha;
             shade(r, g, b);
-            const int nScale = bTwoColors ? nAlpha : static_cast<int>(nAlpha / dAlphaFactor);
+            const int nScale = bTwoColors ? nAlpha : static_cast<int>(nAlpha / dAlphaDivisor);
             auto premultiply = [nScale](int c) {
                 // A source that was not premultiplied can leave the range.
                 const int v = c * nScale / 255;
