@@ -25,15 +25,6 @@ void BuildShared()
     g_pFalse = new CZMRMarkupBool(FALSE);
     atexit(ReleaseAtExit);
 }
-
-CZMRMarkupBool* Shared(CZMRMarkupBool* pValue, BOOL bValue)
-{
-    // After the exit-time release a new object stands in.
-    if (!pValue)
-        return new CZMRMarkupBool(bValue);
-    pValue->AddRef();
-    return pValue;
-}
 }
 
 IMPLEMENT_MARKUPCLASS(CZMRMarkupBool)
@@ -64,13 +55,13 @@ CZMRMarkupObject* CZMRMarkupBool::ConvertFrom(CZMRMarkupObject* pSource)
 CZMRMarkupBool* AFXAPI CZMRMarkupBool::CreateTrueValue()
 {
     BuildShared();
-    return Shared(g_pTrue, TRUE);
+    return AddSharedRef(g_pTrue, TRUE);
 }
 
 CZMRMarkupBool* AFXAPI CZMRMarkupBool::CreateFalseValue()
 {
     BuildShared();
-    return Shared(g_pFalse, FALSE);
+    return AddSharedRef(g_pFalse, FALSE);
 }
 
 void AFXAPI CZMRMarkupBool::ReleaseSharedValues()

@@ -34,11 +34,7 @@ CZMRMarkupEnum* AFXAPI CZMRMarkupEnum::CreateValue(int nValue)
             g_pShared[i] = new CZMRMarkupEnum(i);
         atexit(ReleaseAtExit);
     }
-    CZMRMarkupEnum* pValue = g_pShared[nValue];
-    if (!pValue)
-        return new CZMRMarkupEnum(nValue);
-    pValue->AddRef();
-    return pValue;
+    return AddSharedRef(g_pShared[nValue], nValue);
 }
 
 void AFXAPI CZMRMarkupEnum::ReleaseSharedValues()

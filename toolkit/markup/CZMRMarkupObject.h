@@ -119,3 +119,15 @@ inline T* MarkupCast(CZMRMarkupObject* pObject)
 {
     return static_cast<T*>(MarkupCast(T::GetMarkupType(), pObject));
 }
+
+// A process-wide shared value with one more reference for the caller. After
+// the exit-time release has cleared it, a new object of the same value stands
+// in, so late callers still get a value of their own.
+template <class T, class... Args>
+inline T* AddSharedRef(T* pShared, Args... args)
+{
+    if (!pShared)
+        return new T(args...);
+    pShared->AddRef();
+    return pShared;
+}

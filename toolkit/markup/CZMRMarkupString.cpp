@@ -15,15 +15,6 @@ void __cdecl ReleaseAtExit()
 {
     CZMRMarkupString::ReleaseSharedValues();
 }
-
-CZMRMarkupString* Shared(CZMRMarkupString* pValue, LPCWSTR lpszText)
-{
-    // After the exit-time release a new object stands in.
-    if (!pValue)
-        return new CZMRMarkupString(lpszText);
-    pValue->AddRef();
-    return pValue;
-}
 }
 
 IMPLEMENT_MARKUPCLASS(CZMRMarkupString)
@@ -73,11 +64,11 @@ CZMRMarkupString* AFXAPI CZMRMarkupString::CreateValue(LPCWSTR lpszText, int nLe
         atexit(ReleaseAtExit);
     }
     if (!lpszText || nLength == 0 || lpszText[0] == 0)
-        return Shared(g_pEmpty, L"");
+        return AddSharedRef(g_pEmpty, L"");
     if (lpszText[0] == L' ' && (nLength == 1 || (nLength < 0 && lpszText[1] == 0)))
-        return Shared(g_pSpace, L" ");
+        return AddSharedRef(g_pSpace, L" ");
     if (lpszText[0] == L'\n' && (nLength == 1 || (nLength < 0 && lpszText[1] == 0)))
-        return Shared(g_pLineFeed, L"\n");
+        return AddSharedRef(g_pLineFeed, L"\n");
     return new CZMRMarkupString(lpszText, nLength);
 }
 

@@ -54,11 +54,7 @@ CZMRMarkupThickness* AFXAPI CZMRMarkupThickness::CreateDefaultValue()
         g_pDefaultThickness = new CZMRMarkupThickness();
         atexit(ReleaseAtExit);
     }
-    // After the exit-time release a new object stands in.
-    if (!g_pDefaultThickness)
-        return new CZMRMarkupThickness();
-    g_pDefaultThickness->AddRef();
-    return g_pDefaultThickness;
+    return AddSharedRef(g_pDefaultThickness);
 }
 
 void AFXAPI CZMRMarkupThickness::ReleaseSharedValues()

@@ -184,6 +184,17 @@ TEST_F(DrawingContextTest, DegenerateGradientsDrawNothingAndOneStopFillsSolid)
     EXPECT_EQ(dwSentinel, surface.At(4, 4));
 }
 
+TEST_F(DrawingContextTest, GradientTooLargeForABitmapDrawsNothing)
+{
+    DibSurface surface(4, 4);
+    CZMRMarkupDrawingContext dc(surface.GetDC());
+    MarkupRef<CZMRMarkupLinearGradientBrush> brush(NewGradient({{clrRed, 0.0}, {clrBlue, 1.0}}));
+    // Far beyond what one bitmap can hold: the fill is skipped.
+    dc.FillRect(brush, 0, 0, 70000, 70000);
+    EXPECT_EQ(dwSentinel, surface.At(0, 0));
+    EXPECT_EQ(dwSentinel, surface.At(3, 3));
+}
+
 TEST_F(DrawingContextTest, ClippedGradientWritesOnlyTheVisibleRegion)
 {
     DibSurface surface(10, 10);

@@ -120,24 +120,41 @@ TEST(MarkupParser, ValidTextGivesItsTokens)
     });
 }
 
-TEST(MarkupParser, SyntaxErrorsGiveTheirExactMessages)
+TEST(MarkupParser, SyntaxErrorsGiveTheirExactMessagesWhereReadingStopped)
 {
     const std::wstring eof = L"E:Unexpected end of file has occurred.";
     const std::wstring close = L"E:Unexpected token. The expected token is '>'";
-    CheckCases({
-        {L"<a b>", {L"<a", L"E:'>' is an unexpected token. The expected token is '='"}},
-        {L"<a b<", {L"<a", L"E:'<' is an unexpected token. The expected token is '='"}},
-        {L"<a b c='1'>", {L"<a", L"E:Unexpected token. The expected token is '='"}},
-        {L"<a b=1>", {L"<a", L"E:Unexpected token. The expected token is '\"' or '''"}},
-        {L"<a b='1>", {L"<a", L"E:Unexpected token. The expected token is '\"' or '''"}},
-        {L"</a b>", {close}},
-        {L"<a/x>", {L"<a", close}},
-        {L"<a/", {L"<a", close}},
-        {L"text<", {L"T:text", eof}},
-        {L"<a", {eof}},
-        {L"<a  ", {eof}},
-        {L"</", {eof}},
-    });
+    const std::wstring quote = L"E:Unexpected token. The expected token is '\"' or '''";
+    const std::wstring noEquals = L"E:'>' is an unexpected token. The expected token is '='";
+    struct Case
+    {
+        const wchar_t* pszText;
+        TokenList expected;
+        int nLine;
+        int nPosition;
+    };
+    const Case cases[] = {
+        {L"<a b>", {L"<a", noEquals}, 0, 5},
+        {L"<a b<", {L"<a", L"E:'<' is an unexpected token. The expected token is '='"}, 0, 5},
+        {L"<a b c='1'>", {L"<a", L"E:Unexpected token. The expected token is '='"}, 0, 6},
+        {L"<a b=1>", {L"<a", quote}, 0, 6},
+        {L"<a b='1>", {L"<a", quote}, 0, 8},
+        {L"</a b>", {close}, 0, 5},
+        {L"<a/x>", {L"<a", close}, 0, 4},
+        {L"<a/", {L"<a", close}, 0, 3},
+        {L"text<", {L"T:text", eof}, 0, 5},
+        {L"<a", {eof}, 0, 2},
+        {L"<a  ", {eof}, 0, 4},
+        {L"</", {eof}, 0, 2},
+        {L"<a>\r\n <b c>", {L"<a", L"W:\r\n ", L"<b", noEquals}, 2, 6},
+    };
+    for (const Case& c : cases)
+    {
+        CZMRMarkupParser parser;
+        EXPECT_EQ(c.expected, Tokens(c.pszText, &parser)) << "text: " << c.pszText;
+        EXPECT_EQ(c.nLine, parser.GetLine()) << "text: " << c.pszText;
+        EXPECT_EQ(c.nPosition, parser.GetPosition()) << "text: " << c.pszText;
+    }
 }
 
 TEST(MarkupParser, ReferenceCutOffByTheEndStaysLiteralText)
