@@ -59,13 +59,6 @@ CZMRPaintManager::~CZMRPaintManager()
 
 void CZMRPaintManager::SetCustomTheme(CZMRPaintManager* pPaintManager)
 {
-    static bool s_bReleaseAtExit = false;
-    if (!s_bReleaseAtExit)
-    {
-        s_bReleaseAtExit = true;
-        std::atexit(&CZMRPaintManager::Done);
-    }
-
     // The new manager is current before the old one goes, so that whatever
     // the old one's destruction asks for finds the new one. The current
     // manager handed in again keeps the reference the global holds.
@@ -78,6 +71,15 @@ void CZMRPaintManager::SetCustomTheme(CZMRPaintManager* pPaintManager)
     {
         pPaintManager->m_nTheme = zmrThemeCustom;
         pPaintManager->RefreshMetrics();
+    }
+
+    // Registered once the first manager has refreshed, so that it goes before
+    // the process-wide services its refresh brought up.
+    static bool s_bReleaseAtExit = false;
+    if (!s_bReleaseAtExit)
+    {
+        s_bReleaseAtExit = true;
+        std::atexit(&CZMRPaintManager::Done);
     }
 }
 
