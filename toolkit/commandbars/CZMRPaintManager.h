@@ -1,8 +1,6 @@
-// The object that draws command bars and everything on them, and the data
-// every theme shares: the 63-entry colour table, the bar and field fonts,
-// metrics and switches, the small paint managers and the popup shadows.
-// The themes derive from it and replace its virtual drawing operations; one
-// paint manager is current for the whole process.
+// Draws command bars and everything on them, and holds what every theme
+// shares (colour table, fonts, metrics, switches); the themes derive from it
+// and replace its drawing operations. One paint manager is current at a time.
 #pragma once
 #include "Framework.h"
 #include "CZMRPaintManagerColorGradient.h"
