@@ -3,6 +3,7 @@
 #include "CZMRShadowManager.h"
 #include "CZMRColorManager.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRIconHandle.h"
 
 namespace
 {
@@ -135,22 +136,12 @@ void CZMRShadowManager::CShadowWnd::OnSize(UINT nType, int cx, int cy)
 
 void CZMRShadowManager::CShadowWnd::UpdateShadowBitmap(int cx, int cy)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy;   // bottom-up: memory row 0 is the bottom row
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pvBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pvBits, nullptr, 0);
-    if (!hBitmap || !pvBits)
-    {
-        if (hBitmap)
-            ::DeleteObject(hBitmap);
+    // Bottom-up: memory row 0 is the bottom row.
+    LPBYTE pvBits = nullptr;
+    HBITMAP hBitmap = CreateArgbDibSection(nullptr, cx, cy, &pvBits);
+    if (!hBitmap)
         return;   // the window stays without content
-    }
-    DWORD* pBits = static_cast<DWORD*>(pvBits);
+    DWORD* pBits = reinterpret_cast<DWORD*>(pvBits);
     memset(pBits, 0, size_t(cx) * size_t(cy) * 4);
     // Pixels of a stretch outside the bitmap are left out.
     auto put = [&](int x, int yFromTop, DWORD dwPixel) {
