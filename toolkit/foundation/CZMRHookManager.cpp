@@ -101,7 +101,8 @@ BOOL CZMRHookManager::CHookSink::OnHookMessage(HWND hWnd, UINT nMessage, WPARAM&
     const INT_PTR nCount = GetSize();
     if (nCount > INT_PTR(sizeof(local) / sizeof(local[0])))
         pCopy = new CZMRHookManagerHookAble*[nCount];
-    memcpy(pCopy, GetData(), sizeof(*pCopy) * size_t(nCount));
+    if (nCount > 0)
+        memcpy(pCopy, GetData(), sizeof(*pCopy) * size_t(nCount));
 
     BOOL bHandled = FALSE;
     for (INT_PTR i = nCount - 1; i >= 0; i--)
