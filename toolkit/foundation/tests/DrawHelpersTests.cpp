@@ -8,13 +8,11 @@
 #include "CZMRPaintManagerColorGradient.h"
 #include "CZMRPenDC.h"
 #include "CZMRWindowRect.h"
-#include "ImageTestSupport.h"
+#include "PixelCanvas.h"
 #include <gtest/gtest.h>
 
 namespace
 {
-typedef ImageTest::CCanvas CPixelCanvas;
-
 const COLORREF kBack = RGB(1, 1, 1);
 }
 

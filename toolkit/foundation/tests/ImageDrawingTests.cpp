@@ -3,6 +3,7 @@
 #include "CZMRImageManager.h"
 #include "CZMROSVersionInfo.h"
 #include "ImageTestSupport.h"
+#include "PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ HBITMAP BlendSource()
     return AlphaBitmap(4, 1, {0xFFFF0000, 0x80800000, 0x00000000, 0xFF0000FF});
 }
 
-void ExpectBlendSource(const CCanvas& canvas, int x0, const char* what)
+void ExpectBlendSource(const CPixelCanvas& canvas, int x0, const char* what)
 {
     EXPECT_TRUE(NearColour(canvas.Pixel(x0, 0), RGB(255, 0, 0))) << what << std::hex << canvas.Pixel(x0, 0);
     // 128 + 100 x 127 / 255
@@ -132,7 +133,7 @@ TEST(ImageBlits, AlphaBlendTakesTheSystemPathOrTheFallbackAlike)
         GetDrawHelpers()->m_pfnAlphaBlend = c.bSystemBlend ? &CSystemStandIn::CountingAlphaBlend : nullptr;
         CSystemStandIn::s_nSystemCalls = 0;
 
-        CCanvas canvas(4, 1, kGrey);
+        CPixelCanvas canvas(4, 1, kGrey);
         HBITMAP hSource = c.rcSrc.Height() == 2 ? AlphaBitmap(4, 2, {0, 0, 0, 0, 0xFFFF0000, 0x80800000, 0, 0xFF0000FF})
                                                  : BlendSource();
         HDC hSrcDC = ::CreateCompatibleDC(nullptr);
@@ -184,9 +185,9 @@ TEST(ImageBlits, TransparentBltLeavesOutTheKeyColourOnBothPaths)
             CSystemStandIn::SetVersion(2, 4);
         for (int nScale : {1, 2})
         {
-            CCanvas source(2, 1, kKey);
+            CPixelCanvas source(2, 1, kKey);
             source.DC()->FillSolidRect(1, 0, 1, 1, RGB(200, 10, 20));
-            CCanvas target(4, 1, kGrey);
+            CPixelCanvas target(4, 1, kGrey);
             EXPECT_TRUE(GetImageManager()->TransparentBlt(target.DC()->GetSafeHdc(), CRect(0, 0, 2 * nScale, 1),
                                                           source.DC()->GetSafeHdc(), CRect(0, 0, 2, 1), kKey));
             for (int x = 0; x < 2 * nScale; x++)
@@ -194,9 +195,9 @@ TEST(ImageBlits, TransparentBltLeavesOutTheKeyColourOnBothPaths)
                     << "system " << bSystem << " scale " << nScale << " x " << x;
         }
         // A black key takes the fallback's other branch.
-        CCanvas source(2, 1, RGB(0, 0, 0));
+        CPixelCanvas source(2, 1, RGB(0, 0, 0));
         source.DC()->FillSolidRect(1, 0, 1, 1, RGB(1, 2, 3));
-        CCanvas target(2, 1, kGrey);
+        CPixelCanvas target(2, 1, kGrey);
         GetImageManager()->TransparentBlt(target.DC()->GetSafeHdc(), CRect(0, 0, 2, 1), source.DC()->GetSafeHdc(),
                                           CRect(0, 0, 2, 1), RGB(0, 0, 0));
         EXPECT_EQ(target.Pixel(0, 0), kGrey) << "system " << bSystem;
@@ -260,7 +261,7 @@ TEST(ImageDrawing, IconsDrawEveryStateInEveryForm)
 
         for (int i = 0; i < 5; i++)
         {
-            CCanvas canvas(20, 10, kGrey);
+            CPixelCanvas canvas(20, 10, kGrey);
             pIcon->Draw(canvas.DC(), CPoint(2, 1), pIcon->GetIcon(states[i]));
             EXPECT_TRUE(NearColour(canvas.Pixel(3, 2), colours[i])) << c.what << " state " << states[i];
             EXPECT_EQ(canvas.Pixel(9, 2), kGrey) << c.what << " state " << states[i];
@@ -273,7 +274,7 @@ TEST(ImageDrawing, IconsDrawEveryStateInEveryForm)
                 EXPECT_TRUE(NearColour(canvas.Pixel(6, 2), clrHalf)) << c.what << " state " << states[i];
             }
             // Twice the size: stretched.
-            CCanvas big(20, 20, kGrey);
+            CPixelCanvas big(20, 20, kGrey);
             pIcon->Draw(big.DC(), CPoint(0, 0), pIcon->GetIcon(states[i]), CSize(16, 0));
             EXPECT_TRUE(NearColour(big.Pixel(7, 15), colours[i])) << c.what << " state " << states[i];
             EXPECT_EQ(big.Pixel(13, 15), kGrey) << c.what << " state " << states[i];
@@ -291,13 +292,13 @@ TEST(ImageDrawing, AlphaPictureAboveTheTargetDrawsOnlyItsVisibleRows)
     CZMRIconHandle handle;
     handle.TakeBitmap(hBitmap);
 
-    CCanvas canvas(16, 16, kGrey);
+    CPixelCanvas canvas(16, 16, kGrey);
     handle.Draw(canvas.DC(), 0, -4, 16, 16, FALSE);
     EXPECT_EQ(canvas.Pixel(5, 0), RGB(0, 0, 40));
     EXPECT_EQ(canvas.Pixel(5, 11), RGB(0, 0, 150));
     EXPECT_EQ(canvas.Pixel(5, 12), kGrey);
 
-    CCanvas hidden(16, 16, kGrey);
+    CPixelCanvas hidden(16, 16, kGrey);
     handle.Draw(hidden.DC(), 0, -16, 16, 16, FALSE);
     EXPECT_EQ(hidden.Pixel(5, 0), kGrey);
 }
@@ -305,7 +306,7 @@ TEST(ImageDrawing, AlphaPictureAboveTheTargetDrawsOnlyItsVisibleRows)
 TEST(ImageDrawing, NegativeWidthMirrorsTheIconLeftOfX)
 {
     HICON hIcon = TwoColourIcon(8, 8, RGB(255, 0, 0), RGB(0, 0, 255), 8);
-    CCanvas canvas(24, 8, kGrey);
+    CPixelCanvas canvas(24, 8, kGrey);
     DrawIconComposited(canvas.DC(), 16, 0, -8, 8, hIcon);
     EXPECT_EQ(canvas.Pixel(7, 3), kGrey);
     EXPECT_EQ(canvas.Pixel(8, 3), RGB(0, 0, 255));
@@ -321,7 +322,7 @@ TEST(ImageDrawing, NegativeWidthMirrorsTheIconLeftOfX)
     handle.m_pImageManager = &manager;
     for (BOOL bComposited : {FALSE, TRUE})
     {
-        CCanvas mirrored(10, 8, kGrey);
+        CPixelCanvas mirrored(10, 8, kGrey);
         handle.Draw(mirrored.DC(), 1, 0, 8, 8, bComposited);
         EXPECT_EQ(mirrored.Pixel(2, 3), RGB(0, 0, 255)) << bComposited;
         EXPECT_EQ(mirrored.Pixel(8, 3), RGB(255, 0, 0)) << bComposited;
@@ -337,14 +338,14 @@ TEST(ImageDrawing, SilhouetteDrawsTheShapeInOneColourAndSkipsAlphaPictures)
     CZMRImageManagerIcon* pAlpha = AddAlphaIcon(manager, 2, {0xFF102030, 0xFF102030, 0});
     ASSERT_TRUE(pPlain && pAlpha);
 
-    CCanvas canvas(8, 8, RGB(255, 255, 255));
+    CPixelCanvas canvas(8, 8, RGB(255, 255, 255));
     pPlain->DrawSilhouette(canvas.DC(), CPoint(1, 1), pPlain->GetNormalIcon(), CSize(0, 0), RGB(0, 128, 0));
     EXPECT_EQ(canvas.Pixel(1, 1), RGB(0, 128, 0));
     EXPECT_EQ(canvas.Pixel(2, 4), RGB(0, 128, 0));
     EXPECT_EQ(canvas.Pixel(3, 1), RGB(255, 255, 255));
     EXPECT_EQ(canvas.Pixel(0, 0), RGB(255, 255, 255));
 
-    CCanvas untouched(8, 8, RGB(255, 255, 255));
+    CPixelCanvas untouched(8, 8, RGB(255, 255, 255));
     pAlpha->DrawSilhouette(untouched.DC(), CPoint(0, 0), pAlpha->GetNormalIcon(), CSize(0, 0), RGB(0, 128, 0));
     EXPECT_EQ(untouched.Pixel(0, 0), RGB(255, 255, 255));
 }

@@ -1,6 +1,7 @@
 #include "CZMRImageManager.h"
 #include "CZMRPropExchangeArchive.h"
 #include "ImageTestSupport.h"
+#include "PixelCanvas.h"
 #include "tests/core/ArchiveStreams.h"
 
 #include <gtest/gtest.h>
@@ -164,7 +165,7 @@ TEST(ImagePersistence, EveryStateAndFormRoundTrips)
     const COLORREF expected[] = {RGB(200, 0, 0), RGB(0x33, 0x66, 0x99), RGB(200, 0, 0)};
     for (int i = 0; i < 3; i++)
     {
-        CCanvas canvas(20, 20, RGB(0, 255, 0));
+        CPixelCanvas canvas(20, 20, RGB(0, 255, 0));
         pSmall->Draw(canvas.DC(), CPoint(0, 0), pSmall->GetIcon(states[i]));
         EXPECT_TRUE(NearColour(canvas.Pixel(2, 5), expected[i])) << states[i];
         if (states[i] != ZMR_ICONSTATE_HOT)
@@ -315,7 +316,7 @@ TEST(ImagePersistence, MonochromeIconsSurviveASaveAndReload)
     const COLORREF kBack = RGB(10, 120, 230);
     for (int x : {0, 2, 3, 4, 7})
     {
-        CCanvas canvas(8, 8, kBack);
+        CPixelCanvas canvas(8, 8, kBack);
         pIcon->DrawNormalAt(canvas.DC(), CPoint(0, 0));
         EXPECT_EQ(canvas.Pixel(x, 2), IconPixel(hIcon, x, 2, kBack)) << x;
     }

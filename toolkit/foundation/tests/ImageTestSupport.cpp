@@ -1,40 +1,11 @@
 #include "ImageTestSupport.h"
 #include "CZMRIconHandle.h"
+#include "PixelCanvas.h"
 
 #include <cstdlib>
 
 namespace ImageTest
 {
-CCanvas::CCanvas(int cx, int cy, COLORREF clrBack) : m_cx(cx), m_cy(cy), m_pBits(nullptr)
-{
-    LPBYTE pBits = nullptr;
-    m_hBitmap = CreateArgbDibSection(nullptr, cx, cy, &pBits);
-    m_pBits = reinterpret_cast<DWORD*>(pBits);
-    m_dc.Attach(::CreateCompatibleDC(nullptr));
-    m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
-    m_dc.FillSolidRect(0, 0, cx, cy, clrBack);
-}
-
-CCanvas::~CCanvas()
-{
-    ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
-    ::DeleteDC(m_dc.Detach());
-    ::DeleteObject(m_hBitmap);
-}
-
-COLORREF CCanvas::Pixel(int x, int y) const
-{
-    ::GdiFlush();
-    DWORD bgra = m_pBits[(m_cy - 1 - y) * m_cx + x];
-    return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-}
-
-BYTE CCanvas::Alpha(int x, int y) const
-{
-    ::GdiFlush();
-    return static_cast<BYTE>(m_pBits[(m_cy - 1 - y) * m_cx + x] >> 24);
-}
-
 HBITMAP AlphaBitmap(int cx, int cy, const std::vector<DWORD>& bgraTopDown)
 {
     LPBYTE pBits = nullptr;
@@ -96,7 +67,7 @@ DWORD DibPixel(HBITMAP hBitmap, int x, int y)
 
 COLORREF IconPixel(HICON hIcon, int x, int y, COLORREF clrBack)
 {
-    CCanvas canvas(64, 64, clrBack);
+    CPixelCanvas canvas(64, 64, clrBack);
     ::DrawIconEx(canvas.DC()->GetSafeHdc(), 0, 0, hIcon, 0, 0, 0, nullptr, DI_NORMAL);
     return canvas.Pixel(x, y);
 }

@@ -1,4 +1,4 @@
-// Pictures and canvases shared by the image drawing and persistence tests.
+// Pictures shared by the image drawing and persistence tests.
 #pragma once
 
 #include "Framework.h"
@@ -7,29 +7,6 @@
 
 namespace ImageTest
 {
-// A memory DC over a 32-bit bottom-up DIB section whose pixels are read back
-// directly (x, y from the top left). The default background is a colour that
-// no drawing makes by chance.
-class CCanvas
-{
-public:
-    CCanvas(int cx, int cy, COLORREF clrBack = RGB(1, 1, 1));
-    ~CCanvas();
-    CCanvas(const CCanvas&) = delete;
-    CCanvas& operator=(const CCanvas&) = delete;
-
-    CDC* DC() { return &m_dc; }
-    COLORREF Pixel(int x, int y) const;
-    BYTE Alpha(int x, int y) const;
-
-private:
-    int m_cx, m_cy;
-    HBITMAP m_hBitmap;
-    DWORD* m_pBits;
-    HGDIOBJ m_hOld;
-    CDC m_dc;
-};
-
 // A 32-bit bitmap (not premultiplied) of the given BGRA pixels, row by row
 // from the top.
 HBITMAP AlphaBitmap(int cx, int cy, const std::vector<DWORD>& bgraTopDown);
