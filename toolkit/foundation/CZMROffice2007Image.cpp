@@ -1,6 +1,7 @@
 #include "CZMROffice2007Images.h"
 #include "CZMRDrawHelpers.h"
 #include "CZMRIconHandle.h"
+#include "CZMRImageManager.h"
 #include "CZMRLockGuard.h"
 #include "ZMRImageLoaders.h"
 
@@ -10,27 +11,6 @@
 
 namespace
 {
-// Premultiplied source over the destination with per-pixel alpha.
-void AlphaBlendPart(HDC hDest, const CRect& rcDest, HDC hSrc, const CRect& rcSrc)
-{
-    CZMRDrawHelpers::PFNALPHABLEND pfn = GetDrawHelpers()->m_pfnAlphaBlend;
-    if (!pfn)
-        return;
-    BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    pfn(hDest, rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hSrc, rcSrc.left, rcSrc.top,
-        rcSrc.Width(), rcSrc.Height(), blend);
-}
-
-// The source stretched to the destination, pixels of the key colour left out.
-void TransparentBltPart(HDC hDest, const CRect& rcDest, HDC hSrc, const CRect& rcSrc, COLORREF clrKey)
-{
-    CZMRDrawHelpers::PFNTRANSPARENTBLT pfn = GetDrawHelpers()->m_pfnTransparentBlt;
-    if (!pfn)
-        return;
-    pfn(hDest, rcDest.left, rcDest.top, rcDest.Width(), rcDest.Height(), hSrc, rcSrc.left, rcSrc.top,
-        rcSrc.Width(), rcSrc.Height(), clrKey);
-}
-
 // A COLORREF as the pixel bytes blue, green, red (alpha 0).
 DWORD PixelOf(COLORREF clr)
 {
@@ -192,7 +172,7 @@ void CZMROffice2007Image::DrawPart(CDC* pDC, const CRect& rcDest, CDC* pStripDC,
         return;
     if (m_bAlpha)
     {
-        AlphaBlendPart(pDC->GetSafeHdc(), rcDest, pStripDC->GetSafeHdc(), rcSrc);
+        GetImageManager()->AlphaBlend(pDC->GetSafeHdc(), rcDest, pStripDC->GetSafeHdc(), rcSrc);
     }
     else if (rcDest.Size() == rcSrc.Size())
     {
@@ -306,7 +286,7 @@ void CZMROffice2007Image::DrawImageTransparent(CDC* pDC, const CRect& rcDest, co
     CBitmap* pOld = dc.SelectObject(&bmp);
     dc.FillSolidRect(rcBuffer, clrTransparent);
     DrawWithSizingMargins(&dc, rcBuffer, rcSrc, rcSizingMargins);
-    TransparentBltPart(pDC->GetSafeHdc(), rcDest, dc.GetSafeHdc(), rcBuffer, clrTransparent);
+    GetImageManager()->TransparentBlt(pDC->GetSafeHdc(), rcDest, dc.GetSafeHdc(), rcBuffer, clrTransparent);
     dc.SelectObject(pOld);
 }
 
@@ -355,7 +335,7 @@ void CZMROffice2007Image::DrawImageAlpha(CDC* pDC, const CRect& rcDest, const CR
         else
             pPixel[i] |= 0xFF000000;
     }
-    AlphaBlendPart(pDC->GetSafeHdc(), rcDest, dc.GetSafeHdc(), rcBuffer);
+    GetImageManager()->AlphaBlend(pDC->GetSafeHdc(), rcDest, dc.GetSafeHdc(), rcBuffer);
     ::SelectObject(dc.GetSafeHdc(), hOld);
     ::DeleteObject(hBitmap);
 }
