@@ -1,7 +1,11 @@
 # Helpers shared by every folder's CMakeLists.txt.
 
 set(PROJECT_MANIFEST_RC ${CMAKE_CURRENT_LIST_DIR}/manifest.rc)
-set(PROJECT_TEST_MAIN ${CMAKE_CURRENT_LIST_DIR}/../testing/main/TestMain.cpp)
+# Every test executable runs on a desktop of its own (testing/main) and may
+# drive input with CTestInput.
+set(PROJECT_TEST_MAIN_DIR ${CMAKE_CURRENT_LIST_DIR}/../testing/main)
+set(PROJECT_TEST_MAIN ${PROJECT_TEST_MAIN_DIR}/TestMain.cpp ${PROJECT_TEST_MAIN_DIR}/CTestDesktop.cpp)
+set(PROJECT_TEST_INPUT ${PROJECT_TEST_MAIN_DIR}/CTestInput.cpp)
 
 # A Windows GUI program with the common-controls manifest.
 function(project_program name)
@@ -33,6 +37,8 @@ function(project_test name)
   add_executable(${name} ${P_SOURCES} ${PROJECT_MANIFEST_RC})
   target_compile_options(${name} PRIVATE ${PROJECT_WARNINGS})
   target_link_libraries(${name} PRIVATE ${P_LIBS} GTest::gmock GTest::gtest)
+  target_sources(${name} PRIVATE ${PROJECT_TEST_INPUT})
+  target_include_directories(${name} PRIVATE ${PROJECT_TEST_MAIN_DIR})
   if(NOT P_OWN_MAIN)
     target_sources(${name} PRIVATE ${PROJECT_TEST_MAIN})
   endif()

@@ -1,19 +1,13 @@
-// The main of every test executable that brings none of its own.
-//
-// Once the results are written the process is ended directly: under Wine a
-// finished test process has been seen to stall in its normal exit when
-// several start at once, which would turn a passing run into a time-out.
-#include <gtest/gtest.h>
-#include <windows.h>
+// The main of every test executable: the tests run in a second process of the
+// same program on a desktop of its own, whose exit code this one returns.
+#include "CTestDesktop.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    if (!CTestDesktop::IsOwnDesktop())
+        return CTestDesktop::RunOnOwnDesktop();
     ::testing::InitGoogleTest(&argc, argv);
-    const int nResult = RUN_ALL_TESTS();
-    std::fflush(stdout);
-    std::fflush(stderr);
-    ::TerminateProcess(::GetCurrentProcess(), static_cast<UINT>(nResult));
-    return nResult;
+    return RUN_ALL_TESTS();
 }

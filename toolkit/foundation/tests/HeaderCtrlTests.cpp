@@ -1,3 +1,4 @@
+#include "CTestInput.h"
 #include "ControlsTestSupport.h"
 #include "CZMRImageManager.h"
 #include "CZMRWinThemeWrapper.h"
@@ -142,7 +143,7 @@ TEST_F(HeaderControl, PressedItemIsOnlyThePressedOne)
     m_header.GetItemRect(1, &rc);
     CPoint pt = rc.CenterPoint();
     m_header.ClientToScreen(&pt);
-    ::SetCursorPos(pt.x, pt.y);
+    CTestInput::MoveTo(pt);
     EXPECT_FALSE(m_header.IsItemUnderCursor(1)); // button up
     m_header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
     EXPECT_TRUE(m_header.IsItemUnderCursor(1));
@@ -290,7 +291,7 @@ protected:
     {
         CPoint ptScreen = pt;
         m_header.ClientToScreen(&ptScreen);
-        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        CTestInput::MoveTo(ptScreen);
         m_header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
     }
     CZMRThemeFunctionTable m_saved[2];
@@ -322,7 +323,7 @@ TEST_F(HotTracking, TheItemUnderTheMouseIsDrawnHotUntilTheMouseLeaves)
     // Leaving every item stops the timer; nothing is drawn hot any more.
     CPoint ptOutside(rc2.CenterPoint().x, rc2.bottom + 40);
     m_header.ClientToScreen(&ptOutside);
-    ::SetCursorPos(ptOutside.x, ptOutside.y);
+    CTestInput::MoveTo(ptOutside);
     PumpMessagesUntil([] { return false; }, 100);
     pic.Print(m_header.GetSafeHwnd());
     EXPECT_EQ(pic.At(rc2.left + 3, 3), kStateColors[1]);

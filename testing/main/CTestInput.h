@@ -1,0 +1,20 @@
+// Mouse and keyboard input for tests, sent with SendInput on the test's own
+// desktop so that it takes the system's whole path: hooks, key state, the
+// cursor position and the messages a real user's input makes.
+#pragma once
+#include <windows.h>
+
+class CTestInput
+{
+public:
+    // Moves the cursor to a screen point (an absolute move: relative moves
+    // are accelerated). Pump messages afterwards: unpumped moves merge.
+    static bool MoveTo(POINT ptScreen);
+    static bool MoveTo(HWND hWnd, POINT ptClient);
+
+    // Presses or releases a mouse button where the cursor is.
+    static bool Button(UINT nButton, bool bDown); // nButton: VK_LBUTTON, VK_RBUTTON or VK_MBUTTON
+
+    // Presses or releases a key.
+    static bool Key(WORD wVirtualKey, bool bDown);
+};

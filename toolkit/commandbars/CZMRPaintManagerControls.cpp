@@ -1,0 +1,40 @@
+// The paint manager's layout and drawing of whole controls and bar parts:
+// tool-bar and popup items, edits and combo boxes, the floating gripper, the
+// special bar buttons and status panes. Until the control model is in, they
+// draw nothing and measure nothing.
+#include "CZMRPaintManager.h"
+
+CSize CZMRPaintManager::DrawPopupBarItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
+{
+    return CSize(0, 0);
+}
+
+CSize CZMRPaintManager::DrawToolBarItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
+{
+    return CSize(0, 0);
+}
+
+CSize CZMRPaintManager::DrawComboBoxItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
+{
+    return CSize(0, 0);
+}
+
+CSize CZMRPaintManager::DrawEditItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
+{
+    return CSize(0, 0);
+}
+
+CSize CZMRPaintManager::DrawGripper(CDC* /*pDC*/, CZMRCommandBar* /*pBar*/, BOOL /*bDraw*/)
+{
+    return CSize(0, 0);
+}
+
+CSize CZMRPaintManager::DrawOverflowButton(CDC* /*pDC*/, int /*nKind*/, CZMRControl* /*pControl*/,
+                                           CZMRCommandBar* /*pBar*/, BOOL /*bDraw*/, LPARAM /*lExtra*/)
+{
+    return CSize(0, 0);
+}
+
+void CZMRPaintManager::PaintStatusPane(CDC* /*pDC*/, CZMRStatusBarPane* /*pPane*/, CRect /*rcPane*/)
+{
+}

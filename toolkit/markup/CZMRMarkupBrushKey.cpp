@@ -1,0 +1,4 @@
+#include "CZMRMarkupBrushKey.h"
+#include "CZMRMarkupType.h"
+
+IMPLEMENT_MARKUPCLASS(CZMRMarkupBrushKey)

@@ -1,0 +1,4 @@
+#include "CZMRMarkupColorKey.h"
+#include "CZMRMarkupType.h"
+
+IMPLEMENT_MARKUPCLASS(CZMRMarkupColorKey)

@@ -1,0 +1,102 @@
+// The registration table of the markup engine: one row per markup class, in
+// the order that fixes the property indexes. Each type is put at the front of
+// the list of all types, and the properties are registered from the front of
+// that list with base types first, so CZMRMarkupObject's own properties come
+// first and every other index follows from this order. A new markup class
+// gets its row here, at its place in the order.
+#include "CZMRMarkupType.h"
+#include "CZMRMarkupBool.h"
+#include "CZMRMarkupBrush.h"
+#include "CZMRMarkupBrushKey.h"
+#include "CZMRMarkupCollection.h"
+#include "CZMRMarkupColor.h"
+#include "CZMRMarkupColorKey.h"
+#include "CZMRMarkupDependencyProperty.h"
+#include "CZMRMarkupDouble.h"
+#include "CZMRMarkupEnum.h"
+#include "CZMRMarkupGradientStop.h"
+#include "CZMRMarkupInt.h"
+#include "CZMRMarkupKeyboardNavigation.h"
+#include "CZMRMarkupLinearGradientBrush.h"
+#include "CZMRMarkupPoint.h"
+#include "CZMRMarkupSolidColorBrush.h"
+#include "CZMRMarkupString.h"
+#include "CZMRMarkupThickness.h"
+
+#include <cstdlib>
+
+namespace
+{
+struct CMarkupTypeRow
+{
+    CZMRMarkupType** ppType;        // the class's type slot
+    LPCWSTR lpszTag;
+    LPCWSTR lpszClassName;
+    CZMRMarkupType::PFNCREATEOBJECT pfnCreate;
+    CZMRMarkupType::PFNGETBASETYPE pfnGetBaseType;
+    CZMRMarkupType::PFNREGISTER pfnRegister;
+};
+
+#define MARKUP_TYPE_ROW(theClass, lpszTag, baseClass, pfnRegister)                                        \
+    {&theClass::m_pMarkupType, lpszTag, L## #theClass, &theClass::CreateMarkupObject, &baseClass::GetMarkupType, \
+     pfnRegister}
+#define MARKUP_OWN_REGISTRATION(theClass) &theClass::RegisterMarkupProperties
+#define MARKUP_NO_REGISTRATION &CZMRMarkupType::EmptyCallback
+
+const CMarkupTypeRow g_rows[] = {
+    MARKUP_TYPE_ROW(CZMRMarkupDependencyProperty, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupType, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    {&CZMRMarkupObject::m_pMarkupType, nullptr, L"CZMRMarkupObject", &CZMRMarkupObject::CreateMarkupObject, nullptr,
+     MARKUP_OWN_REGISTRATION(CZMRMarkupObject)},
+    MARKUP_TYPE_ROW(CZMRMarkupThickness, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupInt, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupDouble, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupEnum, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupBool, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupColor, L"Color", CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupString, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupCollection, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupBrush, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupSolidColorBrush, L"SolidColorBrush", CZMRMarkupBrush,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupSolidColorBrush)),
+    MARKUP_TYPE_ROW(CZMRMarkupPoint, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupGradientStop, L"GradientStop", CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupGradientStop)),
+    MARKUP_TYPE_ROW(CZMRMarkupLinearGradientBrush, L"LinearGradientBrush", CZMRMarkupBrush,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupLinearGradientBrush)),
+    MARKUP_TYPE_ROW(CZMRMarkupColorKey, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupBrushKey, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupKeyboardNavigation, L"KeyboardNavigation", CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupKeyboardNavigation)),
+};
+
+enum { tableNotBuilt, tableBuilding, tableBuilt };
+int g_nTableState = tableNotBuilt;
+
+void __cdecl ReleaseTypesAtExit()
+{
+    CZMRMarkupType::ReleaseTypes();
+}
+
+// The types exist from static initialisation on, as the program starts.
+struct CBuildAtStartup
+{
+    CBuildAtStartup() { CZMRMarkupType::BuildTypeTable(); }
+} g_buildAtStartup;
+}
+
+void AFXAPI CZMRMarkupType::BuildTypeTable()
+{
+    // The rows only store their callbacks, so a class asking for its type
+    // while the table is being built gets null and never recurses.
+    if (g_nTableState != tableNotBuilt)
+        return;
+    g_nTableState = tableBuilding;
+    for (const CMarkupTypeRow& row : g_rows)
+    {
+        *row.ppType = new CZMRMarkupType(row.lpszTag, row.lpszClassName, row.pfnCreate, row.pfnGetBaseType,
+                                         row.pfnRegister);
+    }
+    g_nTableState = tableBuilt;
+    atexit(ReleaseTypesAtExit);
+}
