@@ -2,6 +2,7 @@
 // menu the MDI client keeps, and documents made from a template, whose menu
 // the frame shows while their child is active.
 #include "CFrameHost.h"
+#include "CTestInput.h"
 #include "TestResources.h"
 #include "WindowTestSupport.h"
 #include <gtest/gtest.h>
@@ -175,7 +176,10 @@ TEST(MDIFrame, DocumentFromTemplateBringsItsMenuWhileItsChildIsActive)
     EXPECT_EQ(1, static_cast<CSheetDoc*>(pDoc)->m_nCommands);
     pHost->SetForegroundWindow();
     pView->SetFocus();
-    PressKeys({ VK_CONTROL, 'K' });
+    CTestInput::Key(VK_CONTROL, true);
+    CTestInput::Key('K', true);
+    CTestInput::Key('K', false);
+    CTestInput::Key(VK_CONTROL, false);
     CWinThread thread;
     thread.m_pMainWnd = pHost;
     EXPECT_TRUE(PumpUntil([pDoc] { return static_cast<CSheetDoc*>(pDoc)->m_nCommands == 2; }, 5000, &thread));

@@ -1,6 +1,7 @@
 // Tooltips of framework windows: the mouse, moved as the user moves it, over
 // a child control shows the tip its frame gives for the control's command;
 // elsewhere, after a key press, over a label, or with tooltips off no tip shows.
+#include "CTestInput.h"
 #include "TestResources.h"
 #include "WindowTestSupport.h"
 #include "window/AfxThreadState.h"
@@ -49,7 +50,7 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
     thread.m_pMainWnd = pFrame;
 
     // The tool's window asks the frame for the text: the part after the prompt.
-    MoveMouseTo(CentreOf(hButton));
+    CTestInput::MoveTo(CentreOf(hButton));
     ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread));
     CString strTip;
     ThreadToolTip()->GetWindowText(strTip);
@@ -57,24 +58,24 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
     EXPECT_EQ(pFrame->m_hWnd, ::GetWindow(ThreadToolTip()->m_hWnd, GW_OWNER));
 
     // Off the control the tip goes.
-    MoveMouseTo({ 400, 300 });
+    CTestInput::MoveTo({ 400, 300 });
     EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
     EXPECT_EQ(-1, AfxGetThreadState()->m_nLastHit);
 
     // Back over the control, a key press hides the tip.
-    MoveMouseTo(CentreOf(hButton));
+    CTestInput::MoveTo(CentreOf(hButton));
     ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread));
     pFrame->PostMessage(WM_KEYDOWN, VK_SHIFT, 0);
     EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
 
     // A label has no tool: moving onto it takes the control's tool away.
-    MoveMouseTo(CentreOf(hLabel));
+    CTestInput::MoveTo(CentreOf(hLabel));
     EXPECT_TRUE(PumpUntil([] { return AfxGetThreadState()->m_nLastHit == -1; }, 5000, &thread));
     EXPECT_EQ(0, ThreadToolTip()->SendMessage(TTM_GETTOOLCOUNT));
 
     // Without tooltips the frame registers no tool at all.
     EXPECT_TRUE(pFrame->EnableToolTips(FALSE));
-    MoveMouseTo(CentreOf(hButton));
+    CTestInput::MoveTo(CentreOf(hButton));
     EXPECT_TRUE(PumpUntil(QueueEmpty, 5000, &thread));
     EXPECT_EQ(-1, AfxGetThreadState()->m_nLastHit);
     EXPECT_EQ(0, ThreadToolTip()->SendMessage(TTM_GETTOOLCOUNT));

@@ -105,36 +105,3 @@ HWND CreateHostWindow()
     return ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,
                              ::GetModuleHandleW(nullptr), nullptr);
 }
-
-void MoveMouseTo(POINT ptScreen)
-{
-    // Absolute moves on the 0..65535 scale of the primary screen.
-    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (LONG)(((LONGLONG)ptScreen.x * 65535 + (cx - 1) / 2) / (cx - 1));
-    input.mi.dy = (LONG)(((LONGLONG)ptScreen.y * 65535 + (cy - 1) / 2) / (cy - 1));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(input));
-}
-
-void PressKeys(std::initializer_list<WORD> keys)
-{
-    std::vector<INPUT> inputs;
-    for (WORD vk : keys)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        inputs.push_back(input);
-    }
-    for (auto it = keys.end(); it != keys.begin();)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = *--it;
-        input.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(input);
-    }
-    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
-}

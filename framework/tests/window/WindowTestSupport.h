@@ -6,7 +6,6 @@
 #include "Framework.h"
 #include <atomic>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <thread>
 #include <ostream>
@@ -47,9 +46,3 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000, CWin
 
 // A plain top-level window (not a framework object) to parent test windows.
 HWND CreateHostWindow();
-
-// Moves the mouse to a screen point the way the user would (SendInput), so
-// that hooks, tooltips and mouse tracking see it.
-void MoveMouseTo(POINT ptScreen);
-// Presses the keys in order and lets them go in reverse order (SendInput).
-void PressKeys(std::initializer_list<WORD> keys);
