@@ -3,6 +3,7 @@
 // captions, and the split-button metrics.
 #include "TestTheme.h"
 #include "PixelCanvas.h"
+#include "StandInVisualStyles.h"
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -263,25 +264,30 @@ TEST(PaintManagerGlyphs, DropDownTriangleHalfWidthFollowsTheRectangle)
 
 TEST(PaintManagerGlyphs, PopupArrowTakesTheToolBarStateColour)
 {
-    CDrawTheme theme;
-    CPixelCanvas down(20, 20, kBack), left(20, 20, kBack);
-    theme.DrawPopupArrow(down.DC(), nullptr, 10, 10, 1, TRUE, FALSE, FALSE);
-    EXPECT_EQ((std::vector<int>{1, 0, FALSE, 0, TRUE, 1, 0}), theme.m_stateArgs);
-    // (x - 2, y - 1), (x + 2, y - 1), (x, y + 1)
-    EXPECT_EQ(kBlue, down.Pixel(8, 9));
-    EXPECT_EQ(kBlue, down.Pixel(12, 9));
-    EXPECT_EQ(kBlue, down.Pixel(10, 11));
-    EXPECT_EQ(kBack, down.Pixel(10, 8));
-    EXPECT_EQ(kBack, down.Pixel(10, 12));
-
-    theme.DrawPopupArrow(left.DC(), nullptr, 10, 10, 0, FALSE, TRUE, TRUE);
-    EXPECT_EQ((std::vector<int>{0, 0, TRUE, 0, FALSE, 1, 0}), theme.m_stateArgs);
-    // (x + 2, y - 2), (x + 2, y + 2), (x, y)
-    EXPECT_EQ(kBlue, left.Pixel(12, 8));
-    EXPECT_EQ(kBlue, left.Pixel(12, 12));
-    EXPECT_EQ(kBlue, left.Pixel(10, 10));
-    EXPECT_EQ(kBack, left.Pixel(9, 10));
-    EXPECT_EQ(kBack, left.Pixel(13, 10));
+    typedef std::vector<std::pair<int, int>> Points;
+    struct Case
+    {
+        int nSelected;
+        BOOL bPopped, bEnabled, bVertical;
+        std::vector<int> stateArgs;
+        Points on, off;
+    } cases[] = {
+        // Down: (x - 2, y - 1), (x + 2, y - 1), (x, y + 1) around (10, 10).
+        {1, TRUE, FALSE, FALSE, {1, 0, FALSE, 0, TRUE, 1, 0}, {{8, 9}, {12, 9}, {10, 11}}, {{10, 8}, {10, 12}}},
+        // Left: (x + 2, y - 2), (x + 2, y + 2), (x, y).
+        {0, FALSE, TRUE, TRUE, {0, 0, TRUE, 0, FALSE, 1, 0}, {{12, 8}, {12, 12}, {10, 10}}, {{9, 10}, {13, 10}}},
+    };
+    for (const Case& c : cases)
+    {
+        CDrawTheme theme;
+        CPixelCanvas canvas(20, 20, kBack);
+        theme.DrawPopupArrow(canvas.DC(), nullptr, 10, 10, c.nSelected, c.bPopped, c.bEnabled, c.bVertical);
+        EXPECT_EQ(c.stateArgs, theme.m_stateArgs) << "vertical " << c.bVertical;
+        for (auto pt : c.on)
+            EXPECT_EQ(kBlue, canvas.Pixel(pt.first, pt.second)) << pt.first << "," << pt.second;
+        for (auto pt : c.off)
+            EXPECT_EQ(kBack, canvas.Pixel(pt.first, pt.second)) << pt.first << "," << pt.second;
+    }
 }
 
 TEST(PaintManagerGlyphs, CheckBoxAndRadioGlyphsMeasureThirteenAndDrawOnlyWhenAsked)
@@ -327,8 +333,6 @@ TEST(PaintManagerGlyphs, ClassicGlyphsShowCheckedPushedAndInactiveStates)
 
 namespace
 {
-HMODULE const kFakeUxTheme = reinterpret_cast<HMODULE>(0x4000);
-
 struct StyleCalls
 {
     std::vector<std::pair<int, int>> backgrounds;   // part, state
@@ -382,40 +386,19 @@ HRESULT WINAPI FakeDrawThemeTextEx(HTHEME, HDC hDC, int, int, LPCWSTR pszText, i
     return S_OK;
 }
 
-FARPROC WINAPI FakeGetProcAddress(HMODULE, LPCSTR lpszName)
-{
-    const std::string name(lpszName);
-    if (name == "OpenThemeData")
-        return reinterpret_cast<FARPROC>(FakeOpenThemeData);
-    if (name == "CloseThemeData")
-        return reinterpret_cast<FARPROC>(FakeCloseThemeData);
-    if (name == "IsThemeActive" || name == "IsAppThemed")
-        return reinterpret_cast<FARPROC>(FakeTrue);
-    if (name == "DrawThemeBackground")
-        return reinterpret_cast<FARPROC>(FakeDrawThemeBackground);
-    if (name == "BeginBufferedPaint")
-        return reinterpret_cast<FARPROC>(FakeBeginBufferedPaint);
-    if (name == "EndBufferedPaint")
-        return reinterpret_cast<FARPROC>(FakeEndBufferedPaint);
-    if (name == "DrawThemeTextEx")
-        return reinterpret_cast<FARPROC>(FakeDrawThemeTextEx);
-    return nullptr;
-}
-HMODULE WINAPI FakeGetModuleHandleA(LPCSTR) { return kFakeUxTheme; }
-
 class WithVisualStyles : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    WithVisualStyles()
+        : m_styles({{"OpenThemeData", reinterpret_cast<void*>(FakeOpenThemeData)},
+                    {"CloseThemeData", reinterpret_cast<void*>(FakeCloseThemeData)},
+                    {"IsThemeActive", reinterpret_cast<void*>(FakeTrue)},
+                    {"IsAppThemed", reinterpret_cast<void*>(FakeTrue)},
+                    {"DrawThemeBackground", reinterpret_cast<void*>(FakeDrawThemeBackground)},
+                    {"BeginBufferedPaint", reinterpret_cast<void*>(FakeBeginBufferedPaint)},
+                    {"EndBufferedPaint", reinterpret_cast<void*>(FakeEndBufferedPaint)},
+                    {"DrawThemeTextEx", reinterpret_cast<void*>(FakeDrawThemeTextEx)}})
     {
-        for (int i = 0; i < 2; i++)
-        {
-            m_saved[i] = CZMRWinThemeWrapper::GetFunctionTable(i);
-            CZMRWinThemeWrapper::GetFunctionTable(i).m_hModule = kFakeUxTheme;
-            CZMRWinThemeWrapper::GetFunctionTable(i).ResetEntries();
-        }
-        CZMRThemeFunctionTable::s_pfnGetProcAddress = FakeGetProcAddress;
-        CZMRThemeFunctionTable::s_pfnGetModuleHandleA = FakeGetModuleHandleA;
         g_style = StyleCalls();
     }
     void TearDown() override
@@ -423,13 +406,9 @@ protected:
         // Every handle the helpers opened is closed again while the stand-in is in place.
         m_theme.m_themeButton.CloseThemeData();
         EXPECT_EQ(0, g_style.nOpen);
-        CZMRThemeFunctionTable::s_pfnGetProcAddress = ::GetProcAddress;
-        CZMRThemeFunctionTable::s_pfnGetModuleHandleA = ::GetModuleHandleA;
-        for (int i = 0; i < 2; i++)
-            CZMRWinThemeWrapper::GetFunctionTable(i) = m_saved[i];
     }
 
-    CZMRThemeFunctionTable m_saved[2];
+    CStandInVisualStyles m_styles;
     CDrawTheme m_theme;
 };
 } // namespace
