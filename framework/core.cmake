@@ -24,6 +24,9 @@ list(APPEND FRAMEWORK_CORE_SOURCES
   core/CSyncObject.cpp
   core/CCriticalSection.cpp
   core/CSingleLock.cpp
+  core/COleException.cpp
+  core/COleDateTime.cpp
+  core/COleVariant.cpp
 )
 list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/StringTests.cpp
@@ -31,5 +34,6 @@ list(APPEND FRAMEWORK_CORE_TESTS
   tests/core/ObjectTests.cpp
   tests/core/FileTests.cpp
   tests/core/ArchiveTests.cpp
+  tests/core/OleValueTests.cpp
   tests/core/CoreTests.rc
 )

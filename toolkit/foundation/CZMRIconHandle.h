@@ -51,6 +51,8 @@ struct CZMRIconHandle
 
     // The premultiplied pixels of the bitmap form, made on first request.
     LPBYTE PremultiplyAlpha();
+    // Draws the picture in whichever form it is held.
+    void Draw(CDC* pDC, int x, int y, int cx, int cy, BOOL bComposited);
 
     BOOL LoadIconResource(HMODULE hModule, LPCWSTR lpszName, int nWidth, int nHeight, BOOL bGroup);
     BOOL LoadIconResourceFromModule(LPCWSTR lpszName, int nWidth, int nHeight, BOOL bGroup);
@@ -66,3 +68,6 @@ HBITMAP CopyDib32(HBITMAP hBitmap, LPBYTE* ppBits);
 // Premultiplies a copy; *pnAlpha (set to -1 by the caller) becomes 1 when a
 // pixel with non-zero alpha is met.
 HBITMAP PremultiplyBitmap(HBITMAP hBitmap, int* pnAlpha, LPBYTE* ppBits);
+// The header (with room for its colour table) and the pixels of any bitmap,
+// in new malloc buffers that the caller frees.
+BOOL ReadDibBits(HBITMAP hBitmap, LPBYTE* ppBits, UINT* pnBitsSize, PBITMAPINFO* ppInfo, UINT* pnInfoSize);

@@ -62,13 +62,6 @@ CZMRIconHandle& CZMRImageManagerIcon::GetPressedIcon()
     return m_hPressed.IsEmpty() ? GetHotIcon() : m_hPressed;
 }
 
-CZMRIconHandle& CZMRImageManagerIcon::GetDisabledIcon(BOOL)
-{
-    // The generated grey image is drawn by the icon drawing code; until
-    // that exists the generated handle stays empty.
-    return m_hDisabled.IsEmpty() ? m_hDisabledAuto : m_hDisabled;
-}
-
 BOOL CZMRImageManagerIcon::HasDisabledIcon() const
 {
     return !m_hDisabled.IsEmpty() || !m_hDisabledAuto.IsEmpty();
@@ -199,6 +192,17 @@ CZMRImageManagerIcon* CZMRImageManagerIconSet::CreateIcon(UINT nWidth)
     pIcon = new CZMRImageManagerIcon(m_nID, static_cast<int>(nWidth), 15, this);
     m_mapIcons.SetAt(nWidth, pIcon);
     return pIcon;
+}
+
+void CZMRImageManagerIconSet::SetIconAt(UINT nWidth, CZMRImageManagerIcon* pIcon)
+{
+    CZMRImageManagerIcon* pOld = nullptr;
+    if (m_mapIcons.Lookup(nWidth, pOld) && pOld != pIcon)
+    {
+        pOld->ClearImages(TRUE);
+        pOld->InternalRelease();
+    }
+    m_mapIcons.SetAt(nWidth, pIcon);
 }
 
 void CZMRImageManagerIconSet::SetIcon(const CZMRIconHandle& handle, UINT nWidth)

@@ -6,6 +6,7 @@
 #include "CZMRImageManagerResource.h"
 
 class CZMRImageManagerIconSet;
+class CZMRPropExchange;
 class CZMRImageManagerImageList;
 
 // Icon states as the adding and lookup operations number them.
@@ -29,13 +30,34 @@ public:
     BOOL IsAlpha() const { return m_hNormal.IsAlpha(); }
     CZMRIconHandle& GetNormalIcon() { return m_hNormal; }
 
+    // Drawing: a size of 0 takes the icon's width, and the height in
+    // proportion. The composited flag draws through a 32-bit buffer.
+    void Draw(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz = CSize(0, 0));
+    void DrawNormal(CDC* pDC, CPoint pt, CSize sz);
+    void DrawNormalAt(CDC* pDC, CPoint pt);
+    // The handle's shape in one colour; nothing for an alpha handle.
+    void DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz, COLORREF clr);
+
     CZMRIconHandle& GetIcon(int nState);
     CZMRIconHandle& GetHotIcon();
     CZMRIconHandle& GetCheckedIcon();
     CZMRIconHandle& GetPressedIcon();
-    // The explicit disabled image, else the generated one (built elsewhere).
+    // The explicit disabled image, else the generated one, built on request.
     CZMRIconHandle& GetDisabledIcon(BOOL bCreate = TRUE);
     BOOL HasDisabledIcon() const;
+    // Derived images, built once and kept until ClearGenerated.
+    CZMRIconHandle& GetFadedIcon();
+    CZMRIconHandle& GetShadowIcon();
+    // Grey when either colour is -1, else shades between dark and light.
+    void CreateDisabledIcon(COLORREF clrLight = static_cast<COLORREF>(-1),
+                            COLORREF clrDark = static_cast<COLORREF>(-1));
+    static COLORREF LightenColor(COLORREF clr, double dFactor);
+
+    // Storing and loading: height, schema, then the state images.
+    void Serialize(CArchive& ar) override;
+    void SerializeHandle(CZMRIconHandle& handle, CArchive& ar, int nSchema);
+    static void WriteDib(CArchive& ar, HBITMAP hBitmap);
+    static HBITMAP ReadDib(CArchive& ar, LPBYTE* ppBits);
 
     BOOL SetNormalIcon(const CZMRIconHandle& handle);
     BOOL SetHotIcon(const CZMRIconHandle& handle);
@@ -48,7 +70,17 @@ public:
 
     BOOL m_bDrawComposited;
 
+    // Tuning of the generated grey image.
+    static double m_dDisabledGamma;
+    static double m_dDisabledAlphaDivisor;
+
 protected:
+    // A size of 0 takes the icon's width, and the height in proportion
+    // (integer division, as unsigned numbers).
+    CSize GetDrawSize(CSize sz) const;
+    void CreateFadedIcon();
+    void CreateShadowIcon();
+
     UINT m_nID;
     int m_nWidth;
     int m_nHeight;
@@ -83,6 +115,8 @@ public:
 
     void RemoveAll();
     void ClearGenerated();
+    // Enters an icon under a width, releasing one that was there before.
+    void SetIconAt(UINT nWidth, CZMRImageManagerIcon* pIcon);
 
     UINT GetID() const { return m_nID; }
     CZMRImageManager* GetImageManager() const { return m_pImageManager; }
@@ -125,6 +159,23 @@ public:
     CZMRImageManagerResource* GetResource(int nWidth, int nHeight);
     BOOL IsRTLDrawing(CDC* pDC) const;
 
+    // Saving and loading every icon set, or one.
+    void Serialize(CArchive& ar) override;
+    void DoPropExchange(CZMRPropExchange* pPX);
+    void DoPropExchangeIconSet(UINT nCommand, CZMRPropExchange* pPX);
+
+    // Blits that use no manager state. AlphaBlend draws premultiplied
+    // pixels with per-pixel alpha; TransparentBlt leaves out one colour.
+    BOOL AlphaBlend(HDC hdcDest, const CRect& rcDest, HDC hdcSrc, const CRect& rcSrc);
+    BOOL TransparentBlt(HDC hdcDest, const CRect& rcDest, HDC hdcSrc, const CRect& rcSrc, UINT crTransparent);
+    static BOOL AlphaBlendFallback(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHeight, HDC hdcSrc,
+                                   int nXSrc, int nYSrc, int nWidthSrc, int nHeightSrc);
+    static BOOL TransparentBltFallback(HDC hdcDest, int nXDest, int nYDest, int nWidth, int nHeight, HDC hdcSrc,
+                                       int nXSrc, int nYSrc, int nWidthSrc, int nHeightSrc, UINT crTransparent);
+    // Result = source + destination x (255 - source alpha) / 255, per channel.
+    static BOOL BlendBitmaps(HBITMAP hbmSrc, BOOL bSrcMirrored, HBITMAP hbmDest, BOOL bDestMirrored,
+                             HBITMAP hbmResult);
+
     static BOOL SplitBitmap(HBITMAP hBitmap, int nCount, HBITMAP* pBitmaps);
 
     BOOL m_bUseResources;
@@ -138,6 +189,15 @@ protected:
 };
 
 CZMRImageManager* GetImageManager();
+
+// Draws a bitmap of premultiplied pixels; a source size of 0, 0 is the
+// destination size.
+BOOL AlphaBlendBitmap(CDC* pDC, HBITMAP hBitmap, int x, int y, int cx, int cy, int xSrc, int ySrc, int cxSrc,
+                      int cySrc);
+COLORREF GetBitmapPixel(CBitmap* pBitmap, int x, int y);
+// An icon drawn through a 32-bit buffer; a negative width mirrors it into
+// the rectangle left of x.
+void DrawIconComposited(CDC* pDC, int x, int y, int cx, int cy, HICON hIcon);
 
 BOOL IsVerticalBarPosition(int nPosition);
 BOOL IsSideDockPosition(int nPosition);

@@ -30,6 +30,11 @@ public:
     void ExtractImage(CZMRIconHandle& target, ZMR_IMAGERESOURCE_INFO* pRInfo);
     CSize GetExtent() const { return CSize(m_nWidth, m_nHeight); }
 
+    // Draws a slot stretched to the rectangle; the composited form goes
+    // through a 32-bit buffer.
+    void DrawImage(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInfo, int x, int y, int cx, int cy, BOOL bComposited);
+    void DrawComposited(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInfo, int x, int y, int cx, int cy);
+
     // What the strip holds, for drawing and inspection.
     HBITMAP GetColorStrip() const { return m_hbmStrip; }
     HBITMAP GetMaskStrip() const { return m_hbmMask; }

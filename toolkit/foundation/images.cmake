@@ -21,3 +21,18 @@ if(NOT TARGET zm_libpng)
 endif()
 # The library target is made after the fragments are read.
 cmake_language(DEFER CALL target_link_libraries foundation PUBLIC zm_libpng)
+
+# Blits, icon drawing and derived images.
+list(APPEND FOUNDATION_SOURCES
+  CZMRImageManagerBlits.cpp
+  CZMRImageManagerDrawing.cpp
+  CZMRImageManagerIconDerived.cpp)
+list(APPEND FOUNDATION_TESTS
+  tests/ImageTestSupport.cpp
+  tests/ImageDrawingTests.cpp)
+
+# Saving and loading icon sets.
+list(APPEND FOUNDATION_SOURCES
+  CZMRImageManagerPersistence.cpp)
+list(APPEND FOUNDATION_TESTS
+  tests/ImagePersistenceTests.cpp)

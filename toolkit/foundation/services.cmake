@@ -33,3 +33,13 @@ list(APPEND FOUNDATION_TESTS
   tests/AuxDataTests.cpp
   tests/RegistryManagerTests.cpp
   tests/EventSinkListTests.cpp)
+
+# Property exchange and its archive store.
+list(APPEND FOUNDATION_SOURCES
+  CZMRPropExchange.cpp
+  CZMRPropExchangeArchive.cpp
+  CZMRPropExchangeEnumerator.cpp
+  CZMRSectionScope.cpp
+  CZMREnumeratorScope.cpp)
+list(APPEND FOUNDATION_TESTS
+  tests/PropExchangeTests.cpp)

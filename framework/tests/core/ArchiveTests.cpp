@@ -1,4 +1,5 @@
 #include "core/Core.h"
+#include "ArchiveStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -48,58 +49,7 @@ IMPLEMENT_SERIAL(CArchiveVersioned, CObject, VERSIONABLE_SCHEMA | 3)
 
 namespace {
 
-typedef std::vector<BYTE> Bytes;
-
-Bytes Store(const std::function<void(CArchive&)>& write, int nBufSize = 4096)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store, nBufSize);
-        write(ar);
-        ar.Close();
-    }
-    Bytes bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
-}
-
-void Load(Bytes bytes, const std::function<void(CArchive&)>& read, int nBufSize = 4096)
-{
-    CMemFile file(bytes.data(), (UINT)bytes.size());
-    CArchive ar(&file, CArchive::load, nBufSize);
-    read(ar);
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-Bytes Text(const char* s)
-{
-    return Bytes(s, s + strlen(s));
-}
-
-// The archive exception's cause, or -1 when none was raised.
-int ArchiveCause(const std::function<void()>& action)
-{
-    try
-    {
-        action();
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
-}
+using namespace ArchiveStreams;
 
 TEST(CArchiveTest, NumbersAreLittleEndian)
 {

@@ -1,5 +1,6 @@
 #include "ControlsTestSupport.h"
 #include "ControlsTestResources.h"
+#include "PixelCanvas.h"
 
 #include <png.h>
 
@@ -16,24 +17,16 @@ void CWindowPicture::Take(HWND hWnd, const std::function<void(HDC)>& draw)
     if (m_nWidth <= 0 || m_nHeight <= 0)
         return;
 
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = m_nWidth;
-    bmi.bmiHeader.biHeight = -m_nHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HDC hDC = ::CreateCompatibleDC(nullptr);
-    HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-    draw(hDC);
-    ::GdiFlush();
-    const DWORD* pSrc = static_cast<const DWORD*>(pBits);
-    for (size_t i = 0; i < m_pixels.size(); i++)
-        m_pixels[i] = pSrc[i] & 0xFFFFFF;
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hDC);
+    CPixelCanvas canvas(m_nWidth, m_nHeight, RGB(0, 0, 0));
+    draw(canvas.DC()->GetSafeHdc());
+    for (int y = 0; y < m_nHeight; y++)
+    {
+        for (int x = 0; x < m_nWidth; x++)
+        {
+            const COLORREF clr = canvas.Pixel(x, y);
+            m_pixels[static_cast<size_t>(y) * m_nWidth + x] = (GetRValue(clr) << 16) | (GetGValue(clr) << 8) | GetBValue(clr);
+        }
+    }
 }
 
 void CWindowPicture::Capture(HWND hWnd)

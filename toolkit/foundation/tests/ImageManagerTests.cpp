@@ -1,59 +1,23 @@
 #include "CZMRImageManager.h"
+#include "ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
+using namespace ImageTest;
+
 namespace
 {
-// A 32-bit bitmap whose pixels are all the given BGRA value.
-HBITMAP SolidAlphaBitmap(int cx, int cy, DWORD bgra)
-{
-    LPBYTE pBits = nullptr;
-    HBITMAP hBitmap = CreateArgbDibSection(nullptr, cx, cy, &pBits);
-    for (int i = 0; i < cx * cy; i++)
-        reinterpret_cast<DWORD*>(pBits)[i] = bgra;
-    return hBitmap;
-}
-
-// An opaque icon without alpha in one colour, from a colour bitmap and a mask.
+// An opaque icon without alpha in one colour.
 HICON SolidIcon(int cx, int cy, COLORREF clr)
 {
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    ::ReleaseDC(nullptr, hScreen);
-    HBITMAP hMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
-    HDC hDC = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = ::SelectObject(hDC, hColor);
-    RECT rc = {0, 0, cx, cy};
-    HBRUSH hBrush = ::CreateSolidBrush(clr);
-    ::FillRect(hDC, &rc, hBrush);
-    ::DeleteObject(hBrush);
-    ::SelectObject(hDC, hMask);
-    ::PatBlt(hDC, 0, 0, cx, cy, BLACKNESS); // black mask: every pixel opaque
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = ::CreateIconIndirect(&info);
-    ::DeleteObject(hColor);
-    ::DeleteObject(hMask);
-    return hIcon;
+    return TwoColourIcon(cx, cy, clr, clr, cx);
 }
 
 COLORREF PixelOfIcon(HICON hIcon, int x, int y)
 {
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 32, 32);
-    ::ReleaseDC(nullptr, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-    ::PatBlt(hDC, 0, 0, 32, 32, WHITENESS);
-    ::DrawIconEx(hDC, 0, 0, hIcon, 0, 0, 0, nullptr, DI_NORMAL);
-    COLORREF clr = ::GetPixel(hDC, x, y);
-    ::SelectObject(hDC, hOld);
-    ::DeleteObject(hBitmap);
-    ::DeleteDC(hDC);
-    return clr;
+    return IconPixel(hIcon, x, y, RGB(255, 255, 255));
 }
 } // namespace
 

@@ -1,0 +1,6 @@
+#include "CZMREnumeratorScope.h"
+
+CZMREnumeratorScope::~CZMREnumeratorScope()
+{
+    delete m_pEnumerator;
+}

@@ -1,0 +1,244 @@
+// Drawing of the image manager's pictures: icons, image handles in each of
+// their forms, and slots of the shared strips.
+#include "CZMRImageManager.h"
+
+#include <cstring>
+
+namespace
+{
+const DWORD dwMagenta = 0x00FF00FF;
+
+// A 32-bit buffer with a memory DC over it, for composited drawing.
+class CArgbBuffer
+{
+public:
+    CArgbBuffer(HDC hdcCompatible, int cx, int cy)
+        : m_hDC(::CreateCompatibleDC(hdcCompatible)), m_hBitmap(nullptr), m_hOld(nullptr), m_pBits(nullptr),
+          m_nPixels(static_cast<size_t>(cx) * cy)
+    {
+        if (cx > 0 && cy > 0 && m_hDC)
+            m_hBitmap = CreateArgbDibSection(hdcCompatible, cx, cy, &m_pBits);
+        if (m_hBitmap)
+            m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+    }
+    ~CArgbBuffer()
+    {
+        if (m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+        if (m_hBitmap)
+            ::DeleteObject(m_hBitmap);
+        if (m_hDC)
+            ::DeleteDC(m_hDC);
+    }
+    BOOL IsValid() const { return m_hBitmap != nullptr; }
+    HDC GetDC() const { return m_hDC; }
+    DWORD* Pixels() const { return reinterpret_cast<DWORD*>(m_pBits); }
+    size_t Count() const { return m_nPixels; }
+
+private:
+    HDC m_hDC;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    LPBYTE m_pBits;
+    size_t m_nPixels;
+};
+} // namespace
+
+// ---------------------------------------------------------------- icon
+
+CSize CZMRImageManagerIcon::GetDrawSize(CSize sz) const
+{
+    const int cx = sz.cx != 0 ? sz.cx : m_nWidth;
+    int cy = sz.cy;
+    if (cy == 0)
+        cy = m_nWidth != 0 ? static_cast<int>(static_cast<UINT>(cx) * static_cast<UINT>(m_nHeight)
+                                              / static_cast<UINT>(m_nWidth))
+                           : 0;
+    return CSize(cx, cy);
+}
+
+void CZMRImageManagerIcon::Draw(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz)
+{
+    sz = GetDrawSize(sz);
+    handle.Draw(pDC, pt.x, pt.y, sz.cx, sz.cy, m_bDrawComposited);
+}
+
+void CZMRImageManagerIcon::DrawNormal(CDC* pDC, CPoint pt, CSize sz)
+{
+    Draw(pDC, pt, m_hNormal, sz);
+}
+
+void CZMRImageManagerIcon::DrawNormalAt(CDC* pDC, CPoint pt)
+{
+    Draw(pDC, pt, m_hNormal, CSize(0, 0));
+}
+
+void CZMRImageManagerIcon::DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz, COLORREF clr)
+{
+    if (handle.IsAlpha())
+        return;
+    sz = GetDrawSize(sz);
+    const int cx = sz.cx;
+    const int cy = sz.cy;
+    if (cx <= 0 || cy <= 0)
+        return;
+
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->GetSafeHdc(), cx, cy);
+    HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
+    if (hBitmap && hMemDC)
+    {
+        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
+        ::PatBlt(hMemDC, 0, 0, cx, cy, WHITENESS);
+        CDC memDC;
+        memDC.Attach(hMemDC);
+        Draw(&memDC, CPoint(0, 0), handle, CSize(cx, cy));
+        memDC.Detach();
+        ::SelectObject(hMemDC, hOld);
+
+        // Every pixel that is not white is drawn in the colour.
+        HBRUSH hBrush = ::CreateSolidBrush(clr);
+        ::DrawStateW(pDC->GetSafeHdc(), hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, cx, cy,
+                     DST_BITMAP | DSS_MONO);
+        ::DeleteObject(hBrush);
+    }
+    if (hMemDC)
+        ::DeleteDC(hMemDC);
+    if (hBitmap)
+        ::DeleteObject(hBitmap);
+}
+
+// ---------------------------------------------------------------- handle
+
+void CZMRIconHandle::Draw(CDC* pDC, int x, int y, int cx, int cy, BOOL bComposited)
+{
+    if (IsEmpty() || !pDC)
+        return;
+    if (m_pRInfo)
+    {
+        m_pRInfo->pResource->DrawImage(pDC, m_pRInfo, x, y, cx, cy, bComposited);
+        return;
+    }
+    if (m_hBitmap)
+    {
+        if (!PremultiplyAlpha())
+            return;
+        // Drawn partly above the target: only the rows that show.
+        if (y < 0 && cy == m_nHeight)
+        {
+            if (y + cy <= 0)
+                return;
+            AlphaBlendBitmap(pDC, m_hBitmap, x, 0, cx, y + cy, 0, -y, m_nWidth, y + cy);
+        }
+        else
+        {
+            AlphaBlendBitmap(pDC, m_hBitmap, x, y, cx, cy, 0, 0, m_nWidth, m_nHeight);
+        }
+        return;
+    }
+    if (m_hIcon)
+    {
+        CZMRImageManager* pManager = m_pImageManager ? m_pImageManager : GetImageManager();
+        if (pManager->IsRTLDrawing(pDC))
+        {
+            x += cx;
+            cx = -cx;
+        }
+        if (bComposited)
+            DrawIconComposited(pDC, x, y, cx, cy, m_hIcon);
+        else
+            ::DrawIconEx(pDC->GetSafeHdc(), x, y, m_hIcon, cx, cy, 0, nullptr, DI_NORMAL);
+    }
+}
+
+void DrawIconComposited(CDC* pDC, int x, int y, int cx, int cy, HICON hIcon)
+{
+    const CRect rcTarget = cx < 0 ? CRect(x + cx, y, x, y + cy) : CRect(x, y, x + cx, y + cy);
+    CArgbBuffer buffer(pDC->GetSafeHdc(), rcTarget.Width(), rcTarget.Height());
+    if (!buffer.IsValid())
+        return;
+    DWORD* pPixels = buffer.Pixels();
+    for (size_t i = 0; i < buffer.Count(); i++)
+        pPixels[i] = dwMagenta;
+    // A blit of negative width covers the columns from its x down to x + cx + 1,
+    // so a mirrored icon starts one column left of the buffer's right edge.
+    ::DrawIconEx(buffer.GetDC(), cx < 0 ? -cx - 1 : 0, 0, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
+    ::GdiFlush();
+    // What the icon left magenta is transparent; everything else opaque.
+    for (size_t i = 0; i < buffer.Count(); i++)
+        pPixels[i] = pPixels[i] == dwMagenta ? 0 : (pPixels[i] | 0xFF000000);
+    GetImageManager()->AlphaBlend(pDC->GetSafeHdc(), rcTarget, buffer.GetDC(),
+                                  CRect(0, 0, rcTarget.Width(), rcTarget.Height()));
+}
+
+// ---------------------------------------------------------------- strip
+
+void CZMRImageManagerResource::DrawImage(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInfo, int x, int y, int cx, int cy,
+                                         BOOL bComposited)
+{
+    if (!pDC || !pRInfo)
+        return;
+    ::EnterCriticalSection(&m_cs);
+    const CRect& rcSlot = pRInfo->rc;
+    HDC hdcDest = pDC->GetSafeHdc();
+    if (pRInfo->bAlpha)
+    {
+        m_dc.Select(m_hbmStrip);
+        GetImageManager()->AlphaBlend(hdcDest, CRect(x, y, x + cx, y + cy), m_dc.GetSafeHdc(),
+                                      CRect(rcSlot.left, rcSlot.top, rcSlot.left + m_nWidth, rcSlot.top + m_nHeight));
+        m_dc.Select(nullptr);
+    }
+    else if (bComposited)
+    {
+        DrawComposited(pDC, pRInfo, x, y, cx, cy);
+    }
+    else
+    {
+        if (m_pImageManager && m_pImageManager->IsRTLDrawing(pDC))
+        {
+            x += cx;
+            cx = -cx;
+        }
+        HDC hStripDC = m_dc.GetSafeHdc();
+        m_dc.Select(m_hbmMask);
+        ::SetTextColor(hStripDC, RGB(0, 0, 0));
+        ::SetBkColor(hStripDC, RGB(255, 255, 255));
+        const COLORREF clrOldText = ::SetTextColor(hdcDest, RGB(0, 0, 0));
+        const COLORREF clrOldBk = ::SetBkColor(hdcDest, RGB(255, 255, 255));
+        ::StretchBlt(hdcDest, x, y, cx, cy, hStripDC, rcSlot.left, 0, m_nWidth, m_nHeight, SRCAND);
+        ::SetTextColor(hdcDest, clrOldText);
+        ::SetBkColor(hdcDest, clrOldBk);
+        m_dc.Select(nullptr);
+        m_dc.Select(m_hbmStrip);
+        ::StretchBlt(hdcDest, x, y, cx, cy, hStripDC, rcSlot.left, 0, m_nWidth, m_nHeight, SRCINVERT);
+        m_dc.Select(nullptr);
+    }
+    ::LeaveCriticalSection(&m_cs);
+}
+
+void CZMRImageManagerResource::DrawComposited(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInfo, int x, int y, int cx,
+                                              int cy)
+{
+    CArgbBuffer buffer(pDC->GetSafeHdc(), cx, cy);
+    if (!buffer.IsValid())
+        return;
+    HDC hBufferDC = buffer.GetDC();
+    ::SetBkColor(hBufferDC, RGB(255, 255, 255));
+    ::SetTextColor(hBufferDC, RGB(0, 0, 0));
+    HDC hStripDC = m_dc.GetSafeHdc();
+    const CRect& rcSlot = pRInfo->rc;
+
+    m_dc.Select(m_hbmMask);
+    ::StretchBlt(hBufferDC, 0, 0, cx, cy, hStripDC, rcSlot.left, 0, m_nWidth, m_nHeight, SRCCOPY);
+    m_dc.Select(nullptr);
+    ::GdiFlush();
+    // Opaque in the mask is black: those pixels get full alpha, the rest none.
+    DWORD* pPixels = buffer.Pixels();
+    for (size_t i = 0; i < buffer.Count(); i++)
+        pPixels[i] = (pPixels[i] & 0x00FFFFFF) == 0 ? 0xFF000000 : 0;
+
+    m_dc.Select(m_hbmStrip);
+    ::StretchBlt(hBufferDC, 0, 0, cx, cy, hStripDC, rcSlot.left, 0, m_nWidth, m_nHeight, SRCINVERT);
+    m_dc.Select(nullptr);
+    ::GdiFlush();
+    GetImageManager()->AlphaBlend(pDC->GetSafeHdc(), CRect(x, y, x + cx, y + cy), hBufferDC, CRect(0, 0, cx, cy));
+}
