@@ -2,6 +2,7 @@
 #include "CZMRImageManager.h"
 #include "CZMRMarkupBuilder.h"
 #include "CZMRMarkupDelegate.h"
+#include "CZMRMarkupEventHandlers.h"
 #include "CZMRMarkupFont.h"
 #include "CZMRMarkupInputElement.h"
 #include "CZMRMarkupKeyboardNavigation.h"
@@ -52,23 +53,7 @@ CZMRMarkupContext::~CZMRMarkupContext()
     m_pMouseOverElement = nullptr;
     m_pKeyboardNavigation->Release();
 
-    if (m_pHandlers)
-    {
-        POSITION pos = m_pHandlers->GetStartPosition();
-        while (pos)
-        {
-            void* pEvent = nullptr;
-            void* pList = nullptr;
-            m_pHandlers->GetNextAssoc(pos, pEvent, pList);
-            CPtrList* pHandlers = static_cast<CPtrList*>(pList);
-            POSITION posHandler = pHandlers->GetHeadPosition();
-            while (posHandler)
-                static_cast<CZMRMarkupDelegate*>(pHandlers->GetNext(posHandler))->Release();
-            delete pHandlers;
-        }
-        PtrMapRemoveAll(*m_pHandlers);
-        delete m_pHandlers;
-    }
+    delete m_pHandlers;
     if (m_pDelegates)
     {
         POSITION pos = m_pDelegates->GetStartPosition();
@@ -228,38 +213,15 @@ CZMRMarkupDelegate* CZMRMarkupContext::FindDelegate(LPCWSTR lpszName) const
 
 void CZMRMarkupContext::AddHandler(CZMRMarkupRoutedEvent* pEvent, CZMRMarkupDelegate* pHandler)
 {
-    if (!pHandler)
-        return;
-    if (!pEvent)
-    {
-        pHandler->Release();
-        return;
-    }
     if (!m_pHandlers)
-        m_pHandlers = new CMapPtrToPtr(10);
-    void* pList = nullptr;
-    if (!m_pHandlers->Lookup(pEvent, pList))
-    {
-        pList = new CPtrList(10);
-        m_pHandlers->SetAt(pEvent, pList);
-    }
-    PointerListAddTail(*static_cast<CPtrList*>(pList), pHandler);
+        m_pHandlers = new CZMRMarkupEventHandlers();
+    m_pHandlers->Add(pEvent, pHandler);
 }
 
 void CZMRMarkupContext::RaiseHandlers(CZMRMarkupInputElement* pElement, CZMRMarkupRoutedEventArgs* pArgs)
 {
-    void* pList = nullptr;
-    if (!m_pHandlers || !pArgs || !m_pHandlers->Lookup(pArgs->pEvent, pList))
-        return;
-    CPtrList* pHandlers = static_cast<CPtrList*>(pList);
-    POSITION pos = pHandlers->GetHeadPosition();
-    while (pos)
-    {
-        CZMRMarkupDelegate* pHandler = static_cast<CZMRMarkupDelegate*>(pHandlers->GetNext(pos));
-        pHandler->AddRef();
-        pHandler->OnEvent(pElement, pArgs);
-        pHandler->Release();
-    }
+    if (m_pHandlers)
+        m_pHandlers->Raise(pElement, pArgs);
 }
 
 void AFXAPI CZMRMarkupContext::BuildInputElementChain(CZMRMarkupInputElement* pElement,

@@ -12,6 +12,7 @@
 
 class CZMRImageManager;
 class CZMRMarkupDelegate;
+class CZMRMarkupEventHandlers;
 class CZMRMarkupFont;
 class CZMRMarkupInputElement;
 class CZMRMarkupKeyboardNavigation;
@@ -141,7 +142,7 @@ protected:
     CZMRMarkupInputElement* m_pMouseCaptureElement;   // no reference
     CZMRMarkupUIElement* m_pActiveRoot;               // no reference
     CFontCache* m_pFontCache;                          // owned; the fonts belong to their users
-    CMapPtrToPtr* m_pHandlers;                         // event -> CPtrList of delegates
+    CZMRMarkupEventHandlers* m_pHandlers;              // made at the first AddHandler
     CMapStringToPtr* m_pDelegates;                     // name -> delegate, one reference each
     CZMRMarkupKeyboardNavigation* m_pKeyboardNavigation;   // one reference
     CTooltipContext* m_pToolTipContext;                // one internal reference

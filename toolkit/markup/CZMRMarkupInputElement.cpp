@@ -3,6 +3,7 @@
 #include "CZMRMarkupBuilderException.h"
 #include "CZMRMarkupContext.h"
 #include "CZMRMarkupDelegate.h"
+#include "CZMRMarkupEventHandlers.h"
 #include "CZMRMarkupInt.h"
 #include "CZMRMarkupKeyboardNavigation.h"
 #include "CZMRMarkupMouseEventArgs.h"
@@ -13,7 +14,6 @@
 #include "CZMRMarkupTriggerCollection.h"
 #include "CZMRMarkupType.h"
 #include "ZMRMarkupConverters.h"
-#include "toolkit/PointerCollections.h"
 
 IMPLEMENT_MARKUPCLASS(CZMRMarkupInputElement)
 
@@ -71,23 +71,7 @@ CZMRMarkupInputElement::CZMRMarkupInputElement()
 
 CZMRMarkupInputElement::~CZMRMarkupInputElement()
 {
-    if (m_pHandlers)
-    {
-        POSITION pos = m_pHandlers->GetStartPosition();
-        while (pos)
-        {
-            void* pEvent = nullptr;
-            void* pList = nullptr;
-            m_pHandlers->GetNextAssoc(pos, pEvent, pList);
-            CPtrList* pHandlers = static_cast<CPtrList*>(pList);
-            POSITION posHandler = pHandlers->GetHeadPosition();
-            while (posHandler)
-                static_cast<CZMRMarkupDelegate*>(pHandlers->GetNext(posHandler))->Release();
-            delete pHandlers;
-        }
-        PtrMapRemoveAll(*m_pHandlers);
-        delete m_pHandlers;
-    }
+    delete m_pHandlers;
     if (m_pActiveTriggers)
         m_pActiveTriggers->Release();
     if (m_pTriggerValues)
@@ -154,48 +138,23 @@ void CZMRMarkupInputElement::AssignPropertyValue(CZMRMarkupBuilder* pBuilder,
 
 void CZMRMarkupInputElement::AddHandler(CZMRMarkupRoutedEvent* pEvent, CZMRMarkupDelegate* pHandler)
 {
-    if (!pHandler)
-        return;
-    if (!pEvent)
-    {
-        pHandler->Release();
-        return;
-    }
     if (!m_pHandlers)
-        m_pHandlers = new CMapPtrToPtr(10);
-    void* pList = nullptr;
-    if (!m_pHandlers->Lookup(pEvent, pList))
-    {
-        pList = new CPtrList(10);
-        m_pHandlers->SetAt(pEvent, pList);
-    }
-    PointerListAddTail(*static_cast<CPtrList*>(pList), pHandler);
+        m_pHandlers = new CZMRMarkupEventHandlers();
+    m_pHandlers->Add(pEvent, pHandler);
 }
 
 int CZMRMarkupInputElement::GetHandlerCount(CZMRMarkupRoutedEvent* pEvent) const
 {
-    void* pList = nullptr;
-    if (!m_pHandlers || !m_pHandlers->Lookup(pEvent, pList))
-        return 0;
-    return static_cast<int>(static_cast<CPtrList*>(pList)->GetCount());
+    return m_pHandlers ? m_pHandlers->GetCount(pEvent) : 0;
 }
 
 void CZMRMarkupInputElement::RaiseHandlers(CZMRMarkupRoutedEventArgs* pArgs)
 {
-    void* pList = nullptr;
-    if (!m_pHandlers || !pArgs->pEvent || !m_pHandlers->Lookup(pArgs->pEvent, pList))
+    if (!m_pHandlers)
         return;
     // A handler may drop the last outside reference of the element.
     AddRef();
-    CPtrList* pHandlers = static_cast<CPtrList*>(pList);
-    POSITION pos = pHandlers->GetHeadPosition();
-    while (pos)
-    {
-        CZMRMarkupDelegate* pHandler = static_cast<CZMRMarkupDelegate*>(pHandlers->GetNext(pos));
-        pHandler->AddRef();
-        pHandler->OnEvent(this, pArgs);
-        pHandler->Release();
-    }
+    m_pHandlers->Raise(this, pArgs);
     Release();
 }
 

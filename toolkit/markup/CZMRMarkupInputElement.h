@@ -8,6 +8,7 @@
 class CZMRMarkupActiveTriggerCollection;
 struct CZMRMarkupPropertyChange;
 class CZMRMarkupDelegate;
+class CZMRMarkupEventHandlers;
 class CZMRMarkupMouseEventArgs;
 class CZMRMarkupMouseWheelEventArgs;
 class CZMRMarkupQueryCursorEventArgs;
@@ -106,7 +107,7 @@ protected:
     BOOL CollectActiveTriggers(CZMRMarkupStyle* pStyle, CZMRMarkupDependencyProperty* pProperty,
                                CZMRMarkupObject* pValue);
 
-    CMapPtrToPtr* m_pHandlers;                       // event -> CPtrList of delegates, one reference each
+    CZMRMarkupEventHandlers* m_pHandlers;            // made at the first AddHandler
     CZMRMarkupContext* m_pMarkupContext;             // one reference
     CZMRMarkupActiveTriggerCollection* m_pActiveTriggers;   // owned
     CZMRMarkupProperties* m_pTriggerValues;          // owned
