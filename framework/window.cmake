@@ -3,6 +3,19 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/AfxThreadState.cpp
   window/CCmdTarget.cpp
   window/CWnd.cpp
+  window/CWndLayout.cpp
+  window/CWndToolTips.cpp
+  window/CCmdUI.cpp
+  window/CToolTipCtrl.cpp
+  window/CStatusBar.cpp
+  window/CFrameWnd.cpp
+  window/CMiniFrameWnd.cpp
+  window/CMDIFrameWnd.cpp
+  window/CMDIChildWnd.cpp
+  window/CView.cpp
+  window/CDocument.cpp
+  window/CDocTemplate.cpp
+  window/CRecentFileList.cpp
   window/CDialog.cpp
   window/CDataExchange.cpp
   window/CGdiObject.cpp
@@ -30,4 +43,9 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/WinAppTests.cpp
   tests/window/InterfaceMapTests.cpp
   tests/window/WindowClassTests.cpp
+  tests/window/CommandRoutingTests.cpp
+  tests/window/FrameTests.cpp
+  tests/window/MDIFrameTests.cpp
+  tests/window/RecentFileListTests.cpp
+  tests/window/ToolTipTests.cpp
 )

@@ -4,9 +4,13 @@
 #include "window/CGdiObject.h"
 #include "window/CMenu.h"
 #include "window/CImageList.h"
+#include "window/CToolTipCtrl.h"
 
 AFX_THREAD_STATE::~AFX_THREAD_STATE()
 {
+    // The tooltip control is a window of this thread: it goes while the thread can still destroy it.
+    delete m_pToolTip;
+    m_pToolTip = nullptr;
     if (m_hHookOldCbtFilter != nullptr)
         ::UnhookWindowsHookEx(m_hHookOldCbtFilter);
 }

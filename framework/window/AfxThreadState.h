@@ -1,5 +1,6 @@
 // What the window layer keeps per thread: the handle maps, the message being
-// handled (for CWnd::Default) and the window waiting for its creation hook.
+// handled (for CWnd::Default), the window waiting for its creation hook and
+// the state of the tooltips shown for framework windows.
 #pragma once
 
 #include "window/CHandleMap.h"
@@ -11,6 +12,7 @@ class CDC;
 class CGdiObject;
 class CMenu;
 class CImageList;
+class CToolTipCtrl;
 
 struct AFX_THREAD_STATE
 {
@@ -21,6 +23,14 @@ struct AFX_THREAD_STATE
     // outermost loop is idle (an inner loop runs inside a handler that may
     // still hold pointers to them).
     int m_nLoopDepth = 0;
+
+    // Tooltips of windows that called EnableToolTips: the thread's one
+    // tooltip control (made on first use) and the tool registered last.
+    bool m_bToolTipsUsed = false;
+    CToolTipCtrl* m_pToolTip = nullptr;
+    HWND m_hWndLastHit = nullptr;
+    INT_PTR m_nLastHit = -1;
+    TOOLINFO m_lastInfo = {};
 
     CHandleMap<CWnd, HWND> m_windows;
     CHandleMap<CDC, HDC> m_dcs;

@@ -1,6 +1,7 @@
 #include "window/CDialog.h"
 #include "window/AfxThreadState.h"
 #include "window/CWinApp.h"
+#include "window/FrameDefs.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -155,12 +156,27 @@ INT_PTR CDialog::DoModal()
 int CDialog::RunModalLoop()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    CWinThread* pThread = AfxGetThread();
     ++pState->m_nLoopDepth;
+    HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
     MSG msg;
     while (m_bContinueModal)
     {
         if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
+            if (bIdle)
+            {
+                // Idle time of the dialog: the owner learns that the dialog
+                // waits, and the dialog may update its controls (WM_KICKIDLE
+                // with the idle count; non-zero asks for another call).
+                if (lIdleCount == 0 && hWndOwner != nullptr)
+                    ::SendMessageW(hWndOwner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
+                if (m_hWnd == nullptr || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                    bIdle = FALSE;
+                continue;
+            }
             if (pState->m_nLoopDepth == 1)
                 AfxDeleteTempMaps();
             ::WaitMessage();
@@ -169,7 +185,7 @@ int CDialog::RunModalLoop()
         if (::GetMessageW(&msg, nullptr, 0, 0) <= 0)
         {
             // WM_QUIT ends this loop and is passed on to the outer one.
-            ::PostQuitMessage((int)msg.wParam);
+            AfxPostQuitMessage((int)msg.wParam);
             m_nModalResult = IDABORT;
             break;
         }
@@ -177,6 +193,13 @@ int CDialog::RunModalLoop()
         {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
+        }
+        BOOL bIdleMessage = pThread != nullptr ? pThread->IsIdleMessage(&msg)
+                                               : (msg.message != WM_PAINT && msg.message != 0x0118);
+        if (bIdleMessage)
+        {
+            bIdle = TRUE;
+            lIdleCount = 0;
         }
     }
     --pState->m_nLoopDepth;
@@ -187,6 +210,9 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (m_hWnd == nullptr)
         return FALSE;
+    // Tooltips of the dialog see the mouse first.
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
     return ::IsDialogMessageW(m_hWnd, pMsg);
 }
 

@@ -1,6 +1,9 @@
 #include "window/CWinApp.h"
 #include "window/CWnd.h"
 #include "window/AfxThreadState.h"
+#include "window/CDocTemplate.h"
+#include "window/FrameDefs.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
@@ -11,7 +14,7 @@ static CWinApp* g_pApp = nullptr;
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_hInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(nullptr),
-      m_pszRegistryKey(nullptr), m_pszProfileName(nullptr)
+      m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pRecentFileList(nullptr)
 {
     g_pApp = this;
     if (lpszAppName != nullptr)
@@ -23,6 +26,10 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    while (!m_templateList.IsEmpty())
+        delete static_cast<CDocTemplate*>(m_templateList.RemoveHead());
+    delete m_pRecentFileList;
+    m_pRecentFileList = nullptr;
     if (g_pApp == this)
         g_pApp = nullptr;
 }
@@ -39,6 +46,7 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    SaveStdProfileSettings();
     return CWinThread::ExitInstance();
 }
 
@@ -48,6 +56,48 @@ int CWinApp::Run()
 }
 
 void CWinApp::OnHelp() {}
+
+void CWinApp::WinHelp(DWORD_PTR, UINT) {}
+
+void CWinApp::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (pTemplate == nullptr)
+        return;
+    pTemplate->LoadTemplate();
+    m_templateList.AddTail(pTemplate);
+}
+
+POSITION CWinApp::GetFirstDocTemplatePosition() const
+{
+    return m_templateList.GetHeadPosition();
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const
+{
+    return static_cast<CDocTemplate*>(m_templateList.GetNext(pos));
+}
+
+void CWinApp::LoadStdProfileSettings(UINT nMaxMRU)
+{
+    if (m_pRecentFileList != nullptr || nMaxMRU == 0)
+        return;
+    // At most as many entries as there are recent-file commands.
+    const UINT nCommands = ID_FILE_MRU_FILE16 - ID_FILE_MRU_FILE1 + 1;
+    m_pRecentFileList = new CRecentFileList(1, L"Recent File List", L"File%d", (int)std::min(nMaxMRU, nCommands));
+    m_pRecentFileList->ReadList();
+}
+
+void CWinApp::SaveStdProfileSettings()
+{
+    if (m_pRecentFileList != nullptr)
+        m_pRecentFileList->WriteList();
+}
+
+void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName)
+{
+    if (m_pRecentFileList != nullptr)
+        m_pRecentFileList->Add(lpszPathName);
+}
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
 {

@@ -4,6 +4,9 @@
 #pragma once
 
 #include "window/CWinThread.h"
+#include "window/CRecentFileList.h"
+
+class CDocTemplate;
 
 class CWinApp : public CWinThread
 {
@@ -48,10 +51,26 @@ public:
 
     // Help command: the program has no help file, so there is nothing to show.
     void OnHelp();
+    // Shows help for a context (context-help mode ends here); without a help
+    // file there is nothing to show.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+
+    // Document templates, owned by the application from AddDocTemplate on.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+
+    // The recent-file list: made and read from the profile by
+    // LoadStdProfileSettings (nMaxMRU entries, none when 0), saved by ExitInstance.
+    CRecentFileList* m_pRecentFileList;
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    CPtrList m_templateList;
     CString m_strAppName;
     CString m_strRegistryKey;
     CString m_strProfileName;

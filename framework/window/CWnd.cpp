@@ -5,6 +5,7 @@
 #include "window/CMenu.h"
 #include "window/CDataExchange.h"
 #include "window/CWinApp.h"
+#include "window/CCmdUI.h"
 #include <mutex>
 #include <set>
 #include <string>
@@ -15,7 +16,7 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
-CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_nFlags(0), m_pfnSuper(nullptr) {}
 
 CWnd::~CWnd()
 {
@@ -152,15 +153,13 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
-    AfxUnhookWindowCreate();
-    if (hWnd == nullptr)
-    {
-        // WM_NCDESTROY of a window refused in WM_CREATE has detached us already.
-        if (m_hWnd != nullptr)
-            Detach();
-        return FALSE;
-    }
-    return TRUE;
+    // A window refused in WM_CREATE has had its WM_NCDESTROY: the object is
+    // detached and PostNcDestroy ran (a frame is deleted by now). A window
+    // that never came to be gets PostNcDestroy here. Either way the object
+    // must not be touched after a failure.
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+    return hWnd != nullptr;
 }
 
 BOOL CWnd::DestroyWindow()
@@ -249,8 +248,36 @@ LRESULT CALLBACK CWnd::StdWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
     return AfxCallWndProc(pWnd, hWnd, message, wParam, lParam);
 }
 
+namespace
+{
+HWND TopLevelOwner(HWND hWnd)
+{
+    for (HWND h = ::GetWindow(hWnd, GW_OWNER); h != nullptr; h = ::GetWindow(h, GW_OWNER))
+        hWnd = h;
+    return hWnd;
+}
+
+// A frame keeps its floating windows in step with its activation; it hears
+// of the activation of windows it owns through WM_ACTIVATETOPLEVEL when the
+// activation comes from or goes to a window outside its family.
+void NotifyTopLevelActivation(HWND hWnd, WPARAM wParam, HWND hWndOther)
+{
+    if (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD)
+        return;
+    HWND hWndTop = TopLevelOwner(hWnd);
+    if (hWndTop == hWnd)
+        return;   // the top-level window hears WM_ACTIVATE itself
+    if (hWndOther != nullptr && ::IsWindow(hWndOther) && TopLevelOwner(hWndOther) == hWndTop)
+        return;
+    HWND pair[2] = { hWnd, hWndOther };
+    ::SendMessageW(hWndTop, WM_ACTIVATETOPLEVEL, wParam, reinterpret_cast<LPARAM>(pair));
+}
+} // namespace
+
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
+    if (nMsg == WM_ACTIVATE)
+        NotifyTopLevelActivation(hWnd, wParam, reinterpret_cast<HWND>(lParam));
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     MSG oldState = pState->m_lastSentMsg;
     pState->m_lastSentMsg.hwnd = hWnd;
@@ -405,6 +432,24 @@ LRESULT CWnd::Default()
     return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
+namespace
+{
+// Asks the update handlers whether a command is enabled, changing nothing.
+class CEnableProbe : public CCmdUI
+{
+public:
+    BOOL m_bEnabled = TRUE;
+    void Enable(BOOL bOn) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetRadio(BOOL) override {}
+    void SetText(LPCTSTR) override {}
+};
+}
+
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     UINT nID = LOWORD(wParam);
@@ -416,8 +461,57 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
     }
     else
-        nCode = CN_COMMAND;   // menus and accelerators
+    {
+        // Menus and accelerators: a command that became disabled since the
+        // menu was shown (or an accelerator of a disabled command) does nothing.
+        if (nID == 0)
+            return FALSE;
+        CEnableProbe probe;
+        probe.m_nID = nID;
+        OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &probe, nullptr);
+        if (!probe.m_bEnabled)
+            return TRUE;
+        nCode = CN_COMMAND;
+    }
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        CWnd* pChild = FromHandle(hWndChild);
+        state.m_nID = (UINT)(WORD)::GetDlgCtrlID(hWndChild);
+        state.m_pOther = pChild;
+        // A control that answers for itself is asked straight, without routing.
+        if (CWnd* pPermanent = FromHandlePermanent(hWndChild))
+        {
+            if (pPermanent->CCmdTarget::OnCmdMsg(0, CN_NOTIFY_CODE(WM_REFLECT_BASE + WM_COMMAND, CN_UPDATE_COMMAND_UI),
+                                                 &state, nullptr))
+                continue;
+        }
+        // Then this window's own maps.
+        if (CCmdTarget::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr))
+            continue;
+        // Only push buttons go grey for want of a handler: check boxes, radio
+        // buttons and group boxes that work by themselves, and other controls, stay.
+        BOOL bDisable = bDisableIfNoHndler;
+        if (bDisable)
+        {
+            if (!(::SendMessageW(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+                bDisable = FALSE;
+            else
+            {
+                UINT nStyle = (UINT)(::GetWindowLongW(hWndChild, GWL_STYLE) & BS_TYPEMASK);
+                if (nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE || nStyle == BS_GROUPBOX ||
+                    nStyle == BS_AUTORADIOBUTTON)
+                    bDisable = FALSE;
+            }
+        }
+        state.DoUpdate(pTarget, bDisable);
+    }
 }
 
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -430,13 +524,24 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         return TRUE;
     AFX_NOTIFY notify = { pResult, pNMHDR };
     UINT nID = (UINT)pNMHDR->idFrom;
+    // A tooltip's request for the text of a tool that is a window names the
+    // window; it is routed under that window's control id.
+    if (pNMHDR->code == TTN_GETDISPINFOW && (reinterpret_cast<NMTTDISPINFOW*>(pNMHDR)->uFlags & TTF_IDISHWND))
+        nID = (UINT)(WORD)::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom));
     return OnCmdMsg(nID, CN_NOTIFY_CODE(WM_NOTIFY, pNMHDR->code), &notify, nullptr);
 }
 
 BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
-    (void)pMsg;
+    // Mouse and key messages may show or hide a tooltip.
+    if (AfxGetThreadState()->m_bToolTipsUsed && m_hWnd != nullptr)
+        FilterToolTipMessage(pMsg);
     return FALSE;
+}
+
+const MSG* PASCAL CWnd::GetCurrentMessage()
+{
+    return &AfxGetThreadState()->m_lastSentMsg;
 }
 
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
@@ -716,14 +821,25 @@ LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lP
 {
     return ::SendDlgItemMessageW(m_hWnd, nID, message, wParam, lParam);
 }
-void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep)
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
+}
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                           BOOL bOnlyPerm)
+{
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
-        ::SendMessageW(hWndChild, message, wParam, lParam);
-        if (bDeep && ::GetTopWindow(hWndChild) != nullptr)
-            FromHandle(hWndChild)->SendMessageToDescendants(message, wParam, lParam, bDeep);
+        if (bOnlyPerm)
+        {
+            // Private messages may mean something else to other window classes.
+            if (CWnd* pWnd = FromHandlePermanent(hWndChild))
+                AfxCallWndProc(pWnd, hWndChild, message, wParam, lParam);
+        }
+        else
+            ::SendMessageW(hWndChild, message, wParam, lParam);
+        if (bDeep && ::IsWindow(hWndChild) && ::GetTopWindow(hWndChild) != nullptr)
+            SendMessageToDescendants(hWndChild, message, wParam, lParam, bDeep, bOnlyPerm);
     }
 }
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
@@ -768,6 +884,8 @@ void CWnd::OnMove(int, int) { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
 void CWnd::OnEnable(BOOL) { Default(); }
+BOOL CWnd::OnNcActivate(BOOL) { return (BOOL)Default(); }
+void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }

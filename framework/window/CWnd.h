@@ -5,11 +5,13 @@
 #pragma once
 
 #include "window/CCmdTarget.h"
+#include "window/FrameDefs.h"
 
 class CDC;
 class CFont;
 class CMenu;
 class CDataExchange;
+class CFrameWnd;
 struct CCreateContext;
 
 class CWnd : public CCmdTarget
@@ -20,6 +22,7 @@ public:
     ~CWnd() override;
 
     HWND m_hWnd;
+    UINT m_nFlags;   // WF_ flags
     operator HWND() const { return m_hWnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
@@ -66,12 +69,54 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Calls PreTranslateMessage of each window object from pMsg->hwnd up to hWndStop.
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+    // The message the window procedure of this thread is handling now.
+    static const MSG* PASCAL GetCurrentMessage();
 
     // Reflection: a parent hands a child's notification back to the child.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
     static BOOL PASCAL ReflectMsg(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+
+    // Command states of the child controls, each asked under its control id:
+    // first the control itself (an update entry reflected to it), then this
+    // window's maps, then pTarget's routing. With bDisableIfNoHndler, push
+    // buttons nobody handles are disabled.
+    void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    // Layout of control bars: every child with an id from nIDFirst to nIDLast
+    // that is a framework window gets WM_SIZEPARENT and takes its strip of the
+    // client area (lpRectClient, or the client rectangle); the child nIDLeftOver
+    // fills what is left. reposQuery only computes: lpRectParam receives the
+    // room left (bStretch) or the bars' total size. reposExtra: lpRectParam
+    // holds borders kept free around the window left over.
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags = reposDefault,
+                        LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    // Turns a client rectangle into the window rectangle that holds it.
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
+
+    // Frames around this window.
+    virtual BOOL IsFrameWnd() const;
+    CFrameWnd* GetParentFrame() const;
+    CFrameWnd* GetTopLevelFrame() const;
+    CWnd* GetParentOwner() const;
+    // The top-level window of this one is the active window or owns it.
+    BOOL IsTopParentActive() const;
+    // A child at any depth with this id (only framework windows with bOnlyPerm).
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+
+    // Tooltips: while enabled, the thread's pre-translation asks the window's
+    // OnToolHitTest for the tool under the mouse and shows its tip through the
+    // thread's tooltip control. The default hit test answers for child windows
+    // with an id; their text is asked of this window with TTN_NEEDTEXT.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // Fills pTI (its cbSize says how much of it the caller has) and returns
+    // the tool id, or -1 when no tool is at the point.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Hides the tip of the thread's tooltip control.
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
+    void FilterToolTipMessage(MSG* pMsg);
 
     // Dialog data exchange.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -141,7 +186,11 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE);
+    // bOnlyPerm: only to framework windows, straight to their window procedure.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
+    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                                BOOL bDeep, BOOL bOnlyPerm);
     CWnd* SetFocus();
     static CWnd* PASCAL GetFocus();
     static CWnd* PASCAL GetActiveWindow();
@@ -177,6 +226,8 @@ public:
     void OnTimer(UINT_PTR nIDEvent);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnEnable(BOOL bEnable);
+    BOOL OnNcActivate(BOOL bActive);
+    void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     void OnSetFocus(CWnd* pOldWnd);
     void OnKillFocus(CWnd* pNewWnd);
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
@@ -259,3 +310,8 @@ BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass);
 // whose window procedure is the default one.
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                    HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+
+// Places a bar at lpRect (parent client coordinates) during a layout pass:
+// through the pass's deferred positioning, not at all while the pass only
+// measures (no hDWP), at once without a pass (null lpLayout).
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);

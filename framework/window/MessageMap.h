@@ -57,6 +57,11 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
+// Around an update handler: the handler answers unless it calls
+// CCmdUI::ContinueRouting (defined with CCmdUI).
+void AfxBeginUpdateHandler(CCmdUI* pCmdUI);
+BOOL AfxEndUpdateHandler(CCmdUI* pCmdUI);
+
 // Handler found by OnCmdMsg when only asked whether one exists.
 struct AFX_CMDHANDLERINFO
 {
@@ -100,9 +105,20 @@ protected: \
     { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(id), AFX_THUNK(return pT->memberFxn(c.nID);) },
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
     { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), AFX_THUNK(pT->memberFxn(c.nID); return TRUE;) },
+// Update handlers answer for their command unless they call ContinueRouting.
+#define AFX_UPDATE_THUNK(memberFxn) AFX_THUNK( \
+    CCmdUI* pCmdUI_ = static_cast<CCmdUI*>(c.pExtra); AfxBeginUpdateHandler(pCmdUI_); \
+    pT->memberFxn(pCmdUI_); return AfxEndUpdateHandler(pCmdUI_);)
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
-    { WM_COMMAND, (UINT)CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), \
-      AFX_THUNK(pT->memberFxn(static_cast<CCmdUI*>(c.pExtra)); return TRUE;) },
+    { WM_COMMAND, (UINT)(WORD)CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(id), AFX_UPDATE_THUNK(memberFxn) },
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
+    { WM_COMMAND, (UINT)(WORD)CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), AFX_UPDATE_THUNK(memberFxn) },
+// The control answers for itself: asked with id 0 and the code
+// CN_NOTIFY_CODE(WM_REFLECT_BASE + WM_COMMAND, CN_UPDATE_COMMAND_UI).
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn) \
+    { WM_REFLECT_BASE + WM_COMMAND, (UINT)(WORD)CN_UPDATE_COMMAND_UI, 0, 0, AFX_UPDATE_THUNK(memberFxn) },
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
+    { WM_COMMAND, CN_COMMAND, (UINT)(id), (UINT)(idLast), AFX_THUNK(return pT->memberFxn(c.nID);) },
 #define ON_CONTROL(code, id, memberFxn) \
     { WM_COMMAND, (UINT)(WORD)(code), (UINT)(id), (UINT)(id), AFX_THUNK(pT->memberFxn(); return TRUE;) },
 #define ON_CONTROL_RANGE(code, id, idLast, memberFxn) \
@@ -120,6 +136,9 @@ protected: \
       AFX_THUNK(AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.pExtra); pT->memberFxn(c.nID, n->pNMHDR, n->pResult); return TRUE;) },
 #define ON_NOTIFY_EX(code, id, memberFxn) \
     { WM_NOTIFY, (UINT)(WORD)(code), (UINT)(id), (UINT)(id), \
+      AFX_THUNK(AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.pExtra); return pT->memberFxn(c.nID, n->pNMHDR, n->pResult);) },
+#define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn) \
+    { WM_NOTIFY, (UINT)(WORD)(code), (UINT)(id), (UINT)(idLast), \
       AFX_THUNK(AFX_NOTIFY* n = static_cast<AFX_NOTIFY*>(c.pExtra); return pT->memberFxn(c.nID, n->pNMHDR, n->pResult);) },
 
 // --- Reflected notifications (handled by the control itself) ----------------
@@ -184,6 +203,9 @@ protected: \
 #define ON_WM_TIMER() AFX_VOID_ENTRY(WM_TIMER, OnTimer((UINT_PTR)c.wParam))
 #define ON_WM_SHOWWINDOW() AFX_VOID_ENTRY(WM_SHOWWINDOW, OnShowWindow((BOOL)c.wParam, (UINT)c.lParam))
 #define ON_WM_ENABLE() AFX_VOID_ENTRY(WM_ENABLE, OnEnable((BOOL)c.wParam))
+#define ON_WM_NCACTIVATE() AFX_WM_ENTRY(WM_NCACTIVATE, c.lResult = pT->OnNcActivate((BOOL)c.wParam); return TRUE;)
+#define ON_WM_MDIACTIVATE() AFX_VOID_ENTRY(WM_MDIACTIVATE, \
+    OnMDIActivate(reinterpret_cast<HWND>(c.lParam) == pT->m_hWnd, AFX_WND_LPARAM, AFX_WND_WPARAM))
 #define ON_WM_SETFOCUS() AFX_VOID_ENTRY(WM_SETFOCUS, OnSetFocus(AFX_WND_WPARAM))
 #define ON_WM_KILLFOCUS() AFX_VOID_ENTRY(WM_KILLFOCUS, OnKillFocus(AFX_WND_WPARAM))
 #define ON_WM_ACTIVATE() AFX_VOID_ENTRY(WM_ACTIVATE, \

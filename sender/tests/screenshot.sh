@@ -35,7 +35,8 @@ export MERROWICK_SCREENSHOT="Z:${marker//\//\\}"
 # The X11 prefix, made once (on a display).
 prepare_prefix() {
   if [ ! -f "$WINEPREFIX/.project-ready" ]; then
-    "$wine" wineboot --init </dev/null >/dev/null 2>&1
+    # The stand-in DLLs of a caller's overrides are not beside wineboot: without them.
+    WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot --init </dev/null >/dev/null 2>&1
     # Tahoma, which the dialog font maps to, has no Chinese glyphs: link the CJK font.
     for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
       "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \

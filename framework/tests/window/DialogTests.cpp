@@ -214,3 +214,63 @@ TEST(Dialog, MissingTemplateFailsCleanly)
     EXPECT_EQ(dlg.DoModal(), -1);
     EXPECT_FALSE(dlg.Create(9999));
 }
+
+namespace
+{
+// Counts the idle calls of its modal loop and ends after the third.
+class CIdleDialog : public CDialog
+{
+public:
+    CIdleDialog() : CDialog(IDD_DDX) {}
+    std::vector<LPARAM> counts;
+
+protected:
+    LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam)
+    {
+        EXPECT_EQ((WPARAM)MSGF_DIALOGBOX, wParam);
+        counts.push_back(lParam);
+        UpdateDialogControls(this, TRUE);
+        if (lParam < 2)
+            return TRUE;   // more idle calls, please
+        PostMessage(WM_COMMAND, IDCANCEL);
+        return FALSE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CIdleDialog, CDialog)
+    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+END_MESSAGE_MAP()
+
+class CIdleOwner : public CWnd
+{
+public:
+    int m_nEnterIdle = 0;
+
+protected:
+    LRESULT OnEnterIdle(WPARAM wParam, LPARAM)
+    {
+        if (wParam == MSGF_DIALOGBOX)
+            ++m_nEnterIdle;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CIdleOwner, CWnd)
+    ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(Dialog, ModalLoopKicksTheDialogWhileItsQueueIsEmpty)
+{
+    CIdleOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    CIdleDialog dlg;
+    dlg.m_pParentWnd = &owner;
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    // The counts of one idle period: 0, 1, 2, then the dialog wanted no more.
+    ASSERT_GE(dlg.counts.size(), 3u);
+    EXPECT_EQ(0, dlg.counts.front());
+    EXPECT_EQ((std::vector<LPARAM>{ 0, 1, 2 }), std::vector<LPARAM>(dlg.counts.end() - 3, dlg.counts.end()));
+    EXPECT_GE(owner.m_nEnterIdle, 1);
+    owner.DestroyWindow();
+}

@@ -250,3 +250,39 @@ TEST(CmdTarget, TheLastReleaseDeletesTheObject)
     EXPECT_EQ(p->InternalRelease(), 0u);
     EXPECT_TRUE(bDeleted);
 }
+
+namespace
+{
+// Reads the current message before and after sending itself another one.
+class CCurrentMessageProbe : public CWnd
+{
+public:
+    std::vector<UINT> seen;
+    LRESULT OnOuter(WPARAM, LPARAM)
+    {
+        seen.push_back(GetCurrentMessage()->message);
+        SendMessage(WM_APP + 21);
+        seen.push_back(GetCurrentMessage()->message);
+        return 0;
+    }
+    LRESULT OnInner(WPARAM, LPARAM)
+    {
+        seen.push_back(GetCurrentMessage()->message);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCurrentMessageProbe, CWnd)
+    ON_MESSAGE(WM_APP + 20, OnOuter)
+    ON_MESSAGE(WM_APP + 21, OnInner)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(MessageMap, CurrentMessageIsTheOneBeingHandledAfterNestedSends)
+{
+    CCurrentMessageProbe wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"current", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.SendMessage(WM_APP + 20);
+    EXPECT_EQ((std::vector<UINT>{ WM_APP + 20, WM_APP + 21, WM_APP + 20 }), wnd.seen);
+    wnd.DestroyWindow();
+}

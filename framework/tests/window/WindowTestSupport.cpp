@@ -79,7 +79,7 @@ void CBoxAnswerer::Run()
     }
 }
 
-bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs)
+bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs, CWinThread* pThread)
 {
     DWORD dwStart = ::GetTickCount();
     while (!pred())
@@ -89,8 +89,11 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs)
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
+            if (pThread == nullptr || !pThread->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
         }
         ::Sleep(1);
     }

@@ -8,7 +8,14 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <ostream>
 #include <vector>
+
+// Rectangles in failure messages.
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
 
 // Finds a window of the process with the given class and title (any title
 // when null), visible or not.
@@ -32,8 +39,10 @@ private:
     std::thread m_thread;
 };
 
-// Runs the message loop of this thread until pred() holds or the time is up.
-bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000);
+// Runs the message loop of this thread until pred() holds or the time is up;
+// with pThread, messages first go through its pre-translation (tooltips,
+// accelerators) as in the thread's own loop.
+bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000, CWinThread* pThread = nullptr);
 
 // A plain top-level window (not a framework object) to parent test windows.
 HWND CreateHostWindow();
