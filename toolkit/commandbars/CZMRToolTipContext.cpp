@@ -13,13 +13,17 @@ namespace
 const DWORD g_dwLastVersionWithoutBalloons = MAKELONG(79, 5);
 const DWORD g_dwNoPrefix = TTS_NOPREFIX;
 
-// The nearest window that is not a child: the window itself or the
-// top-level window that holds it.
-HWND GetParentOwnerWindow(HWND hWnd)
+// The first window from hWnd up through its parents that shows tooltips
+// for its tools.
+HWND FindToolTipOwner(HWND hWnd)
 {
-    while (hWnd && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
-        hWnd = ::GetParent(hWnd);
-    return hWnd;
+    for (; hWnd; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd && (pWnd->m_nFlags & (WF_TOOLTIPS | WF_TRACKINGTOOLTIPS)))
+            return hWnd;
+    }
+    return nullptr;
 }
 
 BOOL IsMouseButtonDown()
@@ -109,13 +113,13 @@ CWnd* CZMRToolTipContext::CreateToolTip(CWnd* /*pOwner*/)
         // The toolkit's own tip windows draw these kinds.
         return nullptr;
     default:
-        return new CWnd();
+        return new CToolTipCtrl();
     }
 }
 
-INT_PTR CZMRToolTipContext::HitTestTool(CWnd* /*pWnd*/, CPoint /*point*/, TOOLINFO* /*pInfo*/)
+INT_PTR CZMRToolTipContext::HitTestTool(CWnd* pWnd, CPoint point, TOOLINFO* pInfo)
 {
-    return -1;
+    return pWnd ? pWnd->OnToolHitTest(point, pInfo) : -1;
 }
 
 void CZMRToolTipContext::DestroyToolTip()
@@ -252,7 +256,9 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
 {
     if (!pOwner || !pOwner->GetSafeHwnd() || !pMsg)
         return;
-    if (!bFromHost && pMsg->hwnd != pOwner->GetSafeHwnd() && !::IsChild(pOwner->GetSafeHwnd(), pMsg->hwnd))
+    // A message that did not come from the host itself counts only when the
+    // tools under it are the owner's.
+    if (!bFromHost && FindToolTipOwner(pMsg->hwnd) != pOwner->GetSafeHwnd())
         return;
     if (!IsTipMessage(pMsg->message) || IsMouseButtonDown())
     {
@@ -261,7 +267,8 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
         return;
     }
 
-    HWND hWndParentOwner = GetParentOwnerWindow(pOwner->GetSafeHwnd());
+    CWnd* pParentOwner = pOwner->GetParentOwner();
+    HWND hWndParentOwner = pParentOwner ? pParentOwner->GetSafeHwnd() : nullptr;
     BOOL bForeground = CZMRDrawHelpers::IsTopOwnerForeground(pOwner->GetSafeHwnd());
     if (m_pToolTip && m_pToolTip->GetSafeHwnd())
     {
@@ -275,7 +282,7 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
     }
     if (!m_pToolTip)
     {
-        m_pToolTip = CreateToolTip(CWnd::FromHandle(hWndParentOwner));
+        m_pToolTip = CreateToolTip(pParentOwner);
         if (!m_pToolTip)
             return;
     }

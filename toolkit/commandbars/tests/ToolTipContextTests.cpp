@@ -238,3 +238,35 @@ TEST_F(ToolTipContextTest, KindsWithTheToolkitsOwnWindowsMakeNoPlatformWindow)
     EXPECT_EQ(nullptr, context.GetToolTip());
     EXPECT_EQ(Log{}, context.TakeLog());
 }
+
+TEST_F(ToolTipContextTest, WindowsAnswerForTheirOwnToolsAndOnlyTheOwnersMessagesCount)
+{
+    // A framework window with tooltips, its child control being a tool.
+    CWnd owner;
+    // Only visible children are tools.
+    ASSERT_TRUE(owner.CreateEx(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
+    owner.EnableToolTips(TRUE);
+    HWND hWndChild = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, owner.m_hWnd,
+                                       reinterpret_cast<HMENU>(42), ::GetModuleHandleW(nullptr), nullptr);
+    CZMRToolTipContext plain;
+    TOOLINFO info = {};
+    info.cbSize = TTTOOLINFOW_V1_SIZE;
+    EXPECT_EQ(42, plain.HitTestTool(&owner, CPoint(10, 10), &info));
+    EXPECT_EQ(reinterpret_cast<UINT_PTR>(hWndChild), info.uId);
+    EXPECT_EQ(-1, plain.HitTestTool(&owner, CPoint(60, 60), &info));
+    EXPECT_EQ(-1, plain.HitTestTool(nullptr, CPoint(10, 10), &info));
+
+    // Messages of another window's tools are ignored; the child's count.
+    CTestToolTipContext context;
+    context.m_nTool = 1;
+    MSG msg = {};
+    msg.message = WM_MOUSEMOVE;
+    msg.hwnd = m_hWndHost;
+    context.FilterToolTipMessage(&owner, &msg, FALSE);
+    EXPECT_EQ(nullptr, context.GetToolTip());
+    msg.hwnd = hWndChild;
+    context.FilterToolTipMessage(&owner, &msg, FALSE);
+    ASSERT_TRUE(context.GetToolTip());
+    EXPECT_EQ(1u, context.GetLastTool().uId);
+    owner.DestroyWindow();
+}
