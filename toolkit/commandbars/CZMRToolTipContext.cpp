@@ -302,6 +302,10 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
         info.cbSize = TTTOOLINFOW_V1_SIZE;
     }
 
+    if (!(m_dwStyle & g_dwNoPrefix) && info.lpszText && info.lpszText != LPSTR_TEXTCALLBACKW &&
+        !IS_INTRESOURCE(info.lpszText))
+        CZMRDrawHelpers::RemoveMnemonicMarkersInPlace(info.lpszText);
+
     BOOL bDeleteOldAfter = FALSE;
     if (info.hwnd == m_lastTool.hwnd && info.uId == m_lastTool.uId)
     {
@@ -331,6 +335,11 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
         TOOLINFO tool = info;
         tool.uFlags &= ~static_cast<UINT>(toolFlagsPrivate);
         ::SendMessageW(hTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // Kinds that draw their own content have no title line; the others
+        // show none unless an owner asks for titles.
+        BOOL bOwnContent = m_nStyle == zmrToolTipRichText || m_nStyle == zmrToolTipHtml || m_nStyle == zmrToolTipMarkup;
+        if (!bOwnContent && (m_dwComCtlVersion > g_dwLastVersionWithoutBalloons || m_nStyle != zmrToolTipStandard))
+            ::SendMessageW(hTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(L""));
         if ((info.uFlags & toolFlagAlwaysActivate) || bForeground)
         {
             ::SendMessageW(hTip, TTM_ACTIVATE, TRUE, 0);

@@ -1,8 +1,7 @@
-// The tooltip settings of a window that shows tips for its own tools (a
-// command bar, a tab strip, a markup host): the kind of tip, its colours,
-// fonts, delays and width. The window feeds the context its mouse messages;
-// the context finds the tool under the cursor through HitTestTool, keeps one
-// tooltip window of its kind and relays the messages to it.
+// The tooltips of a window with tools of its own (a command bar, a tab strip,
+// a markup host): kind, colours, fonts, delays and width. The window feeds it
+// its mouse messages; it finds the tool under the cursor through HitTestTool
+// and keeps one tooltip window of its kind, to which it relays them.
 #pragma once
 #include "Framework.h"
 

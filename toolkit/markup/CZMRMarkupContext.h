@@ -1,10 +1,7 @@
-// The shared state behind one or more markup trees: the host window that
-// shows them, the default font and text colour, the font cache, the element
-// under the mouse and the one holding the capture, keyboard navigation, the
-// markup tooltips, and the application's named delegates and handlers. It
-// parses markup into trees, binds every input element it creates (each holds
-// a reference, so a tree keeps its context alive), turns the host's mouse
-// messages into markup events and element invalidations into repaints.
+// The shared state behind one or more markup trees: host window, default font
+// and colour, font cache, hover, capture, tooltips and named delegates. It
+// parses markup into trees whose input elements each hold a reference to it,
+// and turns the host's mouse messages into events and invalidations into repaints.
 #pragma once
 #include "Framework.h"
 #include "CZMRMarkupCollection.h"

@@ -62,7 +62,7 @@ public:
     INT_PTR HitTestTool(CWnd* pWnd, CPoint /*point*/, TOOLINFO* pInfo) override
     {
         if (m_nTool != -1)
-            FillInToolInfo(pInfo, pWnd->GetSafeHwnd(), 0, 0, 10, m_nToolHeight, m_nTool, L"tip");
+            FillInToolInfo(pInfo, pWnd->GetSafeHwnd(), 0, 0, 10, m_nToolHeight, m_nTool, m_strText.c_str());
         return m_nTool;
     }
     void SetComCtlVersion(DWORD dwVersion) { m_dwComCtlVersion = dwVersion; }
@@ -75,6 +75,7 @@ public:
 
     INT_PTR m_nTool = -1;
     int m_nToolHeight = 10;
+    std::wstring m_strText = L"tip";
     Log m_log;
 };
 
@@ -227,6 +228,15 @@ TEST_F(ToolTipContextTest, FilterRegistersEachNewToolBeforeTheOldOneLeaves)
     Move(context, WM_MOUSELEAVE);
     EXPECT_EQ((Log{L"deactivate", L"relay", L"delete 2"}), context.TakeLog());
     EXPECT_EQ(0, ::SendMessageW(context.GetToolTip()->GetSafeHwnd(), TTM_GETTOOLCOUNT, 0, 0));
+
+    // Without the no-prefix style the tip loses its mnemonic markers; the
+    // style change makes a new window.
+    context.ModifyToolTipStyle(TTS_NOPREFIX, 0);
+    EXPECT_EQ(nullptr, context.GetToolTip());
+    context.m_nTool = 3;
+    context.m_strText = L"&Save";
+    Move(context);
+    EXPECT_EQ((Log{L"deactivate", L"add 3 Save", L"relay"}), context.TakeLog());
 }
 
 TEST_F(ToolTipContextTest, KindsWithTheToolkitsOwnWindowsMakeNoPlatformWindow)
