@@ -2,10 +2,20 @@
 // labels, split-button metrics and the popup opening animations. Until the
 // drawing layer is in, they draw nothing; the glyphs keep their fixed size.
 #include "CZMRPaintManager.h"
+#include <algorithm>
 
 COLORREF CZMRPaintManager::GetControlTextColor(CZMRControl* /*pControl*/)
 {
     return GetColor(COLOR_BTNTEXT);
+}
+
+int CZMRPaintManager::GetSplitArrowWidth() const
+{
+    // The raw base height, not the one raised to 22.
+    if (m_nFixedControlHeight >= 1)
+        return 2 * m_nBaseHeight - 17;
+    const int h = std::max(m_nBaseHeight + 3, 22);
+    return 2 * h - 17;
 }
 
 CRect CZMRPaintManager::GetSplitMainPartRect(CZMRControl* /*pControl*/)
