@@ -35,6 +35,16 @@ CZMRControls::CZMRControls()
 CZMRControls::~CZMRControls()
 {
     RemoveAll();
+    // Controls that vetoed their removal go with the collection all the same.
+    while (GetCount() > 0)
+    {
+        CZMRControl* pControl = m_arrControls[GetCount() - 1];
+        m_arrControls.RemoveAt(GetCount() - 1);
+        pControl->m_pControls = nullptr;
+        pControl->OnRemoved();
+        pControl->SetParent(nullptr);
+        pControl->InternalRelease();
+    }
     SetOriginalControls(nullptr);
 }
 
