@@ -98,7 +98,8 @@ public:
     // The first control of a type (0: any) and id (-1: any), visible when
     // asked; with bRecursive the popups' controls follow each popup.
     CZMRControl* FindControl(int controlType, int nId, BOOL bVisible, BOOL bRecursive) const;
-    CZMRControl* FindControl(int nId) const { return FindControl(zmrControlError, nId, FALSE, FALSE); }
+    // Any type with that id, hidden ones included, not recursive.
+    CZMRControl* FindControlById(int nId) const { return FindControl(zmrControlError, nId, FALSE, FALSE); }
     // The first visible control whose rectangle holds the point.
     CZMRControl* HitTest(CPoint point) const;
     // Visible controls; not strict counts those moved to the overflow popup.

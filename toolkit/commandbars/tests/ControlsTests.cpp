@@ -377,11 +377,11 @@ TEST(ControlsLookup, FindHitTestAndVisibleControls)
     CZMRControl* pOverflow = pControls->Add(zmrControlButton, 30);
     pOverflow->SetHideFlags(zmrHideWrap);
 
-    EXPECT_EQ(pControls->FindControl(20), pHidden);
+    EXPECT_EQ(pControls->FindControlById(20), pHidden);
     EXPECT_EQ(pControls->FindControl(zmrControlButton, 20, FALSE, TRUE), pInside);
     EXPECT_EQ(pControls->FindControl(zmrControlButton, 20, TRUE, FALSE), nullptr);
     EXPECT_EQ(pControls->FindControl(zmrControlPopup, -1, TRUE, FALSE), pPopup);
-    EXPECT_EQ(pControls->FindControl(99), nullptr);
+    EXPECT_EQ(pControls->FindControlById(99), nullptr);
 
     EXPECT_EQ(pControls->GetVisibleCount(), 1);
     EXPECT_EQ(pControls->GetVisibleCount(FALSE), 2);
@@ -571,4 +571,50 @@ TEST(ControlsTypedCharacters, KeysMatchTheirCharactersInAnyInstalledLayout)
     for (const auto& c : second)
         EXPECT_EQ(IsCharMatchingVirtualKey(c.ch, 0xBA), c.bExpected) << char(c.ch);
     g_zmrKeyboardLayoutCalls = saved;
+}
+
+// ---------------------------------------------------------------- run-time classes
+
+TEST(CommandBarClasses, EachClassIsFoundByNameAndMakesItsOwnObjects)
+{
+    struct
+    {
+        LPCSTR name;
+        CRuntimeClass* pBase;
+    } classes[] = {
+        {"CZMRCommandBar", RUNTIME_CLASS(CWnd)},
+        {"CZMRPopupBar", RUNTIME_CLASS(CZMRCommandBar)},
+        {"CZMRPopupToolBar", RUNTIME_CLASS(CZMRPopupBar)},
+        {"CZMRControl", RUNTIME_CLASS(CCmdTarget)},
+        {"CZMRControlButton", RUNTIME_CLASS(CZMRControl)},
+        {"CZMRControlPopup", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlGallery", RUNTIME_CLASS(CZMRControlPopup)},
+        {"CZMRControlEdit", RUNTIME_CLASS(CZMRControl)},
+        {"CZMRControlComboBox", RUNTIME_CLASS(CZMRControlPopup)},
+        {"CZMRControlWindowList", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlToolbars", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlOleItems", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlRecentFileList", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlWorkspaceActions", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlLabel", RUNTIME_CLASS(CZMRControl)},
+        {"CZMRControlCheckBox", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlRadioButton", RUNTIME_CLASS(CZMRControlButton)},
+        {"CZMRControlCustom", RUNTIME_CLASS(CZMRControlButton)},
+    };
+    for (const auto& c : classes)
+    {
+        CRuntimeClass* pClass = CRuntimeClass::FromName(c.name);
+        ASSERT_TRUE(pClass) << c.name;
+        EXPECT_EQ(pClass->m_wSchema, 0x80000021u) << c.name;
+        EXPECT_EQ(pClass->m_pBaseClass, c.pBase) << c.name;
+        CObject* pObject = pClass->CreateObject();
+        ASSERT_TRUE(pObject) << c.name;
+        EXPECT_EQ(pObject->GetRuntimeClass(), pClass) << c.name;
+        static_cast<CCmdTarget*>(pObject)->InternalRelease();
+    }
+    // The collections are made by class but not listed for loading.
+    EXPECT_EQ(CRuntimeClass::FromName("CZMRControls"), nullptr);
+    CObject* pSnapshot = RUNTIME_CLASS(CZMROriginalControls)->CreateObject();
+    EXPECT_TRUE(static_cast<CZMRControls*>(pSnapshot)->IsOriginalControls());
+    static_cast<CCmdTarget*>(pSnapshot)->InternalRelease();
 }
