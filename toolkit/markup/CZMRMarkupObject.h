@@ -93,6 +93,8 @@ public:
     CZMRMarkupObject* FindValueOwner(CZMRMarkupDependencyProperty* pProperty) const;
     void NotifyInheritedChange(CZMRMarkupDependencyProperty* pProperty, CZMRMarkupObject* pOldValue,
                                CZMRMarkupObject* pNewValue);
+    // The resource of the key seen from this object (borrowed), or null.
+    CZMRMarkupObject* FindResource(CZMRMarkupObject* pKey);
 
     // Objects alive in the process (made and not yet destroyed), for leak checks.
     static long AFXAPI GetLiveObjectCount();

@@ -1,5 +1,6 @@
 #include "CZMRMarkupType.h"
 #include "CZMRMarkupString.h"
+#include "CZMRMarkupStyle.h"
 
 namespace
 {
@@ -57,6 +58,16 @@ CZMRMarkupObject* CZMRMarkupType::ConvertFrom(CZMRMarkupObject* pSource)
     if (pType)
         pType->AddRef();
     return pType;
+}
+
+void CZMRMarkupType::SetDefaultStyle(CZMRMarkupStyle* pStyle)
+{
+    CZMRMarkupObject* pOld = m_pDefaultStyle;
+    m_pDefaultStyle = pStyle;
+    if (pStyle)
+        pStyle->Seal();
+    if (pOld)
+        pOld->Release();
 }
 
 CZMRMarkupType* CZMRMarkupType::GetBaseType() const

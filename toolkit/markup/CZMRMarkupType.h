@@ -6,6 +6,8 @@
 #pragma once
 #include "CZMRMarkupObject.h"
 
+class CZMRMarkupStyle;
+
 class CZMRMarkupType : public CZMRMarkupObject
 {
     DECLARE_MARKUPCLASS(CZMRMarkupType)
@@ -35,6 +37,9 @@ public:
     CZMRMarkupObject* CreateObject() const;
     // The style that applies to every instance as the last value source.
     CZMRMarkupObject* GetDefaultStyle() const { return m_pDefaultStyle; }
+    // Takes over the caller's reference of the style and seals it; the
+    // previous default style is released.
+    void SetDefaultStyle(CZMRMarkupStyle* pStyle);
 
     static BOOL AFXAPI IsDerivedFrom(const CZMRMarkupType* pType, const CZMRMarkupType* pOther);
     // Registers the base types' properties, then this type's, once.

@@ -18,10 +18,16 @@
 #include "CZMRMarkupInt.h"
 #include "CZMRMarkupKeyboardNavigation.h"
 #include "CZMRMarkupLinearGradientBrush.h"
+#include "CZMRMarkupObjectProperty.h"
 #include "CZMRMarkupPoint.h"
+#include "CZMRMarkupResourceDictionary.h"
+#include "CZMRMarkupSetterColection.h"
 #include "CZMRMarkupSolidColorBrush.h"
 #include "CZMRMarkupString.h"
+#include "CZMRMarkupStyle.h"
 #include "CZMRMarkupThickness.h"
+#include "CZMRMarkupTriggerCollection.h"
+#include "CZMRMarkupUIElement.h"
 
 #include <cstdlib>
 
@@ -64,6 +70,17 @@ const CMarkupTypeRow g_rows[] = {
                     MARKUP_OWN_REGISTRATION(CZMRMarkupGradientStop)),
     MARKUP_TYPE_ROW(CZMRMarkupLinearGradientBrush, L"LinearGradientBrush", CZMRMarkupBrush,
                     MARKUP_OWN_REGISTRATION(CZMRMarkupLinearGradientBrush)),
+    MARKUP_TYPE_ROW(CZMRMarkupVisual, nullptr, CZMRMarkupInputElement, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupUIElement, nullptr, CZMRMarkupVisual, MARKUP_OWN_REGISTRATION(CZMRMarkupUIElement)),
+    MARKUP_TYPE_ROW(CZMRMarkupInputElement, nullptr, CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupInputElement)),
+    MARKUP_TYPE_ROW(CZMRMarkupResourceDictionary, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupSetter, L"Setter", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupSetter)),
+    MARKUP_TYPE_ROW(CZMRMarkupSetterColection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupStyle, L"Style", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupStyle)),
+    MARKUP_TYPE_ROW(CZMRMarkupTrigger, L"Trigger", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupTrigger)),
+    MARKUP_TYPE_ROW(CZMRMarkupTriggerCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupObjectProperty, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupColorKey, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupBrushKey, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupKeyboardNavigation, L"KeyboardNavigation", CZMRMarkupObject,

@@ -14,54 +14,6 @@
 
 namespace
 {
-const DWORD dwSentinel = 0x00123456;
-
-// A top-down 32-bit DIB selected into a memory DC, filled with a sentinel.
-class DibSurface
-{
-public:
-    DibSurface(int nWidth, int nHeight) : m_nWidth(nWidth)
-    {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = nWidth;
-        bmi.bmiHeader.biHeight = -nHeight;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        void* pBits = nullptr;
-        m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        m_pBits = static_cast<DWORD*>(pBits);
-        m_hDC = ::CreateCompatibleDC(nullptr);
-        m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
-        for (int i = 0; i < nWidth * nHeight; i++)
-            m_pBits[i] = dwSentinel;
-    }
-    ~DibSurface()
-    {
-        ::SelectObject(m_hDC, m_hOldBitmap);
-        ::DeleteDC(m_hDC);
-        ::DeleteObject(m_hBitmap);
-    }
-    HDC GetDC() const { return m_hDC; }
-    // As red, green, blue in a COLORREF; the sentinel when untouched.
-    COLORREF At(int x, int y) const
-    {
-        ::GdiFlush();
-        DWORD dw = m_pBits[y * m_nWidth + x];
-        if (dw == dwSentinel)
-            return dwSentinel;
-        return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
-    }
-
-private:
-    int m_nWidth;
-    HBITMAP m_hBitmap;
-    DWORD* m_pBits;
-    HDC m_hDC;
-    HGDIOBJ m_hOldBitmap;
-};
-
 const COLORREF clrRed = RGB(255, 0, 0);
 const COLORREF clrBlue = RGB(0, 0, 255);
 

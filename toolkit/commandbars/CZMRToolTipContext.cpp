@@ -1,0 +1,355 @@
+#include "CZMRToolTipContext.h"
+#include "CZMRColorManager.h"
+#include "CZMRDrawHelpers.h"
+#include "CZMRNonClientMetrics.h"
+#include "CZMROSVersionInfo.h"
+
+#include <cstdlib>
+#include <cwchar>
+
+namespace
+{
+// The last version of the common controls that cannot draw balloons: 5.79.
+const DWORD g_dwLastVersionWithoutBalloons = MAKELONG(79, 5);
+const DWORD g_dwNoPrefix = TTS_NOPREFIX;
+
+// The first window from hWnd up through its parents that shows tooltips
+// for its tools.
+HWND FindToolTipOwner(HWND hWnd)
+{
+    for (; hWnd; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd && (pWnd->m_nFlags & (WF_TOOLTIPS | WF_TRACKINGTOOLTIPS)))
+            return hWnd;
+    }
+    return nullptr;
+}
+
+BOOL IsMouseButtonDown()
+{
+    return ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0 || ::GetKeyState(VK_MBUTTON) < 0;
+}
+
+// The messages after which a tip may appear, move or go.
+BOOL IsTipMessage(UINT message)
+{
+    switch (message)
+    {
+    case WM_NCMOUSEMOVE:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_MOUSELEAVE:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+// Keys and button presses hide the tip.
+BOOL IsCancelMessage(UINT message)
+{
+    switch (message)
+    {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK:
+        return TRUE;
+    default:
+        return message >= WM_KEYFIRST && message <= WM_SYSDEADCHAR;
+    }
+}
+
+void FreeToolText(TOOLINFO& info)
+{
+    if (info.lpszText != LPSTR_TEXTCALLBACKW && !IS_INTRESOURCE(info.lpszText))
+        free(info.lpszText);
+    info.lpszText = nullptr;
+}
+}
+
+CZMRToolTipContext::CZMRToolTipContext()
+    : m_bShowTitleAndDescription(FALSE), m_bShowImage(FALSE), m_nImageWidth(1), m_nImageBase(0), m_nIconTitle(1),
+      m_nMaxTipWidth(::GetSystemMetrics(SM_CXSCREEN) / 2), m_rcMargin(0, 0, 0, 0), m_nDelayInitial(-1),
+      m_nDelayReshow(-1), m_nDelayAutoPop(-1), m_clrBack(static_cast<COLORREF>(-1)),
+      m_clrText(static_cast<COLORREF>(-1)), m_nStyle(zmrToolTipStandard),
+      m_dwComCtlVersion(CZMROSVersionInfo::GetComCtlVersion()), m_dwStyle(g_dwNoPrefix), m_pToolTip(nullptr)
+{
+    ZeroMemory(&m_lastTool, sizeof(m_lastTool));
+    CZMRNonClientMetrics ncm;
+    LOGFONTW lf = ncm.lfStatusFont;
+    lf.lfWeight = FW_NORMAL;
+    m_fntRegular.CreateFontIndirect(&lf);
+    lf.lfWeight = FW_BOLD;
+    m_fntBold.CreateFontIndirect(&lf);
+}
+
+CZMRToolTipContext::~CZMRToolTipContext()
+{
+    DestroyToolTip();
+}
+
+CWnd* CZMRToolTipContext::CreateToolTip(CWnd* /*pOwner*/)
+{
+    switch (m_nStyle)
+    {
+    case zmrToolTipFlat:
+    case zmrToolTipRichText:
+    case zmrToolTipLuna:
+    case zmrToolTipOffice2007:
+    case zmrToolTipHtml:
+    case zmrToolTipMarkup:
+        // The toolkit's own tip windows draw these kinds.
+        return nullptr;
+    default:
+        return new CToolTipCtrl();
+    }
+}
+
+INT_PTR CZMRToolTipContext::HitTestTool(CWnd* pWnd, CPoint point, TOOLINFO* pInfo)
+{
+    return pWnd ? pWnd->OnToolHitTest(point, pInfo) : -1;
+}
+
+void CZMRToolTipContext::DestroyToolTip()
+{
+    if (!m_pToolTip)
+        return;
+    if (m_pToolTip->GetSafeHwnd())
+        m_pToolTip->DestroyWindow();
+    delete m_pToolTip;
+    m_pToolTip = nullptr;
+    ZeroMemory(&m_lastTool, sizeof(m_lastTool));
+}
+
+BOOL CZMRToolTipContext::IsBalloonStyleSupported() const
+{
+    return m_dwComCtlVersion > g_dwLastVersionWithoutBalloons;
+}
+
+void CZMRToolTipContext::SetStyle(int nStyle)
+{
+    if (nStyle == m_nStyle)
+        return;
+    if (nStyle == zmrToolTipBalloon && !IsBalloonStyleSupported())
+        return;
+    DestroyToolTip();
+    m_nStyle = nStyle;
+    const DWORD dwFlat = tipStyleFlatTopLeft | tipStyleNoShadow;
+    ModifyToolTipStyle(nStyle == zmrToolTipFlat ? 0 : dwFlat, nStyle == zmrToolTipFlat ? dwFlat : 0);
+    ModifyToolTipStyle(nStyle == zmrToolTipOffice2007 ? 0 : tipStyleRounded,
+                       nStyle == zmrToolTipOffice2007 ? tipStyleRounded : 0);
+}
+
+void CZMRToolTipContext::ModifyToolTipStyle(DWORD dwRemove, DWORD dwAdd)
+{
+    DWORD dwStyle = (m_dwStyle & ~dwRemove) | dwAdd;
+    if (dwStyle == m_dwStyle)
+        return;
+    m_dwStyle = dwStyle;
+    DestroyToolTip();
+}
+
+void AFXAPI CZMRToolTipContext::FillInToolInfo(TOOLINFO* pInfo, HWND hWnd, int nLeft, int nTop, int nRight,
+                                               int nBottom, INT_PTR nId, LPCWSTR lpszText)
+{
+    if (!pInfo || pInfo->cbSize < TTTOOLINFOW_V1_SIZE)
+        return;
+    ::SetRect(&pInfo->rect, nLeft, nTop, nRight, nBottom);
+    pInfo->hwnd = hWnd;
+    pInfo->uId = static_cast<UINT_PTR>(nId);
+    pInfo->lpszText = lpszText ? _wcsdup(lpszText) : nullptr;
+}
+
+COLORREF CZMRToolTipContext::GetTipBackColor() const
+{
+    return m_clrBack != static_cast<COLORREF>(-1) ? m_clrBack : GetColorManager()->GetColor(COLOR_INFOBK);
+}
+
+COLORREF CZMRToolTipContext::GetTipTextColor() const
+{
+    if (m_clrText != static_cast<COLORREF>(-1))
+        return m_clrText;
+    if (m_dwStyle & tipStyleRounded)
+        return RGB(76, 76, 76);
+    return GetColorManager()->GetColor(COLOR_INFOTEXT);
+}
+
+void CZMRToolTipContext::CancelToolTips()
+{
+    if (m_pToolTip && m_pToolTip->GetSafeHwnd())
+        ::SendMessageW(m_pToolTip->GetSafeHwnd(), TTM_ACTIVATE, FALSE, 0);
+}
+
+void CZMRToolTipContext::RelayToolTipEvent(CWnd* pToolTip, MSG* pMsg)
+{
+    if (!pToolTip || !pToolTip->GetSafeHwnd() || !pMsg)
+        return;
+    MSG msg = *pMsg;
+    HWND hWnd = reinterpret_cast<HWND>(
+        ::SendMessageW(pToolTip->GetSafeHwnd(), TTM_WINDOWFROMPOINT, 0, reinterpret_cast<LPARAM>(&msg.pt)));
+    if (hWnd && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSEWHEEL)
+    {
+        POINT pt = msg.pt;
+        ::ScreenToClient(hWnd, &pt);
+        msg.lParam = MAKELPARAM(pt.x, pt.y);
+    }
+    ::SendMessageW(pToolTip->GetSafeHwnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+void CZMRToolTipContext::FilterMouseMessage(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!pWnd)
+        return;
+    MSG msg = {};
+    msg.hwnd = pWnd->GetSafeHwnd();
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    ::GetCursorPos(&msg.pt);
+    FilterToolTipMessage(pWnd, &msg, TRUE);
+}
+
+BOOL CZMRToolTipContext::CreateToolTipWindow(HWND hWndOwner)
+{
+    DWORD dwStyle = WS_POPUP | m_dwStyle | TTS_ALWAYSTIP | TTS_NOPREFIX;
+    if (m_nStyle == zmrToolTipBalloon)
+        dwStyle |= TTS_BALLOON;
+    if (!m_pToolTip->CreateEx(0, TOOLTIPS_CLASSW, nullptr, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, hWndOwner, nullptr))
+        return FALSE;
+
+    HWND hTip = m_pToolTip->GetSafeHwnd();
+    ::SendMessageW(hTip, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fntRegular)), FALSE);
+    ::SendMessageW(hTip, TTM_SETMAXTIPWIDTH, 0, m_nMaxTipWidth);
+    ::SendMessageW(hTip, TTM_SETMARGIN, 0, reinterpret_cast<LPARAM>(static_cast<LPRECT>(m_rcMargin)));
+    if (m_clrBack != static_cast<COLORREF>(-1))
+        ::SendMessageW(hTip, TTM_SETTIPBKCOLOR, m_clrBack, 0);
+    if (m_clrText != static_cast<COLORREF>(-1))
+        ::SendMessageW(hTip, TTM_SETTIPTEXTCOLOR, m_clrText, 0);
+    const struct
+    {
+        int nDelay;
+        WPARAM nKind;
+    } delays[] = {{m_nDelayReshow, TTDT_RESHOW}, {m_nDelayInitial, TTDT_INITIAL}, {m_nDelayAutoPop, TTDT_AUTOPOP}};
+    for (const auto& delay : delays)
+    {
+        if (delay.nDelay != -1)
+            ::SendMessageW(hTip, TTM_SETDELAYTIME, delay.nKind, MAKELPARAM(delay.nDelay, 0));
+    }
+    ::SendMessageW(hTip, TTM_ACTIVATE, FALSE, 0);
+    return TRUE;
+}
+
+void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFromHost)
+{
+    if (!pOwner || !pOwner->GetSafeHwnd() || !pMsg)
+        return;
+    // A message that did not come from the host itself counts only when the
+    // tools under it are the owner's.
+    if (!bFromHost && FindToolTipOwner(pMsg->hwnd) != pOwner->GetSafeHwnd())
+        return;
+    if (!IsTipMessage(pMsg->message) || IsMouseButtonDown())
+    {
+        if (IsCancelMessage(pMsg->message))
+            CancelToolTips();
+        return;
+    }
+
+    CWnd* pParentOwner = pOwner->GetParentOwner();
+    HWND hWndParentOwner = pParentOwner ? pParentOwner->GetSafeHwnd() : nullptr;
+    BOOL bForeground = CZMRDrawHelpers::IsTopOwnerForeground(pOwner->GetSafeHwnd());
+    if (m_pToolTip && m_pToolTip->GetSafeHwnd())
+    {
+        if (::IsWindowVisible(m_pToolTip->GetSafeHwnd()) && !bForeground)
+        {
+            CancelToolTips();
+            return;
+        }
+        if (::GetWindow(m_pToolTip->GetSafeHwnd(), GW_OWNER) != hWndParentOwner)
+            DestroyToolTip();
+    }
+    if (!m_pToolTip)
+    {
+        m_pToolTip = CreateToolTip(pParentOwner);
+        if (!m_pToolTip)
+            return;
+    }
+    if (!m_pToolTip->GetSafeHwnd() && !CreateToolTipWindow(hWndParentOwner))
+        return;
+    HWND hTip = m_pToolTip->GetSafeHwnd();
+
+    TOOLINFO info = {};
+    info.cbSize = TTTOOLINFOW_V1_SIZE;
+    CPoint pt = pMsg->pt;
+    ::ScreenToClient(pOwner->GetSafeHwnd(), &pt);
+    INT_PTR nHit = HitTestTool(pOwner, pt, &info);
+    if (nHit == -1)
+    {
+        FreeToolText(info);
+        ZeroMemory(&info, sizeof(info));
+        info.cbSize = TTTOOLINFOW_V1_SIZE;
+    }
+
+    if (!(m_dwStyle & g_dwNoPrefix) && info.lpszText && info.lpszText != LPSTR_TEXTCALLBACKW &&
+        !IS_INTRESOURCE(info.lpszText))
+        CZMRDrawHelpers::RemoveMnemonicMarkersInPlace(info.lpszText);
+
+    BOOL bDeleteOldAfter = FALSE;
+    if (info.hwnd == m_lastTool.hwnd && info.uId == m_lastTool.uId)
+    {
+        if (::EqualRect(&info.rect, &m_lastTool.rect))
+        {
+            if (nHit != -1)
+                RelayToolTipEvent(m_pToolTip, pMsg);
+            FreeToolText(info);
+            return;
+        }
+        if (m_lastTool.hwnd)
+            ::SendMessageW(hTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&m_lastTool));
+    }
+    else
+    {
+        // The new tool goes in before the old one leaves, so the tip moves
+        // from tool to tool without going out.
+        bDeleteOldAfter = m_lastTool.hwnd != nullptr;
+    }
+
+    if (nHit == -1)
+    {
+        ::SendMessageW(hTip, TTM_ACTIVATE, FALSE, 0);
+    }
+    else
+    {
+        TOOLINFO tool = info;
+        tool.uFlags &= ~static_cast<UINT>(toolFlagsPrivate);
+        ::SendMessageW(hTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        // Kinds that draw their own content have no title line; the others
+        // show none unless an owner asks for titles.
+        BOOL bOwnContent = m_nStyle == zmrToolTipRichText || m_nStyle == zmrToolTipHtml || m_nStyle == zmrToolTipMarkup;
+        if (!bOwnContent && (m_dwComCtlVersion > g_dwLastVersionWithoutBalloons || m_nStyle != zmrToolTipStandard))
+            ::SendMessageW(hTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(L""));
+        if ((info.uFlags & toolFlagAlwaysActivate) || bForeground)
+        {
+            ::SendMessageW(hTip, TTM_ACTIVATE, TRUE, 0);
+            ::SetWindowPos(hTip, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE);
+        }
+    }
+
+    RelayToolTipEvent(m_pToolTip, pMsg);
+    if (bDeleteOldAfter)
+        ::SendMessageW(hTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&m_lastTool));
+    FreeToolText(info);
+    m_lastTool = info;
+}

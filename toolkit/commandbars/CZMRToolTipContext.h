@@ -1,0 +1,97 @@
+// The tooltips of a window with tools of its own (a command bar, a tab strip,
+// a markup host): kind, colours, fonts, delays and width. The window feeds it
+// its mouse messages; it finds the tool under the cursor through HitTestTool
+// and keeps one tooltip window of its kind, to which it relays them.
+#pragma once
+#include "Framework.h"
+
+// The kinds of tip.
+enum ZMRToolTipStyle
+{
+    zmrToolTipStandard = 0,
+    zmrToolTipBalloon = 1,
+    zmrToolTipFlat = 2,          // flat frame, no shadow
+    zmrToolTipRichText = 3,
+    zmrToolTipLuna = 4,          // gradient background
+    zmrToolTipOffice2007 = 5,
+    zmrToolTipHtml = 6,
+    zmrToolTipMarkup = 7
+};
+
+class CZMRToolTipContext : public CCmdTarget
+{
+public:
+    // Private tool flag: activate the tip even when the application is not in
+    // the foreground. It and the bit above it never reach the window.
+    enum { toolFlagAlwaysActivate = 0x40000000, toolFlagsPrivate = 0xC0000000 };
+    // Private style bits of the toolkit's own tip windows.
+    enum { tipStyleFlatTopLeft = 0x1000, tipStyleNoShadow = 0x2000, tipStyleRounded = 0x4000 };
+
+    CZMRToolTipContext();
+    ~CZMRToolTipContext() override;
+
+    // A new window object of the current kind, not yet created, or null.
+    virtual CWnd* CreateToolTip(CWnd* pOwner);
+    // The tool under the point (client coordinates of pWnd) with pInfo
+    // filled, or -1. Tool ids may be addresses, so they are pointer-sized.
+    virtual INT_PTR HitTestTool(CWnd* pWnd, CPoint point, TOOLINFO* pInfo);
+
+    int GetStyle() const { return m_nStyle; }
+    // Destroys the tip window when the kind (or its style bits) change; a
+    // balloon is refused when the common controls cannot draw one.
+    void SetStyle(int nStyle);
+    BOOL IsBalloonStyleSupported() const;
+    // Any change of the style bits destroys the tip window.
+    void ModifyToolTipStyle(DWORD dwRemove, DWORD dwAdd);
+    DWORD GetToolTipStyle() const { return m_dwStyle; }
+
+    // Fills the rectangle, window, id and a copy of the text (allocated with
+    // malloc; whoever hands the record on frees it). Nothing for a null record
+    // or one smaller than the basic tool record.
+    static void AFXAPI FillInToolInfo(TOOLINFO* pInfo, HWND hWnd, int nLeft, int nTop, int nRight, int nBottom,
+                                      INT_PTR nId, LPCWSTR lpszText);
+
+    // A host window's own message, with the cursor position of now.
+    void FilterMouseMessage(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Shows, moves or hides the tip for one message of pOwner.
+    void FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFromHost);
+    void CancelToolTips();
+    void RelayToolTipEvent(CWnd* pToolTip, MSG* pMsg);
+
+    COLORREF GetTipBackColor() const;
+    COLORREF GetTipTextColor() const;
+
+    CWnd* GetToolTip() const { return m_pToolTip; }
+    const TOOLINFO& GetLastTool() const { return m_lastTool; }
+    CFont* GetFont() { return &m_fntRegular; }
+    CFont* GetBoldFont() { return &m_fntBold; }
+    int GetMaxTipWidth() const { return m_nMaxTipWidth; }
+
+protected:
+    void DestroyToolTip();
+    BOOL CreateToolTipWindow(HWND hWndOwner);
+
+public:
+    // Settings the owners assign as they need.
+    BOOL m_bShowTitleAndDescription;
+    BOOL m_bShowImage;
+    int m_nImageWidth;
+    int m_nImageBase;
+    int m_nIconTitle;
+    int m_nMaxTipWidth;        // -1: the screen width
+    CRect m_rcMargin;
+    int m_nDelayInitial;       // -1 keeps the window's default
+    int m_nDelayReshow;
+    int m_nDelayAutoPop;
+    COLORREF m_clrBack;        // -1: the info background colour
+    COLORREF m_clrText;        // -1: the info text colour
+
+protected:
+    int m_nStyle;
+    DWORD m_dwComCtlVersion;   // major in the high word
+    DWORD m_dwStyle;           // tip window style bits
+    CWnd* m_pToolTip;          // owned, made on first need
+    TOOLINFO m_lastTool;       // the tool registered last; its text is not kept
+    CFont m_fntRegular;
+    CFont m_fntBold;
+};

@@ -1,0 +1,4 @@
+#include "CZMRMarkupSetterColection.h"
+#include "CZMRMarkupType.h"
+
+IMPLEMENT_MARKUPCLASS(CZMRMarkupSetterColection)
