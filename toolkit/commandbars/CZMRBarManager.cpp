@@ -48,20 +48,12 @@ CZMRImageManager* CZMRBarManager::GetImageManager() const
 
 void CZMRBarManager::SetPaintManager(CZMRPaintManager* pPaintManager)
 {
-    if (pPaintManager)
-        pPaintManager->InternalAddRef();
-    if (m_pPaintManager)
-        m_pPaintManager->InternalRelease();
-    m_pPaintManager = pPaintManager;
+    ZMRReplaceReference(m_pPaintManager, pPaintManager);
 }
 
 void CZMRBarManager::SetImageManager(CZMRImageManager* pImageManager)
 {
-    if (pImageManager)
-        pImageManager->InternalAddRef();
-    if (m_pImageManager)
-        m_pImageManager->InternalRelease();
-    m_pImageManager = pImageManager;
+    ZMRReplaceReference(m_pImageManager, pImageManager);
 }
 
 CZMRControlAction* CZMRBarManager::GetAction(int nId)

@@ -114,20 +114,12 @@ CZMRImageManager* CZMRCommandBar::GetImageManager() const
 
 void CZMRCommandBar::SetPaintManager(CZMRPaintManager* pPaintManager)
 {
-    if (pPaintManager)
-        pPaintManager->InternalAddRef();
-    if (m_pPaintManager)
-        m_pPaintManager->InternalRelease();
-    m_pPaintManager = pPaintManager;
+    ZMRReplaceReference(m_pPaintManager, pPaintManager);
 }
 
 void CZMRCommandBar::SetImageManager(CZMRImageManager* pImageManager)
 {
-    if (pImageManager)
-        pImageManager->InternalAddRef();
-    if (m_pImageManager)
-        m_pImageManager->InternalRelease();
-    m_pImageManager = pImageManager;
+    ZMRReplaceReference(m_pImageManager, pImageManager);
 }
 
 BOOL CZMRCommandBar::IsCustomizeMode() const

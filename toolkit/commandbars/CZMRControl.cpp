@@ -544,22 +544,18 @@ void CZMRControl::Copy(CZMRControl* pControl, BOOL /*bRecursive*/)
     m_bBeginGroup = pControl->m_bBeginGroup;
     m_bCloseSubMenuOnClick = pControl->m_bCloseSubMenuOnClick;
 
-    for (CMap<UINT, UINT, BOOL, BOOL>* pMap : {&m_mapDocTemplatesAssigned, &m_mapDocTemplatesExcluded})
-        pMap->RemoveAll();
-    for (POSITION pos = pControl->m_mapDocTemplatesAssigned.GetStartPosition(); pos;)
-    {
-        UINT nTemplate = 0;
-        BOOL bValue = FALSE;
-        pControl->m_mapDocTemplatesAssigned.GetNextAssoc(pos, nTemplate, bValue);
-        m_mapDocTemplatesAssigned.SetAt(nTemplate, bValue);
-    }
-    for (POSITION pos = pControl->m_mapDocTemplatesExcluded.GetStartPosition(); pos;)
-    {
-        UINT nTemplate = 0;
-        BOOL bValue = FALSE;
-        pControl->m_mapDocTemplatesExcluded.GetNextAssoc(pos, nTemplate, bValue);
-        m_mapDocTemplatesExcluded.SetAt(nTemplate, bValue);
-    }
+    auto copyMap = [](CMap<UINT, UINT, BOOL, BOOL>& mapTo, const CMap<UINT, UINT, BOOL, BOOL>& mapFrom) {
+        mapTo.RemoveAll();
+        for (POSITION pos = mapFrom.GetStartPosition(); pos;)
+        {
+            UINT nTemplate = 0;
+            BOOL bValue = FALSE;
+            mapFrom.GetNextAssoc(pos, nTemplate, bValue);
+            mapTo.SetAt(nTemplate, bValue);
+        }
+    };
+    copyMap(m_mapDocTemplatesAssigned, pControl->m_mapDocTemplatesAssigned);
+    copyMap(m_mapDocTemplatesExcluded, pControl->m_mapDocTemplatesExcluded);
 
     OnCaptionChanged();
 }

@@ -17,11 +17,7 @@ CZMRControlPopup::~CZMRControlPopup()
 
 void CZMRControlPopup::SetCommandBar(CZMRCommandBar* pCommandBar)
 {
-    if (pCommandBar)
-        pCommandBar->InternalAddRef();
-    if (m_pCommandBar)
-        m_pCommandBar->InternalRelease();
-    m_pCommandBar = pCommandBar;
+    ZMRReplaceReference(m_pCommandBar, pCommandBar);
 }
 
 CZMRCommandBar* CZMRControlPopup::GetCommandBar() const

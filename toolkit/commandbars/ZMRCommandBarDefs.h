@@ -144,3 +144,15 @@ enum ZMRControlNotifications
     ZMR_CN_EXECUTE = 100,
     ZMR_CN_SELECTORCHANGED = 4102
 };
+
+// Replaces a held reference to a reference-counted object: the new object
+// gains one reference, the old one loses one.
+template <class T>
+void ZMRReplaceReference(T*& pHeld, T* pNew)
+{
+    if (pNew)
+        pNew->InternalAddRef();
+    if (pHeld)
+        pHeld->InternalRelease();
+    pHeld = pNew;
+}

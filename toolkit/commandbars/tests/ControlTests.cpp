@@ -613,6 +613,13 @@ TEST_F(ControlExecution, TheOwnerHearsTheNotificationThenTheCommand)
     pControl->OnExecute();
     ASSERT_EQ(m_owner.m_messages.size(), 1u);
     EXPECT_EQ(m_owner.m_messages[0].nMessage, UINT(ZMR_WM_CONTROLNOTIFY));
+
+    // A control without a command sends nothing and is not left pressed.
+    m_owner.m_messages.clear();
+    CZMRControl* pNoCommand = m_bar.Add(20, 20);
+    pNoCommand->OnExecute();
+    EXPECT_TRUE(m_owner.m_messages.empty());
+    EXPECT_EQ(pNoCommand->GetPressed(), 0);
 }
 
 TEST_F(ControlExecution, AnUnansweredNotificationGoesThroughTheOwnersRouting)

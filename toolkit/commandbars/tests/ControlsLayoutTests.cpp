@@ -77,6 +77,10 @@ const CLayoutCase g_layoutCases[] = {
      {{20, 20, FALSE, zmrFlagStretched}, {20, 20, FALSE, zmrFlagRightAlign}},
      100, HorzCommit | zmrLayoutStretch, CRect(1, 0, 1, 0), 0, CSize(100, 20), TRUE,
      {CRect(1, 0, 79, 20), CRect(79, 0, 99, 20)}, {}, {}},
+    {"a control wider than the bar stays on the first row",
+     {{120, 20, FALSE, 0}, {20, 20, FALSE, 0}},
+     100, HorzCommit, CRect(0, 0, 0, 0), 0, CSize(120, 40), TRUE,
+     {CRect(0, 0, 120, 20), CRect(0, 20, 20, 40)}, {}, {1}},
     {"a group start leaves the separator's width",
      {{20, 20, FALSE, 0}, {20, 10, TRUE, 0}},
      200, HorzCommit, CRect(0, 0, 0, 0), 0, CSize(44, 20), FALSE,
@@ -318,6 +322,13 @@ TEST(ControlsPopupLayout, BreaksIntoColumnsAtTheHeightLimit)
     EXPECT_EQ(Describe(controls[4]->GetRect()), Describe(CRect(52, 23, 148, 43)));
     EXPECT_EQ(pControls->CalcPopupLayout(nullptr, 0, 0, CRect(2, 3, 2, 3)), CSize(64, 112));
     EXPECT_FALSE(bar.m_pBar->IsMultiColumn());
+
+    // A control taller than the limit stands in a column of its own; no
+    // column is left empty (the group start adds the separator's width).
+    EXPECT_EQ(pControls->CalcPopupLayout(nullptr, 10, 0, CRect(0, 0, 0, 0)), CSize(204, 20));
+    EXPECT_EQ(controls[0]->GetRect().left, 0);
+    EXPECT_EQ(controls[1]->GetRect().left, 30);
+    EXPECT_FALSE(controls[0]->GetWrap());
 
     // Internal hiding is cleared; an empty popup keeps a minimum size.
     controls[0]->SetHideFlags(zmrHideInternal);

@@ -361,8 +361,14 @@ TEST(ControlsRemoval, RemovingUnbindsRenumbersAndHonoursVetoes)
 
     pControls->RemoveAll();
     ASSERT_EQ(pControls->GetCount(), 1);
-    EXPECT_STREQ(pControls->GetAt(0)->GetParameter(), L"keep");
+    CZMRControl* pKept = pControls->GetAt(0);
+    EXPECT_STREQ(pKept->GetParameter(), L"keep");
+    // A collection that goes takes its vetoing controls along.
+    pKept->InternalAddRef();
     pControls->InternalRelease();
+    EXPECT_EQ(pKept->GetControls(), nullptr);
+    EXPECT_EQ(pKept->GetRefCount(), 1);
+    pKept->InternalRelease();
     pAction->InternalRelease();
 }
 
@@ -431,6 +437,9 @@ TEST(ControlsLookup, NextControlForTheKeyboard)
     EXPECT_EQ(pControls->GetNext(-1, +1, FALSE), 2);
     EXPECT_EQ(pControls->GetNext(2, +1, FALSE), 2);
     EXPECT_EQ(pControls->GetNext(2, -1), 2);
+    // From outside the collection the walk ends after one round.
+    EXPECT_EQ(pControls->GetNext(10, +1), -1);
+    EXPECT_EQ(pControls->GetNext(10, +1, FALSE), 2);
     pControls->RemoveAll();
     EXPECT_EQ(pControls->GetNext(-1, +1), -1);
     pControls->InternalRelease();
