@@ -20,7 +20,8 @@ CZMRMouseManager::~CZMRMouseManager()
 
 CZMRMouseManager* CZMRMouseManager::GetThreadMouseManager()
 {
-    CZMRMouseManager* pManager = static_cast<CZMRMouseManager*>(g_threadMouseManager.GetData(&CreateThreadMouseManager));
+    CZMRMouseManager* pManager =
+        static_cast<CZMRMouseManager*>(g_threadMouseManager.GetData(&CreateThreadMouseManager));
     if (!pManager)
         AfxThrowResourceException();
     return pManager;

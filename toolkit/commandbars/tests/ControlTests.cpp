@@ -971,7 +971,9 @@ TEST(ControlAccessibility, NameRoleStateLocationAndHitTest)
         CPoint pt;
         HRESULT hr;
         VARTYPE vt;
-    } hits[] = {{CPoint(115, 110), S_OK, VT_I4}, {CPoint(250, 110), S_FALSE, VT_I4}, {CPoint(50, 50), S_FALSE, VT_EMPTY}};
+    } hits[] = {{CPoint(115, 110), S_OK, VT_I4},
+                {CPoint(250, 110), S_FALSE, VT_I4},
+                {CPoint(50, 50), S_FALSE, VT_EMPTY}};
     for (const auto& h : hits)
     {
         EXPECT_EQ(pControl->AccHitTest(h.pt.x, h.pt.y, &var), h.hr) << h.pt.x;

@@ -10,7 +10,7 @@
 
 namespace
 {
-struct CControlSpec
+struct CTestControl
 {
     int cx, cy;
     BOOL bBeginGroup;
@@ -20,7 +20,7 @@ struct CControlSpec
 struct CLayoutCase
 {
     const char* name;
-    std::vector<CControlSpec> controls;
+    std::vector<CTestControl> controls;
     int nLength;
     DWORD dwMode;
     CRect rcBorder;
@@ -112,8 +112,8 @@ TEST_P(ControlsLayout, RowsAndRectangles)
     const CLayoutCase& c = GetParam();
     CBarFixture bar;
     std::vector<CFixedControl*> controls;
-    for (const CControlSpec& spec : c.controls)
-        controls.push_back(bar.Add(spec.cx, spec.cy, spec.bBeginGroup, spec.dwFlags));
+    for (const CTestControl& t : c.controls)
+        controls.push_back(bar.Add(t.cx, t.cy, t.bBeginGroup, t.dwFlags));
 
     // Measuring alone leaves the controls as they were.
     DWORD dwMeasure = c.dwMode & ~DWORD(zmrLayoutCommit);
@@ -197,6 +197,8 @@ class CReducingBar : public CBarFixture
 public:
     CReducingBar()
     {
+        // Base height 19: a split arrow of 27, a column of 32 + 27 + 7 = 66.
+        m_pTheme->m_nBaseHeight = 19;
         m_pBar->SetFlags(zmrBarFlagReducing);
         m_pImages = new CZMRImageManager;
         m_pBar->SetImageManager(m_pImages);
@@ -233,8 +235,7 @@ TEST(ControlsReducingLayout, LargeControlsTakeColumnsOfTheirOwnWhileThereIsRoom)
     CFixedControl* p1 = bar.AddLarge(1);
     CFixedControl* p2 = bar.AddLarge(2, FALSE);
     CFixedControl* p3 = bar.AddLarge(3, FALSE);
-    // The column height is the large icon (32), the split arrow (27 at the
-    // test theme's base height) and 7.
+    // The column height is the large icon (32), the split arrow (27) and 7.
     EXPECT_EQ(bar.Layout(500), CSize(100, 66));
     EXPECT_EQ(p1->GetStyle(), zmrButtonIconAndCaptionBelow);
     EXPECT_EQ(p2->GetStyle(), zmrButtonIconAndCaption);
