@@ -119,3 +119,7 @@ struct AFX_SIZEPARENTPARAMS
 #define HELP_INACTIVE 0
 #define HELP_ACTIVE 1
 #define HELP_ENTERING 2
+
+// --- Drag and drop ----------------------------------------------------------
+// What a drop would do: the DROPEFFECT_ bits of the system's OLE drag and drop.
+typedef DWORD DROPEFFECT;

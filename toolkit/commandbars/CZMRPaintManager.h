@@ -78,6 +78,9 @@ public:
     // from a logical font and measures the base height with them.
     void SetBarFontFromLogFont(const LOGFONT* pLogFont, BOOL bUseSystemFont);
     static BOOL HasFontFace(LPCTSTR lpszFaceName);
+    // Measures (bDraw off) or draws a control by its kind and its bar: edits
+    // and combo boxes, else popup-bar or tool-bar items. The control's size.
+    CSize DrawControl(CDC* pDC, CZMRControl* pControl, BOOL bDraw);
 
     // ------------------------------------------------------------ drawing interface
     //

@@ -3,6 +3,23 @@
 // special bar buttons and status panes. Until the control model is in, they
 // draw nothing and measure nothing.
 #include "CZMRPaintManager.h"
+#include "CZMRControl.h"
+#include "CZMRCommandBar.h"
+
+CSize CZMRPaintManager::DrawControl(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
+{
+    switch (pControl->GetType())
+    {
+    case zmrControlEdit:
+        return DrawEditItem(pDC, pControl, bDraw);
+    case zmrControlComboBox:
+        return DrawComboBoxItem(pDC, pControl, bDraw);
+    }
+    CZMRCommandBar* pBar = pControl->GetParent();
+    if (pBar && pBar->GetType() == zmrBarTypePopup)
+        return DrawPopupBarItem(pDC, pControl, bDraw);
+    return DrawToolBarItem(pDC, pControl, bDraw);
+}
 
 CSize CZMRPaintManager::DrawPopupBarItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
 {

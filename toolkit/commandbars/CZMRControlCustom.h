@@ -1,0 +1,10 @@
+// Any child window hosted on a bar as a control.
+#pragma once
+#include "CZMRControlButton.h"
+
+class CZMRControlCustom : public CZMRControlButton
+{
+    DECLARE_SERIAL(CZMRControlCustom)
+public:
+    CZMRControlCustom();
+};

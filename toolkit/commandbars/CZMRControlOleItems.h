@@ -1,0 +1,10 @@
+// Stands for the verbs of the selected OLE item.
+#pragma once
+#include "CZMRControlButton.h"
+
+class CZMRControlOleItems : public CZMRControlButton
+{
+    DECLARE_SERIAL(CZMRControlOleItems)
+public:
+    CZMRControlOleItems();
+};

@@ -1,0 +1,10 @@
+// Stands for the application's recent files, one item each.
+#pragma once
+#include "CZMRControlButton.h"
+
+class CZMRControlRecentFileList : public CZMRControlButton
+{
+    DECLARE_SERIAL(CZMRControlRecentFileList)
+public:
+    CZMRControlRecentFileList();
+};

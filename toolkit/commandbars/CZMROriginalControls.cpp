@@ -1,0 +1,8 @@
+#include "CZMROriginalControls.h"
+
+IMPLEMENT_DYNCREATE(CZMROriginalControls, CZMRControls)
+
+CZMROriginalControls::CZMROriginalControls()
+{
+    m_bOriginalControls = TRUE;
+}

@@ -1,0 +1,28 @@
+// The command bar that shows a menu: it opens next to the control that owns
+// it (or at a point), lays its controls out in a column and closes when a
+// command is chosen.
+#pragma once
+#include "CZMRCommandBar.h"
+
+class CZMRPopupBar : public CZMRCommandBar
+{
+    DECLARE_SERIAL(CZMRPopupBar)
+public:
+    CZMRPopupBar();
+
+    // A popup bar of the manager's popup-bar class for the manager, without
+    // a window yet; one reference for the caller.
+    static CZMRPopupBar* CreatePopupBar(CZMRBarManager* pBarManager);
+
+    // The control whose popup this is; none for a context menu.
+    CZMRControl* GetControlPopup() const { return m_pControlPopup; }
+    void SetControlPopup(CZMRControl* pControlPopup) { m_pControlPopup = pControlPopup; }
+
+    BOOL IsVisible() const override;
+    // The bar of the opener control.
+    CZMRCommandBar* GetParentBar() const override;
+    BOOL IsPopupBar() const override;
+
+protected:
+    CZMRControl* m_pControlPopup;
+};

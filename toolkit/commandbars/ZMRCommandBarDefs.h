@@ -1,0 +1,158 @@
+// The numbers that bars, controls and their hosts share: bar types and
+// positions, control types, button styles, control flags and hide flags, and
+// the private messages that bars and controls send to their site and owner.
+#pragma once
+#include "Framework.h"
+
+// Bar types.
+enum ZMRBarType
+{
+    zmrBarTypeMenuBar = 0,
+    zmrBarTypeNormal = 1,
+    zmrBarTypePopup = 2
+};
+
+// Bar positions. zmrBarNoDrag: a bar that does not register for customize
+// drag and drop.
+enum ZMRBarPosition
+{
+    zmrBarTop = 0,
+    zmrBarBottom = 1,
+    zmrBarLeft = 2,
+    zmrBarRight = 3,
+    zmrBarFloating = 4,
+    zmrBarPopup = 5,
+    zmrBarNoDrag = 6,
+    zmrBarNone = 7
+};
+
+// Bar flags ("Flags" of a bar) read by the control layout.
+enum ZMRBarFlags
+{
+    zmrBarFlagReducing = 0x200000   // large controls shrink step by step to fit
+};
+
+// Control types. Label-like kinds use zmrControlLabel; hyperlink and
+// selector keep zmrControlError.
+enum ZMRControlType
+{
+    zmrControlError = 0,
+    zmrControlButton = 1,
+    zmrControlPopup = 2,
+    zmrControlButtonPopup = 3,
+    zmrControlSplitButtonPopup = 4,
+    zmrControlComboBox = 5,
+    zmrControlEdit = 6,
+    zmrControlCustom = 7,
+    zmrControlLabel = 8,
+    zmrControlCheckBox = 9,
+    zmrControlGallery = 10,
+    zmrControlRadioButton = 11
+};
+
+// Button styles.
+enum ZMRButtonStyle
+{
+    zmrButtonAutomatic = 0,
+    zmrButtonCaption = 1,
+    zmrButtonIcon = 2,
+    zmrButtonIconAndCaption = 3,
+    zmrButtonIconAndCaptionBelow = 4,
+    zmrButtonCaptionAndDescription = 5
+};
+
+// Control flags ("Flags").
+enum ZMRControlFlags
+{
+    zmrFlagRightAlign = 0x1,       // placed at the far end of the last row
+    zmrFlagSkipFocus = 0x2,        // skipped by keyboard navigation and keyboard tips
+    zmrFlagLeftPopup = 0x4,        // its popup opens to the left
+    zmrFlagManualUpdate = 0x8,     // the bar does not ask the owner for its state
+    zmrFlagNoMovable = 0x10,       // not customizable
+    zmrFlagStretched = 0x20,       // takes a share of the free space of its row
+    zmrFlagShowTooltip = 0x40,     // shows its tooltip even on a menu popup
+    zmrFlagWrapRow = 0x80          // starts a new row (a new column on popups)
+};
+
+// Why a control is hidden ("HideFlags"); visible when none is set.
+enum ZMRHideFlags
+{
+    zmrHideGeneric = 0x1,          // the program; list controls once expanded
+    zmrHideWrap = 0x2,             // no room on the bar
+    zmrHideDock = 0x4,             // the bar's orientation
+    zmrHideInternal = 0x8,         // internal layouts
+    zmrHideCustomize = 0x10,       // quick-access customisation
+    zmrHideExpand = 0x20,          // collapsed menus
+    zmrHideDocTemplate = 0x40,     // document-template filter
+    zmrHideRibbonTab = 0x80        // ribbon group and context visibility
+};
+
+// Layout modes of the bar layout (bits 0x1 to 0x40 are the framework's
+// dynamic-layout flags).
+enum ZMRLayoutMode
+{
+    zmrLayoutStretch = 0x1,
+    zmrLayoutMRUWidth = 0x4,
+    zmrLayoutHorzDock = 0x8,
+    zmrLayoutVertDock = 0x10,
+    zmrLayoutLengthY = 0x20,
+    zmrLayoutCommit = 0x40,
+    zmrLayoutHideWrap = 0x80,
+    zmrLayoutWrapGroups = 0x100
+};
+
+// Command ids the control collection gives special controls.
+enum ZMRSpecialCommands
+{
+    ZMR_ID_TOOLKIT_FIRST = 9100,      // 9100..9299 are the toolkit's own commands
+    ZMR_ID_TOOLKIT_LAST = 9299,
+    ZMR_ID_WINDOWLIST = 35000,
+    ZMR_ID_LISTCONTROLS_FIRST = 35000, // 35000..35003 are the list controls
+    ZMR_ID_WORKSPACE_ACTIONS = 35002,
+    ZMR_ID_FILE_MRU = 35003,
+    ZMR_ID_LISTCONTROLS_LAST = 35003,
+    ZMR_ID_TOOLBARLIST = 59392,
+    ZMR_ID_FILE_MRU_FIRST = 57616,     // the framework's first recent-file command
+    ZMR_ID_OLE_VERB_FIRST = 57872,
+    ZMR_ID_MENU_NONE = 0xFF00          // a menu item with this id makes no control
+};
+
+// The text of the menu item that stands for the OLE verbs.
+#define ZMR_OLE_VERBS_TEXT L"<<OLE VERBS GO HERE>>"
+
+// Messages sent by bars to their site window.
+enum ZMRSiteMessages
+{
+    ZMR_WM_TOOLBARVISIBLECHANGED = 10325,
+    ZMR_WM_CONTROLSELECTED = 10326,
+    ZMR_WM_CUSTOMIZESELECTION = 10327,
+    ZMR_WM_INITCOMMANDSPOPUP = 10328,
+    ZMR_WM_CONTROLRBUTTONUP = 10329,
+    ZMR_WM_TRACKINGKEYDOWN = 10330,
+    ZMR_WM_POPUPOPENING = 10331,
+    ZMR_WM_POPUPCLOSED = 10333,
+    ZMR_WM_BEFORECREATECONTROL = 10334,   // a menu item is about to become a control
+    ZMR_WM_AFTERCREATECONTROL = 10335,    // ... and has become one
+    ZMR_WM_CREATECOMMANDBAR = 10337,      // the site may supply a popup's bar
+    ZMR_WM_CONTROLNOTIFY = 10338,         // a control's notification to its owner
+    ZMR_WM_TEAROFFDONE = 10343
+};
+
+// Notification codes of ZMR_WM_CONTROLNOTIFY.
+enum ZMRControlNotifications
+{
+    ZMR_CN_EXECUTE = 100,
+    ZMR_CN_SELECTORCHANGED = 4102
+};
+
+// Replaces a held reference to a reference-counted object: the new object
+// gains one reference, the old one loses one.
+template <class T>
+void ZMRReplaceReference(T*& pHeld, T* pNew)
+{
+    if (pNew)
+        pNew->InternalAddRef();
+    if (pHeld)
+        pHeld->InternalRelease();
+    pHeld = pNew;
+}
