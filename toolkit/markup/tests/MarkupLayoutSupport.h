@@ -1,14 +1,14 @@
 // Shared fixture of the layout tests: a framework element whose content has
 // a size the test gives and which records what layout asked of it, text
-// measured in the fonts Wine supplies, a search by x:Name through any tree,
-// and pictures saved as PNG beside the build.
+// measured in the fonts Wine supplies, and a search by x:Name through any
+// tree.
 #pragma once
 #include "CZMRMarkupFrameworkElement.h"
 #include "CZMRMarkupRun.h"
 #include "CZMRMarkupTextBlock.h"
 #include "MarkupTreeSupport.h"
 
-#include <png.h>
+#include "ArtifactPng.h"
 
 #include <string>
 #include <vector>
@@ -129,43 +129,6 @@ inline std::vector<std::wstring> LineTexts(const CZMRMarkupTextBlock* pBlock)
         lines.push_back(strLine);
     }
     return lines;
-}
-
-// Writes the pixels (COLORREF, row by row) as an RGB PNG into the build's
-// artefacts folder, beside bin/ where the tests run.
-inline bool SaveArtifactPng(LPCWSTR lpszName, int nWidth, int nHeight, const std::vector<COLORREF>& pixels)
-{
-    WCHAR szExe[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, szExe, MAX_PATH);
-    std::wstring strDir(szExe);
-    strDir = strDir.substr(0, strDir.find_last_of(L"\\/"));
-    strDir = strDir.substr(0, strDir.find_last_of(L"\\/")) + L"\\artifacts";
-    ::CreateDirectoryW(strDir.c_str(), nullptr);
-    FILE* pFile = _wfopen((strDir + L"\\" + lpszName).c_str(), L"wb");
-    if (!pFile)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_init_io(png, pFile);
-    png_set_IHDR(png, info, nWidth, nHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(nWidth) * 3);
-    for (int y = 0; y < nHeight; y++)
-    {
-        for (int x = 0; x < nWidth; x++)
-        {
-            const COLORREF clr = pixels[static_cast<size_t>(y) * nWidth + x];
-            row[x * 3] = GetRValue(clr);
-            row[x * 3 + 1] = GetGValue(clr);
-            row[x * 3 + 2] = GetBValue(clr);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    fclose(pFile);
-    return true;
 }
 
 // A tree test that knows the test box and builds trees of any type.

@@ -48,11 +48,7 @@ public:
     }
     bool Save(LPCWSTR lpszName) const
     {
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < m_nHeight; y++)
-            for (int x = 0; x < m_nWidth; x++)
-                pixels.push_back(At(x, y));
-        return SaveArtifactPng(lpszName, m_nWidth, m_nHeight, pixels);
+        return SaveArtifactPng(lpszName, m_nWidth, m_nHeight, [this](int x, int y) { return At(x, y); });
     }
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
