@@ -212,6 +212,68 @@ public:
     virtual int DrawItemLabel(CDC* pDC, const CString& strText, CRect rc, UINT nFormat, BOOL bDraw, int nSelected,
                               BOOL bEnabled);
 
+    // ------------------------------------------------------------ drawing helpers
+    //
+    // The small operations every theme draws with. Colours are table indices
+    // or colour references, resolved by GetColor; the static helpers take
+    // colour references only.
+
+    // A 1-pixel 3-D frame.
+    void Draw3dRectByIndex(CDC* pDC, CRect rc, COLORREF nTopLeft, COLORREF nBottomRight);
+    // Fills with nFill unless it is -1, then frames with nFrame unless it is
+    // -1 or the fill colour index itself.
+    void DrawRectangle(CDC* pDC, CRect rc, COLORREF nFill, COLORREF nFrame);
+    // 1-pixel lines made as fills, from x1 (y1) up to but not including x2 (y2).
+    void HorizontalLine(CDC* pDC, int x1, int y, int x2, COLORREF clr);
+    void VerticalLine(CDC* pDC, int x, int y1, int y2, COLORREF clr);
+    // A line with the pen the device context holds.
+    void Line(CDC* pDC, int x1, int y1, int x2, int y2);
+    // A line with a 1-pixel pen of a colour, selected for this line only.
+    void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2, COLORREF clr);
+    // A triangle filled and outlined in one colour.
+    static void DrawTriangle(CDC* pDC, CPoint pt0, CPoint pt1, CPoint pt2, COLORREF clr);
+    // A two-colour gradient, clipped.
+    void GradientFillByIndex(CDC* pDC, CRect rc, COLORREF clrFirst, COLORREF clrSecond, BOOL bHorz,
+                             LPCRECT lpRectClip);
+    // Sets the alpha of every pixel in the rectangle to 255: text drawn onto
+    // glass leaves it transparent.
+    static void MakeRectOpaque(CDC* pDC, CRect rc);
+
+    // The check mark's two polylines, in their mirrored form for device
+    // contexts laid out right to left.
+    void DrawCheckMarkShape(CDC* pDC, CRect rc, COLORREF clr, BOOL bRightToLeft);
+    // A disc in the box (x0, y0)-(x1, y1), edge excluded: a rim of colour a
+    // that blends into colour b inside and into the background outside.
+    void DrawAntialiasedDisc(CDC* pDC, int x0, int y0, int x1, int y1, COLORREF clrA, COLORREF clrB);
+    // Sets a pixel to a + t x (base - a) per channel; the base is the pixel
+    // itself, or colour b with t negated when t is negative.
+    static void BlendPixel(CDC* pDC, int x, int y, COLORREF clrA, COLORREF clrB, double t);
+
+    // Text, on glass through a visual-style buffer that keeps it opaque.
+    static void DrawTextComposited(CDC* pDC, const CString& strText, CRect rc, UINT nFormat, BOOL bOnGlass);
+    // Drops single "&" markers; "&&" becomes "&".
+    static void RemoveMnemonicMarkers(CString& strCaption);
+    // Splits a caption at the space nearest its middle; without one it stays
+    // whole in the first line and the second is empty.
+    static void SplitCaptionInTwo(const CString& strCaption, CString& strFirstLine, CString& strSecondLine);
+
+    // The depth of the drop-down part of a split button whose caption is
+    // below its icon.
+    int GetSplitArrowWidth() const;
+
+    // Mixes each pixel's blue, green and red as (new x w + old x (255 - w)) / 256;
+    // the fourth byte of the output is left alone.
+    static void BlendBitmaps(LPBYTE pOut, const BYTE* pOld, int nWidth, int nHeight, const BYTE* pNew, int nWeight);
+
+    // One visible control of a popup bar as the unfolding sees it: its rows
+    // and whether it is shown only after the popup expanded.
+    struct CUnfoldRow
+    {
+        int nTop;
+        int nBottom;
+        BOOL bRarelyUsed;
+    };
+
     // ------------------------------------------------------------ shared data
 
     COLORREF m_clrBarText;       // bar text; the "STATUS" style's text colour when in use
@@ -278,6 +340,15 @@ public:
     CZMRShadowManager* m_pShadowManager;
 
 protected:
+    // A control's caption once its state is known: embossed when disabled,
+    // with underlined mnemonics when cues are shown, composited on glass.
+    void DrawControlCaptionText(CDC* pDC, const CString& strCaption, const CString& strCaptionNoMarkers, CRect rc,
+                                BOOL bVertical, BOOL bCentered, BOOL bEmbossed, BOOL bShowCues, BOOL bOnGlass);
+    // Unfolds the rows of rarely used controls step by step: they grow from
+    // nothing to their height while the other rows keep theirs. The rows are
+    // the visible controls in their order on the bar.
+    void UnfoldRows(CDC* pDestDC, CDC* pSrcDC, CSize szClient, const CUnfoldRow* pRows, int nCount, BOOL bTopDown);
+
     // Whether fonts are made with ClearType quality.
     BOOL IsClearTypeQuality() const;
     // The logical bar font made from the system menu font.

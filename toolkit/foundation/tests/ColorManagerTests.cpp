@@ -1,5 +1,6 @@
 #include "CZMRColorManager.h"
 #include "CZMRWinThemeWrapper.h"
+#include "StandInVisualStyles.h"
 #include <gtest/gtest.h>
 #include <cmath>
 #include <cstring>
@@ -218,7 +219,6 @@ TEST(ColorManager, GradientsFollowTheChosenThemeUnlessIgnored)
 
 namespace
 {
-HMODULE const kFakeUxTheme = reinterpret_cast<HMODULE>(0x3000);
 BOOL g_bActive;
 const wchar_t* g_lpszFile;
 const wchar_t* g_lpszColor;
@@ -240,13 +240,13 @@ HRESULT WINAPI FakeGetCurrentThemeName(LPWSTR pszFile, int cchFile, LPWSTR pszCo
     lstrcpynW(pszColor, g_lpszColor, cchColor);
     return S_OK;
 }
-FARPROC WINAPI FakeGetProcAddress(HMODULE, LPCSTR lpszName)
+
+class ThemeDetectionTest : public ::testing::Test
 {
-    const struct
-    {
-        const char* name;
-        void* pfn;
-    } entries[] = {
+protected:
+    void SetUp() override { g_bActive = TRUE; }
+
+    CStandInVisualStyles m_styles{
         {"IsThemeActive", reinterpret_cast<void*>(FakeIsThemeActive)},
         {"IsAppThemed", reinterpret_cast<void*>(FakeIsAppThemed)},
         {"OpenThemeData", reinterpret_cast<void*>(FakeOpenThemeData)},
@@ -254,32 +254,6 @@ FARPROC WINAPI FakeGetProcAddress(HMODULE, LPCSTR lpszName)
         {"GetThemeColor", reinterpret_cast<void*>(FakeGetThemeColor)},
         {"GetCurrentThemeName", reinterpret_cast<void*>(FakeGetCurrentThemeName)},
     };
-    for (const auto& entry : entries)
-    {
-        if (lstrcmpA(entry.name, lpszName) == 0)
-            return reinterpret_cast<FARPROC>(entry.pfn);
-    }
-    return nullptr;
-}
-HMODULE WINAPI FakeGetModuleHandleA(LPCSTR) { return kFakeUxTheme; }
-
-class ThemeDetectionTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_saved = CZMRWinThemeWrapper::GetFunctionTable(TRUE);
-        CZMRThemeFunctionTable::s_pfnGetProcAddress = FakeGetProcAddress;
-        CZMRThemeFunctionTable::s_pfnGetModuleHandleA = FakeGetModuleHandleA;
-        g_bActive = TRUE;
-    }
-    void TearDown() override
-    {
-        CZMRThemeFunctionTable::s_pfnGetProcAddress = ::GetProcAddress;
-        CZMRThemeFunctionTable::s_pfnGetModuleHandleA = ::GetModuleHandleA;
-        CZMRWinThemeWrapper::GetFunctionTable(TRUE) = m_saved;
-    }
-    CZMRThemeFunctionTable m_saved;
 };
 }
 

@@ -2,6 +2,7 @@
 #include "ControlsTestSupport.h"
 #include "CZMRImageManager.h"
 #include "CZMRWinThemeWrapper.h"
+#include "StandInVisualStyles.h"
 
 #include <gtest/gtest.h>
 #include <vsstyle.h>
@@ -246,34 +247,19 @@ HRESULT WINAPI FakeDrawThemeBackground(HTHEME, HDC hDC, int nPart, int nState, L
     ::DeleteObject(hBrush);
     return S_OK;
 }
-FARPROC WINAPI FakeGetProcAddress(HMODULE, LPCSTR lpszName)
-{
-    const std::string name(lpszName);
-    if (name == "OpenThemeData")
-        return reinterpret_cast<FARPROC>(FakeOpenThemeData);
-    if (name == "CloseThemeData")
-        return reinterpret_cast<FARPROC>(FakeCloseThemeData);
-    if (name == "IsThemeActive" || name == "IsAppThemed")
-        return reinterpret_cast<FARPROC>(FakeTrue);
-    if (name == "DrawThemeBackground")
-        return reinterpret_cast<FARPROC>(FakeDrawThemeBackground);
-    return nullptr;
-}
-HMODULE WINAPI FakeGetModuleHandleA(LPCSTR) { return reinterpret_cast<HMODULE>(0x3000); }
 
 class HotTracking : public HeaderControl
 {
 protected:
     void SetUp() override
     {
-        for (int i = 0; i < 2; i++)
-        {
-            m_saved[i] = CZMRWinThemeWrapper::GetFunctionTable(i);
-            CZMRWinThemeWrapper::GetFunctionTable(i).m_hModule = reinterpret_cast<HMODULE>(0x3000);
-            CZMRWinThemeWrapper::GetFunctionTable(i).ResetEntries();
-        }
-        CZMRThemeFunctionTable::s_pfnGetProcAddress = FakeGetProcAddress;
-        CZMRThemeFunctionTable::s_pfnGetModuleHandleA = FakeGetModuleHandleA;
+        m_styles.reset(new CStandInVisualStyles({
+            {"OpenThemeData", reinterpret_cast<void*>(FakeOpenThemeData)},
+            {"CloseThemeData", reinterpret_cast<void*>(FakeCloseThemeData)},
+            {"IsThemeActive", reinterpret_cast<void*>(FakeTrue)},
+            {"IsAppThemed", reinterpret_cast<void*>(FakeTrue)},
+            {"DrawThemeBackground", reinterpret_cast<void*>(FakeDrawThemeBackground)},
+        }));
         HeaderControl::SetUp();
     }
     void TearDown() override
@@ -281,10 +267,7 @@ protected:
         // The header and its style close their theme while the stand-in is in place.
         HeaderControl::TearDown();
         m_header.SetTheme(nullptr);
-        CZMRThemeFunctionTable::s_pfnGetProcAddress = ::GetProcAddress;
-        CZMRThemeFunctionTable::s_pfnGetModuleHandleA = ::GetModuleHandleA;
-        for (int i = 0; i < 2; i++)
-            CZMRWinThemeWrapper::GetFunctionTable(i) = m_saved[i];
+        m_styles.reset();
     }
     // Moves the cursor over the header's client point and tells the header.
     void MoveTo(CPoint pt)
@@ -294,7 +277,7 @@ protected:
         CTestInput::MoveTo(ptScreen);
         m_header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
     }
-    CZMRThemeFunctionTable m_saved[2];
+    std::unique_ptr<CStandInVisualStyles> m_styles;
 };
 } // namespace
 

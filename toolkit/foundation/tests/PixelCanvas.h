@@ -32,6 +32,11 @@ public:
         DWORD bgra = m_pBits[y * m_cx + x];
         return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
     }
+    BYTE Alpha(int x, int y) const
+    {
+        ::GdiFlush();
+        return BYTE(m_pBits[y * m_cx + x] >> 24);
+    }
     CDC* DC() { return &m_dc; }
 
 private:

@@ -1,0 +1,27 @@
+#include "CZMRCommandBarClock.h"
+
+namespace
+{
+CZMRCommandBarClock* g_pClock = nullptr;
+}
+
+DWORD CZMRCommandBarClock::GetTickCount()
+{
+    return ::GetTickCount();
+}
+
+void CZMRCommandBarClock::Sleep(DWORD dwMilliseconds)
+{
+    ::Sleep(dwMilliseconds);
+}
+
+CZMRCommandBarClock* CZMRCommandBarClock::Get()
+{
+    static CZMRCommandBarClock s_systemClock;
+    return g_pClock ? g_pClock : &s_systemClock;
+}
+
+void CZMRCommandBarClock::Set(CZMRCommandBarClock* pClock)
+{
+    g_pClock = pClock;
+}

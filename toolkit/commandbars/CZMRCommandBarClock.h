@@ -1,0 +1,21 @@
+// The one clock of the command bars: the tick count their animations pace
+// themselves by and the pause between animation steps. Tests put a clock of
+// their own in place so that nothing waits and every step can be looked at.
+#pragma once
+#include "Framework.h"
+
+class CZMRCommandBarClock
+{
+public:
+    virtual ~CZMRCommandBarClock() = default;
+
+    // Milliseconds since the system started.
+    virtual DWORD GetTickCount();
+    // Blocks the calling thread for that many milliseconds.
+    virtual void Sleep(DWORD dwMilliseconds);
+
+    // The clock in force: the system's unless another was put in place.
+    static CZMRCommandBarClock* Get();
+    // Puts a clock in place (null: the system's again); the caller keeps it.
+    static void Set(CZMRCommandBarClock* pClock);
+};
