@@ -4,6 +4,8 @@
 #include "CZMRMarkupDelegate.h"
 #include "CZMRMarkupEventHandlers.h"
 #include "CZMRMarkupFont.h"
+#include "CZMRMarkupFrameworkContentElement.h"
+#include "CZMRMarkupFrameworkElement.h"
 #include "CZMRMarkupInputElement.h"
 #include "CZMRMarkupKeyboardNavigation.h"
 #include "CZMRMarkupParser.h"
@@ -141,8 +143,10 @@ void CZMRMarkupContext::UnregisterElement(CZMRMarkupInputElement* pElement)
 
 BOOL AFXAPI CZMRMarkupContext::IsSameFont(const LOGFONTW& lf1, const LOGFONTW& lf2)
 {
+    // The quality counts too: a ClearType run must not draw with a font made
+    // for another quality.
     return lf1.lfHeight == lf2.lfHeight && lf1.lfWeight == lf2.lfWeight && lf1.lfItalic == lf2.lfItalic &&
-           wcscmp(lf1.lfFaceName, lf2.lfFaceName) == 0;
+           lf1.lfQuality == lf2.lfQuality && wcscmp(lf1.lfFaceName, lf2.lfFaceName) == 0;
 }
 
 CZMRMarkupFont* CZMRMarkupContext::GetFont(const LOGFONTW& lf)
@@ -240,6 +244,10 @@ CRect CZMRMarkupContext::GetHostRectOfElement(CZMRMarkupObject* pElement) const
 {
     CRect rc;
     CZMRMarkupVisual* pVisual = MarkupCast<CZMRMarkupVisual>(pElement);
+    // Text content covers the framework element that hosts it.
+    CZMRMarkupFrameworkContentElement* pContent = MarkupCast<CZMRMarkupFrameworkContentElement>(pElement);
+    if (!pVisual && pContent)
+        pVisual = pContent->GetFrameworkParent();
     if (!pVisual)
         return rc;
     rc = pVisual->GetBounds();

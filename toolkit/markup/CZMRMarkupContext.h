@@ -82,7 +82,8 @@ public:
     // unbound. It gives back its context reference once it is destroyed.
     void UnregisterElement(CZMRMarkupInputElement* pElement);
 
-    // A font of the cache equal to the record (height, weight, italic, face),
+    // A font of the cache equal to the record (height, weight, italic,
+    // quality, face),
     // with one more reference, or a new one added to the cache.
     CZMRMarkupFont* GetFont(const LOGFONTW& lf);
     // Called by a font that is destroyed.
@@ -91,8 +92,8 @@ public:
 
     void CaptureMouse(CZMRMarkupInputElement* pElement);
     void ReleaseMouseCapture();
-    // The element's rectangle in host-window coordinates; empty for null or
-    // for an object that is no visual.
+    // The element's rectangle in host-window coordinates (text content gives
+    // its framework element's); empty for null or for any other object.
     CRect GetHostRectOfElement(CZMRMarkupObject* pElement) const;
 
     // Named delegates for event attributes; the context takes the caller's

@@ -1,4 +1,5 @@
 #include "CZMRMarkupThickness.h"
+#include "CZMRMarkupFrameworkElement.h"
 #include "CZMRMarkupInt.h"
 #include "CZMRMarkupString.h"
 #include "CZMRMarkupType.h"
@@ -68,8 +69,12 @@ CRect AFXAPI CZMRMarkupThickness::DeflateRect(CRect rc, const CZMRMarkupThicknes
 {
     if (!pThickness)
         return rc;
-    CRect rcResult(rc.left + pThickness->left, rc.top + pThickness->top, rc.right - pThickness->right,
-                   rc.bottom - pThickness->bottom);
+    // Sides that would leave the range of lengths saturate instead.
+    typedef CZMRMarkupFrameworkElement FE;
+    CRect rcResult(FE::SaturateLength(static_cast<long long>(rc.left) + pThickness->left),
+                   FE::SaturateLength(static_cast<long long>(rc.top) + pThickness->top),
+                   FE::SaturateLength(static_cast<long long>(rc.right) - pThickness->right),
+                   FE::SaturateLength(static_cast<long long>(rc.bottom) - pThickness->bottom));
     if (rcResult.right < rcResult.left)
         rcResult.right = rcResult.left;
     if (rcResult.bottom < rcResult.top)

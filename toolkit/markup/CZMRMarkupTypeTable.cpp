@@ -5,29 +5,46 @@
 // first and every other index follows from this order. A new markup class
 // gets its row here, at its place in the order.
 #include "CZMRMarkupType.h"
+#include "CZMRMarkupBold.h"
 #include "CZMRMarkupBool.h"
+#include "CZMRMarkupBorder.h"
 #include "CZMRMarkupBrush.h"
 #include "CZMRMarkupBrushKey.h"
+#include "CZMRMarkupCanvas.h"
 #include "CZMRMarkupCollection.h"
 #include "CZMRMarkupColor.h"
 #include "CZMRMarkupColorKey.h"
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupDouble.h"
 #include "CZMRMarkupEnum.h"
+#include "CZMRMarkupFrameworkContentElement.h"
+#include "CZMRMarkupFrameworkElement.h"
 #include "CZMRMarkupGradientStop.h"
+#include "CZMRMarkupHyperlink.h"
+#include "CZMRMarkupInlineCollection.h"
+#include "CZMRMarkupInlineUIContainer.h"
 #include "CZMRMarkupInt.h"
+#include "CZMRMarkupItalic.h"
 #include "CZMRMarkupKeyboardNavigation.h"
+#include "CZMRMarkupLineBreak.h"
 #include "CZMRMarkupLinearGradientBrush.h"
 #include "CZMRMarkupObjectProperty.h"
+#include "CZMRMarkupPanel.h"
 #include "CZMRMarkupPoint.h"
 #include "CZMRMarkupResourceDictionary.h"
 #include "CZMRMarkupSetterColection.h"
 #include "CZMRMarkupSolidColorBrush.h"
+#include "CZMRMarkupSpan.h"
+#include "CZMRMarkupStackPanel.h"
 #include "CZMRMarkupString.h"
 #include "CZMRMarkupStyle.h"
+#include "CZMRMarkupTextBlock.h"
+#include "CZMRMarkupTextElement.h"
 #include "CZMRMarkupThickness.h"
 #include "CZMRMarkupTriggerCollection.h"
 #include "CZMRMarkupUIElement.h"
+#include "CZMRMarkupUnderline.h"
+#include "CZMRMarkupWrapPanel.h"
 
 #include <cstdlib>
 
@@ -80,6 +97,31 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupStyle, L"Style", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupStyle)),
     MARKUP_TYPE_ROW(CZMRMarkupTrigger, L"Trigger", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupTrigger)),
     MARKUP_TYPE_ROW(CZMRMarkupTriggerCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupTextBlock, L"TextBlock", CZMRMarkupFrameworkElement,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupTextBlock)),
+    MARKUP_TYPE_ROW(CZMRMarkupStackPanel, L"StackPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupStackPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupWrapPanel, L"WrapPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupWrapPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupFrameworkContentElement, L"FrameworkContentElement", CZMRMarkupInputElement,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupFrameworkContentElement)),
+    MARKUP_TYPE_ROW(CZMRMarkupTextElement, L"TextElement", CZMRMarkupFrameworkContentElement,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupTextElement)),
+    MARKUP_TYPE_ROW(CZMRMarkupInline, nullptr, CZMRMarkupTextElement, MARKUP_OWN_REGISTRATION(CZMRMarkupInline)),
+    MARKUP_TYPE_ROW(CZMRMarkupRun, L"Run", CZMRMarkupInline, MARKUP_OWN_REGISTRATION(CZMRMarkupRun)),
+    MARKUP_TYPE_ROW(CZMRMarkupLineBreak, L"LineBreak", CZMRMarkupRun, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupInlineCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupSpan, L"Span", CZMRMarkupInline, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupBold, L"Bold", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupHyperlink, L"Hyperlink", CZMRMarkupSpan, MARKUP_OWN_REGISTRATION(CZMRMarkupHyperlink)),
+    MARKUP_TYPE_ROW(CZMRMarkupItalic, L"Italic", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupUnderline, L"Underline", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupInlineUIContainer, L"InlineUIContainer", CZMRMarkupInline, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupPanel, L"Panel", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupCanvas, L"Canvas", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupCanvas)),
+    // The border reports the framework element as its base: the decorator
+    // has no type of its own.
+    MARKUP_TYPE_ROW(CZMRMarkupBorder, L"Border", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupBorder)),
+    MARKUP_TYPE_ROW(CZMRMarkupFrameworkElement, L"FrameworkElement", CZMRMarkupUIElement,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupFrameworkElement)),
     MARKUP_TYPE_ROW(CZMRMarkupObjectProperty, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupColorKey, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupBrushKey, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),

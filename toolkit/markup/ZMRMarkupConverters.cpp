@@ -1,7 +1,10 @@
 #include "ZMRMarkupConverters.h"
+#include "CZMRMarkupContext.h"
 #include "CZMRMarkupEnum.h"
+#include "CZMRMarkupInlineCollection.h"
 #include "CZMRMarkupInt.h"
 #include "CZMRMarkupString.h"
+#include "CZMRMarkupTextBlock.h"
 #include "CZMRMarkupType.h"
 
 #include <climits>
@@ -195,4 +198,18 @@ CZMRMarkupObject* AFXAPI ConvertSize(CZMRMarkupContext*, CZMRMarkupObject* pValu
             nValue = Saturate(static_cast<long long>(nValue * 37.79528));
     }
     return new CZMRMarkupInt(nValue);
+}
+
+CZMRMarkupObject* AFXAPI ConvertContent(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue)
+{
+    CZMRMarkupString* pString = MarkupCast<CZMRMarkupString>(pValue);
+    if (!pString)
+        return nullptr;
+    CZMRMarkupType* pType = CZMRMarkupTextBlock::GetMarkupType();
+    CZMRMarkupTextBlock* pBlock =
+        static_cast<CZMRMarkupTextBlock*>(pContext ? pContext->CreateMarkupObject(pType) : pType->CreateObject());
+    // The block's collection makes the run through the block's context; the
+    // value stays the caller's.
+    pBlock->GetInlines()->AddContent(nullptr, CZMRMarkupString::CreateValue(pString->GetText(), pString->GetLength()));
+    return pBlock;
 }

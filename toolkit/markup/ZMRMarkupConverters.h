@@ -21,6 +21,9 @@ CZMRMarkupObject* AFXAPI ConvertOrientation(CZMRMarkupContext* pContext, CZMRMar
 CZMRMarkupObject* AFXAPI ConvertBaselineAlignment(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);
 CZMRMarkupObject* AFXAPI ConvertCursor(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);
 CZMRMarkupObject* AFXAPI ConvertVisibility(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);
+// A string becomes a text block (made through the context) holding one run
+// of that text.
+CZMRMarkupObject* AFXAPI ConvertContent(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);
 CZMRMarkupObject* AFXAPI ConvertScrollBarVisibility(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);
 CZMRMarkupObject* AFXAPI ConvertStretch(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);
 CZMRMarkupObject* AFXAPI ConvertKeyboardNavigationMode(CZMRMarkupContext* pContext, CZMRMarkupObject* pValue);

@@ -2,7 +2,7 @@
 #include "ControlsTestResources.h"
 #include "PixelCanvas.h"
 
-#include <png.h>
+#include "ArtifactPng.h"
 
 #include <cstdio>
 #include <string>
@@ -55,40 +55,7 @@ COLORREF CWindowPicture::At(int x, int y) const
 
 bool CWindowPicture::SavePng(const wchar_t* lpszName) const
 {
-    // The tests run in the build's bin folder; the pictures go beside it.
-    wchar_t szExe[MAX_PATH];
-    ::GetModuleFileNameW(nullptr, szExe, MAX_PATH);
-    std::wstring dir(szExe);
-    dir = dir.substr(0, dir.find_last_of(L"\\/"));
-    dir = dir.substr(0, dir.find_last_of(L"\\/")) + L"\\artifacts";
-    ::CreateDirectoryW(dir.c_str(), nullptr);
-    const std::wstring path = dir + L"\\" + lpszName;
-
-    FILE* f = _wfopen(path.c_str(), L"wb");
-    if (!f)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_init_io(png, f);
-    png_set_IHDR(png, info, m_nWidth, m_nHeight, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    std::vector<png_byte> row(static_cast<size_t>(m_nWidth) * 3);
-    for (int y = 0; y < m_nHeight; y++)
-    {
-        for (int x = 0; x < m_nWidth; x++)
-        {
-            const COLORREF clr = At(x, y);
-            row[x * 3] = GetRValue(clr);
-            row[x * 3 + 1] = GetGValue(clr);
-            row[x * 3 + 2] = GetBValue(clr);
-        }
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    fclose(f);
-    return true;
+    return SaveArtifactPng(lpszName, m_nWidth, m_nHeight, [this](int x, int y) { return At(x, y); });
 }
 
 void PumpPendingMessages()

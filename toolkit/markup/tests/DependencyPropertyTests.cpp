@@ -255,11 +255,17 @@ TEST_F(MarkupTest, PropertyIndexesFollowTheRegistrationTable)
         CZMRMarkupKeyboardNavigation::m_pIsTabStopProperty,  CZMRMarkupKeyboardNavigation::m_pTabNavigationProperty,
         CZMRMarkupKeyboardNavigation::m_pTabIndexProperty,   CZMRMarkupLinearGradientBrush::m_pStartPointProperty,
         CZMRMarkupLinearGradientBrush::m_pEndPointProperty,  CZMRMarkupGradientStop::m_pColorProperty,
-        CZMRMarkupGradientStop::m_pOffsetProperty,           CZMRMarkupSolidColorBrush::m_pColorProperty,
+        CZMRMarkupGradientStop::m_pOffsetProperty,
     };
     for (size_t i = 1; i < sizeof(order) / sizeof(order[0]); i++)
         EXPECT_LT(order[i - 1]->GetIndex(), order[i]->GetIndex()) << i;
     EXPECT_LT(1, order[0]->GetIndex());
+    // The hyperlink's default style needs a solid brush, so the brush's
+    // registration runs ahead of its row, with the hyperlink's.
+    EXPECT_LT(CZMRMarkupSolidColorBrush::m_pColorProperty->GetIndex(),
+              CZMRMarkupGradientStop::m_pColorProperty->GetIndex());
+    EXPECT_LT(CZMRMarkupKeyboardNavigation::m_pTabIndexProperty->GetIndex(),
+              CZMRMarkupSolidColorBrush::m_pColorProperty->GetIndex());
 
     // A second registration run registers nothing.
     int nCount = CZMRMarkupDependencyProperty::GetPropertyCount();

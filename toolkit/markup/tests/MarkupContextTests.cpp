@@ -313,7 +313,7 @@ TEST_F(MarkupContextTest, KeyboardNavigationMovesNoFocus)
     EXPECT_FALSE(m_host.Send(WM_KILLFOCUS));
 }
 
-TEST_F(MarkupTreeTest, FontCacheSharesOneFontPerHeightWeightStyleAndFace)
+TEST_F(MarkupTreeTest, FontCacheSharesOneFontPerHeightWeightStyleQualityAndFace)
 {
     LOGFONTW lf = {};
     lf.lfHeight = -12;
@@ -322,15 +322,17 @@ TEST_F(MarkupTreeTest, FontCacheSharesOneFontPerHeightWeightStyleAndFace)
     MarkupRef<CZMRMarkupFont> first(m_pContext->GetFont(lf));
     LOGFONTW underlined = lf;
     underlined.lfUnderline = TRUE;
-    underlined.lfQuality = CLEARTYPE_QUALITY;
+    underlined.lfStrikeOut = TRUE;
     MarkupRef<CZMRMarkupFont> second(m_pContext->GetFont(underlined));
     EXPECT_EQ(first.get(), second.get());
     EXPECT_EQ(2, first->GetRefCount());
 
-    LOGFONTW other[3] = {lf, lf, lf};
+    // A font of another quality would draw ClearType text without it.
+    LOGFONTW other[4] = {lf, lf, lf, lf};
     other[0].lfWeight = FW_BOLD;
     other[1].lfItalic = TRUE;
     wcscpy(other[2].lfFaceName, L"tahoma");
+    other[3].lfQuality = CLEARTYPE_QUALITY;
     for (const LOGFONTW& lfOther : other)
     {
         MarkupRef<CZMRMarkupFont> font(m_pContext->GetFont(lfOther));

@@ -1,0 +1,170 @@
+// Shared fixture of the layout tests: a framework element whose content has
+// a size the test gives and which records what layout asked of it, text
+// measured in the fonts Wine supplies, and a search by x:Name through any
+// tree.
+#pragma once
+#include "CZMRMarkupFrameworkElement.h"
+#include "CZMRMarkupRun.h"
+#include "CZMRMarkupTextBlock.h"
+#include "MarkupTreeSupport.h"
+
+#include "ArtifactPng.h"
+
+#include <string>
+#include <vector>
+
+// "TestBox": its content has the size of ContentWidth and ContentHeight; it
+// remembers the size MeasureOverride and ArrangeOverride were given.
+class CTestBox : public CZMRMarkupFrameworkElement
+{
+public:
+    static CZMRMarkupType* AFXAPI GetMarkupType()
+    {
+        static CZMRMarkupType* s_pType = nullptr;
+        if (!s_pType)
+        {
+            RegisterAllMarkupTypes();
+            s_pType = new CZMRMarkupType(L"TestBox", L"CTestBox", &Create,
+                                         &CZMRMarkupFrameworkElement::GetMarkupType, &RegisterProperties);
+            CZMRMarkupType::EnsureRegistered(s_pType);
+        }
+        return s_pType;
+    }
+    CZMRMarkupType* GetType() const override { return GetMarkupType(); }
+    static CZMRMarkupObject* AFXAPI Create() { return new CTestBox(); }
+    static void AFXAPI RegisterProperties()
+    {
+        s_pContentWidth = CZMRMarkupDependencyProperty::Register(L"ContentWidth", CZMRMarkupInt::GetMarkupType(),
+                                                                GetMarkupType());
+        s_pContentHeight = CZMRMarkupDependencyProperty::Register(L"ContentHeight", CZMRMarkupInt::GetMarkupType(),
+                                                                 GetMarkupType());
+    }
+    inline static CZMRMarkupDependencyProperty* s_pContentWidth = nullptr;
+    inline static CZMRMarkupDependencyProperty* s_pContentHeight = nullptr;
+
+    CSize MeasureOverride(CZMRMarkupDrawingContext* /*pDC*/, int nAvailableWidth, int nAvailableHeight) override
+    {
+        m_szMeasuredWith = CSize(nAvailableWidth, nAvailableHeight);
+        return CSize(CTestPanel::IntOf(this, s_pContentWidth), CTestPanel::IntOf(this, s_pContentHeight));
+    }
+    CSize ArrangeOverride(int nFinalWidth, int nFinalHeight) override
+    {
+        m_szArrangedWith = CSize(nFinalWidth, nFinalHeight);
+        return m_szArrangedWith;
+    }
+
+    CSize m_szMeasuredWith = CSize(-1, -1);
+    CSize m_szArrangedWith = CSize(-1, -1);
+};
+
+// The first object of the tree (depth first through logical children) with
+// that x:Name.
+inline CZMRMarkupObject* FindNamed(CZMRMarkupObject* pObject, LPCWSTR lpszName)
+{
+    if (!pObject)
+        return nullptr;
+    CZMRMarkupString* pName = MarkupCast<CZMRMarkupString>(pObject->GetValueCore(CZMRMarkupObject::m_pNameProperty));
+    if (pName && wcscmp(pName->GetText(), lpszName) == 0)
+        return pObject;
+    for (int i = 0; i < pObject->GetLogicalChildrenCount(); i++)
+    {
+        CZMRMarkupObject* pFound = FindNamed(pObject->GetLogicalChild(i), lpszName);
+        if (pFound)
+            return pFound;
+    }
+    return nullptr;
+}
+
+// Text measured as GDI measures it in the font of the record.
+class CTextMeasure
+{
+public:
+    explicit CTextMeasure(const LOGFONTW& lf)
+        : m_hDC(::CreateCompatibleDC(nullptr)), m_hFont(::CreateFontIndirectW(&lf))
+    {
+        m_hOldFont = ::SelectObject(m_hDC, m_hFont);
+        ::GetTextMetricsW(m_hDC, &m_tm);
+    }
+    ~CTextMeasure()
+    {
+        ::SelectObject(m_hDC, m_hOldFont);
+        ::DeleteObject(m_hFont);
+        ::DeleteDC(m_hDC);
+    }
+    CSize Extent(LPCWSTR lpszText, int nLength = -1) const
+    {
+        SIZE sz = {0, 0};
+        ::GetTextExtentPoint32W(m_hDC, lpszText, nLength < 0 ? static_cast<int>(wcslen(lpszText)) : nLength, &sz);
+        return sz;
+    }
+    int Width(LPCWSTR lpszText) const { return Extent(lpszText).cx; }
+    int Height() const { return Extent(L" ").cy; }
+    int Descent() const { return m_tm.tmDescent; }
+
+private:
+    HDC m_hDC;
+    HFONT m_hFont;
+    HGDIOBJ m_hOldFont;
+    TEXTMETRICW m_tm;
+};
+
+// The text of one part of a text block's line.
+inline std::wstring PartText(const CZMRMarkupTextBlock::CLinePart* pPart)
+{
+    CZMRMarkupRun* pRun = MarkupCast<CZMRMarkupRun>(pPart->pInline);
+    if (!pRun || pPart->nFirst < 0 || pPart->nEnd < pPart->nFirst)
+        return L"";
+    return std::wstring(pRun->GetText() + pPart->nFirst, pPart->nEnd - pPart->nFirst);
+}
+
+// Every line of a text block as its parts' texts joined by '|'.
+inline std::vector<std::wstring> LineTexts(const CZMRMarkupTextBlock* pBlock)
+{
+    std::vector<std::wstring> lines;
+    for (const CZMRMarkupTextBlock::CLine* pLine = pBlock->GetFirstLine(); pLine; pLine = pLine->pNext)
+    {
+        std::wstring strLine;
+        for (const CZMRMarkupTextBlock::CLinePart* pPart = pLine->pFirst; pPart; pPart = pPart->pNext)
+            strLine += (pPart == pLine->pFirst ? L"" : L"|") + PartText(pPart);
+        lines.push_back(strLine);
+    }
+    return lines;
+}
+
+// A tree test that knows the test box and builds trees of any type.
+class MarkupLayoutTest : public MarkupTreeTest
+{
+protected:
+    void SetUp() override
+    {
+        CTestBox::GetMarkupType();
+        MarkupTreeTest::SetUp();
+    }
+    template <class T>
+    T* BuildAs(LPCWSTR lpszMarkup)
+    {
+        CString strError;
+        CZMRMarkupObject* pRoot = Build(lpszMarkup, &strError);
+        EXPECT_TRUE(pRoot) << CStringA(strError).GetString();
+        T* pTyped = MarkupCast<T>(pRoot);
+        EXPECT_TRUE(!pRoot || pTyped);
+        if (pRoot && !pTyped)
+            pRoot->Release();
+        return pTyped;
+    }
+    template <class T>
+    static T* Named(CZMRMarkupObject* pRoot, LPCWSTR lpszName)
+    {
+        return MarkupCast<T>(FindNamed(pRoot, lpszName));
+    }
+    // Measures with a screen drawing context and arranges at the origin in
+    // the desired size (or the given one).
+    static void Layout(CZMRMarkupUIElement* pRoot, int nWidth, int nHeight, CSize szArrange = CSize(-1, -1))
+    {
+        CZMRMarkupDrawingContext dc;
+        pRoot->Measure(&dc, nWidth, nHeight);
+        CSize sz = szArrange.cx >= 0 ? szArrange : pRoot->GetDesiredSize();
+        pRoot->Arrange(CRect(CPoint(0, 0), sz));
+    }
+    CTextMeasure DefaultText() const { return CTextMeasure(m_pContext->GetDefaultFont()); }
+};
