@@ -14,12 +14,17 @@
 #include "CZMRMarkupCollection.h"
 #include "CZMRMarkupColor.h"
 #include "CZMRMarkupColorKey.h"
+#include "CZMRMarkupColumnDefinition.h"
+#include "CZMRMarkupColumnDefinitionCollection.h"
+#include "CZMRMarkupDefinitionCollection.h"
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupDouble.h"
 #include "CZMRMarkupEnum.h"
 #include "CZMRMarkupFrameworkContentElement.h"
 #include "CZMRMarkupFrameworkElement.h"
 #include "CZMRMarkupGradientStop.h"
+#include "CZMRMarkupGrid.h"
+#include "CZMRMarkupGridLength.h"
 #include "CZMRMarkupHyperlink.h"
 #include "CZMRMarkupInlineCollection.h"
 #include "CZMRMarkupInlineUIContainer.h"
@@ -32,6 +37,8 @@
 #include "CZMRMarkupPanel.h"
 #include "CZMRMarkupPoint.h"
 #include "CZMRMarkupResourceDictionary.h"
+#include "CZMRMarkupRowDefinition.h"
+#include "CZMRMarkupRowDefinitionCollection.h"
 #include "CZMRMarkupSetterColection.h"
 #include "CZMRMarkupSolidColorBrush.h"
 #include "CZMRMarkupSpan.h"
@@ -116,6 +123,19 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupUnderline, L"Underline", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupInlineUIContainer, L"InlineUIContainer", CZMRMarkupInline, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupPanel, L"Panel", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupGridLength, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    // The definitions report the plain object as their base: the definition
+    // base has no type of its own.
+    MARKUP_TYPE_ROW(CZMRMarkupColumnDefinition, L"ColumnDefinition", CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupColumnDefinition)),
+    MARKUP_TYPE_ROW(CZMRMarkupRowDefinition, L"RowDefinition", CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupRowDefinition)),
+    MARKUP_TYPE_ROW(CZMRMarkupDefinitionCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupRowDefinitionCollection, nullptr, CZMRMarkupDefinitionCollection,
+                    MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupColumnDefinitionCollection, nullptr, CZMRMarkupDefinitionCollection,
+                    MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupGrid, L"Grid", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupGrid)),
     MARKUP_TYPE_ROW(CZMRMarkupCanvas, L"Canvas", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupCanvas)),
     // The border reports the framework element as its base: the decorator
     // has no type of its own.
