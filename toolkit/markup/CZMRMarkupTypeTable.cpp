@@ -19,6 +19,7 @@
 #include "CZMRMarkupDefinitionCollection.h"
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupDouble.h"
+#include "CZMRMarkupEllipse.h"
 #include "CZMRMarkupEnum.h"
 #include "CZMRMarkupFrameworkContentElement.h"
 #include "CZMRMarkupFrameworkElement.h"
@@ -31,15 +32,21 @@
 #include "CZMRMarkupInt.h"
 #include "CZMRMarkupItalic.h"
 #include "CZMRMarkupKeyboardNavigation.h"
+#include "CZMRMarkupLine.h"
 #include "CZMRMarkupLineBreak.h"
 #include "CZMRMarkupLinearGradientBrush.h"
 #include "CZMRMarkupObjectProperty.h"
 #include "CZMRMarkupPanel.h"
 #include "CZMRMarkupPoint.h"
+#include "CZMRMarkupPointCollection.h"
+#include "CZMRMarkupPolygon.h"
+#include "CZMRMarkupPolyline.h"
+#include "CZMRMarkupRectangle.h"
 #include "CZMRMarkupResourceDictionary.h"
 #include "CZMRMarkupRowDefinition.h"
 #include "CZMRMarkupRowDefinitionCollection.h"
 #include "CZMRMarkupSetterColection.h"
+#include "CZMRMarkupShape.h"
 #include "CZMRMarkupSolidColorBrush.h"
 #include "CZMRMarkupSpan.h"
 #include "CZMRMarkupStackPanel.h"
@@ -108,6 +115,13 @@ const CMarkupTypeRow g_rows[] = {
                     MARKUP_OWN_REGISTRATION(CZMRMarkupTextBlock)),
     MARKUP_TYPE_ROW(CZMRMarkupStackPanel, L"StackPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupStackPanel)),
     MARKUP_TYPE_ROW(CZMRMarkupWrapPanel, L"WrapPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupWrapPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupShape, nullptr, CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupShape)),
+    MARKUP_TYPE_ROW(CZMRMarkupPointCollection, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupPolygon, L"Polygon", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupPolygon)),
+    MARKUP_TYPE_ROW(CZMRMarkupPolyline, L"Polyline", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupPolyline)),
+    MARKUP_TYPE_ROW(CZMRMarkupRectangle, L"Rectangle", CZMRMarkupShape, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupEllipse, L"Ellipse", CZMRMarkupShape, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupLine, L"Line", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupLine)),
     MARKUP_TYPE_ROW(CZMRMarkupFrameworkContentElement, L"FrameworkContentElement", CZMRMarkupInputElement,
                     MARKUP_OWN_REGISTRATION(CZMRMarkupFrameworkContentElement)),
     MARKUP_TYPE_ROW(CZMRMarkupTextElement, L"TextElement", CZMRMarkupFrameworkContentElement,
