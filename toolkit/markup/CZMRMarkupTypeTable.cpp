@@ -27,6 +27,7 @@
 #include "CZMRMarkupGrid.h"
 #include "CZMRMarkupGridLength.h"
 #include "CZMRMarkupHyperlink.h"
+#include "CZMRMarkupImage.h"
 #include "CZMRMarkupInlineCollection.h"
 #include "CZMRMarkupInlineUIContainer.h"
 #include "CZMRMarkupInt.h"
@@ -137,6 +138,7 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupUnderline, L"Underline", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupInlineUIContainer, L"InlineUIContainer", CZMRMarkupInline, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupPanel, L"Panel", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupImage, L"Image", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupImage)),
     MARKUP_TYPE_ROW(CZMRMarkupGridLength, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
     // The definitions report the plain object as their base: the definition
     // base has no type of its own.
