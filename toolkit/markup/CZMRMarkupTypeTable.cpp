@@ -52,6 +52,9 @@
 #include "CZMRMarkupResourceDictionary.h"
 #include "CZMRMarkupRowDefinition.h"
 #include "CZMRMarkupRowDefinitionCollection.h"
+#include "CZMRMarkupScrollBar.h"
+#include "CZMRMarkupScrollBarGripper.h"
+#include "CZMRMarkupScrollViewer.h"
 #include "CZMRMarkupSetterColection.h"
 #include "CZMRMarkupShape.h"
 #include "CZMRMarkupSolidColorBrush.h"
@@ -120,6 +123,10 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupStyle, L"Style", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupStyle)),
     MARKUP_TYPE_ROW(CZMRMarkupTrigger, L"Trigger", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupTrigger)),
     MARKUP_TYPE_ROW(CZMRMarkupTriggerCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupScrollBar, nullptr, CZMRMarkupControl, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupScrollBarGripper, nullptr, CZMRMarkupUIElement, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupScrollViewer, L"ScrollViewer", CZMRMarkupContentControl,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupScrollViewer)),
     MARKUP_TYPE_ROW(CZMRMarkupTextBlock, L"TextBlock", CZMRMarkupFrameworkElement,
                     MARKUP_OWN_REGISTRATION(CZMRMarkupTextBlock)),
     MARKUP_TYPE_ROW(CZMRMarkupStackPanel, L"StackPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupStackPanel)),
