@@ -476,6 +476,54 @@ TEST_F(ClassicControlTest, WithoutAVisualStyleButtonsUseTheSystemColours)
     EXPECT_EQ(0, glyph.CountNot(CRect(13, 0, 40, 30), RGB(255, 255, 255)));
 }
 
+TEST_F(ClassicControlTest, TheKeyboardFocusShowsAsADottedRectangle)
+{
+    struct
+    {
+        CString strMarkup;
+        CRect rcFocus;   // empty: no focus rectangle
+    } cases[] = {
+        {L"<Button/>", {3, 3, 37, 27}},
+        {L"<CheckBox>" + Box(L"C", 10, 10) + L"</CheckBox>", {15, 0, 40, 30}},
+        {L"<RadioButton>" + Box(L"C", 10, 10) + L"</RadioButton>", {15, 0, 40, 30}},
+        {L"<CheckBox/>", {}},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string strCase = CStringA(c.strMarkup).GetString();
+        MarkupRef<CZMRMarkupButtonBase> button(BuildAs<CZMRMarkupButtonBase>(c.strMarkup));
+        WhiteSurface plain(40, 30);
+        DrawMarkupTree(button, plain.GetDC(), CRect(0, 0, 40, 30));
+        button->SetValue(CZMRMarkupInputElement::m_pIsKeyboardFocusedProperty, CZMRMarkupBool::CreateTrueValue());
+        WhiteSurface focused(40, 30);
+        DrawMarkupTree(button, focused.GetDC(), CRect(0, 0, 40, 30));
+        int nChanged = 0;
+        int nChangedOutside = 0;
+        for (int y = 0; y < 30; y++)
+        {
+            for (int x = 0; x < 40; x++)
+            {
+                if (plain.At(x, y) == focused.At(x, y))
+                    continue;
+                const bool bOnFrame = c.rcFocus.PtInRect(CPoint(x, y)) &&
+                                      !CRect(c.rcFocus.left + 1, c.rcFocus.top + 1, c.rcFocus.right - 1,
+                                             c.rcFocus.bottom - 1)
+                                           .PtInRect(CPoint(x, y));
+                (bOnFrame ? nChanged : nChangedOutside)++;
+            }
+        }
+        EXPECT_EQ(0, nChangedOutside) << strCase;
+        if (c.rcFocus.IsRectEmpty())
+        {
+            EXPECT_EQ(0, nChanged) << strCase;
+        }
+        else
+        {
+            EXPECT_GT(nChanged, c.rcFocus.Width()) << strCase;
+        }
+    }
+}
+
 TEST_F(ControlTest, PictureOfASamplePage)
 {
     // Drawn with the visual style Wine offers, saved for people to look at.
