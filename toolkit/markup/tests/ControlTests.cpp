@@ -539,7 +539,9 @@ TEST_F(ControlTest, PictureOfASamplePage)
         L"<CheckBox Margin=\"2\" IsChecked=\"\">Mixed</CheckBox></StackPanel>"
         L"<StackPanel Grid.Row=\"2\" Grid.ColumnSpan=\"2\" Orientation=\"Horizontal\">"
         L"<RadioButton Margin=\"2\" IsChecked=\"True\">One</RadioButton><RadioButton Margin=\"2\">Two</RadioButton>"
-        L"</StackPanel>"
+        L"<Image Margin=\"4\" Width=\"16\" Height=\"8\" Source=\"res://MARKUPPICTURE\"/>"
+        L"<ScrollViewer Height=\"20\" Width=\"70\"><TextBlock>Scrolled text that goes on</TextBlock>"
+        L"</ScrollViewer></StackPanel>"
         L"<Canvas Grid.Row=\"3\" Grid.ColumnSpan=\"2\">"
         L"<Rectangle Canvas.Left=\"4\" Canvas.Top=\"4\" Width=\"40\" Height=\"30\" Fill=\"Yellow\" Stroke=\"Black\"/>"
         L"<Ellipse Canvas.Left=\"50\" Canvas.Top=\"4\" Width=\"40\" Height=\"30\" Fill=\"Red\" Stroke=\"Blue\" "
@@ -551,9 +553,9 @@ TEST_F(ControlTest, PictureOfASamplePage)
         L"StrokeThickness=\"2\"/>"
         L"</Canvas></Grid></Page>"));
     ASSERT_TRUE(page.get());
-    WhiteSurface surface(240, 150);
-    ::PatBlt(surface.GetDC(), 0, 0, 240, 150, BLACKNESS);
-    DrawMarkupTree(page, surface.GetDC(), CRect(0, 0, 240, 150));
+    WhiteSurface surface(240, 160);
+    ::PatBlt(surface.GetDC(), 0, 0, 240, 160, BLACKNESS);
+    DrawMarkupTree(page, surface.GetDC(), CRect(0, 0, 240, 160));
     EXPECT_TRUE(surface.Save(L"markup-controls.png"));
     CZMRMarkupButton* pPush = Named<CZMRMarkupButton>(page, L"Push");
     ASSERT_TRUE(pPush);
