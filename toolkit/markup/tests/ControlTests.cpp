@@ -118,6 +118,11 @@ TEST_F(ControlTest, ContentIsOneElementAndTextBecomesATextBlock)
         EXPECT_EQ(1, button->GetVisualChildrenCount());
     }
 
+    // Whitespace around an element is no content of its own.
+    MarkupRef<CZMRMarkupButton> spaced(BuildAs<CZMRMarkupButton>(L"<Button>\n  <Border/>\n</Button>"));
+    ASSERT_TRUE(spaced.get());
+    EXPECT_TRUE(MarkupCast<CZMRMarkupBorder>(spaced->GetContent()));
+
     // The content's text takes the button's foreground.
     MarkupRef<CZMRMarkupButton> red(BuildAs<CZMRMarkupButton>(L"<Button Foreground=\"Red\">Hi</Button>"));
     CZMRMarkupBrush* pForeground = MarkupCast<CZMRMarkupBrush>(
