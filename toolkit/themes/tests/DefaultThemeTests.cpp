@@ -5,6 +5,8 @@
 #include "CZMRDefaultTheme.h"
 #include "../../commandbars/tests/CommandBarsTestSupport.h"
 #include "ArtifactPng.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlEdit.h"
 #include "CZMRControls.h"
 #include "CZMRIconHandle.h"
 #include "CZMRImageManager.h"
@@ -466,6 +468,96 @@ TEST(DefaultTheme, DisabledMaskedIconIsAnEmbossedSilhouette)
     EXPECT_EQ(kBack, canvas.Pixel(2 + 3, 2 + 3));
     EXPECT_FALSE(ColoursIn(canvas, CRect(0, 0, 24, 24)).count(RGB(255, 0, 0))) << "never the image itself";
     pImages->InternalRelease();
+}
+
+TEST(DefaultTheme, EditsAndComboBoxesMeasureTheirLabelAndField)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pEdit = bar.Add(zmrControlEdit, 1, L"&Find", zmrButtonCaption);
+    CZMRControl* pCombo = bar.Add(zmrControlComboBox, 2, L"", zmrButtonCaption);
+    pEdit->SetWidth(120);
+    pCombo->SetWidth(90);
+    CPixelCanvas canvas(140, 30, kBack);
+    CFont* pOld = canvas.DC()->SelectObject(&bar.m_pTheme->m_fntField);
+    const int nSpace = canvas.DC()->GetTextExtent(CString(L" ")).cy;
+    canvas.DC()->SelectObject(&bar.m_pTheme->m_fntRegular);
+    const int nLabel = canvas.DC()->GetTextExtent(CString(L"Find")).cx + 5;
+    canvas.DC()->SelectObject(pOld);
+
+    EXPECT_EQ(CSize(120, nSpace + 7), pEdit->GetSize(canvas.DC()));
+    EXPECT_EQ(nLabel, static_cast<CZMRControlEdit*>(pEdit)->GetLabelWidth());
+    const CSize szCombo = pCombo->GetSize(canvas.DC());
+    EXPECT_EQ(CSize(90, std::max(20, nSpace + 7)), szCombo);
+    auto* pComboBox = static_cast<CZMRControlComboBox*>(pCombo);
+    EXPECT_EQ(std::max(15, int(szCombo.cy) * 9 / 14 + 1), pComboBox->GetDropDownWidth());
+    EXPECT_EQ(0, pComboBox->GetLabelWidth()) << "no caption, no label";
+
+    bar.m_pTheme->m_nFixedControlHeight = 30;
+    EXPECT_EQ(CSize(90, 30), pCombo->GetSize(canvas.DC()));
+    EXPECT_EQ(30 * 9 / 14 + 1, pComboBox->GetDropDownWidth());
+}
+
+TEST(DefaultTheme, ComboBoxFieldButtonAndFrame)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pCombo = bar.Add(zmrControlComboBox, 2, L"", zmrButtonCaption);
+    pCombo->SetWidth(80);
+    CPixelCanvas canvas(80, 24, kBack);
+    const CSize sz = pCombo->GetSize(canvas.DC());
+    pCombo->SetRect(CRect(CPoint(0, 0), sz));
+    const int nButton = static_cast<CZMRControlComboBox*>(pCombo)->GetDropDownWidth();
+    EXPECT_EQ(CSize(0, 0), bar.m_pTheme->DrawControl(canvas.DC(), pCombo, TRUE));
+    EXPECT_EQ(kWindow, canvas.Pixel(5, sz.cy / 2)) << "the field";
+    EXPECT_EQ(kFace, canvas.Pixel(1, 1)) << "the face-coloured frame inside";
+    EXPECT_EQ(kFace, canvas.Pixel(80 - nButton + 3, 4)) << "the drop-down button";
+    EXPECT_EQ(kLight, canvas.Pixel(80 - nButton + 1, 2)) << "its frame when not selected";
+
+    // Selected: a sunken frame around the field.
+    pCombo->OnSelectionChange(1);
+    bar.m_pTheme->DrawControl(canvas.DC(), pCombo, TRUE);
+    EXPECT_EQ(kShadow, canvas.Pixel(0, 0));
+    EXPECT_EQ(kLight, canvas.Pixel(79, sz.cy - 1));
+}
+
+TEST(DefaultTheme, EditFramesBySelection)
+{
+    CTheme theme;
+    struct Case
+    {
+        BOOL bEnabled;
+        int nSelected;
+        COLORREF outer, inner;
+    };
+    const Case cases[] = {
+        {TRUE, 0, kBack, kFace},
+        {TRUE, 1, kShadow, kFace},
+        {FALSE, 0, kBack, kLight},
+        {FALSE, 2, kBack, kShadow},
+    };
+    for (const Case& c : cases)
+    {
+        CPixelCanvas canvas(20, 20, kBack);
+        theme.DrawEditFrame(canvas.DC(), CRect(0, 0, 20, 20), c.bEnabled, c.nSelected);
+        EXPECT_EQ(c.outer, canvas.Pixel(0, 0)) << c.bEnabled << c.nSelected;
+        EXPECT_EQ(c.inner, canvas.Pixel(1, 1)) << c.bEnabled << c.nSelected;
+    }
+}
+
+TEST(DefaultTheme, EditSpinButtonsShowWhichHalfIsPressed)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    auto* pEdit = static_cast<CZMRControlEdit*>(bar.Add(zmrControlEdit, 1, L"", zmrButtonCaption));
+    pEdit->SetShowSpinButtons(TRUE);
+    pEdit->SetRect(CRect(0, 0, 60, 22));
+    pEdit->OnSelectionChange(1);
+    pEdit->SetPressed(4);
+    const CRect rc = pEdit->GetSpinButtonsRect();
+    const int middle = (rc.top + rc.bottom) / 2;
+    CPixelCanvas canvas(60, 22, kBack);
+    bar.m_pTheme->DrawEditSpinButtons(canvas.DC(), pEdit);
+    EXPECT_EQ(kShadow, canvas.Pixel(rc.left + 1, rc.top + 1)) << "the up button pressed in";
+    EXPECT_EQ(kWindow, canvas.Pixel(rc.left + 1, middle)) << "the down button raised";
+    EXPECT_EQ(kText, canvas.Pixel((rc.left + rc.right) / 2, (rc.top + 1 + middle) / 2)) << "the up arrow";
 }
 
 // ---------------------------------------------------------------- status panes
