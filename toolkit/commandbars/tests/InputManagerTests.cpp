@@ -507,6 +507,20 @@ TEST_F(InputManagerTest, TrackedBarFoundAtAPointAndClicksOutside)
     m_trusted.ShowWindow(SW_SHOWNA);
 }
 
+TEST_F(InputManagerTest, PopupPointTestHonoursTheWindowRegion)
+{
+    // The parent keeps only its left half: (100,100)-(200,300) on the screen.
+    ASSERT_NE(0, ::SetWindowRgn(m_pParent->GetSafeHwnd(), ::CreateRectRgn(0, 0, 100, 200), FALSE));
+    const CPoint ptCut(250, 120);
+    m_pParent->SetPosition(zmrBarPopup);
+    EXPECT_EQ(1, m_pParent->IsPointInside(CPoint(150, 120)));
+    EXPECT_EQ(0, m_pParent->IsPointInside(ptCut));
+    EXPECT_EQ(0, m_pParent->IsPointInside(ptHost));
+    m_pParent->SetPosition(zmrBarTop);   // docked bars answer for their whole rectangle
+    EXPECT_EQ(1, m_pParent->IsPointInside(ptCut));
+    m_pParent->SetPosition(zmrBarNone);
+}
+
 // ---------------------------------------------------------------- the mouse hook
 
 TEST_F(InputManagerTest, MouseHookClosesHotTracksAndSwallows)
