@@ -19,7 +19,7 @@ CZMRCommandBar::CZMRCommandBar()
       m_barType(zmrBarTypeNormal), m_pControls(nullptr), m_barPosition(zmrBarNone), m_pBarManager(nullptr),
       m_pOwner(nullptr), m_szIcons(0, 0), m_szButtons(0, 0), m_nSelectionKind(0), m_bCustomizable(TRUE),
       m_nLockRedraw(0), m_pPaintManager(nullptr), m_pImageManager(nullptr),
-      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE), m_nLockCount(0)
+      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE), m_nInputSuspension(0)
 {
     m_pControls = new CZMRControls;
     m_pControls->SetParent(this);

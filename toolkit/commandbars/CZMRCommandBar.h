@@ -101,8 +101,11 @@ public:
 
     // Raised by the mouse manager while a nested popup is tracked over the
     // bar; while positive the bar ignores keys, mouse moves and its timers.
-    int GetLockCount() const { return m_nLockCount; }
-    void LockInput(BOOL bLock) { m_nLockCount = bLock ? m_nLockCount + 1 : (m_nLockCount > 0 ? m_nLockCount - 1 : 0); }
+    int GetInputSuspension() const { return m_nInputSuspension; }
+    void SuspendInput(BOOL bSuspend)
+    {
+        m_nInputSuspension = bSuspend ? m_nInputSuspension + 1 : (m_nInputSuspension > 0 ? m_nInputSuspension - 1 : 0);
+    }
 
     // ------------------------------------------------------------ operations the bars replace
 
@@ -170,7 +173,7 @@ protected:
     int m_nDefaultButtonStyle;
     int m_nRowGap;
     BOOL m_bMultiColumn;
-    int m_nLockCount;            // the mouse manager's lock
+    int m_nInputSuspension;      // the mouse manager's lock
 
     DECLARE_INTERFACE_MAP()
 };

@@ -72,6 +72,12 @@ void CZMRKeyboardManager::RemoveSink(CZMRHookManagerHookAble* pHookAble)
         RemoveHooks();
 }
 
+CZMRHookManagerHookAble* CZMRKeyboardManager::GetSinkAt(int nIndex) const
+{
+    POSITION pos = nIndex >= 0 ? m_lstSinks.FindIndex(nIndex) : nullptr;
+    return pos ? m_lstSinks.GetAt(pos) : nullptr;
+}
+
 LRESULT CZMRKeyboardManager::DispatchKeyToSinks(UINT nMessage, WPARAM wParam, LPARAM lParam)
 {
     // A sink may leave menu mode while it handles the key and take itself or
@@ -104,7 +110,7 @@ BOOL CZMRKeyboardManager::OnKeyboardHook(int nCode, WPARAM wParam, LPARAM lParam
     if (lParam & KEYDATA_ALT)
     {
         CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
-        const int nFocusCount = pMouseManager ? pMouseManager->GetFocusCount() : 0;
+        const int nFocusCount = pMouseManager ? pMouseManager->m_nFocusCount : 0;
         if (wParam == VK_MENU && nFocusCount <= 0)
         {
             // Alt pressed alone closes the menus; its auto-repeat passes.

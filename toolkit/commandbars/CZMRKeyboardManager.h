@@ -20,6 +20,8 @@ public:
     // Unlists the sink; the hooks go with the last one.
     void RemoveSink(CZMRHookManagerHookAble* pHookAble);
     int GetSinkCount() const { return int(m_lstSinks.GetCount()); }
+    // The sinks in the order they were added; none outside the list.
+    CZMRHookManagerHookAble* GetSinkAt(int nIndex) const;
     BOOL IsHooked() const { return m_hHookKeyboard != nullptr && m_hHookCallWndProc != nullptr; }
 
     // Offers a key to the sinks, last added first. 1: swallow the key (a sink

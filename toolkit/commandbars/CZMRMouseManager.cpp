@@ -60,8 +60,8 @@ int CZMRMouseManager::CTrustedArray::Find(HWND hWnd) const
 }
 
 CZMRMouseManager::CZMRMouseManager()
-    : m_nFocusCount(0), m_hHookMouse(nullptr), m_pHotBar(nullptr), m_hWndMouseLeave(nullptr),
-      m_bMenusExpanded(FALSE), m_bSwallowButtonUp(FALSE), m_ptLastMouse(-1, -1)
+    : m_nFocusCount(0), m_pHotBar(nullptr), m_bMenusExpanded(FALSE), m_bSwallowNextButtonUp(FALSE),
+      m_hHookMouse(nullptr), m_hWndMouseLeave(nullptr), m_ptLastMouse(-1, -1)
 {
     m_hHookMouse = ::SetWindowsHookExW(WH_MOUSE, MouseHook, HookModule(), ::GetCurrentThreadId());
 }
@@ -89,7 +89,7 @@ CZMRMouseManager* CZMRMouseManager::FindThreadMouseManager()
 
 BOOL CZMRMouseManager::IsLocked(const CZMRCommandBar* pBar)
 {
-    return pBar->GetLockCount() > 0;
+    return pBar->GetInputSuspension() > 0;
 }
 
 void CZMRMouseManager::AddTracked(CZMRCommandBar* pBar)
@@ -112,7 +112,7 @@ void CZMRMouseManager::RemoveTracked(CZMRCommandBar* pBar)
             ResetLastMousePoint();
         }
     }
-    m_bSwallowButtonUp = FALSE;
+    m_bSwallowNextButtonUp = FALSE;
 }
 
 void CZMRMouseManager::LeaveTracking(CZMRCommandBar* pBar)
@@ -142,7 +142,7 @@ void CZMRMouseManager::CloseUnlockedTracked()
 void CZMRMouseManager::LockTrackedBars(BOOL bLock)
 {
     for (INT_PTR i = 0; i < m_arrTracked.GetSize(); i++)
-        m_arrTracked[i]->LockInput(bLock);
+        m_arrTracked[i]->SuspendInput(bLock);
 }
 
 BOOL CZMRMouseManager::IsMouseLocked(const CZMRCommandBar* pBar) const
@@ -315,11 +315,11 @@ BOOL CZMRMouseManager::OnMouseHook(int nCode, WPARAM wParam, LPARAM lParam)
     const CPoint pt = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt;
 
     if (nMessage == WM_LBUTTONDOWN || nMessage == WM_RBUTTONDOWN)
-        m_bSwallowButtonUp = FALSE;
-    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && m_bSwallowButtonUp)
+        m_bSwallowNextButtonUp = FALSE;
+    if ((nMessage == WM_LBUTTONUP || nMessage == WM_NCLBUTTONUP) && m_bSwallowNextButtonUp)
     {
         // The release of the click that expanded a menu reaches nobody.
-        m_bSwallowButtonUp = FALSE;
+        m_bSwallowNextButtonUp = FALSE;
         return TRUE;
     }
 
@@ -343,7 +343,7 @@ void CZMRMouseManager::OnHookedMouseEvent(UINT nMessage, CPoint ptScreen)
         if (HitTrackedBar(pBar, ptScreen, hWndUnder) != 1)
             continue;
         // A click on a locked parent popup closes the popups opened after it.
-        if (IsLocked(pBar) && !IsMouseMove(nMessage) && !m_bSwallowButtonUp)
+        if (IsLocked(pBar) && !IsMouseMove(nMessage) && !m_bSwallowNextButtonUp)
         {
             CloseUnlockedTracked();
             m_ptLastMouse = CPoint(0, 0);

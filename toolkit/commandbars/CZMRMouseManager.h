@@ -62,6 +62,7 @@ public:
     const CTrackArray& GetTrackedBars() const { return m_arrTracked; }
     BOOL IsTrackedBar(const CZMRCommandBar* pBar) const { return m_arrTracked.Find(pBar) >= 0; }
     int GetTrackedCount() const { return int(m_arrTracked.GetSize()); }
+    CZMRCommandBar* GetTrackedAt(int nIndex) const { return m_arrTracked[nIndex]; }
     // The most recently tracked bar; none.
     CZMRCommandBar* GetLastTracked() const;
 
@@ -97,18 +98,16 @@ public:
 
     // ------------------------------------------------------------ values their users keep
 
-    // Bar controls that hold the keyboard focus.
-    int GetFocusCount() const { return m_nFocusCount; }
-    void SetFocusCount(int nFocusCount) { m_nFocusCount = nFocusCount; }
+    // Bar controls that hold the keyboard focus (edits and combo boxes raise
+    // and lower it); bars ignore mouse moves while it is positive.
+    int m_nFocusCount;
     // The bar that last made a control hot with the mouse.
-    CZMRCommandBar* GetHotBar() const { return m_pHotBar; }
-    void SetHotBar(CZMRCommandBar* pBar) { m_pHotBar = pBar; }
+    CZMRCommandBar* m_pHotBar;
     // Later popups open expanded; cleared when no bar is tracked any more.
-    BOOL IsMenusExpanded() const { return m_bMenusExpanded; }
-    void SetMenusExpanded(BOOL bExpanded) { m_bMenusExpanded = bExpanded; }
-    // The next left button release reaches nobody.
-    BOOL IsSwallowNextButtonUp() const { return m_bSwallowButtonUp; }
-    void SetSwallowNextButtonUp(BOOL bSwallow) { m_bSwallowButtonUp = bSwallow; }
+    BOOL m_bMenusExpanded;
+    // The next left button release reaches nobody (set with the switch above
+    // when a click expands a collapsed menu).
+    BOOL m_bSwallowNextButtonUp;
 
 protected:
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
@@ -122,14 +121,10 @@ protected:
     // Lets a bar leave tracking and makes sure it is off the list.
     void LeaveTracking(CZMRCommandBar* pBar);
 
-    int m_nFocusCount;
     CTrackArray m_arrTracked;
     HHOOK m_hHookMouse;
-    CZMRCommandBar* m_pHotBar;
     HWND m_hWndMouseLeave;
-    BOOL m_bMenusExpanded;
     CTrustedArray m_arrTrusted;
-    BOOL m_bSwallowButtonUp;
     // The last position the hook saw on this thread; -1, -1 when forgotten.
     CPoint m_ptLastMouse;
 };

@@ -71,8 +71,8 @@ public:
     }
     void Unlock()
     {
-        while (GetLockCount() > 0)
-            LockInput(FALSE);
+        while (GetInputSuspension() > 0)
+            SuspendInput(FALSE);
     }
 
     int m_nKeyAnswer = 0;
@@ -182,9 +182,9 @@ protected:
     {
         m_pMouse->CloseAllTracked();
         m_pMouse->RemoveTrustedWindow(m_trusted.GetSafeHwnd());
-        m_pMouse->SetFocusCount(0);
-        m_pMouse->SetSwallowNextButtonUp(FALSE);
-        m_pMouse->SetHotBar(nullptr);
+        m_pMouse->m_nFocusCount = 0;
+        m_pMouse->m_bSwallowNextButtonUp = FALSE;
+        m_pMouse->m_pHotBar = nullptr;
         m_pMouse->TrackMouseLeave(nullptr);
     }
 
@@ -207,8 +207,8 @@ protected:
             pBar->m_nPointAnswer = 99;
             pBar->m_nKeyAnswer = 0;
         }
-        m_pMouse->SetFocusCount(0);
-        m_pMouse->SetSwallowNextButtonUp(FALSE);
+        m_pMouse->m_nFocusCount = 0;
+        m_pMouse->m_bSwallowNextButtonUp = FALSE;
     }
     BOOL Hook(UINT nMessage, CPoint pt, int nCode = HC_ACTION)
     {
@@ -262,7 +262,10 @@ TEST(KeyboardManagerTest, HooksLiveWhileSinksAreListed)
     manager.AddSink(&a);
     manager.AddSink(&b);
     EXPECT_TRUE(manager.IsHooked());
-    EXPECT_EQ(2, manager.GetSinkCount());
+    ASSERT_EQ(2, manager.GetSinkCount());
+    EXPECT_EQ(&a, manager.GetSinkAt(0));
+    EXPECT_EQ(&b, manager.GetSinkAt(1));
+    EXPECT_EQ(nullptr, manager.GetSinkAt(2));
     manager.RemoveSink(&a);
     EXPECT_TRUE(manager.IsHooked());
     manager.RemoveSink(&b);
@@ -352,7 +355,7 @@ TEST_F(InputManagerTest, KeyboardHookOffersKeysAndClosesMenusOnAlt)
         Reset();
         m_pParent->SetMenuLoopActive(TRUE, FALSE, 0);
         m_pParent->m_nKeyAnswer = c.nAnswer;
-        m_pMouse->SetFocusCount(c.nFocusCount);
+        m_pMouse->m_nFocusCount = c.nFocusCount;
         EXPECT_EQ(c.bSwallowed, m_pKeyboard->OnKeyboardHook(c.nCode, c.vk, c.keyData));
         EXPECT_EQ(c.bAsked, !m_pParent->m_keys.empty());
         if (c.bAsked && !m_pParent->m_keys.empty())
@@ -397,7 +400,7 @@ TEST_F(InputManagerTest, DeactivatingTheApplicationClosesTrackedBars)
 
 TEST_F(InputManagerTest, TrackedBarsListLocksAndHotBar)
 {
-    m_pMouse->SetHotBar(m_pNested.get());
+    m_pMouse->m_pHotBar = m_pNested.get();
     m_pNested->m_hotRequests.clear();
     m_pParent->SetMenuLoopActive(TRUE, FALSE, 0);
     m_pMouse->AddTracked(m_pParent.get());
@@ -417,16 +420,16 @@ TEST_F(InputManagerTest, TrackedBarsListLocksAndHotBar)
 
     // Unlocking lowers the bars tracked now; a count never goes below zero.
     m_pMouse->LockTrackedBars(FALSE);
-    EXPECT_EQ(0, m_pParent->GetLockCount());
-    EXPECT_EQ(0, m_pNested->GetLockCount());
+    EXPECT_EQ(0, m_pParent->GetInputSuspension());
+    EXPECT_EQ(0, m_pNested->GetInputSuspension());
 
-    m_pMouse->SetMenusExpanded(TRUE);
-    m_pMouse->SetSwallowNextButtonUp(TRUE);
+    m_pMouse->m_bMenusExpanded = TRUE;
+    m_pMouse->m_bSwallowNextButtonUp = TRUE;
     m_pMouse->RemoveTracked(m_pNested.get());
-    EXPECT_FALSE(m_pMouse->IsSwallowNextButtonUp());
-    EXPECT_TRUE(m_pMouse->IsMenusExpanded());
+    EXPECT_FALSE(m_pMouse->m_bSwallowNextButtonUp);
+    EXPECT_TRUE(m_pMouse->m_bMenusExpanded);
     m_pMouse->RemoveTracked(m_pParent.get());
-    EXPECT_FALSE(m_pMouse->IsMenusExpanded());
+    EXPECT_FALSE(m_pMouse->m_bMenusExpanded);
     EXPECT_EQ(CPoint(-1, -1), m_pMouse->GetLastMousePoint());
     EXPECT_FALSE(m_pMouse->IsMouseLocked(nullptr));
 }
@@ -566,8 +569,8 @@ TEST_F(InputManagerTest, MouseHookClosesHotTracksAndSwallows)
         SCOPED_TRACE(r.name);
         Reset();
         TrackBoth(r.bLockParent);
-        m_pMouse->SetSwallowNextButtonUp(r.bSwallowFlag);
-        m_pMouse->SetFocusCount(r.nFocusCount);
+        m_pMouse->m_bSwallowNextButtonUp = r.bSwallowFlag;
+        m_pMouse->m_nFocusCount = r.nFocusCount;
         m_pNested->m_nPointAnswer = r.nNestedAnswer;
         m_pParent->m_mouse.clear();
         m_pNested->m_mouse.clear();
