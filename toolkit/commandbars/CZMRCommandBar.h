@@ -143,6 +143,18 @@ public:
     // to pass the bar by.
     virtual int IsPointInside(CPoint ptScreen) const;
 
+    // ------------------------------------------------------------ what the paint manager reads
+
+    // Dialog bars answer true; their gripper is drawn as a dialog bar's.
+    virtual BOOL IsDialogBar() const;
+    // Whether mnemonics are underlined; always without a manager.
+    virtual BOOL AreKeyboardCuesShown() const;
+    // "ShowTextBelowIcons": 0 or 1, or 2 for the manager's setting.
+    void SetShowTextBelowIcons(int nShowTextBelowIcons) { m_nShowTextBelowIcons = nShowTextBelowIcons; }
+    BOOL IsTextBelowIcons() const;
+    // The window is laid out or reads right to left.
+    BOOL IsRightToLeftWindow() const;
+
     int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
     CCmdTarget* GetAccessibleTarget() override { return this; }
     void OnFinalRelease() override;
@@ -174,6 +186,7 @@ protected:
     int m_nRowGap;
     BOOL m_bMultiColumn;
     int m_nInputSuspension;      // the mouse manager's lock
+    int m_nShowTextBelowIcons;
 
     DECLARE_INTERFACE_MAP()
 };
