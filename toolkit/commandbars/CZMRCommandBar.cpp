@@ -19,7 +19,7 @@ CZMRCommandBar::CZMRCommandBar()
       m_barType(zmrBarTypeNormal), m_pControls(nullptr), m_barPosition(zmrBarNone), m_pBarManager(nullptr),
       m_pOwner(nullptr), m_szIcons(0, 0), m_szButtons(0, 0), m_nSelectionKind(0), m_bCustomizable(TRUE),
       m_nLockRedraw(0), m_pPaintManager(nullptr), m_pImageManager(nullptr),
-      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE),
+      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE), m_nInputSuspension(0),
       m_nShowTextBelowIcons(2)
 {
     m_pControls = new CZMRControls;
@@ -190,6 +190,24 @@ CZMRCommandBar* CZMRCommandBar::GetParentBar() const
 int CZMRCommandBar::GetResizeMode() const
 {
     return 0;
+}
+
+int CZMRCommandBar::IsPointInside(CPoint ptScreen) const
+{
+    CRect rcWindow;
+    if (!GetSafeHwnd() || !::GetWindowRect(m_hWnd, &rcWindow) || !rcWindow.PtInRect(ptScreen))
+        return 0;
+    if (m_barPosition == zmrBarPopup)
+    {
+        // A shaped popup holds only the points of its region.
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        const BOOL bOutside = ::GetWindowRgn(m_hWnd, hRgn) != ERROR &&
+                              !::PtInRegion(hRgn, ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
+        ::DeleteObject(hRgn);
+        if (bOutside)
+            return 0;
+    }
+    return 1;
 }
 
 // ---------------------------------------------------------------- state
