@@ -440,6 +440,12 @@ TEST(DefaultTheme, PopupItemsByState)
     EXPECT_FALSE(colours.count(kHighlightText));
     EXPECT_TRUE(colours.count(kText));
 
+    // Checked with an icon and not selected: the cell is dithered in its frame.
+    pChecked->SetIconId(100);
+    std::unique_ptr<CPixelCanvas> pCheckedIcon(draw(pChecked, 0));
+    EXPECT_EQ(kShadow, pCheckedIcon->Pixel(0, rcChecked.top));
+    EXPECT_EQ((std::set<COLORREF>{kFace, kLight}), ColoursIn(*pCheckedIcon, CRect(1, rcChecked.top + 1, 3, rcChecked.top + 2)));
+
     // A popup item shows its right-pointing triangle.
     std::unique_ptr<CPixelCanvas> pIdle(draw(pPopup, 0));
     const CRect rcPopup = pPopup->GetRect();
@@ -560,6 +566,92 @@ TEST(DefaultTheme, EditSpinButtonsShowWhichHalfIsPressed)
     EXPECT_EQ(kText, canvas.Pixel((rc.left + rc.right) / 2, (rc.top + 1 + middle) / 2)) << "the up arrow";
 }
 
+TEST(DefaultTheme, BarBackgroundsAndTheFloatingTitle)
+{
+    struct Case
+    {
+        int nPosition;
+        BOOL bFlat;
+        COLORREF outer, second;
+    };
+    const Case cases[] = {
+        {zmrBarTop, FALSE, kLight, kFace},
+        {zmrBarTop, TRUE, kFace, kFace},
+        {zmrBarFloating, FALSE, kFace, kLight},
+        {zmrBarPopup, FALSE, kFace, kLight},
+    };
+    for (const Case& c : cases)
+    {
+        CThemeBar bar(zmrBarTypeNormal, c.nPosition, CSize(60, 30));
+        bar.m_pTheme->m_bFlatToolBar = c.bFlat;
+        CPixelCanvas canvas(60, 30, kBack);
+        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+        EXPECT_EQ(c.outer, canvas.Pixel(0, 0)) << c.nPosition << c.bFlat;
+        EXPECT_EQ(c.second, canvas.Pixel(1, 1)) << c.nPosition << c.bFlat;
+        EXPECT_EQ(kFace, canvas.Pixel(30, 15));
+        if (c.nPosition == zmrBarFloating || c.nPosition == zmrBarPopup)
+            EXPECT_EQ(kDark, canvas.Pixel(59, 29));
+    }
+
+    // A floating bar's gripper is its title strip in the caption colours.
+    CThemeBar floating(zmrBarTypeNormal, zmrBarFloating, CSize(120, 60));
+    floating.m_pBar->SetTitle(L"Mmmm");
+    floating.m_pTheme->m_clrFloatingCaption.SetCustomValue(RGB(0, 0, 150));
+    floating.m_pTheme->m_clrFloatingCaptionText.SetCustomValue(RGB(255, 255, 0));
+    CPixelCanvas canvas(120, 60, kBack);
+    const CSize sz = floating.m_pTheme->DrawGripper(canvas.DC(), floating.m_pBar, TRUE);
+    EXPECT_EQ(114, sz.cx);
+    EXPECT_GE(sz.cy, 15);
+    EXPECT_EQ(sz, floating.m_pTheme->DrawGripper(nullptr, floating.m_pBar, FALSE));
+    EXPECT_EQ(RGB(0, 0, 150), canvas.Pixel(3, 3));
+    EXPECT_EQ(kBack, canvas.Pixel(2, 3));
+    const std::set<COLORREF> title = ColoursIn(canvas, CRect(5, 3, 117 - 2 * (sz.cy - 3), 3 + sz.cy - 3));
+    EXPECT_TRUE(title.count(RGB(255, 255, 0))) << "the title in the caption text colour";
+    EXPECT_FALSE(ColoursIn(canvas, CRect(117 - 2 * (sz.cy - 3), 3, 117, sz.cy)).count(RGB(255, 255, 0)))
+        << "room is left for the caption buttons";
+}
+
+TEST(DefaultTheme, FloatingHideButtonGetsAFaceWhenPressed)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarFloating);
+    CZMRControl* pHide = bar.Add(zmrControlButton, 0, L"");
+    pHide->SetRect(CRect(0, 0, 16, 16));
+    for (int nPressed : {0, 1})
+    {
+        pHide->SetPressed(nPressed);
+        CPixelCanvas canvas(16, 16, kBack);
+        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 2, pHide, bar.m_pBar, TRUE, 0);
+        EXPECT_EQ(nPressed ? kFace : kBack, canvas.Pixel(8, 1)) << nPressed;
+        EXPECT_TRUE(ColoursIn(canvas, CRect(0, 0, 16, 16)).count(nPressed ? kText : bar.m_pTheme->m_clrFloatingCaptionText.GetColor()))
+            << "the cross in the control's or the caption's text colour";
+    }
+}
+
+TEST(DefaultTheme, ListRowsOfControls)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 100, L"&Mmmm");
+    CZMRControl* pPopup = bar.Add(zmrControlPopup, 0, L"Mmmm");
+    const CSize szCell = bar.m_pTheme->DrawControlListItem(nullptr, pButton, CRect(0, 0, 0, 0), FALSE, FALSE, nullptr);
+    const int nBase = bar.m_pTheme->m_nBaseHeight;
+    EXPECT_EQ(CSize(std::max(nBase, 20), std::max(nBase, 20)), szCell);
+
+    const CRect rc(0, 0, 150, szCell.cy);
+    CPixelCanvas selected(150, szCell.cy, kBack);
+    EXPECT_EQ(szCell, bar.m_pTheme->DrawControlListItem(selected.DC(), pButton, rc, TRUE, TRUE, nullptr));
+    EXPECT_EQ(kLight, selected.Pixel(0, 0)) << "the icon cell raised for the selection";
+    const std::set<COLORREF> text = ColoursIn(selected, CRect(szCell.cx + 1, 0, 150, szCell.cy));
+    EXPECT_TRUE(text.count(kHighlight));
+    EXPECT_TRUE(text.count(kHighlightText));
+
+    CPixelCanvas idle(150, szCell.cy, kBack);
+    bar.m_pTheme->DrawControlListItem(idle.DC(), pPopup, rc, FALSE, TRUE, nullptr);
+    EXPECT_EQ(kFace, idle.Pixel(2, 2)) << "no icon for an automatic popup";
+    EXPECT_TRUE(ColoursIn(idle, CRect(szCell.cx, 0, 140, szCell.cy)).count(kText));
+    EXPECT_EQ(kText, idle.Pixel(150 - 7, szCell.cy / 2)) << "the triangle's tip";
+    EXPECT_EQ(CSize(0, 0), bar.m_pTheme->DrawControlListItem(idle.DC(), nullptr, rc, FALSE, TRUE, nullptr));
+}
+
 // ---------------------------------------------------------------- status panes
 
 TEST(DefaultThemeStatusBar, PaneBackgroundsFillByTheirBorderStyle)
@@ -674,6 +766,57 @@ TEST(DefaultThemeStatusBar, PaneAndSwitchLookups)
     EXPECT_TRUE(bThrown);
 }
 
+namespace
+{
+// A pane with an icon of its own.
+class CIconPane : public CZMRStatusBarPane
+{
+public:
+    CIconPane(CZMRStatusBar* pStatusBar, CZMRImageManagerIcon* pIcon) : CZMRStatusBarPane(pStatusBar, 0), m_pIcon(pIcon) {}
+    CZMRImageManagerIcon* GetPaneIcon() override { return m_pIcon; }
+    CZMRImageManagerIcon* m_pIcon;
+};
+} // namespace
+
+TEST(DefaultThemeStatusBar, ButtonPanesAndIcons)
+{
+    CTheme theme;
+    CZMRStatusBar statusBar;
+    CZMRStatusBarPane* pPane = statusBar.AddPane();
+    pPane->SetText(L"Mmmm");
+    pPane->m_bButton = TRUE;
+    const CRect rc(0, 0, 60, 18);
+
+    CPixelCanvas idle(60, 18, kBack);
+    theme.PaintStatusPane(idle.DC(), pPane, rc);
+    EXPECT_EQ(kBack, idle.Pixel(0, 0)) << "no face while neither hot nor pressed";
+
+    statusBar.m_pHotPane = pPane;
+    CPixelCanvas hot(60, 18, kBack);
+    theme.PaintStatusPane(hot.DC(), pPane, rc);
+    EXPECT_EQ(kLight, hot.Pixel(0, 0)) << "hot: raised";
+    pPane->m_bPressed = TRUE;
+    CPixelCanvas pressed(60, 18, kBack);
+    theme.PaintStatusPane(pressed.DC(), pPane, rc);
+    EXPECT_EQ(kShadow, pressed.Pixel(0, 0)) << "hot and pressed: sunken";
+
+    // An icon at the left, vertically centred, the text after it.
+    CZMRImageManager* pImages = new CZMRImageManager;
+    CZMRIconHandle handle;
+    handle.TakeIcon(CreateMaskedIcon());
+    pImages->SetIcon(handle, 7, 16, 16, ZMR_ICONSTATE_NORMAL);
+    CIconPane* pIconPane = new CIconPane(&statusBar, pImages->GetImage(7, 16));
+    pIconPane->SetText(L"Mmmm");
+    CPixelCanvas icon(60, 20, kBack);
+    theme.PaintStatusPane(icon.DC(), pIconPane, CRect(0, 0, 60, 20));
+    EXPECT_EQ(RGB(255, 0, 0), icon.Pixel(4, 2 + 4));
+    EXPECT_EQ(RGB(255, 0, 0), icon.Pixel(11, 2 + 11));
+    EXPECT_TRUE(ColoursIn(icon, CRect(18, 0, 60, 20)).count(kText));
+    EXPECT_FALSE(ColoursIn(icon, CRect(0, 0, 17, 20)).count(kText));
+    pIconPane->InternalRelease();
+    pImages->InternalRelease();
+}
+
 // ---------------------------------------------------------------- pictures
 
 TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
@@ -712,6 +855,37 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         }
         EXPECT_EQ(kFace, canvas.Pixel(320, 14));
         SavePicture(canvas, L"default-theme-toolbar.png", 330, 28);
+    }
+
+    // A tool bar docked at the left: vertical captions.
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarLeft, CSize(28, 200));
+        ASSERT_TRUE(bar.m_pBar->GetSafeHwnd());
+        CZMRControl* pControls[] = {
+            bar.Add(zmrControlButton, 100, L"New", zmrButtonIcon),
+            bar.Add(zmrControlButton, 0, L"&Open", zmrButtonCaption),
+            bar.Add(zmrControlPopup, 0, L"&View", zmrButtonCaption),
+            bar.Add(zmrControlButton, 101, L"Warn", zmrButtonIcon),
+        };
+        pControls[2]->SetBeginGroup(TRUE);
+        pControls[1]->OnSelectionChange(1);
+        CPixelCanvas canvas(28, 200, kBack);
+        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+        int y = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE).cy + 4;
+        for (CZMRControl* pControl : pControls)
+        {
+            const CSize sz = pControl->GetSize(canvas.DC());
+            if (pControl->GetBeginGroup())
+                y += 6;
+            pControl->SetRect(CRect(3, y, 3 + sz.cx, y + sz.cy));
+            pControl->SetRowRect(CRect(3, 0, 25, 200));
+            if (pControl->GetBeginGroup())
+                bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
+            pControl->Draw(canvas.DC());
+            y += sz.cy;
+        }
+        EXPECT_TRUE(ColoursIn(canvas, pControls[1]->GetRect()).count(kText)) << "the vertical caption";
+        SavePicture(canvas, L"default-theme-toolbar-vertical.png", 28, 200);
     }
 
     // A popup: icons, shortcuts, a separator, checked and radio items, a
