@@ -455,6 +455,31 @@ TEST(DefaultTheme, PopupItemsByState)
     EXPECT_EQ(kBack, pIdle->Pixel(120 - 7, mid));
 }
 
+TEST(DefaultTheme, SplitPopupItemsSeparateTheirLastTwentyPixels)
+{
+    struct Case
+    {
+        BOOL bEnabled;
+        int nSelected;
+        COLORREF line;
+    };
+    const Case cases[] = {{TRUE, 0, kText}, {TRUE, 1, kShadow}, {FALSE, 0, kGrey}};
+    for (const Case& c : cases)
+    {
+        CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+        CZMRControl* pSplit = bar.Add(zmrControlSplitButtonPopup, 0, L"Mmmm");
+        pSplit->SetEnabled(c.bEnabled);
+        const CSize sz = pSplit->GetSize(nullptr);
+        pSplit->SetRect(CRect(0, 0, 120, sz.cy));
+        pSplit->OnSelectionChange(c.nSelected);
+        CPixelCanvas canvas(120, sz.cy, kBack);
+        pSplit->Draw(canvas.DC());
+        EXPECT_EQ(c.line, canvas.Pixel(100, sz.cy / 2)) << c.bEnabled << c.nSelected;
+        EXPECT_NE(c.line, canvas.Pixel(100, 0)) << "the line leaves the top row";
+        EXPECT_EQ(c.nSelected ? kHighlight : kBack, canvas.Pixel(99, 1)) << "the text part";
+    }
+}
+
 TEST(DefaultTheme, DisabledMaskedIconIsAnEmbossedSilhouette)
 {
     CTheme theme;
