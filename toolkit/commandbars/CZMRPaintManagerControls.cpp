@@ -222,7 +222,8 @@ CSize CZMRPaintManager::DrawIconAndText(CDC* pDC, CZMRControl* pControl, CRect r
     }
     const int nIndent = m_bNarrowArrow ? cx : cx - 1;
     const CSize sz =
-        DrawControlText(pDC, pControl, CRect(rc.left + nIndent, rc.top, rc.right, rc.bottom), bDraw, FALSE, FALSE, bArrow);
+        DrawControlText(pDC, pControl, CRect(rc.left + nIndent, rc.top, rc.right, rc.bottom), bDraw, FALSE, FALSE,
+                        bArrow);
     return CSize(sz.cx + nIndent + 4, std::max(cy, int(sz.cy) + 6));
 }
 
@@ -415,7 +416,8 @@ CSize CZMRPaintManager::DrawToolBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
             if (nType == zmrControlSplitButtonPopup)
                 rcButton.right -= m_nSplitDropDownWidth;
             drawImage(CPoint(rcButton.CenterPoint().x - szIcon.cx / 2, rcButton.top + 4));
-            DrawControlText(dc, pControl, CRect(rcButton.left, rcButton.top + szCell.cy - 4, rcButton.right, rcButton.bottom),
+            DrawControlText(dc, pControl,
+                            CRect(rcButton.left, rcButton.top + szCell.cy - 4, rcButton.right, rcButton.bottom),
                             TRUE, FALSE, TRUE, bArrow);
         }
     }
@@ -462,7 +464,8 @@ CSize CZMRPaintManager::DrawToolBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
                 sz = CSize(szCell.cy + 7, szCell.cy);
             }
             else
-                sz = DrawIconAndText(dc, pControl, rc, bDraw, nBarType != zmrBarTypeMenuBar, szCell.cx, szCell.cy, TRUE);
+                sz = DrawIconAndText(dc, pControl, rc, bDraw, nBarType != zmrBarTypeMenuBar, szCell.cx, szCell.cy,
+                                     TRUE);
             break;
         case zmrControlSplitButtonPopup:
             if (!pImage)
@@ -717,7 +720,9 @@ CSize CZMRPaintManager::DrawOverflowButton(CDC* pDC, int nKind, CZMRControl* pCo
                 for (int dy : {0, 1, 4, 5})
                 {
                     const POINT pts[] = {
-                        {rc.right - 8, rc.top + 2 + dy}, {rc.right - 6, rc.top + 4 + dy}, {rc.right - 3, rc.top + 1 + dy}};
+                        {rc.right - 8, rc.top + 2 + dy},
+                        {rc.right - 6, rc.top + 4 + dy},
+                        {rc.right - 3, rc.top + 1 + dy}};
                     pDC->Polyline(pts, 3);
                 }
             }

@@ -211,7 +211,8 @@ TEST(PaintManagerControls, MenuBarPopupIsDrawnWithoutItsArrow)
         // at their end.
         const int nText = TextExtent(canvas.DC(), &bar.m_pTheme->m_fntRegular, L"File").cx;
         const int xArrow = (sz.cx - (nText + 5)) / 2 + nText + 5;
-        const int nArrowPixels = CountColumnPixels(canvas, xArrow - 2, xArrow + 3, sz.cy / 2 - 2, sz.cy / 2 + 3, kArrow);
+        const int nArrowPixels =
+            CountColumnPixels(canvas, xArrow - 2, xArrow + 3, sz.cy / 2 - 2, sz.cy / 2 + 3, kArrow);
         if (nBarType == zmrBarTypeMenuBar)
             EXPECT_EQ(0, nArrowPixels);
         else

@@ -444,7 +444,8 @@ TEST(DefaultTheme, PopupItemsByState)
     pChecked->SetIconId(100);
     std::unique_ptr<CPixelCanvas> pCheckedIcon(draw(pChecked, 0));
     EXPECT_EQ(kShadow, pCheckedIcon->Pixel(0, rcChecked.top));
-    EXPECT_EQ((std::set<COLORREF>{kFace, kLight}), ColoursIn(*pCheckedIcon, CRect(1, rcChecked.top + 1, 3, rcChecked.top + 2)));
+    EXPECT_EQ((std::set<COLORREF>{kFace, kLight}),
+              ColoursIn(*pCheckedIcon, CRect(1, rcChecked.top + 1, 3, rcChecked.top + 2)));
 
     // A popup item shows its right-pointing triangle.
     std::unique_ptr<CPixelCanvas> pIdle(draw(pPopup, 0));
@@ -615,7 +616,9 @@ TEST(DefaultTheme, BarBackgroundsAndTheFloatingTitle)
         EXPECT_EQ(c.second, canvas.Pixel(1, 1)) << c.nPosition << c.bFlat;
         EXPECT_EQ(kFace, canvas.Pixel(30, 15));
         if (c.nPosition == zmrBarFloating || c.nPosition == zmrBarPopup)
+        {
             EXPECT_EQ(kDark, canvas.Pixel(59, 29));
+        }
     }
 
     // A floating bar's gripper is its title strip in the caption colours.
@@ -647,7 +650,8 @@ TEST(DefaultTheme, FloatingHideButtonGetsAFaceWhenPressed)
         CPixelCanvas canvas(16, 16, kBack);
         bar.m_pTheme->DrawOverflowButton(canvas.DC(), 2, pHide, bar.m_pBar, TRUE, 0);
         EXPECT_EQ(nPressed ? kFace : kBack, canvas.Pixel(8, 1)) << nPressed;
-        EXPECT_TRUE(ColoursIn(canvas, CRect(0, 0, 16, 16)).count(nPressed ? kText : bar.m_pTheme->m_clrFloatingCaptionText.GetColor()))
+        const COLORREF clrCross = nPressed ? kText : bar.m_pTheme->m_clrFloatingCaptionText.GetColor();
+        EXPECT_TRUE(ColoursIn(canvas, CRect(0, 0, 16, 16)).count(clrCross))
             << "the cross in the control's or the caption's text colour";
     }
 }
@@ -797,7 +801,10 @@ namespace
 class CIconPane : public CZMRStatusBarPane
 {
 public:
-    CIconPane(CZMRStatusBar* pStatusBar, CZMRImageManagerIcon* pIcon) : CZMRStatusBarPane(pStatusBar, 0), m_pIcon(pIcon) {}
+    CIconPane(CZMRStatusBar* pStatusBar, CZMRImageManagerIcon* pIcon)
+        : CZMRStatusBarPane(pStatusBar, 0), m_pIcon(pIcon)
+    {
+    }
     CZMRImageManagerIcon* GetPaneIcon() override { return m_pIcon; }
     CZMRImageManagerIcon* m_pIcon;
 };
