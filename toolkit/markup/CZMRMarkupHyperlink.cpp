@@ -1,5 +1,6 @@
 #include "CZMRMarkupHyperlink.h"
 #include "CZMRMarkupBool.h"
+#include "CZMRMarkupButtonBase.h"
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupEnum.h"
 #include "CZMRMarkupInt.h"
@@ -34,6 +35,7 @@ void AFXAPI CZMRMarkupHyperlink::RegisterMarkupProperties()
     // The style is made of setters and triggers, whose properties must exist
     // before the first one is filled in.
     CZMRMarkupType::EnsureRegistered(CZMRMarkupStyle::GetMarkupType());
+    CZMRMarkupType::EnsureRegistered(CZMRMarkupButtonBase::GetMarkupType());
     CZMRMarkupType::EnsureRegistered(CZMRMarkupSetter::GetMarkupType());
     CZMRMarkupType::EnsureRegistered(CZMRMarkupTrigger::GetMarkupType());
     CZMRMarkupType::EnsureRegistered(CZMRMarkupSolidColorBrush::GetMarkupType());
@@ -57,7 +59,8 @@ void AFXAPI CZMRMarkupHyperlink::RegisterMarkupProperties()
     pStyle->SetValue(CZMRMarkupStyle::m_pTriggersProperty, pTriggers);
     pOwner->SetDefaultStyle(pStyle);
 
-    m_pClickEvent = CZMRMarkupRoutedEvent::RegisterRoutedEvent(L"Click", CZMRMarkupRoutedEvent::routeBubble, pOwner);
+    // The buttons' "Click", so that one handler serves links and buttons.
+    m_pClickEvent = static_cast<CZMRMarkupRoutedEvent*>(CZMRMarkupButtonBase::m_pClickEvent->AddOwner(pOwner));
 }
 
 CZMRMarkupHyperlink::CZMRMarkupHyperlink() : m_bPressed(FALSE)

@@ -4,18 +4,22 @@
 // that list with base types first, so CZMRMarkupObject's own properties come
 // first and every other index follows from this order. A new markup class
 // gets its row here, at its place in the order.
-#include "CZMRMarkupType.h"
 #include "CZMRMarkupBold.h"
 #include "CZMRMarkupBool.h"
 #include "CZMRMarkupBorder.h"
 #include "CZMRMarkupBrush.h"
 #include "CZMRMarkupBrushKey.h"
+#include "CZMRMarkupButton.h"
+#include "CZMRMarkupButtonBase.h"
 #include "CZMRMarkupCanvas.h"
+#include "CZMRMarkupCheckBox.h"
 #include "CZMRMarkupCollection.h"
 #include "CZMRMarkupColor.h"
 #include "CZMRMarkupColorKey.h"
 #include "CZMRMarkupColumnDefinition.h"
 #include "CZMRMarkupColumnDefinitionCollection.h"
+#include "CZMRMarkupContentControl.h"
+#include "CZMRMarkupControl.h"
 #include "CZMRMarkupDefinitionCollection.h"
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupDouble.h"
@@ -37,15 +41,20 @@
 #include "CZMRMarkupLineBreak.h"
 #include "CZMRMarkupLinearGradientBrush.h"
 #include "CZMRMarkupObjectProperty.h"
+#include "CZMRMarkupPage.h"
 #include "CZMRMarkupPanel.h"
 #include "CZMRMarkupPoint.h"
 #include "CZMRMarkupPointCollection.h"
 #include "CZMRMarkupPolygon.h"
 #include "CZMRMarkupPolyline.h"
+#include "CZMRMarkupRadioButton.h"
 #include "CZMRMarkupRectangle.h"
 #include "CZMRMarkupResourceDictionary.h"
 #include "CZMRMarkupRowDefinition.h"
 #include "CZMRMarkupRowDefinitionCollection.h"
+#include "CZMRMarkupScrollBar.h"
+#include "CZMRMarkupScrollBarGripper.h"
+#include "CZMRMarkupScrollViewer.h"
 #include "CZMRMarkupSetterColection.h"
 #include "CZMRMarkupShape.h"
 #include "CZMRMarkupSolidColorBrush.h"
@@ -56,7 +65,9 @@
 #include "CZMRMarkupTextBlock.h"
 #include "CZMRMarkupTextElement.h"
 #include "CZMRMarkupThickness.h"
+#include "CZMRMarkupToggleButton.h"
 #include "CZMRMarkupTriggerCollection.h"
+#include "CZMRMarkupType.h"
 #include "CZMRMarkupUIElement.h"
 #include "CZMRMarkupUnderline.h"
 #include "CZMRMarkupWrapPanel.h"
@@ -112,6 +123,10 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupStyle, L"Style", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupStyle)),
     MARKUP_TYPE_ROW(CZMRMarkupTrigger, L"Trigger", CZMRMarkupObject, MARKUP_OWN_REGISTRATION(CZMRMarkupTrigger)),
     MARKUP_TYPE_ROW(CZMRMarkupTriggerCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupScrollBar, nullptr, CZMRMarkupControl, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupScrollBarGripper, nullptr, CZMRMarkupUIElement, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupScrollViewer, L"ScrollViewer", CZMRMarkupContentControl,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupScrollViewer)),
     MARKUP_TYPE_ROW(CZMRMarkupTextBlock, L"TextBlock", CZMRMarkupFrameworkElement,
                     MARKUP_OWN_REGISTRATION(CZMRMarkupTextBlock)),
     MARKUP_TYPE_ROW(CZMRMarkupStackPanel, L"StackPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupStackPanel)),
@@ -123,6 +138,7 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupRectangle, L"Rectangle", CZMRMarkupShape, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupEllipse, L"Ellipse", CZMRMarkupShape, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupLine, L"Line", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupLine)),
+    MARKUP_TYPE_ROW(CZMRMarkupPage, L"Page", CZMRMarkupFrameworkElement, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupFrameworkContentElement, L"FrameworkContentElement", CZMRMarkupInputElement,
                     MARKUP_OWN_REGISTRATION(CZMRMarkupFrameworkContentElement)),
     MARKUP_TYPE_ROW(CZMRMarkupTextElement, L"TextElement", CZMRMarkupFrameworkContentElement,
@@ -137,6 +153,16 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupItalic, L"Italic", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupUnderline, L"Underline", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupInlineUIContainer, L"InlineUIContainer", CZMRMarkupInline, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupButtonBase, nullptr, CZMRMarkupContentControl,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupButtonBase)),
+    MARKUP_TYPE_ROW(CZMRMarkupButton, L"Button", CZMRMarkupButtonBase, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupToggleButton, nullptr, CZMRMarkupButtonBase,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupToggleButton)),
+    MARKUP_TYPE_ROW(CZMRMarkupCheckBox, L"CheckBox", CZMRMarkupToggleButton, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupRadioButton, L"RadioButton", CZMRMarkupToggleButton, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupControl, L"Control", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupControl)),
+    MARKUP_TYPE_ROW(CZMRMarkupContentControl, nullptr, CZMRMarkupControl,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupContentControl)),
     MARKUP_TYPE_ROW(CZMRMarkupPanel, L"Panel", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupPanel)),
     MARKUP_TYPE_ROW(CZMRMarkupImage, L"Image", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupImage)),
     MARKUP_TYPE_ROW(CZMRMarkupGridLength, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),

@@ -130,6 +130,11 @@ TEST_F(GridTest, CellsAreSizedByAutoPixelAndStarDefinitions)
         {"auto and star rows", L"", L"<RowDefinition Height=\"Auto\"/><RowDefinition/>",
          Box(L"A", 10, 30) + Box(L"B", 10, 10, L"Grid.Row=\"1\"") + Box(L"C", 10, 45, L"Grid.RowSpan=\"2\""),
          {300, 100}, {10, 45}, {{0, 0, 300, 30}, {0, 30, 300, 100}, {0, 0, 300, 100}}},
+        // Too little room: the fixed columns keep their size, the star gets none.
+        {"fixed columns beyond the room", L"<ColumnDefinition Width=\"100\"/><ColumnDefinition Width=\"100\"/>" +
+                                              CString(lpszStar),
+         L"", Box(L"A", 10, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 10, 10, L"Grid.Column=\"2\""),
+         {150, 60}, {150, 10}, {{0, 0, 100, 60}, {100, 0, 200, 60}, {200, 0, 200, 60}}},
         // Measured without a width limit, star columns size to their content.
         {"unbounded stars", L"<ColumnDefinition Width=\"1*\"/><ColumnDefinition Width=\"2*\"/>", L"",
          Box(L"A", 30, 10) + Box(L"B", 50, 10, L"Grid.Column=\"1\"") + Box(L"C", 10, 10, L"Grid.Column=\"1\""),
