@@ -22,6 +22,8 @@ public:
     // The bar of the opener control.
     CZMRCommandBar* GetParentBar() const override;
     BOOL IsPopupBar() const override;
+    // Shows the rarely used controls that the popup hides until expanded.
+    virtual void Expand();
 
 protected:
     CZMRControl* m_pControlPopup;
