@@ -572,6 +572,10 @@ void CZMRCommandBar::OnDestroy()
     if (CZMRBarManager* pManager = GetBarManager())
         pManager->GetDragHelper()->UnregisterBar(this);
     SetMenuLoopActive(FALSE);
+    // The mouse manager must not keep a bar that is going.
+    CZMRMouseManager* pMouseManager = GetMouseManager();
+    if (pMouseManager->m_pHotBar == this)
+        pMouseManager->m_pHotBar = nullptr;
     m_pAnimation->OnBarDestroy();
     KillTimer(ZMR_TIMER_HOVER);
     KillTimer(ZMR_TIMER_EXPAND);
