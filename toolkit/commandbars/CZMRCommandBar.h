@@ -313,7 +313,7 @@ protected:
     CSize m_szButtons;
     int m_nTextBelowIcons;       // 2: the manager's setting
     int m_bRightButton;          // the popup was opened for the right button
-    int m_bNoNotify;             // the popup sends no command and asks no command state
+    int m_bNoNotify;             // the controls are not asked for their command state (commands still go out)
     int m_bNestedTrack;          // tracked without closing the bars already tracked
     int m_nInputSuspension;
     int m_nSelectionKind;

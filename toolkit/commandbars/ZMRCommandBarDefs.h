@@ -50,7 +50,7 @@ enum ZMRTrackFlags
 {
     zmrTrackNested = 0x1,           // the bars already tracked stay open
     zmrTrackRightButton = 0x2,      // the right button chooses commands
-    zmrTrackNoNotify = 0x80         // no command is sent and no command state asked
+    zmrTrackNoNotify = 0x80         // the controls are not asked for their command state
 };
 
 // Timers of a bar window.

@@ -28,6 +28,16 @@ public:
         return m_bTakeRButton;
     }
     void OnMouseHover() override { m_calls.push_back("hover"); }
+    void OnMouseMove(CPoint point) override
+    {
+        if (m_bRecordMoves)
+            m_calls.push_back("mouse move");
+        CFixedControl::OnMouseMove(point);
+    }
+    void BeginControlMove(CPoint) override
+    {
+        m_calls.push_back(IsCustomizeMode() ? "move in customize mode" : "move");
+    }
     void OnAccessKeyPressed() override { m_calls.push_back("access key"); }
     BOOL ShowPopup(BOOL bPopup) override
     {
@@ -46,6 +56,7 @@ public:
 
     std::vector<std::string> m_calls;
     BOOL m_bTakeRButton = FALSE;
+    BOOL m_bRecordMoves = FALSE;
     BOOL m_bOpens = TRUE;
     COLORREF m_clr = RGB(0, 0, 255);
 };

@@ -477,6 +477,156 @@ TEST_F(CommandBarTest, MouseMakesControlsHotAndClicksReachThem)
     EXPECT_TRUE(PumpUntil([&] { return m_pBar->GetHotIndex() == -1; }));
 }
 
+TEST_F(CommandBarTest, MouseMovesMakeControlsHotOnlyWhenTheBarMayTrackThem)
+{
+    const CPoint ptOver = CProbeBar::Slot(2).CenterPoint();
+    const CPoint ptBetween(CProbeBar::Slot(2).right + 2, 12);
+    CZMRMouseManager* pMouse = CZMRMouseManager::GetThreadMouseManager();
+    auto* pOther = new CProbeBar;
+    pOther->SetBarManager(m_pManager);
+    ASSERT_TRUE(pOther->Create(m_pSite, CRect(10, 40, 130, 64), 1));
+
+    struct
+    {
+        const char* name;
+        std::function<void()> arrange;
+        CPoint pt;
+        int nExpectedHot;
+    } cases[] = {
+        {"tracking", [&] { m_pBar->SetMenuLoopActive(TRUE); }, ptOver, 2},
+        {"another bar tracks", [&] {
+             m_pBar->SetBarPosition(zmrBarPopup);
+             pOther->SetMenuLoopActive(TRUE);
+         }, ptOver, -1},
+        {"a bar control holds the focus", [&] {
+             m_pBar->SetMenuLoopActive(TRUE);
+             pMouse->m_nFocusCount = 1;
+         }, ptOver, -1},
+        {"... unless the bar is exempt", [&] {
+             m_pBar->SetMenuLoopActive(TRUE);
+             pMouse->m_nFocusCount = 1;
+             m_pBar->SetMouseLockExempt(TRUE);
+         }, ptOver, 2},
+        {"input suspended", [&] {
+             m_pBar->SetMenuLoopActive(TRUE);
+             m_pBar->SuspendInput(TRUE);
+         }, ptOver, -1},
+        {"a popup is open and hover-open is off", [&] {
+             m_pBar->SetPoppedControl(1);
+             m_pBar->SetHoverOpen(FALSE);
+         }, ptOver, 1},
+        {"a popup is open and hover-open is on", [&] { m_pBar->SetPoppedControl(1); }, ptOver, 2},
+        {"nothing under the mouse keeps the hot control while tracking", [&] {
+             m_pBar->SetMenuLoopActive(TRUE);
+             m_pBar->SetHotControl(1);
+         }, ptBetween, 1},
+    };
+    for (const auto& c : cases)
+    {
+        c.arrange();
+        m_pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.pt.x, c.pt.y));
+        EXPECT_EQ(m_pBar->GetHotIndex(), c.nExpectedHot) << c.name;
+
+        pMouse->CloseAllTracked();
+        pMouse->m_nFocusCount = 0;
+        m_pBar->SetHotControl(-1);
+        m_pBar->SetBarPosition(zmrBarNone);
+        m_pBar->SetMouseLockExempt(FALSE);
+        m_pBar->SetHoverOpen(TRUE);
+        while (m_pBar->GetInputSuspension() > 0)
+            m_pBar->SuspendInput(FALSE);
+    }
+    pOther->InternalRelease();
+
+    // In customize mode a move goes to the selected control only.
+    m_pManager->SetCustomizeMode(m_pManager);
+    m_pManager->SetCustomizeSelection(m_pBar->Probe(3));
+    m_pBar->Probe(2)->m_bRecordMoves = m_pBar->Probe(3)->m_bRecordMoves = TRUE;
+    m_pBar->SetMenuLoopActive(TRUE);
+    m_pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptOver.x, ptOver.y));
+    EXPECT_EQ(m_pBar->GetHotIndex(), -1);
+    EXPECT_TRUE(m_pBar->Probe(2)->TakeCalls().empty());
+    EXPECT_EQ(m_pBar->Probe(3)->TakeCalls(), std::vector<std::string>{"mouse move"});
+    m_pManager->SetCustomizeMode(nullptr);
+}
+
+TEST_F(CommandBarTest, MouseLeaveClearsTheHotControlUnlessAPopupHoldsIt)
+{
+    struct
+    {
+        const char* name;
+        std::function<void()> arrange;
+        int nExpectedHot;
+    } cases[] = {
+        {"hot by the mouse", [&] { m_pBar->SetHotControl(1); }, -1},
+        {"tracking without a popup", [&] {
+             m_pBar->SetMenuLoopActive(TRUE);
+             m_pBar->SetHotControl(1);
+         }, -1},
+        {"tracking with a popup open", [&] { m_pBar->SetPoppedControl(1); }, 1},
+        {"input suspended", [&] {
+             m_pBar->SetHotControl(1);
+             m_pBar->SuspendInput(TRUE);
+         }, 1},
+    };
+    for (const auto& c : cases)
+    {
+        c.arrange();
+        m_pBar->SendMessage(WM_MOUSELEAVE);
+        EXPECT_EQ(m_pBar->GetHotIndex(), c.nExpectedHot) << c.name;
+        m_pBar->SendMessage(WM_NCMOUSEMOVE, HTNOWHERE, 0);
+        EXPECT_EQ(m_pBar->GetHotIndex(), c.nExpectedHot) << c.name << " (non-client move)";
+        m_pBar->SetMenuLoopActive(FALSE);
+        if (m_pBar->GetInputSuspension() > 0)
+            m_pBar->SuspendInput(FALSE);
+        m_pBar->SetHotControl(-1);
+    }
+}
+
+TEST_F(CommandBarTest, ButtonsReachTheControlUnderTheMouseAsTheModeAllows)
+{
+    const CPoint pt = CProbeBar::Slot(1).CenterPoint();
+    const LPARAM lParam = MAKELPARAM(pt.x, pt.y);
+    auto pressAlt = [](bool bDown) {
+        BYTE keys[256];
+        ::GetKeyboardState(keys);
+        keys[VK_MENU] = bDown ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+    };
+    struct
+    {
+        const char* name;
+        bool bCustomize, bAlt, bAltDragAllowed;
+        UINT nMessage;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"click", false, false, true, WM_LBUTTONDOWN, {"click"}},
+        {"double click", false, false, true, WM_LBUTTONDBLCLK, {"double click"}},
+        {"button up", false, false, true, WM_LBUTTONUP, {"lbutton up"}},
+        {"Alt + drag moves the control", false, true, true, WM_LBUTTONDOWN, {"move in customize mode"}},
+        {"Alt + drag not allowed", false, true, false, WM_LBUTTONDOWN, {"click"}},
+        {"click in customize mode", true, false, true, WM_LBUTTONDOWN, {"click"}},
+        {"double click in customize mode", true, false, true, WM_LBUTTONDBLCLK, {}},
+        {"button up in customize mode", true, false, true, WM_LBUTTONUP, {}},
+    };
+    for (const auto& c : cases)
+    {
+        m_pManager->SetCustomizeMode(c.bCustomize ? m_pManager : nullptr);
+        m_pManager->SetAltDragPermission(c.bAltDragAllowed);
+        pressAlt(c.bAlt);
+        m_pBar->SendMessage(c.nMessage, 0, lParam);
+        pressAlt(false);
+        EXPECT_EQ(m_pBar->Probe(1)->TakeCalls(), c.expected) << c.name;
+        EXPECT_EQ(m_pManager->IsCustomizeMode() != FALSE, c.bCustomize) << c.name;
+    }
+    // A control that may not move is not clicked in customize mode.
+    m_pManager->SetCustomizeMode(m_pManager);
+    m_pBar->Probe(1)->SetFlags(zmrFlagNoMovable);
+    m_pBar->SendMessage(WM_LBUTTONDOWN, 0, lParam);
+    EXPECT_TRUE(m_pBar->Probe(1)->TakeCalls().empty());
+    m_pManager->SetCustomizeMode(nullptr);
+}
+
 TEST_F(CommandBarTest, RightButtonUpAsksTheSiteFirst)
 {
     struct
