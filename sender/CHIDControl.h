@@ -3,7 +3,7 @@
 // per Write, and a Read that is satisfied by one report with payload.
 #pragma once
 
-#include "../flasher/HidLink.h"  // shared with the flasher
+#include "HidLink.h"
 
 class CHIDControl
 {

@@ -248,6 +248,14 @@ CSize CZMRCommandBar::GetLargeIconSize() const
     return CSize(32, 32);
 }
 
+BOOL CZMRCommandBar::IsTextBelowIcons() const
+{
+    if (m_nTextBelowIcons != 2)
+        return m_nTextBelowIcons != 0;
+    CZMRBarManager* pManager = GetBarManager();
+    return pManager && pManager->GetOptions()->bTextBelowIcons;
+}
+
 BOOL CZMRCommandBar::IsRightToLeftWindow() const
 {
     return GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
@@ -309,8 +317,10 @@ BOOL CZMRCommandBar::IsVisible() const
     return FALSE;
 }
 
-BOOL CZMRCommandBar::SetPosition(int /*barPosition*/)
+BOOL CZMRCommandBar::SetPosition(int barPosition)
 {
+    // Only tool bars move to another side; other bars just keep the value.
+    m_barPosition = barPosition;
     return FALSE;
 }
 

@@ -85,8 +85,10 @@ public:
     void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
     void SetIconSize(CSize szIcon) { m_szIcons = szIcon; }
     void SetButtonSize(CSize szButton) { m_szButtons = szButton; }
+    // "ShowTextBelowIcons": 0 or 1, or 2 for the manager's setting.
     int GetShowTextBelowIcons() const { return m_nTextBelowIcons; }
     void SetShowTextBelowIcons(int nTextBelowIcons) { m_nTextBelowIcons = nTextBelowIcons; }
+    BOOL IsTextBelowIcons() const;
     BOOL IsGripperShown() const { return (m_dwStyle & zmrBarStyleGripper) != 0; }
     // The first visible default item: its index, or its id; -1 when none.
     int GetDefaultItem(BOOL bByIndex = FALSE) const;
@@ -142,7 +144,10 @@ public:
     // Raised by the mouse manager while a nested popup is tracked over the
     // bar: keys, mouse moves and the bar's timers are ignored meanwhile.
     int GetInputSuspension() const { return m_nInputSuspension; }
-    void SuspendInput(BOOL bSuspend) { m_nInputSuspension += bSuspend ? 1 : -1; }
+    void SuspendInput(BOOL bSuspend)
+    {
+        m_nInputSuspension = bSuspend ? m_nInputSuspension + 1 : (m_nInputSuspension > 0 ? m_nInputSuspension - 1 : 0);
+    }
     // The bar ignores the mouse manager's focus lock (drop-down lists).
     void SetMouseLockExempt(BOOL bExempt) { m_bMouseLockExempt = bExempt; }
     // A control made hot by the mouse opens its popup after the hover delay.
@@ -180,6 +185,7 @@ public:
     virtual BOOL OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst = FALSE);
     virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsVisible() const;
+    // Keeps the position; tool bars dock or float there. False here.
     virtual BOOL SetPosition(int barPosition);
     // Customize-mode drop target: a control dragged over the bar.
     virtual void OnControlDragEnter(CZMRControl* pDataObject, CPoint point);
@@ -219,7 +225,9 @@ public:
     // Layout pending, no hot or popped control.
     virtual void ResetSelection();
     virtual void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE);
-    // 1 inside, 0 outside; -2 tells the mouse manager to skip the bar.
+    // Whether a screen point lies in the bar: 1 in its window rectangle (and,
+    // for a popup, in its window region), else 0; -2 tells the mouse manager
+    // to pass the bar by.
     virtual int IsPointInside(CPoint ptScreen) const;
     virtual void UpdateShortcutTexts();
     virtual void NumberBarsForSave(DWORD& nBarId, CZMRCommandBarList* pBars, ZMR_PROPEXCHANGE_PARAM* pParam);

@@ -18,22 +18,18 @@ CZMRControl* CZMRCommandBar::HitTest(CPoint point) const
 
 int CZMRCommandBar::IsPointInside(CPoint ptScreen) const
 {
-    if (!GetSafeHwnd())
-        return 0;
     CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    if (!rcWindow.PtInRect(ptScreen))
+    if (!GetSafeHwnd() || !::GetWindowRect(m_hWnd, &rcWindow) || !rcWindow.PtInRect(ptScreen))
         return 0;
     if (m_barPosition == zmrBarPopup)
     {
-        // A popup with a window region is inside only where the region is.
+        // A shaped popup holds only the points of its region.
         HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
-        const int nRegion = ::GetWindowRgn(m_hWnd, hRgn);
-        BOOL bInside = TRUE;
-        if (nRegion != ERROR)
-            bInside = ::PtInRegion(hRgn, ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
+        const BOOL bOutside = ::GetWindowRgn(m_hWnd, hRgn) != ERROR &&
+                              !::PtInRegion(hRgn, ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
         ::DeleteObject(hRgn);
-        return bInside ? 1 : 0;
+        if (bOutside)
+            return 0;
     }
     return 1;
 }

@@ -2,6 +2,7 @@
 # owns. They are built into the command-bar library; their tests join the
 # command-bar tests.
 list(APPEND COMMANDBARS_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRDefaultTheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRScrollBarPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp

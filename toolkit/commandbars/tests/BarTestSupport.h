@@ -91,7 +91,6 @@ public:
         m_nPaints++;
         CZMRCommandBar::PaintBar(pDC);
     }
-    void SetBarPosition(int barPosition) { m_barPosition = barPosition; }
     // Puts the probe's rectangle at its slot again.
     static CRect Slot(int nIndex) { return CRect(4 + 24 * nIndex, 2, 24 + 24 * nIndex, 22); }
 

@@ -495,7 +495,7 @@ TEST_F(CommandBarTest, MouseMovesMakeControlsHotOnlyWhenTheBarMayTrackThem)
     } cases[] = {
         {"tracking", [&] { m_pBar->SetMenuLoopActive(TRUE); }, ptOver, 2},
         {"another bar tracks", [&] {
-             m_pBar->SetBarPosition(zmrBarPopup);
+             m_pBar->SetPosition(zmrBarPopup);
              pOther->SetMenuLoopActive(TRUE);
          }, ptOver, -1},
         {"a bar control holds the focus", [&] {
@@ -530,7 +530,7 @@ TEST_F(CommandBarTest, MouseMovesMakeControlsHotOnlyWhenTheBarMayTrackThem)
         pMouse->CloseAllTracked();
         pMouse->m_nFocusCount = 0;
         m_pBar->SetHotControl(-1);
-        m_pBar->SetBarPosition(zmrBarNone);
+        m_pBar->SetPosition(zmrBarNone);
         m_pBar->SetMouseLockExempt(FALSE);
         m_pBar->SetHoverOpen(TRUE);
         while (m_pBar->GetInputSuspension() > 0)
@@ -738,7 +738,7 @@ TEST_F(CommandBarTest, CreationRegistersForCustomizeDragAndDestructionUndoesIt)
 
     auto* pNoDrag = new CProbeBar;
     pNoDrag->SetBarManager(m_pManager);
-    pNoDrag->SetBarPosition(zmrBarNoDrag);
+    pNoDrag->SetPosition(zmrBarNoDrag);
     ASSERT_TRUE(pNoDrag->Create(m_pSite, CRect(0, 40, 50, 60), 1));
     EXPECT_EQ(pDrag->GetRegisteredCount(), 1);
     pNoDrag->InternalRelease();
