@@ -9,7 +9,6 @@
 #include "CZMRBarManager.h"
 #include "CZMRMouseManager.h"
 #include "CZMRPopupBar.h"
-#include "CZMRDrawHelpers.h"
 
 CZMRControl* CZMRCommandBar::HitTest(CPoint point) const
 {
@@ -41,7 +40,7 @@ void CZMRCommandBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
     CZMRMouseManager* pMouseManager = GetMouseManager();
     if (pMouseManager->IsMouseLocked(this))
         return;
-    if (!m_bTracking && m_barPosition != zmrBarPopup && !CZMRDrawHelpers::IsTopOwnerForeground(m_hWnd))
+    if (!m_bTracking && m_barPosition != zmrBarPopup && !CZMRMouseManager::IsOwnerWindowActive(m_hWnd))
         return;
     if (pMouseManager->m_nFocusCount > 0 && !m_bMouseLockExempt)
         return;
