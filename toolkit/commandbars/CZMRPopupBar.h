@@ -18,6 +18,12 @@ public:
     CZMRControl* GetControlPopup() const { return m_pControlPopup; }
     void SetControlPopup(CZMRControl* pControlPopup) { m_pControlPopup = pControlPopup; }
 
+    // The icon column of the popup (the gripper style bit).
+    void SetGripperShown(BOOL bShown)
+    {
+        SetBarStyle(bShown ? GetBarStyle() | zmrBarStyleGripper : GetBarStyle() & ~DWORD(zmrBarStyleGripper));
+    }
+
     BOOL IsVisible() const override;
     // The bar of the opener control.
     CZMRCommandBar* GetParentBar() const override;

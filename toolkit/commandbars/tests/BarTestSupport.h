@@ -46,6 +46,7 @@ public:
     }
     BOOL IsPopupOpen() const override { return m_bOpens && GetParent() && GetParent()->GetPoppedIndex() == GetIndex(); }
     void Draw(CDC* pDC) override { pDC->FillSolidRect(GetRect(), m_clr); }
+    CZMRCommandBar* GetCommandBar() const override { return m_pPopupBar; }
     // The calls since the last look, emptied.
     std::vector<std::string> TakeCalls()
     {
@@ -59,6 +60,7 @@ public:
     BOOL m_bRecordMoves = FALSE;
     BOOL m_bOpens = TRUE;
     COLORREF m_clr = RGB(0, 0, 255);
+    CZMRCommandBar* m_pPopupBar = nullptr;   // not owned
 };
 
 // A theme that fills the bar with its colour and draws separators as a

@@ -10,6 +10,7 @@
 #include "CZMRMouseManager.h"
 #include "CZMRKeyboardManager.h"
 #include "CZMRControlDragHelper.h"
+#include "CZMRToolTipContext.h"
 #include "CZMRImageManager.h"
 #include "PixelCanvas.h"
 #include "CTestInput.h"
@@ -188,6 +189,51 @@ TEST_F(CommandBarTest, HoverTimerLetsTheHotControlReactUnlessInputIsSuspended)
     EXPECT_TRUE(m_pBar->Probe(1)->TakeCalls().empty());
     EXPECT_TRUE(HadTimer(ZMR_TIMER_HOVER));
     m_pBar->SuspendInput(FALSE);
+}
+
+namespace
+{
+// A popup bar that counts the times it is asked to expand.
+class CExpandingPopup : public CZMRPopupBar
+{
+public:
+    void Expand() override { m_nExpands++; }
+    int m_nExpands = 0;
+};
+} // namespace
+
+TEST_F(CommandBarTest, TimersExpandTheOpenPopupAndShowTheKeyboardTips)
+{
+    CExpandingPopup popup;
+    m_pBar->Probe(1)->m_pPopupBar = &popup;
+    m_pManager->GetOptions()->bShowFullAfterDelay = TRUE;
+    ASSERT_TRUE(m_pBar->SetPoppedControl(1));
+
+    // Expand: not while input is suspended, once otherwise, and only for the
+    // open popup of the hot control.
+    m_pBar->SuspendInput(TRUE);
+    m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
+    EXPECT_EQ(popup.m_nExpands, 0);
+    EXPECT_TRUE(HadTimer(ZMR_TIMER_EXPAND));
+    m_pBar->SuspendInput(FALSE);
+    m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
+    EXPECT_EQ(popup.m_nExpands, 1);
+    EXPECT_FALSE(HadTimer(ZMR_TIMER_EXPAND));
+    m_pBar->SetHotControl(2);
+    m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
+    EXPECT_EQ(popup.m_nExpands, 1);
+
+    // Keyboard tips: for the most recently tracked bar, level 1.
+    EXPECT_EQ(m_pBar->GetKeyboardTipLevel(), 0);
+    m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_KEYBOARDTIPS);
+    EXPECT_EQ(m_pManager->GetKeyboardTipOwner(), m_pBar);
+    EXPECT_EQ(m_pBar->GetKeyboardTipLevel(), 1);
+    m_pBar->HideKeyboardTips();
+    EXPECT_EQ(m_pManager->GetKeyboardTipOwner(), nullptr);
+    m_pBar->SetMenuLoopActive(FALSE);
+    m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_KEYBOARDTIPS);
+    EXPECT_EQ(m_pManager->GetKeyboardTipOwner(), nullptr) << "not tracked";
+    m_pBar->Probe(1)->m_pPopupBar = nullptr;
 }
 
 // ---------------------------------------------------------------- tracking
@@ -735,6 +781,9 @@ TEST_F(CommandBarTest, CreationRegistersForCustomizeDragAndDestructionUndoesIt)
     CZMRControlDragHelper* pDrag = m_pManager->GetDragHelper();
     ASSERT_EQ(pDrag->GetRegisteredCount(), 1);
     EXPECT_EQ(pDrag->GetRegisteredAt(0), m_pBar);
+    // The window holds a reference on the manager's tooltip context.
+    CZMRToolTipContext* pToolTips = m_pManager->GetToolTipContext();
+    const long nToolTipRefs = pToolTips->GetRefCount();
 
     auto* pNoDrag = new CProbeBar;
     pNoDrag->SetBarManager(m_pManager);
@@ -752,4 +801,5 @@ TEST_F(CommandBarTest, CreationRegistersForCustomizeDragAndDestructionUndoesIt)
     EXPECT_EQ(m_pBar->GetControlCount(), 0);
     EXPECT_EQ(m_pBar->GetSafeHwnd(), nullptr);
     EXPECT_EQ(pDrag->GetRegisteredCount(), 0);
+    EXPECT_EQ(pToolTips->GetRefCount(), nToolTipRefs - 1);
 }
