@@ -38,6 +38,11 @@ CZMRBarManager::CZMRBarManager()
     m_pDragHelper = new CZMRControlDragHelper(this);
     m_pActions = new CZMRControlActions(this);
     m_pToolTipContext = new CZMRToolTipContext;
+    // Mnemonics are underlined from the start when the user asked the system
+    // to underline them always; otherwise once the keyboard is used.
+    BOOL bCues = FALSE;
+    if (::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &bCues, 0))
+        m_bKeyboardCues = bCues != FALSE;
 }
 
 CZMRBarManager::~CZMRBarManager()

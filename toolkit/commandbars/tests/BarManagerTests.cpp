@@ -198,6 +198,7 @@ TEST_F(BarManagerTest, MnemonicKeysFindControlsAcrossBars)
 
 TEST_F(BarManagerTest, KeyboardCuesFollowTheirSwitchAndStayOnWhileCustomizing)
 {
+    m_pManager->ShowKeyboardCues(FALSE);
     EXPECT_FALSE(m_pManager->AreKeyboardCuesShown());
     m_pManager->ShowKeyboardCues(TRUE);
     EXPECT_TRUE(m_pManager->AreKeyboardCuesShown());
