@@ -181,10 +181,9 @@ void CZMRCommandBar::OnRButtonUp(UINT /*nFlags*/, CPoint point)
     }
 }
 
+// The frame of a bar is the framework's until the floating bars take it over.
 void CZMRCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
-    // A click on the frame of a bar closes its open popup first.
-    SetPoppedControl(-1);
     CWnd::OnNcLButtonDown(nHitTest, point);
 }
 

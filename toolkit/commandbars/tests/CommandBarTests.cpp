@@ -488,6 +488,21 @@ TEST_F(CommandBarTest, KeysGoToTheBarOnlyWhileTrackingAndNotInCustomizeMode)
     EXPECT_TRUE(m_pSite->Messages(ZMR_WM_TRACKINGKEYDOWN).empty());
 }
 
+TEST_F(CommandBarTest, TypedKeysReachTheTrackingBarThroughTheKeyboardHook)
+{
+    ::SetForegroundWindow(m_pSite->GetSafeHwnd());
+    m_pSite->SetFocus();
+    PumpPendingMessages();
+    m_pBar->SetMenuLoopActive(TRUE);
+    CTestInput::Key('K', true);
+    CTestInput::Key('K', false);
+    ASSERT_TRUE(PumpUntil([&] { return !m_pSite->Messages(ZMR_WM_TRACKINGKEYDOWN).empty(); }));
+    auto keys = m_pSite->Messages(ZMR_WM_TRACKINGKEYDOWN);
+    ASSERT_EQ(keys.size(), 1u) << "the key press only";
+    EXPECT_EQ(keys[0].nChar, UINT('K'));
+    EXPECT_EQ(keys[0].lParam, LPARAM(m_pBar));
+}
+
 // ---------------------------------------------------------------- the mouse, as a user drives it
 
 TEST_F(CommandBarTest, MouseMakesControlsHotAndClicksReachThem)
