@@ -273,7 +273,7 @@ protected:
     // The frames around the customize selection.
     void DrawCustomizeSelection(CDC* pDC, CZMRControl* pControl);
     // The drop mark of customize mode.
-    virtual void DrawInsertionMark(CDC* pDC);
+    void DrawInsertionMark(CDC* pDC);
 
     // Message handlers.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
