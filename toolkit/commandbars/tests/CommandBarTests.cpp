@@ -13,8 +13,12 @@
 #include "CZMRToolTipContext.h"
 #include "CZMRImageManager.h"
 #include "PixelCanvas.h"
+#include "ArtifactPng.h"
+#include "CZMRDefaultTheme.h"
 #include "CTestInput.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <set>
 
 namespace
 {
@@ -418,6 +422,45 @@ TEST_F(CommandBarTest, PrintClientPaintsBackgroundSeparatorsAndVisibleControls)
     EXPECT_EQ(custom.Pixel(rc.left + 1, rc.top + 5), RGB(0, 0, 0));
     EXPECT_EQ(custom.Pixel(rc.left + 2, rc.top + 5), RGB(0, 128, 0));
     m_pManager->SetCustomizeMode(nullptr);
+}
+
+TEST_F(CommandBarTest, PictureOfABarInTheDefaultThemeWithAHotControl)
+{
+    // For people to look at: buttons with captions laid out in a row, the
+    // second hot, painted by the Default theme.
+    CZMRDefaultTheme* pTheme = new CZMRDefaultTheme;
+    pTheme->RefreshMetrics();
+    m_pManager->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
+    m_pBar->GetControls()->RemoveAll();
+    for (LPCTSTR lpszCaption : {L"&File", L"&Edit", L"&View", L"&Help"})
+    {
+        CZMRControl* pControl = m_pBar->GetControls()->Add(zmrControlButton, 300);
+        pControl->SetCaption(lpszCaption);
+        pControl->SetStyle(zmrButtonCaption);
+    }
+    DWORD dwMode = zmrLayoutHorzDock | zmrLayoutCommit;
+    CPixelCanvas measure(10, 10);
+    const CSize szBar = m_pBar->GetControls()->CalcLayout(measure.DC(), 400, dwMode, CRect(2, 2, 2, 2));
+    m_pBar->MoveWindow(CRect(CPoint(10, 10), szBar));
+    CPixelCanvas canvas(szBar.cx, szBar.cy);
+    m_pBar->SetBarStyle(0);
+    m_pBar->SetHotControl(1, 2);
+    m_pBar->SendMessage(WM_PRINTCLIENT, WPARAM(canvas.DC()->GetSafeHdc()), PRF_CLIENT);
+    EXPECT_TRUE(SaveArtifactPng(L"commandbar_default_hot.png", szBar.cx, szBar.cy,
+                                [&](int x, int y) { return canvas.Pixel(x, y); }));
+    // The hot control's edge shows a colour that no edge of a cold one has.
+    auto edgeColours = [&](int nIndex) {
+        const CRect rc = m_pBar->GetControl(nIndex)->GetRect();
+        std::set<COLORREF> colours;
+        for (int x = rc.left; x < rc.right; x++)
+            colours.insert({canvas.Pixel(x, rc.top), canvas.Pixel(x, rc.bottom - 1)});
+        for (int y = rc.top; y < rc.bottom; y++)
+            colours.insert({canvas.Pixel(rc.left, y), canvas.Pixel(rc.right - 1, y)});
+        return colours;
+    };
+    const std::set<COLORREF> hot = edgeColours(1), cold = edgeColours(2);
+    EXPECT_TRUE(std::any_of(hot.begin(), hot.end(), [&](COLORREF c) { return cold.count(c) == 0; }));
 }
 
 // ---------------------------------------------------------------- keys while tracking
