@@ -7,6 +7,7 @@
 #include "CZMRControls.h"
 #include "CZMRControlPopup.h"
 #include "CZMRPopupBar.h"
+#include "CZMRPopupToolBar.h"
 #include "CZMRMouseManager.h"
 #include "CZMRKeyboardManager.h"
 #include "CZMRControlDragHelper.h"
@@ -729,6 +730,45 @@ TEST_F(CommandBarTest, ButtonsReachTheControlUnderTheMouseAsTheModeAllows)
     m_pBar->SendMessage(WM_LBUTTONDOWN, 0, lParam);
     EXPECT_TRUE(m_pBar->Probe(1)->TakeCalls().empty());
     m_pManager->SetCustomizeMode(nullptr);
+}
+
+TEST_F(CommandBarTest, PopupToolBarsCloseThePoppedControlOnAClickElsewhere)
+{
+    CZMRPopupToolBar* pPopup = CZMRPopupToolBar::CreatePopupToolBar(m_pManager);
+    for (int i = 0; i < 3; i++)
+    {
+        auto* pControl = new CProbeControl;
+        pPopup->GetControls()->AddControl(pControl, 200 + i);
+        pControl->SetRect(CProbeBar::Slot(i));
+    }
+    ASSERT_TRUE(pPopup->CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), L"popup", WS_CHILD | WS_VISIBLE,
+                                 CRect(10, 40, 130, 64), m_pSite, 0));
+    auto probe = [&](int i) { return static_cast<CProbeControl*>(pPopup->GetControl(i)); };
+    auto click = [&](int i) {
+        const CPoint pt = CProbeBar::Slot(i).CenterPoint();
+        pPopup->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(pt.x, pt.y));
+    };
+
+    ASSERT_TRUE(pPopup->SetPoppedControl(1));
+    click(1);
+    EXPECT_EQ(pPopup->GetPoppedIndex(), 1) << "a click on the popped control keeps it open";
+    click(2);
+    EXPECT_EQ(pPopup->GetPoppedIndex(), -1);
+    EXPECT_EQ(probe(2)->TakeCalls(), std::vector<std::string>{"click"});
+
+    // With nothing popped, a hot control chosen by the mouse goes when the
+    // mouse leaves the controls; one chosen by the keyboard stays.
+    const CPoint ptBetween(CProbeBar::Slot(2).right + 2, 12);
+    pPopup->SetMenuLoopActive(TRUE);
+    for (int nKind : {0, 2})
+    {
+        pPopup->SetHotControl(-1);
+        pPopup->SetHotControl(1, nKind);
+        pPopup->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptBetween.x, ptBetween.y));
+        EXPECT_EQ(pPopup->GetHotIndex(), nKind == 0 ? -1 : 1) << "kind " << nKind;
+    }
+    pPopup->SetMenuLoopActive(FALSE);
+    pPopup->InternalRelease();
 }
 
 TEST_F(CommandBarTest, RightButtonUpAsksTheSiteFirst)
