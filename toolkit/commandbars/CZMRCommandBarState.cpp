@@ -67,9 +67,12 @@ BOOL CZMRCommandBar::SetPoppedControl(int nIndex)
     if (!pControl || !pControl->GetEnabled())
         return FALSE;
 
+    // Entering tracking resets the selection kind; the control keeps the way
+    // it was chosen.
+    const int nKind = m_nSelectionKind;
     m_nPoppedIndex = nIndex;
     SetMenuLoopActive(2);
-    SetHotControl(nIndex, m_nSelectionKind);
+    SetHotControl(nIndex, nKind);
     if (!pControl->ShowPopup(TRUE))
     {
         m_nPoppedIndex = -1;

@@ -334,6 +334,13 @@ TEST_F(CommandBarTest, PoppedControlOpensInTrackingAndClosesThePreviousOne)
     m_pBar->SetMenuLoopActive(FALSE);
     EXPECT_EQ(m_pBar->GetPoppedIndex(), -1);
     EXPECT_EQ(m_pBar->Probe(1)->TakeCalls(), std::vector<std::string>{"close"});
+
+    // A popup opened from the keyboard keeps the keyboard's selection.
+    HadTimer(ZMR_TIMER_HOVER);   // left by the mouse-chosen popups above
+    m_pBar->SetHotControl(0, 2);
+    ASSERT_TRUE(m_pBar->SetPoppedControl(2));
+    EXPECT_EQ(m_pBar->Probe(2)->GetSelected(), 2);
+    EXPECT_FALSE(HadTimer(ZMR_TIMER_HOVER));
 }
 
 // ---------------------------------------------------------------- selection, status and help
