@@ -4,6 +4,8 @@
 // draws with it on, returning the same size, which is what bars lay out by.
 #include "CZMRPaintManager.h"
 #include "CZMRControl.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlEdit.h"
 #include "CZMRCommandBar.h"
 #include "CZMRFontDC.h"
 #include "CZMRImageManager.h"
@@ -220,7 +222,8 @@ CSize CZMRPaintManager::DrawIconAndText(CDC* pDC, CZMRControl* pControl, CRect r
     }
     const int nIndent = m_bNarrowArrow ? cx : cx - 1;
     const CSize sz =
-        DrawControlText(pDC, pControl, CRect(rc.left + nIndent, rc.top, rc.right, rc.bottom), bDraw, FALSE, FALSE, bArrow);
+        DrawControlText(pDC, pControl, CRect(rc.left + nIndent, rc.top, rc.right, rc.bottom), bDraw, FALSE, FALSE,
+                        bArrow);
     return CSize(sz.cx + nIndent + 4, std::max(cy, int(sz.cy) + 6));
 }
 
@@ -413,7 +416,8 @@ CSize CZMRPaintManager::DrawToolBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
             if (nType == zmrControlSplitButtonPopup)
                 rcButton.right -= m_nSplitDropDownWidth;
             drawImage(CPoint(rcButton.CenterPoint().x - szIcon.cx / 2, rcButton.top + 4));
-            DrawControlText(dc, pControl, CRect(rcButton.left, rcButton.top + szCell.cy - 4, rcButton.right, rcButton.bottom),
+            DrawControlText(dc, pControl,
+                            CRect(rcButton.left, rcButton.top + szCell.cy - 4, rcButton.right, rcButton.bottom),
                             TRUE, FALSE, TRUE, bArrow);
         }
     }
@@ -460,7 +464,8 @@ CSize CZMRPaintManager::DrawToolBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
                 sz = CSize(szCell.cy + 7, szCell.cy);
             }
             else
-                sz = DrawIconAndText(dc, pControl, rc, bDraw, nBarType != zmrBarTypeMenuBar, szCell.cx, szCell.cy, TRUE);
+                sz = DrawIconAndText(dc, pControl, rc, bDraw, nBarType != zmrBarTypeMenuBar, szCell.cx, szCell.cy,
+                                     TRUE);
             break;
         case zmrControlSplitButtonPopup:
             if (!pImage)
@@ -555,14 +560,80 @@ CSize CZMRPaintManager::DrawPopupBarItem(CDC* pDC, CZMRControl* pControl, BOOL b
 
 // ---------------------------------------------------------------- edits and combo boxes
 
-CSize CZMRPaintManager::DrawComboBoxItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
+// Edits and combo boxes share their label and height: the label is drawn as
+// a popup item on popup bars, else after the image in the state colour.
+static CSize DrawFieldLabel(CZMRPaintManager* pPaintManager, CDC* pDC, CZMRControl* pControl, BOOL bDraw,
+                            BOOL bCombo, int& nLabelWidth)
 {
-    return CSize(0, 0);
+    CZMRMeasureDC dc(pDC);
+    bDraw = bDraw && pDC;
+    CZMRCommandBar* pBar = pControl->GetParent();
+    const BOOL bPopup = pBar && pBar->GetType() == zmrBarTypePopup;
+
+    int nHeight = pPaintManager->m_nFixedControlHeight;
+    if (nHeight < 1)
+    {
+        CZMRFontDC font(dc, &pPaintManager->m_fntField);
+        nHeight = int(dc->GetTextExtent(CString(L" ")).cy) + 7;
+        if (bCombo)
+            nHeight = std::max(nHeight, 20);
+    }
+
+    CZMRFontDC font(dc, pPaintManager->GetControlFont(pControl));
+    const CString strCaption = pControl->GetCaption();
+    const CString strPlain = WithoutMarkers(strCaption);
+    nLabelWidth = 0;
+    if (pControl->IsCaptionVisible() && !strPlain.IsEmpty())
+    {
+        nLabelWidth = int(dc->GetTextExtent(strPlain).cx) + 5;
+        if (bPopup)
+            nLabelWidth += pPaintManager->GetPopupIconColumnWidth(pBar) + pPaintManager->m_nTextGap;
+    }
+
+    if (bDraw && nLabelWidth > 0)
+    {
+        if (bPopup)
+            pPaintManager->DrawPopupBarItem(dc, pControl, TRUE);
+        else
+        {
+            const CRect rc = pControl->GetRect();
+            int x = rc.left + 3;
+            const CSize szIcon = pControl->GetIconSize();
+            if (CZMRImageManagerIcon* pImage = pControl->GetImage(szIcon.cx))
+            {
+                const int cy = ImageHeightFor(pImage, szIcon.cx);
+                pPaintManager->DrawImage(dc, x, (rc.top + rc.bottom - cy) / 2, szIcon.cx, cy, pImage,
+                                         pControl->GetSelected(), 0, pControl->GetEnabled(), 0, FALSE, TRUE);
+                x += szIcon.cx + 3;
+            }
+            dc->SetBkMode(TRANSPARENT);
+            dc->SetTextColor(pPaintManager->GetControlTextColor(pControl));
+            pPaintManager->DrawControlCaption(dc, pControl, strCaption, strPlain,
+                                              CRect(x, rc.top, rc.left + nLabelWidth, rc.bottom), FALSE, FALSE);
+        }
+    }
+    return CSize(pControl->GetWidth(), nHeight);
 }
 
-CSize CZMRPaintManager::DrawEditItem(CDC* /*pDC*/, CZMRControl* /*pControl*/, BOOL /*bDraw*/)
+CSize CZMRPaintManager::DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
 {
-    return CSize(0, 0);
+    int nLabelWidth = 0;
+    const CSize sz = DrawFieldLabel(this, pDC, pControl, bDraw, TRUE, nLabelWidth);
+    if (CZMRControlComboBox* pCombo = dynamic_cast<CZMRControlComboBox*>(pControl))
+    {
+        pCombo->SetDropDownWidth(std::max(15, int(sz.cy) * 9 / 14 + 1));
+        pCombo->SetLabelWidth(nLabelWidth);
+    }
+    return sz;
+}
+
+CSize CZMRPaintManager::DrawEditItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
+{
+    int nLabelWidth = 0;
+    const CSize sz = DrawFieldLabel(this, pDC, pControl, bDraw, FALSE, nLabelWidth);
+    if (CZMRControlEdit* pEdit = dynamic_cast<CZMRControlEdit*>(pControl))
+        pEdit->SetLabelWidth(nLabelWidth);
+    return sz;
 }
 
 // ---------------------------------------------------------------- gripper and special buttons
@@ -649,7 +720,9 @@ CSize CZMRPaintManager::DrawOverflowButton(CDC* pDC, int nKind, CZMRControl* pCo
                 for (int dy : {0, 1, 4, 5})
                 {
                     const POINT pts[] = {
-                        {rc.right - 8, rc.top + 2 + dy}, {rc.right - 6, rc.top + 4 + dy}, {rc.right - 3, rc.top + 1 + dy}};
+                        {rc.right - 8, rc.top + 2 + dy},
+                        {rc.right - 6, rc.top + 4 + dy},
+                        {rc.right - 3, rc.top + 1 + dy}};
                     pDC->Polyline(pts, 3);
                 }
             }

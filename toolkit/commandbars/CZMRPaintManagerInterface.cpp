@@ -100,6 +100,8 @@ BOOL CZMRPaintManager::UsesFlatLook(CZMRCommandBar* pBar)
 
 CSize CZMRPaintManager::GetIconColumnSize(CZMRCommandBar* pBar)
 {
+    // The base height with its 22-pixel floor; the Default theme uses the raw field.
     const CSize szIcon = pBar ? pBar->GetIconSize() : GetIconSize(FALSE);
-    return CSize(std::max(m_nBaseHeight + 4, int(szIcon.cx) + 4), std::max(m_nBaseHeight, int(szIcon.cy) + 6));
+    const int nBase = GetBaseHeight();
+    return CSize(std::max(nBase + 4, int(szIcon.cx) + 4), std::max(nBase, int(szIcon.cy) + 6));
 }

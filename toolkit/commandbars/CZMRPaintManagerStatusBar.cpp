@@ -70,7 +70,8 @@ void CZMRPaintManager::PaintStatusPane(CDC* pDC, CZMRStatusBarPane* pPane, CRect
 
     CZMRMarkupUIElement* pMarkup = pPane->GetMarkupElement();
     if (pMarkup)
-        SetMarkupDefaults(OwningMarkupContext(pMarkup), HFONT(::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT)), clrText);
+        SetMarkupDefaults(OwningMarkupContext(pMarkup), HFONT(::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT)),
+                          clrText);
     const CString strText = pPane->m_strText;
     const BOOL bHasText = pMarkup || !strText.IsEmpty();
 

@@ -1,6 +1,8 @@
 #include "CZMRDefaultTheme.h"
 #include "CZMRCommandBar.h"
 #include "CZMRControl.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlEdit.h"
 #include "CZMRFontDC.h"
 #include "CZMRImageManager.h"
 #include <algorithm>
@@ -527,12 +529,41 @@ CSize CZMRDefaultTheme::DrawControlListItem(CDC* pDC, CZMRControl* pControl, CRe
 
 CSize CZMRDefaultTheme::DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
 {
-    return CZMRPaintManager::DrawComboBoxItem(pDC, pControl, bDraw);
+    const CSize sz = CZMRPaintManager::DrawComboBoxItem(pDC, pControl, bDraw);
+    CZMRControlComboBox* pCombo = dynamic_cast<CZMRControlComboBox*>(pControl);
+    if (!bDraw || !pDC || !pCombo)
+        return sz;
+
+    const CRect rc = pControl->GetRect();
+    const CRect rcField(rc.left + pCombo->GetLabelWidth(), rc.top, rc.right, rc.bottom);
+    const BOOL bEnabled = pControl->GetEnabled();
+    const int nSelected = pControl->GetSelected();
+    if (bEnabled)
+        DrawRectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1),
+                      COLOR_WINDOW, COLOR_WINDOW);
+    const CRect rcButton(rc.right - pCombo->GetDropDownWidth(), rc.top, rc.right, rc.bottom);
+    DrawComboDropButton(pDC, rcButton, bEnabled, nSelected, pControl->IsPopupOpen());
+    DrawEditFrame(pDC, rcField, bEnabled, nSelected);
+    return CSize(0, 0);
 }
 
 CSize CZMRDefaultTheme::DrawEditItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
 {
-    return CZMRPaintManager::DrawEditItem(pDC, pControl, bDraw);
+    const CSize sz = CZMRPaintManager::DrawEditItem(pDC, pControl, bDraw);
+    CZMRControlEdit* pEdit = dynamic_cast<CZMRControlEdit*>(pControl);
+    if (!bDraw || !pDC || !pEdit)
+        return sz;
+
+    const CRect rc = pControl->GetRect();
+    const CRect rcField(rc.left + pEdit->GetLabelWidth(), rc.top, rc.right, rc.bottom);
+    const BOOL bEnabled = pControl->GetEnabled();
+    if (bEnabled)
+        DrawRectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1),
+                      COLOR_WINDOW, COLOR_WINDOW);
+    DrawEditFrame(pDC, rcField, bEnabled, pControl->GetSelected());
+    if (pEdit->IsSpinButtonsVisible())
+        DrawEditSpinButtons(pDC, pEdit);
+    return sz;
 }
 
 void CZMRDefaultTheme::DrawEditFrame(CDC* pDC, CRect rc, BOOL bEnabled, int nSelected)
@@ -574,7 +605,36 @@ void CZMRDefaultTheme::DrawComboDropButton(CDC* pDC, CRect rc, BOOL bEnabled, in
     DrawDropDownTriangle(pDC, rcGlyph, COLOR_BTNTEXT);
 }
 
-void CZMRDefaultTheme::DrawEditSpinButtons(CDC* /*pDC*/, CZMRControl* /*pEdit*/)
+void CZMRDefaultTheme::DrawEditSpinButtons(CDC* pDC, CZMRControl* pControl)
 {
-    // Edits keep no spin area yet; they show no spin buttons.
+    CZMRControlEdit* pEdit = dynamic_cast<CZMRControlEdit*>(pControl);
+    if (!pEdit)
+        return;
+    const CRect rc = pEdit->GetSpinButtonsRect();
+    const int middle = (rc.top + rc.bottom) / 2;
+    const CRect rcUp(rc.left + 1, rc.top + 1, rc.right - 1, middle);
+    const CRect rcDown(rc.left + 1, middle, rc.right - 1, rc.bottom - 1);
+    const BOOL bEnabled = pEdit->GetEnabled();
+    if (bEnabled && pEdit->GetSelected())
+    {
+        const int nPressed = pEdit->GetPressed();
+        pDC->FillSolidRect(rc, GetColor(COLOR_3DFACE));
+        if (nPressed == 4)
+            Draw3dRectByIndex(pDC, rcUp, COLOR_3DSHADOW, COLOR_WINDOW);
+        else
+            Draw3dRectByIndex(pDC, rcUp, COLOR_WINDOW, COLOR_3DSHADOW);
+        if (nPressed == 5)
+            Draw3dRectByIndex(pDC, rcDown, COLOR_3DSHADOW, COLOR_WINDOW);
+        else
+            Draw3dRectByIndex(pDC, rcDown, COLOR_WINDOW, COLOR_3DSHADOW);
+    }
+    else if (bEnabled)
+        DrawRectangle(pDC, CRect(rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1), COLOR_3DFACE, COLOR_WINDOW);
+
+    // Arrows 5 pixels wide and 2 high, centred in their halves.
+    const COLORREF clr = GetColor(bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    const CPoint ptUp = rcUp.CenterPoint(), ptDown = rcDown.CenterPoint();
+    DrawTriangle(pDC, CPoint(ptUp.x - 2, ptUp.y + 1), CPoint(ptUp.x + 2, ptUp.y + 1), CPoint(ptUp.x, ptUp.y - 1), clr);
+    DrawTriangle(pDC, CPoint(ptDown.x - 2, ptDown.y - 1), CPoint(ptDown.x + 2, ptDown.y - 1),
+                 CPoint(ptDown.x, ptDown.y + 1), clr);
 }

@@ -8,4 +8,5 @@ list(APPEND COMMANDBARS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRControlGalleryPaintManager.cpp)
 list(APPEND COMMANDBARS_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp)

@@ -211,7 +211,8 @@ TEST(PaintManagerControls, MenuBarPopupIsDrawnWithoutItsArrow)
         // at their end.
         const int nText = TextExtent(canvas.DC(), &bar.m_pTheme->m_fntRegular, L"File").cx;
         const int xArrow = (sz.cx - (nText + 5)) / 2 + nText + 5;
-        const int nArrowPixels = CountColumnPixels(canvas, xArrow - 2, xArrow + 3, sz.cy / 2 - 2, sz.cy / 2 + 3, kArrow);
+        const int nArrowPixels =
+            CountColumnPixels(canvas, xArrow - 2, xArrow + 3, sz.cy / 2 - 2, sz.cy / 2 + 3, kArrow);
         if (nBarType == zmrBarTypeMenuBar)
             EXPECT_EQ(0, nArrowPixels);
         else
@@ -224,6 +225,11 @@ TEST(PaintManagerControls, PopupItemsMeasureCaptionShortcutAndIconColumn)
     CPixelCanvas canvas(300, 40, kWhite);
     CThemedBar bar(zmrBarTypePopup, zmrBarPopup);
     CZMRControl* pControl = bar.Add(zmrControlButton, 100, L"&Open\tCtrl+O", zmrButtonAutomatic);
+    // The icon cell against the floored base height: 22 + 4 by 22 for small bar fonts.
+    bar.m_pTheme->m_nBaseHeight = 15;
+    EXPECT_EQ(CSize(26, 22), bar.m_pTheme->GetIconColumnSize(bar.m_pBar));
+    bar.m_pTheme->m_nBaseHeight = 30;
+    EXPECT_EQ(CSize(34, 30), bar.m_pTheme->GetIconColumnSize(bar.m_pBar));
     const int nColumn = bar.m_pTheme->GetIconColumnSize(bar.m_pBar).cx + 1;
     EXPECT_EQ(nColumn, bar.m_pTheme->GetPopupIconColumnWidth(bar.m_pBar));
     const int nCaption = TextExtent(canvas.DC(), &bar.m_pTheme->m_fntRegular, L"Open").cx;
