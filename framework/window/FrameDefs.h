@@ -45,10 +45,15 @@
 // --- Standard ids ---------------------------------------------------------------
 #define AFX_IDW_TOOLBAR 0xE800
 #define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_PANE_FIRST 0xE900   // the view, or the MDI client of an MDI frame
 #define AFX_IDW_PANE_LAST 0xE9FF
 #define AFX_IDM_FIRST_MDICHILD 0xFF00   // window-menu command of the first MDI child
 #define AFX_IDS_IDLEMESSAGE 0xE001      // the idle prompt of the status bar
+#define HID_BASE_COMMAND 0x00010000     // help ids of commands start here
 
 #define ID_FILE_NEW 0xE100
 #define ID_FILE_MRU_FILE1 0xE110

@@ -1,12 +1,41 @@
 #include "CZMRCommandBar.h"
+#include "CZMRCommandBarAnimation.h"
 #include "CZMRControls.h"
 #include "CZMRControl.h"
+#include "CZMRControlAction.h"
+#include "CZMRControlDragHelper.h"
 #include "CZMRBarManager.h"
+#include "CZMRMouseManager.h"
+#include "CZMRKeyboardManager.h"
+#include "CZMRHookManager.h"
 #include "CZMRPaintManager.h"
 #include "CZMRImageManager.h"
-#include <algorithm>
+#include "CZMRToolTipContext.h"
 
 IMPLEMENT_SERIAL(CZMRCommandBar, CWnd, VERSIONABLE_SCHEMA | 0x21)
+
+BEGIN_MESSAGE_MAP(CZMRCommandBar, CWnd)
+    ON_WM_MOUSEMOVE()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUIMessage)
+    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_LBUTTONUP()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_WM_MOUSELEAVE()
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+END_MESSAGE_MAP()
 
 BEGIN_INTERFACE_MAP(CZMRCommandBar, CWnd)
     INTERFACE_PART(CZMRCommandBar, IID_IAccessible, Accessible)
@@ -14,16 +43,20 @@ BEGIN_INTERFACE_MAP(CZMRCommandBar, CWnd)
 END_INTERFACE_MAP()
 
 CZMRCommandBar::CZMRCommandBar()
-    : m_pReturnCmd(nullptr), m_nMRUWidth(32767), m_nHotIndex(-1), m_nPoppedIndex(-1), m_nBarID(0),
-      m_bTracking(0), m_pSite(nullptr), m_nPending(0), m_dwFlags(0), m_dwStyle(0x400000),
-      m_barType(zmrBarTypeNormal), m_pControls(nullptr), m_barPosition(zmrBarNone), m_pBarManager(nullptr),
-      m_pOwner(nullptr), m_szIcons(0, 0), m_szButtons(0, 0), m_nSelectionKind(0), m_bCustomizable(TRUE),
-      m_nLockRedraw(0), m_pPaintManager(nullptr), m_pImageManager(nullptr),
-      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE), m_nInputSuspension(0),
-      m_nShowTextBelowIcons(2)
+    : m_pReturnCmd(nullptr), m_bMouseLockExempt(0), m_bHoverOpen(1), m_bHideCaret(1), m_nMRUWidth(32767),
+      m_nHotIndex(-1), m_nPoppedIndex(-1), m_hWndCaret(nullptr), m_nBarID(0), m_bVisible(1), m_bTracking(0),
+      m_pSite(nullptr), m_nPending(0), m_dwFlags(0), m_dwStyle(zmrBarStyleGripper), m_barType(zmrBarTypeNormal),
+      m_pControls(nullptr), m_barPosition(zmrBarNone), m_pBarManager(nullptr), m_pOwner(nullptr), m_szIcons(0, 0),
+      m_szButtons(0, 0), m_nTextBelowIcons(2), m_bRightButton(0), m_bNoNotify(0), m_bNestedTrack(0),
+      m_nInputSuspension(0), m_nSelectionKind(0), m_bCloseable(-1), m_bCustomizable(TRUE), m_rcMarker(0, 0, 0, 0),
+      m_bVerticalMarker(FALSE), m_bCustomizeDialogPresent(TRUE), m_bEnteredByMouse(FALSE), m_nLockRedraw(0),
+      m_pPaintManager(nullptr), m_pImageManager(nullptr), m_bRowBoundLayout(FALSE),
+      m_nDefaultButtonStyle(zmrButtonAutomatic), m_pToolTipContext(nullptr), m_pAnimation(nullptr),
+      m_nStatusIndex(-1), m_nRowGap(0), m_bMultiColumn(FALSE)
 {
     m_pControls = new CZMRControls;
     m_pControls->SetParent(this);
+    m_pAnimation = new CZMRCommandBarAnimation(this);
 }
 
 CZMRCommandBar::~CZMRCommandBar()
@@ -34,6 +67,8 @@ CZMRCommandBar::~CZMRCommandBar()
     m_pControls->InternalRelease();
     SetPaintManager(nullptr);
     SetImageManager(nullptr);
+    ZMRReplaceReference(m_pToolTipContext, static_cast<CZMRToolTipContext*>(nullptr));
+    delete m_pAnimation;
 }
 
 void CZMRCommandBar::OnFinalRelease()
@@ -129,6 +164,27 @@ BOOL CZMRCommandBar::IsCustomizeMode() const
     return pManager && pManager->IsCustomizeMode();
 }
 
+int CZMRCommandBar::GetKeyboardTipLevel() const
+{
+    CZMRBarManager* pManager = GetBarManager();
+    return pManager && pManager->GetKeyboardTipOwner() == this ? pManager->GetKeyboardTipLevel() : 0;
+}
+
+void CZMRCommandBar::HideKeyboardTips()
+{
+    if (CZMRBarManager* pManager = GetBarManager())
+    {
+        if (pManager->GetKeyboardTipOwner() == this)
+            pManager->HideKeyboardTips();
+    }
+}
+
+CZMRMouseManager* CZMRCommandBar::GetMouseManager() const
+{
+    CZMRBarManager* pManager = GetBarManager();
+    return pManager ? pManager->GetMouseManager() : CZMRMouseManager::GetThreadMouseManager();
+}
+
 // ---------------------------------------------------------------- controls and values
 
 int CZMRCommandBar::GetControlCount() const
@@ -147,9 +203,34 @@ void CZMRCommandBar::SetTitle(LPCTSTR lpszTitle)
     Redraw();
 }
 
+int CZMRCommandBar::GetDefaultItem(BOOL bByIndex) const
+{
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CZMRControl* pControl = GetControl(i);
+        if (pControl->IsVisible() && pControl->IsDefaultItem())
+            return bByIndex ? i : pControl->GetID();
+    }
+    return -1;
+}
+
 CSize CZMRCommandBar::GetIconSize() const
 {
-    return m_szIcons.cx != 0 || m_szIcons.cy != 0 ? m_szIcons : CSize(16, 16);
+    if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
+        return m_szIcons;
+    CZMRBarManager* pManager = GetBarManager();
+    if (pManager)
+    {
+        const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
+        const CSize szManager = m_barType == zmrBarTypePopup ? pOptions->szPopupIcons
+                                : pOptions->bLargeIcons      ? pOptions->szLargeIcons
+                                                             : pOptions->szIcons;
+        if (szManager.cx != 0 || szManager.cy != 0)
+            return szManager;
+    }
+    CZMRPaintManager* pPaintManager = GetPaintManager();
+    const BOOL bLarge = m_barType != zmrBarTypePopup && pManager && pManager->GetOptions()->bLargeIcons;
+    return pPaintManager ? pPaintManager->GetIconSize(bLarge) : CSize(16, 16);
 }
 
 CSize CZMRCommandBar::GetButtonSize() const
@@ -167,7 +248,102 @@ CSize CZMRCommandBar::GetLargeIconSize() const
     return CSize(32, 32);
 }
 
+BOOL CZMRCommandBar::IsTextBelowIcons() const
+{
+    if (m_nTextBelowIcons != 2)
+        return m_nTextBelowIcons != 0;
+    CZMRBarManager* pManager = GetBarManager();
+    return pManager && pManager->GetOptions()->bTextBelowIcons;
+}
+
+BOOL CZMRCommandBar::IsRightToLeftWindow() const
+{
+    return GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
+}
+
+DWORD CZMRCommandBar::GetTrackFlags() const
+{
+    const CZMRCommandBar* pRoot = GetRootBar();
+    return (pRoot->m_bNestedTrack ? zmrTrackNested : 0) | (pRoot->m_bRightButton ? zmrTrackRightButton : 0) |
+           (pRoot->m_bNoNotify ? zmrTrackNoNotify : 0);
+}
+
+void CZMRCommandBar::SetTrackFlags(DWORD dwTrackFlags)
+{
+    m_bNestedTrack = (dwTrackFlags & zmrTrackNested) != 0;
+    m_bRightButton = (dwTrackFlags & zmrTrackRightButton) != 0;
+    m_bNoNotify = (dwTrackFlags & zmrTrackNoNotify) != 0;
+}
+
+void CZMRCommandBar::EnableAnimation(BOOL bEnable)
+{
+    m_pAnimation->SetEnabled(bEnable);
+    Redraw();
+}
+
+BOOL CZMRCommandBar::IsAnimationEnabled() const
+{
+    return m_pAnimation->IsSwitchOn();
+}
+
+void CZMRCommandBar::SetAnimationOption(BOOL bBuffered)
+{
+    m_pAnimation->SetBuffered(bBuffered);
+}
+
+// ---------------------------------------------------------------- defaults the bars replace
+
+void CZMRCommandBar::ScheduleRedraw()
+{
+    m_nPending |= zmrPendingRedraw;
+}
+
+BOOL CZMRCommandBar::LoadToolBar(UINT /*nIDResource*/, BOOL /*bLoadIcons*/)
+{
+    return FALSE;
+}
+
+BOOL CZMRCommandBar::OpenAsPopup(CZMRControl* /*pControlPopup*/, BOOL /*bSelectFirst*/)
+{
+    return FALSE;
+}
+
+void CZMRCommandBar::SetVisible(BOOL /*bVisible*/)
+{
+}
+
 BOOL CZMRCommandBar::IsVisible() const
+{
+    return FALSE;
+}
+
+BOOL CZMRCommandBar::SetPosition(int barPosition)
+{
+    // Only tool bars move to another side; other bars just keep the value.
+    m_barPosition = barPosition;
+    return FALSE;
+}
+
+void CZMRCommandBar::OnControlDragEnter(CZMRControl* pDataObject, CPoint point)
+{
+    m_rcMarker.SetRectEmpty();
+    OnControlDragOver(pDataObject, point);
+}
+
+void CZMRCommandBar::OnControlDragLeave()
+{
+    const BOOL bShown = !m_rcMarker.IsRectEmpty();
+    m_rcMarker.SetRectEmpty();
+    if (bShown)
+        Redraw();
+}
+
+DROPEFFECT CZMRCommandBar::OnControlDragOver(CZMRControl* /*pDataObject*/, CPoint /*point*/)
+{
+    return DROPEFFECT_NONE;
+}
+
+BOOL CZMRCommandBar::OnControlDrop(CZMRControl* /*pDataObject*/, DROPEFFECT /*dropEffect*/, CPoint /*point*/)
 {
     return FALSE;
 }
@@ -177,9 +353,18 @@ BOOL CZMRCommandBar::IsCustomizable() const
     return m_bCustomizable;
 }
 
-BOOL CZMRCommandBar::IsPopupBar() const
+void CZMRCommandBar::OnRecalcLayout()
 {
-    return FALSE;
+}
+
+void CZMRCommandBar::LeaveMenuLoop()
+{
+    SetMenuLoopActive(FALSE);
+}
+
+void CZMRCommandBar::ClearHotControl()
+{
+    SetHotControl(-1);
 }
 
 CZMRCommandBar* CZMRCommandBar::GetParentBar() const
@@ -187,117 +372,87 @@ CZMRCommandBar* CZMRCommandBar::GetParentBar() const
     return nullptr;
 }
 
+BOOL CZMRCommandBar::IsDialogBar() const
+{
+    return FALSE;
+}
+
+BOOL CZMRCommandBar::IsRibbonBar() const
+{
+    return FALSE;
+}
+
+BOOL CZMRCommandBar::IsPopupBar() const
+{
+    return FALSE;
+}
+
+void CZMRCommandBar::DoPropExchange(CZMRPropExchange* /*pPX*/)
+{
+}
+
+BOOL CZMRCommandBar::AreKeyboardCuesShown() const
+{
+    CZMRBarManager* pManager = GetBarManager();
+    return pManager ? pManager->AreKeyboardCuesShown() : TRUE;
+}
+
+void CZMRCommandBar::OnControlHotByKeyboard(int /*nIndex*/)
+{
+}
+
+CRect CZMRCommandBar::GetBorders() const
+{
+    CZMRPaintManager* pPaintManager = GetPaintManager();
+    return pPaintManager ? pPaintManager->GetBarBorderWidths(const_cast<CZMRCommandBar*>(this)) : CRect(0, 0, 0, 0);
+}
+
+void CZMRCommandBar::FillBackground(CDC* pDC, const CRect& /*rcClient*/)
+{
+    if (CZMRPaintManager* pPaintManager = GetPaintManager())
+        pPaintManager->PaintBarBackground(pDC, this);
+}
+
 int CZMRCommandBar::GetResizeMode() const
 {
     return 0;
 }
 
-int CZMRCommandBar::IsPointInside(CPoint ptScreen) const
+void CZMRCommandBar::CreateKeyboardTips()
 {
-    CRect rcWindow;
-    if (!GetSafeHwnd() || !::GetWindowRect(m_hWnd, &rcWindow) || !rcWindow.PtInRect(ptScreen))
-        return 0;
-    if (m_barPosition == zmrBarPopup)
-    {
-        // A shaped popup holds only the points of its region.
-        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
-        const BOOL bOutside = ::GetWindowRgn(m_hWnd, hRgn) != ERROR &&
-                              !::PtInRegion(hRgn, ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
-        ::DeleteObject(hRgn);
-        if (bOutside)
-            return 0;
-    }
-    return 1;
 }
 
-// ---------------------------------------------------------------- state
-
-BOOL CZMRCommandBar::SetHotControl(int nIndex, int nKind)
+void CZMRCommandBar::ActivateKeyboardTip(CZMRControl* /*pControl*/)
 {
-    if (nIndex == m_nHotIndex)
-        return FALSE;
-    m_nSelectionKind = nKind;
-    if (CZMRControl* pHot = GetControl(m_nHotIndex))
-    {
-        pHot->OnMouseMove(CPoint(-1, -1));
-        pHot->OnSelectionChange(0);
-    }
-    m_nHotIndex = nIndex;
-    if (CZMRControl* pHot = GetControl(nIndex))
-        pHot->OnSelectionChange(nKind != 0 ? std::max(nKind, 2) : 1);
-    return TRUE;
 }
 
-BOOL CZMRCommandBar::SetPoppedControl(int nIndex)
+CSize CZMRCommandBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)
 {
-    if (nIndex == m_nPoppedIndex)
-        return FALSE;
-    if (CZMRControl* pPopped = GetControl(m_nPoppedIndex))
-        pPopped->ShowPopup(FALSE);
-    m_nPoppedIndex = -1;
-
-    CZMRControl* pControl = GetControl(nIndex);
-    if (!pControl)
-        return TRUE;
-    if (!pControl->GetEnabled())
-        return FALSE;
-    m_nPoppedIndex = nIndex;
-    SetMenuLoopActive(2);
-    if (!pControl->ShowPopup(TRUE))
-    {
-        m_nPoppedIndex = -1;
-        return FALSE;
-    }
-    return TRUE;
+    return CSize(0, 0);
 }
 
-BOOL CZMRCommandBar::SetMenuLoopActive(int bActive, BOOL /*bSelectFirst*/, int /*nCallback*/)
+BOOL CZMRCommandBar::HandleNavigationKey(int /*nCode*/)
 {
-    if (bActive == m_bTracking || (m_bTracking && bActive))
-    {
-        m_bTracking = bActive;
-        return FALSE;
-    }
-    m_bTracking = bActive;
-    if (!bActive)
-        SetPoppedControl(-1);
-    return TRUE;
-}
-
-void CZMRCommandBar::OnControlSelectionChanged(int nSelected, CZMRControl* pControl)
-{
-    CWnd* pSite = GetSite();
-    if (pSite && pSite->GetSafeHwnd())
-        pSite->SendMessage(ZMR_WM_CONTROLSELECTED, nSelected ? WPARAM(pControl) : 0, 0);
-}
-
-void CZMRCommandBar::Redraw(LPCRECT lpRect, BOOL /*bAnimate*/)
-{
-    if (m_nLockRedraw > 0)
-    {
-        m_nPending |= 2;
-        return;
-    }
-    if (!lpRect)
-        m_nPending &= ~2;
-    if (GetSafeHwnd() && IsVisible())
-        ::InvalidateRect(m_hWnd, lpRect, FALSE);
-}
-
-void CZMRCommandBar::UnlockRedraw()
-{
-    if (m_nLockRedraw > 0 && --m_nLockRedraw == 0 && (m_nPending & 2))
-        Redraw();
+    return FALSE;
 }
 
 void CZMRCommandBar::ResetSelection()
 {
-    m_nPending |= 1;
+    m_nPending |= zmrPendingLayout;
     m_nHotIndex = -1;
     m_nPoppedIndex = -1;
 }
 
-void CZMRCommandBar::OnRecalcLayout()
+void CZMRCommandBar::UpdateShortcutTexts()
+{
+}
+
+void CZMRCommandBar::NumberBarsForSave(DWORD& /*nBarId*/, CZMRCommandBarList* /*pBars*/,
+                                       ZMR_PROPEXCHANGE_PARAM* /*pParam*/)
+{
+}
+
+void CZMRCommandBar::RelinkBarsAfterLoad(CZMRCommandBarList* /*pBars*/)
 {
 }
 
@@ -305,15 +460,18 @@ void CZMRCommandBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
 }
 
-int CZMRCommandBar::HandleHookedMessage(HWND /*hWnd*/, UINT /*nMessage*/, WPARAM& /*wParam*/, LPARAM& /*lParam*/,
-                                        LRESULT& /*lResult*/)
+BOOL CZMRCommandBar::OnMnemonicKey(UINT /*nChar*/)
 {
-    return ZMR_HOOK_NOTHANDLED;
+    return FALSE;
 }
 
-void CZMRCommandBar::NumberBarsForSave(DWORD& /*nBarId*/, CZMRCommandBarList* /*pBars*/,
-                                       ZMR_PROPEXCHANGE_PARAM* /*pParam*/)
+void CZMRCommandBar::OnContextMenu(CPoint /*ptScreen*/)
 {
+}
+
+INT_PTR CZMRCommandBar::OnToolHitTest(CPoint /*point*/, TOOLINFO* /*pTI*/) const
+{
+    return -1;
 }
 
 // ---------------------------------------------------------------- menus and copies
@@ -358,10 +516,11 @@ BOOL CZMRCommandBar::LoadMenu(CMenu* pMenu, BOOL bRemoveControls)
             pControl->SetEnabled(FALSE);
     }
 
+    // The frame lays the bars out again, and tells them, at the next idle time.
     if (GetSafeHwnd())
     {
         if (CFrameWnd* pFrame = GetParentFrame())
-            pFrame->DelayRecalcLayout(TRUE);
+            pFrame->m_nIdleFlags |= CFrameWnd::idleLayout | CFrameWnd::idleNotify;
     }
     return TRUE;
 }
@@ -391,26 +550,60 @@ CZMRCommandBar* CZMRCommandBar::Clone(BOOL bRecursive)
     return pCommandBar;
 }
 
-// ---------------------------------------------------------------- what the paint manager reads
+// ---------------------------------------------------------------- lifecycle
 
-BOOL CZMRCommandBar::IsDialogBar() const
+LRESULT CZMRCommandBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return FALSE;
+    if (m_pToolTipContext)
+        m_pToolTipContext->FilterMouseMessage(this, message, wParam, lParam);
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
-BOOL CZMRCommandBar::AreKeyboardCuesShown() const
+int CZMRCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    // The manager keeps no cue state of its own yet: cues are shown.
-    return TRUE;
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CZMRBarManager* pManager = GetBarManager();
+    if (pManager)
+    {
+        if (m_barPosition != zmrBarNoDrag)
+            pManager->GetDragHelper()->RegisterBar(this);
+        ZMRReplaceReference(m_pToolTipContext, pManager->GetToolTipContext());
+    }
+    else if (m_barType != zmrBarTypePopup)
+    {
+        EnableToolTips(TRUE);
+    }
+    return 0;
 }
 
-BOOL CZMRCommandBar::IsTextBelowIcons() const
+void CZMRCommandBar::OnDestroy()
 {
-    // The manager has no text-below-icons option yet; 2 reads as off.
-    return m_nShowTextBelowIcons == 2 ? FALSE : m_nShowTextBelowIcons != 0;
+    if (CZMRBarManager* pManager = GetBarManager())
+        pManager->GetDragHelper()->UnregisterBar(this);
+    SetMenuLoopActive(FALSE);
+    // The mouse manager must not keep a bar that is going.
+    CZMRMouseManager* pMouseManager = GetMouseManager();
+    if (pMouseManager->m_pHotBar == this)
+        pMouseManager->m_pHotBar = nullptr;
+    m_pAnimation->OnBarDestroy();
+    KillTimer(ZMR_TIMER_HOVER);
+    KillTimer(ZMR_TIMER_EXPAND);
+    KillTimer(ZMR_TIMER_KEYBOARDTIPS);
+    if (m_pToolTipContext)
+        m_pToolTipContext->CancelToolTips();
+    ZMRReplaceReference(m_pToolTipContext, static_cast<CZMRToolTipContext*>(nullptr));
+    CWnd::OnDestroy();
 }
 
-BOOL CZMRCommandBar::IsRightToLeftWindow() const
+void CZMRCommandBar::OnDestroyBar()
 {
-    return GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
+    SetMenuLoopActive(FALSE);
+    GetHookManager()->RemoveAll(this);
+    CZMRMouseManager* pMouseManager = GetMouseManager();
+    if (pMouseManager->m_pHotBar == this)
+        pMouseManager->m_pHotBar = nullptr;
+    m_pControls->RemoveAll();
+    if (GetSafeHwnd())
+        DestroyWindow();
 }

@@ -1,7 +1,7 @@
 // The window of every command bar: it owns the bar's controls, finds its
 // manager, site and owner through the chain of parent bars, keeps the hot and
-// the popped control and the tracking state, and lays its controls out and
-// paints them through the paint manager in force.
+// the popped control and the tracking (menu) mode, paints its controls
+// through the paint manager in force and tells its site about changes.
 #pragma once
 #include "Framework.h"
 #include "CZMRAccessible.h"
@@ -13,8 +13,18 @@ class CZMRControls;
 class CZMRBarManager;
 class CZMRPaintManager;
 class CZMRImageManager;
+class CZMRToolTipContext;
+class CZMRCommandBarAnimation;
 class CZMRCommandBarList;
+class CZMRPropExchange;
 struct ZMR_PROPEXCHANGE_PARAM;
+
+// The key record of ZMR_WM_TRACKINGKEYDOWN.
+struct ZMR_TRACKINGKEY_RECORD
+{
+    UINT nChar;
+    UINT nFlags;
+};
 
 class CZMRCommandBar : public CWnd, public CZMRHookManagerHookAble, public CZMRAccessible
 {
@@ -30,18 +40,25 @@ public:
     void SetBarManager(CZMRBarManager* pBarManager) { m_pBarManager = pBarManager; }
     // The last bar of the parent chain.
     CZMRCommandBar* GetRootBar() const;
-    // The manager's site frame, else the root bar's site override, the
-    // window's owner or parent, else the main window.
+    // The manager's site frame; without a manager the root bar's site
+    // override, else the window's owner or parent, else the main window.
     CWnd* GetSite() const;
     // The command receiver of the first bar up the chain that has one, else
     // the site.
     CWnd* GetOwnerWindow() const;
+    // The bar's own, else the manager's, else the root bar's own, else the
+    // current one (the Default theme made when there is none).
     CZMRPaintManager* GetPaintManager() const;
+    // The bar's own, else the manager's, else the root bar's own, else the
+    // global one.
     CZMRImageManager* GetImageManager() const;
-    // Holds one reference on the bar's own paint or image manager.
+    // Hold one reference on the bar's own paint or image manager.
     void SetPaintManager(CZMRPaintManager* pPaintManager);
     void SetImageManager(CZMRImageManager* pImageManager);
     BOOL IsCustomizeMode() const;
+    // The manager's tip level while this bar owns the shown tips, else 0.
+    int GetKeyboardTipLevel() const;
+    void HideKeyboardTips();
 
     // ------------------------------------------------------------ controls and values
 
@@ -52,12 +69,14 @@ public:
     int GetType() const { return m_barType; }
     void SetType(int barType) { m_barType = barType; }
     int GetPosition() const { return m_barPosition; }
-    void SetPosition(int barPosition) { m_barPosition = barPosition; }
     DWORD GetFlags() const { return m_dwFlags; }
     void SetFlags(DWORD dwAdd, DWORD dwRemove = 0) { m_dwFlags = (m_dwFlags | dwAdd) & ~dwRemove; }
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     int GetBarID() const { return m_nBarID; }
     void SetBarID(int nBarID) { m_nBarID = nBarID; }
     CString GetTitle() const { return m_strTitle; }
+    // Stores the title and redraws.
     void SetTitle(LPCTSTR lpszTitle);
     int GetMRUWidth() const { return m_nMRUWidth; }
     void SetMRUWidth(int nMRUWidth) { m_nMRUWidth = nMRUWidth; }
@@ -66,6 +85,13 @@ public:
     void SetCustomizable(BOOL bCustomizable) { m_bCustomizable = bCustomizable; }
     void SetIconSize(CSize szIcon) { m_szIcons = szIcon; }
     void SetButtonSize(CSize szButton) { m_szButtons = szButton; }
+    // "ShowTextBelowIcons": 0 or 1, or 2 for the manager's setting.
+    int GetShowTextBelowIcons() const { return m_nTextBelowIcons; }
+    void SetShowTextBelowIcons(int nTextBelowIcons) { m_nTextBelowIcons = nTextBelowIcons; }
+    BOOL IsTextBelowIcons() const;
+    BOOL IsGripperShown() const { return (m_dwStyle & zmrBarStyleGripper) != 0; }
+    // The first visible default item: its index, or its id; -1 when none.
+    int GetDefaultItem(BOOL bByIndex = FALSE) const;
     // Large controls: twice the icon size.
     CSize GetLargeIconSize() const;
     // Space between two rows of controls.
@@ -76,97 +102,213 @@ public:
     void SetMultiColumn(BOOL bMultiColumn) { m_bMultiColumn = bMultiColumn; }
     // Receives the commands of a tracked popup.
     void SetCommandReceiver(CWnd* pOwner) { m_pOwner = pOwner; }
+    // The site a popup is tracked for (none: found through the chain).
+    void SetSiteOverride(CWnd* pSite) { m_pSite = pSite; }
+    // The window exists and lays out right to left.
+    BOOL IsRightToLeftWindow() const;
+    // Shows the description of the control at nIndex (-1: clears it) on the
+    // site's status bar.
+    void ShowDescription(int nIndex, CZMRControl* pControl);
+
+    // ------------------------------------------------------------ animation
+
+    CZMRCommandBarAnimation* GetAnimation() const { return m_pAnimation; }
+    // Switches animated redraws on or off and redraws.
+    void EnableAnimation(BOOL bEnable = TRUE);
+    BOOL IsAnimationEnabled() const;
+    // Paints through the cached picture even without animation.
+    void SetAnimationOption(BOOL bBuffered);
 
     // ------------------------------------------------------------ state
 
     int GetHotIndex() const { return m_nHotIndex; }
     int GetPoppedIndex() const { return m_nPoppedIndex; }
+    // How the hot control was chosen: 0 by mouse, else by keyboard.
+    int GetSelectionKind() const { return m_nSelectionKind; }
     // Closes the popup of the popped control and opens the one of the
     // control at nIndex (-1: none); false when nothing changed or it failed.
     BOOL SetPoppedControl(int nIndex);
     // 0 idle, else the value tracking was entered with (2 while a popup is open).
     int GetTrackingState() const { return m_bTracking; }
     BOOL IsTrackingMode() const { return m_bTracking != 0; }
+    // Tracking was entered by a click rather than the keyboard.
+    BOOL IsEnteredByMouse() const { return m_bEnteredByMouse; }
     // The layout is recalculated at the next idle time.
-    void DelayLayout() { m_nPending |= 1; }
-    BOOL IsLayoutPending() const { return (m_nPending & 1) != 0; }
-    // Redraw requests only mark the bar while the lock is held.
+    void DelayLayout() { m_nPending |= zmrPendingLayout; }
+    BOOL IsLayoutPending() const { return (m_nPending & zmrPendingLayout) != 0; }
+    BOOL IsRedrawPending() const { return (m_nPending & zmrPendingRedraw) != 0; }
+    // Redraw requests only mark the bar while the lock is held; the last
+    // unlock redraws once when one was asked for.
     void LockRedraw() { m_nLockRedraw++; }
     void UnlockRedraw();
-
-    // Where a popup tracked for its result stores the chosen command.
-    int* m_pReturnCmd;
-
-    // ------------------------------------------------------------ the mouse manager's lock
-
     // Raised by the mouse manager while a nested popup is tracked over the
-    // bar; while positive the bar ignores keys, mouse moves and its timers.
+    // bar: keys, mouse moves and the bar's timers are ignored meanwhile.
     int GetInputSuspension() const { return m_nInputSuspension; }
     void SuspendInput(BOOL bSuspend)
     {
         m_nInputSuspension = bSuspend ? m_nInputSuspension + 1 : (m_nInputSuspension > 0 ? m_nInputSuspension - 1 : 0);
     }
+    // The bar ignores the mouse manager's focus lock (drop-down lists).
+    void SetMouseLockExempt(BOOL bExempt) { m_bMouseLockExempt = bExempt; }
+    // A control made hot by the mouse opens its popup after the hover delay.
+    void SetHoverOpen(BOOL bHoverOpen) { m_bHoverOpen = bHoverOpen; }
+    // Entering tracking hides the caret of the focused window.
+    void SetHideCaret(BOOL bHideCaret) { m_bHideCaret = bHideCaret; }
+    // The flags the root bar was tracked with (zmrTrack...).
+    DWORD GetTrackFlags() const;
+    void SetTrackFlags(DWORD dwTrackFlags);
 
-    // ------------------------------------------------------------ operations the bars replace
+    // Where a popup tracked for its result stores the chosen command.
+    int* m_pReturnCmd;
 
+    // ------------------------------------------------------------ the bar's own operations
+    //
+    // In this order; tool bars, popups, the menu bar, dialog bars and the
+    // ribbon derive from them.
+
+    // Marks the bar for redraw at the next idle time.
+    virtual void ScheduleRedraw();
+    // Enters (non-zero) or leaves tracking; bSelectFirst makes the first
+    // control hot, nCallback is stored as the selection kind.
+    virtual BOOL SetMenuLoopActive(int bActive, BOOL bSelectFirst = FALSE, int nCallback = 0);
     // Builds controls from a menu: separators and items without an id make
     // the next control begin a group.
     virtual BOOL LoadMenu(CMenu* pMenu, BOOL bRemoveControls = TRUE);
     // Makes the control at nIndex hot (-1: none); nKind 0 by mouse, else by
     // keyboard. False when nothing changed.
     virtual BOOL SetHotControl(int nIndex, int nKind = 0);
-    // Enters (non-zero) or leaves tracking.
-    virtual BOOL SetMenuLoopActive(int bActive, BOOL bSelectFirst = FALSE, int nCallback = 0);
+    // Builds controls from a tool-bar resource; false here.
+    virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
     virtual CSize GetIconSize() const;
     virtual CSize GetButtonSize() const;
+    // Opens the bar as a popup; popup bars do.
+    virtual BOOL OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst = FALSE);
+    virtual void SetVisible(BOOL bVisible);
     virtual BOOL IsVisible() const;
+    // Keeps the position; tool bars dock or float there. False here.
+    virtual BOOL SetPosition(int barPosition);
+    // Customize-mode drop target: a control dragged over the bar.
+    virtual void OnControlDragEnter(CZMRControl* pDataObject, CPoint point);
+    virtual void OnControlDragLeave();
+    virtual DROPEFFECT OnControlDragOver(CZMRControl* pDataObject, CPoint point);
+    virtual BOOL OnControlDrop(CZMRControl* pDataObject, DROPEFFECT dropEffect, CPoint point);
     virtual BOOL IsCustomizable() const;
     virtual void OnRecalcLayout();
-    // Tells the site which control is hot.
+    virtual void LeaveMenuLoop();
+    virtual void ClearHotControl();
+    // Tells the site which control is hot, keeps its help id and shows its
+    // description.
     virtual void OnControlSelectionChanged(int nSelected, CZMRControl* pControl);
     // The bar of the control that opened this one; none.
     virtual CZMRCommandBar* GetParentBar() const;
+    virtual BOOL IsDialogBar() const;
+    virtual BOOL IsRibbonBar() const;
     virtual BOOL IsPopupBar() const;
+    virtual void DoPropExchange(CZMRPropExchange* pPX);
+    virtual BOOL AreKeyboardCuesShown() const;
     // Invalidates a part (null: all) of the bar, or marks it while locked.
     virtual void Redraw(LPCRECT lpRect = nullptr, BOOL bAnimate = FALSE);
+    // Paints the background, the gripper and the controls that meet the clip.
+    virtual void PaintBar(CDC* pDC);
+    // The keyboard made a control hot.
+    virtual void OnControlHotByKeyboard(int nIndex);
+    virtual CRect GetBorders() const;
+    virtual void FillBackground(CDC* pDC, const CRect& rcClient);
     // How a popup's gallery may be resized; 0.
     virtual int GetResizeMode() const;
+    virtual void CreateKeyboardTips();
+    virtual void ActivateKeyboardTip(CZMRControl* pControl);
+    // A key while tracking: 0 not handled, 1 eaten, 2 passed on.
+    virtual int HandleHookedKeyDown(UINT nChar, LPARAM lParam);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    virtual BOOL HandleNavigationKey(int nCode);
+    // Layout pending, no hot or popped control.
     virtual void ResetSelection();
     virtual void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE);
-    virtual void NumberBarsForSave(DWORD& nBarId, CZMRCommandBarList* pBars, ZMR_PROPEXCHANGE_PARAM* pParam);
-    // Refreshes the controls' states from the owner window.
-    virtual void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-    // A new bar of the same class with this one's values and controls.
-    virtual CZMRCommandBar* Clone(BOOL bRecursive = FALSE);
     // Whether a screen point lies in the bar: 1 in its window rectangle (and,
     // for a popup, in its window region), else 0; -2 tells the mouse manager
     // to pass the bar by.
     virtual int IsPointInside(CPoint ptScreen) const;
+    virtual void UpdateShortcutTexts();
+    virtual void NumberBarsForSave(DWORD& nBarId, CZMRCommandBarList* pBars, ZMR_PROPEXCHANGE_PARAM* pParam);
+    virtual void RelinkBarsAfterLoad(CZMRCommandBarList* pBars);
+    // Leaves tracking, unhooks, removes the controls and destroys the window.
+    virtual void OnDestroyBar();
+    // Refreshes the controls' states from the owner window.
+    virtual void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // Non-zero consumes a mnemonic key before controls are searched.
+    virtual BOOL OnMnemonicKey(UINT nChar);
+    // A right click that no control took, asked of the root bar.
+    virtual void OnContextMenu(CPoint ptScreen);
+    // A new bar of the same class with this one's values and controls.
+    virtual CZMRCommandBar* Clone(BOOL bRecursive = FALSE);
 
-    // ------------------------------------------------------------ what the paint manager reads
+    // ------------------------------------------------------------ framework overrides
 
-    // Dialog bars answer true; their gripper is drawn as a dialog bar's.
-    virtual BOOL IsDialogBar() const;
-    // Whether mnemonics are underlined; always without a manager.
-    virtual BOOL AreKeyboardCuesShown() const;
-    // "ShowTextBelowIcons": 0 or 1, or 2 for the manager's setting.
-    void SetShowTextBelowIcons(int nShowTextBelowIcons) { m_nShowTextBelowIcons = nShowTextBelowIcons; }
-    BOOL IsTextBelowIcons() const;
-    // The window is laid out or reads right to left.
-    BOOL IsRightToLeftWindow() const;
-
+    // The tool under the point for the framework's tooltips.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    // Every message passes the tooltip context's filter first.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // While tracking: WM_KEYDOWN from the keyboard manager.
     int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
     CCmdTarget* GetAccessibleTarget() override { return this; }
     void OnFinalRelease() override;
 
+    // ------------------------------------------------------------ hit tests
+
+    // The visible control under a client point, or none.
+    CZMRControl* HitTest(CPoint point) const;
+
 protected:
+    // Sends ZMR_WM_TRACKINGKEYDOWN to the site holding a reference; true
+    // when the bar was destroyed or left its manager meanwhile.
+    BOOL NotifySiteOfTrackingKey(UINT nChar, UINT nFlags);
+    // The control's help id, else its action's help id, else the action's id,
+    // else the control's id.
+    static int GetControlHelpId(CZMRControl* pControl);
+    // The mouse manager of the bar's manager, else the thread's.
+    class CZMRMouseManager* GetMouseManager() const;
+    // Paints the client area in full (WM_PAINT and WM_PRINTCLIENT).
+    void PaintClient(CDC* pDC, const CRect& rcClip);
+    // The frames around the customize selection.
+    void DrawCustomizeSelection(CDC* pDC, CZMRControl* pControl);
+    // The drop mark of customize mode.
+    void DrawInsertionMark(CDC* pDC);
+
+    // Message handlers.
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnMouseLeave();
+    void OnNcMouseMove(UINT nHitTest, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonUp(UINT nFlags, CPoint point);
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    LRESULT OnNcHitTest(CPoint point);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnPaint();
+    void OnTimer(UINT_PTR nIDEvent);
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIdleUpdateCmdUIMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitialUpdate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
+
+    int m_bMouseLockExempt;
+    int m_bHoverOpen;
+    int m_bHideCaret;
     int m_nMRUWidth;
     int m_nHotIndex;
     int m_nPoppedIndex;
+    HWND m_hWndCaret;            // window whose caret tracking hid
     int m_nBarID;
+    int m_bVisible;              // tool-bar visibility switch
     int m_bTracking;
     CWnd* m_pSite;               // the site given by the track operation
-    int m_nPending;              // 1: layout, 2: redraw
+    int m_nPending;              // zmrPendingLayout, zmrPendingRedraw
     DWORD m_dwFlags;
     DWORD m_dwStyle;
     CString m_strTitle;
@@ -177,16 +319,31 @@ protected:
     CWnd* m_pOwner;              // command receiver
     CSize m_szIcons;
     CSize m_szButtons;
+    int m_nTextBelowIcons;       // 2: the manager's setting
+    int m_bRightButton;          // the popup was opened for the right button
+    int m_bNoNotify;             // the controls are not asked for their command state (commands still go out)
+    int m_bNestedTrack;          // tracked without closing the bars already tracked
+    int m_nInputSuspension;
     int m_nSelectionKind;
+    int m_bCloseable;            // -1: not set
     BOOL m_bCustomizable;
+    CRect m_rcMarker;            // customize drop mark
+    BOOL m_bVerticalMarker;
+    BOOL m_bCustomizeDialogPresent;
+    BOOL m_bEnteredByMouse;
     int m_nLockRedraw;
     CZMRPaintManager* m_pPaintManager;
     CZMRImageManager* m_pImageManager;
+    BOOL m_bRowBoundLayout;      // the ribbon's: insertion and popup layout keep to rows
     int m_nDefaultButtonStyle;
+    CZMRToolTipContext* m_pToolTipContext;
+    CZMRCommandBarAnimation* m_pAnimation;
+    int m_nStatusIndex;          // control whose description is on the status bar
     int m_nRowGap;
     BOOL m_bMultiColumn;
-    int m_nInputSuspension;      // the mouse manager's lock
-    int m_nShowTextBelowIcons;
 
+    friend class CZMRBarManager;
+
+    DECLARE_MESSAGE_MAP()
     DECLARE_INTERFACE_MAP()
 };

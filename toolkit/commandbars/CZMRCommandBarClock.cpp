@@ -1,5 +1,8 @@
 #include "CZMRCommandBarClock.h"
 
+UINT CZMRCommandBarClock::s_nHoverDelay = 300;
+UINT CZMRCommandBarClock::s_nExpandDelay = 5000;
+
 namespace
 {
 CZMRCommandBarClock* g_pClock = nullptr;

@@ -1,6 +1,7 @@
 // The one clock of the command bars: the tick count their animations pace
 // themselves by and the pause between animation steps. Tests put a clock of
-// their own in place so that nothing waits and every step can be looked at.
+// their own in place so that nothing waits and every step can be looked at,
+// and shorten the bars' class-wide delays.
 #pragma once
 #include "Framework.h"
 
@@ -18,4 +19,16 @@ public:
     static CZMRCommandBarClock* Get();
     // Puts a clock in place (null: the system's again); the caller keeps it.
     static void Set(CZMRCommandBarClock* pClock);
+
+    // Class-wide delays of the bars, in milliseconds: a control made hot by
+    // the mouse reacts to the hover (300), an open popup expands its rarely
+    // used controls (5000). Tests shorten them.
+    static UINT GetHoverDelay() { return s_nHoverDelay; }
+    static void SetHoverDelay(UINT nDelay) { s_nHoverDelay = nDelay; }
+    static UINT GetExpandDelay() { return s_nExpandDelay; }
+    static void SetExpandDelay(UINT nDelay) { s_nExpandDelay = nDelay; }
+
+private:
+    static UINT s_nHoverDelay;
+    static UINT s_nExpandDelay;
 };

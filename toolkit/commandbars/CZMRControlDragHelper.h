@@ -5,6 +5,7 @@
 
 class CZMRControl;
 class CZMRBarManager;
+class CZMRCommandBar;
 
 class CZMRControlDragHelper
 {
@@ -30,7 +31,17 @@ public:
     HWND GetCustomizeWindow() const { return m_hWndCustomize; }
     void SetCustomizeWindow(HWND hWnd) { m_hWndCustomize = hWnd; }
 
+    // The bars that take part in drags, in the order their windows were made.
+    void RegisterBar(CZMRCommandBar* pBar);
+    // Removes every entry of the bar.
+    void UnregisterBar(CZMRCommandBar* pBar);
+    int GetRegisteredCount() const { return int(m_arrBars.GetSize()); }
+    CZMRCommandBar* GetRegisteredAt(int nIndex) const { return m_arrBars[nIndex]; }
+    // The customize context menu at a screen point, for the selected control.
+    virtual void ShowContextMenu(CPoint ptScreen);
+
 protected:
     HWND m_hWndCustomize;
+    CArray<CZMRCommandBar*, CZMRCommandBar*> m_arrBars;
     CZMRBarManager* m_pBarManager;
 };

@@ -30,3 +30,7 @@ BOOL CZMRPopupBar::IsPopupBar() const
 {
     return TRUE;
 }
+
+void CZMRPopupBar::Expand()
+{
+}

@@ -18,10 +18,18 @@ public:
     CZMRControl* GetControlPopup() const { return m_pControlPopup; }
     void SetControlPopup(CZMRControl* pControlPopup) { m_pControlPopup = pControlPopup; }
 
+    // The icon column of the popup (the gripper style bit).
+    void SetGripperShown(BOOL bShown)
+    {
+        SetBarStyle(bShown ? GetBarStyle() | zmrBarStyleGripper : GetBarStyle() & ~DWORD(zmrBarStyleGripper));
+    }
+
     BOOL IsVisible() const override;
     // The bar of the opener control.
     CZMRCommandBar* GetParentBar() const override;
     BOOL IsPopupBar() const override;
+    // Shows the rarely used controls that the popup hides until expanded.
+    virtual void Expand();
 
 protected:
     CZMRControl* m_pControlPopup;

@@ -32,6 +32,36 @@ enum ZMRBarFlags
     zmrBarFlagReducing = 0x200000   // large controls shrink step by step to fit
 };
 
+// Bar style bits ("Style" of a bar).
+enum ZMRBarStyles
+{
+    zmrBarStyleGripper = 0x400000   // gripper on tool bars, icon column on popups
+};
+
+// Work a bar leaves for later.
+enum ZMRBarPending
+{
+    zmrPendingLayout = 0x1,         // recalculated at the next idle time
+    zmrPendingRedraw = 0x2          // asked for while the redraw lock was held
+};
+
+// The flags a popup was tracked with, as the bars keep them.
+enum ZMRTrackFlags
+{
+    zmrTrackNested = 0x1,           // the bars already tracked stay open
+    zmrTrackRightButton = 0x2,      // the right button chooses commands
+    zmrTrackNoNotify = 0x80         // the controls are not asked for their command state
+};
+
+// Timers of a bar window.
+enum ZMRBarTimers
+{
+    ZMR_TIMER_KEYBOARDTIPS = 52426,  // shows the bar's keyboard tips
+    ZMR_TIMER_HOVER = 112223,        // the hot control reacts to the hover
+    ZMR_TIMER_EXPAND = 112224,       // the open popup expands its rare controls
+    ZMR_TIMER_ANIMATION = 707907     // one step of the bar's animation
+};
+
 // Control types. Label-like kinds use zmrControlLabel; hyperlink and
 // selector keep zmrControlError.
 enum ZMRControlType

@@ -1,0 +1,60 @@
+#include "CZMRToolBar.h"
+#include "CZMRBarManager.h"
+#include "CZMRDrawHelpers.h"
+
+IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
+
+CZMRToolBar::CZMRToolBar() : m_pDockBar(nullptr)
+{
+    m_bCloseable = TRUE;
+    CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", 0);
+}
+
+BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
+{
+    const DWORD dwFloating = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | 0x100;
+    const DWORD dwDocked = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | 0x100;
+    if (!GetSafeHwnd())
+    {
+        CZMRBarManager* pManager = GetBarManager();
+        const DWORD dwExStyle = pManager && pManager->IsRightToLeft() ? WS_EX_LAYOUTRTL : 0;
+        if (!CreateEx(dwExStyle, L"ZMRToolBar", m_strTitle, bFloating ? dwFloating : dwDocked, 0, 0, 100, 100,
+                      pParent ? pParent->GetSafeHwnd() : nullptr, nullptr))
+            return FALSE;
+        if (m_bVisible)
+            ::ShowWindow(m_hWnd, SW_SHOWNA);
+        return TRUE;
+    }
+    if (bFloating)
+    {
+        ::SetParent(m_hWnd, nullptr);
+        ModifyStyle(WS_CHILD, WS_POPUP | 0x100);
+        if (pParent)
+            ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pParent->GetSafeHwnd()));
+    }
+    else
+    {
+        ModifyStyle(WS_POPUP, WS_CHILD);
+        ::SetParent(m_hWnd, pParent ? pParent->GetSafeHwnd() : nullptr);
+    }
+    return TRUE;
+}
+
+void CZMRToolBar::SetVisible(BOOL bVisible)
+{
+    if (m_bVisible == bVisible)
+        return;
+    m_bVisible = bVisible;
+    if (GetSafeHwnd())
+        ::ShowWindow(m_hWnd, bVisible ? SW_SHOWNA : SW_HIDE);
+    CWnd* pSite = GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(ZMR_WM_TOOLBARVISIBLECHANGED, WPARAM(this), bVisible);
+    if (CZMRBarManager* pManager = GetBarManager())
+        pManager->RecalcFrameLayout(TRUE);
+}
+
+BOOL CZMRToolBar::IsVisible() const
+{
+    return m_bVisible && GetSafeHwnd();
+}
