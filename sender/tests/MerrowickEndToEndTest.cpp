@@ -135,8 +135,9 @@ protected:
         }
         // The program's own end (not the driver's) must be clean: a crash
         // while closing shows only here.
-        if (m_app.Pid() != 0 && !m_app.Killed())
+        if (m_app.Pid() != 0 && !m_app.Killed()) {
             EXPECT_EQ(0u, m_app.ExitCode()) << "Merrowick ended with an error or crashed at exit";
+        }
         m_sim.Stop();
         WIN32_FIND_DATAW fd;
         HANDLE h = FindFirstFileW((m_dir + L"\\*").c_str(), &fd);
