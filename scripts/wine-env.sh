@@ -17,10 +17,12 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$top/build}
 x11=0
 if [ "${1:-}" = --x11 ]; then x11=1; shift; fi
+# Always the build tree's own prefixes, never one of the caller's: a prefix
+# found half made is removed and made again.
 if [ $x11 = 1 ]; then
   export WINEPREFIX=$build/wineprefix-x11
 else
-  export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
+  export WINEPREFIX=$build/wineprefix
 fi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEARCH=win64
