@@ -36,9 +36,13 @@ wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 # Wine's own fonts (the set-up installs them) hold the glyphs of the title
 # bars' buttons and the symbol fonts; this Wine build looks for them beside its
 # data folder instead of in it, so the prefix names the folder.
-wine_fonts=$(cd "$(dirname "$(readlink -f "$wine")")/../../share/wine/fonts" 2>/dev/null && pwd || true)
-wine_fonts_value=
-[ -n "$wine_fonts" ] && [ -f "$wine_fonts/marlett.ttf" ] && wine_fonts_value="Z:${wine_fonts//\//\\}"
+# Sets wine_fonts_value to that folder as a Windows path (empty without them).
+find_wine_fonts() {
+  local dir
+  dir=$(cd "$(dirname "$(readlink -f "$wine")")/../../share/wine/fonts" 2>/dev/null && pwd || true)
+  wine_fonts_value=
+  if [ -n "$dir" ] && [ -f "$dir/marlett.ttf" ]; then wine_fonts_value="Z:${dir//\//\\}"; fi
+}
 
 # Runs one step of making the prefix, its output kept in $prep_log; on failure
 # says which step failed and why, removes the half-made prefix and ends.
@@ -104,6 +108,7 @@ make_prefix() {
 cmd=${1:-}; shift || true
 case "$cmd" in
   boot)
+    find_wine_fonts
     [ -f "$WINEPREFIX/.project-ready" ] || make_prefix
     # Prefixes made before these settings were part of making one.
     if ! grep -q '"winedbg.exe"=""' "$WINEPREFIX/user.reg" 2>/dev/null; then
