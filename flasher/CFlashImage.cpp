@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <unordered_set>
 
 CFlashImage* g_pFlashImage = nullptr;
@@ -143,10 +144,33 @@ int ParseLine(SRecordLine& record, const C* p, int nLength)
     return 1;
 }
 
+// The answer to memory running out while the file is read or built on:
+// the framework's exception or the standard one.
 void ReportParseMemoryError(CMemoryException* e)
 {
-    e->Delete();
+    if (e != nullptr)
+        e->Delete();
     AfxMessageBox(L"m00 File Error (A) !", MB_OK);
+}
+
+// Starts the converter hidden, in the folder where its output is looked for,
+// and does not wait for it.
+void StartConverter(const CString& strCommand, const CString& strFolder)
+{
+    STARTUPINFOW si;
+    memset(&si, 0, sizeof(si));
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION pi;
+    memset(&pi, 0, sizeof(pi));
+    CString strLine(strCommand);  // the system may write into the command line
+    if (CreateProcessW(nullptr, strLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, strFolder, &si, &pi))
+    {
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    strLine.ReleaseBuffer();
 }
 }
 
@@ -174,6 +198,7 @@ int CFlashImage::LoadImage(CpuImage& cpu, const KeyCandidate* keys, const CStrin
 {
     cpu.KeyAddress = 0;
     cpu.OutPath = strOutPath;
+    cpu.Refusal.Empty();
 
     // The converter names its output after the file name up to the first '.'.
     const CString strName = strOutPath.Mid(strOutPath.ReverseFind(L'\\') + 1);
@@ -183,29 +208,37 @@ int CFlashImage::LoadImage(CpuImage& cpu, const KeyCandidate* keys, const CStrin
     wchar_t szExePath[MAX_PATH];
     const DWORD nExePath = GetModuleFileNameW(nullptr, szExePath, MAX_PATH);
     if (nExePath == 0 || nExePath >= MAX_PATH)
+    {
+        cpu.Refusal = L"The folder of the program cannot be found, so the flash file cannot be converted!";
         return 0;
+    }
     CString strFolder(szExePath, static_cast<int>(nExePath));
     strFolder = strFolder.Left(strFolder.ReverseFind(L'\\'));
     cpu.M00Path = strFolder + L"\\" + cpu.M00Path;
 
     DeleteFileW(cpu.M00Path);
 
-    // The command line has fixed-size buffers; a path that does not fit is
-    // refused rather than cut.
+    // The converter takes its argument in the ANSI code page, and the command
+    // line has fixed-size buffers: a path that would arrive changed or cut is
+    // refused before anything runs.
     CString strCommand;
     strCommand.Format(L"hex2000.exe \"%s\" -m -romwidth 32 ", strOutPath.GetString());
     char szCommand[CommandLineSize];
-    const bool bFits = strCommand.GetLength() < CommandLineSize &&
-                       ToNarrow(strCommand, szCommand, CommandLineSize) != 0;
-    if (bFits)
-        WinExec(szCommand, SW_HIDE);
+    LPCWSTR pszRefusal = nullptr;
+    if (!FitsAnsiCodePage(strOutPath))
+        pszRefusal = L"The path of the firmware file holds characters that the system's code page "
+                     L"cannot pass to the converter:\n%s";
+    else if (strCommand.GetLength() >= CommandLineSize || ToNarrow(strCommand, szCommand, CommandLineSize) == 0)
+        pszRefusal = L"The path of the firmware file is too long to be converted:\n%s";
+    if (pszRefusal == nullptr)
+        StartConverter(strCommand, strFolder);
 
     ClearCpu(cpu);
 
-    if (!bFits)
+    if (pszRefusal != nullptr)
     {
         CString strMessage;
-        strMessage.Format(L"The path of the firmware file is too long to be converted:\n%s", strOutPath.GetString());
+        strMessage.Format(pszRefusal, strOutPath.GetString());
         AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
         return 0;
     }
@@ -219,7 +252,71 @@ int CFlashImage::ReadSlaveFile() { return ReadConvertedFile(Slave, SlaveKeys());
 
 int CFlashImage::ReadConvertedFile(CpuImage& cpu, const KeyCandidate* keys)
 {
+    cpu.Refusal.Empty();
     CStdioFile file(cpu.M00Path, CFile::modeRead | CFile::shareExclusive | CFile::typeText);
+    // Memory running out ends the reading; the records read before it stay.
+    try
+    {
+        ReadRecords(cpu, file);
+    }
+    catch (CMemoryException* e)
+    {
+        ReportParseMemoryError(e);
+    }
+    catch (const std::bad_alloc&)
+    {
+        ReportParseMemoryError(nullptr);
+    }
+    file.Close();
+
+    // Memory running out while the regions and lists are built leaves
+    // nothing half made: the image is refused.
+    bool bRepeated = false;
+    int nRepeated = 0;
+    bool bOutOfMemory = false;
+    try
+    {
+        // Two records at one address would make the region walk rebuild an
+        // earlier run and drop the later records without a word.
+        bRepeated = FindRepeatedAddress(cpu, nRepeated);
+        if (!bRepeated)
+        {
+            BuildRegions(cpu);
+            FindKeyAndBuildLists(cpu, keys);
+        }
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        bOutOfMemory = true;
+    }
+    catch (const std::bad_alloc&)
+    {
+        bOutOfMemory = true;
+    }
+    if (bRepeated || bOutOfMemory || !cpu.Refusal.IsEmpty())
+    {
+        ClearCpu(cpu);
+        cpu.KeyAddress = 0;
+    }
+    if (bOutOfMemory)
+    {
+        ReportParseMemoryError(nullptr);
+        return 0;
+    }
+    if (bRepeated)
+    {
+        CString strMessage;
+        strMessage.Format(L"m00 File Error: more than one record at address 0x%06X, the file is not loaded.\n%s",
+                          nRepeated, cpu.M00Path.GetString());
+        AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    return cpu.Refusal.IsEmpty() ? 1 : 0;
+}
+
+void CFlashImage::ReadRecords(CpuImage& cpu, CStdioFile& file)
+{
     M00LineReader reader(file);
     // One step of growth holds every line of a well-formed file (16 bytes
     // or more per S2 line); memory past the records in use is never touched.
@@ -246,45 +343,20 @@ int CFlashImage::ReadConvertedFile(CpuImage& cpu, const KeyCandidate* keys)
                 cpu.Records.SetSize(nIndex + 1);
                 nResult = ParseLine(cpu.Records[nIndex], pLine, nLength);
             }
-            catch (CMemoryException* e)
+            catch (...)
             {
                 if (cpu.Records.GetSize() > nIndex)
                     cpu.Records.SetSize(nIndex);
-                ReportParseMemoryError(e);
+                throw;
             }
         }
         else
         {
-            try
-            {
-                nResult = ParseLine(record, pLine, nLength);
-            }
-            catch (CMemoryException* e)
-            {
-                ReportParseMemoryError(e);
-            }
+            nResult = ParseLine(record, pLine, nLength);
         }
         if (!nResult)
             break;
     }
-    file.Close();
-
-    // Two records at one address would make the region walk rebuild an
-    // earlier run and drop the later records without a word.
-    int nRepeated = 0;
-    if (FindRepeatedAddress(cpu, nRepeated))
-    {
-        cpu.Records.RemoveAll();
-        CString strMessage;
-        strMessage.Format(L"m00 File Error: more than one record at address 0x%06X, the file is not loaded.\n%s",
-                          nRepeated, cpu.M00Path.GetString());
-        AfxMessageBox(strMessage, MB_OK | MB_ICONSTOP);
-        return 0;
-    }
-
-    BuildRegions(cpu);
-    FindKeyAndBuildLists(cpu, keys);
-    return 1;
 }
 
 void CFlashImage::ClearCpu(CpuImage& cpu)
@@ -344,6 +416,19 @@ int CFlashImage::ToNarrow(LPCWSTR pszWide, char* pBuffer, int nBufferSize)
     return nWritten;
 }
 
+bool CFlashImage::FitsAnsiCodePage(LPCWSTR pszWide)
+{
+    if (pszWide == nullptr || *pszWide == L'\0')
+        return true;
+    const UINT nCodePage = GetACP();
+    if (nCodePage == CP_UTF8)
+        return WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, pszWide, -1, nullptr, 0, nullptr, nullptr) != 0;
+    // No best-fit stand-ins: a character either has its own form or is lost.
+    BOOL bLost = FALSE;
+    const int nBytes = WideCharToMultiByte(nCodePage, WC_NO_BEST_FIT_CHARS, pszWide, -1, nullptr, 0, nullptr, &bLost);
+    return nBytes != 0 && !bLost;
+}
+
 BYTE CFlashImage::HexPairToByte(CString& strPair)
 {
     if (strPair.GetLength() != 2)
@@ -361,6 +446,11 @@ int CFlashImage::ParseSRecord(SRecordLine& record, const CString& strLine)
     catch (CMemoryException* e)
     {
         ReportParseMemoryError(e);
+        return 0;
+    }
+    catch (const std::bad_alloc&)
+    {
+        ReportParseMemoryError(nullptr);
         return 0;
     }
 }
@@ -411,7 +501,8 @@ int CFlashImage::BuildRegion(CpuImage& cpu, int nStart, int& nNext)
 
     // Malformed counts can make the sum negative: such a run has no bytes.
     const int nLength = static_cast<int>(std::max(0LL, std::min(nRunLength, 0x7FFFFFFFLL)));
-    BYTE* pBuffer = nLength > 0 ? new BYTE[nLength]() : nullptr;
+    std::unique_ptr<BYTE[]> buffer(nLength > 0 ? new BYTE[nLength]() : nullptr);
+    BYTE* const pBuffer = buffer.get();
 
     // Byte k is the pair at character 2k of the run's data texts joined
     // together; bytes the text does not supply stay 0.
@@ -437,38 +528,39 @@ int CFlashImage::BuildRegion(CpuImage& cpu, int nStart, int& nNext)
         }
     }
 
-    FlashBlock* pFirst = new FlashBlock;
+    BlockPtr pFirst(new FlashBlock);
     pFirst->address = nStart;
-    pFirst->data = pBuffer;
+    pFirst->data = buffer.release();
     pFirst->length = std::min(nLength, static_cast<int>(LargestRegion));
     pFirst->ComputeChecksum();
-    FlashBlock* pSecond = nullptr;
+    BlockPtr pSecond;
     if (nLength > LargestRegion)
     {
-        pSecond = new FlashBlock;
+        pSecond.reset(new FlashBlock);
         pSecond->address = nStart + SplitOffset;
-        pSecond->data = pBuffer + LargestRegion;
+        pSecond->data = pFirst->data + LargestRegion;
         pSecond->length = nLength - LargestRegion;
         pSecond->ownsData = false;
         pSecond->ComputeChecksum();
     }
 
     // An address already present keeps the block it has.
-    const bool bFirstIn = cpu.RegionMap.emplace(pFirst->address, pFirst).second;
-    const bool bSecondIn = pSecond && cpu.RegionMap.emplace(pSecond->address, pSecond).second;
-    if (pSecond && !bSecondIn)
-        delete pSecond;
-    if (!bFirstIn)
+    const bool bFirstIn = cpu.RegionMap.count(nStart) == 0;
+    const bool bSecondIn = pSecond && cpu.RegionMap.count(pSecond->address) == 0;
+    if (bSecondIn && !bFirstIn)
     {
-        if (bSecondIn)
-        {
-            // The second block outlives the buffer it shared: give it its own.
-            BYTE* pOwn = new BYTE[pSecond->length];
-            memcpy(pOwn, pSecond->data, pSecond->length);
-            pSecond->data = pOwn;
-            pSecond->ownsData = true;
-        }
-        delete pFirst;
+        // The second block outlives the buffer it shared: give it its own.
+        BYTE* pOwn = new BYTE[pSecond->length];
+        memcpy(pOwn, pSecond->data, pSecond->length);
+        pSecond->data = pOwn;
+        pSecond->ownsData = true;
+    }
+    if (bFirstIn)
+        cpu.RegionMap.emplace(nStart, std::move(pFirst));
+    if (bSecondIn)
+    {
+        const int nSecond = pSecond->address;
+        cpu.RegionMap.emplace(nSecond, std::move(pSecond));
     }
     return 0;
 }
@@ -491,13 +583,19 @@ CFlashImage::ChunkArray* CFlashImage::FindSlaveKeyChunks(int nAddress) { return 
 FlashBlock* CFlashImage::FindRegion(CpuImage& cpu, int nAddress)
 {
     const auto it = cpu.RegionMap.find(nAddress);
-    return it == cpu.RegionMap.end() ? nullptr : it->second;
+    return it == cpu.RegionMap.end() ? nullptr : it->second.get();
 }
 
 CFlashImage::ChunkArray* CFlashImage::FindChunks(std::map<int, ChunkArray>& chunkMap, int nAddress)
 {
     const auto it = chunkMap.find(nAddress);
     return it == chunkMap.end() ? nullptr : &it->second;
+}
+
+void CFlashImage::AddToList(CArray<FlashBlock*>& list, BlockPtr& pBlock)
+{
+    list.Add(pBlock.get());
+    pBlock.release();
 }
 
 int CFlashImage::FindKeyAndBuildLists(CpuImage& cpu, const KeyCandidate* keys)
@@ -515,6 +613,19 @@ int CFlashImage::FindKeyAndBuildLists(CpuImage& cpu, const KeyCandidate* keys)
         }
     }
 
+    // A key region longer than the largest block was split, and its second
+    // block starts above the key, so it would never be written while the
+    // update reports success.
+    FlashBlock* pKeyRegion = FindRegion(cpu, cpu.KeyAddress);
+    if (pKeyRegion != nullptr)
+    {
+        const FlashBlock* pTail = FindRegion(cpu, cpu.KeyAddress + SplitOffset);
+        if (pTail != nullptr && !pTail->ownsData && pTail->data == pKeyRegion->data + LargestRegion)
+            cpu.Refusal.Format(L"The key region at 0x%06X is longer than %d bytes and cannot be written whole, "
+                               L"Please re-select the flash file!",
+                               cpu.KeyAddress, static_cast<int>(LargestRegion));
+    }
+
     std::vector<int> collected;
     collected.reserve(cpu.RegionMap.size());
     for (const auto& region : cpu.RegionMap)
@@ -524,7 +635,6 @@ int CFlashImage::FindKeyAndBuildLists(CpuImage& cpu, const KeyCandidate* keys)
     for (int nAddress : collected)
         if (nAddress < cpu.KeyAddress)
             SplitRegion(cpu, cpu.ChunkMap, nAddress);
-    FlashBlock* pKeyRegion = FindRegion(cpu, cpu.KeyAddress);
     if (pKeyRegion != nullptr)
         SplitRegion(cpu, cpu.KeyChunkMap, cpu.KeyAddress);
 
@@ -532,17 +642,17 @@ int CFlashImage::FindKeyAndBuildLists(CpuImage& cpu, const KeyCandidate* keys)
     {
         if (nAddress >= cpu.KeyAddress || FindRegion(cpu, nAddress) == nullptr)
             continue;
-        for (FlashBlock* pChunk : *FindChunks(cpu.ChunkMap, nAddress))
+        for (BlockPtr& pChunk : *FindChunks(cpu.ChunkMap, nAddress))
         {
-            cpu.ProgramChunks.Add(pChunk);
+            AddToList(cpu.ProgramChunks, pChunk);
             ++cpu.FrameTotal;
         }
     }
     if (pKeyRegion != nullptr)
     {
-        for (FlashBlock* pChunk : *FindChunks(cpu.KeyChunkMap, cpu.KeyAddress))
+        for (BlockPtr& pChunk : *FindChunks(cpu.KeyChunkMap, cpu.KeyAddress))
         {
-            cpu.KeyProgramChunks.Add(pChunk);
+            AddToList(cpu.KeyProgramChunks, pChunk);
             ++cpu.FrameTotal;
         }
     }
@@ -551,25 +661,34 @@ int CFlashImage::FindKeyAndBuildLists(CpuImage& cpu, const KeyCandidate* keys)
 
     for (int nAddress : collected)
     {
-        FlashBlock* pRegion = nAddress < cpu.KeyAddress ? FindRegion(cpu, nAddress) : nullptr;
-        if (pRegion != nullptr)
-        {
-            cpu.VerifyRegions.Add(pRegion);
-            ++cpu.FrameTotal;
-        }
+        if (nAddress >= cpu.KeyAddress || FindRegion(cpu, nAddress) == nullptr)
+            continue;
+        AddToList(cpu.VerifyRegions, cpu.RegionMap[nAddress]);
+        ++cpu.FrameTotal;
     }
     if (pKeyRegion != nullptr)
     {
-        cpu.KeyVerifyRegions.Add(pKeyRegion);
+        AddToList(cpu.KeyVerifyRegions, cpu.RegionMap[cpu.KeyAddress]);
         ++cpu.FrameTotal;
     }
 
     // Regions above the key go nowhere. A split region's first block lies
     // below its second, so a kept second block always has its owner kept.
-    for (const auto& region : cpu.RegionMap)
-        if (region.first > cpu.KeyAddress || cpu.KeyAddress == 0)
-            delete region.second;
     cpu.RegionMap.clear();
+
+    // The verify frame counts a region's words in 16 bits: a longer region
+    // would fail its verification on every attempt.
+    for (const CArray<FlashBlock*>* pList : {&cpu.VerifyRegions, &cpu.KeyVerifyRegions})
+    {
+        for (INT_PTR i = 0; i < pList->GetSize() && cpu.Refusal.IsEmpty(); ++i)
+        {
+            const FlashBlock* pRegion = (*pList)[i];
+            if (pRegion->length / 2 > MaxVerifyWords)
+                cpu.Refusal.Format(L"The region at 0x%06X holds %d words, more than one verify can check, "
+                                   L"Please re-select the flash file!",
+                                   pRegion->address, pRegion->length / 2);
+        }
+    }
     return 0;
 }
 
@@ -583,12 +702,12 @@ void CFlashImage::SplitRegion(CpuImage& cpu, std::map<int, ChunkArray>& chunkMap
     for (int nOffset = 0; nOffset < pRegion->length; nOffset += ChunkBytes)
     {
         const int nBytes = std::min(static_cast<int>(ChunkBytes), pRegion->length - nOffset);
-        FlashBlock* pChunk = new FlashBlock;
+        BlockPtr pChunk(new FlashBlock);
         pChunk->length = nBytes;
         pChunk->address = pRegion->address + nOffset / 2;
         pChunk->data = new BYTE[nBytes]();
         memcpy(pChunk->data, pRegion->data + nOffset, nBytes);
-        chunks.push_back(pChunk);
+        chunks.push_back(std::move(pChunk));
     }
     chunkMap[nAddress] = std::move(chunks);
 }

@@ -8,12 +8,15 @@
 #include "SRecordLine.h"
 
 #include <map>
+#include <memory>
 #include <vector>
 
 class CFlashImage
 {
 public:
-    typedef std::vector<FlashBlock*> ChunkArray;
+    // The working maps own their blocks until the lists take them over.
+    typedef std::unique_ptr<FlashBlock> BlockPtr;
+    typedef std::vector<BlockPtr> ChunkArray;
 
     enum
     {
@@ -21,6 +24,7 @@ public:
         RunEndBytes = 32,           // a record with fewer data bytes ends a run
         LargestRegion = 0x1FFFE,    // bytes; a longer region is split once
         SplitOffset = 0xFFFF,       // words from a split region to its second block
+        MaxVerifyWords = 0xFFFF,    // the verify frame counts a region's words in 16 bits
         ChunkBytes = 228,
         CommandLineSize = 512,      // converter command line, wide and ANSI
     };
@@ -33,7 +37,7 @@ public:
         CArray<SRecordLine> Records;    // the S2 lines in file order
         int KeyAddress = 0;         // word address of the key region, 0 without key
         // Working storage of a load; empty after it.
-        std::map<int, FlashBlock*> RegionMap;
+        std::map<int, BlockPtr> RegionMap;
         std::map<int, ChunkArray> ChunkMap;
         std::map<int, ChunkArray> KeyChunkMap;
         int SequenceNumber = 0;     // frames sent in the current attempt
@@ -44,6 +48,9 @@ public:
         CArray<FlashBlock*> KeyProgramChunks;
         CArray<FlashBlock*> KeyVerifyRegions;
         int RunStarts[RunCount] = {};
+        // Why the last load refused the image, for the log list; empty when
+        // it was taken or when a message box has already said why.
+        CString Refusal;
     };
 
     CFlashImage();
@@ -52,19 +59,28 @@ public:
     CFlashImage& operator=(const CFlashImage&) = delete;
 
     // Converts the .out file and loads the result into one CPU's half.
-    // 1 when the file was read and the lists were built, also without a key;
-    // 0 when the executable's path cannot be obtained or the file is refused
-    // (path too long for the converter's command line, repeated addresses).
-    // A .m00 file that cannot be opened leaves as a CFileException.
+    // 1 when the file was read and the lists were built, also without a key.
+    // 0 when the image is refused: a message box has said why (a path the
+    // converter's command line cannot carry, repeated addresses, memory
+    // ran out), or Refusal holds the reason (no folder of the executable, a
+    // region the board cannot take). A refused CPU has no key, no lists and
+    // a frame total of 0. A .m00 file that cannot be opened leaves as a
+    // CFileException.
     int LoadMasterImage(CString strOutPath);
     int LoadSlaveImage(CString strOutPath);
 
     // Converts with the ANSI code page into a buffer of nBufferSize bytes;
     // returns the bytes written with the terminator, 0 when it does not fit.
     static int ToNarrow(LPCWSTR pszWide, char* pBuffer, int nBufferSize);
+    // True when every character of the text has a form in the ANSI code page.
+    static bool FitsAnsiCodePage(LPCWSTR pszWide);
     static BYTE HexPairToByte(CString& strPair);
     static int ParseSRecord(SRecordLine& record, const CString& strLine);
 
+    // The region walk, and the key search with the lists. The latter also
+    // sets the CPU's Refusal when the board could not take the lists: a key
+    // region too long to be written whole, or a region whose word count does
+    // not fit the verify frame.
     void BuildMasterRegions();
     int BuildMasterRegion(int nStart, int& nNext);
     int FindMasterKeyAndBuildLists();
@@ -102,6 +118,7 @@ private:
 
     int LoadImage(CpuImage& cpu, const KeyCandidate* keys, const CString& strOutPath);
     int ReadConvertedFile(CpuImage& cpu, const KeyCandidate* keys);
+    static void ReadRecords(CpuImage& cpu, CStdioFile& file);
     void ClearCpu(CpuImage& cpu);
     static void BuildRegions(CpuImage& cpu);
     static int BuildRegion(CpuImage& cpu, int nStart, int& nNext);
@@ -110,6 +127,8 @@ private:
     static FlashBlock* FindRegion(CpuImage& cpu, int nAddress);
     static ChunkArray* FindChunks(std::map<int, ChunkArray>& chunkMap, int nAddress);
     static void DestroyBlocks(CArray<FlashBlock*>& list);
+    // Hands the block over to the list; the pointer keeps it when that fails.
+    static void AddToList(CArray<FlashBlock*>& list, BlockPtr& pBlock);
     static bool FindRepeatedAddress(const CpuImage& cpu, int& nAddress);
 };
 

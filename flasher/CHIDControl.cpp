@@ -91,7 +91,12 @@ int CHIDControl::IsOpen()
 
 int CHIDControl::Write(const BYTE* pData, int nLength)
 {
-    return HidLink::SendReport(m_hOverlapped, m_Overlapped, m_Capabilities, pData, nLength, WriteWait) ? 1 : 0;
+    // A cut payload would write wrong bytes into the flash: it never counts
+    // as sent (the dialog refuses a bridge whose reports are too short).
+    bool bWhole = false;
+    const bool bSent = HidLink::SendReport(m_hOverlapped, m_Overlapped, m_Capabilities, pData, nLength, WriteWait,
+                                           bWhole);
+    return bSent && bWhole ? 1 : 0;
 }
 
 CHIDControl::GatherResult CHIDControl::Gather(BYTE* pBuffer, DWORD dwNeed, DWORD dwCapacity, DWORD dwWait)

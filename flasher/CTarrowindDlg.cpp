@@ -121,26 +121,49 @@ BOOL CTarrowindDlg::OnInitDialog()
 void CTarrowindDlg::AutoConnect()
 {
     UpdateData(TRUE);
-    if (m_HidControl.Open(BridgeVendorId, BridgeProductId))
+    if (OpenBridge())
     {
         m_nConnectionState = 1;
         SetButtonsByConnection(1);
     }
     else
     {
-        AddLog(L"Can not find the HID Device!", LogError);
-        AddLog(L"Check the connection, and click Connect button", LogInfo);
         m_nConnectionState = 0;
         SetButtonsByConnection(0);
     }
 }
 
-void CTarrowindDlg::OnBnClickedConnect()
+bool CTarrowindDlg::OpenBridge()
 {
     if (!m_HidControl.Open(BridgeVendorId, BridgeProductId))
     {
         AddLog(L"Can not find the HID Device!", LogError);
         AddLog(L"Check the connection, and click Connect button", LogInfo);
+        return false;
+    }
+    // Frames go out in blocks of up to 64 bytes, one output report each; a
+    // report that cannot carry a whole block would cut them on the way to
+    // the flash.
+    const int nOutput = m_HidControl.m_Capabilities.OutputReportByteLength;
+    if (nOutput < HidLink::ReportHeaderSize + MaxWriteBytes)
+    {
+        m_HidControl.Close();
+        m_HidControl.m_bOpened = 0;
+        CString strText;
+        strText.Format(L"The HID Device's output report holds %d bytes, too few for the %d-byte blocks of a frame, "
+                       L"the device is not used!",
+                       nOutput, static_cast<int>(MaxWriteBytes));
+        Report(strText, LogError, true);
+        AddLog(L"Check the connection, and click Connect button", LogInfo);
+        return false;
+    }
+    return true;
+}
+
+void CTarrowindDlg::OnBnClickedConnect()
+{
+    if (!OpenBridge())
+    {
         m_nConnectionState = 0;
         m_btnUpdateMaster.EnableWindow(FALSE);
         m_btnUpdateSlave.EnableWindow(FALSE);

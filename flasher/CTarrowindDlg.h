@@ -32,6 +32,9 @@ public:
     void UpdateButtonStates();
     void SetButtonsByConnection(int nState);
     void AutoConnect();
+    // Opens the bridge for a connection step; false, with the rows that say
+    // why, when it is missing or its output report is too short for a block.
+    bool OpenBridge();
 
     // --- File selection (CTarrowindDlgFiles.cpp) ------------------------------
     void SelectMasterFile();
@@ -51,6 +54,8 @@ public:
     enum FrameCommand { CmdErase = 0x0A, CmdProgram = 0x0B, CmdVerify = 0x0C, CmdReset = 0x0D };
     enum { OuterHeaderSize = 8, CommandHeaderSize = 8, CommandBodySize = 20,
            FrameHeadSize = OuterHeaderSize + CommandHeaderSize + CommandBodySize };
+    // The largest payload of one Write: frames go out in blocks of this size.
+    enum { MaxWriteBytes = 64 };
     // Fills pFrame (FrameHeadSize bytes, plus the block's data for a program
     // frame) and advances nSequence by one; returns the frame length.
     static int BuildFrame(BYTE* pFrame, int& nSequence, FrameCommand cmd, const FlashBlock* pBlock);

@@ -48,7 +48,14 @@ void CTarrowindDlg::SelectFile(const CpuTraits& cpu)
     int nLoaded = cpu.bSlave ? g_pFlashImage->LoadSlaveImage(strPath) : g_pFlashImage->LoadMasterImage(strPath);
     bValid = nLoaded != 0;
 
-    if (image.KeyAddress == 0)
+    // A refused image has been explained once: by a message box during the
+    // load, or by its reason here. Only a loaded image can lack the key.
+    if (nLoaded == 0)
+    {
+        if (!image.Refusal.IsEmpty())
+            Report(image.Refusal, LogError, true);
+    }
+    else if (image.KeyAddress == 0)
     {
         LPCWSTR pszNoKey = L"Can't find the key , Please re-select the flash file!";
         Report(pszNoKey, LogError, !cpu.bSlave);

@@ -9,7 +9,7 @@
 
 namespace
 {
-const int kWriteBlock = 64;
+const int kWriteBlock = CTarrowindDlg::MaxWriteBytes;
 const int kMaxRejections = 3;
 
 void PutBigEndian32(BYTE* p, DWORD dw)

@@ -192,7 +192,8 @@ void CTarrowindDlg::ResetCpu(const CpuTraits& cpu)
         }
         else
         {
-            ReportFailure(L"Did not receive reset ack information, reset FAILED!", false);
+            // The file carries the failure that the list shows.
+            ReportFailure(L"Did not receive reset ack information, reset FAILED!", true);
             memset(m_ResetReplyBuffer, 0x20, sizeof(m_ResetReplyBuffer));
             m_bSlaveSuccess = false;
         }

@@ -81,10 +81,8 @@ void CTarrowindDlg::BeginUpdate(const CpuTraits& cpu)
     image.SequenceNumber = 0;
     m_nProgressTotal = image.FrameTotal;
     SuccessFlag(cpu) = true;
-    if (!m_HidControl.Open(BridgeVendorId, BridgeProductId))
+    if (!OpenBridge())
     {
-        AddLog(L"Can not find the HID Device!", LogError);
-        AddLog(L"Check the connection, and click Connect button", LogInfo);
         m_nConnectionState = 0;
         m_btnConnect.EnableWindow(TRUE);
         m_btnUpdateBoth.EnableWindow(FALSE);
@@ -113,10 +111,8 @@ void CTarrowindDlg::OnUpdateBoth()
         return;
     m_bMasterSuccess = true;
     m_bSlaveSuccess = true;
-    if (!m_HidControl.Open(BridgeVendorId, BridgeProductId))
+    if (!OpenBridge())
     {
-        AddLog(L"Can not find the HID Device!", LogError);
-        AddLog(L"Check the connection, and click Connect button", LogInfo);
         m_nConnectionState = 0;
         m_btnConnect.EnableWindow(TRUE);
         UpdateButtonStates();
@@ -137,10 +133,8 @@ void CTarrowindDlg::StartBothThread()
     g_pFlashImage->Master.SequenceNumber = 0;
     g_pFlashImage->Slave.SequenceNumber = 0;
     m_nProgressTotal = g_pFlashImage->Master.FrameTotal + g_pFlashImage->Slave.FrameTotal;
-    if (!m_HidControl.Open(BridgeVendorId, BridgeProductId))
+    if (!OpenBridge())
     {
-        AddLog(L"Can not find the HID Device!", LogError);
-        AddLog(L"Check the connection, and click Connect button", LogInfo);
         m_nConnectionState = 0;
         m_btnConnect.EnableWindow(TRUE);
         m_btnUpdateBoth.EnableWindow(FALSE);

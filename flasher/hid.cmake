@@ -1,7 +1,7 @@
-# The HID link (paths relative to flasher/); HidLink is shared with the sender.
+# The flasher's HID link (paths relative to flasher/), on top of the shared
+# link library in hidlink/.
 list(APPEND FLASHER_SOURCES
-  CHIDControl.cpp
-  HidLink.cpp)
+  CHIDControl.cpp)
 
 list(APPEND FLASHER_TESTS
   tests/HidControlTest.cpp)

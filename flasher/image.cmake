@@ -10,6 +10,7 @@ list(APPEND FLASHER_TESTS
   tests/ImagePipelineTests.cpp
   tests/ImageRoundTripTests.cpp
   tests/ImageTestSupport.cpp
+  ${PROJECT_TEST_MAIN_DIR}/AllocationFaults.cpp
 )
 list(APPEND FLASHER_TEST_LIBS fixtures)
 

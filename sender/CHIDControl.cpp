@@ -72,7 +72,11 @@ int CHIDControl::OpenOverlapped()
 
 int CHIDControl::Write(const BYTE* pData, int nLength)
 {
-    return HidLink::SendReport(m_hOverlapped, m_Overlapped, m_Capabilities, pData, nLength, WriteWait) ? 1 : 0;
+    // A payload longer than the report goes out cut; the peer's
+    // acknowledgement judges the packet, not the write.
+    bool bWhole = false;
+    return HidLink::SendReport(m_hOverlapped, m_Overlapped, m_Capabilities, pData, nLength, WriteWait, bWhole) ? 1
+                                                                                                              : 0;
 }
 
 int CHIDControl::Read(BYTE* pBuffer)

@@ -3,7 +3,7 @@
 // per Write, and a Read that is satisfied by one report with payload.
 #pragma once
 
-#include "../flasher/HidLink.h"  // shared with the flasher
+#include "HidLink.h"
 
 class CHIDControl
 {
@@ -16,7 +16,8 @@ public:
     int Open();
     int OpenOverlapped();
 
-    // Sends one output report: 1 when it went out whole within 1000 ms.
+    // Sends one output report: 1 when the write completed within 1000 ms. A
+    // payload longer than the report goes out cut and still counts as sent.
     int Write(const BYTE* pData, int nLength);
     // Waits for one input report, 1500 ms per wait, and stores the input
     // report length minus one bytes after its id (at most 64) into pBuffer:

@@ -1,8 +1,7 @@
-# The HID link (paths relative to sender/). The framing, enumeration and
-# report I/O it shares with the flasher's link are compiled in from flasher/.
+# The sender's HID link (paths relative to sender/), on top of the shared
+# link library in hidlink/.
 list(APPEND SENDER_SOURCES
-  CHIDControl.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/../flasher/HidLink.cpp)
+  CHIDControl.cpp)
 
 list(APPEND SENDER_TESTS
   tests/HidControlTest.cpp)

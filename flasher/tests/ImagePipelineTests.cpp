@@ -1,5 +1,6 @@
 // Parsing, region walk, checksums, key search and chunk lists, on records
 // and .m00 files made by the tests (no converter involved).
+#include "AllocationFaults.h"
 #include "ImageTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -246,7 +247,7 @@ TEST(FlashImageRegions, LongRegionsSplitOnceAtTheLargestBlock)
         for (const auto& region : image.Master.RegionMap)
         {
             // Each block holds its own part of the bytes and sums only those.
-            const FlashBlock* block = region.second;
+            const FlashBlock* block = region.second.get();
             const int offset = (region.first - S) * 2;
             EXPECT_EQ(0, memcmp(block->data, bytes.data() + offset, block->length));
             unsigned sum = 0;
@@ -357,7 +358,7 @@ TEST(FlashImageRegions, MalformedRecordsStayInsideTheirBuffers)
         const std::vector<RegionSeen> seen = RegionsOf(image.Master);
         EXPECT_EQ(c.regions, seen) << c.what;
         if (!seen.empty()) {
-            EXPECT_EQ(c.firstRegion, BlockBytes(image.Master.RegionMap.begin()->second)) << c.what;
+            EXPECT_EQ(c.firstRegion, BlockBytes(image.Master.RegionMap.begin()->second.get())) << c.what;
         }
         image.FindMasterKeyAndBuildLists();
         EXPECT_EQ(0, image.Master.FrameTotal);
@@ -525,4 +526,113 @@ TEST(FlashImageLists, SplitRegionBelowTheKeyIsTwoRegions)
     EXPECT_EQ(S + 0xFFFF, m.ProgramChunks[firstChunks]->address);
     EXPECT_EQ(bytes, JoinBlocks(m.ProgramChunks));
     EXPECT_EQ(firstChunks + 2 + 1 + 2 + 1, m.FrameTotal);
+}
+
+namespace
+{
+// The .m00 text of runs of bytes, as records of 32 bytes (the last one shorter).
+std::string M00Text(const std::vector<std::pair<int, std::vector<BYTE>>>& runs)
+{
+    std::string text = "S00600004844521B\r\n";
+    for (const auto& run : runs)
+        for (size_t at = 0; at < run.second.size(); at += 32)
+        {
+            const size_t n = std::min<size_t>(32, run.second.size() - at);
+            text += S2Line(run.first + static_cast<int>(at / 2),
+                           std::vector<BYTE>(run.second.begin() + at, run.second.begin() + at + n)) +
+                    "\r\n";
+        }
+    return text + "S804000000FB\r\n";
+}
+}  // namespace
+
+TEST(FlashImageRefusal, ImagesTheBoardCannotTakeAreRefusedWhenLoaded)
+{
+    const int S = 0x300000;
+    struct Case
+    {
+        const char* what;
+        std::vector<std::pair<int, std::vector<BYTE>>> runs;
+        const wchar_t* reason;  // empty: the image is taken
+    } cases[] = {
+        // Split once into 0x1FFFE and 0x20002 bytes: the second block's 0x10001
+        // words do not fit the verify frame's 16-bit count.
+        {"region too long to verify", {{S, PatternBytes(0x40000, 1)}, {0x3F5FFE, KeyBytes(0xA7, 0xD3)}},
+         L"0x30FFFF holds 65537 words"},
+        // The key region's second block starts above the key and is never written.
+        {"key region split", {{0x337FFE, KeyBytes(0xE8, 0xC4, 0x1FFFE + 100)}}, L"key region at 0x337FFE"},
+        {"largest key region", {{0x337FFE, KeyBytes(0xE8, 0xC4, 0x1FFFE)}}, L""},
+        {"largest verify count", {{S, PatternBytes(0x1FFFE + 0x1FFFF, 2)}, {0x3F5FFE, KeyBytes(0xA7, 0xD3)}}, L""},
+    };
+    TempFolder folder(L"image_refused");
+    MessageBoxCatcher boxes;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        TestFlashImage image;
+        image.Master.M00Path = folder.File(L"refused.m00").c_str();
+        ASSERT_TRUE(WriteTextFile(image.Master.M00Path.GetString(), M00Text(c.runs)));
+        const CFlashImage::CpuImage& m = image.Master;
+        if (*c.reason == 0)
+        {
+            EXPECT_EQ(1, image.ReadMasterFile());
+            EXPECT_STREQ(L"", m.Refusal);
+            EXPECT_GT(m.FrameTotal, 0);
+            continue;
+        }
+        EXPECT_EQ(0, image.ReadMasterFile());
+        EXPECT_NE(std::wstring::npos, std::wstring(m.Refusal).find(c.reason)) << std::wstring(m.Refusal);
+        // Nothing is left that an update could send.
+        EXPECT_EQ(0, m.KeyAddress);
+        EXPECT_EQ(0, m.FrameTotal);
+        EXPECT_EQ(0, m.ProgramChunks.GetSize() + m.VerifyRegions.GetSize() + m.KeyProgramChunks.GetSize() +
+                         m.KeyVerifyRegions.GetSize());
+        EXPECT_EQ(0, m.Records.GetSize());
+    }
+    // The reason is for the log list: no message box.
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST(FlashImageRefusal, MemoryRunningOutAnywhereInALoadLeaksNothing)
+{
+    // Two regions below the key, and the key: every allocation of the load
+    // is made to fail in turn.
+    const std::string text = M00Text({{0x300000, PatternBytes(300, 3)},
+                                      {0x3E8000, PatternBytes(500, 4)},
+                                      {0x3F5FFE, KeyBytes(0xA7, 0xD3, 20)}});
+    TempFolder folder(L"image_memory");
+    const std::wstring path = folder.File(L"memory.m00");
+    ASSERT_TRUE(WriteTextFile(path, text));
+    MessageBoxCatcher boxes;
+    TestFlashImage image;
+    image.Master.M00Path = path.c_str();
+    int nFailures = 0;
+    for (int nth = 0;; ++nth)
+    {
+        SCOPED_TRACE(nth);
+        const long nLiveBefore = AllocationFaults::Live();
+        AllocationFaults::Arm(nth);
+        const int nResult = image.ReadMasterFile();
+        const bool bFailed = AllocationFaults::Disarm();
+        if (!bFailed)
+        {
+            // Every allocation has been failed once; this load went through.
+            EXPECT_EQ(1, nResult);
+            EXPECT_EQ(0x3F5FFE, image.Master.KeyAddress);
+            break;
+        }
+        ++nFailures;
+        // The failure is reported, and a refused load leaves nothing half made.
+        EXPECT_EQ(static_cast<size_t>(nFailures), boxes.Texts().size());
+        if (nResult == 0)
+        {
+            EXPECT_EQ(0, image.Master.FrameTotal);
+            EXPECT_EQ(0, image.Master.ProgramChunks.GetSize() + image.Master.VerifyRegions.GetSize());
+        }
+        image.ClearMaster();
+        EXPECT_EQ(nLiveBefore, AllocationFaults::Live()) << "blocks of the failed load are still alive";
+    }
+    EXPECT_GT(nFailures, 10);
+    for (const std::wstring& box : boxes.Texts())
+        EXPECT_EQ(L"m00 File Error (A) !", box);
 }

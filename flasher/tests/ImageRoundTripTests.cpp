@@ -18,10 +18,10 @@ class ImageRoundTrip : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // The converter writes into the current folder; the image looks
-        // beside the executable. In the program both are the same folder.
+        // The converted file lies beside the executable wherever the
+        // program was started from: the loads run in another folder.
         GetCurrentDirectoryW(MAX_PATH, m_oldFolder);
-        SetCurrentDirectoryW(ExeFolder().c_str());
+        SetCurrentDirectoryW(m_elsewhere.Path().c_str());
         m_oldScale = ProtocolWait::Scale();
         ProtocolWait::SetScale(kWaitScale);
     }
@@ -69,6 +69,23 @@ protected:
         EXPECT_EQ(expectedBytes, seenBytes);
     }
 
+    // Nothing of a load lands in the current folder.
+    bool ElsewhereIsEmpty() const
+    {
+        WIN32_FIND_DATAW data;
+        HANDLE find = FindFirstFileW((m_elsewhere.Path() + L"\\*").c_str(), &data);
+        bool bEmpty = true;
+        if (find != INVALID_HANDLE_VALUE)
+        {
+            do
+                bEmpty = bEmpty && (wcscmp(data.cFileName, L".") == 0 || wcscmp(data.cFileName, L"..") == 0);
+            while (FindNextFileW(find, &data));
+            FindClose(find);
+        }
+        return bEmpty;
+    }
+
+    TempFolder m_elsewhere{L"image_elsewhere"};
     TestFlashImage m_image;
     std::vector<CString> m_converted;  // .m00 files to remove besides the last ones
     wchar_t m_oldFolder[MAX_PATH] = {};
@@ -107,6 +124,7 @@ TEST_F(ImageRoundTrip, SectionsComeBackAsChunksAndRegions)
     // 1400 bytes: 7 chunks; 80 bytes: 1; the key: 1; regions 2 and the key.
     EXPECT_EQ(7 + 1 + 1 + 2 + 1, m.FrameTotal);
     EXPECT_EQ(0, m_image.Slave.FrameTotal);
+    EXPECT_TRUE(ElsewhereIsEmpty());
 }
 
 TEST_F(ImageRoundTrip, EachLoadRebuildsOnlyItsOwnCpu)
@@ -199,4 +217,47 @@ TEST_F(ImageRoundTrip, SamplesLoadAndAFailedLoadEmptiesOnlyItsCpu)
     EXPECT_EQ(0, m_image.Master.KeyAddress);
     EXPECT_EQ(0, m_image.Master.FrameTotal);
     EXPECT_EQ(0, m_image.Master.ProgramChunks.GetSize());
+}
+
+namespace
+{
+// A character that the ANSI code page has no form of (none when it is UTF-8).
+wchar_t CharOutsideAnsiCodePage()
+{
+    if (GetACP() == CP_UTF8)
+        return 0;
+    for (wchar_t c : {L'\x4E2D', L'\x0416', L'\x03A9', L'\x0101', L'\xAC00'})
+    {
+        const wchar_t text[2] = {c, 0};
+        BOOL bLost = FALSE;
+        char narrow[8];
+        WideCharToMultiByte(GetACP(), WC_NO_BEST_FIT_CHARS, text, -1, narrow, sizeof narrow, nullptr, &bLost);
+        if (bLost)
+            return c;
+    }
+    return 0;
+}
+}  // namespace
+
+TEST_F(ImageRoundTrip, PathTheCodePageCannotHoldIsNamedAsTheCause)
+{
+    const wchar_t c = CharOutsideAnsiCodePage();
+    if (c == 0)
+        GTEST_SKIP() << "the ANSI code page holds every character";
+    // The file is there: the converter would only have been given a changed path.
+    const std::wstring name = std::wstring(L"image_") + c;
+    TempFolder folder(name.c_str());
+    const std::wstring out = folder.File(L"fw.out");
+    ASSERT_TRUE(fixtures::WriteOutFile(out, fixtures::MasterSample()));
+
+    MessageBoxCatcher boxes;
+    EXPECT_EQ(0, m_image.LoadMasterImage(out.c_str()));
+    ASSERT_EQ(1u, boxes.Texts().size());
+    const std::wstring text = boxes.Texts()[0];
+    EXPECT_NE(std::wstring::npos, text.find(L"code page")) << text;
+    EXPECT_NE(std::wstring::npos, text.find(out)) << text;
+    EXPECT_EQ(std::wstring::npos, text.find(L"not found")) << text;
+    EXPECT_STREQ(L"", m_image.Master.Refusal);
+    EXPECT_EQ(0, m_image.Master.KeyAddress);
+    EXPECT_EQ(0, m_image.Master.FrameTotal);
 }

@@ -185,9 +185,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {kRejected, kReflash}, {}, {kRejected}},
         FailureCase{"slaveKeyProgram", true, EveryAttempt(Fault(SimFaultKind::Status, kLoader, 5, 3, 9), 9), 0, 3,
                     {kRejected, kReflash}, {kRejected}, {}},
-        // Slave reset not acknowledged after a good verify.
+        // Slave reset not acknowledged after a good verify: the file carries
+        // the failure the list shows.
         FailureCase{"slaveReset", true, SlaveResetRefused(), 0, 1,
-                    {L"Did not receive reset ack information, reset FAILED!"}, {}, {}}),
+                    {L"Did not receive reset ack information, reset FAILED!"},
+                    {L"Did not receive reset ack information, reset FAILED!"}, {}}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 TEST_F(FlasherDialogTest, RejectionFileLinesFollowThePass)
@@ -370,6 +372,40 @@ TEST_F(FlasherDialogTest, NoBridgeAtTheBeginStep)
     EXPECT_EQ(0, m_pDlg->m_nConnectionState);
     EXPECT_TRUE(m_pDlg->m_btnConnect.IsWindowEnabled());
     EXPECT_FALSE(m_pDlg->m_btnUpdateMaster.IsWindowEnabled());
+}
+
+TEST_F(FlasherDialogTest, BridgeWhoseOutputReportCannotCarryABlockIsRefused)
+{
+    // 65-byte output reports carry 61 payload bytes: every 64-byte block of
+    // a frame would reach the flash cut.
+    CBoardSimulator shortSim;
+    const int nShort = shortSim.AddDevice(CBoardSimulator::Board(65, 65));
+    ASSERT_TRUE(shortSim.Start());
+    shortSim.Publish();
+    const std::wstring refusal = L"The HID Device's output report holds 65 bytes, too few for the 64-byte blocks "
+                                 L"of a frame, the device is not used!";
+
+    Click(IDC_BUTTON_CONNECT);
+    EXPECT_EQ(0, m_pDlg->m_nConnectionState);
+    EXPECT_FALSE(m_pDlg->m_btnUpdateMaster.IsWindowEnabled());
+    EXPECT_TRUE(m_pDlg->m_btnConnect.IsWindowEnabled());
+    for (int button : {IDC_BUTTON_UPDATE_MASTER, IDC_BUTTON_UPDATE_SLAVE, IDC_BUTTON_UPDATE_BOTH})
+    {
+        Click(button);
+        EXPECT_FALSE(m_pDlg->IsUpdateRunning());
+    }
+    EXPECT_EQ(4, CountRows(refusal));
+    EXPECT_EQ(4, CountLogLines(refusal));
+    EXPECT_EQ(0, CountRows(L"Can not find the HID Device!"));
+    EXPECT_EQ(L"Check the connection, and click Connect button", Rows().back());
+    // Nothing reached the board.
+    EXPECT_TRUE(shortSim.Records(nShort, SimRecord::Report).empty());
+
+    // A bridge with whole reports is taken again.
+    m_pSim->Publish();
+    Click(IDC_BUTTON_CONNECT);
+    EXPECT_EQ(L"Find the HID Device OK!", Rows().back());
+    EXPECT_EQ(1, m_pDlg->m_nConnectionState);
 }
 
 TEST_F(FlasherDialogTest, EnterDuringAnUpdateStopsTheWorkerFirst)

@@ -384,6 +384,39 @@ TEST_F(MerrowickTest, FailureInTheMiddleRestartsFromTheHead)
     EXPECT_EQ(8, Progress(false));
 }
 
+TEST_F(MerrowickTest, ShortOutputReportsCarryCutPacketsJudgedByTheirAcknowledgements)
+{
+    // Output reports of 40 bytes carry 36 payload bytes: the head and the
+    // last packet go whole, the data packet cut, and the peer's
+    // acknowledgement of each decides.
+    m_sim.Stop();
+    CBoardSimulator shortSim;
+    const int peer = shortSim.AddDevice(CBoardSimulator::Peer(65, 40));
+    ASSERT_TRUE(shortSim.Start());
+    shortSim.Publish();
+    Launch();
+    std::vector<uint8_t> bytes = WriteBin(L"a.bin", 100);
+
+    SendFile(L"a.bin");
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick"} + CleanAttempt(100).rows), Rows());
+
+    std::vector<int> declared;
+    std::vector<uint8_t> carried;
+    for (const SimRecord& r : shortSim.Records(peer, SimRecord::Packet)) {
+        declared.push_back(static_cast<int>(r.count));
+        carried.insert(carried.end(), r.bytes.begin(), r.bytes.end());
+    }
+    EXPECT_EQ((std::vector<int>{32, 64, 4}), declared);
+    std::vector<uint8_t> expected(bytes.begin(), bytes.begin() + 32 + 36);
+    expected.insert(expected.end(), bytes.end() - 4, bytes.end());
+    EXPECT_EQ(expected, carried);
+
+    // The program ends before the bridge it talks to goes away.
+    PostMessageW(m_dlg, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(m_app.WaitForExit(kStep));
+}
+
 TEST_F(MerrowickTest, LastPacketFailureLogsTheCounts)
 {
     Launch();

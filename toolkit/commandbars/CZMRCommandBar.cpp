@@ -19,7 +19,8 @@ CZMRCommandBar::CZMRCommandBar()
       m_barType(zmrBarTypeNormal), m_pControls(nullptr), m_barPosition(zmrBarNone), m_pBarManager(nullptr),
       m_pOwner(nullptr), m_szIcons(0, 0), m_szButtons(0, 0), m_nSelectionKind(0), m_bCustomizable(TRUE),
       m_nLockRedraw(0), m_pPaintManager(nullptr), m_pImageManager(nullptr),
-      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE)
+      m_nDefaultButtonStyle(zmrButtonAutomatic), m_nRowGap(0), m_bMultiColumn(FALSE), m_nInputSuspension(0),
+      m_nShowTextBelowIcons(2)
 {
     m_pControls = new CZMRControls;
     m_pControls->SetParent(this);
@@ -189,6 +190,24 @@ CZMRCommandBar* CZMRCommandBar::GetParentBar() const
 int CZMRCommandBar::GetResizeMode() const
 {
     return 0;
+}
+
+int CZMRCommandBar::IsPointInside(CPoint ptScreen) const
+{
+    CRect rcWindow;
+    if (!GetSafeHwnd() || !::GetWindowRect(m_hWnd, &rcWindow) || !rcWindow.PtInRect(ptScreen))
+        return 0;
+    if (m_barPosition == zmrBarPopup)
+    {
+        // A shaped popup holds only the points of its region.
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        const BOOL bOutside = ::GetWindowRgn(m_hWnd, hRgn) != ERROR &&
+                              !::PtInRegion(hRgn, ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
+        ::DeleteObject(hRgn);
+        if (bOutside)
+            return 0;
+    }
+    return 1;
 }
 
 // ---------------------------------------------------------------- state
@@ -370,4 +389,28 @@ CZMRCommandBar* CZMRCommandBar::Clone(BOOL bRecursive)
     if (pCommandBar)
         pCommandBar->Copy(this, bRecursive);
     return pCommandBar;
+}
+
+// ---------------------------------------------------------------- what the paint manager reads
+
+BOOL CZMRCommandBar::IsDialogBar() const
+{
+    return FALSE;
+}
+
+BOOL CZMRCommandBar::AreKeyboardCuesShown() const
+{
+    // The manager keeps no cue state of its own yet: cues are shown.
+    return TRUE;
+}
+
+BOOL CZMRCommandBar::IsTextBelowIcons() const
+{
+    // The manager has no text-below-icons option yet; 2 reads as off.
+    return m_nShowTextBelowIcons == 2 ? FALSE : m_nShowTextBelowIcons != 0;
+}
+
+BOOL CZMRCommandBar::IsRightToLeftWindow() const
+{
+    return GetSafeHwnd() && (GetExStyle() & (WS_EX_LAYOUTRTL | WS_EX_RTLREADING)) != 0;
 }

@@ -97,6 +97,16 @@ public:
     // Where a popup tracked for its result stores the chosen command.
     int* m_pReturnCmd;
 
+    // ------------------------------------------------------------ the mouse manager's lock
+
+    // Raised by the mouse manager while a nested popup is tracked over the
+    // bar; while positive the bar ignores keys, mouse moves and its timers.
+    int GetInputSuspension() const { return m_nInputSuspension; }
+    void SuspendInput(BOOL bSuspend)
+    {
+        m_nInputSuspension = bSuspend ? m_nInputSuspension + 1 : (m_nInputSuspension > 0 ? m_nInputSuspension - 1 : 0);
+    }
+
     // ------------------------------------------------------------ operations the bars replace
 
     // Builds controls from a menu: separators and items without an id make
@@ -128,6 +138,22 @@ public:
     virtual void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     // A new bar of the same class with this one's values and controls.
     virtual CZMRCommandBar* Clone(BOOL bRecursive = FALSE);
+    // Whether a screen point lies in the bar: 1 in its window rectangle (and,
+    // for a popup, in its window region), else 0; -2 tells the mouse manager
+    // to pass the bar by.
+    virtual int IsPointInside(CPoint ptScreen) const;
+
+    // ------------------------------------------------------------ what the paint manager reads
+
+    // Dialog bars answer true; their gripper is drawn as a dialog bar's.
+    virtual BOOL IsDialogBar() const;
+    // Whether mnemonics are underlined; always without a manager.
+    virtual BOOL AreKeyboardCuesShown() const;
+    // "ShowTextBelowIcons": 0 or 1, or 2 for the manager's setting.
+    void SetShowTextBelowIcons(int nShowTextBelowIcons) { m_nShowTextBelowIcons = nShowTextBelowIcons; }
+    BOOL IsTextBelowIcons() const;
+    // The window is laid out or reads right to left.
+    BOOL IsRightToLeftWindow() const;
 
     int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
     CCmdTarget* GetAccessibleTarget() override { return this; }
@@ -159,6 +185,8 @@ protected:
     int m_nDefaultButtonStyle;
     int m_nRowGap;
     BOOL m_bMultiColumn;
+    int m_nInputSuspension;      // the mouse manager's lock
+    int m_nShowTextBelowIcons;
 
     DECLARE_INTERFACE_MAP()
 };

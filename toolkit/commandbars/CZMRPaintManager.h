@@ -263,6 +263,30 @@ public:
     // The depth of the drop-down part of a split button whose caption is
     // below its icon.
     int GetSplitArrowWidth() const;
+    // The icon size a control is drawn with: the bar's large icons for a
+    // large button on a tool bar, else the control's own.
+    CSize GetControlIconSize(CZMRControl* pControl) const;
+    // The control's custom width and height, where set, in place of the
+    // defaults; on vertical bars the width gives the height and back.
+    CSize ApplyControlCustomSize(CZMRControl* pControl, int cx, int cy, BOOL bVertical) const;
+
+    // ------------------------------------------------------------ laying out captions
+    //
+    // Each measures with bDraw off and draws into rc with it on; the size is
+    // the same in both.
+
+    // A caption beside (or, vertically, below) an icon cell of cx by cy.
+    CSize DrawIconAndText(CDC* pDC, CZMRControl* pControl, CRect rc, BOOL bDraw, BOOL bArrow, int cx, int cy,
+                          BOOL bHasImage);
+    // A caption, optionally centred and followed by a popup arrow.
+    CSize DrawControlText(CDC* pDC, CZMRControl* pControl, CRect rc, BOOL bDraw, BOOL bVertical, BOOL bCentered,
+                          BOOL bArrow);
+    // The caption of a large button, split over two lines.
+    CSize DrawTwoLineCaption(CDC* pDC, CZMRControl* pControl, CRect rc, BOOL bDraw, BOOL bVertical, BOOL bArrow);
+    // A control's caption in its state: embossed when disabled, with
+    // underlined mnemonics when its bar shows keyboard cues.
+    void DrawControlCaption(CDC* pDC, CZMRControl* pControl, const CString& strCaption,
+                            const CString& strCaptionNoMarkers, CRect rc, BOOL bVertical, BOOL bCentered);
 
     // Mixes each pixel's blue, green and red as (new x w + old x (255 - w)) / 256;
     // the fourth byte of the output is left alone.

@@ -347,13 +347,3 @@ int CZMRPaintManager::GetSplitArrowWidth() const
     const int h = std::max(m_nBaseHeight + 3, 22);
     return 2 * h - 17;
 }
-
-COLORREF CZMRPaintManager::GetControlTextColor(CZMRControl* /*pControl*/)
-{
-    return GetColor(COLOR_BTNTEXT);
-}
-
-CRect CZMRPaintManager::GetSplitMainPartRect(CZMRControl* /*pControl*/)
-{
-    return CRect(0, 0, 0, 0);
-}

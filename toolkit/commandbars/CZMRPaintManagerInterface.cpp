@@ -2,6 +2,8 @@
 // bar borders, the dock and MDI backgrounds, status-bar edges and gripper,
 // and the operations that are left empty for the themes.
 #include "CZMRPaintManager.h"
+#include "CZMRCommandBar.h"
+#include "CZMRControl.h"
 #include "CZMRPenDC.h"
 #include <algorithm>
 
@@ -71,31 +73,12 @@ void CZMRPaintManager::PaintStatusSizeGrip(CDC* pDC, CRect rcGripper)
 
 // ---------------------------------------------------------------- operations on bars, controls and panes
 //
-// These read the control model, the bars, the status bar and the keyboard
-// tips. Until those classes are in, they draw nothing, measure nothing and
-// answer as for an enabled control on a horizontal tool bar.
+// The floating frame's caption and the keyboard tips wait for their windows:
+// until those are in, they draw nothing.
 
-COLORREF CZMRPaintManager::GetEditFieldBackColor(CZMRControl* /*pControl*/)
+COLORREF CZMRPaintManager::GetEditFieldBackColor(CZMRControl* pControl)
 {
-    return GetColor(COLOR_WINDOW);
-}
-
-void CZMRPaintManager::DrawControlStateRect(CDC* /*pDC*/, CZMRControl* /*pControl*/)
-{
-}
-
-void CZMRPaintManager::PaintStatusPaneButton(CDC* /*pDC*/, CRect /*rcPane*/, CZMRStatusBarPane* /*pPane*/)
-{
-}
-
-int CZMRPaintManager::PaintStatusPaneSwitches(CDC* /*pDC*/, CRect /*rcPane*/, CZMRStatusBarPane* /*pPane*/)
-{
-    return 0;
-}
-
-void CZMRPaintManager::PaintStatusPaneDivider(CDC* /*pDC*/, CRect /*rcPane*/, CZMRStatusBarPane* /*pPane*/,
-                                              BOOL /*bGripperPane*/)
-{
+    return GetColor(pControl->GetEnabled() ? COLOR_WINDOW : COLOR_3DFACE);
 }
 
 void CZMRPaintManager::PaintFloatingCaption(CDC* /*pDC*/, CZMRToolBar* /*pBar*/)
@@ -106,41 +89,19 @@ void CZMRPaintManager::PaintFloatingCaptionButton(CDC* /*pDC*/, CZMRCaptionButto
 {
 }
 
-void CZMRPaintManager::PaintStatusBackground(CDC* /*pDC*/, CZMRStatusBar* /*pStatusBar*/)
-{
-}
-
-CFont* CZMRPaintManager::GetControlFont(CZMRControl* /*pControl*/)
-{
-    return &m_fntRegular;
-}
-
-CFont* CZMRPaintManager::GetBarFont(CZMRCommandBar* /*pBar*/)
-{
-    return &m_fntRegular;
-}
-
-int CZMRPaintManager::GetControlTextDirection(CZMRControl* /*pControl*/)
-{
-    return 2;
-}
-
-int CZMRPaintManager::GetPopupIconColumnWidth(CZMRCommandBar* /*pBar*/)
-{
-    return 0;
-}
-
 void CZMRPaintManager::PaintKeyboardTipWindow(CDC* /*pDC*/, CZMRCommandBarKeyboardTip* /*pTip*/, BOOL /*bPrepare*/)
 {
 }
 
-BOOL CZMRPaintManager::UsesFlatLook(CZMRCommandBar* /*pBar*/)
+BOOL CZMRPaintManager::UsesFlatLook(CZMRCommandBar* pBar)
 {
-    return m_bFlatToolBar;
+    return pBar && pBar->GetType() == zmrBarTypeMenuBar ? m_bFlatMenuBar : m_bFlatToolBar;
 }
 
-CSize CZMRPaintManager::GetIconColumnSize(CZMRCommandBar* /*pBar*/)
+CSize CZMRPaintManager::GetIconColumnSize(CZMRCommandBar* pBar)
 {
-    const CSize szIcon = GetIconSize(FALSE);
-    return CSize(std::max(m_nBaseHeight + 4, int(szIcon.cx) + 4), std::max(m_nBaseHeight, int(szIcon.cy) + 6));
+    // The base height with its 22-pixel floor; the Default theme uses the raw field.
+    const CSize szIcon = pBar ? pBar->GetIconSize() : GetIconSize(FALSE);
+    const int nBase = GetBaseHeight();
+    return CSize(std::max(nBase + 4, int(szIcon.cx) + 4), std::max(nBase, int(szIcon.cy) + 6));
 }

@@ -1,6 +1,7 @@
 // Drawing of the image manager's pictures: icons, image handles in each of
 // their forms, and slots of the shared strips.
 #include "CZMRImageManager.h"
+#include "CZMRLockGuard.h"
 
 #include <cstring>
 
@@ -177,7 +178,7 @@ void CZMRImageManagerResource::DrawImage(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInf
 {
     if (!pDC || !pRInfo)
         return;
-    ::EnterCriticalSection(&m_cs);
+    CZMRLockGuard lock(&m_cs);
     const CRect& rcSlot = pRInfo->rc;
     HDC hdcDest = pDC->GetSafeHdc();
     if (pRInfo->bAlpha)
@@ -212,7 +213,6 @@ void CZMRImageManagerResource::DrawImage(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInf
         ::StretchBlt(hdcDest, x, y, cx, cy, hStripDC, rcSlot.left, 0, m_nWidth, m_nHeight, SRCINVERT);
         m_dc.Select(nullptr);
     }
-    ::LeaveCriticalSection(&m_cs);
 }
 
 void CZMRImageManagerResource::DrawComposited(CDC* pDC, ZMR_IMAGERESOURCE_INFO* pRInfo, int x, int y, int cx,

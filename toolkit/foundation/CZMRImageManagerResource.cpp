@@ -1,8 +1,11 @@
 #include "CZMRImageManagerResource.h"
 #include "CZMRImageManager.h"
+#include "CZMRLockGuard.h"
 #include "CZMROSVersionInfo.h"
 
 #include <cstring>
+#include <memory>
+#include <new>
 
 CZMRImageManagerResource::CBitmapDC::CBitmapDC()
     : m_hDC(nullptr), m_hOldBitmap(nullptr)
@@ -69,16 +72,41 @@ void CZMRImageManagerResource::Clear()
 
 ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AllocImage()
 {
-    // The most recently freed slot is reused before the strip grows.
+    // Memory running out is one more failure to make a slot: the strip is
+    // left as it was and the caller gets null.
+    try
+    {
+        return AllocSlot();
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+    }
+    catch (const std::bad_alloc&)
+    {
+    }
+    return nullptr;
+}
+
+ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AllocSlot()
+{
+    // The most recently freed slot is reused before the strip grows. The
+    // used list takes it before the free list lets it go.
     if (m_arrFree.GetSize() > 0)
     {
         ZMR_IMAGERESOURCE_INFO* pRInfo = m_arrFree[m_arrFree.GetSize() - 1];
-        m_arrFree.RemoveAt(m_arrFree.GetSize() - 1);
         m_arrUsed.Add(pRInfo);
+        m_arrFree.RemoveAt(m_arrFree.GetSize() - 1);
         return pRInfo;
     }
     if (m_nWidth <= 0 || m_nHeight <= 0)
         return nullptr;
+
+    // The record and its place in the used list come first: once the strip
+    // has grown, nothing can fail any more.
+    std::unique_ptr<ZMR_IMAGERESOURCE_INFO> pNew(new ZMR_IMAGERESOURCE_INFO);
+    const INT_PTR nUsed = m_arrUsed.GetSize();
+    m_arrUsed.SetSize(nUsed + 1);
 
     CRect rcSlot;
     if (!m_hbmStrip)
@@ -90,6 +118,7 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AllocImage()
         {
             if (hStrip)
                 ::DeleteObject(hStrip);
+            m_arrUsed.SetSize(nUsed);
             return nullptr;
         }
         m_hbmStrip = hStrip;
@@ -108,6 +137,7 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AllocImage()
         {
             if (hStrip)
                 ::DeleteObject(hStrip);
+            m_arrUsed.SetSize(nUsed);
             return nullptr;
         }
         for (int y = 0; y < m_nHeight; y++)
@@ -128,11 +158,11 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AllocImage()
         m_nUsedWidth = nNewWidth;
     }
 
-    ZMR_IMAGERESOURCE_INFO* pRInfo = new ZMR_IMAGERESOURCE_INFO;
+    ZMR_IMAGERESOURCE_INFO* pRInfo = pNew.release();
     pRInfo->bAlpha = FALSE;
     pRInfo->rc = rcSlot;
     pRInfo->pResource = this;
-    m_arrUsed.Add(pRInfo);
+    m_arrUsed[nUsed] = pRInfo;
     return pRInfo;
 }
 
@@ -150,7 +180,7 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AddImage(const CZMRIconHandle&
     if (!handle.m_hIcon && !handle.m_hBitmap)
         return nullptr;
 
-    ::EnterCriticalSection(&m_cs);
+    CZMRLockGuard lock(&m_cs);
     ZMR_IMAGERESOURCE_INFO* pRInfo = nullptr;
     if (handle.m_hIcon)
     {
@@ -224,25 +254,34 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AddImage(const CZMRIconHandle&
         if (hPremultiplied)
             ::DeleteObject(hPremultiplied);
     }
-    ::LeaveCriticalSection(&m_cs);
     return pRInfo;
 }
 
 void CZMRImageManagerResource::FreeImage(ZMR_IMAGERESOURCE_INFO* pRInfo)
 {
-    ::EnterCriticalSection(&m_cs);
+    // Handles free their slots from destructors, so nothing may leave here.
+    CZMRLockGuard lock(&m_cs);
     for (INT_PTR i = 0; i < m_arrUsed.GetSize(); i++)
     {
         if (m_arrUsed[i] == pRInfo)
         {
+            // A free list that cannot grow leaves the slot taken until the
+            // strip is cleared.
+            try
+            {
+                m_arrFree.Add(pRInfo);
+            }
+            catch (CMemoryException* e)
+            {
+                e->Delete();
+                return;
+            }
             m_arrUsed.RemoveAt(i);
-            m_arrFree.Add(pRInfo);
             break;
         }
     }
     if (m_arrFree.GetSize() * m_nWidth == m_nUsedWidth)
         Clear();
-    ::LeaveCriticalSection(&m_cs);
 }
 
 void CZMRImageManagerResource::ExtractImage(CZMRIconHandle& target, ZMR_IMAGERESOURCE_INFO* pRInfo)
@@ -251,7 +290,7 @@ void CZMRImageManagerResource::ExtractImage(CZMRIconHandle& target, ZMR_IMAGERES
     if (!pRInfo)
         return;
 
-    ::EnterCriticalSection(&m_cs);
+    CZMRLockGuard lock(&m_cs);
     LPBYTE pBits = nullptr;
     HBITMAP hColor = m_pBits ? CreateArgbDibSection(nullptr, m_nWidth, m_nHeight, &pBits) : nullptr;
     if (hColor)
@@ -289,5 +328,4 @@ void CZMRImageManagerResource::ExtractImage(CZMRIconHandle& target, ZMR_IMAGERES
         }
         target.m_bOwns = TRUE;
     }
-    ::LeaveCriticalSection(&m_cs);
 }

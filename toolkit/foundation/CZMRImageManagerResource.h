@@ -43,7 +43,10 @@ public:
     int GetFreeCount() const { return static_cast<int>(m_arrFree.GetSize()); }
 
 protected:
+    // A slot: a free one, or a new one at the strip's end; null when none
+    // can be made (memory running out included), the strip unchanged.
     ZMR_IMAGERESOURCE_INFO* AllocImage();
+    ZMR_IMAGERESOURCE_INFO* AllocSlot();
     void Clear();
     void CopyRowsIn(const BYTE* pBits, const CRect& rc);
 

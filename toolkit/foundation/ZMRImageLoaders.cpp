@@ -57,6 +57,36 @@ HBITMAP DibFromResourceHeader(const BYTE* pData, DWORD nSize, LONG nHeight)
     memcpy(pBits, pData + sizeof(header), static_cast<size_t>(nBytes));
     return hBitmap;
 }
+// True when a bitmap resource holds the header, masks, colour table and
+// pixels that its header announces, so that the system's loader never reads
+// past a resource that is empty or cut short.
+bool IsWholeBitmapResource(const BYTE* pData, DWORD nSize)
+{
+    if (!pData || nSize < sizeof(BITMAPINFOHEADER))
+        return false;
+    BITMAPINFOHEADER header;
+    memcpy(&header, pData, sizeof(header));
+    if (header.biSize < sizeof(header) || header.biSize > nSize || header.biWidth <= 0 || header.biHeight == 0)
+        return false;
+    const WORD nBits = header.biBitCount;
+    if (nBits != 1 && nBits != 4 && nBits != 8 && nBits != 16 && nBits != 24 && nBits != 32)
+        return false;
+    uint64_t nColors = header.biClrUsed;
+    if (nColors == 0 && nBits <= 8)
+        nColors = uint64_t(1) << nBits;
+    const uint64_t nMasks = header.biCompression == BI_BITFIELDS && header.biSize == sizeof(header) ? 12 : 0;
+    const uint64_t nRows = header.biHeight < 0 ? -static_cast<int64_t>(header.biHeight) : header.biHeight;
+    const uint64_t nStride = (static_cast<uint64_t>(header.biWidth) * nBits + 31) / 32 * 4;
+    uint64_t nPixels = nStride * nRows;
+    if (header.biCompression != BI_RGB && header.biCompression != BI_BITFIELDS)
+    {
+        // Compressed rows: the header states how many bytes follow.
+        if (header.biSizeImage == 0)
+            return false;
+        nPixels = header.biSizeImage;
+    }
+    return header.biSize + nMasks + nColors * 4 + nPixels <= nSize;
+}
 } // namespace
 
 BOOL IsPngFile(LPCWSTR lpszPath)
@@ -135,6 +165,10 @@ HBITMAP ReadBitmapResource(HMODULE hModule, LPCWSTR lpszName, BOOL* pbAlpha)
         *pbAlpha = bAlpha;
     if (bAlpha)
         return LoadAlphaBitmapResource(hModule, lpszName);
+    DWORD nSize = 0;
+    const BYTE* pData = LockResourceData(hModule, lpszName, RT_BITMAP, &nSize);
+    if (!IsWholeBitmapResource(pData, nSize))
+        return nullptr;
     return static_cast<HBITMAP>(::LoadImageW(hModule, lpszName, IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
 }
 

@@ -9,7 +9,8 @@ list(APPEND FOUNDATION_TESTS
   tests/PngDecodingTests.cpp
   tests/ImageManagerTests.cpp
   tests/ImageLoadingTests.cpp
-  tests/ImageTestResources.rc)
+  tests/ImageTestResources.rc
+  ${PROJECT_TEST_MAIN_DIR}/AllocationFaults.cpp)
 
 # libpng for the target, built by scripts/setup.sh, over the distribution's zlib.
 if(NOT TARGET zm_libpng)

@@ -14,25 +14,40 @@
 #include "CZMRMarkupCollection.h"
 #include "CZMRMarkupColor.h"
 #include "CZMRMarkupColorKey.h"
+#include "CZMRMarkupColumnDefinition.h"
+#include "CZMRMarkupColumnDefinitionCollection.h"
+#include "CZMRMarkupDefinitionCollection.h"
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupDouble.h"
+#include "CZMRMarkupEllipse.h"
 #include "CZMRMarkupEnum.h"
 #include "CZMRMarkupFrameworkContentElement.h"
 #include "CZMRMarkupFrameworkElement.h"
 #include "CZMRMarkupGradientStop.h"
+#include "CZMRMarkupGrid.h"
+#include "CZMRMarkupGridLength.h"
 #include "CZMRMarkupHyperlink.h"
+#include "CZMRMarkupImage.h"
 #include "CZMRMarkupInlineCollection.h"
 #include "CZMRMarkupInlineUIContainer.h"
 #include "CZMRMarkupInt.h"
 #include "CZMRMarkupItalic.h"
 #include "CZMRMarkupKeyboardNavigation.h"
+#include "CZMRMarkupLine.h"
 #include "CZMRMarkupLineBreak.h"
 #include "CZMRMarkupLinearGradientBrush.h"
 #include "CZMRMarkupObjectProperty.h"
 #include "CZMRMarkupPanel.h"
 #include "CZMRMarkupPoint.h"
+#include "CZMRMarkupPointCollection.h"
+#include "CZMRMarkupPolygon.h"
+#include "CZMRMarkupPolyline.h"
+#include "CZMRMarkupRectangle.h"
 #include "CZMRMarkupResourceDictionary.h"
+#include "CZMRMarkupRowDefinition.h"
+#include "CZMRMarkupRowDefinitionCollection.h"
 #include "CZMRMarkupSetterColection.h"
+#include "CZMRMarkupShape.h"
 #include "CZMRMarkupSolidColorBrush.h"
 #include "CZMRMarkupSpan.h"
 #include "CZMRMarkupStackPanel.h"
@@ -101,6 +116,13 @@ const CMarkupTypeRow g_rows[] = {
                     MARKUP_OWN_REGISTRATION(CZMRMarkupTextBlock)),
     MARKUP_TYPE_ROW(CZMRMarkupStackPanel, L"StackPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupStackPanel)),
     MARKUP_TYPE_ROW(CZMRMarkupWrapPanel, L"WrapPanel", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupWrapPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupShape, nullptr, CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupShape)),
+    MARKUP_TYPE_ROW(CZMRMarkupPointCollection, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupPolygon, L"Polygon", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupPolygon)),
+    MARKUP_TYPE_ROW(CZMRMarkupPolyline, L"Polyline", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupPolyline)),
+    MARKUP_TYPE_ROW(CZMRMarkupRectangle, L"Rectangle", CZMRMarkupShape, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupEllipse, L"Ellipse", CZMRMarkupShape, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupLine, L"Line", CZMRMarkupShape, MARKUP_OWN_REGISTRATION(CZMRMarkupLine)),
     MARKUP_TYPE_ROW(CZMRMarkupFrameworkContentElement, L"FrameworkContentElement", CZMRMarkupInputElement,
                     MARKUP_OWN_REGISTRATION(CZMRMarkupFrameworkContentElement)),
     MARKUP_TYPE_ROW(CZMRMarkupTextElement, L"TextElement", CZMRMarkupFrameworkContentElement,
@@ -116,6 +138,20 @@ const CMarkupTypeRow g_rows[] = {
     MARKUP_TYPE_ROW(CZMRMarkupUnderline, L"Underline", CZMRMarkupSpan, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupInlineUIContainer, L"InlineUIContainer", CZMRMarkupInline, MARKUP_NO_REGISTRATION),
     MARKUP_TYPE_ROW(CZMRMarkupPanel, L"Panel", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupPanel)),
+    MARKUP_TYPE_ROW(CZMRMarkupImage, L"Image", CZMRMarkupFrameworkElement, MARKUP_OWN_REGISTRATION(CZMRMarkupImage)),
+    MARKUP_TYPE_ROW(CZMRMarkupGridLength, nullptr, CZMRMarkupObject, MARKUP_NO_REGISTRATION),
+    // The definitions report the plain object as their base: the definition
+    // base has no type of its own.
+    MARKUP_TYPE_ROW(CZMRMarkupColumnDefinition, L"ColumnDefinition", CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupColumnDefinition)),
+    MARKUP_TYPE_ROW(CZMRMarkupRowDefinition, L"RowDefinition", CZMRMarkupObject,
+                    MARKUP_OWN_REGISTRATION(CZMRMarkupRowDefinition)),
+    MARKUP_TYPE_ROW(CZMRMarkupDefinitionCollection, nullptr, CZMRMarkupCollection, MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupRowDefinitionCollection, nullptr, CZMRMarkupDefinitionCollection,
+                    MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupColumnDefinitionCollection, nullptr, CZMRMarkupDefinitionCollection,
+                    MARKUP_NO_REGISTRATION),
+    MARKUP_TYPE_ROW(CZMRMarkupGrid, L"Grid", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupGrid)),
     MARKUP_TYPE_ROW(CZMRMarkupCanvas, L"Canvas", CZMRMarkupPanel, MARKUP_OWN_REGISTRATION(CZMRMarkupCanvas)),
     // The border reports the framework element as its base: the decorator
     // has no type of its own.

@@ -2,9 +2,11 @@
 # owns. They are built into the command-bar library; their tests join the
 # command-bar tests.
 list(APPEND COMMANDBARS_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRDefaultTheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRScrollBarPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRControlGalleryPaintManager.cpp)
 list(APPEND COMMANDBARS_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp)

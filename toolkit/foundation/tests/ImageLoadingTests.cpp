@@ -87,6 +87,11 @@ TEST(ImageLoading, BitmapResourcesByKind)
         {L"ZMPNG", true, TRUE},                // PNG with alpha
         {L"ZMSHORT", false, TRUE},             // shorter than width x height x 4 + 40
         {L"ZMTOPDOWN", false, TRUE},           // negative height
+        {L"ZM24", true, FALSE},                // 24 bits, whole
+        // Cut short: refused before the system's loader reads past them.
+        {L"ZM24CUT", false, FALSE},
+        {L"ZM8NOTABLE", false, FALSE},
+        {L"ZMTINY", false, FALSE},
         {L"ZMNOSUCH", false, FALSE},
     };
     for (auto c : cases)

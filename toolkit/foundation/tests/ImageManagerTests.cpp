@@ -1,8 +1,10 @@
+#include "AllocationFaults.h"
 #include "CZMRImageManager.h"
 #include "ImageTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 using namespace ImageTest;
@@ -281,6 +283,60 @@ TEST(ImageStrip, RefusedPicturesTakeNoSlot)
     }
     ::DeleteObject(h24);
     ::DeleteObject(h32);
+}
+
+namespace
+{
+// A strip whose lock another thread can try.
+class ProbedStrip : public CZMRImageManagerResource
+{
+public:
+    using CZMRImageManagerResource::CZMRImageManagerResource;
+    bool LockIsFree()
+    {
+        bool bFree = false;
+        std::thread([&] {
+            bFree = ::TryEnterCriticalSection(&m_cs) != FALSE;
+            if (bFree)
+                ::LeaveCriticalSection(&m_cs);
+        }).join();
+        return bFree;
+    }
+};
+} // namespace
+
+TEST(ImageStrip, MemoryRunningOutRefusesThePictureAndFreesTheLock)
+{
+    CZMRImageManager manager;
+    HBITMAP hSource = SolidAlphaBitmap(16, 16, 0xFF2040A0);
+    CZMRIconHandle source;
+    source.SetBitmap(hSource);
+    ProbedStrip strip(&manager, 16, 16);
+    ZMR_IMAGERESOURCE_INFO* pFirst = strip.AddImage(source);
+    ASSERT_NE(pFirst, nullptr);
+
+    // Each allocation of adding a second picture fails in turn.
+    for (int nth = 0;; ++nth)
+    {
+        SCOPED_TRACE(nth);
+        AllocationFaults::Arm(nth);
+        ZMR_IMAGERESOURCE_INFO* pRInfo = strip.AddImage(source);
+        if (!AllocationFaults::Disarm())
+        {
+            ASSERT_NE(pRInfo, nullptr);
+            EXPECT_EQ(strip.GetUsedWidth(), 32);
+            strip.FreeImage(pRInfo);
+            break;
+        }
+        EXPECT_EQ(pRInfo, nullptr);
+        EXPECT_EQ(strip.GetUsedCount(), 1);
+        EXPECT_EQ(strip.GetUsedWidth(), 16);
+        EXPECT_TRUE(strip.LockIsFree());
+    }
+    strip.FreeImage(pFirst);
+    EXPECT_EQ(strip.GetColorStrip(), nullptr);
+    source.Clear();
+    ::DeleteObject(hSource);
 }
 
 TEST(ImageManager, StripsWithoutAlpha)

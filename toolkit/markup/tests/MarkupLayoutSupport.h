@@ -10,6 +10,8 @@
 
 #include "ArtifactPng.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -129,6 +131,51 @@ inline std::vector<std::wstring> LineTexts(const CZMRMarkupTextBlock* pBlock)
         lines.push_back(strLine);
     }
     return lines;
+}
+
+namespace
+{
+// A white DIB to draw into, read back pixel by pixel.
+class WhiteSurface : public DibSurface
+{
+public:
+    WhiteSurface(int nWidth, int nHeight) : DibSurface(nWidth, nHeight), m_nWidth(nWidth), m_nHeight(nHeight)
+    {
+        ::PatBlt(GetDC(), 0, 0, nWidth, nHeight, WHITENESS);
+    }
+    // Pixels of the rectangle for which the test holds.
+    int Count(const CRect& rc, const std::function<bool(COLORREF)>& test) const
+    {
+        int nCount = 0;
+        for (int y = std::max(0, static_cast<int>(rc.top)); y < std::min(m_nHeight, static_cast<int>(rc.bottom)); y++)
+        {
+            for (int x = std::max(0, static_cast<int>(rc.left)); x < std::min(m_nWidth, static_cast<int>(rc.right));
+                 x++)
+            {
+                nCount += test(At(x, y)) ? 1 : 0;
+            }
+        }
+        return nCount;
+    }
+    int CountOf(const CRect& rc, COLORREF clr) const
+    {
+        return Count(rc, [clr](COLORREF c) { return c == clr; });
+    }
+    int CountNot(const CRect& rc, COLORREF clr) const
+    {
+        return Count(rc, [clr](COLORREF c) { return c != clr; });
+    }
+    bool Save(LPCWSTR lpszName) const
+    {
+        return SaveArtifactPng(lpszName, m_nWidth, m_nHeight, [this](int x, int y) { return At(x, y); });
+    }
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
+
+private:
+    int m_nWidth;
+    int m_nHeight;
+};
 }
 
 // A tree test that knows the test box and builds trees of any type.

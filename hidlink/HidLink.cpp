@@ -38,12 +38,12 @@ bool StageReport(BYTE (&staging)[StagingSize], const BYTE* pData, int nLength, i
     staging[1] = 0xCC;
     staging[2] = 0x99;
     staging[3] = static_cast<BYTE>(nLength);
-    int nRoom = (nOutputLength < StagingSize ? nOutputLength : StagingSize) - 4;
+    int nRoom = (nOutputLength < StagingSize ? nOutputLength : StagingSize) - ReportHeaderSize;
     if (nRoom < 0)
         nRoom = 0;
     int nCopy = nLength < nRoom ? nLength : nRoom;
     if (nCopy > 0 && pData != nullptr)
-        std::memcpy(staging + 4, pData, nCopy);
+        std::memcpy(staging + ReportHeaderSize, pData, nCopy);
     return nLength >= 0 && nLength <= nRoom;
 }
 
@@ -149,13 +149,12 @@ bool WriteReport(HANDLE hDevice, OVERLAPPED& ov, const BYTE* pReport, int nOutpu
 }
 
 bool SendReport(HANDLE hDevice, OVERLAPPED& ov, const HIDP_CAPS& caps, const BYTE* pData, int nLength,
-                DWORD dwWait)
+                DWORD dwWait, bool& bWhole)
 {
     BYTE staging[StagingSize];
     const int nOutput = caps.OutputReportByteLength < StagingSize ? caps.OutputReportByteLength : StagingSize;
-    bool bWhole = StageReport(staging, pData, nLength, nOutput);
-    bool bSent = WriteReport(hDevice, ov, staging, nOutput, dwWait);
-    return bSent && bWhole;
+    bWhole = StageReport(staging, pData, nLength, nOutput);
+    return WriteReport(hDevice, ov, staging, nOutput, dwWait);
 }
 
 void CloseHandles(HANDLE& hSync, HANDLE& hOverlapped)

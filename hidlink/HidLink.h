@@ -15,6 +15,7 @@ extern "C" {
 namespace HidLink
 {
 const int StagingSize = 255;      // output report staging buffer
+const int ReportHeaderSize = 4;   // report id, CC, 99, payload length
 const int ReportBufferSize = 65;  // input report buffer
 
 // Stages one output report: 00 (report id), CC, 99, the low byte of nLength,
@@ -45,9 +46,10 @@ bool OpenOverlapped(const wchar_t* pszPath, HANDLE& hOverlapped, HANDLE& hEvent,
 bool WriteReport(HANDLE hDevice, OVERLAPPED& ov, const BYTE* pReport, int nOutputLength, DWORD dwWait);
 
 // Stages and writes one output report of the device's output report length
-// (at most the staging buffer); true only when the whole payload went out.
+// (at most the staging buffer); true when the write completed. bWhole tells
+// whether the whole payload fitted into the report.
 bool SendReport(HANDLE hDevice, OVERLAPPED& ov, const HIDP_CAPS& caps, const BYTE* pData, int nLength,
-                DWORD dwWait);
+                DWORD dwWait, bool& bWhole);
 
 // Closes the link's two device handles that are open and marks them closed.
 void CloseHandles(HANDLE& hSync, HANDLE& hOverlapped);

@@ -1,0 +1,1001 @@
+// The Default theme drawn into memory canvases and read back at the pixels
+// its look fixes: frames, the checked dither, the highlight fill, text and
+// arrow colours; its metrics; and pictures of a tool bar, a popup and a
+// status bar saved with the test artefacts.
+#include "CZMRDefaultTheme.h"
+#include "../../commandbars/tests/CommandBarsTestSupport.h"
+#include "ArtifactPng.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlEdit.h"
+#include "CZMRControls.h"
+#include "CZMRIconHandle.h"
+#include "CZMRImageManager.h"
+#include "CZMRStatusBar.h"
+#include "CZMRStatusBarPane.h"
+#include "PixelCanvas.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace
+{
+const COLORREF kBack = RGB(1, 1, 1);
+// Distinct colours for the table entries the theme uses.
+const COLORREF kActiveCaption = RGB(0, 0, 120);
+const COLORREF kInactiveCaption = RGB(120, 120, 120);
+const COLORREF kWindow = RGB(255, 255, 250);
+const COLORREF kHighlight = RGB(10, 36, 106);
+const COLORREF kHighlightText = RGB(250, 250, 240);
+const COLORREF kFace = RGB(192, 192, 192);
+const COLORREF kShadow = RGB(128, 128, 128);
+const COLORREF kGrey = RGB(130, 120, 110);
+const COLORREF kText = RGB(0, 0, 0);
+const COLORREF kLight = RGB(255, 255, 255);
+const COLORREF kDark = RGB(64, 64, 64);
+const COLORREF kLightFace = RGB(223, 223, 223);
+const COLORREF kDerived = RGB(90, 60, 30);
+
+// The Default theme with its fonts built and the colours above in its table.
+class CTheme : public CZMRDefaultTheme
+{
+public:
+    CTheme()
+    {
+        RefreshMetrics();
+        const int indices[] = {COLOR_ACTIVECAPTION, COLOR_INACTIVECAPTION, COLOR_WINDOW, COLOR_HIGHLIGHT,
+                               COLOR_HIGHLIGHTTEXT, COLOR_3DFACE, COLOR_3DSHADOW, COLOR_GRAYTEXT, COLOR_BTNTEXT,
+                               COLOR_BTNHIGHLIGHT, COLOR_3DDKSHADOW, COLOR_3DLIGHT, 38};
+        const COLORREF colors[] = {kActiveCaption, kInactiveCaption, kWindow, kHighlight, kHighlightText,
+                                   kFace, kShadow, kGrey, kText, kLight, kDark, kLightFace, kDerived};
+        SetColors(13, indices, colors);
+        m_clrBarText = kText;
+    }
+};
+
+// A bar drawn by its own Default theme, optionally with a window so that
+// its client area can be painted; its image manager knows four icons.
+struct CThemeBar
+{
+    CThemeBar(int nType, int nPosition, CSize szWindow = CSize(0, 0))
+    {
+        m_pBar = new CTestBar;
+        m_pTheme = new CTheme;
+        m_pBar->SetPaintManager(m_pTheme);
+        m_pTheme->InternalRelease();
+        m_pImages = new CZMRImageManager;
+        m_pBar->SetImageManager(m_pImages);
+        m_pImages->InternalRelease();
+        m_pBar->SetType(nType);
+        m_pBar->SetPosition(nPosition);
+        const LPCWSTR icons[] = {IDI_APPLICATION, IDI_WARNING, IDI_INFORMATION, IDI_QUESTION};
+        for (int i = 0; i < 4; i++)
+        {
+            CZMRIconHandle handle;
+            handle.SetIcon(::LoadIcon(nullptr, icons[i]));
+            m_pImages->SetIcon(handle, UINT(100 + i), 16, 16, ZMR_ICONSTATE_NORMAL);
+        }
+        if (szWindow.cx)
+            m_pBar->CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(CPoint(0, 0), szWindow), nullptr, 0);
+    }
+    ~CThemeBar()
+    {
+        if (m_pBar->GetSafeHwnd())
+            m_pBar->DestroyWindow();
+        m_pBar->InternalRelease();
+    }
+    CZMRControl* Add(int nType, int nId, LPCTSTR lpszCaption, int nStyle = zmrButtonAutomatic)
+    {
+        CZMRControl* pControl = m_pBar->GetControls()->Add(nType, nId);
+        pControl->SetCaption(lpszCaption);
+        pControl->SetStyle(nStyle);
+        return pControl;
+    }
+    CTestBar* m_pBar;
+    CTheme* m_pTheme;
+    CZMRImageManager* m_pImages;
+};
+
+std::set<COLORREF> ColoursIn(const CPixelCanvas& canvas, CRect rc)
+{
+    std::set<COLORREF> colours;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            colours.insert(canvas.Pixel(x, y));
+    return colours;
+}
+
+void SavePicture(const CPixelCanvas& canvas, LPCWSTR lpszName, int cx, int cy)
+{
+    EXPECT_TRUE(SaveArtifactPng(lpszName, cx, cy, [&](int x, int y) { return canvas.Pixel(x, y); }));
+}
+
+// A 16 x 16 icon with a colour image and a mask (no alpha): red, opaque in
+// its middle 8 x 8 square only.
+HICON CreateMaskedIcon()
+{
+    BYTE mask[16 * 2];
+    for (int y = 0; y < 16; y++)
+    {
+        const bool bMiddle = y >= 4 && y < 12;
+        mask[2 * y] = bMiddle ? 0xF0 : 0xFF;
+        mask[2 * y + 1] = bMiddle ? 0x0F : 0xFF;
+    }
+    // Black where the mask is transparent: the colour image is XORed there.
+    DWORD colour[16 * 16];
+    for (int i = 0; i < 16 * 16; i++)
+    {
+        const int x = i % 16, y = i / 16;
+        colour[i] = x >= 4 && x < 12 && y >= 4 && y < 12 ? 0x00FF0000 : 0;
+    }
+    HBITMAP hMask = ::CreateBitmap(16, 16, 1, 1, mask);
+    HBITMAP hColour = ::CreateBitmap(16, 16, 1, 32, colour);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColour};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hMask);
+    ::DeleteObject(hColour);
+    return hIcon;
+}
+} // namespace
+
+// ---------------------------------------------------------------- states
+
+TEST(DefaultTheme, StateHighlightsByBarAndState)
+{
+    enum Look
+    {
+        None,
+        Raised,
+        Sunken,
+        DitherSunken,
+        Highlight
+    };
+    struct Case
+    {
+        const char* pszName;
+        BOOL bPopupSwitch;
+        int nSelected, nPressed, bEnabled, nChecked, bPopped, nBarType, nPosition;
+        Look look;
+    };
+    const Case cases[] = {
+        {"idle button", FALSE, 0, 0, 1, 0, 0, 1, 0, None},
+        {"hot button", FALSE, 1, 0, 1, 0, 0, 1, 0, Raised},
+        {"pressed only", FALSE, 0, 1, 1, 0, 0, 1, 0, Raised},
+        {"hot and pressed", FALSE, 1, 1, 1, 0, 0, 1, 0, Sunken},
+        {"pressed while running", FALSE, 0, 2, 1, 0, 0, 1, 0, Sunken},
+        {"popped", FALSE, 0, 0, 1, 0, 1, 1, 0, Sunken},
+        {"checked, not hot", FALSE, 0, 0, 1, 1, 0, 1, 0, DitherSunken},
+        {"checked and hot", FALSE, 1, 0, 1, 1, 0, 1, 0, Sunken},
+        {"disabled and checked", FALSE, 0, 0, 0, 1, 0, 1, 0, Sunken},
+        {"disabled, keyboard selected", FALSE, 2, 0, 0, 0, 0, 1, 0, Sunken},
+        {"disabled, hot", FALSE, 1, 0, 0, 0, 0, 1, 0, None},
+        {"popup item selected", FALSE, 1, 0, 1, 0, 0, 2, 5, Highlight},
+        {"popup item pressed", FALSE, 0, 1, 1, 0, 0, 2, 5, Highlight},
+        {"popup item idle", FALSE, 0, 0, 1, 0, 0, 2, 5, None},
+        {"checked popup item keeps its frame", FALSE, 0, 0, 1, 1, 0, 2, 5, DitherSunken},
+        {"checked popup item selected", FALSE, 1, 0, 1, 1, 0, 2, 5, Sunken},
+        {"popup switch: checked", TRUE, 1, 0, 1, 1, 0, 2, 5, DitherSunken},
+        {"popup switch: selected", TRUE, 1, 0, 1, 0, 0, 2, 5, Highlight},
+        {"popup switch, other bar type in popup position", TRUE, 1, 0, 1, 0, 0, 1, 5, Raised},
+    };
+    for (const Case& c : cases)
+    {
+        CTheme theme;
+        theme.m_bPopupStateHighlight = c.bPopupSwitch;
+        CPixelCanvas canvas(14, 14, kBack);
+        theme.DrawStateHighlight(canvas.DC(), CRect(2, 2, 12, 12), c.nSelected, c.nPressed, c.bEnabled, c.nChecked,
+                                 c.bPopped, c.nBarType, c.nPosition);
+        const COLORREF tl = canvas.Pixel(2, 2), br = canvas.Pixel(11, 11);
+        const COLORREF in1 = canvas.Pixel(5, 5), in2 = canvas.Pixel(6, 5);
+        switch (c.look)
+        {
+        case None:
+            EXPECT_EQ(std::set<COLORREF>{kBack}, ColoursIn(canvas, CRect(0, 0, 14, 14))) << c.pszName;
+            break;
+        case Raised:
+        case Sunken:
+            EXPECT_EQ(c.look == Raised ? kLight : kShadow, tl) << c.pszName;
+            EXPECT_EQ(c.look == Raised ? kShadow : kLight, br) << c.pszName;
+            EXPECT_EQ(kBack, in1) << c.pszName;
+            break;
+        case DitherSunken:
+            EXPECT_EQ(kShadow, tl) << c.pszName;
+            EXPECT_EQ(kLight, br) << c.pszName;
+            EXPECT_EQ((std::set<COLORREF>{in1, in2}), (std::set<COLORREF>{kFace, kLight})) << c.pszName;
+            break;
+        case Highlight:
+            EXPECT_EQ(std::set<COLORREF>{kHighlight}, ColoursIn(canvas, CRect(2, 2, 12, 12))) << c.pszName;
+            break;
+        }
+    }
+}
+
+TEST(DefaultTheme, CheckedDitherIsACheckerboardOfFaceAndHighlight)
+{
+    CTheme theme;
+    CPixelCanvas canvas(16, 16, kBack);
+    theme.FillCheckedDither(canvas.DC(), CRect(0, 0, 16, 16));
+    for (int y = 0; y < 16; y++)
+        for (int x = 0; x < 16; x++)
+            ASSERT_EQ(canvas.Pixel(x, y), canvas.Pixel(0, 0) == kFace ? ((x + y) % 2 ? kLight : kFace)
+                                                                       : ((x + y) % 2 ? kFace : kLight))
+                << x << "," << y;
+    EXPECT_EQ((std::set<COLORREF>{kFace, kLight}), ColoursIn(canvas, CRect(0, 0, 2, 1)));
+}
+
+TEST(DefaultTheme, StateTextColours)
+{
+    CTheme theme;
+    struct Case
+    {
+        int nSelected, bEnabled, nChecked, nBarType, nPosition;
+        COLORREF expected;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 1, 0, COLOR_GRAYTEXT},       {1, 0, 0, 2, 5, COLOR_GRAYTEXT},
+        {1, 1, 0, 2, 5, COLOR_HIGHLIGHTTEXT},  {1, 1, 1, 2, 5, COLOR_BTNTEXT},
+        {0, 1, 0, 2, 5, COLOR_BTNTEXT},        {1, 1, 0, 1, 0, COLOR_BTNTEXT},
+        {0, 1, 0, 1, 5, COLOR_BTNTEXT},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, theme.GetStateTextColor(c.nSelected, 0, c.bEnabled, c.nChecked, FALSE, c.nBarType,
+                                                       c.nPosition))
+            << c.nSelected << c.bEnabled << c.nChecked << c.nBarType << c.nPosition;
+    // The native theme's menu text reaches popup items and popup-positioned bars.
+    theme.m_nPopupTextColor = COLOR_MENUTEXT;
+    EXPECT_EQ(COLORREF(COLOR_MENUTEXT), theme.GetStateTextColor(0, 0, TRUE, 0, FALSE, 2, 5));
+    EXPECT_EQ(COLORREF(COLOR_MENUTEXT), theme.GetStateTextColor(0, 0, TRUE, 0, FALSE, 1, 5));
+    EXPECT_EQ(COLORREF(COLOR_BTNTEXT), theme.GetStateTextColor(0, 0, TRUE, 0, FALSE, 1, 0));
+}
+
+// ---------------------------------------------------------------- the theme object
+
+TEST(DefaultTheme, FactoryFallbackAndItsDefaults)
+{
+    for (int nTheme : {0, 42})
+    {
+        CZMRPaintManager* pTheme = CZMRPaintManager::CreateTheme(nTheme);
+        EXPECT_NE(nullptr, dynamic_cast<CZMRDefaultTheme*>(pTheme)) << nTheme;
+        EXPECT_EQ(0, pTheme->GetThemeKind());
+        pTheme->InternalRelease();
+    }
+    CZMRDefaultTheme theme;
+    EXPECT_EQ(COLOR_BTNTEXT, theme.m_nPopupTextColor);
+    EXPECT_FALSE(theme.m_bFadeIcons);
+    EXPECT_FALSE(theme.m_bHotIconShadow);
+    EXPECT_FALSE(theme.m_bFlatToolBar);
+    EXPECT_EQ(4, theme.m_nTextGap);
+    theme.RefreshMetrics();
+    EXPECT_EQ(::GetSysColor(COLOR_ACTIVECAPTION), theme.m_clrFloatingCaption.GetColor());
+    EXPECT_EQ(::GetSysColor(COLOR_CAPTIONTEXT), theme.m_clrFloatingCaptionText.GetColor());
+}
+
+TEST(DefaultTheme, MetricsOfBarsGrippersAndHandles)
+{
+    CThemeBar popup(zmrBarTypePopup, zmrBarPopup);
+    CThemeBar tool(zmrBarTypeNormal, zmrBarTop);
+    CTheme& theme = *tool.m_pTheme;
+    EXPECT_EQ(CRect(3, 3, 3, 3), theme.GetBarBorderWidths(popup.m_pBar));
+    EXPECT_EQ(CRect(2, 2, 2, 2), theme.GetBarBorderWidths(tool.m_pBar));
+    EXPECT_EQ(CSize(8, 8), theme.DrawSeparator(nullptr, popup.m_pBar, nullptr, FALSE));
+    EXPECT_EQ(CSize(6, 6), theme.DrawSeparator(nullptr, tool.m_pBar, nullptr, FALSE));
+    EXPECT_EQ(CSize(6, 0), theme.DrawGripper(nullptr, tool.m_pBar, FALSE));
+    tool.m_pBar->SetPosition(zmrBarRight);
+    EXPECT_EQ(CSize(0, 8), theme.DrawGripper(nullptr, tool.m_pBar, FALSE));
+    EXPECT_EQ(CSize(0, 0), theme.DrawGripper(nullptr, popup.m_pBar, FALSE));
+    for (int nBase : {16, 20})
+    {
+        theme.m_nBaseHeight = nBase;
+        EXPECT_EQ(CSize(6, nBase >= 18 ? nBase + 4 : 22), theme.DrawDialogBarGripper(nullptr, tool.m_pBar, FALSE));
+    }
+    theme.m_nBaseHeight = 19;
+    EXPECT_EQ(CSize(20, 20), theme.GetIconColumnSize(popup.m_pBar)) << "16 + 4 against the raw base height";
+    theme.m_nBaseHeight = 23;
+    EXPECT_EQ(CSize(23, 23), theme.GetIconColumnSize(popup.m_pBar));
+
+    // The tear-off strip: 8 high, caption-coloured but for its last row.
+    CPixelCanvas canvas(20, 10, kBack);
+    EXPECT_EQ(CSize(0, 8), theme.DrawTearOffHandle(canvas.DC(), CRect(0, 0, 20, 8), TRUE, TRUE));
+    EXPECT_EQ(kActiveCaption, canvas.Pixel(5, 6));
+    EXPECT_EQ(kBack, canvas.Pixel(5, 7));
+    theme.DrawTearOffHandle(canvas.DC(), CRect(0, 0, 20, 8), FALSE, TRUE);
+    EXPECT_EQ(kInactiveCaption, canvas.Pixel(5, 0));
+}
+
+TEST(DefaultTheme, AvoidRectangles)
+{
+    CThemeBar popup(zmrBarTypePopup, zmrBarPopup);
+    CThemeBar tool(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pItem = popup.Add(zmrControlPopup, 1, L"Item");
+    CZMRControl* pButton = tool.Add(zmrControlPopup, 1, L"Button");
+    CZMRControl* pCombo = tool.Add(zmrControlComboBox, 2, L"Combo");
+    struct Case
+    {
+        CZMRControl* pControl;
+        BOOL bVertical;
+        CRect expected;
+    };
+    const Case cases[] = {
+        {pItem, FALSE, CRect(11, 10, 19, 20)}, {pButton, FALSE, CRect(9, 10, 21, 20)},
+        {pButton, TRUE, CRect(10, 9, 20, 21)}, {pCombo, FALSE, CRect(10, 10, 20, 20)},
+        {nullptr, FALSE, CRect(10, 10, 20, 20)},
+    };
+    for (const Case& c : cases)
+    {
+        CRect rc(10, 10, 20, 20);
+        tool.m_pTheme->AdjustAvoidRect(rc, c.pControl, c.bVertical);
+        EXPECT_EQ(c.expected, rc);
+    }
+}
+
+TEST(DefaultTheme, SeparatorsAndPopupGrippers)
+{
+    CThemeBar tool(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pControl = tool.Add(zmrControlButton, 1, L"");
+    pControl->SetRect(CRect(20, 2, 42, 24));
+    pControl->SetRowRect(CRect(0, 2, 60, 24));
+    CPixelCanvas canvas(60, 30, kBack);
+    EXPECT_EQ(CSize(0, 0), tool.m_pTheme->DrawSeparator(canvas.DC(), tool.m_pBar, pControl, TRUE));
+    EXPECT_EQ(kShadow, canvas.Pixel(16, 10)) << "etched line at control left - 4 .. - 2";
+    EXPECT_EQ(kLight, canvas.Pixel(17, 10));
+    EXPECT_EQ(kBack, canvas.Pixel(18, 10));
+
+    // The popup's size gripper along its bottom edge: four dots, dark over light.
+    CPixelCanvas grip(40, 12, kBack);
+    tool.m_pTheme->DrawPopupSizeGrip(grip.DC(), CRect(0, 0, 40, 12), 2);
+    for (int x : {12, 16, 20, 24})
+    {
+        EXPECT_EQ(kDerived, grip.Pixel(x, 3)) << x;
+        EXPECT_EQ(kWindow, grip.Pixel(x + 2, 5)) << x;
+    }
+    // ... and in the corner.
+    CPixelCanvas corner(20, 20, kBack);
+    tool.m_pTheme->DrawPopupSizeGrip(corner.DC(), CRect(0, 0, 20, 20), 0);
+    EXPECT_EQ(kDerived, corner.Pixel(16, 16));
+    EXPECT_EQ(kWindow, corner.Pixel(18, 18));
+    EXPECT_EQ(kDerived, corner.Pixel(12, 16));
+    EXPECT_EQ(kDerived, corner.Pixel(16, 12));
+}
+
+// ---------------------------------------------------------------- controls
+
+TEST(DefaultTheme, CheckedToolBarButtonShowsTheDitherUntilItIsHot)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 200, L"", zmrButtonIcon);
+    pButton->SetChecked(TRUE);
+    pButton->SetRect(CRect(0, 0, 22, 22));
+    CPixelCanvas canvas(22, 22, kBack);
+    pButton->Draw(canvas.DC());
+    EXPECT_EQ(kShadow, canvas.Pixel(0, 0));
+    EXPECT_EQ((std::set<COLORREF>{kFace, kLight}), ColoursIn(canvas, CRect(5, 5, 7, 6)));
+
+    pButton->OnSelectionChange(1);
+    CPixelCanvas hot(22, 22, kBack);
+    pButton->Draw(hot.DC());
+    EXPECT_EQ(kShadow, hot.Pixel(0, 0));
+    EXPECT_EQ(kLight, hot.Pixel(21, 21));
+    EXPECT_EQ(std::set<COLORREF>{kBack}, ColoursIn(hot, CRect(1, 1, 21, 21)));
+}
+
+TEST(DefaultTheme, SplitButtonHighlightsItsPartsByState)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pSplit = bar.Add(zmrControlSplitButtonPopup, 200, L"", zmrButtonIcon);
+    const CRect rc(0, 0, 34, 22);
+    pSplit->SetRect(rc);
+    pSplit->OnSelectionChange(1);
+    CPixelCanvas canvas(34, 22, kBack);
+    bar.m_pTheme->DrawControlBackdrop(canvas.DC(), pSplit, rc);
+    EXPECT_EQ(kLight, canvas.Pixel(0, 0)) << "main part raised";
+    EXPECT_EQ(kShadow, canvas.Pixel(21, 21));
+    EXPECT_EQ(kLight, canvas.Pixel(22, 0)) << "the right 12 pixels raised on their own";
+    EXPECT_EQ(kShadow, canvas.Pixel(33, 21));
+    EXPECT_EQ(kText, canvas.Pixel(34 - 7, 11)) << "arrow tip row at right - 7";
+}
+
+TEST(DefaultTheme, PopupItemsByState)
+{
+    CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+    CZMRControl* pPlain = bar.Add(zmrControlButton, 1, L"Mmmm");
+    CZMRControl* pChecked = bar.Add(zmrControlButton, 2, L"Mmmm");
+    CZMRControl* pPopup = bar.Add(zmrControlPopup, 3, L"Mmmm");
+    pChecked->SetChecked(TRUE);
+    const int nCell = std::max(16 + 4, bar.m_pTheme->m_nBaseHeight);
+    int y = 0;
+    for (CZMRControl* pControl : {pPlain, pChecked, pPopup})
+    {
+        const CSize sz = pControl->GetSize(nullptr);
+        pControl->SetRect(CRect(0, y, 120, y + sz.cy));
+        y += sz.cy;
+    }
+    auto draw = [&](CZMRControl* pControl, int nSelected) {
+        pControl->OnSelectionChange(nSelected);
+        CPixelCanvas* pCanvas = new CPixelCanvas(120, y, kBack);
+        pControl->Draw(pCanvas->DC());
+        return pCanvas;
+    };
+
+    // Selected and unchecked: the text part is highlighted and its text is
+    // the highlight text.
+    std::unique_ptr<CPixelCanvas> pSelected(draw(pPlain, 1));
+    const CRect rcPlain = pPlain->GetRect();
+    CRect rcText(nCell, rcPlain.top, 120, rcPlain.bottom);
+    std::set<COLORREF> colours = ColoursIn(*pSelected, rcText);
+    EXPECT_TRUE(colours.count(kHighlight));
+    EXPECT_TRUE(colours.count(kHighlightText));
+    EXPECT_FALSE(colours.count(kText));
+
+    // Checked and selected: the icon cell keeps its sunken frame, the check
+    // mark is in the popup text colour and so is the caption, unhighlighted.
+    std::unique_ptr<CPixelCanvas> pCheckedSelected(draw(pChecked, 1));
+    const CRect rcChecked = pChecked->GetRect();
+    EXPECT_EQ(kShadow, pCheckedSelected->Pixel(0, rcChecked.top));
+    EXPECT_EQ(kLight, pCheckedSelected->Pixel(nCell - 1, rcChecked.bottom - 1));
+    EXPECT_TRUE(ColoursIn(*pCheckedSelected, CRect(1, rcChecked.top + 1, nCell - 1, rcChecked.bottom - 1)).count(kText))
+        << "the check mark";
+    colours = ColoursIn(*pCheckedSelected, CRect(nCell, rcChecked.top, 120, rcChecked.bottom));
+    EXPECT_FALSE(colours.count(kHighlight));
+    EXPECT_FALSE(colours.count(kHighlightText));
+    EXPECT_TRUE(colours.count(kText));
+
+    // Checked with an icon and not selected: the cell is dithered in its frame.
+    pChecked->SetIconId(100);
+    std::unique_ptr<CPixelCanvas> pCheckedIcon(draw(pChecked, 0));
+    EXPECT_EQ(kShadow, pCheckedIcon->Pixel(0, rcChecked.top));
+    EXPECT_EQ((std::set<COLORREF>{kFace, kLight}),
+              ColoursIn(*pCheckedIcon, CRect(1, rcChecked.top + 1, 3, rcChecked.top + 2)));
+
+    // A popup item shows its right-pointing triangle.
+    std::unique_ptr<CPixelCanvas> pIdle(draw(pPopup, 0));
+    const CRect rcPopup = pPopup->GetRect();
+    const int mid = (rcPopup.top + rcPopup.bottom) / 2;
+    EXPECT_EQ(kText, pIdle->Pixel(120 - 11, mid - 3));
+    EXPECT_EQ(kText, pIdle->Pixel(120 - 8, mid));
+    EXPECT_EQ(kBack, pIdle->Pixel(120 - 7, mid));
+}
+
+TEST(DefaultTheme, SplitPopupItemsSeparateTheirLastTwentyPixels)
+{
+    struct Case
+    {
+        BOOL bEnabled;
+        int nSelected;
+        COLORREF line;
+    };
+    const Case cases[] = {{TRUE, 0, kText}, {TRUE, 1, kShadow}, {FALSE, 0, kGrey}};
+    for (const Case& c : cases)
+    {
+        CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+        CZMRControl* pSplit = bar.Add(zmrControlSplitButtonPopup, 0, L"Mmmm");
+        pSplit->SetEnabled(c.bEnabled);
+        const CSize sz = pSplit->GetSize(nullptr);
+        pSplit->SetRect(CRect(0, 0, 120, sz.cy));
+        pSplit->OnSelectionChange(c.nSelected);
+        CPixelCanvas canvas(120, sz.cy, kBack);
+        pSplit->Draw(canvas.DC());
+        EXPECT_EQ(c.line, canvas.Pixel(100, sz.cy / 2)) << c.bEnabled << c.nSelected;
+        EXPECT_NE(c.line, canvas.Pixel(100, 0)) << "the line leaves the top row";
+        EXPECT_EQ(c.nSelected ? kHighlight : kBack, canvas.Pixel(99, 1)) << "the text part";
+    }
+}
+
+TEST(DefaultTheme, DisabledMaskedIconIsAnEmbossedSilhouette)
+{
+    CTheme theme;
+    CZMRImageManager* pImages = new CZMRImageManager;
+    CZMRIconHandle handle;
+    handle.TakeIcon(CreateMaskedIcon());
+    ASSERT_TRUE(pImages->SetIcon(handle, 7, 16, 16, ZMR_ICONSTATE_NORMAL));
+    CZMRImageManagerIcon* pIcon = pImages->GetImage(7, 16);
+    ASSERT_NE(nullptr, pIcon);
+    ASSERT_FALSE(pIcon->IsAlpha());
+
+    CPixelCanvas canvas(24, 24, kBack);
+    theme.DrawImage(canvas.DC(), 2, 2, 16, 16, pIcon, 0, 0, FALSE, 0, FALSE, TRUE);
+    EXPECT_EQ(kShadow, canvas.Pixel(2 + 4, 2 + 4)) << "shadow silhouette at the position";
+    EXPECT_EQ(kShadow, canvas.Pixel(2 + 11, 2 + 11));
+    EXPECT_EQ(kLight, canvas.Pixel(2 + 12, 2 + 12)) << "the light one 1 pixel right and down";
+    EXPECT_EQ(kBack, canvas.Pixel(2 + 3, 2 + 3));
+    EXPECT_FALSE(ColoursIn(canvas, CRect(0, 0, 24, 24)).count(RGB(255, 0, 0))) << "never the image itself";
+    pImages->InternalRelease();
+}
+
+TEST(DefaultTheme, EditsAndComboBoxesMeasureTheirLabelAndField)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pEdit = bar.Add(zmrControlEdit, 1, L"&Find", zmrButtonCaption);
+    CZMRControl* pCombo = bar.Add(zmrControlComboBox, 2, L"", zmrButtonCaption);
+    pEdit->SetWidth(120);
+    pCombo->SetWidth(90);
+    CPixelCanvas canvas(140, 30, kBack);
+    CFont* pOld = canvas.DC()->SelectObject(&bar.m_pTheme->m_fntField);
+    const int nSpace = canvas.DC()->GetTextExtent(CString(L" ")).cy;
+    canvas.DC()->SelectObject(&bar.m_pTheme->m_fntRegular);
+    const int nLabel = canvas.DC()->GetTextExtent(CString(L"Find")).cx + 5;
+    canvas.DC()->SelectObject(pOld);
+
+    EXPECT_EQ(CSize(120, nSpace + 7), pEdit->GetSize(canvas.DC()));
+    EXPECT_EQ(nLabel, static_cast<CZMRControlEdit*>(pEdit)->GetLabelWidth());
+    const CSize szCombo = pCombo->GetSize(canvas.DC());
+    EXPECT_EQ(CSize(90, std::max(20, nSpace + 7)), szCombo);
+    auto* pComboBox = static_cast<CZMRControlComboBox*>(pCombo);
+    EXPECT_EQ(std::max(15, int(szCombo.cy) * 9 / 14 + 1), pComboBox->GetDropDownWidth());
+    EXPECT_EQ(0, pComboBox->GetLabelWidth()) << "no caption, no label";
+
+    bar.m_pTheme->m_nFixedControlHeight = 30;
+    EXPECT_EQ(CSize(90, 30), pCombo->GetSize(canvas.DC()));
+    EXPECT_EQ(30 * 9 / 14 + 1, pComboBox->GetDropDownWidth());
+}
+
+TEST(DefaultTheme, ComboBoxFieldButtonAndFrame)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pCombo = bar.Add(zmrControlComboBox, 2, L"", zmrButtonCaption);
+    pCombo->SetWidth(80);
+    CPixelCanvas canvas(80, 24, kBack);
+    const CSize sz = pCombo->GetSize(canvas.DC());
+    pCombo->SetRect(CRect(CPoint(0, 0), sz));
+    const int nButton = static_cast<CZMRControlComboBox*>(pCombo)->GetDropDownWidth();
+    EXPECT_EQ(CSize(0, 0), bar.m_pTheme->DrawControl(canvas.DC(), pCombo, TRUE));
+    EXPECT_EQ(kWindow, canvas.Pixel(5, sz.cy / 2)) << "the field";
+    EXPECT_EQ(kFace, canvas.Pixel(1, 1)) << "the face-coloured frame inside";
+    EXPECT_EQ(kFace, canvas.Pixel(80 - nButton + 3, 4)) << "the drop-down button";
+    EXPECT_EQ(kLight, canvas.Pixel(80 - nButton + 1, 2)) << "its frame when not selected";
+
+    // Selected: a sunken frame around the field.
+    pCombo->OnSelectionChange(1);
+    bar.m_pTheme->DrawControl(canvas.DC(), pCombo, TRUE);
+    EXPECT_EQ(kShadow, canvas.Pixel(0, 0));
+    EXPECT_EQ(kLight, canvas.Pixel(79, sz.cy - 1));
+}
+
+TEST(DefaultTheme, EditFramesBySelection)
+{
+    CTheme theme;
+    struct Case
+    {
+        BOOL bEnabled;
+        int nSelected;
+        COLORREF outer, inner;
+    };
+    const Case cases[] = {
+        {TRUE, 0, kBack, kFace},
+        {TRUE, 1, kShadow, kFace},
+        {FALSE, 0, kBack, kLight},
+        {FALSE, 2, kBack, kShadow},
+    };
+    for (const Case& c : cases)
+    {
+        CPixelCanvas canvas(20, 20, kBack);
+        theme.DrawEditFrame(canvas.DC(), CRect(0, 0, 20, 20), c.bEnabled, c.nSelected);
+        EXPECT_EQ(c.outer, canvas.Pixel(0, 0)) << c.bEnabled << c.nSelected;
+        EXPECT_EQ(c.inner, canvas.Pixel(1, 1)) << c.bEnabled << c.nSelected;
+    }
+}
+
+TEST(DefaultTheme, EditSpinButtonsShowWhichHalfIsPressed)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    auto* pEdit = static_cast<CZMRControlEdit*>(bar.Add(zmrControlEdit, 1, L"", zmrButtonCaption));
+    pEdit->SetShowSpinButtons(TRUE);
+    pEdit->SetRect(CRect(0, 0, 60, 22));
+    pEdit->OnSelectionChange(1);
+    pEdit->SetPressed(4);
+    const CRect rc = pEdit->GetSpinButtonsRect();
+    const int middle = (rc.top + rc.bottom) / 2;
+    CPixelCanvas canvas(60, 22, kBack);
+    bar.m_pTheme->DrawEditSpinButtons(canvas.DC(), pEdit);
+    EXPECT_EQ(kShadow, canvas.Pixel(rc.left + 1, rc.top + 1)) << "the up button pressed in";
+    EXPECT_EQ(kWindow, canvas.Pixel(rc.left + 1, middle)) << "the down button raised";
+    EXPECT_EQ(kText, canvas.Pixel((rc.left + rc.right) / 2, (rc.top + 1 + middle) / 2)) << "the up arrow";
+}
+
+TEST(DefaultTheme, BarBackgroundsAndTheFloatingTitle)
+{
+    struct Case
+    {
+        int nPosition;
+        BOOL bFlat;
+        COLORREF outer, second;
+    };
+    const Case cases[] = {
+        {zmrBarTop, FALSE, kLight, kFace},
+        {zmrBarTop, TRUE, kFace, kFace},
+        {zmrBarFloating, FALSE, kFace, kLight},
+        {zmrBarPopup, FALSE, kFace, kLight},
+    };
+    for (const Case& c : cases)
+    {
+        CThemeBar bar(zmrBarTypeNormal, c.nPosition, CSize(60, 30));
+        bar.m_pTheme->m_bFlatToolBar = c.bFlat;
+        CPixelCanvas canvas(60, 30, kBack);
+        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+        EXPECT_EQ(c.outer, canvas.Pixel(0, 0)) << c.nPosition << c.bFlat;
+        EXPECT_EQ(c.second, canvas.Pixel(1, 1)) << c.nPosition << c.bFlat;
+        EXPECT_EQ(kFace, canvas.Pixel(30, 15));
+        if (c.nPosition == zmrBarFloating || c.nPosition == zmrBarPopup)
+        {
+            EXPECT_EQ(kDark, canvas.Pixel(59, 29));
+        }
+    }
+
+    // A floating bar's gripper is its title strip in the caption colours.
+    CThemeBar floating(zmrBarTypeNormal, zmrBarFloating, CSize(120, 60));
+    floating.m_pBar->SetTitle(L"Mmmm");
+    floating.m_pTheme->m_clrFloatingCaption.SetCustomValue(RGB(0, 0, 150));
+    floating.m_pTheme->m_clrFloatingCaptionText.SetCustomValue(RGB(255, 255, 0));
+    CPixelCanvas canvas(120, 60, kBack);
+    const CSize sz = floating.m_pTheme->DrawGripper(canvas.DC(), floating.m_pBar, TRUE);
+    EXPECT_EQ(114, sz.cx);
+    EXPECT_GE(sz.cy, 15);
+    EXPECT_EQ(sz, floating.m_pTheme->DrawGripper(nullptr, floating.m_pBar, FALSE));
+    EXPECT_EQ(RGB(0, 0, 150), canvas.Pixel(3, 3));
+    EXPECT_EQ(kBack, canvas.Pixel(2, 3));
+    const std::set<COLORREF> title = ColoursIn(canvas, CRect(5, 3, 117 - 2 * (sz.cy - 3), 3 + sz.cy - 3));
+    EXPECT_TRUE(title.count(RGB(255, 255, 0))) << "the title in the caption text colour";
+    EXPECT_FALSE(ColoursIn(canvas, CRect(117 - 2 * (sz.cy - 3), 3, 117, sz.cy)).count(RGB(255, 255, 0)))
+        << "room is left for the caption buttons";
+}
+
+TEST(DefaultTheme, FloatingHideButtonGetsAFaceWhenPressed)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarFloating);
+    CZMRControl* pHide = bar.Add(zmrControlButton, 0, L"");
+    pHide->SetRect(CRect(0, 0, 16, 16));
+    for (int nPressed : {0, 1})
+    {
+        pHide->SetPressed(nPressed);
+        CPixelCanvas canvas(16, 16, kBack);
+        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 2, pHide, bar.m_pBar, TRUE, 0);
+        EXPECT_EQ(nPressed ? kFace : kBack, canvas.Pixel(8, 1)) << nPressed;
+        const COLORREF clrCross = nPressed ? kText : bar.m_pTheme->m_clrFloatingCaptionText.GetColor();
+        EXPECT_TRUE(ColoursIn(canvas, CRect(0, 0, 16, 16)).count(clrCross))
+            << "the cross in the control's or the caption's text colour";
+    }
+}
+
+TEST(DefaultTheme, ListRowsOfControls)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 100, L"&Mmmm");
+    CZMRControl* pPopup = bar.Add(zmrControlPopup, 0, L"Mmmm");
+    const CSize szCell = bar.m_pTheme->DrawControlListItem(nullptr, pButton, CRect(0, 0, 0, 0), FALSE, FALSE, nullptr);
+    const int nBase = bar.m_pTheme->m_nBaseHeight;
+    EXPECT_EQ(CSize(std::max(nBase, 20), std::max(nBase, 20)), szCell);
+
+    const CRect rc(0, 0, 150, szCell.cy);
+    CPixelCanvas selected(150, szCell.cy, kBack);
+    EXPECT_EQ(szCell, bar.m_pTheme->DrawControlListItem(selected.DC(), pButton, rc, TRUE, TRUE, nullptr));
+    EXPECT_EQ(kLight, selected.Pixel(0, 0)) << "the icon cell raised for the selection";
+    const std::set<COLORREF> text = ColoursIn(selected, CRect(szCell.cx + 1, 0, 150, szCell.cy));
+    EXPECT_TRUE(text.count(kHighlight));
+    EXPECT_TRUE(text.count(kHighlightText));
+
+    CPixelCanvas idle(150, szCell.cy, kBack);
+    bar.m_pTheme->DrawControlListItem(idle.DC(), pPopup, rc, FALSE, TRUE, nullptr);
+    EXPECT_EQ(kFace, idle.Pixel(2, 2)) << "no icon for an automatic popup";
+    EXPECT_TRUE(ColoursIn(idle, CRect(szCell.cx, 0, 140, szCell.cy)).count(kText));
+    EXPECT_EQ(kText, idle.Pixel(150 - 7, szCell.cy / 2)) << "the triangle's tip";
+    EXPECT_EQ(CSize(0, 0), bar.m_pTheme->DrawControlListItem(idle.DC(), nullptr, rc, FALSE, TRUE, nullptr));
+}
+
+// ---------------------------------------------------------------- status panes
+
+TEST(DefaultThemeStatusBar, PaneBackgroundsFillByTheirBorderStyle)
+{
+    CTheme theme;
+    CZMRStatusBar statusBar;
+    CZMRStatusBarPane* pPane = statusBar.AddPane();
+    const CRect rc(0, 0, 30, 16);
+    struct Case
+    {
+        COLORREF clrBackground;
+        UINT nStyle;
+        COLORREF corner, inside;
+    };
+    const Case cases[] = {
+        {COLORREF(-1), 0, kBack, kBack},
+        {RGB(0, 200, 0), 0, kBack, RGB(0, 200, 0)},
+        {RGB(0, 200, 0), CZMRStatusBarPane::zmrPaneNoBorder, RGB(0, 200, 0), RGB(0, 200, 0)},
+    };
+    for (const Case& c : cases)
+    {
+        pPane->m_clrBackground = c.clrBackground;
+        pPane->m_nStyle = c.nStyle;
+        CPixelCanvas canvas(30, 16, kBack);
+        theme.PaintStatusPane(canvas.DC(), pPane, rc);
+        EXPECT_EQ(c.corner, canvas.Pixel(0, 0));
+        EXPECT_EQ(c.inside, canvas.Pixel(1, 1));
+    }
+}
+
+TEST(DefaultThemeStatusBar, PaneTextAlignmentColourAndMarkup)
+{
+    CTheme theme;
+    CZMRStatusBar statusBar;
+    CZMRStatusBarPane* pPane = statusBar.AddPane();
+    pPane->SetText(L"Ready");
+    const CRect rc(0, 0, 120, 18);
+
+    auto inkColumns = [&](const CPixelCanvas& canvas, COLORREF clr) {
+        int nFirst = -1, nLast = -1;
+        for (int x = 0; x < 120; x++)
+            for (int yy = 0; yy < 18; yy++)
+                if (canvas.Pixel(x, yy) == clr)
+                {
+                    nLast = x;
+                    if (nFirst < 0)
+                        nFirst = x;
+                }
+        return std::make_pair(nFirst, nLast);
+    };
+
+    CPixelCanvas left(120, 18, kBack);
+    theme.PaintStatusPane(left.DC(), pPane, rc);
+    const auto leftInk = inkColumns(left, kText);
+    ASSERT_GE(leftInk.first, 0) << "the bar text colour";
+    EXPECT_LT(leftInk.first, 3);
+
+    pPane->m_nTextAlignment = 2;
+    CPixelCanvas right(120, 18, kBack);
+    theme.PaintStatusPane(right.DC(), pPane, rc);
+    const auto rightInk = inkColumns(right, kText);
+    EXPECT_GT(rightInk.second, 115);
+    EXPECT_EQ(leftInk.second - leftInk.first, rightInk.second - rightInk.first);
+
+    // Disabled: grey; hidden altogether unless the bar draws disabled text.
+    pPane->m_nStyle = CZMRStatusBarPane::zmrPaneDisabled;
+    CPixelCanvas hidden(120, 18, kBack);
+    theme.PaintStatusPane(hidden.DC(), pPane, rc);
+    EXPECT_EQ(std::set<COLORREF>{kBack}, ColoursIn(hidden, rc));
+    statusBar.m_bDrawDisabledText = TRUE;
+    CPixelCanvas grey(120, 18, kBack);
+    theme.PaintStatusPane(grey.DC(), pPane, rc);
+    EXPECT_GE(inkColumns(grey, kGrey).first, 0);
+    EXPECT_LT(inkColumns(grey, kText).first, 0);
+
+    // Markup text is rendered by the markup engine, not shown as source.
+    statusBar.EnableMarkup();
+    pPane->m_nStyle = 0;
+    pPane->m_nTextAlignment = 0;
+    pPane->SetText(L"<TextBlock Background=\"Lime\" Foreground=\"Blue\">mm</TextBlock>");
+    ASSERT_NE(nullptr, pPane->GetMarkupElement());
+    CPixelCanvas markup(120, 18, kBack);
+    theme.PaintStatusPane(markup.DC(), pPane, rc);
+    EXPECT_GE(inkColumns(markup, RGB(0, 255, 0)).first, 0);
+    EXPECT_GE(inkColumns(markup, RGB(0, 0, 255)).first, 0);
+    EXPECT_LT(inkColumns(markup, kText).first, 0) << "no plain text";
+}
+
+TEST(DefaultThemeStatusBar, PaneAndSwitchLookups)
+{
+    CTheme theme;
+    CZMRStatusBar statusBar;
+    CZMRStatusBarPane* pPane = statusBar.AddPane();
+    EXPECT_EQ(pPane, statusBar.GetPane(0));
+    EXPECT_EQ(nullptr, statusBar.GetPane(1));
+    EXPECT_EQ(nullptr, statusBar.GetPane(-1));
+    EXPECT_EQ(0, pPane->GetIndex());
+    pPane->AddSwitch(10);
+    pPane->AddSwitch(11);
+    EXPECT_EQ(36, theme.PaintStatusPaneSwitches(nullptr, CRect(0, 0, 100, 20), pPane));
+    EXPECT_EQ(18, pPane->GetSwitch(1).nWidth);
+    bool bThrown = false;
+    try
+    {
+        pPane->GetSwitch(2);
+    }
+    catch (CException* e)
+    {
+        bThrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+}
+
+namespace
+{
+// A pane with an icon of its own.
+class CIconPane : public CZMRStatusBarPane
+{
+public:
+    CIconPane(CZMRStatusBar* pStatusBar, CZMRImageManagerIcon* pIcon)
+        : CZMRStatusBarPane(pStatusBar, 0), m_pIcon(pIcon)
+    {
+    }
+    CZMRImageManagerIcon* GetPaneIcon() override { return m_pIcon; }
+    CZMRImageManagerIcon* m_pIcon;
+};
+} // namespace
+
+TEST(DefaultThemeStatusBar, ButtonPanesAndIcons)
+{
+    CTheme theme;
+    CZMRStatusBar statusBar;
+    CZMRStatusBarPane* pPane = statusBar.AddPane();
+    pPane->SetText(L"Mmmm");
+    pPane->m_bButton = TRUE;
+    const CRect rc(0, 0, 60, 18);
+
+    CPixelCanvas idle(60, 18, kBack);
+    theme.PaintStatusPane(idle.DC(), pPane, rc);
+    EXPECT_EQ(kBack, idle.Pixel(0, 0)) << "no face while neither hot nor pressed";
+
+    statusBar.m_pHotPane = pPane;
+    CPixelCanvas hot(60, 18, kBack);
+    theme.PaintStatusPane(hot.DC(), pPane, rc);
+    EXPECT_EQ(kLight, hot.Pixel(0, 0)) << "hot: raised";
+    pPane->m_bPressed = TRUE;
+    CPixelCanvas pressed(60, 18, kBack);
+    theme.PaintStatusPane(pressed.DC(), pPane, rc);
+    EXPECT_EQ(kShadow, pressed.Pixel(0, 0)) << "hot and pressed: sunken";
+
+    // An icon at the left, vertically centred, the text after it.
+    CZMRImageManager* pImages = new CZMRImageManager;
+    CZMRIconHandle handle;
+    handle.TakeIcon(CreateMaskedIcon());
+    pImages->SetIcon(handle, 7, 16, 16, ZMR_ICONSTATE_NORMAL);
+    CIconPane* pIconPane = new CIconPane(&statusBar, pImages->GetImage(7, 16));
+    pIconPane->SetText(L"Mmmm");
+    CPixelCanvas icon(60, 20, kBack);
+    theme.PaintStatusPane(icon.DC(), pIconPane, CRect(0, 0, 60, 20));
+    EXPECT_EQ(RGB(255, 0, 0), icon.Pixel(4, 2 + 4));
+    EXPECT_EQ(RGB(255, 0, 0), icon.Pixel(11, 2 + 11));
+    EXPECT_TRUE(ColoursIn(icon, CRect(18, 0, 60, 20)).count(kText));
+    EXPECT_FALSE(ColoursIn(icon, CRect(0, 0, 17, 20)).count(kText));
+    pIconPane->InternalRelease();
+    pImages->InternalRelease();
+}
+
+// ---------------------------------------------------------------- pictures
+
+TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
+{
+    // A tool bar: gripper, icon buttons, a checked one, a group, a popup with
+    // caption, a split button, a check box and a hot button.
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarTop, CSize(330, 28));
+        ASSERT_TRUE(bar.m_pBar->GetSafeHwnd());
+        CZMRControl* pControls[] = {
+            bar.Add(zmrControlButton, 100, L"New", zmrButtonIcon),
+            bar.Add(zmrControlButton, 101, L"Warn", zmrButtonIcon),
+            bar.Add(zmrControlButton, 102, L"&Info", zmrButtonIconAndCaption),
+            bar.Add(zmrControlPopup, 0, L"&View", zmrButtonCaption),
+            bar.Add(zmrControlSplitButtonPopup, 103, L"Ask", zmrButtonIcon),
+            bar.Add(zmrControlCheckBox, 0, L"Wrap", zmrButtonCaption),
+        };
+        pControls[1]->SetChecked(TRUE);
+        pControls[3]->SetBeginGroup(TRUE);
+        pControls[5]->SetChecked(TRUE);
+        pControls[2]->OnSelectionChange(1);
+        CPixelCanvas canvas(330, 28, kBack);
+        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+        int x = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE).cx + 4;
+        for (CZMRControl* pControl : pControls)
+        {
+            const CSize sz = pControl->GetSize(canvas.DC());
+            if (pControl->GetBeginGroup())
+                x += 6;
+            pControl->SetRect(CRect(x, 3, x + sz.cx, 3 + sz.cy));
+            pControl->SetRowRect(CRect(0, 3, 330, 3 + sz.cy));
+            if (pControl->GetBeginGroup())
+                bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
+            pControl->Draw(canvas.DC());
+            x += sz.cx;
+        }
+        EXPECT_EQ(kFace, canvas.Pixel(320, 14));
+        SavePicture(canvas, L"default-theme-toolbar.png", 330, 28);
+    }
+
+    // A tool bar docked at the left: vertical captions.
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarLeft, CSize(28, 200));
+        ASSERT_TRUE(bar.m_pBar->GetSafeHwnd());
+        CZMRControl* pControls[] = {
+            bar.Add(zmrControlButton, 100, L"New", zmrButtonIcon),
+            bar.Add(zmrControlButton, 0, L"&Open", zmrButtonCaption),
+            bar.Add(zmrControlPopup, 0, L"&View", zmrButtonCaption),
+            bar.Add(zmrControlButton, 101, L"Warn", zmrButtonIcon),
+        };
+        pControls[2]->SetBeginGroup(TRUE);
+        pControls[1]->OnSelectionChange(1);
+        CPixelCanvas canvas(28, 200, kBack);
+        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+        int y = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE).cy + 4;
+        for (CZMRControl* pControl : pControls)
+        {
+            const CSize sz = pControl->GetSize(canvas.DC());
+            if (pControl->GetBeginGroup())
+                y += 6;
+            pControl->SetRect(CRect(3, y, 3 + sz.cx, y + sz.cy));
+            pControl->SetRowRect(CRect(3, 0, 25, 200));
+            if (pControl->GetBeginGroup())
+                bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
+            pControl->Draw(canvas.DC());
+            y += sz.cy;
+        }
+        EXPECT_TRUE(ColoursIn(canvas, pControls[1]->GetRect()).count(kText)) << "the vertical caption";
+        SavePicture(canvas, L"default-theme-toolbar-vertical.png", 28, 200);
+    }
+
+    // A popup: icons, shortcuts, a separator, checked and radio items, a
+    // disabled item, a submenu, a split item, the selected one.
+    {
+        CThemeBar bar(zmrBarTypePopup, zmrBarPopup, CSize(200, 220));
+        ASSERT_TRUE(bar.m_pBar->GetSafeHwnd());
+        CZMRControl* pControls[] = {
+            bar.Add(zmrControlButton, 100, L"&New\tCtrl+N"),
+            bar.Add(zmrControlButton, 101, L"&Open...\tCtrl+O"),
+            bar.Add(zmrControlButton, 0, L"&Save\tCtrl+S"),
+            bar.Add(zmrControlButton, 0, L"Word &Wrap"),
+            bar.Add(zmrControlButton, 102, L"&Details"),
+            bar.Add(zmrControlRadioButton, 0, L"&Large"),
+            bar.Add(zmrControlButton, 0, L"&Paste"),
+            bar.Add(zmrControlPopup, 0, L"&Recent"),
+            bar.Add(zmrControlSplitButtonPopup, 103, L"&Help"),
+        };
+        pControls[1]->OnSelectionChange(1);
+        pControls[3]->SetBeginGroup(TRUE);
+        pControls[3]->SetChecked(TRUE);
+        pControls[4]->SetChecked(TRUE);
+        pControls[5]->SetChecked(TRUE);
+        pControls[6]->SetEnabled(FALSE);
+        pControls[7]->SetBeginGroup(TRUE);
+        CPixelCanvas canvas(200, 220, kBack);
+        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+        int y = 3;
+        for (CZMRControl* pControl : pControls)
+        {
+            const CSize sz = pControl->GetSize(canvas.DC());
+            if (pControl->GetBeginGroup())
+                y += 8;
+            pControl->SetRect(CRect(3, y, 197, y + sz.cy));
+            pControl->SetRowRect(pControl->GetRect());
+            if (pControl->GetBeginGroup())
+                bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
+            pControl->Draw(canvas.DC());
+            y += sz.cy;
+        }
+        EXPECT_EQ(kDark, canvas.Pixel(199, 219)) << "popup frame";
+        SavePicture(canvas, L"default-theme-popup.png", 200, 220);
+    }
+
+    // A status bar: plain, markup, coloured, right-aligned and disabled panes.
+    {
+        CTheme theme;
+        CZMRStatusBar statusBar;
+        statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
+        ASSERT_TRUE(statusBar.GetSafeHwnd());
+        statusBar.EnableMarkup();
+        const LPCWSTR texts[] = {L"Ready", L"<TextBlock>Port <Bold>COM3</Bold></TextBlock>", L"Busy", L"NUM",
+                                 L"CAP"};
+        const int widths[] = {140, 100, 50, 45, 45};
+        CPixelCanvas canvas(400, 22, kBack);
+        theme.PaintStatusBackground(canvas.DC(), &statusBar);
+        int x = 2;
+        for (int i = 0; i < 5; i++)
+        {
+            CZMRStatusBarPane* pPane = statusBar.AddPane();
+            pPane->SetText(texts[i]);
+            pPane->m_rcPane = CRect(x, 2, x + widths[i], 20);
+            pPane->m_rcPadding = CRect(2, 0, 2, 0);
+            x += widths[i] + 2;
+        }
+        statusBar.GetPane(2)->m_clrBackground = RGB(255, 230, 150);
+        statusBar.GetPane(3)->m_nTextAlignment = 1;
+        statusBar.GetPane(4)->m_nStyle = CZMRStatusBarPane::zmrPaneDisabled;
+        statusBar.m_bDrawDisabledText = TRUE;
+        for (int i = 0; i < statusBar.GetPaneCount(); i++)
+        {
+            CZMRStatusBarPane* pPane = statusBar.GetPane(i);
+            theme.PaintStatusPaneDivider(canvas.DC(), pPane->m_rcPane, pPane, FALSE);
+            theme.PaintStatusPane(canvas.DC(), pPane, pPane->m_rcPane);
+        }
+        theme.PaintStatusSizeGrip(canvas.DC(), CRect(384, 6, 400, 22));
+        EXPECT_EQ(kShadow, canvas.Pixel(2, 2)) << "the first pane's divider";
+        SavePicture(canvas, L"default-theme-statusbar.png", 400, 22);
+        statusBar.DestroyWindow();
+    }
+}
