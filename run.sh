@@ -5,6 +5,8 @@
 #                      the sample images and prints its operation log
 #   ./run.sh sender    the data sender sends a file to the simulated receiver
 #   ./run.sh demo      the framework's demo dialog
+#   ./run.sh manual    (on a display) the simulated board and the flasher, for
+#                      a person to use by hand
 #
 # With a display the program's window shows; headless the programs run on a
 # virtual X server and are driven to their end.
@@ -19,6 +21,9 @@ case "${1:-flasher}" in
     fi
     exec "$top/flasher/run-flasher.sh" --xvfb
     ;;
+  manual)
+    exec "$top/flasher/run-flasher.sh" --by-hand
+    ;;
   sender)
     exec "$top/sender/run-sender.sh"
     ;;
@@ -32,7 +37,7 @@ case "${1:-flasher}" in
     RUN_DEMO_DRIVEN=1 exec timeout 300 xvfb-run -a "$top/demo/run-demo.sh" "$BUILD_DIR/bin"
     ;;
   *)
-    echo "usage: $0 [flasher|sender|demo]" >&2
+    echo "usage: $0 [flasher|manual|sender|demo]" >&2
     exit 2
     ;;
 esac

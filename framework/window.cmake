@@ -48,4 +48,5 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/MDIFrameTests.cpp
   tests/window/RecentFileListTests.cpp
   tests/window/ToolTipTests.cpp
+  tests/window/ListCtrlTests.cpp
 )

@@ -9,9 +9,10 @@ build=${BUILD_DIR:-$top/build}
 deps=$build/deps
 mkdir -p "$deps"
 
+# fonts-wine: Wine's own fonts, which hold the glyphs of the title bars' buttons.
 packages=(cmake make g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
           wine wine64 xvfb xauth libz-mingw-w64-dev googletest ccache dpkg-dev
-          imagemagick fonts-wqy-microhei)
+          imagemagick fonts-wqy-microhei fonts-wine)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 

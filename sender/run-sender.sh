@@ -26,13 +26,15 @@ if [ -z "${DISPLAY:-}" ]; then
   exit
 fi
 
-export WINEPREFIX=$BUILD_DIR/wineprefix-x11
-export WINEDEBUG=-all WINEARCH=win64
-export WINEDLLOVERRIDES="mscoree,mshtml=;hid,setupapi=n"
 export HIDSIM_DEVICES="merrowick-peer-$$,0084,0041,65,69,peer"
+# The prefix is made and started without the stand-in HID DLLs; the
+# programs below load them.
+"$top/scripts/wine-env.sh" --x11 boot
+trap '"$top/scripts/wine-env.sh" --x11 stop' EXIT
+export WINEPREFIX=$BUILD_DIR/wineprefix-x11 WINEDEBUG=-all WINEARCH=win64
+export WINEDLLOVERRIDES="mscoree,mshtml=;hid,setupapi=n"
 wine=$(command -v wine64 || command -v wine)
 [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
-"$top/sender/tests/screenshot.sh" "$BUILD_DIR" --prepare-prefix
 
 out=$BUILD_DIR/artifacts
 mkdir -p "$out"

@@ -78,6 +78,7 @@ TEST(EndToEndTest, OperatorUpdatesBothCpusWithTheSampleImages)
         ProgramDriver second;
         ASSERT_TRUE(second.Start(exe, bin));
         EXPECT_TRUE(second.WaitForExit(15000));
+        EXPECT_EQ(0u, second.ExitCode());
         EXPECT_EQ(nullptr, second.FindTopWindow(kCaption));
     }
 
@@ -132,6 +133,7 @@ TEST(EndToEndTest, OperatorUpdatesBothCpusWithTheSampleImages)
     // The Close item closes the link and deletes the converted files.
     PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(app.WaitForExit(20000));
+    EXPECT_EQ(0u, app.ExitCode()) << "an error or a crash at exit";
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((bin + L"\\master.m00").c_str()));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((bin + L"\\slave.m00").c_str()));
 
@@ -204,6 +206,7 @@ TEST(EndToEndTest, AboutBoxEscAndEnter)
     EXPECT_FALSE(app.WaitForExit(1000));
     PostMessageW(dlg, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(app.WaitForExit(20000));
+    EXPECT_EQ(0u, app.ExitCode()) << "an error or a crash at exit";
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(m00.c_str()));
     DeleteFileW(m00.c_str());
 }

@@ -1,5 +1,7 @@
-// The operation log: line format, hex dumps, rotation, and two writers at once.
+// The operation log: line format, hex dumps, rotation, and two writers at once;
+// the log list's rows.
 #include "CTarrowindDlg.h"
+#include "FlasherDialogFixture.h"
 #include "FlasherTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -160,3 +162,35 @@ TEST_F(OperationLogTest, TwoWritersAcrossARotationLoseAndMixNothing)
             EXPECT_EQ(1, seen[who][i]) << who << " " << i;
 }
 }  // namespace
+
+TEST_F(FlasherDialogTest, LogRowsTakeTheirKindsColoursAndTheNewestStaysInView)
+{
+    CZMListCtrl& list = m_pDlg->m_listLog;
+    list.DeleteAllItems();
+    m_pDlg->AddLog(L"progress", CTarrowindDlg::LogInfo);
+    m_pDlg->AddLog(L"failure", CTarrowindDlg::LogError);
+    m_pDlg->AddLog(L"no row for another kind", 2);
+    ASSERT_EQ(2, list.GetItemCount());
+    const struct { int nRow; const wchar_t* text; COLORREF clrText; } rows[] = {
+        {0, L"progress", RGB(0, 0, 255)},
+        {1, L"failure", RGB(255, 0, 0)},
+    };
+    for (const auto& r : rows)
+    {
+        EXPECT_EQ(std::wstring(r.text), (LPCWSTR)list.GetItemText(r.nRow, 1));
+        EXPECT_EQ(8, list.GetItemText(r.nRow, 0).GetLength());   // hh:mm:ss
+        CZMListBase::ROWCOLOR colour{};
+        ASSERT_TRUE(list.GetRowColor(r.nRow, &colour));
+        EXPECT_EQ(r.clrText, colour.clrText);
+        EXPECT_EQ(RGB(255, 255, 255), colour.clrBack);
+    }
+
+    // Many more rows than the list shows: each new one is in view when added.
+    for (int i = 0; i < 40; ++i)
+    {
+        m_pDlg->AddLog((L"step " + std::to_wstring(i)).c_str(), CTarrowindDlg::LogInfo);
+        int nLast = list.GetItemCount() - 1;
+        ASSERT_GE(list.GetTopIndex() + list.GetCountPerPage(), nLast + 1) << "row " << nLast << " out of view";
+    }
+    EXPECT_GT(list.GetTopIndex(), 0);
+}

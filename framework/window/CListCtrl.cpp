@@ -3,6 +3,28 @@
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
+BEGIN_MESSAGE_MAP(CListCtrl, CWnd)
+    ON_WM_VSCROLL()
+END_MESSAGE_MAP()
+
+// Programs scroll a report list to its end (SB_BOTTOM) to show the newest row,
+// or to its start (SB_TOP). Some list views of the common controls ignore
+// these two codes; when the list has not moved there, the first or the last
+// row is brought into view here, so the result is the same everywhere.
+void CListCtrl::OnVScroll(UINT nSBCode, UINT nPos, HWND hScrollBar)
+{
+    CWnd::OnVScroll(nSBCode, nPos, hScrollBar);
+    if (hScrollBar != nullptr || (GetStyle() & LVS_TYPEMASK) != LVS_REPORT)
+        return;
+    int nCount = GetItemCount();
+    if (nCount == 0)
+        return;
+    if (nSBCode == SB_TOP && GetTopIndex() != 0)
+        EnsureVisible(0, FALSE);
+    else if (nSBCode == SB_BOTTOM && GetTopIndex() + GetCountPerPage() < nCount)
+        EnsureVisible(nCount - 1, FALSE);
+}
+
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(WC_LISTVIEWW, nullptr, dwStyle, rect, pParentWnd, nID);

@@ -66,4 +66,8 @@ public:
     BOOL SetTextBkColor(COLORREF cr);
     CImageList* GetImageList(int nImageList) const;
     CImageList* SetImageList(CImageList* pImageList, int nImageListType);
+
+protected:
+    void OnVScroll(UINT nSBCode, UINT nPos, HWND hScrollBar);
+    DECLARE_MESSAGE_MAP()
 };

@@ -133,6 +133,11 @@ protected:
             if (!m_app.WaitForExit(15000))
                 m_app.Kill();
         }
+        // The program's own end (not the driver's) must be clean: a crash
+        // while closing shows only here.
+        if (m_app.Pid() != 0 && !m_app.Killed()) {
+            EXPECT_EQ(0u, m_app.ExitCode()) << "Merrowick ended with an error or crashed at exit";
+        }
         m_sim.Stop();
         WIN32_FIND_DATAW fd;
         HANDLE h = FindFirstFileW((m_dir + L"\\*").c_str(), &fd);
@@ -589,6 +594,7 @@ TEST_F(MerrowickTest, ClosingDuringASendEndsTheProgramWithWholeLogLines)
     // Esc closes the dialog like the Close command.
     PostCommand(m_dlg, IDCANCEL);
     ASSERT_TRUE(m_app.WaitForExit(kStep));
+    EXPECT_EQ(0u, m_app.ExitCode());
     m_dlg = nullptr;
     EXPECT_EQ(3u, PacketLengths().size());
     // Every line whole (LogLines checks the stamps and line ends).

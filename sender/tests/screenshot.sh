@@ -4,7 +4,6 @@
 # nothing, so this runs the end-to-end test's picture case in a second Wine
 # prefix that uses the X11 driver, inside a Wine virtual desktop under Xvfb.
 #   screenshot.sh BUILD_DIR
-#   screenshot.sh BUILD_DIR --prepare-prefix   (on a display: only make the prefix)
 set -euo pipefail
 build=$(cd "${1:?usage: screenshot.sh BUILD_DIR}" && pwd)
 out=$build/artifacts
@@ -18,13 +17,11 @@ if ! fc-list :lang=zh | grep -q .; then
     fonts-wqy-microhei >/dev/null 2>&1 || echo "screenshot: no CJK font could be installed" >&2
 fi
 
+top=$(cd "$(dirname "$0")/../.." && pwd)
+export BUILD_DIR=$build
 export WINEPREFIX=$build/wineprefix-x11
-export WINEDEBUG=-all WINEARCH=win64
 wine=$(command -v wine64 || command -v wine)
 [ -x /usr/lib/wine/wine64 ] && wine=/usr/lib/wine/wine64
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
-[ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
-export wine wineserver
 
 marker=$out/merrowick-shot
 if [ -z "${2:-}" ]; then
@@ -32,27 +29,13 @@ if [ -z "${2:-}" ]; then
 fi
 export MERROWICK_SCREENSHOT="Z:${marker//\//\\}"
 
-# The X11 prefix, made once (on a display).
-prepare_prefix() {
-  if [ ! -f "$WINEPREFIX/.project-ready" ]; then
-    # The stand-in DLLs of a caller's overrides are not beside wineboot: without them.
-    WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot --init </dev/null >/dev/null 2>&1
-    # Tahoma, which the dialog font maps to, has no Chinese glyphs: link the CJK font.
-    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
-      "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-        /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1
-    done
-    "$wineserver" -w
-    touch "$WINEPREFIX/.project-ready"
-  fi
-}
-
 run() {
-  prepare_prefix
+  "$top/scripts/wine-env.sh" --x11 boot
   export WINEDLLOVERRIDES="mscoree,mshtml=;hid,setupapi=n"
   cd "$build/bin"
   "$wine" explorer /desktop=merrowick,760x480 merrowick_e2e_tests.exe \
     --gtest_filter='MerrowickPicture.*' </dev/null >"$marker/test.log" 2>&1 &
+  local desktop=$!
   # The test writes the dialog's screen rectangle, waits for "done", then ends.
   for _ in $(seq 600); do
     [ -f "$marker/ready" ] && break
@@ -60,21 +43,23 @@ run() {
   done
   if [ ! -f "$marker/ready" ]; then
     echo "screenshot: the dialog did not come up" >&2
-    "$wineserver" -k || true
+    "$top/scripts/wine-env.sh" --x11 stop
     return 1
   fi
   read -r x y w h <"$marker/ready"
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/merrowick-dialog.png"
   touch "$marker/done"
-  "$wineserver" -w
+  # The desktop does not pass the test's exit code on: the log is judged below.
+  wait "$desktop" || true
+  "$top/scripts/wine-env.sh" --x11 stop
 }
 case "${2:-}" in
   --on-display) run; exit;;
-  --prepare-prefix) prepare_prefix; exit;;
 esac
 rc=0
 timeout 300 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build" --on-display || rc=$?
 [ -f "$marker/test.log" ] && grep -E '^\[ *(OK|FAILED|SKIPPED) *\]|Failure|^row: ' "$marker/test.log" || true
+[ "$rc" != 0 ] || grep -q '^\[  PASSED  \]' "$marker/test.log" 2>/dev/null || rc=1
 rm -rf "$marker"
 [ "$rc" = 0 ] || { echo "screenshot: failed" >&2; exit "$rc"; }
 echo "screenshot: $out/merrowick-dialog.png"

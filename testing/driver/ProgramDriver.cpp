@@ -85,6 +85,7 @@ bool ProgramDriver::Start(const std::wstring& exe, const std::wstring& workDir)
         CloseHandle(m_pi.hProcess);
         m_pi = PROCESS_INFORMATION{};
     }
+    m_bKilled = false;
     std::wstring cmd = L"\"" + exe + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -105,11 +106,20 @@ bool ProgramDriver::WaitForExit(DWORD ms)
     return !m_pi.hProcess || WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0;
 }
 
+DWORD ProgramDriver::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    if (m_pi.hProcess && !GetExitCodeProcess(m_pi.hProcess, &code))
+        code = STILL_ACTIVE;
+    return code;
+}
+
 void ProgramDriver::Kill()
 {
     if (Running()) {
         TerminateProcess(m_pi.hProcess, 1);
         WaitForSingleObject(m_pi.hProcess, 5000);
+        m_bKilled = true;
     }
 }
 

@@ -34,8 +34,13 @@ public:
     bool Running() const;
     // Waits for the process to end; false when it is still running after ms.
     bool WaitForExit(DWORD ms);
+    // The exit code of the ended program (0 for a clean end; a crash gives
+    // its exception code); STILL_ACTIVE while it runs or before any start.
+    DWORD ExitCode() const;
     // Ends the process at once (when a test has failed and left it open).
     void Kill();
+    // True when this run was ended by Kill rather than by the program.
+    bool Killed() const { return m_bKilled; }
 
     // A visible top-level window of the process with this caption and class.
     HWND FindTopWindow(const wchar_t* caption, const wchar_t* className = L"#32770") const;
@@ -50,6 +55,7 @@ public:
 
 private:
     PROCESS_INFORMATION m_pi{};
+    bool m_bKilled = false;
 };
 
 // Posts a click of button id to its dialog (WM_COMMAND with BN_CLICKED).

@@ -11,6 +11,8 @@
 #include "PixelCanvas.h"
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace
 {
 const COLORREF kBack = RGB(1, 1, 1);
@@ -291,10 +293,20 @@ TEST(DrawHelpers, WindowsClassesFontsAndTexts)
     ::DestroyWindow(hWnd);
 
     // A face the system resolves fonts to is installed, in any letter case.
+    // The family comes from the font's own metrics: the face name of the
+    // selected font can be a substitute ("MS Shell Dlg"), which is no family.
     HDC hDC = ::GetDC(nullptr);
     HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
     WCHAR szFace[LF_FACESIZE] = {};
     ::GetTextFaceW(hDC, LF_FACESIZE, szFace);
+    if (UINT cbMetrics = ::GetOutlineTextMetricsW(hDC, 0, nullptr))
+    {
+        std::vector<BYTE> metrics(cbMetrics);
+        auto* pMetrics = reinterpret_cast<OUTLINETEXTMETRICW*>(metrics.data());
+        if (::GetOutlineTextMetricsW(hDC, cbMetrics, pMetrics))
+            lstrcpynW(szFace, reinterpret_cast<LPCWSTR>(metrics.data() + (UINT_PTR)pMetrics->otmpFamilyName),
+                      LF_FACESIZE);
+    }
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(nullptr, hDC);
     CString strFaceUpper(szFace);
