@@ -20,7 +20,8 @@ list(APPEND FLASHER_TESTS
   tests/OperationLogTests.cpp
   tests/FrameLayoutTests.cpp
   tests/FlasherDialogFixture.cpp
-  tests/UpdateSequenceTests.cpp)
+  tests/UpdateSequenceTests.cpp
+  tests/UpdatePauseTests.cpp)
 list(APPEND FLASHER_TEST_LIBS foundation board_simulator)
 
 function(flasher_program)
