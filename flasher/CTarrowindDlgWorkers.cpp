@@ -26,7 +26,7 @@ bool CTarrowindDlg::StopRequested() const
 void CTarrowindDlg::Pause(DWORD dwMilliseconds)
 {
     if (!StopRequested())
-        WaitForSingleObject(m_hStopEvent, ProtocolWait::Scaled(dwMilliseconds));
+        ProtocolWait::WaitOrStop(m_hStopEvent, dwMilliseconds);
 }
 
 bool CTarrowindDlg::IsUpdateRunning() const

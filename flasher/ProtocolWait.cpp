@@ -8,6 +8,13 @@ namespace ProtocolWait
 namespace
 {
 std::atomic<double> s_scale{1.0};
+std::atomic<Recorder> s_recorder{nullptr};
+
+void Record(DWORD dwMilliseconds)
+{
+    if (Recorder pfn = s_recorder.load())
+        pfn(dwMilliseconds);
+}
 }
 
 DWORD Scaled(DWORD dwMilliseconds)
@@ -20,7 +27,19 @@ DWORD Scaled(DWORD dwMilliseconds)
 
 void Wait(DWORD dwMilliseconds)
 {
+    Record(dwMilliseconds);
     ::Sleep(Scaled(dwMilliseconds));
+}
+
+DWORD WaitOrStop(HANDLE hStop, DWORD dwMilliseconds)
+{
+    Record(dwMilliseconds);
+    return ::WaitForSingleObject(hStop, Scaled(dwMilliseconds));
+}
+
+void SetRecorder(Recorder pfnRecorder)
+{
+    s_recorder.store(pfnRecorder);
 }
 
 double Scale()

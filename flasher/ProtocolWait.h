@@ -27,6 +27,15 @@ DWORD Scaled(DWORD dwMilliseconds);
 // Sleeps Scaled(dwMilliseconds) on the calling thread.
 void Wait(DWORD dwMilliseconds);
 
+// Waits Scaled(dwMilliseconds) for hStop; returns what the wait returned.
+DWORD WaitOrStop(HANDLE hStop, DWORD dwMilliseconds);
+
+// Called on the waiting thread with every wait asked of Wait and WaitOrStop,
+// in milliseconds as the protocol fixes them, before it begins. Tests use it
+// to pin which pauses come where; nullptr (the default) records nothing.
+typedef void (*Recorder)(DWORD dwMilliseconds);
+void SetRecorder(Recorder pfnRecorder);
+
 // 1 unless a test changed it; 0 makes every wait return at once.
 double Scale();
 void SetScale(double scale);

@@ -21,7 +21,8 @@ list(APPEND FLASHER_TESTS
   tests/FrameLayoutTests.cpp
   tests/FlasherDialogFixture.cpp
   tests/UpdateSequenceTests.cpp
-  tests/FileSelectionTests.cpp)
+  tests/FileSelectionTests.cpp
+  tests/UpdatePauseTests.cpp)
 list(APPEND FLASHER_TEST_LIBS foundation board_simulator)
 
 function(flasher_program)

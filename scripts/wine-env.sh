@@ -33,6 +33,18 @@ wine=$(command -v wine64 || command -v wine)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
 [ -x /usr/lib/wine/wineserver64 ] && wineserver=/usr/lib/wine/wineserver64
 
+# The command line of this prefix's running server (empty when none runs):
+# the server works in a folder named after the prefix's device and inode.
+server_command() {
+  local dir p
+  dir=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for p in /proc/[0-9]*; do
+    case "$(readlink "$p/cwd" 2>/dev/null)" in
+      */"$dir") tr '\0' ' ' <"$p/cmdline" 2>/dev/null; return ;;
+    esac
+  done
+}
+
 # Wine's own fonts (the set-up installs them) hold the glyphs of the title
 # bars' buttons and the symbol fonts; this Wine build looks for them beside its
 # data folder instead of in it, so the prefix names the folder.
@@ -125,6 +137,15 @@ case "$cmd" in
       "$wineserver" -k </dev/null >/dev/null 2>&1 || true
       "$wineserver" -w </dev/null >/dev/null 2>&1 || true
     fi
+    # A server that a program started on its own ends soon after it, and the
+    # next program to start one hands its pipes to the services, which keep
+    # them open until the last program ends (ctest then waits for them): let
+    # such a server end first.
+    case "$(server_command)" in
+      "") ;;
+      *" -p ") ;;
+      *) "$wineserver" -w </dev/null >/dev/null 2>&1 || true ;;
+    esac
     # One persistent server, and Wine's services, started with no pipe
     # attached (they inherit the standard handles of whoever starts them
     # first) and without the caller's DLL overrides.

@@ -229,6 +229,22 @@ std::vector<SimRecord> FlasherDialogTest::BridgeCommands() const
     return m_pSim->Records(m_nBoard, SimRecord::BridgeCommand);
 }
 
+bool FlasherDialogTest::EndedWithResetAnd9600() const
+{
+    bool bReset = false;
+    for (const SimRecord& r : m_pSim->Records())
+    {
+        if (r.device != m_nBoard)
+            continue;
+        if (r.kind == SimRecord::Frame)
+            bReset = r.command == 0x0D;
+        else if (r.kind == SimRecord::BridgeCommand && bReset &&
+                 r.bytes == std::vector<uint8_t>{'S', 'E', 'T', 'B', 'A', 'U', 'D', '9', '6', '0', '0'})
+            return true;
+    }
+    return false;
+}
+
 bool FlasherDialogTest::CloseItemEnabled()
 {
     CMenu* pMenu = m_pDlg->GetSystemMenu(FALSE);

@@ -43,6 +43,9 @@ protected:
 
     std::vector<SimRecord> Frames(uint8_t command = 0) const;
     std::vector<SimRecord> BridgeCommands() const;
+    // True once the simulator has taken a reset frame and then a 9600 bridge
+    // command, the last two reports of every update sequence that erased.
+    bool EndedWithResetAnd9600() const;
 
     bool CloseItemEnabled();
 

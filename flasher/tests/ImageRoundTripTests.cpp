@@ -13,6 +13,13 @@ namespace
 // start one: it gets its full time.
 const double kWaitScale = 1.0;
 
+// The converter writes its .m00 beside the executable, which every test
+// process shares: each process converts files of names of its own.
+std::wstring Own(const wchar_t* pszName)
+{
+    return pszName + (L"-" + std::to_wstring(GetCurrentProcessId()));
+}
+
 class ImageRoundTrip : public ::testing::Test
 {
 protected:
@@ -104,13 +111,13 @@ TEST_F(ImageRoundTrip, SectionsComeBackAsChunksAndRegions)
         {"vectors", 0x3FFFC0, fixtures::PatternWords(2, 23), fixtures::kData},
     };
     TempFolder folder(L"image_roundtrip");
-    ASSERT_TRUE(fixtures::WriteOutFile(folder.File(L"ctrl.old.out"), sections));
+    ASSERT_TRUE(fixtures::WriteOutFile(folder.File((Own(L"ctrl") + L".old.out").c_str()), sections));
 
-    const CString outPath = folder.File(L"ctrl.old.out").c_str();
+    const CString outPath = folder.File((Own(L"ctrl") + L".old.out").c_str()).c_str();
     ASSERT_EQ(1, m_image.LoadMasterImage(outPath));
     const CFlashImage::CpuImage& m = m_image.Master;
     EXPECT_STREQ(outPath, m.OutPath);
-    EXPECT_STREQ((ExeFolder() + L"\\ctrl.m00").c_str(), m.M00Path);
+    EXPECT_STREQ((ExeFolder() + L"\\" + Own(L"ctrl") + L".m00").c_str(), m.M00Path);
     EXPECT_EQ(0x3F5FFE, m.KeyAddress);
 
     ExpectChunksHoldSections(m, sections);
@@ -133,12 +140,14 @@ TEST_F(ImageRoundTrip, EachLoadRebuildsOnlyItsOwnCpu)
     // it, and the CPU loaded first keeps what it parsed.
     TempFolder one(L"image_reload_1"), two(L"image_reload_2");
     const auto master = fixtures::MasterSample(), slave = fixtures::SlaveSample();
-    ASSERT_TRUE(fixtures::WriteOutFile(one.File(L"fw.out"), master));
-    ASSERT_TRUE(fixtures::WriteOutFile(two.File(L"fw.v2.out"), slave));
+    const std::wstring fw = one.File((Own(L"fw") + L".out").c_str());
+    const std::wstring fw2 = two.File((Own(L"fw") + L".v2.out").c_str());
+    ASSERT_TRUE(fixtures::WriteOutFile(fw, master));
+    ASSERT_TRUE(fixtures::WriteOutFile(fw2, slave));
     m_image.LastAttempt = true;
 
-    ASSERT_EQ(1, m_image.LoadMasterImage(one.File(L"fw.out").c_str()));
-    ASSERT_EQ(1, m_image.LoadSlaveImage(two.File(L"fw.v2.out").c_str()));
+    ASSERT_EQ(1, m_image.LoadMasterImage(fw.c_str()));
+    ASSERT_EQ(1, m_image.LoadSlaveImage(fw2.c_str()));
     EXPECT_STREQ(m_image.Master.M00Path, m_image.Slave.M00Path);
     EXPECT_EQ(0x3F5FFE, m_image.Master.KeyAddress);
     EXPECT_EQ(0x3F6FFE, m_image.Slave.KeyAddress);
@@ -156,9 +165,10 @@ TEST_F(ImageRoundTrip, EachLoadRebuildsOnlyItsOwnCpu)
         {".text", 0x3E0000, fixtures::PatternWords(20, 31), fixtures::kText},
         {"keyblk", 0x3F3FFE, {0x1573, 0xAAAA}, fixtures::kData},
     };
-    ASSERT_TRUE(fixtures::WriteOutFile(one.File(L"small.out"), small));
+    const std::wstring smallOut = one.File((Own(L"small") + L".out").c_str());
+    ASSERT_TRUE(fixtures::WriteOutFile(smallOut, small));
     m_image.Master.SequenceNumber = 5;
-    ASSERT_EQ(1, m_image.LoadMasterImage(one.File(L"small.out").c_str()));
+    ASSERT_EQ(1, m_image.LoadMasterImage(smallOut.c_str()));
     EXPECT_EQ(0x3F3FFE, m_image.Master.KeyAddress);
     EXPECT_EQ(0, m_image.Master.SequenceNumber);
     EXPECT_EQ(1, m_image.Master.VerifyRegions.GetSize());
@@ -174,9 +184,15 @@ TEST_F(ImageRoundTrip, EachLoadRebuildsOnlyItsOwnCpu)
 
 TEST_F(ImageRoundTrip, SamplesLoadAndAFailedLoadEmptiesOnlyItsCpu)
 {
+    // Copies of the samples under names of this process's own.
+    TempFolder copies(L"image_samples");
     const std::wstring samples = ExeFolder() + L"\\samples\\";
-    ASSERT_EQ(1, m_image.LoadMasterImage((samples + L"master.out").c_str()));
-    ASSERT_EQ(1, m_image.LoadSlaveImage((samples + L"slave.out").c_str()));
+    const std::wstring master = copies.File((Own(L"master") + L".out").c_str());
+    const std::wstring slave = copies.File((Own(L"slave") + L".out").c_str());
+    ASSERT_TRUE(CopyFileW((samples + L"master.out").c_str(), master.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((samples + L"slave.out").c_str(), slave.c_str(), FALSE));
+    ASSERT_EQ(1, m_image.LoadMasterImage(master.c_str()));
+    ASSERT_EQ(1, m_image.LoadSlaveImage(slave.c_str()));
     EXPECT_EQ(0x3F5FFE, m_image.Master.KeyAddress);
     EXPECT_EQ(0x3F6FFE, m_image.Slave.KeyAddress);
     ExpectChunksHoldSections(m_image.Master, fixtures::MasterSample());
@@ -187,7 +203,7 @@ TEST_F(ImageRoundTrip, SamplesLoadAndAFailedLoadEmptiesOnlyItsCpu)
 
     // The converter finds no input, so no .m00 appears within the wait.
     TempFolder folder(L"image_missing");
-    const CString missing = folder.File(L"missing.out").c_str();
+    const CString missing = folder.File((Own(L"missing") + L".out").c_str()).c_str();
     bool thrown = false;
     try
     {

@@ -360,6 +360,32 @@ TEST_F(MerrowickTest, HeadWithoutAcknowledgementStartsOverFromTheBridge)
     EXPECT_EQ(expected, Received());
 }
 
+TEST_F(MerrowickTest, AnAcknowledgementByteAnywhereInTheReplyAcceptsThePacket)
+{
+    Launch();
+    std::vector<uint8_t> bytes = WriteBin(L"a.bin", 100);
+    // Head, a full packet and the last one, each answered with its 0x06 at
+    // another place of the report's payload: second, last, among other bytes.
+    std::vector<uint8_t> last(64, 0);
+    last[63] = 0x06;
+    const std::vector<std::vector<uint8_t>> replies = {{0x00, 0x06}, last, {0x15, 0x99, 0x66, 0x06, 0x15}};
+    for (size_t i = 0; i < replies.size(); ++i) {
+        SimFault fault;
+        fault.kind = SimFaultKind::Reply;
+        fault.target = SimTarget::Peer;
+        fault.skip = static_cast<int>(i);
+        fault.bytes = replies[i];
+        m_sim.InjectFault(m_peer, fault);
+    }
+
+    SendFile(L"a.bin");
+    ASSERT_TRUE(WaitForRow(L"Send Data Complete!"));
+    Expected e = CleanAttempt(100);
+    EXPECT_EQ((Lines{L"Open USB Success", L"Start Halvick"} + e.rows), Rows());
+    EXPECT_EQ(bytes, Received());
+    EXPECT_EQ(Packets(100), PacketLengths());
+}
+
 TEST_F(MerrowickTest, FailureInTheMiddleRestartsFromTheHead)
 {
     Launch();

@@ -325,15 +325,12 @@ TEST_F(PaintManagerTest, TheOldManagerGoesOnceTheNewOneIsCurrent)
 }
 
 // Runs in a process of its own (below): installs a theme that signals when
-// it is destroyed, then ends the process through its exit-time work. The
-// first handler registered runs last and ends the process at once, as the
-// test main does: under Wine a normal exit can stall.
+// it is destroyed, then ends the process through its exit-time work.
 TEST(PaintManagerExit, DISABLED_ReleasedWhenTheProcessEnds)
 {
     WCHAR szEvent[MAX_PATH] = L"";
     if (!::GetEnvironmentVariableW(L"ZMR_PAINT_MANAGER_EXIT_EVENT", szEvent, MAX_PATH))
         return;
-    std::atexit([]() { ::TerminateProcess(::GetCurrentProcess(), 0); });
     CTestTheme* pTheme = new CTestTheme;
     std::wstring strEvent = szEvent;
     pTheme->m_onDestroy = [strEvent]() {
