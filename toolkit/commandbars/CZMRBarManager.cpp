@@ -613,7 +613,9 @@ BOOL CZMRBarManager::IsControlRarelyUsed(CZMRControl* pControl) const
 
 CDocTemplate* CZMRBarManager::GetActiveDocTemplate() const
 {
-    return nullptr;
+    CFrameWnd* pFrame = m_pSite && m_pSite->GetSafeHwnd() ? DYNAMIC_DOWNCAST(CFrameWnd, m_pSite) : nullptr;
+    CDocument* pDocument = pFrame ? pFrame->GetActiveDocument() : nullptr;
+    return pDocument ? pDocument->GetDocTemplate() : nullptr;
 }
 
 void CZMRBarManager::OnBarRemoved(CZMRCommandBar* /*pBar*/)

@@ -8,6 +8,7 @@
 #include "CZMRToolBar.h"
 #include "CZMRDockBar.h"
 #include "CZMRMouseManager.h"
+#include "CFrameHost.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -369,4 +370,35 @@ TEST_F(BarManagerTest, RightToLeftFromTheSiteOrForced)
     m_pManager->SetForcedRightToLeft(FALSE);
     m_pSite->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
     EXPECT_TRUE(m_pManager->IsRightToLeft());
+}
+
+namespace
+{
+class CPlainDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CPlainDoc)
+};
+IMPLEMENT_DYNCREATE(CPlainDoc, CDocument)
+} // namespace
+
+TEST(BarManagerDocuments, ActiveDocTemplateIsTheActiveDocumentsTemplate)
+{
+    CWinApp app(L"BarManagerTests");
+    auto* pTemplate = new CMultiDocTemplate(0x7F00, RUNTIME_CLASS(CPlainDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                            RUNTIME_CLASS(CFrameHostView));
+    app.AddDocTemplate(pTemplate);
+    CFrameHost* pHost = CFrameHost::Create();
+    ASSERT_NE(pHost, nullptr);
+    app.m_pMainWnd = pHost;
+    CZMRBarManager manager;
+    manager.SetSite(pHost);
+    EXPECT_EQ(manager.GetActiveDocTemplate(), nullptr) << "no document";
+
+    ASSERT_NE(pTemplate->OpenDocumentFile(nullptr), nullptr);
+    EXPECT_EQ(manager.GetActiveDocTemplate(), pTemplate);
+
+    CZMRBarManager loose;
+    EXPECT_EQ(loose.GetActiveDocTemplate(), nullptr) << "no site";
+    pHost->DestroyWindow();
+    app.m_pMainWnd = nullptr;
 }
