@@ -248,26 +248,6 @@ TEST_F(ImageRoundTrip, SamplesLoadAndAFailedLoadEmptiesOnlyItsCpu)
     EXPECT_EQ(0, m_image.Master.ProgramChunks.GetSize());
 }
 
-namespace
-{
-// A character that the ANSI code page has no form of (none when it is UTF-8).
-wchar_t CharOutsideAnsiCodePage()
-{
-    if (GetACP() == CP_UTF8)
-        return 0;
-    for (wchar_t c : {L'\x4E2D', L'\x0416', L'\x03A9', L'\x0101', L'\xAC00'})
-    {
-        const wchar_t text[2] = {c, 0};
-        BOOL bLost = FALSE;
-        char narrow[8];
-        WideCharToMultiByte(GetACP(), WC_NO_BEST_FIT_CHARS, text, -1, narrow, sizeof narrow, nullptr, &bLost);
-        if (bLost)
-            return c;
-    }
-    return 0;
-}
-}  // namespace
-
 TEST_F(ImageRoundTrip, PathTheCodePageCannotHoldIsNamedAsTheCause)
 {
     const wchar_t c = CharOutsideAnsiCodePage();
