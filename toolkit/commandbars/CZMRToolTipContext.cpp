@@ -114,6 +114,20 @@ LRESULT CZMRToolTipContext::CStandardToolTip::WindowProc(UINT message, WPARAM wP
     return lResult;
 }
 
+void CZMRToolTipContext::CLunaToolTip::DrawTipBackground(CDC* pDC, TOOLITEM* /*pTool*/, CRect rc)
+{
+    const int nScheme = GetColorManager()->GetEffectiveSystemTheme();
+    COLORREF clrFrom = m_pContext->GetTipBackColor(), clrTo = RGB(255, 255, 255), clrFrame = RGB(0, 0, 0);
+    if (nScheme >= 1 && nScheme <= 5)
+    {
+        clrFrom = RGB(255, 212, 151);
+        clrTo = RGB(255, 242, 200);
+        clrFrame = nScheme == 2 ? RGB(63, 93, 56) : nScheme == 3 ? RGB(75, 75, 111) : RGB(0, 0, 128);
+    }
+    GetDrawHelpers()->GradientFill(pDC, rc, clrFrom, clrTo, FALSE);
+    pDC->Draw3dRect(rc, clrFrame, clrFrame);
+}
+
 CZMRToolTipContext::CZMRToolTipContext()
     : m_bShowTitleAndDescription(FALSE), m_bShowImage(FALSE), m_nImageWidth(1), m_nImageBase(0), m_nIconTitle(1),
       m_nMaxTipWidth(::GetSystemMetrics(SM_CXSCREEN) / 2), m_rcMargin(0, 0, 0, 0), m_nDelayInitial(-1),
@@ -142,8 +156,9 @@ CWnd* CZMRToolTipContext::CreateToolTip(CWnd* /*pOwner*/)
     case zmrToolTipFlat:
     case zmrToolTipOffice2007:
         return new CZMRToolTipContextToolTip(this);
-    case zmrToolTipRichText:
     case zmrToolTipLuna:
+        return new CLunaToolTip(this);
+    case zmrToolTipRichText:
     case zmrToolTipHtml:
     case zmrToolTipMarkup:
         // Kinds whose content has a window of its own kind: none yet.

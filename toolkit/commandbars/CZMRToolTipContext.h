@@ -4,6 +4,7 @@
 // and keeps one tooltip window of its kind, to which it relays them.
 #pragma once
 #include "Framework.h"
+#include "CZMRToolTipContextToolTip.h"
 
 class CZMRImageManager;
 
@@ -48,6 +49,14 @@ public:
     enum { toolFlagAlwaysActivate = 0x40000000, toolFlagsPrivate = 0xC0000000 };
     // Private style bits of the toolkit's own tip windows.
     enum { tipStyleFlatTopLeft = 0x1000, tipStyleNoShadow = 0x2000, tipStyleRounded = 0x4000 };
+
+    // The own window with a gradient background after the system colour scheme.
+    class CLunaToolTip : public CZMRToolTipContextToolTip
+    {
+    public:
+        explicit CLunaToolTip(CZMRToolTipContext* pContext) : CZMRToolTipContextToolTip(pContext) {}
+        void DrawTipBackground(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
+    };
 
     CZMRToolTipContext();
     ~CZMRToolTipContext() override;

@@ -5,6 +5,7 @@
 #include "ArtifactPng.h"
 #include "BarTestSupport.h"
 #include "CTestInput.h"
+#include "CZMRColorManager.h"
 #include "CZMRCommandBarClock.h"
 #include "CZMRMonitorAreas.h"
 #include "CZMRToolTipContext.h"
@@ -22,6 +23,7 @@ struct Tool
     const wchar_t* lpszText;
     const wchar_t* lpszTitle;
     const wchar_t* lpszDescription;
+    CRect rcPlacement = CRect(0, 0, 0, 0);   // where the tip goes, in the extended record
 };
 
 // A window with tools of its own that hands every message to its context.
@@ -38,6 +40,8 @@ public:
                 continue;
             CZMRToolTipContext::FillInToolInfoEx(pTI, m_hWnd, tool.rc, tool.nId, tool.lpszText, tool.lpszTitle,
                                                  tool.lpszDescription, nullptr);
+            if (pTI->cbSize == TTTOOLINFOW_V2_SIZE && pTI->lParam)
+                reinterpret_cast<ZMR_TOOLINFO_EXTENDED*>(pTI->lParam)->rcPlacement = tool.rcPlacement;
             return tool.nId;
         }
         return -1;
@@ -416,4 +420,64 @@ TEST_F(ToolTipWindowTest, ToolsComeAndGoByWindowAndIdWithTheirTextsAndDelays)
     EXPECT_FALSE(six.IsSameTooltipTool(&sameOther));
     own.DestroyWindow();
     EXPECT_EQ(0, own.GetToolCount());
+}
+
+TEST_F(ToolTipWindowTest, APlacementRectangleSetsTheTipBelowIt)
+{
+    m_context.m_bShowTitleAndDescription = TRUE;
+    Tool tool = {CRect(20, 0, 120, 60), 1, L"Placed", nullptr, nullptr};
+    tool.rcPlacement = CRect(0, 0, 300, 45);
+    CreateHost(CPoint(100, 100), {tool});
+    Hover(CPoint(70, 20));
+    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    EXPECT_EQ(CPoint(100 + 20, 100 + 45), TipRect().TopLeft());
+}
+
+TEST_F(ToolTipWindowTest, TheMouseHookHidesTheTipWhenTheMouseGoesToAnotherWindow)
+{
+    CreateHost(CPoint(100, 100), g_twoTools);
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"",
+                               WS_POPUP | WS_VISIBLE, 100, 200, 200, 60, nullptr, nullptr));
+    // Tips show only while the host's application window is in front.
+    ::SetForegroundWindow(m_pHost->m_hWnd);
+    Hover(CPoint(40, 20));
+    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    // The host never hears of this move; only the tip's hook sees it.
+    CTestInput::MoveTo(other.m_hWnd, CPoint(100, 30));
+    EXPECT_TRUE(PumpUntil([&] { return !TipVisible(); }));
+    other.DestroyWindow();
+}
+
+TEST_F(ToolTipWindowTest, EachKindPaintsItsOwnFrame)
+{
+    const int nScheme = GetColorManager()->GetEffectiveSystemTheme();
+    const COLORREF clrLuna = nScheme == 2   ? RGB(63, 93, 56)
+                             : nScheme == 3 ? RGB(75, 75, 111)
+                             : nScheme >= 1 && nScheme <= 5 ? RGB(0, 0, 128)
+                                                            : RGB(0, 0, 0);
+    const struct
+    {
+        int nKind;
+        COLORREF clrTop;
+        COLORREF clrBottom;
+    } kinds[] = {
+        {zmrToolTipFlat, ::GetSysColor(COLOR_BTNFACE), RGB(0, 0, 0)},
+        {zmrToolTipLuna, clrLuna, clrLuna},
+        {zmrToolTipOffice2007, RGB(118, 118, 118), RGB(118, 118, 118)},
+    };
+    CreateHost(CPoint(100, 100), g_twoTools);
+    for (const auto& kind : kinds)
+    {
+        m_context.SetStyle(kind.nKind);
+        m_context.m_nDelayInitial = 20;
+        Hover(CPoint(40, 20));
+        Hover(CPoint(41, 20));
+        ASSERT_TRUE(PumpUntil([&] { return TipVisible(); })) << kind.nKind;
+        CSize sz;
+        std::vector<COLORREF> pixels = ReadTip(sz);
+        EXPECT_EQ(kind.clrTop, pixels[sz.cx / 2]) << kind.nKind;
+        EXPECT_EQ(kind.clrBottom, pixels[(sz.cy - 1) * sz.cx + sz.cx / 2]) << kind.nKind;
+        Hover(CPoint(40, 70));
+    }
 }
