@@ -7,6 +7,7 @@
 #include "CTestInput.h"
 #include "CZMRColorManager.h"
 #include "CZMRCommandBarClock.h"
+#include "CZMRImageManager.h"
 #include "CZMRMonitorAreas.h"
 #include "CZMRToolTipContext.h"
 #include "CZMRToolTipContextToolTip.h"
@@ -39,7 +40,7 @@ public:
             if (!tool.rc.PtInRect(point))
                 continue;
             CZMRToolTipContext::FillInToolInfoEx(pTI, m_hWnd, tool.rc, tool.nId, tool.lpszText, tool.lpszTitle,
-                                                 tool.lpszDescription, nullptr);
+                                                 tool.lpszDescription, m_pImages);
             if (pTI->cbSize == TTTOOLINFOW_V2_SIZE && pTI->lParam)
                 reinterpret_cast<ZMR_TOOLINFO_EXTENDED*>(pTI->lParam)->rcPlacement = tool.rcPlacement;
             return tool.nId;
@@ -54,6 +55,9 @@ protected:
             m_pContext->FilterMouseMessage(this, message, wParam, lParam);
         return CWnd::WindowProc(message, wParam, lParam);
     }
+
+public:
+    CZMRImageManager* m_pImages = nullptr;
 
 private:
     CZMRToolTipContext* m_pContext;
@@ -480,4 +484,53 @@ TEST_F(ToolTipWindowTest, EachKindPaintsItsOwnFrame)
         EXPECT_EQ(kind.clrBottom, pixels[(sz.cy - 1) * sz.cx + sz.cx / 2]) << kind.nKind;
         Hover(CPoint(40, 70));
     }
+}
+
+TEST_F(ToolTipWindowTest, ToolImagesComeFromTheImageManagerBesideTheText)
+{
+    // Commands 101 and 102 have a small and a large image; 103 none.
+    CZMRImageManager images;
+    for (int nSize : {16, 32})
+    {
+        CZMRIconHandle handle;
+        handle.SetIcon(static_cast<HICON>(::LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, nSize, nSize, 0)));
+        ASSERT_TRUE(images.SetIcon(handle, nSize == 16 ? 101 : 102, 16, nSize, ZMR_ICONSTATE_NORMAL));
+    }
+    m_context.m_bShowImage = TRUE;
+    m_context.m_nImageBase = 100;
+    m_context.m_nImageWidth = 16;
+    CreateHost(CPoint(100, 100), {{CRect(0, 0, 100, 60), 1, L"Open a file", nullptr, nullptr},
+                                  {CRect(100, 0, 200, 60), 2, L"Open a file", nullptr, nullptr},
+                                  {CRect(200, 0, 300, 60), 3, L"Open a file", nullptr, nullptr}});
+    m_pHost->m_pImages = &images;
+
+    CClientDC dc(m_pHost);
+    CFont* pOld = dc.SelectObject(m_context.GetFont());
+    const CSize szText = dc.GetTextExtent(L"Open a file");
+    dc.SelectObject(pOld);
+
+    const struct
+    {
+        int x;
+        INT_PTR nId;
+        int nImage;      // 0: none
+        int nExtra;      // beside a small image 3 pixels, a large one 5
+    } cases[] = {{40, 1, 16, 3}, {140, 2, 32, 5}, {240, 3, 0, 0}};
+    for (const auto& c : cases)
+    {
+        Hover(CPoint(c.x, 20));
+        ASSERT_TRUE(PumpUntil([&] { return ShownId() == c.nId; })) << c.nId;
+        if (!c.nImage)
+        {
+            EXPECT_EQ(nullptr, Tip()->GetTipImage());
+            EXPECT_EQ(CSize(szText.cx + 6, szText.cy + 6), TipRect().Size());
+            continue;
+        }
+        ASSERT_TRUE(Tip()->GetTipImage());
+        EXPECT_EQ(static_cast<UINT>(100 + c.nId), Tip()->GetTipImage()->GetID());
+        EXPECT_EQ(CSize(szText.cx + c.nImage + c.nExtra + 6, std::max(static_cast<LONG>(c.nImage), szText.cy) + 6),
+                  TipRect().Size())
+            << c.nId;
+    }
+    m_pHost->m_pImages = nullptr;
 }
