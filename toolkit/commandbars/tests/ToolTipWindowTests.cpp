@@ -90,10 +90,10 @@ protected:
         CZMRCommandBarClock::Set(nullptr);
     }
 
-    void CreateHost(CPoint ptTopLeft, std::vector<Tool> tools, CSize sz = CSize(300, 60))
+    void CreateHost(CPoint ptTopLeft, std::vector<Tool> tools, CSize sz = CSize(300, 60), DWORD dwExStyle = 0)
     {
         m_pHost = new CTipHost(&m_context, tools);
-        ASSERT_TRUE(m_pHost->CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"",
+        ASSERT_TRUE(m_pHost->CreateEx(dwExStyle, AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW)), L"",
                                       WS_POPUP | WS_VISIBLE, ptTopLeft.x, ptTopLeft.y, sz.cx, sz.cy, nullptr,
                                       nullptr));
         ::SetForegroundWindow(m_pHost->m_hWnd);
@@ -533,4 +533,16 @@ TEST_F(ToolTipWindowTest, ToolImagesComeFromTheImageManagerBesideTheText)
             << c.nId;
     }
     m_pHost->m_pImages = nullptr;
+}
+
+TEST_F(ToolTipWindowTest, RightToLeftToolsHaveTheirTipEndAtTheCursor)
+{
+    CreateHost(CPoint(200, 100), {{CRect(0, 0, 300, 60), 1, L"Right to left", nullptr, nullptr}}, CSize(300, 60),
+               WS_EX_LAYOUTRTL);
+    Hover(CPoint(40, 20));
+    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    EXPECT_EQ(ptCursor.x, TipRect().right);
+    EXPECT_EQ(ptCursor.y + CZMRToolTipContextToolTip::GetCursorHeight(), TipRect().top);
 }
