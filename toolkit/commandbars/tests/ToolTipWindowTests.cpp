@@ -147,13 +147,17 @@ const std::vector<Tool> g_twoTools = {
 
 TEST_F(ToolTipWindowTest, HoverShowsTheTipUnderTheCursorAfterTheInitialDelay)
 {
+    // A delay long enough that only the test ends it.
+    m_context.m_nDelayInitial = 60000;
     CreateHost(CPoint(100, 100), g_twoTools);
     Hover(CPoint(40, 20));
     ASSERT_TRUE(Tip());
+    EXPECT_EQ(60000u, Tip()->GetInitialDelay());
     // The tip waits for its delay first.
     EXPECT_FALSE(TipVisible());
     EXPECT_EQ(1u, Tip()->GetPendingTool().nId);
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    Tip()->SendMessage(WM_TIMER, 1, 0);
+    EXPECT_TRUE(TipVisible());
     EXPECT_EQ(1, ShownId());
 
     // Under the cursor's visible part, as wide and high as its text and the frame.
@@ -211,10 +215,12 @@ TEST_F(ToolTipWindowTest, WithinTheReshowTimeTheNextToolsTipAppearsAtOnce)
     Hover(CPoint(120, 75));
     ASSERT_TRUE(PumpUntil([&] { return !TipVisible(); }));
     clock.m_dwNow += 200;
+    Tip()->SendMessage(TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(60000, 0));
     Hover(CPoint(40, 20));
     EXPECT_FALSE(TipVisible());
     EXPECT_EQ(1u, Tip()->GetPendingTool().nId);
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    Tip()->SendMessage(WM_TIMER, 1, 0);
+    EXPECT_TRUE(TipVisible());
     EXPECT_EQ(1, ShownId());
 }
 
