@@ -51,6 +51,13 @@ public:
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        // Texts asked for when needed.
+        if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW)
+        {
+            m_nTextRequests++;
+            reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = const_cast<LPWSTR>(L"&Asked for");
+            return 0;
+        }
         if (m_pContext)
             m_pContext->FilterMouseMessage(this, message, wParam, lParam);
         return CWnd::WindowProc(message, wParam, lParam);
@@ -58,6 +65,7 @@ protected:
 
 public:
     CZMRImageManager* m_pImages = nullptr;
+    int m_nTextRequests = 0;
 
 private:
     CZMRToolTipContext* m_pContext;
@@ -396,9 +404,18 @@ TEST_F(ToolTipWindowTest, ToolsComeAndGoByWindowAndIdWithTheirTextsAndDelays)
     own.SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(2, own.GetToolCount());
 
+    // The callback text is asked for once and loses its mnemonic marker
+    // when the style has no no-prefix bit.
     CZMRToolTipContextToolTip::TOOLITEM six;
     six.hWnd = m_pHost->m_hWnd;
     six.nId = 6;
+    six.bTextCallback = TRUE;
+    m_context.ModifyToolTipStyle(TTS_NOPREFIX, 0);
+    EXPECT_STREQ(L"Asked for", own.GetToolText(&six));
+    EXPECT_STREQ(L"Asked for", own.GetToolText(&six));
+    EXPECT_EQ(1, m_pHost->m_nTextRequests);
+    EXPECT_FALSE(six.bTextCallback);
+    m_context.ModifyToolTipStyle(0, TTS_NOPREFIX);
 
     // Deleting goes by window and id; the text does not count.
     info.uId = 5;
