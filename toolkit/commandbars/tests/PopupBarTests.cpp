@@ -1,0 +1,168 @@
+// Popup bars tracked for a caller: the modal loop is driven from a timer
+// callback inside it, with a safety timer that ends tracking.
+#include "BarTestSupport.h"
+#include "CZMRPopupBar.h"
+#include "CZMRMouseManager.h"
+#include "CTestInput.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+std::function<void()> g_onTimer;
+CZMRCommandBar* g_pSafetyBar = nullptr;
+
+void CALLBACK DriveProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_onTimer)
+        g_onTimer();
+}
+
+void CALLBACK SafetyProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_pSafetyBar && g_pSafetyBar->IsTrackingMode())
+    {
+        ADD_FAILURE() << "the popup was still tracking when the safety timer fired";
+        g_pSafetyBar->SetMenuLoopActive(FALSE);
+    }
+}
+
+class PopupBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pSite = CRecordingSiteFrame::Create(CRect(0, 0, 600, 400));
+        ASSERT_NE(m_pSite, nullptr);
+        m_pManager = new CRecordingManager;
+        ASSERT_TRUE(m_pManager->Attach(m_pSite));
+        m_pTheme = new CFillTheme;
+        m_pManager->SetPaintManager(m_pTheme);
+        m_pTheme->InternalRelease();
+        m_pPopup = CZMRPopupBar::CreatePopupBar(m_pManager);
+        ASSERT_NE(m_pPopup, nullptr);
+        CMenu menu;
+        menu.Attach(::CreatePopupMenu());
+        ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 500, L"&Open");
+        ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 501, L"&Save");
+        ASSERT_TRUE(m_pPopup->LoadMenu(&menu));
+        m_pSite->Clear();
+    }
+    void TearDown() override
+    {
+        g_onTimer = nullptr;
+        g_pSafetyBar = nullptr;
+        if (m_pPopup)
+            m_pPopup->InternalRelease();
+        delete m_pManager;
+        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
+            m_pSite->DestroyWindow();
+    }
+    // Tracks the popup at the point; the step runs inside the loop.
+    int Track(UINT nFlags, CPoint pt, std::function<void()> step)
+    {
+        g_onTimer = std::move(step);
+        g_pSafetyBar = m_pPopup;
+        ::SetTimer(nullptr, 0, 20, DriveProc);
+        ::SetTimer(nullptr, 0, 3000, SafetyProc);
+        return CZMRCommandBar::TrackPopupBar(m_pPopup, nFlags, pt.x, pt.y, m_pSite);
+    }
+    size_t Count(UINT nMessage) const { return m_pSite->Messages(nMessage).size(); }
+
+    CRecordingSiteFrame* m_pSite = nullptr;
+    CRecordingManager* m_pManager = nullptr;
+    CFillTheme* m_pTheme = nullptr;
+    CZMRPopupBar* m_pPopup = nullptr;
+};
+
+TEST_F(PopupBarTest, ChosenCommandIsReturnedAndNotSent)
+{
+    CRect rcWhileOpen;
+    BOOL bTopMost = FALSE;
+    const int nResult = Track(0x100, CPoint(100, 100), [&] {
+        m_pPopup->GetWindowRect(&rcWhileOpen);
+        bTopMost = (m_pPopup->GetExStyle() & WS_EX_TOPMOST) != 0;
+        m_pPopup->GetControl(1)->OnExecute();
+    });
+    EXPECT_EQ(501, nResult);
+    EXPECT_EQ(0u, Count(ZMR_WM_CONTROLNOTIFY));
+    EXPECT_EQ(1u, Count(ZMR_WM_POPUPOPENING));
+    EXPECT_EQ(1u, Count(ZMR_WM_POPUPCLOSED));
+    EXPECT_EQ(CPoint(100, 100), rcWhileOpen.TopLeft());
+    EXPECT_GT(rcWhileOpen.Height(), 0);
+    EXPECT_TRUE(bTopMost);
+    // The window goes, the object stays and no longer points at the result.
+    EXPECT_EQ(nullptr, m_pPopup->GetSafeHwnd());
+    EXPECT_EQ(nullptr, m_pPopup->m_pReturnCmd);
+}
+
+TEST_F(PopupBarTest, WithoutReturnFlagTheCommandGoesToTheOwner)
+{
+    const int nResult = Track(0, CPoint(100, 100), [&] { m_pPopup->GetControl(0)->OnExecute(); });
+    EXPECT_EQ(1, nResult);
+    const auto notes = m_pSite->Messages(ZMR_WM_CONTROLNOTIFY);
+    ASSERT_EQ(1u, notes.size());
+    EXPECT_EQ(500u, notes[0].wParam);
+}
+
+// Closing without a choice returns 0, and a popup closed later (after the
+// call ended) writes nowhere.
+TEST_F(PopupBarTest, NoChoiceReturnsZeroAndTheSlotIsCleared)
+{
+    EXPECT_EQ(0, Track(0x100, CPoint(100, 100), [&] { m_pPopup->SetMenuLoopActive(FALSE); }));
+    EXPECT_EQ(nullptr, m_pPopup->m_pReturnCmd);
+
+    // Opened again without tracking: executing sends the command.
+    ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
+    m_pPopup->GetControl(0)->OnExecute();
+    EXPECT_EQ(1u, Count(ZMR_WM_CONTROLNOTIFY));
+}
+
+TEST_F(PopupBarTest, RightAlignedOpensLeftOfThePoint)
+{
+    CRect rc;
+    Track(0x8, CPoint(300, 100), [&] {
+        m_pPopup->GetWindowRect(&rc);
+        m_pPopup->SetMenuLoopActive(FALSE);
+    });
+    EXPECT_EQ(300, rc.right);
+}
+
+// A click outside ends the loop and stays in the queue for its window.
+TEST_F(PopupBarTest, ClickOutsideEndsTrackingAndReachesItsWindow)
+{
+    CRect rcSite;
+    m_pSite->GetWindowRect(&rcSite);
+    const CPoint ptOutside(rcSite.left + 400, rcSite.top + 300);
+    const int nResult = Track(0x100, CPoint(rcSite.left + 50, rcSite.top + 60), [&] {
+        CTestInput::MoveTo(ptOutside);
+        CTestInput::Button(VK_LBUTTON, true);
+        CTestInput::Button(VK_LBUTTON, false);
+    });
+    EXPECT_EQ(0, nResult);
+    EXPECT_FALSE(m_pPopup->IsTrackingMode());
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE));
+    PumpUntil([] { return false; }, 50);
+}
+
+// Nested tracking keeps the bars already tracked and suspends their input.
+TEST_F(PopupBarTest, NestedTrackingSuspendsTheOuterBars)
+{
+    CZMRPopupBar* pOuter = CZMRPopupBar::CreatePopupBar(m_pManager);
+    ASSERT_TRUE(pOuter->OpenAsPopup(nullptr));
+    int nSuspendedInside = -1;
+    BOOL bOuterTracking = FALSE;
+    Track(0x1, CPoint(200, 200), [&] {
+        nSuspendedInside = pOuter->GetInputSuspension();
+        bOuterTracking = pOuter->IsTrackingMode();
+        m_pPopup->SetMenuLoopActive(FALSE);
+    });
+    EXPECT_TRUE(bOuterTracking);
+    EXPECT_EQ(1, nSuspendedInside);
+    EXPECT_EQ(0, pOuter->GetInputSuspension());
+    pOuter->SetMenuLoopActive(FALSE);
+    pOuter->InternalRelease();
+}
+} // namespace
