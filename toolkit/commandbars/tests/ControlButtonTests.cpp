@@ -1,0 +1,146 @@
+// The press loop of buttons on tool bars: real mouse input through
+// SendInput, the steps inside the loop run from timer callbacks.
+#include "BarTestSupport.h"
+#include "CZMRControlButton.h"
+#include "CZMRControls.h"
+#include "CTestInput.h"
+#include <gtest/gtest.h>
+#include <deque>
+
+namespace
+{
+std::deque<std::function<void()>> g_steps;
+
+void CALLBACK StepProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_steps.empty())
+        return;
+    auto step = std::move(g_steps.front());
+    g_steps.pop_front();
+    step();
+    if (!g_steps.empty())
+        ::SetTimer(nullptr, 0, 30, StepProc);
+}
+
+void CALLBACK SafetyProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (::GetCapture())
+    {
+        ADD_FAILURE() << "the press loop still held the capture when the safety timer fired";
+        ::ReleaseCapture();
+    }
+}
+
+class ControlButtonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pSite = CRecordingSiteFrame::Create(CRect(0, 0, 400, 300));
+        ASSERT_NE(m_pSite, nullptr);
+        m_pBar = new CProbeBar;
+        ASSERT_TRUE(m_pBar->Create(m_pSite, CRect(10, 10, 200, 40), 0));
+        m_pButton = new CFixedControl;
+        m_pBar->GetControls()->AddControl(m_pButton, 700);
+        m_pButton->SetRect(CRect(10, 2, 40, 26));
+        m_pSite->Clear();
+    }
+    void TearDown() override
+    {
+        g_steps.clear();
+        if (m_pBar)
+            m_pBar->InternalRelease();
+        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
+            m_pSite->DestroyWindow();
+    }
+    CPoint ScreenPoint(CPoint ptClient) const
+    {
+        m_pBar->ClientToScreen(&ptClient);
+        return ptClient;
+    }
+    // Presses the left button over the control; the steps run inside the
+    // press loop, the last of them releases the button.
+    void Press(std::deque<std::function<void()>> steps)
+    {
+        g_steps = std::move(steps);
+        CTestInput::MoveTo(ScreenPoint(CPoint(20, 10)));
+        PumpPendingMessages();
+        ::SetTimer(nullptr, 0, 30, StepProc);
+        ::SetTimer(nullptr, 0, 3000, SafetyProc);
+        CTestInput::Button(VK_LBUTTON, true);
+        PumpUntil([] { return g_steps.empty() && !::GetCapture(); });
+        PumpPendingMessages();
+    }
+    size_t Executions() const { return m_pSite->Messages(ZMR_WM_CONTROLNOTIFY).size(); }
+    void RepeatTick() { m_pBar->PostMessage(WM_TIMER, ZMR_TIMER_EXECUTEONPRESS, 0); }
+
+    CRecordingSiteFrame* m_pSite = nullptr;
+    CProbeBar* m_pBar = nullptr;
+    CFixedControl* m_pButton = nullptr;
+};
+
+TEST_F(ControlButtonTest, ReleaseInsideExecutesOnceAndLeavesTheButtonUp)
+{
+    int nPressedInside = -1;
+    Press({[&] { nPressedInside = m_pButton->GetPressed(); }, [&] { CTestInput::Button(VK_LBUTTON, false); }});
+    EXPECT_EQ(1, nPressedInside);
+    EXPECT_EQ(1u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(ControlButtonTest, ReleaseOutsideExecutesNothing)
+{
+    Press({[&] { CTestInput::MoveTo(ScreenPoint(CPoint(150, 10))); },
+           [&] { CTestInput::Button(VK_LBUTTON, false); }});
+    EXPECT_EQ(0u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+}
+
+// Auto-repeat: once at the press, again at each tick while the pointer is
+// on the button, never off it, and not again at the release. The period is
+// long so that only the ticks the test posts count.
+TEST_F(ControlButtonTest, AutoRepeatRunsWhileHeldOverTheButton)
+{
+    m_pButton->SetExecuteOnPressInterval(60000);
+    size_t nAtPress = 0, nAfterTick = 0, nOffButton = 0;
+    Press({[&] {
+               nAtPress = Executions();
+               RepeatTick();
+           },
+           [&] {
+               nAfterTick = Executions();
+               CTestInput::MoveTo(ScreenPoint(CPoint(150, 10)));
+           },
+           [&] { RepeatTick(); },
+           [&] {
+               nOffButton = Executions();
+               CTestInput::MoveTo(ScreenPoint(CPoint(20, 10)));
+           },
+           [&] { CTestInput::Button(VK_LBUTTON, false); }});
+    EXPECT_EQ(1u, nAtPress);
+    EXPECT_EQ(2u, nAfterTick);
+    EXPECT_EQ(2u, nOffButton);
+    EXPECT_EQ(2u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+}
+
+// The control taken off its bar during the press: the loop ends, the
+// capture goes and nothing runs through the bar it lost.
+TEST_F(ControlButtonTest, LosingTheBarEndsThePressAndReleasesTheCapture)
+{
+    m_pButton->InternalAddRef();
+    Press({[&] {
+        m_pBar->GetControls()->Remove(m_pButton);
+        m_pBar->PostMessage(WM_NULL);
+    }});
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(0u, Executions());
+    EXPECT_EQ(-1, m_pBar->GetHotIndex());
+    CTestInput::Button(VK_LBUTTON, false);
+    PumpPendingMessages();
+    m_pButton->InternalRelease();
+}
+} // namespace
