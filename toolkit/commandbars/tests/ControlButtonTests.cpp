@@ -144,3 +144,67 @@ TEST_F(ControlButtonTest, LosingTheBarEndsThePressAndReleasesTheCapture)
     m_pButton->InternalRelease();
 }
 } // namespace
+
+#include "CZMRControlPopup.h"
+#include "CZMRPopupBar.h"
+
+namespace
+{
+// A popup control on a bar at the top of the site opens its popup bar just
+// below itself and closes it again.
+TEST_F(ControlButtonTest, PopupControlOpensItsBarBelowAndClosesIt)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 701);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+    pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 702);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+
+    ASSERT_TRUE(m_pBar->SetPoppedControl(pPopupControl->GetIndex()));
+    EXPECT_TRUE(pPopupControl->IsPopupOpen());
+    ASSERT_TRUE(pPopup->IsVisible());
+    EXPECT_EQ(m_pBar, pPopup->GetParentBar());
+    CRect rcPopup;
+    pPopup->GetWindowRect(&rcPopup);
+    EXPECT_EQ(ScreenPoint(CPoint(50, 26)), rcPopup.TopLeft());
+
+    m_pBar->SetPoppedControl(-1);
+    EXPECT_FALSE(pPopupControl->IsPopupOpen());
+    EXPECT_EQ(nullptr, pPopup->GetSafeHwnd());
+    m_pBar->SetMenuLoopActive(FALSE);
+}
+
+// A popup control cannot be dropped into its own popup chain, and a popup
+// chain contains the popups of its controls.
+TEST(ControlPopupChain, DropRulesFollowThePopupChain)
+{
+    auto* pOuter = new CZMRControlPopup;
+    auto* pInner = new CZMRControlPopup;
+    auto* pStranger = new CZMRControlPopup;
+    CZMRPopupBar* pOuterBar = CZMRPopupBar::CreatePopupBar(nullptr);
+    CZMRPopupBar* pInnerBar = CZMRPopupBar::CreatePopupBar(nullptr);
+    CZMRPopupBar* pStrangerBar = CZMRPopupBar::CreatePopupBar(nullptr);
+    pOuter->SetCommandBar(pOuterBar);
+    pInner->SetCommandBar(pInnerBar);
+    pStranger->SetCommandBar(pStrangerBar);
+    pOuterBar->GetControls()->AddControl(pInner, 1);
+    pInner->InternalAddRef();
+    pInnerBar->SetControlPopup(pInner);
+
+    DROPEFFECT effect = DROPEFFECT_MOVE;
+    EXPECT_FALSE(pOuter->CanDropOnBar(pOuterBar, CPoint(), effect));
+    EXPECT_FALSE(pOuter->CanDropOnBar(pInnerBar, CPoint(), effect));
+    EXPECT_TRUE(pOuter->CanDropOnBar(pStrangerBar, CPoint(), effect));
+    EXPECT_TRUE(pOuter->ContainsPopupOf(pInner));
+    EXPECT_FALSE(pOuter->ContainsPopupOf(pStranger));
+
+    pInnerBar->SetControlPopup(nullptr);
+    pInner->InternalRelease();
+    for (CZMRControlPopup* p : {pOuter, pStranger})
+        p->InternalRelease();
+    for (CZMRPopupBar* p : {pOuterBar, pInnerBar, pStrangerBar})
+        p->InternalRelease();
+}
+} // namespace
