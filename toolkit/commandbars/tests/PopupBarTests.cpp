@@ -166,3 +166,40 @@ TEST_F(PopupBarTest, NestedTrackingSuspendsTheOuterBars)
     pOuter->InternalRelease();
 }
 } // namespace
+
+#include "CZMRHeaderMenuBars.h"
+
+namespace
+{
+// Once the command bars are installed behind the header's menu, it is a
+// popup bar that returns the chosen command.
+TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
+{
+    CZMRHeaderMenuBars::Install();
+    CMenu menu;
+    menu.Attach(::CreatePopupMenu());
+    ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 610, L"&Name");
+    ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 611, L"&Size");
+    WCHAR szClass[64] = {};
+    g_onTimer = [&] {
+        CZMRCommandBar* pTracked = CZMRMouseManager::GetThreadMouseManager()->GetLastTracked();
+        ASSERT_NE(nullptr, pTracked);
+        ::GetClassNameW(pTracked->GetSafeHwnd(), szClass, 64);
+        pTracked->GetControl(1)->OnExecute();
+    };
+    ::SetTimer(nullptr, 0, 20, DriveProc);
+    ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
+        ::KillTimer(nullptr, nId);
+        CZMRMouseManager* pMouseManager = CZMRMouseManager::GetThreadMouseManager();
+        if (pMouseManager->GetTrackedCount() > 0)
+        {
+            ADD_FAILURE() << "the header menu was still open when the safety timer fired";
+            pMouseManager->CloseAllTracked();
+        }
+    });
+    const int nResult = TrackHeaderMenu(&menu, TPM_RIGHTBUTTON | 0x100, 100, 100, m_pSite, 0, TRUE);
+    SetHeaderMenuBars(nullptr);
+    EXPECT_EQ(611, nResult);
+    EXPECT_STREQ(L"ZMRPopupBar", szClass);
+}
+} // namespace
