@@ -168,6 +168,8 @@ TEST_F(PopupBarTest, NestedTrackingSuspendsTheOuterBars)
 } // namespace
 
 #include "CZMRHeaderMenuBars.h"
+#include "ArtifactPng.h"
+#include <set>
 
 namespace
 {
@@ -181,10 +183,32 @@ TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
     ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 610, L"&Name");
     ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 611, L"&Size");
     WCHAR szClass[64] = {};
+    int nColours = 0;
+    bool bSaved = false;
     g_onTimer = [&] {
         CZMRCommandBar* pTracked = CZMRMouseManager::GetThreadMouseManager()->GetLastTracked();
         ASSERT_NE(nullptr, pTracked);
         ::GetClassNameW(pTracked->GetSafeHwnd(), szClass, 64);
+        // A picture of the open menu as the window shows it.
+        pTracked->UpdateWindow();
+        CRect rc;
+        pTracked->GetClientRect(&rc);
+        HDC hdcWindow = ::GetDC(pTracked->GetSafeHwnd());
+        HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
+        HBITMAP hbm = ::CreateCompatibleBitmap(hdcWindow, rc.Width(), rc.Height());
+        HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
+        ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcWindow, 0, 0, SRCCOPY);
+        std::set<COLORREF> colours;
+        for (int y = 0; y < rc.Height(); y++)
+            for (int x = 0; x < rc.Width(); x++)
+                colours.insert(::GetPixel(hdcMem, x, y));
+        nColours = int(colours.size());
+        bSaved = SaveArtifactPng(L"header_menu_popup.png", rc.Width(), rc.Height(),
+                                 [&](int x, int y) { return ::GetPixel(hdcMem, x, y); });
+        ::SelectObject(hdcMem, hOld);
+        ::DeleteObject(hbm);
+        ::DeleteDC(hdcMem);
+        ::ReleaseDC(pTracked->GetSafeHwnd(), hdcWindow);
         pTracked->GetControl(1)->OnExecute();
     };
     ::SetTimer(nullptr, 0, 20, DriveProc);
@@ -201,5 +225,8 @@ TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
     SetHeaderMenuBars(nullptr);
     EXPECT_EQ(611, nResult);
     EXPECT_STREQ(L"ZMRPopupBar", szClass);
+    // Background, frame and captions at least.
+    EXPECT_GE(nColours, 3);
+    EXPECT_TRUE(bSaved);
 }
 } // namespace
