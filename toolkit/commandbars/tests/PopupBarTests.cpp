@@ -147,6 +147,22 @@ TEST_F(PopupBarTest, ClickOutsideEndsTrackingAndReachesItsWindow)
     PumpUntil([] { return false; }, 50);
 }
 
+// A right-button release over a control chooses it only when tracked for
+// the right button.
+TEST_F(PopupBarTest, RightButtonReleaseChoosesOnlyWithTheRightButtonFlag)
+{
+    for (const UINT nFlags : {0x102u, 0x100u})
+    {
+        const int nResult = Track(nFlags, CPoint(100, 100), [&] {
+            const CPoint pt = m_pPopup->GetControl(0)->GetRect().CenterPoint();
+            m_pPopup->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+            if (m_pPopup->IsTrackingMode())
+                m_pPopup->SetMenuLoopActive(FALSE);
+        });
+        EXPECT_EQ((nFlags & 0x2) ? 500 : 0, nResult) << nFlags;
+    }
+}
+
 // Nested tracking keeps the bars already tracked and suspends their input.
 TEST_F(PopupBarTest, NestedTrackingSuspendsTheOuterBars)
 {
