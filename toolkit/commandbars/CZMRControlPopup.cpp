@@ -178,6 +178,23 @@ void CZMRControlPopup::OnLButtonUp(CPoint point)
         OnExecute();
 }
 
+BOOL CZMRControlPopup::OnLButtonDblClk(CPoint point)
+{
+    CZMRPopupBar* pPopup = DYNAMIC_DOWNCAST(CZMRPopupBar, m_pCommandBar);
+    if ((m_controlType != zmrControlPopup && m_controlType != zmrControlButtonPopup) || !pPopup)
+        return CZMRControlButton::OnLButtonDblClk(point);
+    if (!IsPopupOpen() && m_pParent && m_pParent->GetSafeHwnd())
+        m_pParent->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    if (!IsPopupOpen())
+        return FALSE;
+    if (CZMRControl* pDefault = pPopup->GetControl(pPopup->GetDefaultItem(TRUE)))
+    {
+        pDefault->OnExecute();
+        return TRUE;
+    }
+    return FALSE;
+}
+
 void CZMRControlPopup::OnMouseMove(CPoint point)
 {
     if (!m_pCommandBar || !GetEnabled() || m_controlType != zmrControlSplitButtonPopup || !m_bSelected)

@@ -19,6 +19,8 @@ public:
     // Opens (non-null) or closes the popup bar; false when it cannot open.
     BOOL ShowPopup(BOOL bPopup) override;
     void OnLButtonUp(CPoint point) override;
+    // Opens a closed menu popup and runs its default item.
+    BOOL OnLButtonDblClk(CPoint point) override;
     void OnMouseMove(CPoint point) override;
     void OnMouseHover() override;
     BOOL OnSelectionChange(int bSelected) override;

@@ -120,9 +120,17 @@ LRESULT CZMRPopupBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 1;
         break;
     case WM_MOUSEMOVE:
+    {
         if (m_nInputSuspension > 0)
             return 0;
+        // Back over the popup, its opener is the hot control of its bar again.
+        CZMRCommandBar* pParent = GetParentBar();
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        if (pParent && m_pControlPopup && rcClient.PtInRect(CPoint(short(LOWORD(lParam)), short(HIWORD(lParam)))))
+            pParent->SetHotControl(m_pControlPopup->GetIndex(), 0);
         break;
+    }
     case WM_DESTROY:
         // Windows of controls live on in the site.
         for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(m_hWnd, GW_CHILD))

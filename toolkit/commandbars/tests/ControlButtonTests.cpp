@@ -208,3 +208,35 @@ TEST(ControlPopupChain, DropRulesFollowThePopupChain)
         p->InternalRelease();
 }
 } // namespace
+
+namespace
+{
+// Double-clicking a closed menu popup opens it and runs its default item.
+TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 701);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+    auto* pPlain = new CFixedControl(CSize(80, 20));
+    auto* pDefault = new CFixedControl(CSize(80, 20));
+    pPopup->GetControls()->AddControl(pPlain, 710);
+    pPopup->GetControls()->AddControl(pDefault, 711);
+    pDefault->SetDefaultItem(TRUE);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+    // The item runs after its popup closed and forgot its opener: the
+    // manager leads it to the site.
+    CRecordingManager manager;
+    ASSERT_TRUE(manager.Attach(m_pSite));
+    pPopup->SetBarManager(&manager);
+
+    EXPECT_TRUE(pPopupControl->OnLButtonDblClk(CPoint(60, 10)));
+    const auto notes = m_pSite->Messages(ZMR_WM_CONTROLNOTIFY);
+    ASSERT_EQ(1u, notes.size());
+    EXPECT_EQ(711u, notes[0].wParam);
+    EXPECT_FALSE(pPopupControl->IsPopupOpen());
+    m_pBar->SetMenuLoopActive(FALSE);
+    pPopup->SetBarManager(nullptr);
+}
+} // namespace
