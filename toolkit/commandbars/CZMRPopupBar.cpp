@@ -111,6 +111,18 @@ LRESULT CZMRPopupBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_NCCREATE:
+    {
+        // The popup looks active while the frame it belongs to is.
+        const LRESULT lResult = CZMRCommandBar::WindowProc(message, wParam, lParam);
+        HWND hWndTop = ::GetAncestor(::GetParent(m_hWnd) ? ::GetParent(m_hWnd) : m_hWnd, GA_ROOT);
+        HWND hWndForeground = ::GetForegroundWindow();
+        const BOOL bActive = hWndTop && (hWndForeground == hWndTop ||
+                                         (::GetLastActivePopup(hWndTop) == hWndForeground &&
+                                          ::SendMessageW(hWndForeground, WM_FLOATSTATUS, FS_SYNCACTIVE, 0)));
+        ::SendMessageW(m_hWnd, WM_FLOATSTATUS, bActive ? FS_ACTIVATE : FS_DEACTIVATE, 0);
+        return lResult;
+    }
     case WM_NCACTIVATE:
         if (wParam)
             return FALSE;

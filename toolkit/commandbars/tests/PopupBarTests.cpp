@@ -246,3 +246,26 @@ TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
     EXPECT_TRUE(bSaved);
 }
 } // namespace
+
+namespace
+{
+// The opening animation: the manager's option as it is, a random one of
+// fade, slide and unfold for 1, none without a manager.
+TEST_F(PopupBarTest, AnimationTypeFollowsTheManagersOption)
+{
+    for (const int nOption : {2, 3, 4})
+    {
+        m_pManager->GetOptions()->nAnimationType = nOption;
+        EXPECT_EQ(nOption, m_pPopup->GetAnimationType());
+    }
+    m_pManager->GetOptions()->nAnimationType = 1;
+    for (int i = 0; i < 10; i++)
+    {
+        const int nType = m_pPopup->GetAnimationType();
+        EXPECT_TRUE(nType >= 2 && nType <= 4) << nType;
+    }
+    CZMRPopupBar* pLoose = CZMRPopupBar::CreatePopupBar(nullptr);
+    EXPECT_EQ(5, pLoose->GetAnimationType());
+    pLoose->InternalRelease();
+}
+} // namespace
