@@ -68,10 +68,12 @@ protected:
         CTestInput::MoveTo(ScreenPoint(CPoint(20, 10)));
         PumpPendingMessages();
         ::SetTimer(nullptr, 0, 30, StepProc);
-        ::SetTimer(nullptr, 0, 3000, SafetyProc);
+        const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, SafetyProc);
         CTestInput::Button(VK_LBUTTON, true);
         PumpUntil([] { return g_steps.empty() && !::GetCapture(); });
         PumpPendingMessages();
+        // The safety timer belongs to this press only.
+        ::KillTimer(nullptr, nSafety);
     }
     size_t Executions() const { return m_pSite->Messages(ZMR_WM_CONTROLNOTIFY).size(); }
     void RepeatTick() { m_pBar->PostMessage(WM_TIMER, ZMR_TIMER_EXECUTEONPRESS, 0); }
@@ -238,5 +240,41 @@ TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
     EXPECT_FALSE(pPopupControl->IsPopupOpen());
     m_pBar->SetMenuLoopActive(FALSE);
     pPopup->SetBarManager(nullptr);
+}
+} // namespace
+
+namespace
+{
+// Near the bottom of the work area the popup of a bar control opens above
+// the control.
+TEST_F(ControlButtonTest, PopupNearTheWorkAreaBottomOpensAboveItsControl)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 701);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+    for (int i = 0; i < 3; i++)
+        pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 720 + i);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+    // Room above the control for the whole popup.
+    m_pSite->SetWindowPos(nullptr, 0, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    const CPoint ptControlBottom = ScreenPoint(CPoint(50, 26));
+    CZMRPopupBar::s_fnMonitorAreas = [&](CPoint, const CRect&, CRect& rcWork, CRect& rcMonitor) {
+        rcWork = CRect(0, 0, 1000, ptControlBottom.y + 40);
+        rcMonitor = rcWork;
+    };
+    const BOOL bOpened = m_pBar->SetPoppedControl(pPopupControl->GetIndex());
+    CRect rcPopup;
+    if (pPopup->GetSafeHwnd())
+        pPopup->GetWindowRect(&rcPopup);
+    CZMRPopupBar::s_fnMonitorAreas = nullptr;
+    m_pBar->SetMenuLoopActive(FALSE);
+
+    ASSERT_TRUE(bOpened);
+    EXPECT_EQ(ScreenPoint(CPoint(50, 2)).y, rcPopup.bottom);
+    EXPECT_EQ(ptControlBottom.x, rcPopup.left);
+    EXPECT_GT(rcPopup.Height(), 60);
 }
 } // namespace

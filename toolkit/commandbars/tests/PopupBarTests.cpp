@@ -65,8 +65,11 @@ protected:
         g_onTimer = std::move(step);
         g_pSafetyBar = m_pPopup;
         ::SetTimer(nullptr, 0, 20, DriveProc);
-        ::SetTimer(nullptr, 0, 3000, SafetyProc);
-        return CZMRCommandBar::TrackPopupBar(m_pPopup, nFlags, pt.x, pt.y, m_pSite);
+        const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, SafetyProc);
+        const int nResult = CZMRCommandBar::TrackPopupBar(m_pPopup, nFlags, pt.x, pt.y, m_pSite);
+        // The safety timer belongs to this call only.
+        ::KillTimer(nullptr, nSafety);
+        return nResult;
     }
     size_t Count(UINT nMessage) const { return m_pSite->Messages(nMessage).size(); }
 
@@ -228,7 +231,7 @@ TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
         pTracked->GetControl(1)->OnExecute();
     };
     ::SetTimer(nullptr, 0, 20, DriveProc);
-    ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
+    const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
         ::KillTimer(nullptr, nId);
         CZMRMouseManager* pMouseManager = CZMRMouseManager::GetThreadMouseManager();
         if (pMouseManager->GetTrackedCount() > 0)
@@ -238,6 +241,7 @@ TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
         }
     });
     const int nResult = TrackHeaderMenu(&menu, TPM_RIGHTBUTTON | 0x100, 100, 100, m_pSite, 0, TRUE);
+    ::KillTimer(nullptr, nSafety);
     SetHeaderMenuBars(nullptr);
     EXPECT_EQ(611, nResult);
     EXPECT_STREQ(L"ZMRPopupBar", szClass);
