@@ -166,6 +166,22 @@ TEST_F(PopupBarTest, RightButtonReleaseChoosesOnlyWithTheRightButtonFlag)
     }
 }
 
+// A popup window destroyed from outside leaves tracking once and tells
+// the site once; the object can open again.
+TEST_F(PopupBarTest, WindowDestroyedFromOutsideLeavesTrackingOnce)
+{
+    ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
+    ASSERT_TRUE(m_pPopup->IsTrackingMode());
+    m_pPopup->DestroyWindow();
+    EXPECT_FALSE(m_pPopup->IsTrackingMode());
+    EXPECT_EQ(nullptr, m_pPopup->GetSafeHwnd());
+    EXPECT_EQ(1u, Count(ZMR_WM_POPUPCLOSED));
+    EXPECT_EQ(0, CZMRMouseManager::GetThreadMouseManager()->GetTrackedCount());
+    ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
+    m_pPopup->SetMenuLoopActive(FALSE);
+    EXPECT_EQ(2u, Count(ZMR_WM_POPUPCLOSED));
+}
+
 // Nested tracking keeps the bars already tracked and suspends their input.
 TEST_F(PopupBarTest, NestedTrackingSuspendsTheOuterBars)
 {
