@@ -1,5 +1,6 @@
 #include "CTarrowindApp.h"
 #include "CTarrowindDlg.h"
+#include "CZMRHeaderMenuBars.h"
 
 CTarrowindApp theApp;
 
@@ -27,6 +28,8 @@ BOOL CTarrowindApp::InitInstance()
     }
 
     AfxEnableControlContainer();
+    // The log list's header shows its column menu as a command-bar popup.
+    CZMRHeaderMenuBars::Install();
     SetRegistryKey(L"Local AppWizard-Generated Applications");
 
     CTarrowindDlg* pDlg = new CTarrowindDlg;

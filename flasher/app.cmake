@@ -28,7 +28,7 @@ list(APPEND FLASHER_TEST_LIBS foundation board_simulator)
 function(flasher_program)
   # The main dialog's log is the toolkit's themed list control.
   target_link_libraries(flasher_core PUBLIC foundation)
-  project_program(Pyrolet_D SOURCES CTarrowindApp.cpp Pyrolet_D.rc LIBS flasher_core foundation)
+  project_program(Pyrolet_D SOURCES CTarrowindApp.cpp Pyrolet_D.rc LIBS flasher_core foundation commandbars)
   # The converter is started from the program's folder.
   add_dependencies(Pyrolet_D hex2000)
   # The in-process tests reach the simulated board through the stand-in

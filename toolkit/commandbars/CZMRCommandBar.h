@@ -161,6 +161,14 @@ public:
     // Where a popup tracked for its result stores the chosen command.
     int* m_pReturnCmd;
 
+    // Shows the popup at the screen point for the owner and runs its modal
+    // loop until it closes: 0 when it could not show, else 1, or with flag
+    // 0x100 the chosen command (0 for none).
+    static int TrackPopupBar(CZMRCommandBar* pPopup, UINT nFlags, int x, int y, CWnd* pOwner = nullptr,
+                             LPCRECT lprcExclude = nullptr, CWnd* pCommandReceiver = nullptr);
+    // Pumps the thread's messages while the bar tracks.
+    void RunModalLoop();
+
     // ------------------------------------------------------------ the bar's own operations
     //
     // In this order; tool bars, popups, the menu bar, dialog bars and the
@@ -343,6 +351,7 @@ protected:
     BOOL m_bMultiColumn;
 
     friend class CZMRBarManager;
+    friend class CZMRPopupBar;
 
     DECLARE_MESSAGE_MAP()
     DECLARE_INTERFACE_MAP()

@@ -3,9 +3,25 @@
 #pragma once
 #include "CZMRControl.h"
 
+// Timer of the auto-repeat of a held button, on the bar window.
+enum
+{
+    ZMR_TIMER_EXECUTEONPRESS = 4269
+};
+
 class CZMRControlButton : public CZMRControl
 {
     DECLARE_SERIAL(CZMRControlButton)
 public:
     CZMRControlButton();
+
+    void OnClick(BOOL bKeyboard = FALSE, CPoint point = CPoint(0, 0)) override;
+    void OnLButtonUp(CPoint point) override;
+
+    // The modal press loop over the rectangle (empty: the control's):
+    // executes on a release inside, or repeatedly while held with an
+    // auto-repeat interval.
+    void TrackPress(CRect rcPress = CRect(0, 0, 0, 0));
+    // A button stays shown pressed while its command runs, except on popups.
+    BOOL CanStayPressed() const;
 };

@@ -14,6 +14,26 @@ public:
     CZMRCommandBar* GetCommandBar() const override;
     BOOL IsPopupOpen() const override;
     void Copy(CZMRControl* pControl, BOOL bRecursive = FALSE) override;
+    void OnAccessKeyPressed() override;
+    void OnClick(BOOL bKeyboard = FALSE, CPoint point = CPoint(0, 0)) override;
+    // Opens (non-null) or closes the popup bar; false when it cannot open.
+    BOOL ShowPopup(BOOL bPopup) override;
+    void OnLButtonUp(CPoint point) override;
+    // Opens a closed menu popup and runs its default item.
+    BOOL OnLButtonDblClk(CPoint point) override;
+    void OnMouseMove(CPoint point) override;
+    void OnMouseHover() override;
+    BOOL OnSelectionChange(int bSelected) override;
+    void OnOtherControlDraggedOver(CZMRControl* pDragged, CPoint point, DROPEFFECT& dropEffect) override;
+    // Refuses a drop on a bar of this control's own popup chain.
+    BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
+    // The paint manager's adjustment of the rectangle the popup keeps clear.
+    virtual void AdjustAvoidRect(CRect& rcAvoid, BOOL bVertical);
+    // The opening control's own shadow under an open popup.
+    virtual void AddControlShadow();
+
+    // Same popup bar, or one reached through popup controls on it, either way.
+    BOOL ContainsPopupOf(CZMRControlPopup* pOther) const;
 
     // Releases the old popup bar and takes a reference on the new one.
     void SetCommandBar(CZMRCommandBar* pCommandBar);

@@ -50,7 +50,9 @@ enum ZMRTrackFlags
 {
     zmrTrackNested = 0x1,           // the bars already tracked stay open
     zmrTrackRightButton = 0x2,      // the right button chooses commands
-    zmrTrackNoNotify = 0x80         // the controls are not asked for their command state
+    zmrTrackRightAligned = 0x8,     // the popup opens to the left of the point
+    zmrTrackNoNotify = 0x80,        // the controls are not asked for their command state
+    zmrTrackReturnCmd = 0x100       // the chosen id is returned instead of sent
 };
 
 // Timers of a bar window.

@@ -1,0 +1,280 @@
+// The press loop of buttons on tool bars: real mouse input through
+// SendInput, the steps inside the loop run from timer callbacks.
+#include "BarTestSupport.h"
+#include "CZMRControlButton.h"
+#include "CZMRControls.h"
+#include "CTestInput.h"
+#include <gtest/gtest.h>
+#include <deque>
+
+namespace
+{
+std::deque<std::function<void()>> g_steps;
+
+void CALLBACK StepProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_steps.empty())
+        return;
+    auto step = std::move(g_steps.front());
+    g_steps.pop_front();
+    step();
+    if (!g_steps.empty())
+        ::SetTimer(nullptr, 0, 30, StepProc);
+}
+
+void CALLBACK SafetyProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (::GetCapture())
+    {
+        ADD_FAILURE() << "the press loop still held the capture when the safety timer fired";
+        ::ReleaseCapture();
+    }
+}
+
+class ControlButtonTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pSite = CRecordingSiteFrame::Create(CRect(0, 0, 400, 300));
+        ASSERT_NE(m_pSite, nullptr);
+        m_pBar = new CProbeBar;
+        ASSERT_TRUE(m_pBar->Create(m_pSite, CRect(10, 10, 200, 40), 0));
+        m_pButton = new CFixedControl;
+        m_pBar->GetControls()->AddControl(m_pButton, 700);
+        m_pButton->SetRect(CRect(10, 2, 40, 26));
+        m_pSite->Clear();
+    }
+    void TearDown() override
+    {
+        g_steps.clear();
+        if (m_pBar)
+            m_pBar->InternalRelease();
+        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
+            m_pSite->DestroyWindow();
+    }
+    CPoint ScreenPoint(CPoint ptClient) const
+    {
+        m_pBar->ClientToScreen(&ptClient);
+        return ptClient;
+    }
+    // Presses the left button over the control; the steps run inside the
+    // press loop, the last of them releases the button.
+    void Press(std::deque<std::function<void()>> steps)
+    {
+        g_steps = std::move(steps);
+        CTestInput::MoveTo(ScreenPoint(CPoint(20, 10)));
+        PumpPendingMessages();
+        ::SetTimer(nullptr, 0, 30, StepProc);
+        const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, SafetyProc);
+        CTestInput::Button(VK_LBUTTON, true);
+        PumpUntil([] { return g_steps.empty() && !::GetCapture(); });
+        PumpPendingMessages();
+        // The safety timer belongs to this press only.
+        ::KillTimer(nullptr, nSafety);
+    }
+    size_t Executions() const { return m_pSite->Messages(ZMR_WM_CONTROLNOTIFY).size(); }
+    void RepeatTick() { m_pBar->PostMessage(WM_TIMER, ZMR_TIMER_EXECUTEONPRESS, 0); }
+
+    CRecordingSiteFrame* m_pSite = nullptr;
+    CProbeBar* m_pBar = nullptr;
+    CFixedControl* m_pButton = nullptr;
+};
+
+TEST_F(ControlButtonTest, ReleaseInsideExecutesOnceAndLeavesTheButtonUp)
+{
+    int nPressedInside = -1;
+    Press({[&] { nPressedInside = m_pButton->GetPressed(); }, [&] { CTestInput::Button(VK_LBUTTON, false); }});
+    EXPECT_EQ(1, nPressedInside);
+    EXPECT_EQ(1u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+    EXPECT_EQ(nullptr, ::GetCapture());
+}
+
+TEST_F(ControlButtonTest, ReleaseOutsideExecutesNothing)
+{
+    Press({[&] { CTestInput::MoveTo(ScreenPoint(CPoint(150, 10))); },
+           [&] { CTestInput::Button(VK_LBUTTON, false); }});
+    EXPECT_EQ(0u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+}
+
+// Auto-repeat: once at the press, again at each tick while the pointer is
+// on the button, never off it, and not again at the release. The period is
+// long so that only the ticks the test posts count.
+TEST_F(ControlButtonTest, AutoRepeatRunsWhileHeldOverTheButton)
+{
+    m_pButton->SetExecuteOnPressInterval(60000);
+    size_t nAtPress = 0, nAfterTick = 0, nOffButton = 0;
+    Press({[&] {
+               nAtPress = Executions();
+               RepeatTick();
+           },
+           [&] {
+               nAfterTick = Executions();
+               CTestInput::MoveTo(ScreenPoint(CPoint(150, 10)));
+           },
+           [&] { RepeatTick(); },
+           [&] {
+               nOffButton = Executions();
+               CTestInput::MoveTo(ScreenPoint(CPoint(20, 10)));
+           },
+           [&] { CTestInput::Button(VK_LBUTTON, false); }});
+    EXPECT_EQ(1u, nAtPress);
+    EXPECT_EQ(2u, nAfterTick);
+    EXPECT_EQ(2u, nOffButton);
+    EXPECT_EQ(2u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+}
+
+// The control taken off its bar during the press: the loop ends, the
+// capture goes and nothing runs through the bar it lost.
+TEST_F(ControlButtonTest, LosingTheBarEndsThePressAndReleasesTheCapture)
+{
+    m_pButton->InternalAddRef();
+    Press({[&] {
+        m_pBar->GetControls()->Remove(m_pButton);
+        m_pBar->PostMessage(WM_NULL);
+    }});
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(0u, Executions());
+    EXPECT_EQ(-1, m_pBar->GetHotIndex());
+    CTestInput::Button(VK_LBUTTON, false);
+    PumpPendingMessages();
+    m_pButton->InternalRelease();
+}
+} // namespace
+
+#include "CZMRControlPopup.h"
+#include "CZMRPopupBar.h"
+
+namespace
+{
+// A popup control on a bar at the top of the site opens its popup bar just
+// below itself and closes it again.
+TEST_F(ControlButtonTest, PopupControlOpensItsBarBelowAndClosesIt)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 701);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+    pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 702);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+
+    ASSERT_TRUE(m_pBar->SetPoppedControl(pPopupControl->GetIndex()));
+    EXPECT_TRUE(pPopupControl->IsPopupOpen());
+    ASSERT_TRUE(pPopup->IsVisible());
+    EXPECT_EQ(m_pBar, pPopup->GetParentBar());
+    CRect rcPopup;
+    pPopup->GetWindowRect(&rcPopup);
+    EXPECT_EQ(ScreenPoint(CPoint(50, 26)), rcPopup.TopLeft());
+
+    m_pBar->SetPoppedControl(-1);
+    EXPECT_FALSE(pPopupControl->IsPopupOpen());
+    EXPECT_EQ(nullptr, pPopup->GetSafeHwnd());
+    m_pBar->SetMenuLoopActive(FALSE);
+}
+
+// A popup control cannot be dropped into its own popup chain, and a popup
+// chain contains the popups of its controls.
+TEST(ControlPopupChain, DropRulesFollowThePopupChain)
+{
+    auto* pOuter = new CZMRControlPopup;
+    auto* pInner = new CZMRControlPopup;
+    auto* pStranger = new CZMRControlPopup;
+    CZMRPopupBar* pOuterBar = CZMRPopupBar::CreatePopupBar(nullptr);
+    CZMRPopupBar* pInnerBar = CZMRPopupBar::CreatePopupBar(nullptr);
+    CZMRPopupBar* pStrangerBar = CZMRPopupBar::CreatePopupBar(nullptr);
+    pOuter->SetCommandBar(pOuterBar);
+    pInner->SetCommandBar(pInnerBar);
+    pStranger->SetCommandBar(pStrangerBar);
+    pOuterBar->GetControls()->AddControl(pInner, 1);
+    pInner->InternalAddRef();
+    pInnerBar->SetControlPopup(pInner);
+
+    DROPEFFECT effect = DROPEFFECT_MOVE;
+    EXPECT_FALSE(pOuter->CanDropOnBar(pOuterBar, CPoint(), effect));
+    EXPECT_FALSE(pOuter->CanDropOnBar(pInnerBar, CPoint(), effect));
+    EXPECT_TRUE(pOuter->CanDropOnBar(pStrangerBar, CPoint(), effect));
+    EXPECT_TRUE(pOuter->ContainsPopupOf(pInner));
+    EXPECT_FALSE(pOuter->ContainsPopupOf(pStranger));
+
+    pInnerBar->SetControlPopup(nullptr);
+    pInner->InternalRelease();
+    for (CZMRControlPopup* p : {pOuter, pStranger})
+        p->InternalRelease();
+    for (CZMRPopupBar* p : {pOuterBar, pInnerBar, pStrangerBar})
+        p->InternalRelease();
+}
+} // namespace
+
+namespace
+{
+// Double-clicking a closed menu popup opens it and runs its default item.
+TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 701);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+    auto* pPlain = new CFixedControl(CSize(80, 20));
+    auto* pDefault = new CFixedControl(CSize(80, 20));
+    pPopup->GetControls()->AddControl(pPlain, 710);
+    pPopup->GetControls()->AddControl(pDefault, 711);
+    pDefault->SetDefaultItem(TRUE);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+    // The item runs after its popup closed and forgot its opener: the
+    // manager leads it to the site.
+    CRecordingManager manager;
+    ASSERT_TRUE(manager.Attach(m_pSite));
+    pPopup->SetBarManager(&manager);
+
+    EXPECT_TRUE(pPopupControl->OnLButtonDblClk(CPoint(60, 10)));
+    const auto notes = m_pSite->Messages(ZMR_WM_CONTROLNOTIFY);
+    ASSERT_EQ(1u, notes.size());
+    EXPECT_EQ(711u, notes[0].wParam);
+    EXPECT_FALSE(pPopupControl->IsPopupOpen());
+    m_pBar->SetMenuLoopActive(FALSE);
+    pPopup->SetBarManager(nullptr);
+}
+} // namespace
+
+namespace
+{
+// Near the bottom of the work area the popup of a bar control opens above
+// the control.
+TEST_F(ControlButtonTest, PopupNearTheWorkAreaBottomOpensAboveItsControl)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 701);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+    for (int i = 0; i < 3; i++)
+        pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 720 + i);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+    // Room above the control for the whole popup.
+    m_pSite->SetWindowPos(nullptr, 0, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    const CPoint ptControlBottom = ScreenPoint(CPoint(50, 26));
+    CZMRPopupBar::s_fnMonitorAreas = [&](CPoint, const CRect&, CRect& rcWork, CRect& rcMonitor) {
+        rcWork = CRect(0, 0, 1000, ptControlBottom.y + 40);
+        rcMonitor = rcWork;
+    };
+    const BOOL bOpened = m_pBar->SetPoppedControl(pPopupControl->GetIndex());
+    CRect rcPopup;
+    if (pPopup->GetSafeHwnd())
+        pPopup->GetWindowRect(&rcPopup);
+    CZMRPopupBar::s_fnMonitorAreas = nullptr;
+    m_pBar->SetMenuLoopActive(FALSE);
+
+    ASSERT_TRUE(bOpened);
+    EXPECT_EQ(ScreenPoint(CPoint(50, 2)).y, rcPopup.bottom);
+    EXPECT_EQ(ptControlBottom.x, rcPopup.left);
+    EXPECT_GT(rcPopup.Height(), 60);
+}
+} // namespace

@@ -1,0 +1,291 @@
+// Popup bars tracked for a caller: the modal loop is driven from a timer
+// callback inside it, with a safety timer that ends tracking.
+#include "BarTestSupport.h"
+#include "CZMRPopupBar.h"
+#include "CZMRMouseManager.h"
+#include "CTestInput.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+std::function<void()> g_onTimer;
+CZMRCommandBar* g_pSafetyBar = nullptr;
+
+void CALLBACK DriveProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_onTimer)
+        g_onTimer();
+}
+
+void CALLBACK SafetyProc(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_pSafetyBar && g_pSafetyBar->IsTrackingMode())
+    {
+        ADD_FAILURE() << "the popup was still tracking when the safety timer fired";
+        g_pSafetyBar->SetMenuLoopActive(FALSE);
+    }
+}
+
+class PopupBarTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pSite = CRecordingSiteFrame::Create(CRect(0, 0, 600, 400));
+        ASSERT_NE(m_pSite, nullptr);
+        m_pManager = new CRecordingManager;
+        ASSERT_TRUE(m_pManager->Attach(m_pSite));
+        m_pTheme = new CFillTheme;
+        m_pManager->SetPaintManager(m_pTheme);
+        m_pTheme->InternalRelease();
+        m_pPopup = CZMRPopupBar::CreatePopupBar(m_pManager);
+        ASSERT_NE(m_pPopup, nullptr);
+        CMenu menu;
+        menu.Attach(::CreatePopupMenu());
+        ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 500, L"&Open");
+        ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 501, L"&Save");
+        ASSERT_TRUE(m_pPopup->LoadMenu(&menu));
+        m_pSite->Clear();
+    }
+    void TearDown() override
+    {
+        g_onTimer = nullptr;
+        g_pSafetyBar = nullptr;
+        if (m_pPopup)
+            m_pPopup->InternalRelease();
+        delete m_pManager;
+        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
+            m_pSite->DestroyWindow();
+    }
+    // Tracks the popup at the point; the step runs inside the loop.
+    int Track(UINT nFlags, CPoint pt, std::function<void()> step)
+    {
+        g_onTimer = std::move(step);
+        g_pSafetyBar = m_pPopup;
+        ::SetTimer(nullptr, 0, 20, DriveProc);
+        const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, SafetyProc);
+        const int nResult = CZMRCommandBar::TrackPopupBar(m_pPopup, nFlags, pt.x, pt.y, m_pSite);
+        // The safety timer belongs to this call only.
+        ::KillTimer(nullptr, nSafety);
+        return nResult;
+    }
+    size_t Count(UINT nMessage) const { return m_pSite->Messages(nMessage).size(); }
+
+    CRecordingSiteFrame* m_pSite = nullptr;
+    CRecordingManager* m_pManager = nullptr;
+    CFillTheme* m_pTheme = nullptr;
+    CZMRPopupBar* m_pPopup = nullptr;
+};
+
+TEST_F(PopupBarTest, ChosenCommandIsReturnedAndNotSent)
+{
+    CRect rcWhileOpen;
+    BOOL bTopMost = FALSE;
+    const int nResult = Track(0x100, CPoint(100, 100), [&] {
+        m_pPopup->GetWindowRect(&rcWhileOpen);
+        bTopMost = (m_pPopup->GetExStyle() & WS_EX_TOPMOST) != 0;
+        m_pPopup->GetControl(1)->OnExecute();
+    });
+    EXPECT_EQ(501, nResult);
+    EXPECT_EQ(0u, Count(ZMR_WM_CONTROLNOTIFY));
+    EXPECT_EQ(1u, Count(ZMR_WM_POPUPOPENING));
+    EXPECT_EQ(1u, Count(ZMR_WM_POPUPCLOSED));
+    EXPECT_EQ(CPoint(100, 100), rcWhileOpen.TopLeft());
+    EXPECT_GT(rcWhileOpen.Height(), 0);
+    EXPECT_TRUE(bTopMost);
+    // The window goes, the object stays and no longer points at the result.
+    EXPECT_EQ(nullptr, m_pPopup->GetSafeHwnd());
+    EXPECT_EQ(nullptr, m_pPopup->m_pReturnCmd);
+}
+
+TEST_F(PopupBarTest, WithoutReturnFlagTheCommandGoesToTheOwner)
+{
+    const int nResult = Track(0, CPoint(100, 100), [&] { m_pPopup->GetControl(0)->OnExecute(); });
+    EXPECT_EQ(1, nResult);
+    const auto notes = m_pSite->Messages(ZMR_WM_CONTROLNOTIFY);
+    ASSERT_EQ(1u, notes.size());
+    EXPECT_EQ(500u, notes[0].wParam);
+}
+
+// Closing without a choice returns 0, and a popup closed later (after the
+// call ended) writes nowhere.
+TEST_F(PopupBarTest, NoChoiceReturnsZeroAndTheSlotIsCleared)
+{
+    EXPECT_EQ(0, Track(0x100, CPoint(100, 100), [&] { m_pPopup->SetMenuLoopActive(FALSE); }));
+    EXPECT_EQ(nullptr, m_pPopup->m_pReturnCmd);
+
+    // Opened again without tracking: executing sends the command.
+    ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
+    m_pPopup->GetControl(0)->OnExecute();
+    EXPECT_EQ(1u, Count(ZMR_WM_CONTROLNOTIFY));
+}
+
+TEST_F(PopupBarTest, RightAlignedOpensLeftOfThePoint)
+{
+    CRect rc;
+    Track(0x8, CPoint(300, 100), [&] {
+        m_pPopup->GetWindowRect(&rc);
+        m_pPopup->SetMenuLoopActive(FALSE);
+    });
+    EXPECT_EQ(300, rc.right);
+}
+
+// A click outside ends the loop and stays in the queue for its window.
+TEST_F(PopupBarTest, ClickOutsideEndsTrackingAndReachesItsWindow)
+{
+    CRect rcSite;
+    m_pSite->GetWindowRect(&rcSite);
+    const CPoint ptOutside(rcSite.left + 400, rcSite.top + 300);
+    const int nResult = Track(0x100, CPoint(rcSite.left + 50, rcSite.top + 60), [&] {
+        CTestInput::MoveTo(ptOutside);
+        CTestInput::Button(VK_LBUTTON, true);
+        CTestInput::Button(VK_LBUTTON, false);
+    });
+    EXPECT_EQ(0, nResult);
+    EXPECT_FALSE(m_pPopup->IsTrackingMode());
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE));
+    PumpUntil([] { return false; }, 50);
+}
+
+// A right-button release over a control chooses it only when tracked for
+// the right button.
+TEST_F(PopupBarTest, RightButtonReleaseChoosesOnlyWithTheRightButtonFlag)
+{
+    for (const UINT nFlags : {0x102u, 0x100u})
+    {
+        const int nResult = Track(nFlags, CPoint(100, 100), [&] {
+            const CPoint pt = m_pPopup->GetControl(0)->GetRect().CenterPoint();
+            m_pPopup->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+            if (m_pPopup->IsTrackingMode())
+                m_pPopup->SetMenuLoopActive(FALSE);
+        });
+        EXPECT_EQ((nFlags & 0x2) ? 500 : 0, nResult) << nFlags;
+    }
+}
+
+// A popup window destroyed from outside leaves tracking once and tells
+// the site once; the object can open again.
+TEST_F(PopupBarTest, WindowDestroyedFromOutsideLeavesTrackingOnce)
+{
+    ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
+    ASSERT_TRUE(m_pPopup->IsTrackingMode());
+    m_pPopup->DestroyWindow();
+    EXPECT_FALSE(m_pPopup->IsTrackingMode());
+    EXPECT_EQ(nullptr, m_pPopup->GetSafeHwnd());
+    EXPECT_EQ(1u, Count(ZMR_WM_POPUPCLOSED));
+    EXPECT_EQ(0, CZMRMouseManager::GetThreadMouseManager()->GetTrackedCount());
+    ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
+    m_pPopup->SetMenuLoopActive(FALSE);
+    EXPECT_EQ(2u, Count(ZMR_WM_POPUPCLOSED));
+}
+
+// Nested tracking keeps the bars already tracked and suspends their input.
+TEST_F(PopupBarTest, NestedTrackingSuspendsTheOuterBars)
+{
+    CZMRPopupBar* pOuter = CZMRPopupBar::CreatePopupBar(m_pManager);
+    ASSERT_TRUE(pOuter->OpenAsPopup(nullptr));
+    int nSuspendedInside = -1;
+    BOOL bOuterTracking = FALSE;
+    Track(0x1, CPoint(200, 200), [&] {
+        nSuspendedInside = pOuter->GetInputSuspension();
+        bOuterTracking = pOuter->IsTrackingMode();
+        m_pPopup->SetMenuLoopActive(FALSE);
+    });
+    EXPECT_TRUE(bOuterTracking);
+    EXPECT_EQ(1, nSuspendedInside);
+    EXPECT_EQ(0, pOuter->GetInputSuspension());
+    pOuter->SetMenuLoopActive(FALSE);
+    pOuter->InternalRelease();
+}
+} // namespace
+
+#include "CZMRHeaderMenuBars.h"
+#include "ArtifactPng.h"
+#include <set>
+
+namespace
+{
+// Once the command bars are installed behind the header's menu, it is a
+// popup bar that returns the chosen command.
+TEST_F(PopupBarTest, HeaderMenuBecomesAPopupBar)
+{
+    CZMRHeaderMenuBars::Install();
+    CMenu menu;
+    menu.Attach(::CreatePopupMenu());
+    ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 610, L"&Name");
+    ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 611, L"&Size");
+    WCHAR szClass[64] = {};
+    int nColours = 0;
+    bool bSaved = false;
+    g_onTimer = [&] {
+        CZMRCommandBar* pTracked = CZMRMouseManager::GetThreadMouseManager()->GetLastTracked();
+        ASSERT_NE(nullptr, pTracked);
+        ::GetClassNameW(pTracked->GetSafeHwnd(), szClass, 64);
+        // A picture of the open menu as the window shows it.
+        pTracked->UpdateWindow();
+        CRect rc;
+        pTracked->GetClientRect(&rc);
+        HDC hdcWindow = ::GetDC(pTracked->GetSafeHwnd());
+        HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
+        HBITMAP hbm = ::CreateCompatibleBitmap(hdcWindow, rc.Width(), rc.Height());
+        HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
+        ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcWindow, 0, 0, SRCCOPY);
+        std::set<COLORREF> colours;
+        for (int y = 0; y < rc.Height(); y++)
+            for (int x = 0; x < rc.Width(); x++)
+                colours.insert(::GetPixel(hdcMem, x, y));
+        nColours = int(colours.size());
+        bSaved = SaveArtifactPng(L"header_menu_popup.png", rc.Width(), rc.Height(),
+                                 [&](int x, int y) { return ::GetPixel(hdcMem, x, y); });
+        ::SelectObject(hdcMem, hOld);
+        ::DeleteObject(hbm);
+        ::DeleteDC(hdcMem);
+        ::ReleaseDC(pTracked->GetSafeHwnd(), hdcWindow);
+        pTracked->GetControl(1)->OnExecute();
+    };
+    ::SetTimer(nullptr, 0, 20, DriveProc);
+    const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
+        ::KillTimer(nullptr, nId);
+        CZMRMouseManager* pMouseManager = CZMRMouseManager::GetThreadMouseManager();
+        if (pMouseManager->GetTrackedCount() > 0)
+        {
+            ADD_FAILURE() << "the header menu was still open when the safety timer fired";
+            pMouseManager->CloseAllTracked();
+        }
+    });
+    const int nResult = TrackHeaderMenu(&menu, TPM_RIGHTBUTTON | 0x100, 100, 100, m_pSite, 0, TRUE);
+    ::KillTimer(nullptr, nSafety);
+    SetHeaderMenuBars(nullptr);
+    EXPECT_EQ(611, nResult);
+    EXPECT_STREQ(L"ZMRPopupBar", szClass);
+    // Background, frame and captions at least.
+    EXPECT_GE(nColours, 3);
+    EXPECT_TRUE(bSaved);
+}
+} // namespace
+
+namespace
+{
+// The opening animation: the manager's option as it is, a random one of
+// fade, slide and unfold for 1, none without a manager.
+TEST_F(PopupBarTest, AnimationTypeFollowsTheManagersOption)
+{
+    for (const int nOption : {2, 3, 4})
+    {
+        m_pManager->GetOptions()->nAnimationType = nOption;
+        EXPECT_EQ(nOption, m_pPopup->GetAnimationType());
+    }
+    m_pManager->GetOptions()->nAnimationType = 1;
+    for (int i = 0; i < 10; i++)
+    {
+        const int nType = m_pPopup->GetAnimationType();
+        EXPECT_TRUE(nType >= 2 && nType <= 4) << nType;
+    }
+    CZMRPopupBar* pLoose = CZMRPopupBar::CreatePopupBar(nullptr);
+    EXPECT_EQ(5, pLoose->GetAnimationType());
+    pLoose->InternalRelease();
+}
+} // namespace
