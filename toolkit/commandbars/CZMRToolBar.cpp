@@ -4,7 +4,8 @@
 
 IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
 
-CZMRToolBar::CZMRToolBar() : m_pDockBar(nullptr)
+CZMRToolBar::CZMRToolBar()
+    : m_pDockBar(nullptr), m_bTearOff(FALSE), m_bShowExpandButton(TRUE), m_bInRecalcLayout(FALSE)
 {
     m_bCloseable = TRUE;
     CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", 0);
@@ -45,13 +46,38 @@ void CZMRToolBar::SetVisible(BOOL bVisible)
     if (m_bVisible == bVisible)
         return;
     m_bVisible = bVisible;
+    if (!bVisible && IsTrackingMode())
+        SetMenuLoopActive(FALSE);
     if (GetSafeHwnd())
         ::ShowWindow(m_hWnd, bVisible ? SW_SHOWNA : SW_HIDE);
+    CZMRBarManager* pManager = GetBarManager();
     CWnd* pSite = GetSite();
+    if (bVisible)
+        OnRecalcLayout();
+    else if (m_barPosition >= zmrBarTop && m_barPosition <= zmrBarRight)
+    {
+        if (pManager)
+            pManager->RecalcFrameLayout(TRUE);
+        else
+        {
+            // Without a manager the site lays its bars out on WM_SIZE.
+            if (pSite && pSite->GetSafeHwnd())
+            {
+                CRect rc;
+                pSite->GetClientRect(rc);
+                pSite->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.Width(), rc.Height()));
+            }
+            return;
+        }
+    }
+    if (!pManager)
+        return;
     if (pSite && pSite->GetSafeHwnd())
         pSite->SendMessage(ZMR_WM_TOOLBARVISIBLECHANGED, WPARAM(this), bVisible);
-    if (CZMRBarManager* pManager = GetBarManager())
-        pManager->RecalcFrameLayout(TRUE);
+    pManager->GetOptions()->bDirtyState = TRUE;
+    // Last: removing a torn-off bar may release it.
+    if (!bVisible && m_bTearOff)
+        pManager->RemoveToolBar(this);
 }
 
 BOOL CZMRToolBar::IsVisible() const

@@ -2,6 +2,7 @@
 // window of its own, and shows or hides at the program's or the user's wish.
 #pragma once
 #include "CZMRCommandBar.h"
+#include "CZMRControlPopup.h"
 
 class CZMRDockBar;
 
@@ -23,7 +24,46 @@ public:
     // hears of it (ZMR_WM_TOOLBARVISIBLECHANGED).
     void SetVisible(BOOL bVisible) override;
     BOOL IsVisible() const override;
+    // 0-3 dock at that side, 4 float; anything else (or no manager) fails.
+    BOOL SetPosition(int barPosition) override;
+    void OnRecalcLayout() override;
+    // Floating: 3 on every side; docked: the theme's borders plus the gripper.
+    CRect GetBorders() const override;
+    // The floating form: caption strip on top, hide and expand buttons in it.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    // The docked form: a row (or column) of nLength, with the expand button
+    // at its end when controls are hidden for lack of room.
+    virtual CSize CalcFixedLayout(int nLength, DWORD dwMode, int nThickness = 0);
+
+    BOOL IsShowExpandButton() const { return m_bShowExpandButton; }
+    void ShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
+    BOOL IsTearOff() const { return m_bTearOff; }
+    void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
+
+    // The button at the end of a bar that hides controls; its popup lists them.
+    class CControlButtonExpand : public CZMRControlPopup
+    {
+    public:
+        CControlButtonExpand();
+        // Some control of the bar is hidden for lack of room (and only for that).
+        BOOL HasHiddenControls() const;
+        void Draw(CDC* pDC) override;
+    };
+    // The button in a floating bar's caption that hides the bar.
+    class CControlButtonHide : public CZMRControlButton
+    {
+    public:
+        CControlButtonHide();
+        void Draw(CDC* pDC) override;
+        void OnExecute() override;
+    };
 
 protected:
+    // The temporary button of that id, made (hidden) on first use.
+    CZMRControl* FindOrAddButton(int nId);
+
     CZMRDockBar* m_pDockBar;
+    BOOL m_bTearOff;             // made by tearing off a popup
+    BOOL m_bShowExpandButton;
+    BOOL m_bInRecalcLayout;
 };

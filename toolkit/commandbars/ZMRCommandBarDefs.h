@@ -136,6 +136,8 @@ enum ZMRSpecialCommands
 {
     ZMR_ID_TOOLKIT_FIRST = 9100,      // 9100..9299 are the toolkit's own commands
     ZMR_ID_TOOLKIT_LAST = 9299,
+    ZMR_ID_TOOLBAR_EXPAND = 9148,     // a tool bar's expand button
+    ZMR_ID_TOOLBAR_HIDE = 9149,       // a floating tool bar's hide button
     ZMR_ID_WINDOWLIST = 35000,
     ZMR_ID_LISTCONTROLS_FIRST = 35000, // 35000..35003 are the list controls
     ZMR_ID_WORKSPACE_ACTIONS = 35002,
