@@ -59,6 +59,18 @@ public:
     };
 
 protected:
+    // A bar placed straight in a frame takes its strip off the top of the
+    // frame's free room in the frame's layout pass.
+    LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    // A floating bar's sizing frame: 3 px along each edge.
+    LRESULT OnNcHitTest(CPoint point);
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    // A floating bar follows its frame's activation, visibility and enabling.
+    LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    void OnClose();
+
+    DECLARE_MESSAGE_MAP()
+
     // The temporary button of that id, made (hidden) on first use.
     CZMRControl* FindOrAddButton(int nId);
 

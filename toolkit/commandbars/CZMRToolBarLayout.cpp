@@ -252,7 +252,7 @@ void CZMRToolBar::OnRecalcLayout()
     else if (m_barPosition == zmrBarFloating)
     {
         // Horizontal, at the remembered width, committed.
-        const CSize sz = CalcDynamicLayout(-1, zmrLayoutMRUWidth | 0x2 | zmrLayoutCommit);
+        const CSize sz = CalcDynamicLayout(-1, zmrLayoutMRUWidth | LM_HORZ | zmrLayoutCommit);
         SetWindowPos(nullptr, 0, 0, sz.cx, sz.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Redraw();
