@@ -298,9 +298,90 @@ void CZMRCommandBar::ScheduleRedraw()
     m_nPending |= zmrPendingRedraw;
 }
 
-BOOL CZMRCommandBar::LoadToolBar(UINT /*nIDResource*/, BOOL /*bLoadIcons*/)
+BOOL CZMRCommandBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
 {
-    return FALSE;
+    GetControls()->RemoveAll();
+    HINSTANCE hResource = AfxGetResourceHandle();
+    if (LOWORD(nIDResource) == 0 || !hResource)
+        return FALSE;
+    HRSRC hInfo = ::FindResourceW(hResource, MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(241));
+    HGLOBAL hData = hInfo ? ::LoadResource(hResource, hInfo) : nullptr;
+    const WORD* pData = hData ? static_cast<const WORD*>(::LockResource(hData)) : nullptr;
+    const DWORD nSize = hInfo ? ::SizeofResource(hResource, hInfo) : 0;
+    // Header: version, image width, image height, item count; then the ids.
+    if (!pData || nSize < 4 * sizeof(WORD) || nSize < (4u + pData[3]) * sizeof(WORD))
+        return FALSE;
+    const int nWidth = pData[1], nHeight = pData[2], nItems = pData[3];
+    CArray<UINT, UINT> ids;
+    for (int i = 0; i < nItems; i++)
+        ids.Add(pData[4 + i]);
+    SetControlsFromIds(ids.GetData(), int(ids.GetSize()));
+
+    if (bLoadIcons)
+    {
+        CArray<UINT, UINT> commands;
+        for (int i = 0; i < nItems; i++)
+        {
+            if (ids[i] != 0)
+                commands.Add(ids[i]);
+        }
+        CZMRImageManager* pImageManager = GetImageManager();
+        if (!pImageManager || !pImageManager->SetIconsFromResourceId(nIDResource, commands.GetData(),
+                                                                   int(commands.GetSize()), nWidth, nHeight,
+                                                                   ZMR_ICONSTATE_NORMAL))
+        {
+            GetControls()->RemoveAll();
+            return FALSE;
+        }
+        if (nWidth != 16)
+            SetIconSize(CSize(nWidth, nHeight));
+    }
+    return TRUE;
+}
+
+void CZMRCommandBar::SetControlsFromIds(const UINT* pIds, int nCount)
+{
+    GetControls()->RemoveAll();
+    BOOL bBeginGroup = FALSE;
+    for (int i = 0; i < nCount; i++)
+    {
+        if (pIds[i] == 0)
+        {
+            bBeginGroup = TRUE;
+            continue;
+        }
+        CWnd* pSite = GetSite();
+        ZMR_CREATECONTROL_RECORD cs;
+        cs.nId = int(pIds[i]);
+        cs.pControl = nullptr;
+        cs.bToolBar = TRUE;
+        cs.nIndex = i;
+        cs.pMenu = nullptr;
+        cs.pCommandBar = this;
+        cs.strCaption = m_strTitle;
+        cs.controlType = zmrControlButton;
+        cs.buttonStyle = zmrButtonAutomatic;
+        CZMRControl* pControl = nullptr;
+        if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(ZMR_WM_BEFORECREATECONTROL, 0, LPARAM(&cs)) != 0 &&
+            cs.pControl)
+            pControl = GetControls()->AddControl(cs.pControl, int(pIds[i]));
+        else
+        {
+            pControl = GetControls()->Add(cs.controlType, int(pIds[i]));
+            if (!pControl)
+                continue;
+            pControl->SetStyle(cs.buttonStyle);
+            if (cs.controlType == zmrControlPopup)
+                pControl->SetIconId(int(pIds[i]));
+        }
+        pControl->SetBeginGroup(bBeginGroup);
+        bBeginGroup = FALSE;
+        if (pSite && pSite->GetSafeHwnd())
+        {
+            cs.pControl = pControl;
+            pSite->SendMessage(ZMR_WM_AFTERCREATECONTROL, 0, LPARAM(&cs));
+        }
+    }
 }
 
 BOOL CZMRCommandBar::OpenAsPopup(CZMRControl* /*pControlPopup*/, BOOL /*bSelectFirst*/)

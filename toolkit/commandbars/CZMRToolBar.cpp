@@ -1,11 +1,15 @@
 #include "CZMRToolBar.h"
 #include "CZMRBarManager.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRControls.h"
+#include "CZMRControl.h"
+#include "CZMROriginalControls.h"
+#include "CZMRResourceManager.h"
 
 IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
 
 CZMRToolBar::CZMRToolBar()
-    : m_pDockBar(nullptr), m_bTearOff(FALSE), m_bShowExpandButton(TRUE), m_bInRecalcLayout(FALSE)
+    : m_pDockBar(nullptr), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bShowExpandButton(TRUE), m_bInRecalcLayout(FALSE)
 {
     m_bCloseable = TRUE;
     CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", 0);
@@ -83,4 +87,53 @@ void CZMRToolBar::SetVisible(BOOL bVisible)
 BOOL CZMRToolBar::IsVisible() const
 {
     return m_bVisible && GetSafeHwnd();
+}
+
+BOOL CZMRToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
+{
+    m_nBarID = int(nIDResource);
+    if (!CZMRCommandBar::LoadToolBar(nIDResource, bLoadIcons))
+        return FALSE;
+    GetControls()->CreateOriginalControls();
+    return TRUE;
+}
+
+void CZMRToolBar::Reset(BOOL bAsk)
+{
+    if (!m_bBuiltIn || !IsCustomizable() || m_nBarID == 0)
+        return;
+    CWnd* pSite = GetSite();
+    if (bAsk)
+    {
+        CString strQuestion;
+        GetResourceManager()->LoadString(&strQuestion, ZMR_IDS_CONFIRM_RESET);
+        strQuestion.Replace(L"%s", m_strTitle);
+        const int nAnswer = ::MessageBoxW(pSite ? pSite->GetSafeHwnd() : nullptr, strQuestion, AfxGetAppName(),
+                                          MB_OKCANCEL | MB_ICONEXCLAMATION);
+        if (nAnswer != IDOK)
+            return;
+    }
+    if (CZMROriginalControls* pOriginal = GetControls()->GetOriginalControls())
+    {
+        GetControls()->RemoveAll();
+        for (int i = 0; i < pOriginal->GetCount(); i++)
+        {
+            CZMRControl* pControl = pOriginal->GetAt(i);
+            if (!pControl->IsTemporary())
+                GetControls()->AddCopy(pControl);
+        }
+    }
+    else
+        CZMRCommandBar::LoadToolBar(UINT(m_nBarID), FALSE);
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(ZMR_WM_RESETBAR, 0, LPARAM(this));
+    SendMessage(WM_INITIALUPDATE);
+    OnRecalcLayout();
+}
+
+BOOL CZMRToolBar::HasCustomizedControls() const
+{
+    if (!IsCustomizable())
+        return FALSE;
+    return !GetControls()->GetOriginalControls() || GetControls()->IsChanged();
 }

@@ -35,6 +35,16 @@ public:
     // at its end when controls are hidden for lack of room.
     virtual CSize CalcFixedLayout(int nLength, DWORD dwMode, int nThickness = 0);
 
+    // Remembers the id as "BarID"; a loaded bar keeps its controls as its
+    // built-in set.
+    BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
+    // Back to the built-in controls, after the user agreed when bAsk.
+    virtual void Reset(BOOL bAsk);
+    // The user changed the controls since the built-in set.
+    virtual BOOL HasCustomizedControls() const;
+    BOOL IsBuiltIn() const { return m_bBuiltIn; }
+    void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
+
     BOOL IsShowExpandButton() const { return m_bShowExpandButton; }
     void ShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
     BOOL IsTearOff() const { return m_bTearOff; }
@@ -75,6 +85,7 @@ protected:
     CZMRControl* FindOrAddButton(int nId);
 
     CZMRDockBar* m_pDockBar;
+    BOOL m_bBuiltIn;             // has a tool-bar resource or snapshot to reset to
     BOOL m_bTearOff;             // made by tearing off a popup
     BOOL m_bShowExpandButton;
     BOOL m_bInRecalcLayout;
