@@ -216,21 +216,33 @@ int CZMRCommandBar::GetDefaultItem(BOOL bByIndex) const
 
 CSize CZMRCommandBar::GetIconSize() const
 {
-    if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
-        return m_szIcons;
+    const BOOL bOwnSize = m_szIcons.cx != 0 || m_szIcons.cy != 0;
     CZMRBarManager* pManager = GetBarManager();
-    if (pManager)
-    {
-        const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
-        const CSize szManager = m_barType == zmrBarTypePopup ? pOptions->szPopupIcons
-                                : pOptions->bLargeIcons      ? pOptions->szLargeIcons
-                                                             : pOptions->szIcons;
-        if (szManager.cx != 0 || szManager.cy != 0)
-            return szManager;
-    }
+    if (!pManager)
+        return bOwnSize ? m_szIcons : CSize(16, 16);
+    const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
     CZMRPaintManager* pPaintManager = GetPaintManager();
-    const BOOL bLarge = m_barType != zmrBarTypePopup && pManager && pManager->GetOptions()->bLargeIcons;
-    return pPaintManager ? pPaintManager->GetIconSize(bLarge) : CSize(16, 16);
+    auto isSet = [](const CSize& sz) { return sz.cx != 0 || sz.cy != 0; };
+    if (m_barType == zmrBarTypePopup)
+    {
+        if (bOwnSize)
+            return m_szIcons;
+        if (isSet(pOptions->szPopupIcons))
+            return pOptions->szPopupIcons;
+        return pPaintManager ? pPaintManager->GetIconSize(FALSE) : CSize(16, 16);
+    }
+    // Large icons replace the bar's size unless the bar fixes its buttons.
+    if (pOptions->bLargeIcons && !isSet(m_szButtons))
+    {
+        if (isSet(pOptions->szLargeIcons))
+            return pOptions->szLargeIcons;
+        return pPaintManager ? pPaintManager->GetIconSize(TRUE) : CSize(32, 32);
+    }
+    if (bOwnSize)
+        return m_szIcons;
+    if (isSet(pOptions->szIcons))
+        return pOptions->szIcons;
+    return pPaintManager ? pPaintManager->GetIconSize(FALSE) : CSize(16, 16);
 }
 
 CSize CZMRCommandBar::GetButtonSize() const
@@ -243,9 +255,20 @@ CSize CZMRCommandBar::GetButtonSize() const
 
 CSize CZMRCommandBar::GetLargeIconSize() const
 {
-    if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
-        return CSize(2 * m_szIcons.cx, 2 * m_szIcons.cy);
-    return CSize(32, 32);
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager)
+    {
+        if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
+            return CSize(2 * m_szIcons.cx, 2 * m_szIcons.cy);
+        return CSize(32, 32);
+    }
+    if (m_szButtons.cx != 0 || m_szButtons.cy != 0)
+        return m_szButtons;
+    const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
+    if (pOptions->szLargeIcons.cx != 0 || pOptions->szLargeIcons.cy != 0)
+        return pOptions->szLargeIcons;
+    const CSize szIcons = pOptions->szIcons.cx != 0 || pOptions->szIcons.cy != 0 ? pOptions->szIcons : CSize(16, 16);
+    return CSize(2 * szIcons.cx, 2 * szIcons.cy);
 }
 
 BOOL CZMRCommandBar::IsTextBelowIcons() const
