@@ -12,6 +12,7 @@ CZMRToolBar::CZMRToolBar()
     : m_pDockBar(nullptr), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bShowExpandButton(TRUE), m_bInRecalcLayout(FALSE)
 {
     m_bCloseable = TRUE;
+    m_dwFlags = 63;   // docks at every side and floats; hides what does not fit
     CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", 0);
 }
 

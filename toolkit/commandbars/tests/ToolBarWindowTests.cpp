@@ -3,6 +3,10 @@
 #include "ToolBarTestSupport.h"
 #include "CFrameHost.h"
 #include "CZMRControls.h"
+#include "CZMRControl.h"
+#include "CZMRDefaultTheme.h"
+#include "ArtifactPng.h"
+#include "PixelCanvas.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -128,5 +132,72 @@ TEST_F(ToolBarInFrame, CloseIsIgnored)
     ASSERT_TRUE(m_pBar->SetDockState(m_pHost, TRUE));
     m_pBar->SendMessage(WM_CLOSE);
     EXPECT_TRUE(::IsWindow(m_pBar->GetSafeHwnd()));
+}
+// The Default theme with the classic system colours, whatever the colours of
+// the machine the picture is taken on.
+class CClassicColoursTheme : public CZMRDefaultTheme
+{
+public:
+    CClassicColoursTheme()
+    {
+        RefreshMetrics();
+        const int indices[] = {COLOR_3DFACE,  COLOR_3DSHADOW, COLOR_3DHIGHLIGHT, COLOR_3DDKSHADOW,
+                               COLOR_3DLIGHT, COLOR_BTNTEXT,  COLOR_GRAYTEXT,    COLOR_HIGHLIGHT,
+                               COLOR_HIGHLIGHTTEXT, COLOR_WINDOW};
+        const COLORREF colours[] = {RGB(212, 208, 200), RGB(128, 128, 128), RGB(255, 255, 255), RGB(64, 64, 64),
+                                    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(128, 128, 128), RGB(10, 36, 106),
+                                    RGB(255, 255, 255), RGB(255, 255, 255)};
+        SetColors(10, indices, colours);
+        m_clrBarText = RGB(0, 0, 0);
+    }
+};
+
+TEST(ToolBarPicture, DockedInTheDefaultThemeWithItsExpandButton)
+{
+    CFrameHost* pHost = CFrameHost::Create(CRect(0, 0, 300, 200));
+    ASSERT_NE(pHost, nullptr);
+    CZMRToolBar* pBar = new CZMRToolBar;
+    CClassicColoursTheme* pTheme = new CClassicColoursTheme;
+    pBar->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
+    pBar->SetBarStyle(pBar->GetBarStyle() | zmrBarStyleGripper);
+    const wchar_t* captions[] = {L"New", L"Open", L"Save", L"Cut", L"Copy", L"Paste", L"Undo", L"Redo", L"Find",
+                                 L"Replace", L"Print", L"Help"};
+    for (int i = 0; i < 12; i++)
+    {
+        CZMRControl* pControl = pBar->GetControls()->Add(zmrControlButton, 200 + i);
+        pControl->SetCaption(captions[i]);
+        pControl->SetStyle(zmrButtonCaption);
+        pControl->SetBeginGroup(i == 3 || i == 6);
+    }
+    ASSERT_TRUE(pBar->SetDockState(pHost, FALSE));
+    pHost->RecalcLayout();
+    pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+
+    CRect rcBar;
+    pBar->GetClientRect(rcBar);
+    CRect rcHost;
+    pHost->GetClientRect(rcHost);
+    EXPECT_EQ(rcBar.Width(), rcHost.Width()) << "the controls do not fit: the bar takes the whole width";
+    CZMRControl* pExpand = pBar->GetControls()->FindControlById(ZMR_ID_TOOLBAR_EXPAND);
+    ASSERT_NE(pExpand, nullptr);
+    EXPECT_TRUE(pExpand->IsVisible());
+    EXPECT_EQ(pExpand->GetRect().right, rcBar.right - 2);
+    EXPECT_EQ(pBar->GetControl(11)->GetHideFlags(), DWORD(zmrHideWrap));
+
+    CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
+    pBar->SendMessage(WM_PRINTCLIENT, WPARAM(canvas.DC()->GetSafeHdc()), PRF_CLIENT);
+    // The bar painted its background, and something else over it.
+    const COLORREF clrBack = canvas.Pixel(rcBar.Width() / 2, 1);
+    EXPECT_NE(clrBack, RGB(1, 1, 1));
+    int nOther = 0;
+    for (int x = 0; x < rcBar.Width(); x++)
+        nOther += canvas.Pixel(x, rcBar.Height() / 2) != clrBack;
+    EXPECT_GT(nOther, 20) << "captions and the expand button";
+    EXPECT_TRUE(SaveArtifactPng(L"toolbar-default-theme.png", rcBar.Width(), rcBar.Height(),
+                                [&](int x, int y) { return canvas.Pixel(x, y); }));
+
+    pBar->InternalRelease();
+    pHost->DestroyWindow();
 }
 } // namespace
