@@ -58,6 +58,8 @@ public:
         // Some control of the bar is hidden for lack of room (and only for that).
         BOOL HasHiddenControls() const;
         void Draw(CDC* pDC) override;
+        // Opens a popup of the controls the bar has no room for.
+        BOOL ShowPopup(BOOL bPopup) override;
     };
     // The button in a floating bar's caption that hides the bar.
     class CControlButtonHide : public CZMRControlButton

@@ -7,6 +7,8 @@
 #include "CZMRFontDC.h"
 #include "CZMRMeasureDC.h"
 #include "CZMRPaintManager.h"
+#include "CZMRPopupBar.h"
+#include "CZMRPopupToolBar.h"
 #include <algorithm>
 
 
@@ -47,6 +49,63 @@ void CZMRToolBar::CControlButtonExpand::Draw(CDC* pDC)
     if (CZMRPaintManager* pPaintManager = m_pParent ? m_pParent->GetPaintManager() : nullptr)
         pPaintManager->DrawOverflowButton(pDC, m_pParent->GetPosition() == zmrBarFloating ? 3 : 0, this, m_pParent,
                                           TRUE, HasHiddenControls());
+}
+
+BOOL CZMRToolBar::CControlButtonExpand::ShowPopup(BOOL bPopup)
+{
+    CZMRCommandBar* pBar = m_pParent;
+    if (!pBar)
+        return FALSE;
+    if (!bPopup)
+    {
+        m_bPopup = FALSE;
+        if (m_pCommandBar)
+            m_pCommandBar->SetMenuLoopActive(FALSE);
+        pBar->Redraw(GetRect());
+        return TRUE;
+    }
+
+    SetCommandBar(nullptr);
+    CZMRCommandBar* pPopup = nullptr;
+    CWnd* pSite = pBar->GetSite();
+    if (pSite && pSite->GetSafeHwnd())
+    {
+        ZMR_CREATEBAR_RECORD cs = {};
+        cs.bPopup = TRUE;
+        if (pSite->SendMessage(ZMR_WM_CREATECOMMANDBAR, 0, LPARAM(&cs)) != 0 && cs.pCommandBar)
+        {
+            if (cs.pCommandBar->IsKindOf(RUNTIME_CLASS(CZMRPopupBar)))
+                pPopup = cs.pCommandBar;
+            else
+                cs.pCommandBar->InternalRelease();
+        }
+    }
+    if (!pPopup)
+        pPopup = CZMRPopupToolBar::CreatePopupToolBar(pBar->GetBarManager());
+    if (!pPopup)
+        return FALSE;
+    if (!pPopup->IsDialogBar())
+        pPopup->SetCustomizable(FALSE);
+
+    // The controls the bar had no room for, shown and without separators.
+    for (int i = 0; i < pBar->GetControlCount(); i++)
+    {
+        CZMRControl* pControl = pBar->GetControl(i);
+        if (pControl->GetHideFlags() != zmrHideWrap)
+            continue;
+        CZMRControl* pCopy = pPopup->GetControls()->AddCopy(pControl);
+        if (!pCopy)
+            continue;
+        pCopy->SetHideFlags(pCopy->GetHideFlags() & ~DWORD(zmrHideWrap));
+        pCopy->SetBeginGroup(FALSE);
+    }
+    SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+
+    const int nSelected = GetSelected();
+    m_bPopup = pPopup->OpenAsPopup(this, nSelected == 2 || nSelected == 3);
+    pBar->Redraw(GetRect());
+    return m_bPopup;
 }
 
 CZMRToolBar::CControlButtonHide::CControlButtonHide()

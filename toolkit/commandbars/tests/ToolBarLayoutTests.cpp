@@ -6,6 +6,7 @@
 #include "CZMRControl.h"
 #include "CZMRToolBar.h"
 #include "ToolBarTestSupport.h"
+#include "CZMRPopupBar.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -180,5 +181,62 @@ TEST(ToolBarFloatingLayout, HidingTheBarFromItsCaption)
     f.m_pBar->CalcDynamicLayout(100, zmrLayoutCommit);
     f.Button(ZMR_ID_TOOLBAR_HIDE)->OnExecute();
     EXPECT_FALSE(f.m_pBar->IsVisible());
+}
+} // namespace
+
+namespace
+{
+// A popup bar that records how it was opened instead of tracking.
+class CRecordingPopup : public CZMRPopupBar
+{
+public:
+    BOOL OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst) override
+    {
+        m_pOpenedBy = pControlPopup;
+        m_bSelectFirst = bSelectFirst;
+        return TRUE;
+    }
+    CZMRControl* m_pOpenedBy = nullptr;
+    BOOL m_bSelectFirst = -1;
+};
+
+TEST(ToolBarExpandPopup, ListsTheControlsWithoutRoom)
+{
+    CToolBarFixture f(zmrBarTop, 5);
+    f.m_controls[3]->SetBeginGroup(TRUE);
+    f.m_pBar->CalcFixedLayout(70, HorzHide);
+    ASSERT_EQ(f.Hidden(), (std::vector<int>{2, 3, 4}));
+
+    CRecordingWnd site;
+    ASSERT_TRUE(site.Create());
+    f.m_pBar->SetSiteOverride(&site);
+    CRecordingPopup* pPopup = new CRecordingPopup;
+    site.m_answer = [&](UINT nMessage, WPARAM, LPARAM lParam) -> LRESULT {
+        if (nMessage != ZMR_WM_CREATECOMMANDBAR)
+            return 0;
+        auto* pRecord = reinterpret_cast<ZMR_CREATEBAR_RECORD*>(lParam);
+        EXPECT_TRUE(pRecord->bPopup);
+        pRecord->pCommandBar = pPopup;
+        return 1;
+    };
+
+    CZMRControl* pExpand = f.Button(ZMR_ID_TOOLBAR_EXPAND);
+    ASSERT_TRUE(pExpand->ShowPopup(TRUE));
+    ASSERT_EQ(pExpand->GetCommandBar(), pPopup);
+    EXPECT_EQ(pPopup->m_pOpenedBy, pExpand);
+    EXPECT_FALSE(pPopup->m_bSelectFirst);
+    EXPECT_FALSE(pPopup->IsCustomizable());
+    ASSERT_EQ(pPopup->GetControlCount(), 3);
+    for (int i = 0; i < 3; i++)
+    {
+        CZMRControl* pCopy = pPopup->GetControl(i);
+        EXPECT_EQ(pCopy->GetID(), 102 + i);
+        EXPECT_TRUE(pCopy->IsVisible());
+        EXPECT_FALSE(pCopy->GetBeginGroup());
+    }
+    // The bar's own controls stay hidden.
+    EXPECT_EQ(f.Hidden(), (std::vector<int>{2, 3, 4}));
+    EXPECT_TRUE(pExpand->ShowPopup(FALSE));
+    f.m_pBar->SetSiteOverride(nullptr);
 }
 } // namespace
