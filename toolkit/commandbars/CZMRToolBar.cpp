@@ -138,3 +138,14 @@ BOOL CZMRToolBar::HasCustomizedControls() const
         return FALSE;
     return !GetControls()->GetOriginalControls() || GetControls()->IsChanged();
 }
+
+void CZMRToolBar::Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive)
+{
+    CZMRCommandBar::Copy(pCommandBar, bRecursive);
+    if (CZMRToolBar* pToolBar = DYNAMIC_DOWNCAST(CZMRToolBar, pCommandBar))
+    {
+        m_bBuiltIn = pToolBar->m_bBuiltIn;
+        m_bTearOff = pToolBar->m_bTearOff;
+        m_bCloseable = pToolBar->m_bCloseable;
+    }
+}

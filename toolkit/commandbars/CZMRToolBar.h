@@ -45,6 +45,9 @@ public:
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
     void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
 
+    // Also copies "BuiltIn", "TearOff" and "Closeable" from another tool bar.
+    void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+
     BOOL IsShowExpandButton() const { return m_bShowExpandButton; }
     void ShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
     BOOL IsTearOff() const { return m_bTearOff; }
@@ -77,6 +80,9 @@ protected:
     // A floating bar's sizing frame: 3 px along each edge.
     LRESULT OnNcHitTest(CPoint point);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    // A floating bar comes to the top of the z-order first; outside every
+    // control the bar leaves tracking.
+    void OnLButtonDown(UINT nFlags, CPoint point);
     // A floating bar follows its frame's activation, visibility and enabling.
     LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     void OnClose();

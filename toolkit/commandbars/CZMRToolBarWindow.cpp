@@ -8,6 +8,7 @@ BEGIN_MESSAGE_MAP(CZMRToolBar, CZMRCommandBar)
     ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
     ON_WM_NCHITTEST()
     ON_WM_MOUSEACTIVATE()
+    ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_CLOSE()
 END_MESSAGE_MAP()
@@ -101,4 +102,18 @@ LRESULT CZMRToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
 void CZMRToolBar::OnClose()
 {
     // Bars close only through their hide button or the manager.
+}
+
+void CZMRToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_barPosition == zmrBarFloating)
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    if (HitTest(point))
+    {
+        CZMRCommandBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    // Dragging the bar from here belongs to its dock context.
+    if (IsTrackingMode())
+        SetMenuLoopActive(FALSE);
 }

@@ -125,3 +125,23 @@ TEST_F(ToolBarResource, TheSiteMayMakeEachControl)
     m_pBar->SetSiteOverride(nullptr);
 }
 } // namespace
+
+namespace
+{
+TEST(ToolBarCopy, KeepsTheToolBarsOwnSwitches)
+{
+    CPlacedToolBar* pSource = new CPlacedToolBar;
+    pSource->SetBuiltIn(FALSE);
+    pSource->SetTearOff(TRUE);
+    pSource->SetTitle(L"Torn off");
+    pSource->GetControls()->Add(zmrControlButton, 7);
+    CZMRToolBar* pCopy = new CZMRToolBar;
+    pCopy->Copy(pSource);
+    EXPECT_FALSE(pCopy->IsBuiltIn());
+    EXPECT_TRUE(pCopy->IsTearOff());
+    EXPECT_EQ(pCopy->GetTitle(), CString(L"Torn off"));
+    EXPECT_EQ(pCopy->GetControlCount(), 1);
+    pCopy->InternalRelease();
+    pSource->InternalRelease();
+}
+} // namespace

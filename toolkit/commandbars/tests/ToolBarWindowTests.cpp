@@ -126,6 +126,29 @@ TEST_F(ToolBarInFrame, FloatingBarFollowsItsFramesFloatStatus)
     EXPECT_TRUE(m_pBar->IsWindowVisible());
 }
 
+TEST_F(ToolBarInFrame, AClickBringsAFloatingBarToTheTop)
+{
+    m_pBar->Place(zmrBarFloating);
+    ASSERT_TRUE(m_pBar->SetDockState(m_pHost, TRUE));
+    CPlacedToolBar* pOther = new CPlacedToolBar;
+    pOther->Place(zmrBarFloating);
+    ASSERT_TRUE(pOther->SetDockState(m_pHost, TRUE));
+    auto isAbove = [](HWND hUpper, HWND hLower) {
+        for (HWND h = ::GetWindow(hLower, GW_HWNDPREV); h; h = ::GetWindow(h, GW_HWNDPREV))
+        {
+            if (h == hUpper)
+                return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(isAbove(pOther->GetSafeHwnd(), m_pBar->GetSafeHwnd()));
+    // Outside every control (they have no rectangles yet).
+    m_pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, 90));
+    EXPECT_TRUE(isAbove(m_pBar->GetSafeHwnd(), pOther->GetSafeHwnd()));
+    EXPECT_EQ(::GetActiveWindow() == m_pBar->GetSafeHwnd(), false) << "without activating it";
+    pOther->InternalRelease();
+}
+
 TEST_F(ToolBarInFrame, CloseIsIgnored)
 {
     m_pBar->Place(zmrBarFloating);
