@@ -2,6 +2,7 @@
 // helper thread, the converter beside the test, and what the operator is
 // told when an image is refused or has no key.
 #include "FlasherDialogFixture.h"
+#include "ImageTestSupport.h"
 #include "OutFile.h"
 #include "ProtocolWait.h"
 
@@ -111,23 +112,6 @@ private:
     std::vector<HWND> m_answered;
     std::thread m_thread;
 };
-
-// A character that the ANSI code page has no form of (none when it is UTF-8).
-wchar_t CharOutsideAnsiCodePage()
-{
-    if (GetACP() == CP_UTF8)
-        return 0;
-    for (wchar_t c : {L'\x4E2D', L'\x0416', L'\x03A9', L'\x0101', L'\xAC00'})
-    {
-        const wchar_t text[2] = {c, 0};
-        BOOL bLost = FALSE;
-        char narrow[8];
-        WideCharToMultiByte(GetACP(), WC_NO_BEST_FIT_CHARS, text, -1, narrow, sizeof narrow, nullptr, &bLost);
-        if (bLost)
-            return c;
-    }
-    return 0;
-}
 
 const wchar_t kNoKey[] = L"Can't find the key , Please re-select the flash file!";
 

@@ -20,6 +20,14 @@ std::wstring Own(const wchar_t* pszName)
     return pszName + (L"-" + std::to_wstring(GetCurrentProcessId()));
 }
 
+// The protocol's waits asked during a test (loads run on the test's thread).
+std::vector<DWORD> g_Waits;
+
+void RecordWait(DWORD dwMilliseconds)
+{
+    g_Waits.push_back(dwMilliseconds);
+}
+
 class ImageRoundTrip : public ::testing::Test
 {
 protected:
@@ -31,9 +39,12 @@ protected:
         SetCurrentDirectoryW(m_elsewhere.Path().c_str());
         m_oldScale = ProtocolWait::Scale();
         ProtocolWait::SetScale(kWaitScale);
+        g_Waits.clear();
+        ProtocolWait::SetRecorder(RecordWait);
     }
     void TearDown() override
     {
+        ProtocolWait::SetRecorder(nullptr);
         m_converted.push_back(m_image.Master.M00Path);
         m_converted.push_back(m_image.Slave.M00Path);
         for (const CString& path : m_converted)
@@ -230,30 +241,12 @@ TEST_F(ImageRoundTrip, SamplesLoadAndAFailedLoadEmptiesOnlyItsCpu)
     ASSERT_EQ(1u, boxes.Texts().size());
     EXPECT_NE(std::wstring::npos, boxes.Texts()[0].find(L"too long")) << boxes.Texts()[0];
     EXPECT_STREQ(longPath, m_image.Master.OutPath);
+    // 2 s for the converter after each load that started it, none for the refused one.
+    EXPECT_EQ((std::vector<DWORD>{2000, 2000, 2000}), g_Waits);
     EXPECT_EQ(0, m_image.Master.KeyAddress);
     EXPECT_EQ(0, m_image.Master.FrameTotal);
     EXPECT_EQ(0, m_image.Master.ProgramChunks.GetSize());
 }
-
-namespace
-{
-// A character that the ANSI code page has no form of (none when it is UTF-8).
-wchar_t CharOutsideAnsiCodePage()
-{
-    if (GetACP() == CP_UTF8)
-        return 0;
-    for (wchar_t c : {L'\x4E2D', L'\x0416', L'\x03A9', L'\x0101', L'\xAC00'})
-    {
-        const wchar_t text[2] = {c, 0};
-        BOOL bLost = FALSE;
-        char narrow[8];
-        WideCharToMultiByte(GetACP(), WC_NO_BEST_FIT_CHARS, text, -1, narrow, sizeof narrow, nullptr, &bLost);
-        if (bLost)
-            return c;
-    }
-    return 0;
-}
-}  // namespace
 
 TEST_F(ImageRoundTrip, PathTheCodePageCannotHoldIsNamedAsTheCause)
 {

@@ -126,6 +126,22 @@ std::wstring ExeFolder()
     return p.substr(0, p.find_last_of(L'\\'));
 }
 
+wchar_t CharOutsideAnsiCodePage()
+{
+    if (GetACP() == CP_UTF8)
+        return 0;
+    for (wchar_t c : {L'\x4E2D', L'\x0416', L'\x03A9', L'\x0101', L'\xAC00'})
+    {
+        const wchar_t text[2] = {c, 0};
+        BOOL bLost = FALSE;
+        char narrow[8];
+        WideCharToMultiByte(GetACP(), WC_NO_BEST_FIT_CHARS, text, -1, narrow, sizeof narrow, nullptr, &bLost);
+        if (bLost)
+            return c;
+    }
+    return 0;
+}
+
 TempFolder::TempFolder(const wchar_t* name)
 {
     wchar_t temp[MAX_PATH];

@@ -48,6 +48,8 @@ std::vector<BYTE> JoinBlocks(const CArray<FlashBlock*>& list);
 std::vector<BYTE> BlockBytes(const FlashBlock* block);
 
 std::wstring ExeFolder();
+// A character that the ANSI code page has no form of (none when it is UTF-8).
+wchar_t CharOutsideAnsiCodePage();
 // A fresh folder under the temporary folder, removed with its files by the
 // destructor.
 class TempFolder

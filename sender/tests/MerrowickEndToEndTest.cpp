@@ -270,11 +270,22 @@ protected:
         return out;
     }
 
+    // The bar's upper limit or position; -1 (and a failure) when the bar
+    // cannot be asked, so that a lost query never reads as a value of 0.
     int Progress(bool high) const
     {
         HWND bar = GetDlgItem(m_dlg, IDC_PROGRESS_SEND);
-        return high ? static_cast<int>(SendMessageW(bar, PBM_GETRANGE, FALSE, 0))
-                    : static_cast<int>(SendMessageW(bar, PBM_GETPOS, 0, 0));
+        if (!bar) {
+            ADD_FAILURE() << "no progress bar in the dialog, error " << GetLastError();
+            return -1;
+        }
+        DWORD_PTR value = 0;
+        if (!SendMessageTimeoutW(bar, high ? PBM_GETRANGE : PBM_GETPOS, high ? FALSE : 0, 0, SMTO_ABORTIFHUNG,
+                                 5000, &value)) {
+            ADD_FAILURE() << "the progress bar did not answer, error " << GetLastError();
+            return -1;
+        }
+        return static_cast<int>(value);
     }
 
     std::wstring SendCaption() const { return WindowText(GetDlgItem(m_dlg, IDC_BUTTON_SEND)); }

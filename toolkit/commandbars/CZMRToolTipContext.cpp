@@ -1,8 +1,10 @@
 #include "CZMRToolTipContext.h"
 #include "CZMRColorManager.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRImageManager.h"
 #include "CZMRNonClientMetrics.h"
 #include "CZMROSVersionInfo.h"
+#include "CZMRToolTipContextToolTip.h"
 
 #include <cstdlib>
 #include <cwchar>
@@ -71,12 +73,59 @@ BOOL IsCancelMessage(UINT message)
     }
 }
 
+BOOL IsCopiedText(LPCWSTR lpsz)
+{
+    return lpsz && lpsz != LPSTR_TEXTCALLBACKW && !IS_INTRESOURCE(lpsz);
+}
+
+// The copies the hit test made: the text, and the title and description of
+// an extended record.
 void FreeToolText(TOOLINFO& info)
 {
-    if (info.lpszText != LPSTR_TEXTCALLBACKW && !IS_INTRESOURCE(info.lpszText))
+    if (IsCopiedText(info.lpszText))
         free(info.lpszText);
     info.lpszText = nullptr;
+    if (info.cbSize >= TTTOOLINFOW_V2_SIZE && info.lParam)
+    {
+        ZMR_TOOLINFO_EXTENDED* pExtended = reinterpret_cast<ZMR_TOOLINFO_EXTENDED*>(info.lParam);
+        free(pExtended->lpszDescription);
+        free(pExtended->lpszTitle);
+        pExtended->lpszDescription = nullptr;
+        pExtended->lpszTitle = nullptr;
+    }
 }
+
+ZMR_TOOLINFO_EXTENDED* GetExtended(const TOOLINFO& info)
+{
+    return info.cbSize >= TTTOOLINFOW_V2_SIZE ? reinterpret_cast<ZMR_TOOLINFO_EXTENDED*>(info.lParam) : nullptr;
+}
+}
+
+LRESULT CZMRToolTipContext::CStandardToolTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CToolTipCtrl::WindowProc(message, wParam, lParam);
+    if (message == TTM_WINDOWFROMPOINT)
+    {
+        HWND hWnd = reinterpret_cast<HWND>(lResult);
+        if (hWnd && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) &&
+            ::SendMessageW(hWnd, ZMR_WM_TOOLTIPPARENTTOOLS, 0, 0) == 1)
+            lResult = reinterpret_cast<LRESULT>(::GetParent(hWnd));
+    }
+    return lResult;
+}
+
+void CZMRToolTipContext::CLunaToolTip::DrawTipBackground(CDC* pDC, TOOLITEM* /*pTool*/, CRect rc)
+{
+    const int nScheme = GetColorManager()->GetEffectiveSystemTheme();
+    COLORREF clrFrom = m_pContext->GetTipBackColor(), clrTo = RGB(255, 255, 255), clrFrame = RGB(0, 0, 0);
+    if (nScheme >= 1 && nScheme <= 5)
+    {
+        clrFrom = RGB(255, 212, 151);
+        clrTo = RGB(255, 242, 200);
+        clrFrame = nScheme == 2 ? RGB(63, 93, 56) : nScheme == 3 ? RGB(75, 75, 111) : RGB(0, 0, 128);
+    }
+    GetDrawHelpers()->GradientFill(pDC, rc, clrFrom, clrTo, FALSE);
+    pDC->Draw3dRect(rc, clrFrame, clrFrame);
 }
 
 CZMRToolTipContext::CZMRToolTipContext()
@@ -105,15 +154,17 @@ CWnd* CZMRToolTipContext::CreateToolTip(CWnd* /*pOwner*/)
     switch (m_nStyle)
     {
     case zmrToolTipFlat:
-    case zmrToolTipRichText:
-    case zmrToolTipLuna:
     case zmrToolTipOffice2007:
+        return new CZMRToolTipContextToolTip(this);
+    case zmrToolTipLuna:
+        return new CLunaToolTip(this);
+    case zmrToolTipRichText:
     case zmrToolTipHtml:
     case zmrToolTipMarkup:
-        // The toolkit's own tip windows draw these kinds.
+        // Kinds whose content has a window of its own kind: none yet.
         return nullptr;
     default:
-        return new CToolTipCtrl();
+        return new CStandardToolTip();
     }
 }
 
@@ -172,6 +223,28 @@ void AFXAPI CZMRToolTipContext::FillInToolInfo(TOOLINFO* pInfo, HWND hWnd, int n
     pInfo->lpszText = lpszText ? _wcsdup(lpszText) : nullptr;
 }
 
+void AFXAPI CZMRToolTipContext::FillInToolInfoEx(TOOLINFO* pInfo, HWND hWnd, LPCRECT lpRect, INT_PTR nId,
+                                                 LPCWSTR lpszText, LPCWSTR lpszTitle, LPCWSTR lpszDescription,
+                                                 CZMRImageManager* pImageManager)
+{
+    if (!lpRect)
+        return;
+    FillInToolInfo(pInfo, hWnd, lpRect->left, lpRect->top, lpRect->right, lpRect->bottom, nId, lpszText);
+    ZMR_TOOLINFO_EXTENDED* pExtended = pInfo && pInfo->cbSize == TTTOOLINFOW_V2_SIZE
+                                           ? reinterpret_cast<ZMR_TOOLINFO_EXTENDED*>(pInfo->lParam)
+                                           : nullptr;
+    if (!pExtended)
+        return;
+    if (lpszTitle && *lpszTitle && lpszDescription && *lpszDescription)
+    {
+        free(pExtended->lpszDescription);
+        free(pExtended->lpszTitle);
+        pExtended->lpszDescription = _wcsdup(lpszDescription);
+        pExtended->lpszTitle = _wcsdup(lpszTitle);
+    }
+    pExtended->pImageManager = pImageManager;
+}
+
 COLORREF CZMRToolTipContext::GetTipBackColor() const
 {
     return m_clrBack != static_cast<COLORREF>(-1) ? m_clrBack : GetColorManager()->GetColor(COLOR_INFOBK);
@@ -223,12 +296,20 @@ void CZMRToolTipContext::FilterMouseMessage(CWnd* pWnd, UINT message, WPARAM wPa
 
 BOOL CZMRToolTipContext::CreateToolTipWindow(HWND hWndOwner)
 {
-    DWORD dwStyle = WS_POPUP | m_dwStyle | TTS_ALWAYSTIP | TTS_NOPREFIX;
-    if (m_nStyle == zmrToolTipBalloon)
-        dwStyle |= TTS_BALLOON;
-    if (!m_pToolTip->CreateEx(0, TOOLTIPS_CLASSW, nullptr, dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, hWndOwner, nullptr))
-        return FALSE;
+    DWORD dwStyle = m_dwStyle | TTS_ALWAYSTIP | TTS_NOPREFIX;
+    if (CZMRToolTipContextToolTip* pOwn = dynamic_cast<CZMRToolTipContextToolTip*>(m_pToolTip))
+    {
+        if (!pOwn->CreateTipWindow(CWnd::FromHandle(hWndOwner), dwStyle))
+            return FALSE;
+    }
+    else
+    {
+        if (m_nStyle == zmrToolTipBalloon)
+            dwStyle |= TTS_BALLOON;
+        if (!m_pToolTip->CreateEx(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, hWndOwner, nullptr))
+            return FALSE;
+    }
 
     HWND hTip = m_pToolTip->GetSafeHwnd();
     ::SendMessageW(hTip, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fntRegular)), FALSE);
@@ -290,8 +371,13 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
         return;
     HWND hTip = m_pToolTip->GetSafeHwnd();
 
+    // The extended form carries title, description and image manager.
+    const BOOL bExtended = m_bShowTitleAndDescription || m_bShowImage;
+    ZMR_TOOLINFO_EXTENDED extended = {};
     TOOLINFO info = {};
-    info.cbSize = TTTOOLINFOW_V1_SIZE;
+    info.cbSize = bExtended ? TTTOOLINFOW_V2_SIZE : TTTOOLINFOW_V1_SIZE;
+    if (bExtended)
+        info.lParam = reinterpret_cast<LPARAM>(&extended);
     CPoint pt = pMsg->pt;
     ::ScreenToClient(pOwner->GetSafeHwnd(), &pt);
     INT_PTR nHit = HitTestTool(pOwner, pt, &info);
@@ -299,12 +385,23 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
     {
         FreeToolText(info);
         ZeroMemory(&info, sizeof(info));
-        info.cbSize = TTTOOLINFOW_V1_SIZE;
+        info.cbSize = bExtended ? TTTOOLINFOW_V2_SIZE : TTTOOLINFOW_V1_SIZE;
     }
+    ZMR_TOOLINFO_EXTENDED* pExtended = GetExtended(info);
 
-    if (!(m_dwStyle & g_dwNoPrefix) && info.lpszText && info.lpszText != LPSTR_TEXTCALLBACKW &&
-        !IS_INTRESOURCE(info.lpszText))
-        CZMRDrawHelpers::RemoveMnemonicMarkersInPlace(info.lpszText);
+    if (m_bShowTitleAndDescription && pExtended && pExtended->lpszDescription && pExtended->lpszTitle &&
+        wcscmp(pExtended->lpszDescription, pExtended->lpszTitle) == 0)
+    {
+        free(pExtended->lpszDescription);
+        pExtended->lpszDescription = nullptr;
+    }
+    if (!(m_dwStyle & g_dwNoPrefix))
+    {
+        if (IsCopiedText(info.lpszText))
+            CZMRDrawHelpers::RemoveMnemonicMarkersInPlace(info.lpszText);
+        if (pExtended && pExtended->lpszTitle)
+            CZMRDrawHelpers::RemoveMnemonicMarkersInPlace(pExtended->lpszTitle);
+    }
 
     BOOL bDeleteOldAfter = FALSE;
     if (info.hwnd == m_lastTool.hwnd && info.uId == m_lastTool.uId)
@@ -335,11 +432,28 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
         TOOLINFO tool = info;
         tool.uFlags &= ~static_cast<UINT>(toolFlagsPrivate);
         ::SendMessageW(hTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        // Kinds that draw their own content have no title line; the others
-        // show none unless an owner asks for titles.
+        // Kinds that draw their own content have no title line.
         BOOL bOwnContent = m_nStyle == zmrToolTipRichText || m_nStyle == zmrToolTipHtml || m_nStyle == zmrToolTipMarkup;
         if (!bOwnContent && (m_dwComCtlVersion > g_dwLastVersionWithoutBalloons || m_nStyle != zmrToolTipStandard))
-            ::SendMessageW(hTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(L""));
+        {
+            if (m_bShowTitleAndDescription && pExtended && pExtended->lpszTitle && *pExtended->lpszTitle &&
+                pExtended->lpszDescription && *pExtended->lpszDescription)
+            {
+                ::SendMessageW(hTip, TTM_SETTITLEW, m_nIconTitle, reinterpret_cast<LPARAM>(pExtended->lpszTitle));
+                tool.lpszText = pExtended->lpszDescription;
+                ::SendMessageW(hTip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+            }
+            else
+            {
+                ::SendMessageW(hTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(L""));
+            }
+        }
+        if (m_bShowImage && pExtended && pExtended->pImageManager)
+        {
+            CZMRImageManagerIcon* pImage =
+                pExtended->pImageManager->GetImage(static_cast<UINT>(m_nImageBase + nHit), m_nImageWidth);
+            ::SendMessageW(hTip, ZMR_WM_TOOLTIPSETIMAGE, 0, reinterpret_cast<LPARAM>(pImage));
+        }
         if ((info.uFlags & toolFlagAlwaysActivate) || bForeground)
         {
             ::SendMessageW(hTip, TTM_ACTIVATE, TRUE, 0);
@@ -352,4 +466,6 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
         ::SendMessageW(hTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&m_lastTool));
     FreeToolText(info);
     m_lastTool = info;
+    // The record lives on without its extended part, which was on the stack.
+    m_lastTool.lParam = 0;
 }

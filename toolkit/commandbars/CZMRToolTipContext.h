@@ -4,6 +4,20 @@
 // and keeps one tooltip window of its kind, to which it relays them.
 #pragma once
 #include "Framework.h"
+#include "CZMRToolTipContextToolTip.h"
+
+class CZMRImageManager;
+
+// What the extended form of a tool record (TTTOOLINFOW_V2_SIZE, lParam
+// pointing here) adds: title, description, the image manager of the tool's
+// image and where the tip goes (empty: under the cursor).
+struct ZMR_TOOLINFO_EXTENDED
+{
+    LPWSTR lpszDescription;   // malloc'd copy; the context frees it
+    LPWSTR lpszTitle;         // malloc'd copy; the context frees it
+    CZMRImageManager* pImageManager;
+    RECT rcPlacement;
+};
 
 // The kinds of tip.
 enum ZMRToolTipStyle
@@ -21,11 +35,28 @@ enum ZMRToolTipStyle
 class CZMRToolTipContext : public CCmdTarget
 {
 public:
+    // The platform tooltip control of the standard and balloon kinds: a child
+    // window that hands its tools to its parent is never the window under the
+    // mouse, as with the toolkit's own tip window.
+    class CStandardToolTip : public CToolTipCtrl
+    {
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    };
+
     // Private tool flag: activate the tip even when the application is not in
     // the foreground. It and the bit above it never reach the window.
     enum { toolFlagAlwaysActivate = 0x40000000, toolFlagsPrivate = 0xC0000000 };
     // Private style bits of the toolkit's own tip windows.
     enum { tipStyleFlatTopLeft = 0x1000, tipStyleNoShadow = 0x2000, tipStyleRounded = 0x4000 };
+
+    // The own window with a gradient background after the system colour scheme.
+    class CLunaToolTip : public CZMRToolTipContextToolTip
+    {
+    public:
+        explicit CLunaToolTip(CZMRToolTipContext* pContext) : CZMRToolTipContextToolTip(pContext) {}
+        void DrawTipBackground(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
+    };
 
     CZMRToolTipContext();
     ~CZMRToolTipContext() override;
@@ -50,6 +81,10 @@ public:
     // or one smaller than the basic tool record.
     static void AFXAPI FillInToolInfo(TOOLINFO* pInfo, HWND hWnd, int nLeft, int nTop, int nRight, int nBottom,
                                       INT_PTR nId, LPCWSTR lpszText);
+    // Also copies the title and description (only when both are given) and
+    // sets the image manager, for an extended record.
+    static void AFXAPI FillInToolInfoEx(TOOLINFO* pInfo, HWND hWnd, LPCRECT lpRect, INT_PTR nId, LPCWSTR lpszText,
+                                        LPCWSTR lpszTitle, LPCWSTR lpszDescription, CZMRImageManager* pImageManager);
 
     // A host window's own message, with the cursor position of now.
     void FilterMouseMessage(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);

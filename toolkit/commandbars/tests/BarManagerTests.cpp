@@ -23,26 +23,9 @@ public:
 };
 IMPLEMENT_DYNCREATE(CCountedToolBar, CZMRToolBar)
 
-class BarManagerTest : public ::testing::Test
+class BarManagerTest : public BarSiteTest
 {
 protected:
-    void SetUp() override
-    {
-        m_pSite = CRecordingSiteFrame::Create();
-        ASSERT_NE(m_pSite, nullptr);
-        m_pManager = new CRecordingManager;
-        ASSERT_TRUE(m_pManager->Attach(m_pSite));
-        m_pTheme = new CFillTheme;
-        m_pManager->SetPaintManager(m_pTheme);
-        m_pTheme->InternalRelease();
-    }
-    void TearDown() override
-    {
-        m_pManager->CancelTracking();
-        delete m_pManager;
-        if (::IsWindow(m_pSite->GetSafeHwnd()))
-            m_pSite->DestroyWindow();
-    }
     // A bar of the list with nControls probes; hidden when asked.
     CProbeBar* AddBar(int nControls, BOOL bShown = TRUE, int barType = zmrBarTypeNormal)
     {
@@ -62,9 +45,6 @@ protected:
             pBar->GetControl(i++)->SetCaption(lpsz);
     }
 
-    CRecordingSiteFrame* m_pSite = nullptr;
-    CRecordingManager* m_pManager = nullptr;
-    CFillTheme* m_pTheme = nullptr;
 };
 } // namespace
 

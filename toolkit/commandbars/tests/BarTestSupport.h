@@ -6,6 +6,7 @@
 #include "CommandBarsTestSupport.h"
 #include "CZMRBarManager.h"
 #include "CRecordingSiteFrame.h"
+#include <gtest/gtest.h>
 #include <functional>
 #include <string>
 #include <vector>
@@ -108,6 +109,35 @@ public:
     void OnBarRemoved(CZMRCommandBar* pBar) override { m_removed.push_back(pBar); }
     std::vector<std::pair<CZMRCommandBar*, int>> m_tracking;
     std::vector<CZMRCommandBar*> m_removed;
+};
+
+// A recording site frame with a recording manager attached to it and a
+// one-colour theme as the manager's paint manager.
+class BarSiteTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pSite = CRecordingSiteFrame::Create();
+        ASSERT_NE(m_pSite, nullptr);
+        m_pManager = new CRecordingManager;
+        ASSERT_TRUE(m_pManager->Attach(m_pSite));
+        m_pTheme = new CFillTheme;
+        m_pManager->SetPaintManager(m_pTheme);
+        m_pTheme->InternalRelease();
+    }
+    void TearDown() override
+    {
+        if (m_pManager)
+            m_pManager->CancelTracking();
+        delete m_pManager;
+        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
+            m_pSite->DestroyWindow();
+    }
+
+    CRecordingSiteFrame* m_pSite = nullptr;
+    CRecordingManager* m_pManager = nullptr;
+    CFillTheme* m_pTheme = nullptr;
 };
 
 // Pumps the thread's messages until the condition holds; false when it did

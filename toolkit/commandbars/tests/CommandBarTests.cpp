@@ -24,18 +24,14 @@
 namespace
 {
 // A site frame with a manager attached and a bar of four probes on it.
-class CommandBarTest : public ::testing::Test
+class CommandBarTest : public BarSiteTest
 {
 protected:
     void SetUp() override
     {
-        m_pSite = CRecordingSiteFrame::Create();
-        ASSERT_NE(m_pSite, nullptr);
-        m_pManager = new CRecordingManager;
-        ASSERT_TRUE(m_pManager->Attach(m_pSite));
-        m_pTheme = new CFillTheme;
-        m_pManager->SetPaintManager(m_pTheme);
-        m_pTheme->InternalRelease();
+        BarSiteTest::SetUp();
+        if (HasFatalFailure())
+            return;
         m_pBar = new CProbeBar;
         m_pBar->SetBarManager(m_pManager);
         ASSERT_TRUE(m_pBar->Create(m_pSite, CRect(10, 10, 130, 34), 4));
@@ -48,18 +44,13 @@ protected:
             m_pBar->SetMenuLoopActive(FALSE);
             m_pBar->InternalRelease();
         }
-        delete m_pManager;
-        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
-            m_pSite->DestroyWindow();
+        BarSiteTest::TearDown();
         CZMRCommandBarClock::SetHoverDelay(300);
         CZMRCommandBarClock::SetExpandDelay(5000);
     }
     // Whether the bar window had the timer running (and stops it).
     bool HadTimer(UINT_PTR nId) { return ::KillTimer(m_pBar->GetSafeHwnd(), nId) != FALSE; }
 
-    CRecordingSiteFrame* m_pSite = nullptr;
-    CRecordingManager* m_pManager = nullptr;
-    CFillTheme* m_pTheme = nullptr;
     CProbeBar* m_pBar = nullptr;
 };
 } // namespace

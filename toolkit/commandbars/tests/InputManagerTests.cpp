@@ -181,6 +181,11 @@ protected:
     void TearDown() override
     {
         m_pMouse->CloseAllTracked();
+        // The thread's keyboard manager outlives the test: a bar left listed
+        // there would be asked for keys after it is gone.
+        EXPECT_EQ(0, m_pKeyboard->GetSinkCount()) << "a bar is still listed for keys";
+        m_pKeyboard->RemoveSink(m_pParent.get());
+        m_pKeyboard->RemoveSink(m_pNested.get());
         m_pMouse->RemoveTrustedWindow(m_trusted.GetSafeHwnd());
         m_pMouse->m_nFocusCount = 0;
         m_pMouse->m_bSwallowNextButtonUp = FALSE;
@@ -432,6 +437,13 @@ TEST_F(InputManagerTest, TrackedBarsListLocksAndHotBar)
     EXPECT_FALSE(m_pMouse->m_bMenusExpanded);
     EXPECT_EQ(CPoint(-1, -1), m_pMouse->GetLastMousePoint());
     EXPECT_FALSE(m_pMouse->IsMouseLocked(nullptr));
+
+    // Taken off the mouse list only, the bars are still in menu mode and
+    // listed for keys until they leave it.
+    EXPECT_EQ(2, m_pKeyboard->GetSinkCount());
+    m_pParent->SetMenuLoopActive(FALSE, FALSE, 0);
+    m_pNested->SetMenuLoopActive(FALSE, FALSE, 0);
+    EXPECT_FALSE(m_pKeyboard->IsHooked());
 }
 
 TEST_F(InputManagerTest, CloseUnlockedTrackedKeepsTheLockedParents)

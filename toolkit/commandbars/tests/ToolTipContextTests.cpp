@@ -193,6 +193,43 @@ TEST_F(ToolTipContextTest, ToolRecordGetsItsFieldsAndACopyOfTheText)
     free(info.lpszText);
 }
 
+TEST_F(ToolTipContextTest, ExtendedRecordsTakeTitleAndDescriptionOnlyTogether)
+{
+    const struct
+    {
+        UINT cbSize;
+        const wchar_t* lpszTitle;
+        const wchar_t* lpszDescription;
+        bool bCopied;
+    } cases[] = {
+        {TTTOOLINFOW_V2_SIZE, L"Title", L"Description", true},
+        {TTTOOLINFOW_V2_SIZE, L"Title", L"", false},
+        {TTTOOLINFOW_V2_SIZE, nullptr, L"Description", false},
+        {TTTOOLINFOW_V1_SIZE, L"Title", L"Description", false},   // the basic form has no extension
+    };
+    for (const auto& c : cases)
+    {
+        ZMR_TOOLINFO_EXTENDED extended = {};
+        TOOLINFO info = {};
+        info.cbSize = c.cbSize;
+        info.lParam = reinterpret_cast<LPARAM>(&extended);
+        const CRect rc(1, 2, 3, 4);
+        CZMRToolTipContext::FillInToolInfoEx(&info, m_hWndHost, rc, 9, L"text", c.lpszTitle, c.lpszDescription,
+                                             nullptr);
+        EXPECT_EQ(9u, info.uId);
+        EXPECT_STREQ(L"text", info.lpszText);
+        EXPECT_EQ(c.bCopied, extended.lpszTitle != nullptr);
+        if (c.bCopied)
+        {
+            EXPECT_STREQ(c.lpszTitle, extended.lpszTitle);
+            EXPECT_STREQ(c.lpszDescription, extended.lpszDescription);
+        }
+        free(info.lpszText);
+        free(extended.lpszTitle);
+        free(extended.lpszDescription);
+    }
+}
+
 TEST_F(ToolTipContextTest, FilterRegistersEachNewToolBeforeTheOldOneLeaves)
 {
     CTestToolTipContext context;

@@ -19,13 +19,6 @@ namespace
 {
 const int U = 0x7FFFFFFF;
 
-CString Box(LPCWSTR lpszName, int cx, int cy, LPCWSTR lpszMore = L"")
-{
-    CString str;
-    str.Format(L"<TestBox x:Name=\"%ls\" ContentWidth=\"%d\" ContentHeight=\"%d\" %ls/>", lpszName, cx, cy, lpszMore);
-    return str;
-}
-
 // What the stand-in visual style was asked to draw.
 std::vector<std::pair<int, int>> g_backgrounds;
 int g_nOpenThemes = 0;

@@ -214,4 +214,24 @@ protected:
         pRoot->Arrange(CRect(CPoint(0, 0), sz));
     }
     CTextMeasure DefaultText() const { return CTextMeasure(m_pContext->GetDefaultFont()); }
+    // The final rectangles of the named elements, in order; (-1,-1,-1,-1)
+    // for a name that is not found.
+    static std::vector<CRect> FinalRects(CZMRMarkupObject* pRoot, std::initializer_list<LPCWSTR> names)
+    {
+        std::vector<CRect> rects;
+        for (LPCWSTR lpszName : names)
+        {
+            CZMRMarkupUIElement* pElement = Named<CZMRMarkupUIElement>(pRoot, lpszName);
+            rects.push_back(pElement ? pElement->GetFinalRect() : CRect(-1, -1, -1, -1));
+        }
+        return rects;
+    }
 };
+
+// A test box of the content size with a name and further attributes.
+inline CString Box(LPCWSTR lpszName, int cx, int cy, LPCWSTR lpszMore = L"")
+{
+    CString str;
+    str.Format(L"<TestBox x:Name=\"%ls\" ContentWidth=\"%d\" ContentHeight=\"%d\" %ls/>", lpszName, cx, cy, lpszMore);
+    return str;
+}

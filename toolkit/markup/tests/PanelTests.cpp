@@ -14,26 +14,8 @@ const int U = 0x7FFFFFFF;
 class PanelTest : public MarkupLayoutTest
 {
 protected:
-    // The final rectangles of the named children, in order.
-    std::vector<CRect> FinalRects(CZMRMarkupObject* pRoot, std::initializer_list<LPCWSTR> names)
-    {
-        std::vector<CRect> rects;
-        for (LPCWSTR lpszName : names)
-        {
-            CZMRMarkupUIElement* pElement = Named<CZMRMarkupUIElement>(pRoot, lpszName);
-            rects.push_back(pElement ? pElement->GetFinalRect() : CRect(-1, -1, -1, -1));
-        }
-        return rects;
-    }
 };
 
-// A test box of the content size with a name.
-CString Box(LPCWSTR lpszName, int cx, int cy, LPCWSTR lpszMore = L"")
-{
-    CString str;
-    str.Format(L"<TestBox x:Name=\"%ls\" ContentWidth=\"%d\" ContentHeight=\"%d\" %ls/>", lpszName, cx, cy, lpszMore);
-    return str;
-}
 
 typedef std::vector<CRect> Rects;
 }
