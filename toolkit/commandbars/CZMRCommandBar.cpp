@@ -573,9 +573,41 @@ void CZMRCommandBar::OnContextMenu(CPoint /*ptScreen*/)
 {
 }
 
-INT_PTR CZMRCommandBar::OnToolHitTest(CPoint /*point*/, TOOLINFO* /*pTI*/) const
+INT_PTR CZMRCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    return -1;
+    // No tip while a menu is open or tracked, or when the program turned tips off.
+    if (m_bTracking == 2 && !IsPopupBar())
+        return -1;
+    if (m_nPoppedIndex != -1)
+        return -1;
+    CZMRMouseManager* pMouseManager = GetMouseManager();
+    if (pMouseManager && pMouseManager->IsMouseLocked(this))
+        return -1;
+    CZMRBarManager* pManager = GetBarManager();
+    if (pManager && !pManager->GetOptions()->bShowToolTips)
+        return -1;
+    CZMRControl* pControl = HitTest(point);
+    if (!pControl)
+        return -1;
+    if (m_barType == zmrBarTypePopup && !(pManager && pManager->GetOptions()->bToolTipsInPopups) &&
+        !(pControl->GetFlags() & zmrFlagShowTooltip))
+        return -1;
+
+    INT_PTR nHit = pControl->OnToolHitTest(point, pTI);
+    if (nHit != -1)
+        return nHit;
+    nHit = pControl->GetID();
+    CString strTip = pControl->GetTooltip();
+    // Markup tips ("<...") carry no shortcut.
+    if (!strTip.IsEmpty() && strTip[0] != L'<' && pManager && pManager->GetOptions()->bShortcutsInToolTips)
+    {
+        const CString strShortcut = pControl->GetShortcutText();
+        if (!strShortcut.IsEmpty())
+            strTip += L" (" + strShortcut + L")";
+    }
+    const CRect rc = pControl->GetRect();
+    CZMRToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom, nHit, strTip);
+    return nHit == 0 ? -1 : nHit;
 }
 
 // ---------------------------------------------------------------- menus and copies

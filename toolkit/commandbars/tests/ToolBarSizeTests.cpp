@@ -2,6 +2,9 @@
 // manager's options and the theme's defaults.
 #include "ToolBarTestSupport.h"
 #include "CZMRBarManager.h"
+#include "CZMRControls.h"
+#include "CZMRControl.h"
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace
@@ -91,6 +94,78 @@ TEST_P(BarSizes, IconButtonAndLargeSizes)
 
 INSTANTIATE_TEST_SUITE_P(Cases, BarSizes, ::testing::ValuesIn(g_sizeCases),
                          [](const ::testing::TestParamInfo<CSizeCase>& info) {
+                             return "Case" + std::to_string(info.index);
+                         });
+} // namespace
+
+namespace
+{
+// The tool a bar reports for a point: its id and text, or none.
+struct CTipCase
+{
+    const char* name;
+    int barType;
+    BOOL bShowTips, bShortcuts, bInPopups;
+    LPCWSTR lpszTooltip;
+    DWORD dwFlags;
+    CPoint pt;
+    INT_PTR nExpected;
+    LPCWSTR lpszText;
+};
+
+const CTipCase g_tipCases[] = {
+    {"the shortcut in parentheses", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", 0, CPoint(15, 15), 42,
+     L"Save (Ctrl+S)"},
+    {"shortcuts option off", zmrBarTypeNormal, TRUE, FALSE, FALSE, L"Save", 0, CPoint(15, 15), 42, L"Save"},
+    {"a markup tip keeps its text", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"<b>Save</b>", 0, CPoint(15, 15), 42,
+     L"<b>Save</b>"},
+    {"tips off", zmrBarTypeNormal, FALSE, TRUE, FALSE, L"Save", 0, CPoint(15, 15), -1, nullptr},
+    {"outside every control", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", 0, CPoint(50, 15), -1, nullptr},
+    {"a popup without tips in popups", zmrBarTypePopup, TRUE, TRUE, FALSE, L"Save", 0, CPoint(15, 15), -1, nullptr},
+    {"a popup control that asks for its tip", zmrBarTypePopup, TRUE, FALSE, FALSE, L"Save", zmrFlagShowTooltip,
+     CPoint(15, 15), 42, L"Save"},
+    {"a popup with tips in popups", zmrBarTypePopup, TRUE, FALSE, TRUE, L"Save", 0, CPoint(15, 15), 42, L"Save"},
+};
+
+class BarToolHitTest : public ::testing::TestWithParam<CTipCase>
+{
+};
+
+TEST_P(BarToolHitTest, IdAndText)
+{
+    const CTipCase& c = GetParam();
+    CZMRBarManager manager;
+    CZMRBarManager::COptions* pOptions = manager.GetOptions();
+    pOptions->bShowToolTips = c.bShowTips;
+    pOptions->bShortcutsInToolTips = c.bShortcuts;
+    pOptions->bToolTipsInPopups = c.bInPopups;
+    CTypedToolBar* pBar = new CTypedToolBar;
+    pBar->SetBarManager(&manager);
+    pBar->SetType(c.barType);
+    CZMRControl* pControl = pBar->GetControls()->AddControl(new CFixedControl(CSize(20, 20)), 42);
+    pControl->SetRect(CRect(10, 10, 30, 30));
+    pControl->SetTooltip(c.lpszTooltip);
+    pControl->SetShortcutText(L"Ctrl+S");
+    pControl->SetFlags(c.dwFlags);
+
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    EXPECT_EQ(pBar->OnToolHitTest(c.pt, &ti), c.nExpected);
+    if (c.lpszText)
+    {
+        ASSERT_NE(ti.lpszText, nullptr);
+        EXPECT_STREQ(ti.lpszText, c.lpszText);
+        EXPECT_EQ(CRect(ti.rect), CRect(10, 10, 30, 30));
+        EXPECT_EQ(ti.uId, UINT_PTR(42));
+    }
+    if (ti.lpszText && ti.lpszText != LPSTR_TEXTCALLBACK)
+        free(ti.lpszText);
+    pBar->SetBarManager(nullptr);
+    pBar->InternalRelease();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BarToolHitTest, ::testing::ValuesIn(g_tipCases),
+                         [](const ::testing::TestParamInfo<CTipCase>& info) {
                              return "Case" + std::to_string(info.index);
                          });
 } // namespace
