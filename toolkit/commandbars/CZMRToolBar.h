@@ -16,10 +16,6 @@ public:
     CZMRDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CZMRDockBar* pDockBar) { m_pDockBar = pDockBar; }
 
-    // Makes the window when there is none: a child of pParent when docked, a
-    // popup owned by it when floating; false when it cannot be made.
-    virtual BOOL SetDockState(CWnd* pParent, BOOL bFloating);
-
     // The visibility switch: the window shows or hides with it, and the site
     // hears of it (ZMR_WM_TOOLBARVISIBLECHANGED).
     void SetVisible(BOOL bVisible) override;
@@ -31,15 +27,20 @@ public:
     CRect GetBorders() const override;
     // The floating form: caption strip on top, hide and expand buttons in it.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    // The docked form: a row (or column) of nLength, with the expand button
-    // at its end when controls are hidden for lack of room.
-    virtual CSize CalcFixedLayout(int nLength, DWORD dwMode, int nThickness = 0);
 
     // Remembers the id as "BarID"; a loaded bar keeps its controls as its
     // built-in set.
     BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
+
+    // The tool bar's own operations, in this order.
+    // The docked form: a row (or column) of nLength, with the expand button
+    // at its end when controls are hidden for lack of room.
+    virtual CSize CalcFixedLayout(int nLength, DWORD dwMode, int nThickness = 0);
     // Back to the built-in controls, after the user agreed when bAsk.
     virtual void Reset(BOOL bAsk);
+    // Makes the window when there is none: a child of pParent when docked, a
+    // popup owned by it when floating; false when it cannot be made.
+    virtual BOOL SetDockState(CWnd* pParent, BOOL bFloating);
     // The user changed the controls since the built-in set.
     virtual BOOL HasCustomizedControls() const;
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
