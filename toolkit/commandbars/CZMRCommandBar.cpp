@@ -216,21 +216,33 @@ int CZMRCommandBar::GetDefaultItem(BOOL bByIndex) const
 
 CSize CZMRCommandBar::GetIconSize() const
 {
-    if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
-        return m_szIcons;
+    const BOOL bOwnSize = m_szIcons.cx != 0 || m_szIcons.cy != 0;
     CZMRBarManager* pManager = GetBarManager();
-    if (pManager)
-    {
-        const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
-        const CSize szManager = m_barType == zmrBarTypePopup ? pOptions->szPopupIcons
-                                : pOptions->bLargeIcons      ? pOptions->szLargeIcons
-                                                             : pOptions->szIcons;
-        if (szManager.cx != 0 || szManager.cy != 0)
-            return szManager;
-    }
+    if (!pManager)
+        return bOwnSize ? m_szIcons : CSize(16, 16);
+    const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
     CZMRPaintManager* pPaintManager = GetPaintManager();
-    const BOOL bLarge = m_barType != zmrBarTypePopup && pManager && pManager->GetOptions()->bLargeIcons;
-    return pPaintManager ? pPaintManager->GetIconSize(bLarge) : CSize(16, 16);
+    auto isSet = [](const CSize& sz) { return sz.cx != 0 || sz.cy != 0; };
+    if (m_barType == zmrBarTypePopup)
+    {
+        if (bOwnSize)
+            return m_szIcons;
+        if (isSet(pOptions->szPopupIcons))
+            return pOptions->szPopupIcons;
+        return pPaintManager ? pPaintManager->GetIconSize(FALSE) : CSize(16, 16);
+    }
+    // Large icons replace the bar's size unless the bar fixes its buttons.
+    if (pOptions->bLargeIcons && !isSet(m_szButtons))
+    {
+        if (isSet(pOptions->szLargeIcons))
+            return pOptions->szLargeIcons;
+        return pPaintManager ? pPaintManager->GetIconSize(TRUE) : CSize(32, 32);
+    }
+    if (bOwnSize)
+        return m_szIcons;
+    if (isSet(pOptions->szIcons))
+        return pOptions->szIcons;
+    return pPaintManager ? pPaintManager->GetIconSize(FALSE) : CSize(16, 16);
 }
 
 CSize CZMRCommandBar::GetButtonSize() const
@@ -243,9 +255,20 @@ CSize CZMRCommandBar::GetButtonSize() const
 
 CSize CZMRCommandBar::GetLargeIconSize() const
 {
-    if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
-        return CSize(2 * m_szIcons.cx, 2 * m_szIcons.cy);
-    return CSize(32, 32);
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager)
+    {
+        if (m_szIcons.cx != 0 || m_szIcons.cy != 0)
+            return CSize(2 * m_szIcons.cx, 2 * m_szIcons.cy);
+        return CSize(32, 32);
+    }
+    if (m_szButtons.cx != 0 || m_szButtons.cy != 0)
+        return m_szButtons;
+    const CZMRBarManager::COptions* pOptions = pManager->GetOptions();
+    if (pOptions->szLargeIcons.cx != 0 || pOptions->szLargeIcons.cy != 0)
+        return pOptions->szLargeIcons;
+    const CSize szIcons = pOptions->szIcons.cx != 0 || pOptions->szIcons.cy != 0 ? pOptions->szIcons : CSize(16, 16);
+    return CSize(2 * szIcons.cx, 2 * szIcons.cy);
 }
 
 BOOL CZMRCommandBar::IsTextBelowIcons() const
@@ -298,9 +321,90 @@ void CZMRCommandBar::ScheduleRedraw()
     m_nPending |= zmrPendingRedraw;
 }
 
-BOOL CZMRCommandBar::LoadToolBar(UINT /*nIDResource*/, BOOL /*bLoadIcons*/)
+BOOL CZMRCommandBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
 {
-    return FALSE;
+    GetControls()->RemoveAll();
+    HINSTANCE hResource = AfxGetResourceHandle();
+    if (LOWORD(nIDResource) == 0 || !hResource)
+        return FALSE;
+    HRSRC hInfo = ::FindResourceW(hResource, MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(241));
+    HGLOBAL hData = hInfo ? ::LoadResource(hResource, hInfo) : nullptr;
+    const WORD* pData = hData ? static_cast<const WORD*>(::LockResource(hData)) : nullptr;
+    const DWORD nSize = hInfo ? ::SizeofResource(hResource, hInfo) : 0;
+    // Header: version, image width, image height, item count; then the ids.
+    if (!pData || nSize < 4 * sizeof(WORD) || nSize < (4u + pData[3]) * sizeof(WORD))
+        return FALSE;
+    const int nWidth = pData[1], nHeight = pData[2], nItems = pData[3];
+    CArray<UINT, UINT> ids;
+    for (int i = 0; i < nItems; i++)
+        ids.Add(pData[4 + i]);
+    SetControlsFromIds(ids.GetData(), int(ids.GetSize()));
+
+    if (bLoadIcons)
+    {
+        CArray<UINT, UINT> commands;
+        for (int i = 0; i < nItems; i++)
+        {
+            if (ids[i] != 0)
+                commands.Add(ids[i]);
+        }
+        CZMRImageManager* pImageManager = GetImageManager();
+        if (!pImageManager || !pImageManager->SetIconsFromResourceId(nIDResource, commands.GetData(),
+                                                                   int(commands.GetSize()), nWidth, nHeight,
+                                                                   ZMR_ICONSTATE_NORMAL))
+        {
+            GetControls()->RemoveAll();
+            return FALSE;
+        }
+        if (nWidth != 16)
+            SetIconSize(CSize(nWidth, nHeight));
+    }
+    return TRUE;
+}
+
+void CZMRCommandBar::SetControlsFromIds(const UINT* pIds, int nCount)
+{
+    GetControls()->RemoveAll();
+    BOOL bBeginGroup = FALSE;
+    for (int i = 0; i < nCount; i++)
+    {
+        if (pIds[i] == 0)
+        {
+            bBeginGroup = TRUE;
+            continue;
+        }
+        CWnd* pSite = GetSite();
+        ZMR_CREATECONTROL_RECORD cs;
+        cs.nId = int(pIds[i]);
+        cs.pControl = nullptr;
+        cs.bToolBar = TRUE;
+        cs.nIndex = i;
+        cs.pMenu = nullptr;
+        cs.pCommandBar = this;
+        cs.strCaption = m_strTitle;
+        cs.controlType = zmrControlButton;
+        cs.buttonStyle = zmrButtonAutomatic;
+        CZMRControl* pControl = nullptr;
+        if (pSite && pSite->GetSafeHwnd() && pSite->SendMessage(ZMR_WM_BEFORECREATECONTROL, 0, LPARAM(&cs)) != 0 &&
+            cs.pControl)
+            pControl = GetControls()->AddControl(cs.pControl, int(pIds[i]));
+        else
+        {
+            pControl = GetControls()->Add(cs.controlType, int(pIds[i]));
+            if (!pControl)
+                continue;
+            pControl->SetStyle(cs.buttonStyle);
+            if (cs.controlType == zmrControlPopup)
+                pControl->SetIconId(int(pIds[i]));
+        }
+        pControl->SetBeginGroup(bBeginGroup);
+        bBeginGroup = FALSE;
+        if (pSite && pSite->GetSafeHwnd())
+        {
+            cs.pControl = pControl;
+            pSite->SendMessage(ZMR_WM_AFTERCREATECONTROL, 0, LPARAM(&cs));
+        }
+    }
 }
 
 BOOL CZMRCommandBar::OpenAsPopup(CZMRControl* /*pControlPopup*/, BOOL /*bSelectFirst*/)
@@ -469,9 +573,41 @@ void CZMRCommandBar::OnContextMenu(CPoint /*ptScreen*/)
 {
 }
 
-INT_PTR CZMRCommandBar::OnToolHitTest(CPoint /*point*/, TOOLINFO* /*pTI*/) const
+INT_PTR CZMRCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    return -1;
+    // No tip while a menu is open or tracked, or when the program turned tips off.
+    if (m_bTracking == 2 && !IsPopupBar())
+        return -1;
+    if (m_nPoppedIndex != -1)
+        return -1;
+    CZMRMouseManager* pMouseManager = GetMouseManager();
+    if (pMouseManager && pMouseManager->IsMouseLocked(this))
+        return -1;
+    CZMRBarManager* pManager = GetBarManager();
+    if (pManager && !pManager->GetOptions()->bShowToolTips)
+        return -1;
+    CZMRControl* pControl = HitTest(point);
+    if (!pControl)
+        return -1;
+    if (m_barType == zmrBarTypePopup && !(pManager && pManager->GetOptions()->bToolTipsInPopups) &&
+        !(pControl->GetFlags() & zmrFlagShowTooltip))
+        return -1;
+
+    INT_PTR nHit = pControl->OnToolHitTest(point, pTI);
+    if (nHit != -1)
+        return nHit;
+    nHit = pControl->GetID();
+    CString strTip = pControl->GetTooltip();
+    // Markup tips ("<...") carry no shortcut.
+    if (!strTip.IsEmpty() && strTip[0] != L'<' && pManager && pManager->GetOptions()->bShortcutsInToolTips)
+    {
+        const CString strShortcut = pControl->GetShortcutText();
+        if (!strShortcut.IsEmpty())
+            strTip += L" (" + strShortcut + L")";
+    }
+    const CRect rc = pControl->GetRect();
+    CZMRToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom, nHit, strTip);
+    return nHit == 0 ? -1 : nHit;
 }
 
 // ---------------------------------------------------------------- menus and copies

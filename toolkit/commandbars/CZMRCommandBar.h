@@ -187,6 +187,9 @@ public:
     virtual BOOL SetHotControl(int nIndex, int nKind = 0);
     // Builds controls from a tool-bar resource; false here.
     virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
+    // Replaces the controls by one per command id (0: the next begins a
+    // group), letting the site make or adjust each one.
+    void SetControlsFromIds(const UINT* pIds, int nCount);
     virtual CSize GetIconSize() const;
     virtual CSize GetButtonSize() const;
     // Opens the bar as a popup; popup bars do.

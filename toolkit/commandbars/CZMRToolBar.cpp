@@ -1,12 +1,18 @@
 #include "CZMRToolBar.h"
 #include "CZMRBarManager.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRControls.h"
+#include "CZMRControl.h"
+#include "CZMROriginalControls.h"
+#include "CZMRResourceManager.h"
 
 IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
 
-CZMRToolBar::CZMRToolBar() : m_pDockBar(nullptr)
+CZMRToolBar::CZMRToolBar()
+    : m_pDockBar(nullptr), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bShowExpandButton(TRUE), m_bInRecalcLayout(FALSE)
 {
     m_bCloseable = TRUE;
+    m_dwFlags = 63;   // docks at every side and floats; hides what does not fit
     CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", 0);
 }
 
@@ -45,16 +51,101 @@ void CZMRToolBar::SetVisible(BOOL bVisible)
     if (m_bVisible == bVisible)
         return;
     m_bVisible = bVisible;
+    if (!bVisible && IsTrackingMode())
+        SetMenuLoopActive(FALSE);
     if (GetSafeHwnd())
         ::ShowWindow(m_hWnd, bVisible ? SW_SHOWNA : SW_HIDE);
+    CZMRBarManager* pManager = GetBarManager();
     CWnd* pSite = GetSite();
+    if (bVisible)
+        OnRecalcLayout();
+    else if (m_barPosition >= zmrBarTop && m_barPosition <= zmrBarRight)
+    {
+        if (pManager)
+            pManager->RecalcFrameLayout(TRUE);
+        else
+        {
+            // Without a manager the site lays its bars out on WM_SIZE.
+            if (pSite && pSite->GetSafeHwnd())
+            {
+                CRect rc;
+                pSite->GetClientRect(rc);
+                pSite->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rc.Width(), rc.Height()));
+            }
+            return;
+        }
+    }
+    if (!pManager)
+        return;
     if (pSite && pSite->GetSafeHwnd())
         pSite->SendMessage(ZMR_WM_TOOLBARVISIBLECHANGED, WPARAM(this), bVisible);
-    if (CZMRBarManager* pManager = GetBarManager())
-        pManager->RecalcFrameLayout(TRUE);
+    pManager->GetOptions()->bDirtyState = TRUE;
+    // Last: removing a torn-off bar may release it.
+    if (!bVisible && m_bTearOff)
+        pManager->RemoveToolBar(this);
 }
 
 BOOL CZMRToolBar::IsVisible() const
 {
     return m_bVisible && GetSafeHwnd();
+}
+
+BOOL CZMRToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
+{
+    m_nBarID = int(nIDResource);
+    if (!CZMRCommandBar::LoadToolBar(nIDResource, bLoadIcons))
+        return FALSE;
+    GetControls()->CreateOriginalControls();
+    return TRUE;
+}
+
+void CZMRToolBar::Reset(BOOL bAsk)
+{
+    if (!m_bBuiltIn || !IsCustomizable() || m_nBarID == 0)
+        return;
+    CWnd* pSite = GetSite();
+    if (bAsk)
+    {
+        CString strQuestion;
+        GetResourceManager()->LoadString(&strQuestion, ZMR_IDS_CONFIRM_RESET);
+        strQuestion.Replace(L"%s", m_strTitle);
+        const int nAnswer = ::MessageBoxW(pSite ? pSite->GetSafeHwnd() : nullptr, strQuestion, AfxGetAppName(),
+                                          MB_OKCANCEL | MB_ICONEXCLAMATION);
+        if (nAnswer != IDOK)
+            return;
+    }
+    if (CZMROriginalControls* pOriginal = GetControls()->GetOriginalControls())
+    {
+        GetControls()->RemoveAll();
+        for (int i = 0; i < pOriginal->GetCount(); i++)
+        {
+            CZMRControl* pControl = pOriginal->GetAt(i);
+            if (!pControl->IsTemporary())
+                GetControls()->AddCopy(pControl);
+        }
+    }
+    else
+        CZMRCommandBar::LoadToolBar(UINT(m_nBarID), FALSE);
+    if (pSite && pSite->GetSafeHwnd())
+        pSite->SendMessage(ZMR_WM_RESETBAR, 0, LPARAM(this));
+    SendMessage(WM_INITIALUPDATE);
+    OnRecalcLayout();
+}
+
+BOOL CZMRToolBar::HasCustomizedControls() const
+{
+    if (!IsCustomizable())
+        return FALSE;
+    return !GetControls()->GetOriginalControls() || GetControls()->IsChanged();
+}
+
+void CZMRToolBar::Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive)
+{
+    CZMRCommandBar::Copy(pCommandBar, bRecursive);
+    if (CZMRToolBar* pToolBar = DYNAMIC_DOWNCAST(CZMRToolBar, pCommandBar))
+    {
+        m_bBuiltIn = pToolBar->m_bBuiltIn;
+        m_bTearOff = pToolBar->m_bTearOff;
+        m_bCloseable = pToolBar->m_bCloseable;
+    }
 }

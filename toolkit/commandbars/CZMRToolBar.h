@@ -2,6 +2,7 @@
 // window of its own, and shows or hides at the program's or the user's wish.
 #pragma once
 #include "CZMRCommandBar.h"
+#include "CZMRControlPopup.h"
 
 class CZMRDockBar;
 
@@ -15,15 +16,86 @@ public:
     CZMRDockBar* GetDockBar() const { return m_pDockBar; }
     void SetDockBar(CZMRDockBar* pDockBar) { m_pDockBar = pDockBar; }
 
-    // Makes the window when there is none: a child of pParent when docked, a
-    // popup owned by it when floating; false when it cannot be made.
-    virtual BOOL SetDockState(CWnd* pParent, BOOL bFloating);
-
     // The visibility switch: the window shows or hides with it, and the site
     // hears of it (ZMR_WM_TOOLBARVISIBLECHANGED).
     void SetVisible(BOOL bVisible) override;
     BOOL IsVisible() const override;
+    // 0-3 dock at that side, 4 float; anything else (or no manager) fails.
+    BOOL SetPosition(int barPosition) override;
+    void OnRecalcLayout() override;
+    // Floating: 3 on every side; docked: the theme's borders plus the gripper.
+    CRect GetBorders() const override;
+    // The floating form: caption strip on top, hide and expand buttons in it.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+
+    // Remembers the id as "BarID"; a loaded bar keeps its controls as its
+    // built-in set.
+    BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE) override;
+
+    // The tool bar's own operations, in this order.
+    // The docked form: a row (or column) of nLength, with the expand button
+    // at its end when controls are hidden for lack of room.
+    virtual CSize CalcFixedLayout(int nLength, DWORD dwMode, int nThickness = 0);
+    // Back to the built-in controls, after the user agreed when bAsk.
+    virtual void Reset(BOOL bAsk);
+    // Makes the window when there is none: a child of pParent when docked, a
+    // popup owned by it when floating; false when it cannot be made.
+    virtual BOOL SetDockState(CWnd* pParent, BOOL bFloating);
+    // The user changed the controls since the built-in set.
+    virtual BOOL HasCustomizedControls() const;
+    BOOL IsBuiltIn() const { return m_bBuiltIn; }
+    void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
+
+    // Also copies "BuiltIn", "TearOff" and "Closeable" from another tool bar.
+    void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+
+    BOOL IsShowExpandButton() const { return m_bShowExpandButton; }
+    void ShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
+    BOOL IsTearOff() const { return m_bTearOff; }
+    void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
+
+    // The button at the end of a bar that hides controls; its popup lists them.
+    class CControlButtonExpand : public CZMRControlPopup
+    {
+    public:
+        CControlButtonExpand();
+        // Some control of the bar is hidden for lack of room (and only for that).
+        BOOL HasHiddenControls() const;
+        void Draw(CDC* pDC) override;
+        // Opens a popup of the controls the bar has no room for.
+        BOOL ShowPopup(BOOL bPopup) override;
+    };
+    // The button in a floating bar's caption that hides the bar.
+    class CControlButtonHide : public CZMRControlButton
+    {
+    public:
+        CControlButtonHide();
+        void Draw(CDC* pDC) override;
+        void OnExecute() override;
+    };
 
 protected:
+    // A bar placed straight in a frame takes its strip off the top of the
+    // frame's free room in the frame's layout pass.
+    LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    // A floating bar's sizing frame: 3 px along each edge.
+    LRESULT OnNcHitTest(CPoint point);
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    // A floating bar comes to the top of the z-order first; outside every
+    // control the bar leaves tracking.
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    // A floating bar follows its frame's activation, visibility and enabling.
+    LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    void OnClose();
+
+    DECLARE_MESSAGE_MAP()
+
+    // The temporary button of that id, made (hidden) on first use.
+    CZMRControl* FindOrAddButton(int nId);
+
     CZMRDockBar* m_pDockBar;
+    BOOL m_bBuiltIn;             // has a tool-bar resource or snapshot to reset to
+    BOOL m_bTearOff;             // made by tearing off a popup
+    BOOL m_bShowExpandButton;
+    BOOL m_bInRecalcLayout;
 };

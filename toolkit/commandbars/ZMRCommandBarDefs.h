@@ -138,6 +138,9 @@ enum ZMRSpecialCommands
 {
     ZMR_ID_TOOLKIT_FIRST = 9100,      // 9100..9299 are the toolkit's own commands
     ZMR_ID_TOOLKIT_LAST = 9299,
+    ZMR_ID_TOOLBAR_EXPAND = 9148,     // a tool bar's expand button
+    ZMR_ID_TOOLBAR_HIDE = 9149,       // a floating tool bar's hide button
+    ZMR_IDS_CONFIRM_RESET = 9173,     // toolkit string: reset the bar named %s?
     ZMR_ID_WINDOWLIST = 35000,
     ZMR_ID_LISTCONTROLS_FIRST = 35000, // 35000..35003 are the list controls
     ZMR_ID_WORKSPACE_ACTIONS = 35002,
@@ -167,6 +170,7 @@ enum ZMRSiteMessages
     ZMR_WM_AFTERCREATECONTROL = 10335,    // ... and has become one
     ZMR_WM_CREATECOMMANDBAR = 10337,      // the site may supply a popup's bar
     ZMR_WM_CONTROLNOTIFY = 10338,         // a control's notification to its owner
+    ZMR_WM_RESETBAR = 10340,              // a bar went back to its built-in controls
     ZMR_WM_TEAROFFDONE = 10343
 };
 

@@ -11,3 +11,4 @@
 #define ID_TEST_OPTIONS 5021
 #define ID_TEST_BOLD 5031
 #define ID_TEST_PROMPT_PLAIN 5040  // a prompt without newline
+#define IDT_TEST_TOOLBAR 5050     // a tool-bar resource: New, separator, Cut, Paste (no bitmap)

@@ -1,0 +1,119 @@
+// The tool bar's window: its strip in a frame's layout pass, the sizing frame
+// of a floating bar, activation, and following the frame it floats over.
+#include "CZMRToolBar.h"
+#include "CZMRBarManager.h"
+#include <algorithm>
+
+BEGIN_MESSAGE_MAP(CZMRToolBar, CZMRCommandBar)
+    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+    ON_WM_NCHITTEST()
+    ON_WM_MOUSEACTIVATE()
+    ON_WM_LBUTTONDOWN()
+    ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
+    ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+namespace
+{
+const int SizingBorder = 3;
+}
+
+LRESULT CZMRToolBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)
+{
+    AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    if (!pLayout || !(GetStyle() & WS_VISIBLE))
+        return 0;
+    DWORD dwMode = (m_dwFlags & 0x40) ? (LM_STRETCH | LM_HORZ | LM_HORZDOCK | LM_COMMIT)
+                                      : (LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    if (m_dwFlags & 0x20)
+        dwMode |= zmrLayoutHideWrap;
+    if (!pLayout->hDWP)
+        dwMode &= ~DWORD(LM_COMMIT);
+
+    const CRect rcFree(pLayout->rect);
+    CSize sz = CalcFixedLayout(rcFree.Width(), dwMode);
+    sz.cx = std::min<int>(sz.cx, rcFree.Width());
+    sz.cy = std::min<int>(sz.cy, rcFree.Height());
+    pLayout->rect.top += sz.cy;
+    pLayout->sizeTotal.cy += sz.cy;
+    pLayout->sizeTotal.cx = std::max<int>(pLayout->sizeTotal.cx, sz.cx);
+    if (pLayout->hDWP)
+    {
+        const CRect rcBar(rcFree.TopLeft(), sz);
+        AfxRepositionWindow(pLayout, m_hWnd, rcBar);
+    }
+    Redraw();
+    return 0;
+}
+
+LRESULT CZMRToolBar::OnNcHitTest(CPoint point)
+{
+    if (m_barPosition == zmrBarFloating && m_barType != zmrBarTypePopup)
+    {
+        CRect rcWindow;
+        GetWindowRect(rcWindow);
+        if (point.y < rcWindow.top + SizingBorder)
+            return HTTOP;
+        if (point.y >= rcWindow.bottom - SizingBorder)
+            return HTBOTTOM;
+        if (point.x < rcWindow.left + SizingBorder)
+            return HTLEFT;
+        if (point.x >= rcWindow.right - SizingBorder)
+            return HTRIGHT;
+    }
+    return CZMRCommandBar::OnNcHitTest(point);
+}
+
+int CZMRToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    CZMRBarManager* pManager = GetBarManager();
+    if (m_barPosition == zmrBarFloating || (pManager && pManager->IsCustomizeMode()))
+        return MA_NOACTIVATE;
+    return CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+LRESULT CZMRToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
+{
+    const LRESULT lResult = ((GetStyle() & 0x100) && (wParam & FS_SYNCACTIVE)) ? 1 : 0;
+    if (m_barPosition != zmrBarFloating || !IsVisible())
+        return lResult;
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager || pManager->GetOptions()->bHideFloatingBars)
+    {
+        const UINT nFlagsHide = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW;
+        const UINT nFlagsShow = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+        if ((wParam & FS_DEACTIVATE) && !IsTopParentActive())
+            SetWindowPos(nullptr, 0, 0, 0, 0, nFlagsHide);
+        if ((wParam & FS_ACTIVATE) && !(GetStyle() & WS_VISIBLE) && IsTopParentActive())
+        {
+            const HWND hForeground = ::GetForegroundWindow();
+            if (hForeground && ::IsWindowVisible(hForeground) && !::IsIconic(hForeground))
+                SetWindowPos(nullptr, 0, 0, 0, 0, nFlagsShow);
+        }
+    }
+    if (wParam & (FS_SHOW | FS_HIDE))
+        SetWindowPos(nullptr, 0, 0, 0, 0, (wParam & FS_SHOW) ? SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW
+                                                            : SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    if (wParam & (FS_ENABLE | FS_DISABLE))
+        EnableWindow((wParam & FS_ENABLE) != 0);
+    return lResult;
+}
+
+void CZMRToolBar::OnClose()
+{
+    // Bars close only through their hide button or the manager.
+}
+
+void CZMRToolBar::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (m_barPosition == zmrBarFloating)
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    if (HitTest(point))
+    {
+        CZMRCommandBar::OnLButtonDown(nFlags, point);
+        return;
+    }
+    // Dragging the bar from here belongs to its dock context.
+    if (IsTrackingMode())
+        SetMenuLoopActive(FALSE);
+}
