@@ -103,11 +103,17 @@ int CTestDesktop::RunOnOwnDesktop()
         return Fail("joining the job");
     }
     ::ResumeThread(pi.hThread);
-    ::WaitForSingleObject(pi.hProcess, INFINITE);
     DWORD dwExitCode = 1;
-    ::GetExitCodeProcess(pi.hProcess, &dwExitCode);
+    if (::WaitForSingleObject(pi.hProcess, INFINITE) != WAIT_OBJECT_0)
+        return Fail("waiting for the tests");
+    if (!::GetExitCodeProcess(pi.hProcess, &dwExitCode))
+        return Fail("reading the exit code of the tests");
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
+    // A process that ends before the tests could say anything (a crash at
+    // start, say) leaves nothing else behind: name its exit code.
+    if (dwExitCode != 0)
+        std::fprintf(stderr, "test desktop: the tests ended with exit code %lu (0x%08lx)\n", dwExitCode, dwExitCode);
 
     // A program a test started and never saw end is a fault of that test.
     const std::vector<std::wstring> left = LeftRunning(hJob);

@@ -324,8 +324,19 @@ TEST_F(PaintManagerTest, TheOldManagerGoesOnceTheNewOneIsCurrent)
     EXPECT_EQ(pNew, seen[0]) << "no one finds the manager that is going";
 }
 
+namespace
+{
+void SignalEvent(const std::wstring& strName)
+{
+    HANDLE hEvent = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, strName.c_str());
+    ::SetEvent(hEvent);
+    ::CloseHandle(hEvent);
+}
+} // namespace
+
 // Runs in a process of its own (below): installs a theme that signals when
-// it is destroyed, then ends the process through its exit-time work.
+// it is destroyed, says that it got as far as ending, then ends the process
+// through its exit-time work.
 TEST(PaintManagerExit, DISABLED_ReleasedWhenTheProcessEnds)
 {
     WCHAR szEvent[MAX_PATH] = L"";
@@ -333,12 +344,9 @@ TEST(PaintManagerExit, DISABLED_ReleasedWhenTheProcessEnds)
         return;
     CTestTheme* pTheme = new CTestTheme;
     std::wstring strEvent = szEvent;
-    pTheme->m_onDestroy = [strEvent]() {
-        HANDLE hEvent = ::OpenEventW(EVENT_MODIFY_STATE, FALSE, strEvent.c_str());
-        ::SetEvent(hEvent);
-        ::CloseHandle(hEvent);
-    };
+    pTheme->m_onDestroy = [strEvent]() { SignalEvent(strEvent); };
     CZMRPaintManager::SetCustomTheme(pTheme);
+    SignalEvent(strEvent + L"-installed");
     std::exit(0);
 }
 
@@ -347,6 +355,8 @@ TEST(PaintManagerExit, CurrentManagerIsReleasedAtExit)
     const std::wstring strEvent = L"ZMRPaintManagerExit-" + std::to_wstring(::GetCurrentProcessId());
     HANDLE hEvent = ::CreateEventW(nullptr, TRUE, FALSE, strEvent.c_str());
     ASSERT_NE(nullptr, hEvent);
+    HANDLE hInstalled = ::CreateEventW(nullptr, TRUE, FALSE, (strEvent + L"-installed").c_str());
+    ASSERT_NE(nullptr, hInstalled);
     ::SetEnvironmentVariableW(L"ZMR_PAINT_MANAGER_EXIT_EVENT", strEvent.c_str());
 
     WCHAR szPath[MAX_PATH];
@@ -364,8 +374,12 @@ TEST(PaintManagerExit, CurrentManagerIsReleasedAtExit)
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
 
-    EXPECT_EQ(0u, dwExitCode);
+    // A probe that never got as far as ending failed on its way there, not in
+    // the exit-time work this test is about.
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hInstalled, 0)) << "the probe installed its theme and went to exit";
+    EXPECT_EQ(0u, dwExitCode) << std::hex << "0x" << dwExitCode;
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hEvent, 0)) << "the theme was destroyed as the process ended";
+    ::CloseHandle(hInstalled);
     ::CloseHandle(hEvent);
 }
 
