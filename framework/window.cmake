@@ -48,5 +48,6 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/MDIFrameTests.cpp
   tests/window/RecentFileListTests.cpp
   tests/window/ToolTipTests.cpp
+  tests/window/ThreadStateTests.cpp
   tests/window/ListCtrlTests.cpp
 )

@@ -138,12 +138,17 @@ protected:
 TEST_F(FileSelectionTest, RefusedImageIsExplainedOnceAndHasNoKeyMessage)
 {
     const std::wstring dir = testsupport::MakeTempFolder(L"select");
+    // The converter writes beside the program, shared by every test process:
+    // names of this process's own keep parallel runs off each other's files.
+    const std::wstring own = std::to_wstring(GetCurrentProcessId());
+    const std::wstring longKeyPath = dir + L"\\longkey-" + own + L".out";
+    const std::wstring noKeyPath = dir + L"\\nokey-" + own + L".out";
     // Key region at 0x337FFE one word longer than the largest block: its
     // second block would never be written.
     std::vector<uint16_t> longKey = fixtures::PatternWords(0xFFFF + 1, 5);
     longKey[0] = 0xE8C4;
-    ASSERT_TRUE(fixtures::WriteOutFile(dir + L"\\longkey.out", {{"keyblk", 0x337FFE, longKey, fixtures::kData}}));
-    ASSERT_TRUE(fixtures::WriteOutFile(dir + L"\\nokey.out",
+    ASSERT_TRUE(fixtures::WriteOutFile(longKeyPath, {{"keyblk", 0x337FFE, longKey, fixtures::kData}}));
+    ASSERT_TRUE(fixtures::WriteOutFile(noKeyPath,
                                        {{".text", 0x3E8000, fixtures::PatternWords(40, 6), fixtures::kText}}));
 
     struct Case
@@ -154,8 +159,8 @@ TEST_F(FileSelectionTest, RefusedImageIsExplainedOnceAndHasNoKeyMessage)
         std::wstring row;   // the one red row; empty: none
         std::wstring box;   // part of the one message box; empty: none
     } cases[] = {
-        {"image without key", dir + L"\\nokey.out", true, kNoKey, L""},
-        {"key region too long", dir + L"\\longkey.out", false,
+        {"image without key", noKeyPath, true, kNoKey, L""},
+        {"key region too long", longKeyPath, false,
          L"The key region at 0x337FFE is longer than 131070 bytes and cannot be written whole, "
          L"Please re-select the flash file!",
          L""},

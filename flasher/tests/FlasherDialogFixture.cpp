@@ -56,7 +56,7 @@ void FlasherDialogTest::SetUp()
     m_pDlg->m_bSlaveFileValid = true;
     m_pDlg->UpdateButtonStates();
 
-    SetWindowSubclass(m_pDlg->GetDlgItem(IDC_STATIC_PERCENT)->GetSafeHwnd(), RecordPercent, kSubclassId,
+    SetWindowSubclass(::GetDlgItem(m_pDlg->GetSafeHwnd(), IDC_STATIC_PERCENT), RecordPercent, kSubclassId,
                       reinterpret_cast<DWORD_PTR>(&m_percentTexts));
     g_barRecord = {&m_barPositions, &m_barBackgrounds};
     SetWindowSubclass(m_pDlg->m_ctlProgress.GetSafeHwnd(), RecordBar, kSubclassId,
@@ -68,7 +68,7 @@ void FlasherDialogTest::TearDown()
     if (m_pDlg != nullptr)
     {
         m_pDlg->StopUpdateAndWait();
-        RemoveWindowSubclass(m_pDlg->GetDlgItem(IDC_STATIC_PERCENT)->GetSafeHwnd(), RecordPercent, kSubclassId);
+        RemoveWindowSubclass(::GetDlgItem(m_pDlg->GetSafeHwnd(), IDC_STATIC_PERCENT), RecordPercent, kSubclassId);
         RemoveWindowSubclass(m_pDlg->m_ctlProgress.GetSafeHwnd(), RecordBar, kSubclassId);
         m_pDlg->DestroyWindow();
         if (m_pDlg->m_hLogFile != INVALID_HANDLE_VALUE)

@@ -26,22 +26,25 @@ public:
     ~CTableLock() { ::LeaveCriticalSection(&Table().lock); }
 };
 
-// Lives in each thread that made an object; its end is the thread's end.
-struct ThreadEnd
+// A thread that made an object marks this fiber-local slot; the slot's
+// callback runs when the thread ends. (A thread_local guard object would not
+// do: this runtime frees thread_local storage before running destructors.)
+void WINAPI ThreadEnded(void*)
 {
-    bool bRegistered = false;
-    ~ThreadEnd()
-    {
-        if (bRegistered)
-            CThreadLocalObject::DeleteThreadObjects(::GetCurrentThreadId());
-    }
-};
-thread_local ThreadEnd t_threadEnd;
+    CThreadLocalObject::DeleteThreadObjects(::GetCurrentThreadId());
+}
+
+DWORD ThreadEndSlot()
+{
+    static const DWORD s_dwSlot = ::FlsAlloc(&ThreadEnded);
+    return s_dwSlot;
+}
 } // namespace
 
 CThreadLocalObject::CThreadLocalObject()
 {
     Table();   // made before any thread can ask
+    ThreadEndSlot();
 }
 
 CThreadLocalObject::~CThreadLocalObject()
@@ -78,7 +81,7 @@ CNoTrackObject* CThreadLocalObject::GetData(CNoTrackObject* (AFXAPI* pfnCreate)(
     CNoTrackObject* pNew = pfnCreate();
     if (pNew == nullptr)
         return nullptr;
-    t_threadEnd.bRegistered = true;
+    ::FlsSetValue(ThreadEndSlot(), reinterpret_cast<void*>(1));
     CTableLock lock;
     Table().objects[{ this, ::GetCurrentThreadId() }] = pNew;
     return pNew;

@@ -15,10 +15,40 @@ AFX_THREAD_STATE::~AFX_THREAD_STATE()
         ::UnhookWindowsHookEx(m_hHookOldCbtFilter);
 }
 
+namespace
+{
+// A thread's state is a heap object held in a fiber-local slot, deleted by the
+// slot's callback when the thread ends. Not a C++ thread_local: this runtime
+// frees a thread's thread_local storage before it runs their destructors, so
+// the destructor would read and write freed memory.
+void WINAPI DeleteThreadState(void* pState);
+
+DWORD StateSlot()
+{
+    static const DWORD s_dwSlot = ::FlsAlloc(&DeleteThreadState);
+    return s_dwSlot;
+}
+
+void WINAPI DeleteThreadState(void* pState)
+{
+    // The state stays the thread's own while it is destroyed: windows it
+    // destroys still reach their maps through AfxGetThreadState.
+    ::FlsSetValue(StateSlot(), pState);
+    delete static_cast<AFX_THREAD_STATE*>(pState);
+    ::FlsSetValue(StateSlot(), nullptr);
+}
+} // namespace
+
 AFX_THREAD_STATE* AfxGetThreadState()
 {
-    static thread_local AFX_THREAD_STATE state;
-    return &state;
+    const DWORD dwSlot = StateSlot();
+    auto* pState = static_cast<AFX_THREAD_STATE*>(::FlsGetValue(dwSlot));
+    if (pState == nullptr)
+    {
+        pState = new AFX_THREAD_STATE;
+        ::FlsSetValue(dwSlot, pState);
+    }
+    return pState;
 }
 
 void AFXAPI AfxDeleteTempMaps()
