@@ -3,10 +3,13 @@
 #include "window/CCmdUI.h"
 #include "window/CMenu.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_COMMAND_EX_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnWindowCommand)
     ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnUpdateWindowCommand)
 END_MESSAGE_MAP()
@@ -63,6 +66,31 @@ void CMDIFrameWnd::OnSize(UINT nType, int, int)
     // Not the default: it would give the whole client area to the MDI client.
     if (nType != SIZE_MINIMIZED)
         RecalcLayout();
+}
+
+void CMDIFrameWnd::OnDestroy()
+{
+    // The children go first, each through the client, while the client's
+    // list of them is whole. Left to go down with the frame, they end after
+    // the client has dropped that list, and Wine's client then renumbers
+    // windows from freed memory: controls of other programs lose their ids.
+    if (m_hWndMDIClient != nullptr)
+    {
+        std::vector<HWND> children;
+        for (HWND hChild = ::GetWindow(m_hWndMDIClient, GW_CHILD); hChild != nullptr;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        {
+            // Icon titles of minimized children are owned and go with them.
+            if (::GetWindow(hChild, GW_OWNER) == nullptr)
+                children.push_back(hChild);
+        }
+        for (HWND hChild : children)
+        {
+            if (::IsWindow(hChild))
+                ::SendMessageW(m_hWndMDIClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(hChild), 0);
+        }
+    }
+    CFrameWnd::OnDestroy();
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const

@@ -45,6 +45,7 @@ public:
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnSize(UINT nType, int cx, int cy);
+    void OnDestroy();
     BOOL OnWindowCommand(UINT nID);
     void OnUpdateWindowCommand(CCmdUI* pCmdUI);
 

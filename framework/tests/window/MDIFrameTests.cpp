@@ -7,6 +7,9 @@
 #include "WindowTestSupport.h"
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace
 {
 // The texts and ids of the child entries in a window popup.
@@ -200,4 +203,38 @@ TEST(MDIFrame, DocumentFromTemplateBringsItsMenuWhileItsChildIsActive)
     EXPECT_EQ(hHostMenu, ::GetMenu(pHost->m_hWnd));
     pHost->DestroyWindow();
     app.m_pMainWnd = nullptr;
+}
+
+namespace
+{
+std::vector<HWND> g_mdiDestroyed;
+WNDPROC g_pfnClient = nullptr;
+LRESULT CALLBACK RecordingClientProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MDIDESTROY)
+        g_mdiDestroyed.push_back(reinterpret_cast<HWND>(wParam));
+    return ::CallWindowProcW(g_pfnClient, hWnd, message, wParam, lParam);
+}
+} // namespace
+
+// A frame closed with children open lets each go through its client first,
+// while the client still keeps its list of them.
+TEST(MDIFrame, ChildrenLeaveThroughTheClientBeforeTheFrameGoes)
+{
+    CFrameHost* pHost = CFrameHost::Create();
+    ASSERT_NE(nullptr, pHost);
+    CMDIChildWnd* pAlpha = pHost->AddChild(L"Alpha");
+    CMDIChildWnd* pBeta = pHost->AddChild(L"Beta");
+    ASSERT_TRUE(pAlpha && pBeta);
+    HWND hAlpha = pAlpha->m_hWnd;
+    HWND hBeta = pBeta->m_hWnd;
+    pBeta->MDIMaximize();
+    g_mdiDestroyed.clear();
+    g_pfnClient = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        pHost->m_hWndMDIClient, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingClientProc)));
+    pHost->DestroyWindow();
+    std::sort(g_mdiDestroyed.begin(), g_mdiDestroyed.end());
+    std::vector<HWND> expected{hAlpha, hBeta};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, g_mdiDestroyed);
 }
