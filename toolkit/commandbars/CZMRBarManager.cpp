@@ -12,6 +12,7 @@
 #include "CZMRPaintManager.h"
 #include "CZMRImageManager.h"
 #include "CZMRToolTipContext.h"
+#include "CZMRControlToolbars.h"
 #include <vector>
 
 ZMR_BAR_CLASSES CZMRBarManager::m_classes = {RUNTIME_CLASS(CZMRToolBar), nullptr, RUNTIME_CLASS(CZMRPopupBar),
@@ -240,6 +241,26 @@ void CZMRBarManager::ToggleBarVisible(int nIndex)
         pBar->SetVisible(!pBar->IsVisible());
         m_options.bDirtyState = TRUE;
     }
+}
+
+void CZMRBarManager::ShowToolBarContextMenu(CPoint ptScreen, CZMRToolBar* /*pToolBar*/)
+{
+    if (CZMRControlToolbars::GetListedBarCount(this) == 0)
+        return;
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(this);
+    pPopup->SetContextMenu(TRUE);
+    // The list control puts an item per bar in its place when the popup lays out.
+    pPopup->GetControls()->Add(zmrControlButton, ZMR_ID_TOOLBARLIST);
+    CZMRCommandBar::TrackPopupBar(pPopup, IsRightToLeft() ? zmrTrackRightAligned : 0, ptScreen.x, ptScreen.y,
+                                  m_pSite);
+    pPopup->InternalRelease();
+}
+
+CString CZMRBarManager::GetShortcutText(int nId) const
+{
+    if (!m_pShortcutSource || nId == 0)
+        return CString();
+    return m_pShortcutSource->GetShortcutText(nId);
 }
 
 void CZMRBarManager::RedrawBars()

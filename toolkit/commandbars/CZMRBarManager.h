@@ -40,6 +40,15 @@ enum ZMRMnemonicFlags
 class CZMRBarManager : public CCmdTarget
 {
 public:
+    // Knows the keys that run each command (an accelerator table, a key map)
+    // and gives them as text.
+    class CShortcutSource : public CCmdTarget
+    {
+    public:
+        // Empty when no key runs the command.
+        virtual CString GetShortcutText(int nId) const = 0;
+    };
+
     // The options shared by the manager's bars.
     struct COptions
     {
@@ -196,8 +205,11 @@ public:
     void RecordCommandUse(int nId);
     int GetHelpId() const { return m_nHelpId; }
     void SetHelpId(int nHelpId) { m_nHelpId = nHelpId; }
-    CCmdTarget* GetShortcutSource() const { return m_pShortcutSource; }
-    void SetShortcutSource(CCmdTarget* pSource) { m_pShortcutSource = pSource; }
+    CShortcutSource* GetShortcutSource() const { return m_pShortcutSource; }
+    // Not owned.
+    void SetShortcutSource(CShortcutSource* pSource) { m_pShortcutSource = pSource; }
+    // The source's text for the command; empty without a source or for id 0.
+    CString GetShortcutText(int nId) const;
 
     // ------------------------------------------------------------ operations the hosts replace
 
@@ -218,6 +230,10 @@ public:
     // A new tool bar of the class table's tool-bar class in the list, docked
     // at the top unless it is a torn-off popup (the caller floats it).
     virtual CZMRToolBar* AddToolBar(LPCTSTR lpszCaption, int nBarID, BOOL bTearOffBar = FALSE);
+    // The menu of the tool bars the user may show or hide, one checked item
+    // each, tracked at the screen point; nothing when no bar is listed.
+    // pToolBar is the bar clicked (none from a dock bar).
+    virtual void ShowToolBarContextMenu(CPoint ptScreen, CZMRToolBar* pToolBar = nullptr);
 
     // A bar of a class that must derive from the required one, given the
     // manager; the framework's memory exception when it cannot be made.
@@ -246,7 +262,7 @@ protected:
     CZMRToolTipContext* m_pToolTipContext;
     CZMRMouseManager* m_pMouseManager;
     BOOL m_bKeyboardCues;
-    CCmdTarget* m_pShortcutSource;
+    CShortcutSource* m_pShortcutSource;
     int m_nHelpId;
     CZMRControlActions* m_pActions;
     BOOL m_bKeyboardCuesSwitch;

@@ -595,18 +595,27 @@ INT_PTR CZMRCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 
     INT_PTR nHit = pControl->OnToolHitTest(point, pTI);
     if (nHit != -1)
+    {
+        // The extended record tells the context which control the tool is.
+        if (pTI && pTI->cbSize == TTTOOLINFOW_V2_SIZE && pTI->lParam)
+            reinterpret_cast<ZMR_TOOLINFO_EXTENDED*>(pTI->lParam)->pObject = pControl;
         return nHit;
+    }
     nHit = pControl->GetID();
     CString strTip = pControl->GetTooltip();
     // Markup tips ("<...") carry no shortcut.
     if (!strTip.IsEmpty() && strTip[0] != L'<' && pManager && pManager->GetOptions()->bShortcutsInToolTips)
     {
-        const CString strShortcut = pControl->GetShortcutText();
+        CString strShortcut = pControl->GetShortcutText();
+        if (strShortcut.IsEmpty())
+            strShortcut = pManager->GetShortcutText(pControl->GetID());
         if (!strShortcut.IsEmpty())
             strTip += L" (" + strShortcut + L")";
     }
+    // The tip is the title above the description where the tip shows both.
     const CRect rc = pControl->GetRect();
-    CZMRToolTipContext::FillInToolInfo(pTI, m_hWnd, rc.left, rc.top, rc.right, rc.bottom, nHit, strTip);
+    const CString strDescription = pControl->GetDescription();
+    CZMRToolTipContext::FillInToolInfoEx(pTI, m_hWnd, rc, nHit, strTip, strTip, strDescription, GetImageManager());
     return nHit == 0 ? -1 : nHit;
 }
 

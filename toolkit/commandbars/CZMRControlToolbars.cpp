@@ -1,7 +1,83 @@
 #include "CZMRControlToolbars.h"
+#include "CZMRBarManager.h"
+#include "CZMRControls.h"
+#include "CZMRToolBar.h"
 
 IMPLEMENT_SERIAL(CZMRControlToolbars, CZMRControlButton, VERSIONABLE_SCHEMA | 0x21)
 
+namespace
+{
+// Marks the items the list puts after itself.
+const wchar_t ItemParameter[] = L"CZMRControlToolbar";
+}
+
 CZMRControlToolbars::CZMRControlToolbars()
 {
+}
+
+BOOL CZMRControlToolbars::IsListed(const CZMRCommandBar* pBar)
+{
+    const CZMRToolBar* pToolBar = DYNAMIC_DOWNCAST(CZMRToolBar, const_cast<CZMRCommandBar*>(pBar));
+    return pToolBar && pToolBar->IsContextMenuPresent() && pToolBar->IsCloseable();
+}
+
+int CZMRControlToolbars::GetListedBarCount(const CZMRBarManager* pManager)
+{
+    int nCount = 0;
+    for (int i = 0; pManager && i < pManager->GetCount(); i++)
+        nCount += IsListed(pManager->GetBar(i)) ? 1 : 0;
+    return nCount;
+}
+
+void CZMRControlToolbars::ExpandIntoItems(DWORD /*dwMode*/)
+{
+    CZMRControls* pControls = GetControls();
+    if (!pControls)
+        return;
+    while (CZMRControl* pNext = pControls->GetAt(GetIndex() + 1))
+    {
+        if (pNext->GetParameter() != ItemParameter)
+            break;
+        pControls->RemoveAt(pNext->GetIndex());
+    }
+
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager || pManager->IsCustomizeMode() || GetListedBarCount(pManager) == 0)
+    {
+        SetHideFlags(0);
+        return;
+    }
+    SetHideFlags(GetHideFlags() | zmrHideGeneric);
+    int nBefore = GetIndex() + 1;
+    for (int i = 0; i < pManager->GetCount(); i++)
+    {
+        CZMRCommandBar* pBar = pManager->GetBar(i);
+        if (!IsListed(pBar))
+            continue;
+        CZMRControl* pItem = pControls->AddControl(new CZMRControlToolbar, GetID(), ItemParameter, nBefore, TRUE);
+        CString strCaption = pBar->GetTitle();
+        strCaption.Replace(L"&", L"&&");
+        pItem->SetCaption(strCaption);
+        pItem->SetTag(DWORD_PTR(i));
+        DWORD dwFlags = zmrFlagManualUpdate;
+        if (nBefore == GetIndex() + 1)
+        {
+            pItem->SetBeginGroup(GetBeginGroup());
+            dwFlags |= GetFlags() & zmrFlagWrapRow;
+        }
+        pItem->SetFlags(dwFlags);
+        pItem->SetChecked(pBar->IsVisible());
+        nBefore++;
+    }
+}
+
+void CZMRControlToolbars::CZMRControlToolbar::OnExecute()
+{
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager)
+        return;
+    const int nIndex = int(GetTag());
+    // Closing the menu may release this item.
+    pManager->CancelTracking();
+    pManager->ToggleBarVisible(nIndex);
 }

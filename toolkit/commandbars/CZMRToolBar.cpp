@@ -9,11 +9,12 @@
 IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
 
 CZMRToolBar::CZMRToolBar()
-    : m_pDockBar(nullptr), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bShowExpandButton(TRUE), m_bInRecalcLayout(FALSE)
+    : m_pDockBar(nullptr), m_pDockContext(nullptr), m_bBuiltIn(TRUE), m_bTearOff(FALSE), m_bShowExpandButton(TRUE),
+      m_bContextMenuPresent(TRUE), m_bInRecalcLayout(FALSE)
 {
     m_bCloseable = TRUE;
     m_dwFlags = 63;   // docks at every side and floats; hides what does not fit
-    CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", 0);
+    CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", CS_DBLCLKS);
 }
 
 BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)

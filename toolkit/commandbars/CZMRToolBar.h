@@ -5,6 +5,7 @@
 #include "CZMRControlPopup.h"
 
 class CZMRDockBar;
+class CZMRDockContext;
 
 class CZMRToolBar : public CZMRCommandBar
 {
@@ -53,6 +54,20 @@ public:
     void ShowExpandButton(BOOL bShow) { m_bShowExpandButton = bShow; }
     BOOL IsTearOff() const { return m_bTearOff; }
     void SetTearOff(BOOL bTearOff) { m_bTearOff = bTearOff; }
+    // "ContextMenuPresent": the bar is listed in the manager's tool-bar menu.
+    BOOL IsContextMenuPresent() const { return m_bContextMenuPresent; }
+    void SetContextMenuPresent(BOOL bPresent) { m_bContextMenuPresent = bPresent; }
+    // "Closeable": the user may hide the bar (its caption button, the
+    // manager's tool-bar menu).
+    BOOL IsCloseable() const { return m_bCloseable > 0; }
+    void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
+    // Moves and sizes the bar with the mouse; none for a bar embedded in a
+    // dialog, and none yet for any bar.
+    CZMRDockContext* GetDockContext() const { return m_pDockContext; }
+
+    // Without a dock context, Tab and Shift+Tab move the focus on to the
+    // parent's next or previous tab item and leave tracking.
+    int HandleHookedKeyDown(UINT nChar, LPARAM lParam) override;
 
     // The button at the end of a bar that hides controls; its popup lists them.
     class CControlButtonExpand : public CZMRControlPopup
@@ -87,6 +102,12 @@ protected:
     // A floating bar follows its frame's activation, visibility and enabling.
     LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     void OnClose();
+    // Remembers where the focus came from; a bar without dock context enters
+    // tracking with its first control hot.
+    void OnSetFocus(CWnd* pOldWnd);
+    // Outside customize mode the manager's tool-bar menu, unless the control
+    // under the mouse takes the press.
+    void OnRButtonDown(UINT nFlags, CPoint point);
 
     DECLARE_MESSAGE_MAP()
 
@@ -94,8 +115,10 @@ protected:
     CZMRControl* FindOrAddButton(int nId);
 
     CZMRDockBar* m_pDockBar;
+    CZMRDockContext* m_pDockContext;
     BOOL m_bBuiltIn;             // has a tool-bar resource or snapshot to reset to
     BOOL m_bTearOff;             // made by tearing off a popup
     BOOL m_bShowExpandButton;
+    BOOL m_bContextMenuPresent;
     BOOL m_bInRecalcLayout;
 };

@@ -2,6 +2,7 @@
 // of a floating bar, activation, and following the frame it floats over.
 #include "CZMRToolBar.h"
 #include "CZMRBarManager.h"
+#include "CZMRControl.h"
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CZMRToolBar, CZMRCommandBar)
@@ -11,6 +12,8 @@ BEGIN_MESSAGE_MAP(CZMRToolBar, CZMRCommandBar)
     ON_WM_LBUTTONDOWN()
     ON_MESSAGE(WM_FLOATSTATUS, OnFloatStatus)
     ON_WM_CLOSE()
+    ON_WM_SETFOCUS()
+    ON_WM_RBUTTONDOWN()
 END_MESSAGE_MAP()
 
 namespace
@@ -116,4 +119,52 @@ void CZMRToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     // Dragging the bar from here belongs to its dock context.
     if (IsTrackingMode())
         SetMenuLoopActive(FALSE);
+}
+
+void CZMRToolBar::OnSetFocus(CWnd* pOldWnd)
+{
+    if (!m_hWndCaret && pOldWnd)
+        m_hWndCaret = pOldWnd->GetSafeHwnd();
+    CWnd::OnSetFocus(pOldWnd);
+    // A bar embedded in a dialog is driven by the keyboard once it has the focus.
+    if (!m_pDockContext)
+        SetMenuLoopActive(TRUE, TRUE);
+}
+
+int CZMRToolBar::HandleHookedKeyDown(UINT nChar, LPARAM lParam)
+{
+    if (!m_pDockContext && nChar == VK_TAB)
+    {
+        CWnd* pParent = GetParent();
+        CWnd* pNext = pParent ? pParent->GetNextDlgTabItem(this, ::GetKeyState(VK_SHIFT) < 0) : nullptr;
+        if (pNext && pNext != this)
+        {
+            pNext->SetFocus();
+            SetMenuLoopActive(FALSE);
+            return 1;
+        }
+    }
+    return CZMRCommandBar::HandleHookedKeyDown(nChar, lParam);
+}
+
+void CZMRToolBar::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    CZMRBarManager* pManager = GetBarManager();
+    if (pManager && pManager->IsCustomizeMode())
+    {
+        // The command bar asks the control first as well.
+        CZMRCommandBar::OnRButtonDown(nFlags, point);
+        return;
+    }
+    CZMRControl* pControl = HitTest(point);
+    if (pControl && pControl->OnRButtonDown(point))
+        return;
+    if (!pManager)
+        return;
+    SetMenuLoopActive(FALSE);
+    ClearHotControl();
+    Redraw();
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    pManager->ShowToolBarContextMenu(ptScreen, this);
 }

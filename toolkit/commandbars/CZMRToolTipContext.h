@@ -10,13 +10,15 @@ class CZMRImageManager;
 
 // What the extended form of a tool record (TTTOOLINFOW_V2_SIZE, lParam
 // pointing here) adds: title, description, the image manager of the tool's
-// image and where the tip goes (empty: under the cursor).
+// image, where the tip goes (empty: under the cursor) and the object the
+// tool stands for.
 struct ZMR_TOOLINFO_EXTENDED
 {
     LPWSTR lpszDescription;   // malloc'd copy; the context frees it
     LPWSTR lpszTitle;         // malloc'd copy; the context frees it
     CZMRImageManager* pImageManager;
     RECT rcPlacement;
+    CObject* pObject;         // a bar's control, say; not owned
 };
 
 // The kinds of tip.

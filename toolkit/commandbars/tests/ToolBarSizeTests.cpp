@@ -4,6 +4,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRControls.h"
 #include "CZMRControl.h"
+#include "CZMRToolTipContext.h"
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -100,6 +101,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, BarSizes, ::testing::ValuesIn(g_sizeCases),
 
 namespace
 {
+// A shortcut source that knows one key.
+class CSourceOfF12 : public CZMRBarManager::CShortcutSource
+{
+public:
+    CString GetShortcutText(int nId) const override { return nId == 42 ? L"F12" : L""; }
+};
+
 // The tool a bar reports for a point: its id and text, or none.
 struct CTipCase
 {
@@ -107,6 +115,7 @@ struct CTipCase
     int barType;
     BOOL bShowTips, bShortcuts, bInPopups;
     LPCWSTR lpszTooltip;
+    LPCWSTR lpszShortcut;    // the control's own
     DWORD dwFlags;
     CPoint pt;
     INT_PTR nExpected;
@@ -114,43 +123,70 @@ struct CTipCase
 };
 
 const CTipCase g_tipCases[] = {
-    {"the shortcut in parentheses", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", 0, CPoint(15, 15), 42,
+    {"the shortcut in parentheses", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", L"Ctrl+S", 0, CPoint(15, 15), 42,
      L"Save (Ctrl+S)"},
-    {"shortcuts option off", zmrBarTypeNormal, TRUE, FALSE, FALSE, L"Save", 0, CPoint(15, 15), 42, L"Save"},
-    {"a markup tip keeps its text", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"<b>Save</b>", 0, CPoint(15, 15), 42,
-     L"<b>Save</b>"},
-    {"tips off", zmrBarTypeNormal, FALSE, TRUE, FALSE, L"Save", 0, CPoint(15, 15), -1, nullptr},
-    {"outside every control", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", 0, CPoint(50, 15), -1, nullptr},
-    {"a popup without tips in popups", zmrBarTypePopup, TRUE, TRUE, FALSE, L"Save", 0, CPoint(15, 15), -1, nullptr},
-    {"a popup control that asks for its tip", zmrBarTypePopup, TRUE, FALSE, FALSE, L"Save", zmrFlagShowTooltip,
-     CPoint(15, 15), 42, L"Save"},
-    {"a popup with tips in popups", zmrBarTypePopup, TRUE, FALSE, TRUE, L"Save", 0, CPoint(15, 15), 42, L"Save"},
+    {"the source's shortcut when the control has none", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", L"", 0,
+     CPoint(15, 15), 42, L"Save (F12)"},
+    {"shortcuts option off", zmrBarTypeNormal, TRUE, FALSE, FALSE, L"Save", L"Ctrl+S", 0, CPoint(15, 15), 42,
+     L"Save"},
+    {"a markup tip keeps its text", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"<b>Save</b>", L"Ctrl+S", 0,
+     CPoint(15, 15), 42, L"<b>Save</b>"},
+    {"tips off", zmrBarTypeNormal, FALSE, TRUE, FALSE, L"Save", L"Ctrl+S", 0, CPoint(15, 15), -1, nullptr},
+    {"outside every control", zmrBarTypeNormal, TRUE, TRUE, FALSE, L"Save", L"Ctrl+S", 0, CPoint(50, 15), -1,
+     nullptr},
+    {"a popup without tips in popups", zmrBarTypePopup, TRUE, TRUE, FALSE, L"Save", L"Ctrl+S", 0, CPoint(15, 15),
+     -1, nullptr},
+    {"a popup control that asks for its tip", zmrBarTypePopup, TRUE, FALSE, FALSE, L"Save", L"Ctrl+S",
+     zmrFlagShowTooltip, CPoint(15, 15), 42, L"Save"},
+    {"a popup with tips in popups", zmrBarTypePopup, TRUE, FALSE, TRUE, L"Save", L"Ctrl+S", 0, CPoint(15, 15), 42,
+     L"Save"},
 };
 
-class BarToolHitTest : public ::testing::TestWithParam<CTipCase>
+// A bar of one control (id 42 at 10,10-30,30) on a manager with a shortcut source.
+class BarToolHitTestBase
+{
+protected:
+    BarToolHitTestBase()
+    {
+        m_manager.SetShortcutSource(&m_source);
+        m_pBar->SetBarManager(&m_manager);
+    }
+    ~BarToolHitTestBase()
+    {
+        m_pBar->SetBarManager(nullptr);
+        m_pBar->InternalRelease();
+    }
+    CZMRControl* AddControl(CZMRControl* pControl)
+    {
+        m_pBar->GetControls()->AddControl(pControl, 42);
+        pControl->SetRect(CRect(10, 10, 30, 30));
+        return pControl;
+    }
+    CSourceOfF12 m_source;
+    CZMRBarManager m_manager;
+    CTypedToolBar* m_pBar = new CTypedToolBar;
+};
+
+class BarToolHitTest : public ::testing::TestWithParam<CTipCase>, protected BarToolHitTestBase
 {
 };
 
 TEST_P(BarToolHitTest, IdAndText)
 {
     const CTipCase& c = GetParam();
-    CZMRBarManager manager;
-    CZMRBarManager::COptions* pOptions = manager.GetOptions();
+    CZMRBarManager::COptions* pOptions = m_manager.GetOptions();
     pOptions->bShowToolTips = c.bShowTips;
     pOptions->bShortcutsInToolTips = c.bShortcuts;
     pOptions->bToolTipsInPopups = c.bInPopups;
-    CTypedToolBar* pBar = new CTypedToolBar;
-    pBar->SetBarManager(&manager);
-    pBar->SetType(c.barType);
-    CZMRControl* pControl = pBar->GetControls()->AddControl(new CFixedControl(CSize(20, 20)), 42);
-    pControl->SetRect(CRect(10, 10, 30, 30));
+    m_pBar->SetType(c.barType);
+    CZMRControl* pControl = AddControl(new CFixedControl(CSize(20, 20)));
     pControl->SetTooltip(c.lpszTooltip);
-    pControl->SetShortcutText(L"Ctrl+S");
+    pControl->SetShortcutText(c.lpszShortcut);
     pControl->SetFlags(c.dwFlags);
 
     TOOLINFO ti = {};
-    ti.cbSize = sizeof(ti);
-    EXPECT_EQ(pBar->OnToolHitTest(c.pt, &ti), c.nExpected);
+    ti.cbSize = TTTOOLINFOW_V1_SIZE;
+    EXPECT_EQ(m_pBar->OnToolHitTest(c.pt, &ti), c.nExpected);
     if (c.lpszText)
     {
         ASSERT_NE(ti.lpszText, nullptr);
@@ -160,12 +196,72 @@ TEST_P(BarToolHitTest, IdAndText)
     }
     if (ti.lpszText && ti.lpszText != LPSTR_TEXTCALLBACK)
         free(ti.lpszText);
-    pBar->SetBarManager(nullptr);
-    pBar->InternalRelease();
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BarToolHitTest, ::testing::ValuesIn(g_tipCases),
                          [](const ::testing::TestParamInfo<CTipCase>& info) {
                              return "Case" + std::to_string(info.index);
                          });
+
+// A control that finds its own tool.
+class COwnTipControl : public CFixedControl
+{
+public:
+    INT_PTR OnToolHitTest(CPoint, TOOLINFO* pTI) override
+    {
+        CZMRToolTipContext::FillInToolInfo(pTI, nullptr, 0, 0, 1, 1, 7, L"own");
+        return 7;
+    }
+};
+
+class BarToolRecord : public ::testing::Test, protected BarToolHitTestBase
+{
+protected:
+    // An extended record as the tooltip context hands it over.
+    BarToolRecord()
+    {
+        m_ti.cbSize = TTTOOLINFOW_V2_SIZE;
+        m_ti.lParam = reinterpret_cast<LPARAM>(&m_extended);
+    }
+    ~BarToolRecord() override
+    {
+        free(m_ti.lpszText);
+        free(m_extended.lpszTitle);
+        free(m_extended.lpszDescription);
+    }
+    ZMR_TOOLINFO_EXTENDED m_extended = {};
+    TOOLINFO m_ti = {};
+};
+
+TEST_F(BarToolRecord, CarriesTheDescriptionUnderTheTipAsTitleAndTheBarsImages)
+{
+    m_manager.GetOptions()->bShortcutsInToolTips = TRUE;
+    CZMRControl* pControl = AddControl(new CFixedControl(CSize(20, 20)));
+    pControl->SetTooltip(L"Save");
+    pControl->SetDescription(L"Writes the document to its file");
+    EXPECT_EQ(m_pBar->OnToolHitTest(CPoint(15, 15), &m_ti), 42);
+    EXPECT_STREQ(m_ti.lpszText, L"Save (F12)");
+    ASSERT_NE(m_extended.lpszTitle, nullptr);
+    EXPECT_STREQ(m_extended.lpszTitle, L"Save (F12)");
+    ASSERT_NE(m_extended.lpszDescription, nullptr);
+    EXPECT_STREQ(m_extended.lpszDescription, L"Writes the document to its file");
+    EXPECT_EQ(m_extended.pImageManager, m_pBar->GetImageManager());
+    EXPECT_EQ(m_extended.pObject, nullptr);
+}
+
+TEST_F(BarToolRecord, AControlsOwnToolIsKeptAndNamesTheControl)
+{
+    CZMRControl* pControl = AddControl(new COwnTipControl);
+    pControl->SetTooltip(L"Save");
+    EXPECT_EQ(m_pBar->OnToolHitTest(CPoint(15, 15), &m_ti), 7);
+    EXPECT_STREQ(m_ti.lpszText, L"own");
+    EXPECT_EQ(m_extended.pObject, pControl);
+
+    // The basic record has no room for it.
+    TOOLINFO ti = {};
+    ti.cbSize = TTTOOLINFOW_V1_SIZE;
+    EXPECT_EQ(m_pBar->OnToolHitTest(CPoint(15, 15), &ti), 7);
+    EXPECT_EQ(ti.lParam, 0);
+    free(ti.lpszText);
+}
 } // namespace

@@ -13,35 +13,11 @@
 #include "CZMRMarkupSolidColorBrush.h"
 #include "CZMRMarkupStackPanel.h"
 #include "MarkupLayoutSupport.h"
-#include "StandInVisualStyles.h"
+#include "RecordingVisualStyles.h"
 
 namespace
 {
 const int U = 0x7FFFFFFF;
-
-// What the stand-in visual style was asked to draw.
-std::vector<std::pair<int, int>> g_backgrounds;
-int g_nOpenThemes = 0;
-
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR)
-{
-    g_nOpenThemes++;
-    return reinterpret_cast<HTHEME>(0x77);
-}
-HRESULT WINAPI FakeCloseThemeData(HTHEME)
-{
-    g_nOpenThemes--;
-    return S_OK;
-}
-BOOL WINAPI FakeTrue()
-{
-    return TRUE;
-}
-HRESULT WINAPI FakeDrawThemeBackground(HTHEME, HDC, int nPart, int nState, LPCRECT, LPCRECT)
-{
-    g_backgrounds.push_back({nPart, nState});
-    return S_OK;
-}
 
 class ControlTest : public MarkupLayoutTest
 {
@@ -49,7 +25,7 @@ protected:
     void SetUp() override
     {
         MarkupLayoutTest::SetUp();
-        g_backgrounds.clear();
+        CRecordingVisualStyles::s_backgrounds.clear();
     }
     // Logs every Click, Checked, Unchecked and Indeterminate that reaches
     // the context.
@@ -76,11 +52,7 @@ protected:
 class StyledControlTest : public ControlTest
 {
 protected:
-    CStandInVisualStyles m_styles{{"OpenThemeData", reinterpret_cast<void*>(FakeOpenThemeData)},
-                                  {"CloseThemeData", reinterpret_cast<void*>(FakeCloseThemeData)},
-                                  {"IsThemeActive", reinterpret_cast<void*>(FakeTrue)},
-                                  {"IsAppThemed", reinterpret_cast<void*>(FakeTrue)},
-                                  {"DrawThemeBackground", reinterpret_cast<void*>(FakeDrawThemeBackground)}};
+    CRecordingVisualStyles m_styles;
 };
 
 // No visual style: nothing opens.
@@ -90,7 +62,7 @@ protected:
     CStandInVisualStyles m_styles{};
 };
 
-typedef std::vector<std::pair<int, int>> Backgrounds;
+typedef CRecordingVisualStyles::Backgrounds Backgrounds;
 typedef std::vector<std::wstring> Log;
 }
 
@@ -416,12 +388,12 @@ TEST_F(StyledControlTest, VisualStylesDrawTheStateOfEachButton)
         if (c.bMouseOver)
             button->SetValue(CZMRMarkupInputElement::m_pIsMouseOverProperty, CZMRMarkupBool::CreateTrueValue());
         button->SetPressed(c.bPressed);
-        g_backgrounds.clear();
+        CRecordingVisualStyles::s_backgrounds.clear();
         WhiteSurface surface(40, 30);
         DrawMarkupTree(button, surface.GetDC(), CRect(0, 0, 40, 30));
-        EXPECT_EQ(Backgrounds({c.background}), g_backgrounds) << strCase;
+        EXPECT_EQ(Backgrounds({c.background}), CRecordingVisualStyles::s_backgrounds) << strCase;
     }
-    EXPECT_EQ(0, g_nOpenThemes) << "every theme handle closed with its element";
+    EXPECT_EQ(0, CRecordingVisualStyles::s_nOpenThemes) << "every theme handle closed with its element";
 }
 
 TEST_F(StyledControlTest, ABackgroundBevelsTheButtonInItsOwnShades)
@@ -430,7 +402,7 @@ TEST_F(StyledControlTest, ABackgroundBevelsTheButtonInItsOwnShades)
     MarkupRef<CZMRMarkupButton> button(BuildAs<CZMRMarkupButton>(L"<Button Background=\"#4080C0\"/>"));
     WhiteSurface surface(40, 30);
     DrawMarkupTree(button, surface.GetDC(), CRect(0, 0, 40, 30));
-    EXPECT_EQ(Backgrounds(), g_backgrounds) << "drawn without the visual style";
+    EXPECT_EQ(Backgrounds(), CRecordingVisualStyles::s_backgrounds) << "drawn without the visual style";
     const DWORD dwHSL = CZMRDrawHelpers::RGBToHSL(clrBack);
     const DWORD dwLightness = dwHSL >> 16;
     const COLORREF clrLight = CZMRDrawHelpers::HSLToRGB((dwHSL & 0xFFFF) | (((dwLightness + 240) / 2) << 16));

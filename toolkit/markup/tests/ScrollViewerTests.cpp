@@ -8,7 +8,7 @@
 #include "CZMRMarkupScrollBarGripper.h"
 #include "CZMRMarkupScrollViewer.h"
 #include "MarkupLayoutSupport.h"
-#include "StandInVisualStyles.h"
+#include "RecordingVisualStyles.h"
 
 namespace
 {
@@ -339,37 +339,13 @@ TEST_F(ScrollInputTest, ABarWithNothingToScrollIgnoresPresses)
 
 namespace
 {
-std::vector<std::pair<int, int>> g_backgrounds;
-
-HTHEME WINAPI FakeOpenThemeData(HWND, LPCWSTR)
-{
-    return reinterpret_cast<HTHEME>(0x78);
-}
-HRESULT WINAPI FakeCloseThemeData(HTHEME)
-{
-    return S_OK;
-}
-BOOL WINAPI FakeTrue()
-{
-    return TRUE;
-}
-HRESULT WINAPI FakeDrawThemeBackground(HTHEME, HDC, int nPart, int nState, LPCRECT, LPCRECT)
-{
-    g_backgrounds.push_back({nPart, nState});
-    return S_OK;
-}
-
 class StyledScrollViewerTest : public ScrollViewerTest
 {
 protected:
-    CStandInVisualStyles m_styles{{"OpenThemeData", reinterpret_cast<void*>(FakeOpenThemeData)},
-                                  {"CloseThemeData", reinterpret_cast<void*>(FakeCloseThemeData)},
-                                  {"IsThemeActive", reinterpret_cast<void*>(FakeTrue)},
-                                  {"IsAppThemed", reinterpret_cast<void*>(FakeTrue)},
-                                  {"DrawThemeBackground", reinterpret_cast<void*>(FakeDrawThemeBackground)}};
+    CRecordingVisualStyles m_styles;
 };
 
-typedef std::vector<std::pair<int, int>> Backgrounds;
+typedef CRecordingVisualStyles::Backgrounds Backgrounds;
 }
 
 TEST_F(StyledScrollViewerTest, BarsDrawTheirPartsInTheirStates)
@@ -384,13 +360,14 @@ TEST_F(StyledScrollViewerTest, BarsDrawTheirPartsInTheirStates)
     pBar->OnMouseMove(&move);
     EXPECT_EQ(CZMRMarkupScrollBar::hitLineDown, g.nHotPart);
 
-    g_backgrounds.clear();
+    CRecordingVisualStyles::s_backgrounds.clear();
     WhiteSurface surface(200, 200);
     DrawMarkupTree(viewer, surface.GetDC(), CRect(0, 0, 200, 200));
     // The vertical bar: arrows, first page, thumb and gripper, second page;
     // then the horizontal bar, whose page covers its range: disabled, the
     // second page over the whole track.
-    EXPECT_EQ(Backgrounds({{1, 1}, {1, 6}, {6, 1}, {3, 1}, {9, 1}, {7, 1}, {1, 12}, {1, 16}, {5, 4}}), g_backgrounds);
+    EXPECT_EQ(Backgrounds({{1, 1}, {1, 6}, {6, 1}, {3, 1}, {9, 1}, {7, 1}, {1, 12}, {1, 16}, {5, 4}}),
+              CRecordingVisualStyles::s_backgrounds);
 }
 
 TEST_F(ScrollViewerTest, PictureOfAScrollViewer)
