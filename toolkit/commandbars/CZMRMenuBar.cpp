@@ -10,6 +10,7 @@
 #include "CZMRImageManager.h"
 #include "CZMRResourceManager.h"
 #include "CZMRPropExchange.h"
+#include "CZMRSectionScope.h"
 
 IMPLEMENT_SERIAL(CZMRMenuBar, CZMRToolBar, VERSIONABLE_SCHEMA | 0x21)
 
@@ -310,9 +311,63 @@ CZMRControl* CZMRMenuBar::AddTemporaryControl(CZMRControl* pControl, int nId, LP
 
 void CZMRMenuBar::DoPropExchange(CZMRPropExchange* pPX)
 {
-    if (pPX && !pPX->IsLoading() && m_pMDIMenus->GetCount() > 0)
-        SwitchMdiMenu(m_nIDResource, nullptr);
+    if (!pPX)
+        return;
+    // Saved states hold the default menu's controls; the changed test brings
+    // that menu back and marks the records worth saving.
+    if (!pPX->IsLoading() && m_pMDIMenus->GetCount() > 0)
+        UpdateMdiMenusChanged();
     CZMRToolBar::DoPropExchange(pPX);
+    int nIDResource = int(m_nIDResource);
+    PropExchangeInt(pPX, L"ResourceId", &nIDResource, 0);
+    if (pPX->IsLoading())
+        m_nIDResource = UINT(nIDResource);
+
+    CString strSection;
+    if (!pPX->IsLoading())
+    {
+        DWORD nCount = 0;
+        POSITION pos = m_pMDIMenus->GetStartPosition();
+        while (pos)
+            nCount += m_pMDIMenus->GetNext(pos)->m_bChanged ? 1 : 0;
+        pPX->WriteCount(nCount);
+        int n = 0;
+        pos = m_pMDIMenus->GetStartPosition();
+        while (pos)
+        {
+            CZMRMenuBarMDIMenuInfo* pInfo = m_pMDIMenus->GetNext(pos);
+            if (!pInfo->m_bChanged)
+                continue;
+            strSection.Format(L"%s%i", L"MDIMenu", n++);
+            CZMRSectionScope section(pPX->GetSection(strSection));
+            if (!section)
+                continue;
+            int nId = int(pInfo->m_nIDResource);
+            PropExchangeInt(section, L"Id", &nId, 0);
+            pInfo->m_pControls->DoPropExchange(section);
+        }
+    }
+    else if (pPX->GetSchema() > 4)
+    {
+        const DWORD nCount = pPX->ReadCount();
+        for (DWORD n = 0; n < nCount; n++)
+        {
+            strSection.Format(L"%s%i", L"MDIMenu", int(n));
+            CZMRSectionScope section(pPX->GetSection(strSection));
+            if (!section)
+                continue;
+            int nId = 0;
+            PropExchangeInt(section, L"Id", &nId, 0);
+            // The first section of an id counts. A later one is still read
+            // through, so that a store whose values follow each other stays
+            // in step, and then dropped.
+            auto* pInfo = new CZMRMenuBarMDIMenuInfo(GetBarManager(), UINT(nId));
+            if (!m_pMDIMenus->Lookup(UINT(nId)))
+                m_pMDIMenus->SetAt(UINT(nId), pInfo);
+            pInfo->m_pControls->DoPropExchange(section);
+            pInfo->InternalRelease();
+        }
+    }
 }
 
 void CZMRMenuBar::NumberBarsForSave(DWORD& nBarId, CZMRCommandBarList* pBars, ZMR_PROPEXCHANGE_PARAM* pParam)

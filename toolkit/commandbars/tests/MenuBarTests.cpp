@@ -14,6 +14,8 @@
 #include "CZMRMouseManager.h"
 #include "CZMRHookManager.h"
 #include "ArtifactPng.h"
+#include "CZMRPropExchangeArchive.h"
+#include "tests/core/ArchiveStreams.h"
 #include "PixelCanvas.h"
 #include <gtest/gtest.h>
 #include <functional>
@@ -563,6 +565,29 @@ TEST_F(MenuBarMdiMenus, ACloneSharesTheMenuRecords)
     // The records outlive the clone.
     ASSERT_NE(m_pBar->GetMDIMenus()->Lookup(IDM_TEST_FORMAT), nullptr);
     EXPECT_EQ(m_pBar->GetMDIMenus()->Lookup(IDM_TEST_FORMAT)->GetControls(), m_pBar->GetControls());
+}
+
+TEST_F(MenuBarMdiMenus, AStoredStateHoldsTheDefaultMenuAndTheChangedRecords)
+{
+    ASSERT_TRUE(m_pBar->LoadMenuBar(IDM_TEST_MENU));
+    SetMdiMenu(m_format);
+    m_pBar->GetControls()->Add(zmrControlButton, 777);   // the user changed this menu
+    const ArchiveStreams::Bytes bytes = ArchiveStreams::Store([&](CArchive& ar) {
+        CZMRPropExchangeArchive px(ar);
+        m_pBar->DoPropExchange(&px);
+    });
+    EXPECT_EQ(m_pBar->GetCurrentMenuId(), UINT(IDM_TEST_MENU)) << "stored with the default menu shown";
+
+    CZMRMenuBar loaded;
+    loaded.SetBarManager(m_pManager);
+    ArchiveStreams::Load(bytes, [&](CArchive& ar) {
+        CZMRPropExchangeArchive px(ar);
+        loaded.DoPropExchange(&px);
+    });
+    EXPECT_EQ(loaded.GetDefaultMenuId(), UINT(IDM_TEST_MENU));
+    ASSERT_EQ(loaded.GetMDIMenus()->GetCount(), 1);
+    ASSERT_NE(loaded.GetMDIMenus()->Lookup(IDM_TEST_FORMAT), nullptr);
+    EXPECT_EQ(loaded.GetMDIMenus()->Lookup(IDM_TEST_FORMAT)->GetControls()->GetBarManager(), m_pManager);
 }
 
 // ---------------------------------------------------------------- the picture
