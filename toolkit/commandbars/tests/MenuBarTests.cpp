@@ -433,6 +433,28 @@ TEST_F(MenuBarMdiMenus, SomeStatesKeepTheControlsAsTheyAre)
     EXPECT_EQ(bar.GetControlCount(), 0);
 }
 
+TEST(MenuBarMDIMenuInfo, ARecordNamesItsDocumentKindFromTheTemplateOfItsMenu)
+{
+    CAnswerApp app;   // owns the templates
+    auto* pTemplate = new CMultiDocTemplate(IDM_TEST_FORMAT, nullptr, nullptr, nullptr);
+    app.AddDocTemplate(pTemplate);
+    pTemplate->m_strDocStrings = L"Title\nSheet\nSheet\nSheets (*.sht)\n.sht\nDemo.Sheet\nDemo Sheet";
+
+    auto* pInfo = new CZMRMenuBarMDIMenuInfo(nullptr, IDM_TEST_FORMAT);
+    EXPECT_EQ(pInfo->m_strDocName, CString(L"Sheet"));
+    EXPECT_EQ(pInfo->m_strFileTypeName, CString(L"Demo Sheet"));
+    EXPECT_EQ(pInfo->m_nIDResource, UINT(IDM_TEST_FORMAT));
+    ASSERT_NE(pInfo->GetControls(), nullptr);
+    EXPECT_EQ(pInfo->GetControls()->GetCount(), 0);
+    pInfo->InternalRelease();
+
+    pInfo = new CZMRMenuBarMDIMenuInfo(nullptr, IDM_TEST_MENU);
+    EXPECT_TRUE(pInfo->m_strDocName.IsEmpty()) << "no template has that id";
+    EXPECT_TRUE(pInfo->m_strFileTypeName.IsEmpty());
+    EXPECT_EQ(pInfo->m_hIcon, nullptr) << "no icon resource has that id";
+    pInfo->InternalRelease();
+}
+
 // ---------------------------------------------------------------- Alt alone
 
 TEST_F(MenuBarInFrame, AltAloneEntersKeyboardMenuMode)
