@@ -413,6 +413,8 @@ TEST_F(MenuBarMdiMenus, SomeStatesKeepTheControlsAsTheyAre)
          [&] { m_pBar->SetFlags(0, zmrMenuBarKeepControls); }},
         {"customize mode", [&] { m_pManager->SetCustomizeMode(m_pManager); },
          [&] { m_pManager->SetCustomizeMode(nullptr); }},
+        // The frame has no Windows menu either: the message is eaten.
+        {"a hidden bar", [&] { m_pBar->SetVisible(FALSE); }, [&] { m_pBar->SetVisible(TRUE); }},
     };
     ASSERT_TRUE(m_pBar->LoadMenuBar(IDM_TEST_MENU));
     const int nControls = m_pBar->GetControlCount();
