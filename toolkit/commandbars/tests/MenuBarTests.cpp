@@ -629,7 +629,7 @@ TEST(MenuBarPicture, WithAMaximizedChildInTheDefaultTheme)
         CZMRBarManager::CreateBar(RUNTIME_CLASS(CZMRMenuBar), RUNTIME_CLASS(CZMRMenuBar), pManager));
     pManager->AddBar(pBar);
     ASSERT_TRUE(pManager->DockToolBarSide(pBar, 0));
-    pBar->SetFlags(zmrMenuBarSysMenuPopup | 0x40);   // stretched over the frame's width
+    pBar->SetFlags(zmrMenuBarSysMenuPopup);
     ASSERT_TRUE(pBar->LoadMenuBar(IDM_TEST_MENU));
     ASSERT_NE(pHost->AddChild(L"Document", TRUE), nullptr);
     PumpPendingMessages();
