@@ -8,6 +8,7 @@
 #include "CZMRDockBar.h"
 #include "CZMRPopupBar.h"
 #include "CZMRPopupToolBar.h"
+#include "CZMRMenuBar.h"
 #include "CZMRMouseManager.h"
 #include "CZMRPaintManager.h"
 #include "CZMRImageManager.h"
@@ -15,7 +16,7 @@
 #include "CZMRControlToolbars.h"
 #include <vector>
 
-ZMR_BAR_CLASSES CZMRBarManager::m_classes = {RUNTIME_CLASS(CZMRToolBar), nullptr, RUNTIME_CLASS(CZMRPopupBar),
+ZMR_BAR_CLASSES CZMRBarManager::m_classes = {RUNTIME_CLASS(CZMRToolBar), RUNTIME_CLASS(CZMRMenuBar), RUNTIME_CLASS(CZMRPopupBar),
                                              RUNTIME_CLASS(CZMRPopupToolBar), RUNTIME_CLASS(CZMRDockBar)};
 
 CZMRBarManager::COptions::COptions()

@@ -23,7 +23,7 @@ class CZMRMouseManager;
 struct ZMR_BAR_CLASSES
 {
     CRuntimeClass* pToolBarClass;
-    CRuntimeClass* pMenuBarClass;        // none until a menu bar class exists
+    CRuntimeClass* pMenuBarClass;
     CRuntimeClass* pPopupBarClass;
     CRuntimeClass* pPopupToolBarClass;
     CRuntimeClass* pDockBarClass;
@@ -198,6 +198,9 @@ public:
     // Alt + drag moves controls outside customize mode.
     BOOL IsAltDragAllowed() const { return m_bAltDragPermission && m_options.bAltDragCustomization; }
     void SetAltDragPermission(BOOL bAllow) { m_bAltDragPermission = bAllow; }
+    // The program lets the user customize controls (the menu bar keeps a
+    // customized menu per document kind), whatever the Alt-drag option says.
+    BOOL IsAltDragPermitted() const { return m_bAltDragPermission; }
 
     // ------------------------------------------------------------ command use and help
 

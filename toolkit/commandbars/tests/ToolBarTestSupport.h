@@ -3,6 +3,7 @@
 #pragma once
 #include "CommandBarsTestSupport.h"
 #include "CZMRToolBar.h"
+#include "CZMRDefaultTheme.h"
 
 // Borders of 2, a gripper of 5 across the start of a docked bar and a caption
 // strip 14 high on a floating one, whatever the fonts.
@@ -29,4 +30,23 @@ class CPlacedToolBar : public CZMRToolBar
 {
 public:
     void Place(int nPosition) { m_barPosition = nPosition; }
+};
+
+// The Default theme with the classic system colours, whatever the colours of
+// the machine the picture is taken on.
+class CClassicColoursTheme : public CZMRDefaultTheme
+{
+public:
+    CClassicColoursTheme()
+    {
+        RefreshMetrics();
+        const int indices[] = {COLOR_3DFACE,  COLOR_3DSHADOW, COLOR_3DHIGHLIGHT, COLOR_3DDKSHADOW,
+                               COLOR_3DLIGHT, COLOR_BTNTEXT,  COLOR_GRAYTEXT,    COLOR_HIGHLIGHT,
+                               COLOR_HIGHLIGHTTEXT, COLOR_WINDOW};
+        const COLORREF colours[] = {RGB(212, 208, 200), RGB(128, 128, 128), RGB(255, 255, 255), RGB(64, 64, 64),
+                                    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(128, 128, 128), RGB(10, 36, 106),
+                                    RGB(255, 255, 255), RGB(255, 255, 255)};
+        SetColors(10, indices, colours);
+        m_clrBarText = RGB(0, 0, 0);
+    }
 };

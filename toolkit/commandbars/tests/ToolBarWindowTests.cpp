@@ -166,25 +166,6 @@ TEST_F(ToolBarInFrame, CloseIsIgnored)
     m_pBar->SendMessage(WM_CLOSE);
     EXPECT_TRUE(::IsWindow(m_pBar->GetSafeHwnd()));
 }
-// The Default theme with the classic system colours, whatever the colours of
-// the machine the picture is taken on.
-class CClassicColoursTheme : public CZMRDefaultTheme
-{
-public:
-    CClassicColoursTheme()
-    {
-        RefreshMetrics();
-        const int indices[] = {COLOR_3DFACE,  COLOR_3DSHADOW, COLOR_3DHIGHLIGHT, COLOR_3DDKSHADOW,
-                               COLOR_3DLIGHT, COLOR_BTNTEXT,  COLOR_GRAYTEXT,    COLOR_HIGHLIGHT,
-                               COLOR_HIGHLIGHTTEXT, COLOR_WINDOW};
-        const COLORREF colours[] = {RGB(212, 208, 200), RGB(128, 128, 128), RGB(255, 255, 255), RGB(64, 64, 64),
-                                    RGB(212, 208, 200), RGB(0, 0, 0),       RGB(128, 128, 128), RGB(10, 36, 106),
-                                    RGB(255, 255, 255), RGB(255, 255, 255)};
-        SetColors(10, indices, colours);
-        m_clrBarText = RGB(0, 0, 0);
-    }
-};
-
 TEST(ToolBarPicture, DockedInTheDefaultThemeWithItsExpandButton)
 {
     CFrameHost* pHost = CFrameHost::Create(CRect(0, 0, 300, 200));
