@@ -123,25 +123,7 @@ protected:
         return rc;
     }
     // The tip's pixels as the screen shows them.
-    std::vector<COLORREF> ReadTip(CSize& sz)
-    {
-        const CRect rc = TipRect();
-        sz = rc.Size();
-        HDC hdcTip = ::GetDC(Tip()->m_hWnd);
-        HDC hdcMem = ::CreateCompatibleDC(hdcTip);
-        HBITMAP hbm = ::CreateCompatibleBitmap(hdcTip, sz.cx, sz.cy);
-        HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
-        ::BitBlt(hdcMem, 0, 0, sz.cx, sz.cy, hdcTip, 0, 0, SRCCOPY);
-        std::vector<COLORREF> pixels;
-        for (int y = 0; y < sz.cy; y++)
-            for (int x = 0; x < sz.cx; x++)
-                pixels.push_back(::GetPixel(hdcMem, x, y));
-        ::SelectObject(hdcMem, hOld);
-        ::DeleteObject(hbm);
-        ::DeleteDC(hdcMem);
-        ::ReleaseDC(Tip()->m_hWnd, hdcTip);
-        return pixels;
-    }
+    std::vector<COLORREF> ReadTip(CSize& sz) { return ReadWindow(Tip()->m_hWnd, sz); }
 
     CZMRToolTipContext m_context;
     CTipHost* m_pHost = nullptr;
