@@ -8,6 +8,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CCmdUI.cpp
   window/CToolTipCtrl.cpp
   window/CStatusBar.cpp
+  window/CToolBar.cpp
   window/CFrameWnd.cpp
   window/CMiniFrameWnd.cpp
   window/CMDIFrameWnd.cpp
@@ -50,4 +51,5 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/ToolTipTests.cpp
   tests/window/ThreadStateTests.cpp
   tests/window/ListCtrlTests.cpp
+  tests/window/ToolBarTests.cpp
 )

@@ -22,6 +22,7 @@
 #include "window/CListCtrl.h"
 #include "window/CToolTipCtrl.h"
 #include "window/CStatusBar.h"
+#include "window/CToolBar.h"
 #include "window/CCreateContext.h"
 #include "window/CFrameWnd.h"
 #include "window/CMiniFrameWnd.h"

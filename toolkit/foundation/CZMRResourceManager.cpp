@@ -210,6 +210,16 @@ BOOL CZMRResourceManager::LoadMenu(CMenu* pMenu, UINT nID)
     return hMenu && pMenu->Attach(hMenu);
 }
 
+BOOL CZMRResourceManager::LoadToolBar(CToolBar* pToolBar, UINT nID)
+{
+    // The tool bar finds its resource and bitmap through the framework's
+    // current resource handle, which the scope points at the resource module.
+    if (!pToolBar)
+        return FALSE;
+    CZMRResourceHandleScope scope;
+    return pToolBar->LoadToolBar(nID);
+}
+
 BOOL CZMRResourceManager::LoadBitmap(CBitmap* pBitmap, UINT nID)
 {
     HINSTANCE hInstance = FindResourceModule(MAKEINTRESOURCEW(nID), MAKEINTRESOURCEW(2));

@@ -1,6 +1,6 @@
-// Where every toolkit layer loads its strings, menus, bitmaps, cursors,
-// icons, dialog templates and HTML pages: the toolkit's resource module first
-// (when one is set), the application's resources second. It also carries the
+// Where every toolkit layer loads its strings, menus, tool bars, bitmaps,
+// cursors, icons, dialog templates and HTML pages: the toolkit's resource
+// module first (when one is set), the application's resources second. It also carries the
 // resource language, a record of the fixed language table below.
 #pragma once
 #include "Framework.h"
@@ -33,6 +33,7 @@ public:
     virtual CString LoadStringResult(UINT nID, BOOL* pbError = nullptr);
     virtual BOOL LoadString(CString* pString, UINT nID);
     virtual BOOL LoadMenu(CMenu* pMenu, UINT nID);
+    virtual BOOL LoadToolBar(CToolBar* pToolBar, UINT nID);
     virtual BOOL LoadBitmap(CBitmap* pBitmap, UINT nID);
     virtual HCURSOR LoadCursor(UINT nID);
     virtual LPCDLGTEMPLATE LoadDialogTemplateById(UINT nID);

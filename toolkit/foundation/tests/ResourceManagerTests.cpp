@@ -182,6 +182,28 @@ TEST_F(ResourceManagerTest, MenusHtmlAndMenuStrings)
     EXPECT_STREQ(wide, str);
 }
 
+TEST_F(ResourceManagerTest, ToolBarsLoadThroughTheFrameworksResourceHandle)
+{
+    HWND hHost = ::CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr);
+    HINSTANCE hBefore = AfxGetResourceHandle();
+    CZMRResourceManager* pManager = GetResourceManager();
+    {
+        CToolBar bar;
+        ASSERT_TRUE(bar.Create(CWnd::FromHandle(hHost)));
+        EXPECT_FALSE(pManager->LoadToolBar(&bar, 4999));
+        EXPECT_EQ(0, bar.SendMessage(TB_BUTTONCOUNT, 0, 0));
+        ASSERT_TRUE(pManager->LoadToolBar(&bar, 4107));
+        ASSERT_EQ(2, bar.SendMessage(TB_BUTTONCOUNT, 0, 0));
+        TBBUTTON button = {};
+        bar.SendMessage(TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(4110, button.idCommand);
+        EXPECT_EQ(hBefore, AfxGetResourceHandle());
+    }
+    EXPECT_FALSE(pManager->LoadToolBar(nullptr, 4107));
+    ::DestroyWindow(hHost);
+}
+
 TEST_F(ResourceManagerTest, NarrowTextUsesTheLanguagesCodePage)
 {
     const wchar_t* lpszText = L"\x0416\x0436 abc";   // Cyrillic, then ASCII
