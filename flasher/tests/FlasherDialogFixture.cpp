@@ -176,6 +176,9 @@ void FlasherDialogTest::RunUpdate(int nButton)
 {
     Click(nButton);
     ASSERT_TRUE(PumpUntil([this] { return !m_pDlg->IsUpdateRunning(); })) << "the update did not end";
+    // The last reports (the reset frame, the closing 9600) need no answer the
+    // update waits for: the simulator may still be taking them on its thread.
+    ASSERT_TRUE(PumpUntil([this] { return m_pSim->Settled(); })) << "the simulator did not take every report";
     // Rows the worker added last are already in; give the list its paint.
     PumpUntil([] { return true; }, 0);
 }

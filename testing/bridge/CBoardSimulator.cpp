@@ -127,6 +127,7 @@ void CBoardSimulator::Run() {
             --m_PendingOps;
             auto it = m_Conns.find(op->conn);
             if (it != m_Conns.end()) {
+                if (it->second.waiting == op.get()) it->second.waiting = nullptr;
                 if (!ok && error != ERROR_MORE_DATA) {
                     if (op->type != Op::Write) CloseConn(op->conn, "closed");
                 } else if (op->type == Op::Connect) {
@@ -188,7 +189,9 @@ void CBoardSimulator::Listen(int device) {
     if (!done && GetLastError() == ERROR_PIPE_CONNECTED) {
         delete op;
         OnConnected(id);
-    } else if (!Issue(op, done)) {
+    } else if (Issue(op, done)) {
+        c.waiting = op;
+    } else {
         CloseConn(id, "cannot listen");
     }
 }
@@ -212,7 +215,9 @@ int CBoardSimulator::OpenCountLocked(int device) const {
 void CBoardSimulator::StartRead(unsigned long long id) {
     Op* op = new Op(Op::Read, id);
     op->buffer.resize(kReadSize);
-    if (!Issue(op, ReadFile(m_Conns[id].pipe, op->buffer.data(), kReadSize, nullptr, &op->ov)))
+    if (Issue(op, ReadFile(m_Conns[id].pipe, op->buffer.data(), kReadSize, nullptr, &op->ov)))
+        m_Conns[id].waiting = op;
+    else
         CloseConn(id, "closed");
 }
 
@@ -321,6 +326,23 @@ void CBoardSimulator::Replug(int device) {
     if (m_Port)
         for (int i = 0; i < kListeners; ++i) Listen(device);
     Collect();
+}
+
+bool CBoardSimulator::Settled() const {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    if (!m_Outgoing.empty()) return false;
+    for (const auto& entry : m_Conns) {
+        const Conn& c = entry.second;
+        // A finished connect or read whose completion the thread has not
+        // handled yet holds a report, or a client about to write one.
+        const Op* op = c.waiting;
+        if (op && static_cast<DWORD>(reinterpret_cast<const volatile OVERLAPPED&>(op->ov).Internal) != STATUS_PENDING)
+            return false;
+        DWORD available = 0;
+        if (c.connected && PeekNamedPipe(c.pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0)
+            return false;
+    }
+    return true;
 }
 
 int CBoardSimulator::OpenCount(int device) const {

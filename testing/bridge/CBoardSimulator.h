@@ -75,6 +75,11 @@ public:
     void Replug(int device);
     // Client ends of the device's pipe currently open.
     int OpenCount(int device) const;
+    // True when every report the clients have written so far has been taken
+    // and answered: nothing waits in a pipe or in the simulator's queue. The
+    // simulator works on its own thread, so a client that wrote without
+    // waiting for a reply waits for this before it reads the records.
+    bool Settled() const;
 
     std::vector<SimRecord> Records() const;
     std::vector<SimRecord> Records(int device, SimRecord::Kind kind) const;
@@ -88,6 +93,7 @@ private:
         int device = 0;
         HANDLE pipe = INVALID_HANDLE_VALUE;
         bool connected = false;
+        Op* waiting = nullptr;  // the connect or read issued on the pipe, until it is handled
     };
     struct Outgoing {
         std::chrono::steady_clock::time_point due;

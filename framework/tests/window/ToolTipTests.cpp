@@ -6,6 +6,8 @@
 #include "WindowTestSupport.h"
 #include "window/AfxThreadState.h"
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <string>
 
 namespace
 {
@@ -24,6 +26,43 @@ bool QueueEmpty()
 {
     MSG msg;
     return !::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+std::wstring ClassOf(HWND hWnd)
+{
+    WCHAR szClass[64] = {};
+    if (hWnd != nullptr)
+        ::GetClassNameW(hWnd, szClass, 64);
+    return szClass;
+}
+
+// What the tip depends on, for a wait that failed: where the mouse is, what
+// is under it, which window is in front, and what the tooltip holds.
+std::string TipState()
+{
+    POINT pt = {};
+    ::GetCursorPos(&pt);
+    HWND hWndUnder = ::WindowFromPoint(pt);
+    HWND hWndFront = ::GetForegroundWindow();
+    DWORD dwFrontProcess = 0;
+    if (hWndFront != nullptr)
+        ::GetWindowThreadProcessId(hWndFront, &dwFrontProcess);
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    CToolTipCtrl* pTip = pState->m_pToolTip;
+    char szText[512];
+    std::snprintf(szText, sizeof(szText),
+                  "cursor (%ld, %ld) over %p [%ls]; foreground %p [%ls] of process %lu (this one %lu); active %p; "
+                  "last hit %lld; tooltip %p, tools %lld, visible %d",
+                  pt.x, pt.y, static_cast<void*>(hWndUnder), ClassOf(hWndUnder).c_str(),
+                  static_cast<void*>(hWndFront), ClassOf(hWndFront).c_str(), dwFrontProcess,
+                  ::GetCurrentProcessId(), static_cast<void*>(::GetActiveWindow()),
+                  static_cast<long long>(pState->m_nLastHit),
+                  pTip != nullptr ? static_cast<void*>(pTip->m_hWnd) : nullptr,
+                  pTip != nullptr && pTip->m_hWnd != nullptr
+                      ? static_cast<long long>(pTip->SendMessage(TTM_GETTOOLCOUNT))
+                      : -1LL,
+                  TipShown() ? 1 : 0);
+    return szText;
 }
 
 POINT CentreOf(HWND hWnd)
@@ -51,7 +90,7 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
 
     // The tool's window asks the frame for the text: the part after the prompt.
     CTestInput::MoveTo(CentreOf(hButton));
-    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread));
+    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread)) << TipState();
     CString strTip;
     ThreadToolTip()->GetWindowText(strTip);
     EXPECT_STREQ(L"The thing", strTip);
@@ -64,7 +103,7 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
 
     // Back over the control, a key press hides the tip.
     CTestInput::MoveTo(CentreOf(hButton));
-    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread));
+    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread)) << TipState();
     pFrame->PostMessage(WM_KEYDOWN, VK_SHIFT, 0);
     EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
 

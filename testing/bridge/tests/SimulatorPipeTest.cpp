@@ -10,6 +10,7 @@ extern "C" {
 
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "CBoardSimulator.h"
 
@@ -184,6 +185,39 @@ TEST(SimulatorPipes, RepliesKeepTheirOrderWithPacing) {
     ASSERT_TRUE(io.Write("SETBAUD9600"));
     EXPECT_EQ('1', io.Read()[1]);
     EXPECT_EQ('9', io.Read()[1]);
+}
+
+// Reports written while the simulator's thread is held up are all in its
+// records by the time it says it has settled, and not before.
+TEST(SimulatorPipes, SettledOnceEveryWrittenReportIsTaken) {
+    CBoardSimulator sim;
+    int board = sim.AddDevice(CBoardSimulator::Board());
+    ASSERT_TRUE(sim.Start());
+    Client io(sim.Devices()[board].Path());
+    ASSERT_NE(INVALID_HANDLE_VALUE, io.h);
+    ASSERT_TRUE(WaitUntil([&] { return sim.OpenCount(board) == 1; }));
+    EXPECT_TRUE(sim.Settled());
+
+    const int kReports = 20;
+    HANDLE hHeld = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE hRelease = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        sim.Inspect(board, [&](CSimDevice&) {
+            SetEvent(hHeld);
+            WaitForSingleObject(hRelease, INFINITE);
+            return 0;
+        });
+    });
+    WaitForSingleObject(hHeld, INFINITE);
+    for (int i = 0; i < kReports; ++i)
+        ASSERT_TRUE(io.Write(i % 2 ? "SETBAUD9600" : "SETBAUD19200")) << i;
+    SetEvent(hRelease);
+    holder.join();
+    CloseHandle(hHeld);
+    CloseHandle(hRelease);
+
+    ASSERT_TRUE(WaitUntil([&] { return sim.Settled(); }));
+    EXPECT_EQ(static_cast<size_t>(kReports), sim.Records(board, SimRecord::BridgeCommand).size());
 }
 
 TEST(SimulatorPipes, NoDevicesWhenTheListIsEmpty) {
