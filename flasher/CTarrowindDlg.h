@@ -165,6 +165,8 @@ private:
     bool CheckConnected();
     int UpdateOneCpuThread(const CpuTraits& cpu, HANDLE& hThread);
     void BeginUpdate(const CpuTraits& cpu);
+    void ShowBridgeNotOpened(bool bEnableClose);
+    void LockControlsForUpdate();
     void StartWorker(HANDLE& hThread, LPTHREAD_START_ROUTINE pfn);
     void FinishWorker(HANDLE& hThread);
     // Refuses an update of an image that yields no frames; true when refused.

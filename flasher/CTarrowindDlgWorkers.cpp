@@ -83,15 +83,35 @@ void CTarrowindDlg::BeginUpdate(const CpuTraits& cpu)
     SuccessFlag(cpu) = true;
     if (!OpenBridge())
     {
-        m_nConnectionState = 0;
-        m_btnConnect.EnableWindow(TRUE);
-        m_btnUpdateBoth.EnableWindow(FALSE);
-        m_btnUpdateMaster.EnableWindow(FALSE);
-        m_btnUpdateSlave.EnableWindow(FALSE);
-        m_btnSelectFile.EnableWindow(TRUE);
-        UpdateButtonStates();
+        ShowBridgeNotOpened(false);
         return;
     }
+    LockControlsForUpdate();
+    if (cpu.bSlave)
+        StartSlaveThread();
+    else
+        StartMasterThread();
+}
+
+// The bridge could not be opened: disconnected, Connect and Select File on
+// offer, the update buttons off (and with bEnableClose the Close item back).
+void CTarrowindDlg::ShowBridgeNotOpened(bool bEnableClose)
+{
+    m_nConnectionState = 0;
+    m_btnConnect.EnableWindow(TRUE);
+    m_btnUpdateBoth.EnableWindow(FALSE);
+    m_btnUpdateMaster.EnableWindow(FALSE);
+    m_btnUpdateSlave.EnableWindow(FALSE);
+    m_btnSelectFile.EnableWindow(TRUE);
+    if (bEnableClose)
+        GetSystemMenu(FALSE)->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    UpdateButtonStates();
+}
+
+// The bridge is open and an update starts: connected, the Close item greyed
+// and every button that starts device work off until the common end.
+void CTarrowindDlg::LockControlsForUpdate()
+{
     m_nConnectionState = 1;
     GetSystemMenu(FALSE)->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
     m_btnConnect.EnableWindow(FALSE);
@@ -99,10 +119,6 @@ void CTarrowindDlg::BeginUpdate(const CpuTraits& cpu)
     m_btnUpdateMaster.EnableWindow(FALSE);
     m_btnUpdateSlave.EnableWindow(FALSE);
     m_btnSelectFile.EnableWindow(FALSE);
-    if (cpu.bSlave)
-        StartSlaveThread();
-    else
-        StartMasterThread();
 }
 
 void CTarrowindDlg::OnUpdateBoth()
@@ -118,13 +134,7 @@ void CTarrowindDlg::OnUpdateBoth()
         UpdateButtonStates();
         return;
     }
-    m_nConnectionState = 1;
-    GetSystemMenu(FALSE)->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-    m_btnConnect.EnableWindow(FALSE);
-    m_btnUpdateMaster.EnableWindow(FALSE);
-    m_btnUpdateSlave.EnableWindow(FALSE);
-    m_btnUpdateBoth.EnableWindow(FALSE);
-    m_btnSelectFile.EnableWindow(FALSE);
+    LockControlsForUpdate();
     StartBothThread();
 }
 
@@ -135,14 +145,7 @@ void CTarrowindDlg::StartBothThread()
     m_nProgressTotal = g_pFlashImage->Master.FrameTotal + g_pFlashImage->Slave.FrameTotal;
     if (!OpenBridge())
     {
-        m_nConnectionState = 0;
-        m_btnConnect.EnableWindow(TRUE);
-        m_btnUpdateBoth.EnableWindow(FALSE);
-        m_btnUpdateMaster.EnableWindow(FALSE);
-        m_btnUpdateSlave.EnableWindow(FALSE);
-        m_btnSelectFile.EnableWindow(TRUE);
-        GetSystemMenu(FALSE)->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
-        UpdateButtonStates();
+        ShowBridgeNotOpened(true);
         return;
     }
     m_nConnectionState = 1;

@@ -177,41 +177,26 @@ void CZMRDrawHelpers::GradientFillClipped(CDC* pDC, LPCRECT lpRect, COLORREF crF
     CRect rc(rect);
     COLORREF clrFrom = crFrom, clrTo = crTo;
 
-    if (bHorz)
+    // The edges along the gradient and across it.
+    LONG RECT::*const pNear = bHorz ? &RECT::left : &RECT::top;
+    LONG RECT::*const pFar = bHorz ? &RECT::right : &RECT::bottom;
+    LONG RECT::*const pSideNear = bHorz ? &RECT::top : &RECT::left;
+    LONG RECT::*const pSideFar = bHorz ? &RECT::bottom : &RECT::right;
+
+    rc.*pSideNear = std::max(rc.*pSideNear, clip.*pSideNear);
+    rc.*pSideFar = std::min(rc.*pSideFar, clip.*pSideFar);
+    if (clip.*pFar < rc.*pNear || rc.*pFar < clip.*pNear)
+        return;
+    const double dLength = rect.*pFar - rect.*pNear;
+    if (rc.*pNear < clip.*pNear)
     {
-        rc.top = std::max(rc.top, clip.top);
-        rc.bottom = std::min(rc.bottom, clip.bottom);
-        if (clip.right < rc.left || rc.right < clip.left)
-            return;
-        const double dWidth = rect.Width();
-        if (rc.left < clip.left)
-        {
-            rc.left = clip.left;
-            clrFrom = MixColors(crFrom, crTo, (rect.right - clip.left) / dWidth);
-        }
-        if (clip.right < rc.right)
-        {
-            rc.right = clip.right;
-            clrTo = MixColors(crFrom, crTo, (rect.right - clip.right) / dWidth);
-        }
+        rc.*pNear = clip.*pNear;
+        clrFrom = MixColors(crFrom, crTo, (rect.*pFar - clip.*pNear) / dLength);
     }
-    else
+    if (clip.*pFar < rc.*pFar)
     {
-        rc.left = std::max(rc.left, clip.left);
-        rc.right = std::min(rc.right, clip.right);
-        if (clip.bottom < rc.top || rc.bottom < clip.top)
-            return;
-        const double dHeight = rect.Height();
-        if (rc.top < clip.top)
-        {
-            rc.top = clip.top;
-            clrFrom = MixColors(crFrom, crTo, (rect.bottom - clip.top) / dHeight);
-        }
-        if (clip.bottom < rc.bottom)
-        {
-            rc.bottom = clip.bottom;
-            clrTo = MixColors(crFrom, crTo, (rect.bottom - clip.bottom) / dHeight);
-        }
+        rc.*pFar = clip.*pFar;
+        clrTo = MixColors(crFrom, crTo, (rect.*pFar - clip.*pFar) / dLength);
     }
     GradientFill(pDC, rc, clrFrom, clrTo, bHorz);
 }

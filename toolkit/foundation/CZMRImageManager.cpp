@@ -78,32 +78,31 @@ BOOL CZMRImageManagerIcon::SetNormalIcon(const CZMRIconHandle& handle)
     return TRUE;
 }
 
-BOOL CZMRImageManagerIcon::SetHotIcon(const CZMRIconHandle& handle)
+BOOL CZMRImageManagerIcon::SetStateIcon(CZMRIconHandle& hState, const CZMRIconHandle& handle)
 {
     ClearGenerated();
-    m_hHot.CopyHandle(handle);
+    hState.CopyHandle(handle);
     return TRUE;
+}
+
+BOOL CZMRImageManagerIcon::SetHotIcon(const CZMRIconHandle& handle)
+{
+    return SetStateIcon(m_hHot, handle);
 }
 
 BOOL CZMRImageManagerIcon::SetCheckedIcon(const CZMRIconHandle& handle)
 {
-    ClearGenerated();
-    m_hChecked.CopyHandle(handle);
-    return TRUE;
+    return SetStateIcon(m_hChecked, handle);
 }
 
 BOOL CZMRImageManagerIcon::SetPressedIcon(const CZMRIconHandle& handle)
 {
-    ClearGenerated();
-    m_hPressed.CopyHandle(handle);
-    return TRUE;
+    return SetStateIcon(m_hPressed, handle);
 }
 
 BOOL CZMRImageManagerIcon::SetDisabledIcon(const CZMRIconHandle& handle)
 {
-    ClearGenerated();
-    m_hDisabled.CopyHandle(handle);
-    return TRUE;
+    return SetStateIcon(m_hDisabled, handle);
 }
 
 void CZMRImageManagerIcon::ClearImages(BOOL bAll)

@@ -80,6 +80,9 @@ protected:
     CSize GetDrawSize(CSize sz) const;
     void CreateFadedIcon();
     void CreateShadowIcon();
+    // Puts one state's image in place; the images derived from the old ones
+    // go and are built again when asked for.
+    BOOL SetStateIcon(CZMRIconHandle& hState, const CZMRIconHandle& handle);
 
     UINT m_nID;
     int m_nWidth;

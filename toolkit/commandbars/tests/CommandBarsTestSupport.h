@@ -5,6 +5,8 @@
 #include "TestTheme.h"
 #include "CZMRCommandBar.h"
 #include "CZMRControlButton.h"
+#include "CZMRControls.h"
+#include "CZMRImageManager.h"
 #include <functional>
 #include <vector>
 
@@ -81,4 +83,41 @@ public:
     CFixedControl* Add(int cx, int cy, BOOL bBeginGroup = FALSE, DWORD dwFlags = 0);
     CTestBar* m_pBar;
     CSeparatorTheme* m_pTheme;
+};
+
+// A bar painted by a theme of its own and with an image manager of its own,
+// released (its window destroyed, if it has one) with the fixture.
+template <class TTheme>
+struct CThemedBarFixture
+{
+    CThemedBarFixture(int nType, int nPosition)
+    {
+        m_pBar = new CTestBar;
+        m_pTheme = new TTheme;
+        m_pBar->SetPaintManager(m_pTheme);
+        m_pTheme->InternalRelease();
+        m_pImages = new CZMRImageManager;
+        m_pBar->SetImageManager(m_pImages);
+        m_pImages->InternalRelease();
+        m_pBar->SetType(nType);
+        m_pBar->SetPosition(nPosition);
+    }
+    ~CThemedBarFixture()
+    {
+        if (m_pBar->GetSafeHwnd())
+            m_pBar->DestroyWindow();
+        m_pBar->InternalRelease();
+    }
+    CThemedBarFixture(const CThemedBarFixture&) = delete;
+    CThemedBarFixture& operator=(const CThemedBarFixture&) = delete;
+    CZMRControl* Add(int nType, int nId, LPCTSTR lpszCaption, int nStyle = zmrButtonAutomatic)
+    {
+        CZMRControl* pControl = m_pBar->GetControls()->Add(nType, nId);
+        pControl->SetCaption(lpszCaption);
+        pControl->SetStyle(nStyle);
+        return pControl;
+    }
+    CTestBar* m_pBar;
+    TTheme* m_pTheme;
+    CZMRImageManager* m_pImages;
 };

@@ -2,10 +2,14 @@
 // SendInput, the steps inside the loop run from timer callbacks.
 #include "BarTestSupport.h"
 #include "CZMRControlButton.h"
+#include "CZMRControlPopup.h"
 #include "CZMRControls.h"
+#include "CZMRPopupBar.h"
 #include "CTestInput.h"
 #include <gtest/gtest.h>
 #include <deque>
+#include <initializer_list>
+#include <utility>
 
 namespace
 {
@@ -74,6 +78,20 @@ protected:
         PumpPendingMessages();
         // The safety timer belongs to this press only.
         ::KillTimer(nullptr, nSafety);
+    }
+    // A popup control on the bar at (50,2)-(90,26) whose popup bar holds the
+    // given items (control and id); the control keeps the popup bar.
+    CZMRControlPopup* AddPopupControl(std::initializer_list<std::pair<CZMRControl*, int>> items, CZMRPopupBar*& pPopup)
+    {
+        auto* pPopupControl = new CZMRControlPopup;
+        m_pBar->GetControls()->AddControl(pPopupControl, 701);
+        pPopupControl->SetRect(CRect(50, 2, 90, 26));
+        pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+        for (const auto& item : items)
+            pPopup->GetControls()->AddControl(item.first, item.second);
+        pPopupControl->SetCommandBar(pPopup);
+        pPopup->InternalRelease();
+        return pPopupControl;
     }
     size_t Executions() const { return m_pSite->Messages(ZMR_WM_CONTROLNOTIFY).size(); }
     void RepeatTick() { m_pBar->PostMessage(WM_TIMER, ZMR_TIMER_EXECUTEONPRESS, 0); }
@@ -145,24 +163,12 @@ TEST_F(ControlButtonTest, LosingTheBarEndsThePressAndReleasesTheCapture)
     PumpPendingMessages();
     m_pButton->InternalRelease();
 }
-} // namespace
-
-#include "CZMRControlPopup.h"
-#include "CZMRPopupBar.h"
-
-namespace
-{
 // A popup control on a bar at the top of the site opens its popup bar just
 // below itself and closes it again.
 TEST_F(ControlButtonTest, PopupControlOpensItsBarBelowAndClosesIt)
 {
-    auto* pPopupControl = new CZMRControlPopup;
-    m_pBar->GetControls()->AddControl(pPopupControl, 701);
-    pPopupControl->SetRect(CRect(50, 2, 90, 26));
-    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
-    pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 702);
-    pPopupControl->SetCommandBar(pPopup);
-    pPopup->InternalRelease();
+    CZMRPopupBar* pPopup = nullptr;
+    CZMRControlPopup* pPopupControl = AddPopupControl({{new CFixedControl(CSize(80, 20)), 702}}, pPopup);
 
     ASSERT_TRUE(m_pBar->SetPoppedControl(pPopupControl->GetIndex()));
     EXPECT_TRUE(pPopupControl->IsPopupOpen());
@@ -209,24 +215,15 @@ TEST(ControlPopupChain, DropRulesFollowThePopupChain)
     for (CZMRPopupBar* p : {pOuterBar, pInnerBar, pStrangerBar})
         p->InternalRelease();
 }
-} // namespace
 
-namespace
-{
 // Double-clicking a closed menu popup opens it and runs its default item.
 TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
 {
-    auto* pPopupControl = new CZMRControlPopup;
-    m_pBar->GetControls()->AddControl(pPopupControl, 701);
-    pPopupControl->SetRect(CRect(50, 2, 90, 26));
-    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
-    auto* pPlain = new CFixedControl(CSize(80, 20));
     auto* pDefault = new CFixedControl(CSize(80, 20));
-    pPopup->GetControls()->AddControl(pPlain, 710);
-    pPopup->GetControls()->AddControl(pDefault, 711);
+    CZMRPopupBar* pPopup = nullptr;
+    CZMRControlPopup* pPopupControl =
+        AddPopupControl({{new CFixedControl(CSize(80, 20)), 710}, {pDefault, 711}}, pPopup);
     pDefault->SetDefaultItem(TRUE);
-    pPopupControl->SetCommandBar(pPopup);
-    pPopup->InternalRelease();
     // The item runs after its popup closed and forgot its opener: the
     // manager leads it to the site.
     CRecordingManager manager;
@@ -241,22 +238,16 @@ TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
     m_pBar->SetMenuLoopActive(FALSE);
     pPopup->SetBarManager(nullptr);
 }
-} // namespace
 
-namespace
-{
 // Near the bottom of the work area the popup of a bar control opens above
 // the control.
 TEST_F(ControlButtonTest, PopupNearTheWorkAreaBottomOpensAboveItsControl)
 {
-    auto* pPopupControl = new CZMRControlPopup;
-    m_pBar->GetControls()->AddControl(pPopupControl, 701);
-    pPopupControl->SetRect(CRect(50, 2, 90, 26));
-    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
-    for (int i = 0; i < 3; i++)
-        pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 720 + i);
-    pPopupControl->SetCommandBar(pPopup);
-    pPopup->InternalRelease();
+    CZMRPopupBar* pPopup = nullptr;
+    CZMRControlPopup* pPopupControl = AddPopupControl({{new CFixedControl(CSize(80, 20)), 720},
+                                                       {new CFixedControl(CSize(80, 20)), 721},
+                                                       {new CFixedControl(CSize(80, 20)), 722}},
+                                                      pPopup);
     // Room above the control for the whole popup.
     m_pSite->SetWindowPos(nullptr, 0, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 

@@ -31,26 +31,13 @@ public:
 };
 
 // A bar of the controls theme with its own image manager.
-struct CThemedBar
+struct CThemedBar : CThemedBarFixture<CControlsTheme>
 {
-    CThemedBar(int nType = zmrBarTypeNormal, int nPosition = zmrBarTop)
-    {
-        m_pBar = new CTestBar;
-        m_pTheme = new CControlsTheme;
-        m_pBar->SetPaintManager(m_pTheme);
-        m_pTheme->InternalRelease();
-        m_pImages = new CZMRImageManager;
-        m_pBar->SetImageManager(m_pImages);
-        m_pImages->InternalRelease();
-        m_pBar->SetType(nType);
-        m_pBar->SetPosition(nPosition);
-    }
-    ~CThemedBar() { m_pBar->InternalRelease(); }
+    CThemedBar(int nType = zmrBarTypeNormal, int nPosition = zmrBarTop) : CThemedBarFixture(nType, nPosition) {}
+    // With bImage the manager gets an icon of nIconSize for the control's id.
     CZMRControl* Add(int nType, int nId, LPCTSTR lpszCaption, int nStyle, BOOL bImage = FALSE, int nIconSize = 16)
     {
-        CZMRControl* pControl = m_pBar->GetControls()->Add(nType, nId);
-        pControl->SetCaption(lpszCaption);
-        pControl->SetStyle(nStyle);
+        CZMRControl* pControl = CThemedBarFixture::Add(nType, nId, lpszCaption, nStyle);
         if (bImage)
         {
             CZMRIconHandle handle;
@@ -59,9 +46,6 @@ struct CThemedBar
         }
         return pControl;
     }
-    CTestBar* m_pBar;
-    CControlsTheme* m_pTheme;
-    CZMRImageManager* m_pImages;
 };
 
 CSize TextExtent(CDC* pDC, CFont* pFont, LPCTSTR lpszText)

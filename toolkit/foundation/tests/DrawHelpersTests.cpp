@@ -132,6 +132,12 @@ TEST(DrawHelpers, ClippedGradientKeepsTheColoursOfTheWholeGradient)
     EXPECT_EQ(whole.Pixel(4, 0), part.Pixel(4, 0)) << "the visible part starts at the full gradient's colour";
     EXPECT_LT(GetRValue(part.Pixel(4, 0)), GetRValue(part.Pixel(7, 0)));
 
+    // Top to bottom the same clip, turned, gives the same colours.
+    CPixelCanvas column(1, 10);
+    helpers.GradientFillClipped(column.DC(), CRect(0, 0, 1, 10), from, to, FALSE, CRect(0, 4, 1, 8));
+    for (int i = 0; i < 10; i++)
+        EXPECT_EQ(part.Pixel(i, 0), column.Pixel(0, i)) << i;
+
     CPixelCanvas aside(10, 1);
     helpers.GradientFillClipped(aside.DC(), rc, from, to, TRUE, CRect(20, 0, 30, 1));
     helpers.GradientFillClipped(aside.DC(), rc, from, to, FALSE, CRect(0, 5, 10, 9));

@@ -8,6 +8,7 @@
 #include "CZMRMarkupString.h"
 #include "CZMRMarkupThickness.h"
 #include "CZMRMarkupType.h"
+#include "PixelCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -68,46 +69,22 @@ const DWORD dwSentinel = 0x00123456;
 class DibSurface
 {
 public:
-    DibSurface(int nWidth, int nHeight) : m_nWidth(nWidth)
-    {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = nWidth;
-        bmi.bmiHeader.biHeight = -nHeight;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        void* pBits = nullptr;
-        m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        m_pBits = static_cast<DWORD*>(pBits);
-        m_hDC = ::CreateCompatibleDC(nullptr);
-        m_hOldBitmap = ::SelectObject(m_hDC, m_hBitmap);
-        for (int i = 0; i < nWidth * nHeight; i++)
-            m_pBits[i] = dwSentinel;
-    }
-    ~DibSurface()
-    {
-        ::SelectObject(m_hDC, m_hOldBitmap);
-        ::DeleteDC(m_hDC);
-        ::DeleteObject(m_hBitmap);
-    }
-    HDC GetDC() const { return m_hDC; }
+    DibSurface(int nWidth, int nHeight) : m_canvas(nWidth, nHeight, clrSentinelFill) {}
+    HDC GetDC() const { return m_canvas.DC()->GetSafeHdc(); }
     // As red, green, blue in a COLORREF; the sentinel when untouched.
     COLORREF At(int x, int y) const
     {
-        ::GdiFlush();
-        DWORD dw = m_pBits[y * m_nWidth + x];
-        if (dw == dwSentinel)
+        const COLORREF clr = m_canvas.Pixel(x, y);
+        if (clr == clrSentinelFill && m_canvas.Alpha(x, y) == 0)
             return dwSentinel;
-        return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
+        return clr;
     }
 
 private:
-    int m_nWidth;
-    HBITMAP m_hBitmap;
-    DWORD* m_pBits;
-    HDC m_hDC;
-    HGDIOBJ m_hOldBitmap;
+    // The fill whose pixels hold exactly the sentinel's bits.
+    static constexpr COLORREF clrSentinelFill =
+        RGB((dwSentinel >> 16) & 0xFF, (dwSentinel >> 8) & 0xFF, dwSentinel & 0xFF);
+    mutable CPixelCanvas m_canvas;
 };
 }
 

@@ -56,19 +56,10 @@ public:
 
 // A bar drawn by its own Default theme, optionally with a window so that
 // its client area can be painted; its image manager knows four icons.
-struct CThemeBar
+struct CThemeBar : CThemedBarFixture<CTheme>
 {
-    CThemeBar(int nType, int nPosition, CSize szWindow = CSize(0, 0))
+    CThemeBar(int nType, int nPosition, CSize szWindow = CSize(0, 0)) : CThemedBarFixture(nType, nPosition)
     {
-        m_pBar = new CTestBar;
-        m_pTheme = new CTheme;
-        m_pBar->SetPaintManager(m_pTheme);
-        m_pTheme->InternalRelease();
-        m_pImages = new CZMRImageManager;
-        m_pBar->SetImageManager(m_pImages);
-        m_pImages->InternalRelease();
-        m_pBar->SetType(nType);
-        m_pBar->SetPosition(nPosition);
         const LPCWSTR icons[] = {IDI_APPLICATION, IDI_WARNING, IDI_INFORMATION, IDI_QUESTION};
         for (int i = 0; i < 4; i++)
         {
@@ -79,22 +70,6 @@ struct CThemeBar
         if (szWindow.cx)
             m_pBar->CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(CPoint(0, 0), szWindow), nullptr, 0);
     }
-    ~CThemeBar()
-    {
-        if (m_pBar->GetSafeHwnd())
-            m_pBar->DestroyWindow();
-        m_pBar->InternalRelease();
-    }
-    CZMRControl* Add(int nType, int nId, LPCTSTR lpszCaption, int nStyle = zmrButtonAutomatic)
-    {
-        CZMRControl* pControl = m_pBar->GetControls()->Add(nType, nId);
-        pControl->SetCaption(lpszCaption);
-        pControl->SetStyle(nStyle);
-        return pControl;
-    }
-    CTestBar* m_pBar;
-    CTheme* m_pTheme;
-    CZMRImageManager* m_pImages;
 };
 
 std::set<COLORREF> ColoursIn(const CPixelCanvas& canvas, CRect rc)
@@ -851,6 +826,41 @@ TEST(DefaultThemeStatusBar, ButtonPanesAndIcons)
 
 // ---------------------------------------------------------------- pictures
 
+namespace
+{
+// Paints the bar's background and gripper on a canvas of szCanvas, then
+// places its controls one after another behind the gripper, 3 pixels in from
+// the bar's edge, across the bar or with bVertical down it, with a separator
+// before each group, and draws them.
+template <size_t N>
+void DrawBarInLine(CThemeBar& bar, CPixelCanvas& canvas, CSize szCanvas, CZMRControl* (&pControls)[N], bool bVertical)
+{
+    bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
+    const CSize szGripper = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE);
+    int nPos = (bVertical ? szGripper.cy : szGripper.cx) + 4;
+    for (CZMRControl* pControl : pControls)
+    {
+        const CSize sz = pControl->GetSize(canvas.DC());
+        if (pControl->GetBeginGroup())
+            nPos += 6;
+        if (bVertical)
+        {
+            pControl->SetRect(CRect(3, nPos, 3 + sz.cx, nPos + sz.cy));
+            pControl->SetRowRect(CRect(3, 0, szCanvas.cx - 3, szCanvas.cy));
+        }
+        else
+        {
+            pControl->SetRect(CRect(nPos, 3, nPos + sz.cx, 3 + sz.cy));
+            pControl->SetRowRect(CRect(0, 3, szCanvas.cx, 3 + sz.cy));
+        }
+        if (pControl->GetBeginGroup())
+            bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
+        pControl->Draw(canvas.DC());
+        nPos += bVertical ? sz.cy : sz.cx;
+    }
+}
+} // namespace
+
 TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
 {
     // A tool bar: gripper, icon buttons, a checked one, a group, a popup with
@@ -871,20 +881,7 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         pControls[5]->SetChecked(TRUE);
         pControls[2]->OnSelectionChange(1);
         CPixelCanvas canvas(330, 28, kBack);
-        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
-        int x = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE).cx + 4;
-        for (CZMRControl* pControl : pControls)
-        {
-            const CSize sz = pControl->GetSize(canvas.DC());
-            if (pControl->GetBeginGroup())
-                x += 6;
-            pControl->SetRect(CRect(x, 3, x + sz.cx, 3 + sz.cy));
-            pControl->SetRowRect(CRect(0, 3, 330, 3 + sz.cy));
-            if (pControl->GetBeginGroup())
-                bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
-            pControl->Draw(canvas.DC());
-            x += sz.cx;
-        }
+        DrawBarInLine(bar, canvas, CSize(330, 28), pControls, false);
         EXPECT_EQ(kFace, canvas.Pixel(320, 14));
         SavePicture(canvas, L"default-theme-toolbar.png", 330, 28);
     }
@@ -902,20 +899,7 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         pControls[2]->SetBeginGroup(TRUE);
         pControls[1]->OnSelectionChange(1);
         CPixelCanvas canvas(28, 200, kBack);
-        bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
-        int y = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE).cy + 4;
-        for (CZMRControl* pControl : pControls)
-        {
-            const CSize sz = pControl->GetSize(canvas.DC());
-            if (pControl->GetBeginGroup())
-                y += 6;
-            pControl->SetRect(CRect(3, y, 3 + sz.cx, y + sz.cy));
-            pControl->SetRowRect(CRect(3, 0, 25, 200));
-            if (pControl->GetBeginGroup())
-                bar.m_pTheme->DrawSeparator(canvas.DC(), bar.m_pBar, pControl, TRUE);
-            pControl->Draw(canvas.DC());
-            y += sz.cy;
-        }
+        DrawBarInLine(bar, canvas, CSize(28, 200), pControls, true);
         EXPECT_TRUE(ColoursIn(canvas, pControls[1]->GetRect()).count(kText)) << "the vertical caption";
         SavePicture(canvas, L"default-theme-toolbar-vertical.png", 28, 200);
     }
