@@ -185,7 +185,7 @@ TEST(MDIFrame, DocumentFromTemplateBringsItsMenuWhileItsChildIsActive)
     CTestInput::Key(VK_CONTROL, false);
     CWinThread thread;
     thread.m_pMainWnd = pHost;
-    EXPECT_TRUE(PumpUntil([pDoc] { return static_cast<CSheetDoc*>(pDoc)->m_nCommands == 2; }, 5000, &thread));
+    EXPECT_TRUE(PumpUntil([pDoc] { return static_cast<CSheetDoc*>(pDoc)->m_nCommands == 2; }, kPumpSafetyMs, &thread));
     thread.m_pMainWnd = nullptr;
 
     // A child without a template brings the frame's own menu back.

@@ -90,7 +90,7 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
 
     // The tool's window asks the frame for the text: the part after the prompt.
     CTestInput::MoveTo(CentreOf(hButton));
-    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread)) << TipState();
+    ASSERT_TRUE(PumpUntil(TipShown, kPumpSafetyMs, &thread)) << TipState();
     CString strTip;
     ThreadToolTip()->GetWindowText(strTip);
     EXPECT_STREQ(L"The thing", strTip);
@@ -98,24 +98,24 @@ TEST(ToolTips, MouseOverAControlShowsItsCommandsTip)
 
     // Off the control the tip goes.
     CTestInput::MoveTo({ 400, 300 });
-    EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
+    EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, kPumpSafetyMs, &thread));
     EXPECT_EQ(-1, AfxGetThreadState()->m_nLastHit);
 
     // Back over the control, a key press hides the tip.
     CTestInput::MoveTo(CentreOf(hButton));
-    ASSERT_TRUE(PumpUntil(TipShown, 5000, &thread)) << TipState();
+    ASSERT_TRUE(PumpUntil(TipShown, kPumpSafetyMs, &thread)) << TipState();
     pFrame->PostMessage(WM_KEYDOWN, VK_SHIFT, 0);
-    EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, 5000, &thread));
+    EXPECT_TRUE(PumpUntil([] { return !TipShown(); }, kPumpSafetyMs, &thread));
 
     // A label has no tool: moving onto it takes the control's tool away.
     CTestInput::MoveTo(CentreOf(hLabel));
-    EXPECT_TRUE(PumpUntil([] { return AfxGetThreadState()->m_nLastHit == -1; }, 5000, &thread));
+    EXPECT_TRUE(PumpUntil([] { return AfxGetThreadState()->m_nLastHit == -1; }, kPumpSafetyMs, &thread));
     EXPECT_EQ(0, ThreadToolTip()->SendMessage(TTM_GETTOOLCOUNT));
 
     // Without tooltips the frame registers no tool at all.
     EXPECT_TRUE(pFrame->EnableToolTips(FALSE));
     CTestInput::MoveTo(CentreOf(hButton));
-    EXPECT_TRUE(PumpUntil(QueueEmpty, 5000, &thread));
+    EXPECT_TRUE(PumpUntil(QueueEmpty, kPumpSafetyMs, &thread));
     EXPECT_EQ(-1, AfxGetThreadState()->m_nLastHit);
     EXPECT_EQ(0, ThreadToolTip()->SendMessage(TTM_GETTOOLCOUNT));
     EXPECT_FALSE(TipShown());

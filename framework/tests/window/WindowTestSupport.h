@@ -39,10 +39,13 @@ private:
     std::thread m_thread;
 };
 
-// Runs the message loop of this thread until pred() holds or the time is up;
-// with pThread, messages first go through its pre-translation (tooltips,
-// accelerators) as in the thread's own loop.
-bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = 5000, CWinThread* pThread = nullptr);
+// Runs the message loop of this thread until pred() holds or the safety
+// limit passes; with pThread, messages first go through its pre-translation
+// (tooltips, accelerators) as in the thread's own loop. The limit only keeps
+// a lost message from hanging the run: it is no measure of speed, and a
+// loaded machine must never reach it.
+const DWORD kPumpSafetyMs = 30000;
+bool PumpUntil(const std::function<bool()>& pred, DWORD dwTimeoutMs = kPumpSafetyMs, CWinThread* pThread = nullptr);
 
 // A plain top-level window (not a framework object) to parent test windows.
 HWND CreateHostWindow();

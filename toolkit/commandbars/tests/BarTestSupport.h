@@ -141,8 +141,9 @@ protected:
 };
 
 // Pumps the thread's messages until the condition holds; false when it did
-// not within the safety limit (a fault, never a pass).
-bool PumpUntil(const std::function<bool()>& condition, DWORD dwSafetyMs = 3000);
+// not within the safety limit (a fault, never a pass). The limit is no
+// measure of speed: a loaded machine must never reach it.
+bool PumpUntil(const std::function<bool()>& condition, DWORD dwSafetyMs = 30000);
 void PumpPendingMessages();
 
 // A window's pixels as the screen shows them.

@@ -151,7 +151,7 @@ bool PumpUntil(const std::function<bool()>& condition)
         }
         if (condition())
             return true;
-        if (::GetTickCount() - dwStart > 5000)
+        if (::GetTickCount() - dwStart > 30000)
             return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
