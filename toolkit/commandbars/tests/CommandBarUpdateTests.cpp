@@ -10,6 +10,8 @@
 #include "CZMRControlRecentFileList.h"
 #include "CZMRControlWindowList.h"
 #include "CZMRPopupBar.h"
+#include "CZMRColorManager.h"
+#include "PixelCanvas.h"
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -370,6 +372,32 @@ TEST_F(CommandBarUpdateTest, InsertionMarkShowsWhereTheControlWouldLand)
     m_pBar->SetCustomizable(FALSE);
     EXPECT_EQ(DROPEFFECT(DROPEFFECT_NONE), m_pBar->OnControlDragEnter(pDragged.get(), CPoint(30, 12)));
     EXPECT_TRUE(m_pBar->GetInsertionMark().IsRectEmpty());
+}
+
+TEST_F(CommandBarUpdateTest, InsertionMarkIsAnInvertedBeamDrawnInCustomizeMode)
+{
+    m_pBar->SetBarStyle(0);   // no gripper
+    ControlRef pDragged(new CFixedControl);
+    m_pBar->OnControlDragOver(pDragged.get(), CPoint(30, 12));
+    ASSERT_EQ(CRect(25, 2, 31, 22), m_pBar->GetInsertionMark());
+
+    const COLORREF clrBack = m_pTheme->m_clrBack;
+    const COLORREF clrFace = GetColorManager()->GetColor(COLOR_3DFACE);
+    const COLORREF clrInverted = RGB(GetRValue(clrBack) ^ GetRValue(clrFace), GetGValue(clrBack) ^ GetGValue(clrFace),
+                                     GetBValue(clrBack) ^ GetBValue(clrFace));
+    CPixelCanvas plain(150, 24);
+    m_pBar->SendMessage(WM_PRINTCLIENT, WPARAM(plain.DC()->GetSafeHdc()), PRF_CLIENT);
+    EXPECT_EQ(clrBack, plain.Pixel(27, 10)) << "no mark outside customize mode";
+
+    m_pManager->SetCustomizeMode(m_pManager);
+    CPixelCanvas custom(150, 24);
+    m_pBar->SendMessage(WM_PRINTCLIENT, WPARAM(custom.DC()->GetSafeHdc()), PRF_CLIENT);
+    m_pManager->SetCustomizeMode(nullptr);
+    EXPECT_EQ(clrInverted, custom.Pixel(27, 10)) << "stem";
+    EXPECT_EQ(clrInverted, custom.Pixel(25, 2)) << "top cap";
+    EXPECT_EQ(clrInverted, custom.Pixel(26, 21)) << "bottom cap";
+    EXPECT_EQ(clrBack, custom.Pixel(25, 10)) << "beside the stem";
+    EXPECT_EQ(RGB(0, 0, 255), custom.Pixel(31, 10)) << "the control just past the mark";
 }
 
 TEST_F(CommandBarUpdateTest, EmptyBarsAndListControls)
