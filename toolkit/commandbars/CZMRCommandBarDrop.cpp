@@ -69,7 +69,8 @@ int CZMRCommandBar::FindInsertionPoint(CPoint point, CRect& rcMark, BOOL& bVerti
         {
             CRect rcClient;
             GetClientRect(&rcClient);
-            rcMark.SetRect(rcClient.left + 2, rcClient.top + 2, rcClient.left + 2 + kMarkThickness, rcClient.bottom - 2);
+            rcMark.SetRect(rcClient.left + 2, rcClient.top + 2, rcClient.left + 2 + kMarkThickness,
+                           rcClient.bottom - 2);
             if (rcMark.IsRectEmpty())
                 rcMark.SetRectEmpty();
         }
@@ -93,7 +94,8 @@ int CZMRCommandBar::FindInsertionPoint(CPoint point, CRect& rcMark, BOOL& bVerti
     }
     else
     {
-        bNearEdge = !GetVisibleNeighbour(nNearest, -1) || pNearestControl->GetBeginGroup() || pNearestControl->GetWrap();
+        bNearEdge = !GetVisibleNeighbour(nNearest, -1) || pNearestControl->GetBeginGroup() ||
+                    pNearestControl->GetWrap();
     }
 
     const int nEdge = bColumn ? (bAfter ? rc.bottom : rc.top) : (bAfter ? rc.right : rc.left);

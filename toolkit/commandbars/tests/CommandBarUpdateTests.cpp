@@ -348,7 +348,8 @@ TEST_F(CommandBarUpdateTest, InsertionMarkShowsWhereTheControlWouldLand)
         for (int i = 0; i < m_pBar->GetControlCount(); i++)
         {
             const CRect rcSlot = CProbeBar::Slot(i);
-            m_pBar->GetControl(i)->SetRect(bColumn ? CRect(rcSlot.top, rcSlot.left, rcSlot.bottom, rcSlot.right) : rcSlot);
+            const CRect rcColumn(rcSlot.top, rcSlot.left, rcSlot.bottom, rcSlot.right);
+            m_pBar->GetControl(i)->SetRect(bColumn ? rcColumn : rcSlot);
             m_pBar->GetControl(i)->SetBeginGroup(i == c.nGroupStart);
         }
         EXPECT_EQ(DROPEFFECT(DROPEFFECT_MOVE), m_pBar->OnControlDragOver(pDragged.get(), c.pt));
