@@ -54,6 +54,7 @@
 #define AFX_IDM_FIRST_MDICHILD 0xFF00   // window-menu command of the first MDI child
 #define AFX_IDS_IDLEMESSAGE 0xE001      // the idle prompt of the status bar
 #define HID_BASE_COMMAND 0x00010000     // help ids of commands start here
+#define HID_BASE_CONTROL 0x00050000     // ... and those of windows by their dialog ids
 
 #define ID_FILE_NEW 0xE100
 #define ID_FILE_MRU_FILE1 0xE110

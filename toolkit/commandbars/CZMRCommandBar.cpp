@@ -428,30 +428,6 @@ BOOL CZMRCommandBar::SetPosition(int barPosition)
     return FALSE;
 }
 
-void CZMRCommandBar::OnControlDragEnter(CZMRControl* pDataObject, CPoint point)
-{
-    m_rcMarker.SetRectEmpty();
-    OnControlDragOver(pDataObject, point);
-}
-
-void CZMRCommandBar::OnControlDragLeave()
-{
-    const BOOL bShown = !m_rcMarker.IsRectEmpty();
-    m_rcMarker.SetRectEmpty();
-    if (bShown)
-        Redraw();
-}
-
-DROPEFFECT CZMRCommandBar::OnControlDragOver(CZMRControl* /*pDataObject*/, CPoint /*point*/)
-{
-    return DROPEFFECT_NONE;
-}
-
-BOOL CZMRCommandBar::OnControlDrop(CZMRControl* /*pDataObject*/, DROPEFFECT /*dropEffect*/, CPoint /*point*/)
-{
-    return FALSE;
-}
-
 BOOL CZMRCommandBar::IsCustomizable() const
 {
     return m_bCustomizable;
@@ -547,20 +523,12 @@ void CZMRCommandBar::ResetSelection()
     m_nPoppedIndex = -1;
 }
 
-void CZMRCommandBar::UpdateShortcutTexts()
-{
-}
-
 void CZMRCommandBar::NumberBarsForSave(DWORD& /*nBarId*/, CZMRCommandBarList* /*pBars*/,
                                        ZMR_PROPEXCHANGE_PARAM* /*pParam*/)
 {
 }
 
 void CZMRCommandBar::RelinkBarsAfterLoad(CZMRCommandBarList* /*pBars*/)
-{
-}
-
-void CZMRCommandBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
 }
 

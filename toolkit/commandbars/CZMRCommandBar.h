@@ -30,6 +30,22 @@ class CZMRCommandBar : public CWnd, public CZMRHookManagerHookAble, public CZMRA
 {
     DECLARE_SERIAL(CZMRCommandBar)
 public:
+    // The command-state request for one control: the owner's update handlers
+    // set the control's enabled, checked and text through it.
+    class CCommandBarCmdUI : public CCmdUI
+    {
+    public:
+        CCommandBarCmdUI() : m_pControl(nullptr), m_bCheckedChanged(FALSE) {}
+        // An action-bound control gets -1 so that its action decides; a
+        // control disabled before any check was set loses its check.
+        void Enable(BOOL bOn = TRUE) override;
+        void SetCheck(int nCheck = 1) override;
+        void SetText(LPCTSTR lpszText) override;
+
+        CZMRControl* m_pControl;
+        BOOL m_bCheckedChanged;   // the check was set in this update pass
+    };
+
     CZMRCommandBar();
     ~CZMRCommandBar() override;
 
@@ -109,6 +125,15 @@ public:
     // Shows the description of the control at nIndex (-1: clears it) on the
     // site's status bar.
     void ShowDescription(int nIndex, CZMRControl* pControl);
+    // Asks the owner window for the state of each control, then updates the
+    // bar's child windows against it.
+    void UpdateControlsState();
+    // Hides the controls whose document-template lists rule out the active
+    // template, and shows them again when they no longer do.
+    void UpdateDocTemplateVisibility();
+    // The customize drop mark (empty when none) and its orientation.
+    CRect GetInsertionMark() const { return m_rcMarker; }
+    BOOL IsInsertionMarkVertical() const { return m_bVerticalMarker; }
 
     // ------------------------------------------------------------ animation
 
@@ -199,10 +224,15 @@ public:
     // Keeps the position; tool bars dock or float there. False here.
     virtual BOOL SetPosition(int barPosition);
     // Customize-mode drop target: a control dragged over the bar.
-    virtual void OnControlDragEnter(CZMRControl* pDataObject, CPoint point);
+    // Enter: the drag-over's effect, none when the bar refuses the control.
+    virtual DROPEFFECT OnControlDragEnter(CZMRControl* pDataObject, CPoint point);
     virtual void OnControlDragLeave();
+    // Moves the insertion mark to where the control would land; the effect
+    // the control chose, none when it may not go on this bar.
     virtual DROPEFFECT OnControlDragOver(CZMRControl* pDataObject, CPoint point);
-    virtual BOOL OnControlDrop(CZMRControl* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    // Inserts a copy of the control where it was dropped (ptDrag: where the
+    // drag started); dropEffect becomes 5 when it stays at its own place.
+    virtual BOOL OnControlDrop(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag);
     virtual BOOL IsCustomizable() const;
     virtual void OnRecalcLayout();
     virtual void LeaveMenuLoop();
@@ -265,6 +295,19 @@ public:
     CCmdTarget* GetAccessibleTarget() override { return this; }
     void OnFinalRelease() override;
 
+    // ------------------------------------------------------------ accessibility
+    //
+    // The bar is child 0; child n (1-based) is the n-th control.
+
+    HRESULT GetAccParent(IDispatch** ppdispParent) override;
+    HRESULT GetAccChildCount(long* pcountChildren) override;
+    HRESULT GetAccChild(VARIANT varChild, IDispatch** ppdispChild) override;
+    HRESULT GetAccName(VARIANT varChild, BSTR* pszName) override;
+    HRESULT GetAccRole(VARIANT varChild, VARIANT* pvarRole) override;
+    HRESULT GetAccState(VARIANT varChild, VARIANT* pvarState) override;
+    HRESULT AccLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
+    HRESULT AccHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
+
     // ------------------------------------------------------------ hit tests
 
     // The visible control under a client point, or none.
@@ -277,6 +320,8 @@ protected:
     // The control's help id, else its action's help id, else the action's id,
     // else the control's id.
     static int GetControlHelpId(CZMRControl* pControl);
+    // The site frame is waiting for a context-help click.
+    BOOL IsSiteInHelpMode() const;
     // The mouse manager of the bar's manager, else the thread's.
     class CZMRMouseManager* GetMouseManager() const;
     // Paints the client area in full (WM_PAINT and WM_PRINTCLIENT).
@@ -285,6 +330,12 @@ protected:
     void DrawCustomizeSelection(CDC* pDC, CZMRControl* pControl);
     // The drop mark of customize mode.
     void DrawInsertionMark(CDC* pDC);
+    // Where a control dropped at the client point goes: the index it is
+    // inserted before, the mark that shows it and the control nearest to the
+    // point (-1: none, the bar has no customizable control shown).
+    int FindInsertionPoint(CPoint point, CRect& rcMark, BOOL& bVerticalMark, int* pNearest) const;
+    // The next visible control from nIndex in the direction, or none.
+    CZMRControl* GetVisibleNeighbour(int nIndex, int nDirection) const;
 
     // Message handlers.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

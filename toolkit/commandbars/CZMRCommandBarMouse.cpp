@@ -182,16 +182,6 @@ void CZMRCommandBar::OnRButtonUp(UINT /*nFlags*/, CPoint point)
 }
 
 // The frame of a bar is the framework's until the floating bars take it over.
-void CZMRCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
-{
-    CWnd::OnNcLButtonDown(nHitTest, point);
-}
-
-LRESULT CZMRCommandBar::OnNcHitTest(CPoint point)
-{
-    return CWnd::OnNcHitTest(point);
-}
-
 // ---------------------------------------------------------------- timers
 
 void CZMRCommandBar::OnTimer(UINT_PTR nIDEvent)
@@ -251,18 +241,3 @@ LRESULT CZMRCommandBar::OnInitialUpdate(WPARAM /*wParam*/, LPARAM /*lParam*/)
     return 0;
 }
 
-LRESULT CZMRCommandBar::OnHelpHitTest(WPARAM /*wParam*/, LPARAM lParam)
-{
-    CZMRControl* pControl = HitTest(CPoint(short(LOWORD(lParam)), short(HIWORD(lParam))));
-    if (!pControl)
-        return 0;
-    const int nHelpId = GetControlHelpId(pControl);
-    return nHelpId > 0 ? HID_BASE_COMMAND + nHelpId : 0;
-}
-
-LRESULT CZMRCommandBar::OnGetObject(WPARAM wParam, LPARAM lParam)
-{
-    if (LONG(lParam) == OBJID_CLIENT)
-        return LresultFromObject(IID_IAccessible, wParam, GetAccessibleInterface());
-    return Default();
-}

@@ -72,11 +72,6 @@ void CZMRCommandBar::DrawCustomizeSelection(CDC* pDC, CZMRControl* pControl)
     pDC->Draw3dRect(rc, RGB(0, 0, 0), RGB(0, 0, 0));
 }
 
-void CZMRCommandBar::DrawInsertionMark(CDC* pDC)
-{
-    pDC->FillSolidRect(m_rcMarker, RGB(0, 0, 0));
-}
-
 void CZMRCommandBar::PaintClient(CDC* pDC, const CRect& rcClip)
 {
     const int nSaved = pDC->SaveDC();

@@ -7,4 +7,6 @@ class CZMRControlCustom : public CZMRControlButton
     DECLARE_SERIAL(CZMRControlCustom)
 public:
     CZMRControlCustom();
+    // Only popup bars take it.
+    BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
 };

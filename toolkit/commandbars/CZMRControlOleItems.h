@@ -7,4 +7,6 @@ class CZMRControlOleItems : public CZMRControlButton
     DECLARE_SERIAL(CZMRControlOleItems)
 public:
     CZMRControlOleItems();
+    // Only popup bars take it.
+    BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
 };

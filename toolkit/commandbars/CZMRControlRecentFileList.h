@@ -7,4 +7,6 @@ class CZMRControlRecentFileList : public CZMRControlButton
     DECLARE_SERIAL(CZMRControlRecentFileList)
 public:
     CZMRControlRecentFileList();
+    // Only popup bars take it.
+    BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
 };

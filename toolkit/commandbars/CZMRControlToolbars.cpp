@@ -1,4 +1,5 @@
 #include "CZMRControlToolbars.h"
+#include "CZMRControlListItem.h"
 #include "CZMRBarManager.h"
 #include "CZMRControls.h"
 #include "CZMRToolBar.h"
@@ -80,4 +81,9 @@ void CZMRControlToolbars::CZMRControlToolbar::OnExecute()
     // Closing the menu may release this item.
     pManager->CancelTracking();
     pManager->ToggleBarVisible(nIndex);
+}
+
+BOOL CZMRControlToolbars::CanDropOnBar(CZMRCommandBar* pBar, CPoint /*point*/, DROPEFFECT& dropEffect)
+{
+    return CZMRControlListItem::CanDropOnBar(pBar, dropEffect);
 }

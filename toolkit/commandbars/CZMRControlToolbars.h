@@ -8,6 +8,8 @@ class CZMRControlToolbars : public CZMRControlButton
     DECLARE_SERIAL(CZMRControlToolbars)
 public:
     CZMRControlToolbars();
+    // Only popup bars take it.
+    BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
 
     // One item of the list: checked while its bar shows; executing it shows
     // or hides the bar whose index in the manager is the item's tag.

@@ -8,4 +8,6 @@ class CZMRControlWindowList : public CZMRControlButton
     DECLARE_SERIAL(CZMRControlWindowList)
 public:
     CZMRControlWindowList();
+    // Only popup bars take it.
+    BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
 };

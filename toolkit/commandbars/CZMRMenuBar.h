@@ -117,7 +117,6 @@ public:
         public:
             CZMRSysMenuPopupBar();
             void OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam) override;
-            void AdjustAvoidRect(CRect& rcAvoid, BOOL bVertical) override;
         };
 
         CSize GetSize(CDC* pDC) override;

@@ -64,12 +64,6 @@ void CZMRMenuBar::CControlMDISysMenuPopup::CZMRSysMenuPopupBar::OnIdleUpdateCmdU
 {
 }
 
-void CZMRMenuBar::CControlMDISysMenuPopup::CZMRSysMenuPopupBar::AdjustAvoidRect(CRect& rcAvoid, BOOL bVertical)
-{
-    if (auto* pPopup = dynamic_cast<CControlMDISysMenuPopup*>(m_pControlPopup))
-        pPopup->AdjustAvoidRect(rcAvoid, bVertical);
-}
-
 CZMRMenuBar::CControlMDISysMenuPopup::CControlMDISysMenuPopup(HWND hWndChild, HMENU hSystemMenu)
     : m_hSystemMenu(nullptr), m_hIcon(nullptr)
 {

@@ -1,4 +1,5 @@
 #include "CZMRPopupBar.h"
+#include "CZMRControlPopup.h"
 #include "CZMRBarManager.h"
 #include "CZMRControl.h"
 #include "CZMRControls.h"
@@ -188,8 +189,10 @@ CSize CZMRPopupBar::CalcDynamicLayout(int nLength, DWORD /*dwMode*/)
 
 // ---------------------------------------------------------------- placement
 
-void CZMRPopupBar::AdjustAvoidRect(CRect& /*rcAvoid*/, BOOL /*bVertical*/)
+void CZMRPopupBar::AdjustAvoidRect(CRect& rcAvoid, BOOL bVertical)
 {
+    if (CZMRControlPopup* pControlPopup = DYNAMIC_DOWNCAST(CZMRControlPopup, m_pControlPopup))
+        pControlPopup->AdjustAvoidRect(rcAvoid, bVertical);
 }
 
 void CZMRPopupBar::ComputeAnchorFromControl()

@@ -37,6 +37,8 @@ protected:
         ASSERT_NE(m_pSite, nullptr);
         m_pManager = new CRecordingManager;
         ASSERT_TRUE(m_pManager->Attach(m_pSite));
+        // The site handles none of the popup's commands; they stay enabled.
+        m_pManager->GetOptions()->bDisableWithoutHandler = FALSE;
         m_pTheme = new CFillTheme;
         m_pManager->SetPaintManager(m_pTheme);
         m_pTheme->InternalRelease();
