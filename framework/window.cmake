@@ -9,6 +9,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CToolTipCtrl.cpp
   window/CStatusBar.cpp
   window/CToolBar.cpp
+  window/CToolBarResource.cpp
   window/CFrameWnd.cpp
   window/CMiniFrameWnd.cpp
   window/CMDIFrameWnd.cpp

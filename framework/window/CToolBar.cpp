@@ -17,17 +17,12 @@ const int kButtonMarginY = 7;
 // the resource is missing, of another version or shorter than its count says.
 bool ReadToolBarResource(LPCTSTR lpszResourceName, std::vector<UINT>& ids, CSize& sizeImage)
 {
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_TOOLBAR);
-    HRSRC hInfo = hInst ? ::FindResourceW(hInst, lpszResourceName, RT_TOOLBAR) : nullptr;
-    HGLOBAL hData = hInfo ? ::LoadResource(hInst, hInfo) : nullptr;
-    const WORD* pData = hData ? static_cast<const WORD*>(::LockResource(hData)) : nullptr;
-    if (!pData)
+    CToolBarResource resource;
+    if (!resource.Read(AfxFindResourceHandle(lpszResourceName, RT_TOOLBAR), lpszResourceName) ||
+        resource.wVersion != 1)
         return false;
-    const DWORD nWords = ::SizeofResource(hInst, hInfo) / sizeof(WORD);
-    if (nWords < 4 || pData[0] != 1 || nWords - 4 < pData[3])
-        return false;
-    sizeImage = CSize(pData[1], pData[2]);
-    ids.assign(pData + 4, pData + 4 + pData[3]);
+    sizeImage = resource.sizeImage;
+    ids = resource.ids;
     return true;
 }
 }

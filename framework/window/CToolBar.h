@@ -4,13 +4,8 @@
 #pragma once
 
 #include "window/CImageList.h"
+#include "window/CToolBarResource.h"
 #include "window/CWnd.h"
-
-// Resource type of a tool bar: version 1, image width, image height, item
-// count, then one command id per item (0 for a separator), all 16-bit.
-#ifndef RT_TOOLBAR
-#define RT_TOOLBAR MAKEINTRESOURCE(241)
-#endif
 
 class CToolBar : public CWnd
 {

@@ -8,6 +8,7 @@
 #include "CZMRMouseManager.h"
 #include "CZMRKeyboardManager.h"
 #include "CZMRHookManager.h"
+#include "window/CToolBarResource.h"
 #include "CZMRPaintManager.h"
 #include "CZMRImageManager.h"
 #include "CZMRToolTipContext.h"
@@ -327,18 +328,13 @@ BOOL CZMRCommandBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
     HINSTANCE hResource = AfxGetResourceHandle();
     if (LOWORD(nIDResource) == 0 || !hResource)
         return FALSE;
-    HRSRC hInfo = ::FindResourceW(hResource, MAKEINTRESOURCEW(nIDResource), MAKEINTRESOURCEW(241));
-    HGLOBAL hData = hInfo ? ::LoadResource(hResource, hInfo) : nullptr;
-    const WORD* pData = hData ? static_cast<const WORD*>(::LockResource(hData)) : nullptr;
-    const DWORD nSize = hInfo ? ::SizeofResource(hResource, hInfo) : 0;
-    // Header: version, image width, image height, item count; then the ids.
-    if (!pData || nSize < 4 * sizeof(WORD) || nSize < (4u + pData[3]) * sizeof(WORD))
+    CToolBarResource resource;
+    if (!resource.Read(hResource, MAKEINTRESOURCEW(nIDResource)))
         return FALSE;
-    const int nWidth = pData[1], nHeight = pData[2], nItems = pData[3];
-    CArray<UINT, UINT> ids;
-    for (int i = 0; i < nItems; i++)
-        ids.Add(pData[4 + i]);
-    SetControlsFromIds(ids.GetData(), int(ids.GetSize()));
+    const int nWidth = resource.sizeImage.cx, nHeight = resource.sizeImage.cy;
+    const int nItems = int(resource.ids.size());
+    const std::vector<UINT>& ids = resource.ids;
+    SetControlsFromIds(ids.data(), nItems);
 
     if (bLoadIcons)
     {

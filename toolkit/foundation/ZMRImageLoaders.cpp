@@ -1,5 +1,6 @@
 #include "ZMRImageLoaders.h"
 #include "CZMRGraphicBitmapPng.h"
+#include "window/CToolBarResource.h"
 
 #include <cstdint>
 #include <cstring>
@@ -191,10 +192,6 @@ HBITMAP LoadAlphaBitmapResource(HMODULE hModule, LPCWSTR lpszName)
     return DibFromResourceHeader(pData, nSize, pHeader->biHeight);
 }
 
-const WORD* GetToolBarResourceItems(const void* pData)
-{
-    return reinterpret_cast<const WORD*>(static_cast<const BYTE*>(pData) + 8);
-}
 
 // ------------------------------------------------------------ icon resources
 
@@ -322,29 +319,21 @@ BOOL CZMRImageManager::LoadToolBarIds(UINT nIDToolBar, UINT** ppCommands, int* p
     *pnCount = 0;
     if (LOWORD(nIDToolBar) == 0)
         return FALSE;
-    DWORD nSize = 0;
-    const BYTE* pData = LockResourceData(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDToolBar),
-                                         MAKEINTRESOURCEW(241), &nSize);
-    if (!pData || nSize < 8)
-        return FALSE;
-    const WORD* pHeader = reinterpret_cast<const WORD*>(pData);
-    const int nItems = pHeader[3];
-    // The item count comes from the resource: it must fit in what was stored.
-    if (static_cast<DWORD>(8 + 2 * nItems) > nSize)
+    CToolBarResource resource;
+    if (!resource.Read(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIDToolBar)))
         return FALSE;
 
-    const WORD* pItems = GetToolBarResourceItems(pData);
-    UINT* pCommands = new UINT[nItems > 0 ? nItems : 1];
+    UINT* pCommands = new UINT[resource.ids.empty() ? 1 : resource.ids.size()];
     int nCount = 0;
-    for (int i = 0; i < nItems; i++)
+    for (UINT nId : resource.ids)
     {
-        if (pItems[i] != 0)
-            pCommands[nCount++] = pItems[i];
+        if (nId != 0)
+            pCommands[nCount++] = nId;
     }
     *ppCommands = pCommands;
     *pnCount = nCount;
     if (pszButton)
-        *pszButton = CSize(pHeader[1], pHeader[2]);
+        *pszButton = resource.sizeImage;
     return TRUE;
 }
 

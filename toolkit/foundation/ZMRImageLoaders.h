@@ -15,5 +15,3 @@ HBITMAP ReadBitmapResource(HMODULE hModule, LPCWSTR lpszName, BOOL* pbAlpha);
 HBITMAP ReadModuleBitmapResource(LPCWSTR lpszName, BOOL* pbAlpha);
 HBITMAP LoadAlphaBitmapResource(HMODULE hModule, LPCWSTR lpszName);
 
-// The first command id of a tool-bar resource (its item list at offset 8).
-const WORD* GetToolBarResourceItems(const void* pData);
