@@ -1,10 +1,12 @@
 # Helpers shared by every folder's CMakeLists.txt.
 
 set(PROJECT_MANIFEST_RC ${CMAKE_CURRENT_LIST_DIR}/manifest.rc)
-# Every test executable runs on a desktop of its own (testing/main) and may
-# drive input with CTestInput.
+# Every test executable runs on a desktop of its own (testing/main), under a
+# watchdog that makes a hung test name itself, and may drive input with
+# CTestInput.
 set(PROJECT_TEST_MAIN_DIR ${CMAKE_CURRENT_LIST_DIR}/../testing/main)
-set(PROJECT_TEST_MAIN ${PROJECT_TEST_MAIN_DIR}/TestMain.cpp ${PROJECT_TEST_MAIN_DIR}/CTestDesktop.cpp)
+set(PROJECT_TEST_MAIN ${PROJECT_TEST_MAIN_DIR}/TestMain.cpp ${PROJECT_TEST_MAIN_DIR}/CTestDesktop.cpp
+  ${PROJECT_TEST_MAIN_DIR}/CTestWatchdog.cpp)
 set(PROJECT_TEST_INPUT ${PROJECT_TEST_MAIN_DIR}/CTestInput.cpp)
 
 # A Windows GUI program with the common-controls manifest.

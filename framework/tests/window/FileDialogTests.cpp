@@ -19,9 +19,12 @@ BOOL CALLBACK FindEdit(HWND hWnd, LPARAM lParam)
 }
 
 // Waits for the "Open" dialog, then types the path (or cancels when null).
-void AnswerOpenDialog(const std::wstring* pPath, std::atomic<bool>* pFound)
+// A dialog it cannot answer in time is still closed, once *pDone is not
+// set, so that the test fails rather than waits forever in DoModal.
+void AnswerOpenDialog(const std::wstring* pPath, std::atomic<bool>* pFound, const std::atomic<bool>* pDone)
 {
-    for (int i = 0; i < 1000; ++i)
+    const DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < kPumpSafetyMs)
     {
         HWND hDlg = FindProcessWindow(L"#32770", L"Open");
         HWND hEdit = nullptr;
@@ -41,6 +44,12 @@ void AnswerOpenDialog(const std::wstring* pPath, std::atomic<bool>* pFound)
             return;
         }
         ::Sleep(20);
+    }
+    while (!*pDone)
+    {
+        if (HWND hDlg = FindProcessWindow(L"#32770", nullptr))
+            ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
+        ::Sleep(100);
     }
 }
 } // namespace
@@ -81,10 +90,12 @@ TEST(FileDialog, BothStylesCanBeAnsweredAndCancelled)
                         c.bVistaStyle);
         dlg.m_ofn.lpstrInitialDir = szDir;
         std::atomic<bool> bFound{ false };
-        std::thread answer(AnswerOpenDialog, c.bCancel ? nullptr : &path, &bFound);
+        std::atomic<bool> bDone{ false };
+        std::thread answer(AnswerOpenDialog, c.bCancel ? nullptr : &path, &bFound, &bDone);
         INT_PTR nResult = dlg.DoModal();
+        bDone = true;
         answer.join();
-        EXPECT_TRUE(bFound);
+        ASSERT_TRUE(bFound);
         if (c.bCancel)
             EXPECT_EQ(nResult, IDCANCEL);
         else
