@@ -8,6 +8,8 @@
 #include "CZMRControlAction.h"
 #include "CZMRControlPopup.h"
 #include "CZMRControls.h"
+#include "CZMRIconHandle.h"
+#include "CZMRImageManager.h"
 #include "CZMREnumeratorScope.h"
 #include "CZMRMenuBar.h"
 #include "CZMRMenuBarMDIMenuInfo.h"
@@ -335,6 +337,47 @@ TEST(StatePersistence, KeysGoInTheOrderOlderReadersExpect)
         L"Controls/CustomizedControls", L"BuiltIn", L"TearOff", L"Closeable", L"ContextMenuPresent",
         L"CustomizeDialogPresent", L"ResourceId", L"Count"};
     EXPECT_EQ(data.order, expected);
+}
+
+TEST(StatePersistence, AControlsOwnPictureTravelsWithIt)
+{
+    // Saved from one manager's images, loaded into another's.
+    CZMRBarManager* pSaver = new CZMRBarManager;
+    CZMRBarManager* pLoader = new CZMRBarManager;
+    for (CZMRBarManager* pManager : {pSaver, pLoader})
+    {
+        CZMRImageManager* pImages = new CZMRImageManager;
+        pManager->SetImageManager(pImages);
+        pImages->InternalRelease();
+    }
+    CZMRIconHandle handle;
+    handle.SetIcon(::LoadIcon(nullptr, IDI_APPLICATION));
+    ASSERT_TRUE(pSaver->GetImageManager()->SetIcon(handle, 5000, 16, 16, ZMR_ICONSTATE_NORMAL));
+
+    CZMRControl* pControl = new CZMRControlButton;
+    pControl->SetCustomIconId(5000);
+    pControl->SetHelpId(9);   // a key after the picture
+    const ArchiveStreams::Bytes bytes = ArchiveStreams::Store([&](CArchive& ar) {
+        CZMRPropExchangeArchive px(ar);
+        ZMR_PROPEXCHANGE_PARAM param = {pSaver, FALSE};
+        px.m_pOwnerContext = &param;
+        pControl->DoPropExchange(&px);
+    });
+    pControl->InternalRelease();
+
+    CZMRControl* pLoaded = new CZMRControlButton;
+    ArchiveStreams::Load(bytes, [&](CArchive& ar) {
+        CZMRPropExchangeArchive px(ar);
+        ZMR_PROPEXCHANGE_PARAM param = {pLoader, FALSE};
+        px.m_pOwnerContext = &param;
+        pLoaded->DoPropExchange(&px);
+    });
+    EXPECT_EQ(pLoaded->GetCustomIconId(), 5000);
+    EXPECT_NE(pLoader->GetImageManager()->GetImage(5000, 16), nullptr);
+    EXPECT_EQ(pLoaded->GetHelpId(), 9) << "the values after the picture stay in step";
+    pLoaded->InternalRelease();
+    delete pSaver;
+    delete pLoader;
 }
 
 // ---------------------------------------------------------------- older states
