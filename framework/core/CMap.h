@@ -6,12 +6,14 @@
 #pragma once
 
 #include "core/CObject.h"
+#include "core/CArchive.h"
 #include "core/CException.h"
 #include "core/CPlex.h"
 #include "core/CString.h"
 
 #include <cstdlib>
 #include <new>
+#include <type_traits>
 
 // Hash of a key: integral and pointer keys use the value divided by 16;
 // strings use h = h * 33 + character. Other key types add an overload.
@@ -29,6 +31,38 @@ template <class TYPE, class ARG_TYPE>
 inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 {
     return *pElement1 == *pElement2;
+}
+
+// Elements of a collection in an archive: plain values as the bytes they
+// occupy in memory, strings as the archive writes strings. Other types have
+// no stored form and raise the archive exception. Short data raises it too.
+template <class TYPE>
+inline void AFXAPI SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    if constexpr (std::is_same<TYPE, CStringW>::value || std::is_same<TYPE, CStringA>::value)
+    {
+        for (INT_PTR i = 0; i < nCount; i++)
+        {
+            if (ar.IsStoring())
+                ar << pElements[i];
+            else
+                ar >> pElements[i];
+        }
+    }
+    else if constexpr (std::is_trivially_copyable<TYPE>::value)
+    {
+        if (nCount <= 0)
+            return;
+        const UINT cb = UINT(nCount * INT_PTR(sizeof(TYPE)));
+        if (ar.IsStoring())
+            ar.Write(pElements, cb);
+        else if (ar.Read(pElements, cb) != cb)
+            AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+    }
+    else
+    {
+        AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
+    }
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
@@ -83,6 +117,10 @@ public:
     UINT GetHashTableSize() const { return m_nHashTableSize; }
     // Sets the number of buckets; the entries already held move to their new buckets.
     void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE);
+
+    // The count, then each key and value in table order; loading adds the
+    // entries to those already held.
+    void Serialize(CArchive& ar) override;
 
 protected:
     CAssoc* NewAssoc(ARG_KEY key);
@@ -334,4 +372,28 @@ typename CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::CPair* CMap<KEY, ARG_KEY, VALUE, 
     if (pAssoc == nullptr)
         AfxThrowInvalidArgException();
     return NextAfter(static_cast<const CAssoc*>(pAssoc));
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring())
+    {
+        ar.WriteCount(DWORD_PTR(m_nCount));
+        for (CAssoc* pAssoc = NextAfter(nullptr); pAssoc != nullptr; pAssoc = NextAfter(pAssoc))
+        {
+            SerializeElements<KEY>(ar, const_cast<KEY*>(&pAssoc->key), 1);
+            SerializeElements<VALUE>(ar, &pAssoc->value, 1);
+        }
+        return;
+    }
+    for (DWORD_PTR nCount = ar.ReadCount(); nCount > 0; nCount--)
+    {
+        KEY newKey = KEY();
+        VALUE newValue = VALUE();
+        SerializeElements<KEY>(ar, &newKey, 1);
+        SerializeElements<VALUE>(ar, &newValue, 1);
+        SetAt(newKey, newValue);
+    }
 }

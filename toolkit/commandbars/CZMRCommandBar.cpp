@@ -463,10 +463,6 @@ BOOL CZMRCommandBar::IsPopupBar() const
     return FALSE;
 }
 
-void CZMRCommandBar::DoPropExchange(CZMRPropExchange* /*pPX*/)
-{
-}
-
 BOOL CZMRCommandBar::AreKeyboardCuesShown() const
 {
     CZMRBarManager* pManager = GetBarManager();
@@ -517,15 +513,6 @@ void CZMRCommandBar::ResetSelection()
     m_nPending |= zmrPendingLayout;
     m_nHotIndex = -1;
     m_nPoppedIndex = -1;
-}
-
-void CZMRCommandBar::NumberBarsForSave(DWORD& /*nBarId*/, CZMRCommandBarList* /*pBars*/,
-                                       ZMR_PROPEXCHANGE_PARAM* /*pParam*/)
-{
-}
-
-void CZMRCommandBar::RelinkBarsAfterLoad(CZMRCommandBarList* /*pBars*/)
-{
 }
 
 BOOL CZMRCommandBar::OnMnemonicKey(UINT /*nChar*/)

@@ -605,10 +605,6 @@ void CZMRControl::ExpandIntoItems(DWORD /*dwMode*/)
 {
 }
 
-void CZMRControl::DoPropExchange(CZMRPropExchange* /*pPX*/)
-{
-}
-
 void CZMRControl::OnAccessKeyPressed()
 {
     OnExecute();

@@ -1,5 +1,6 @@
 #include "CZMRControlButton.h"
 #include "CZMRCommandBar.h"
+#include "CZMRPropExchange.h"
 
 IMPLEMENT_SERIAL(CZMRControlButton, CZMRControl, VERSIONABLE_SCHEMA | 0x21)
 
@@ -126,4 +127,11 @@ void CZMRControlButton::TrackPress(CRect rcPress)
         RepaintInParentBar(TRUE);
     }
     InternalRelease();
+}
+
+void CZMRControlButton::DoPropExchange(CZMRPropExchange* pPX)
+{
+    CZMRControl::DoPropExchange(pPX);
+    if (pPX && pPX->GetSchema() < 18)
+        PropExchangeInt(pPX, L"Style", &m_buttonStyle, 0);
 }

@@ -17,6 +17,8 @@ public:
 
     void OnClick(BOOL bKeyboard = FALSE, CPoint point = CPoint(0, 0)) override;
     void OnLButtonUp(CPoint point) override;
+    // States older than schema 18 kept the button style after the control's keys.
+    void DoPropExchange(CZMRPropExchange* pPX) override;
 
     // The modal press loop over the rectangle (empty: the control's):
     // executes on a release inside, or repeatedly while held with an

@@ -1,5 +1,7 @@
 #include "CZMRControlPopup.h"
 #include "CZMRCommandBar.h"
+#include "CZMRCommandBarList.h"
+#include "CZMRPropExchange.h"
 #include "CZMRControls.h"
 #include "CZMRBarManager.h"
 #include "CZMRPaintManager.h"
@@ -290,4 +292,30 @@ void CZMRControlPopup::OnOtherControlDraggedOver(CZMRControl* pDragged, CPoint /
         return;
     }
     m_pParent->SetPoppedControl(m_nIndex);
+}
+
+void CZMRControlPopup::DoPropExchange(CZMRPropExchange* pPX)
+{
+    // The control's keys: a popup never stored the button's older style key.
+    CZMRControl::DoPropExchange(pPX);
+    if (!pPX)
+        return;
+    int nBarId = m_pCommandBar ? m_pCommandBar->GetBarID() : 0;
+    PropExchangeInt(pPX, L"CommandBarId", &nBarId, 0);
+    if (pPX->IsLoading())
+        m_nSavedBarId = nBarId;
+    const int nSchema = pPX->GetSchema();
+    if (nSchema >= 5 && nSchema <= 17)
+        PropExchangeInt(pPX, L"Style", &m_buttonStyle, 0);
+}
+
+void CZMRControlPopup::RelinkBarsAfterLoad(CZMRCommandBarList* pBars)
+{
+    if (m_nSavedBarId == 0 || !pBars)
+        return;
+    CZMRCommandBar* pBar = pBars->FindBar(m_nSavedBarId);
+    SetCommandBar(pBar);
+    m_nSavedBarId = 0;
+    if (pBar)
+        pBar->RelinkBarsAfterLoad(pBars);
 }

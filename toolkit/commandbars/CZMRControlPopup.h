@@ -27,6 +27,12 @@ public:
     void OnOtherControlDraggedOver(CZMRControl* pDragged, CPoint point, DROPEFFECT& dropEffect) override;
     // Refuses a drop on a bar of this control's own popup chain.
     BOOL CanDropOnBar(CZMRCommandBar* pBar, CPoint point, DROPEFFECT& dropEffect) override;
+    // The control's keys, then the BarID of the popup bar ("CommandBarId").
+    void DoPropExchange(CZMRPropExchange* pPX) override;
+    // Takes the loaded bar of the saved BarID as the popup bar (none when it
+    // is not in the list) and re-links that bar in turn.
+    void RelinkBarsAfterLoad(CZMRCommandBarList* pBars) override;
+    int GetSavedBarId() const { return m_nSavedBarId; }
     // The paint manager's adjustment of the rectangle the popup keeps clear.
     virtual void AdjustAvoidRect(CRect& rcAvoid, BOOL bVertical);
     // The opening control's own shadow under an open popup.

@@ -517,6 +517,3 @@ void CZMRControls::Copy(CZMRControls* pOther, BOOL bRecursive)
     SetOriginalControls(pOriginal ? static_cast<CZMROriginalControls*>(pOriginal->Duplicate(bRecursive)) : nullptr);
 }
 
-void CZMRControls::DoPropExchange(CZMRPropExchange* /*pPX*/)
-{
-}

@@ -142,6 +142,9 @@ public:
     virtual void Copy(CZMRControls* pOther, BOOL bRecursive = FALSE);
     virtual void DoPropExchange(CZMRPropExchange* pPX);
     virtual BOOL ShouldSaveControl(CZMRControl* pControl) const;
+    // Numbers the popup bars of the saved controls, and of the snapshot's
+    // when the saver asks for original controls.
+    void NumberBarsForSave(DWORD& nBarId, CZMRCommandBarList* pBars, ZMR_PROPEXCHANGE_PARAM* pParam);
     virtual void OnControlAdded(CZMRControl* pControl);
     virtual void OnControlRemoved(CZMRControl* pControl);
     // True keeps the control in the collection.

@@ -1,4 +1,5 @@
 #include "CZMRPopupBar.h"
+#include "CZMRPropExchange.h"
 #include "CZMRControlPopup.h"
 #include "CZMRBarManager.h"
 #include "CZMRControl.h"
@@ -84,6 +85,30 @@ void CZMRPopupBar::Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive)
     m_bShowShadow = pSource->m_bShowShadow;
     m_rcBorders = pSource->m_rcBorders;
     m_bContextMenu = pSource->m_bContextMenu;
+}
+
+void CZMRPopupBar::DoPropExchange(CZMRPropExchange* pPX)
+{
+    CZMRCommandBar::DoPropExchange(pPX);
+    if (!pPX)
+        return;
+    const int nSchema = pPX->GetSchema();
+    PropExchangeBool(pPX, L"TearOffPopup", &m_bTearOffPopup, FALSE);
+    PropExchangeString(pPX, L"TearOffCaption", &m_strTearOffCaption, L"");
+    PropExchangeInt(pPX, L"TearOffId", &m_nTearOffId, 0);
+    PropExchangeInt(pPX, L"TearOffWidth", &m_nTearOffWidth, 0);
+    if (nSchema > 3)
+    {
+        PropExchangeRect(pPX, L"Borders", &m_rcBorders, CRect(2, 4, 2, 4));
+        PropExchangeBool(pPX, L"ShowShadow", &m_bShowShadow, TRUE);
+    }
+    if (nSchema > 8)
+        PropExchangeBool(pPX, L"DoubleGripper", &m_bDoubleGripper, FALSE);
+    // Popups of older states always had the icon column.
+    if (pPX->IsLoading() && nSchema < 20)
+        m_dwStyle |= zmrBarStyleGripper;
+    if (nSchema > 18)
+        PropExchangeBool(pPX, L"ContextMenu", &m_bContextMenu, FALSE);
 }
 
 // ---------------------------------------------------------------- the window

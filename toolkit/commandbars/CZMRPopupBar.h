@@ -39,6 +39,8 @@ public:
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void ResetSelection() override;
     void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
+    // The bar's keys, then the popup's own.
+    void DoPropExchange(CZMRPropExchange* pPX) override;
 
     // Creates the window when it does not exist; false on failure.
     virtual BOOL CreatePopupWindow();

@@ -4,6 +4,7 @@
 #include "CZMRControls.h"
 #include "CZMRControl.h"
 #include "CZMROriginalControls.h"
+#include "CZMRPropExchange.h"
 #include "CZMRResourceManager.h"
 
 IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
@@ -149,4 +150,56 @@ void CZMRToolBar::Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive)
         m_bTearOff = pToolBar->m_bTearOff;
         m_bCloseable = pToolBar->m_bCloseable;
     }
+}
+
+// ---------------------------------------------------------------- stored state
+
+void CZMRToolBar::DoPropExchange(CZMRPropExchange* pPX)
+{
+    CZMRCommandBar::DoPropExchange(pPX);
+    if (!pPX)
+        return;
+    const int nSchema = pPX->GetSchema();
+    PropExchangeBool(pPX, L"BuiltIn", &m_bBuiltIn, TRUE);
+    PropExchangeBool(pPX, L"TearOff", &m_bTearOff, FALSE);
+    if (nSchema > 6)
+        PropExchangeBool(pPX, L"Closeable", &m_bCloseable, TRUE);
+    if (nSchema > 7)
+        PropExchangeBool(pPX, L"ContextMenuPresent", &m_bContextMenuPresent, TRUE);
+    if (nSchema > 16)
+        PropExchangeBool(pPX, L"CustomizeDialogPresent", &m_bCustomizeDialogPresent, TRUE);
+    // The menu bar could not be closed before it had the key.
+    if (pPX->IsLoading() && nSchema <= 16 && m_barType == zmrBarTypeMenuBar)
+        m_bCloseable = FALSE;
+}
+
+void CZMRToolBar::ApplyLoadedState(CZMRCommandBar* pLoadedBar, BOOL bSilent)
+{
+    if (!pLoadedBar || pLoadedBar == this)
+        return;
+    CZMROriginalControls* pLoadedOriginal = pLoadedBar->GetControls()->GetOriginalControls();
+    CZMROriginalControls* pOwnOriginal = GetControls()->GetOriginalControls();
+    if (pLoadedOriginal && pOwnOriginal && !pOwnOriginal->IsEqual(pLoadedOriginal))
+    {
+        // Customised against an older program bar: only the user may keep it.
+        if (bSilent || pLoadedOriginal->IsEqual(pLoadedBar->GetControls()))
+            return;
+        CString strQuestion;
+        GetResourceManager()->LoadString(&strQuestion, ZMR_IDS_TOOLBAR_CHANGED);
+        strQuestion.Replace(L"%s", m_strTitle);
+        if (GetResourceManager()->ShowMessageBox(strQuestion, MB_YESNO | MB_ICONQUESTION) != IDNO)
+            return;
+        pOwnOriginal->InternalAddRef();
+        Copy(pLoadedBar);
+        GetControls()->SetOriginalControls(pOwnOriginal);
+        return;
+    }
+    if (pLoadedOriginal || !pOwnOriginal)
+    {
+        Copy(pLoadedBar);
+        return;
+    }
+    pOwnOriginal->InternalAddRef();
+    Copy(pLoadedBar);
+    GetControls()->SetOriginalControls(pOwnOriginal);
 }

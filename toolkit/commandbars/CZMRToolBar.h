@@ -47,6 +47,14 @@ public:
     BOOL IsBuiltIn() const { return m_bBuiltIn; }
     void SetBuiltIn(BOOL bBuiltIn) { m_bBuiltIn = bBuiltIn; }
 
+    // The bar's keys, then the tool bar's own.
+    void DoPropExchange(CZMRPropExchange* pPX) override;
+    // Takes a state loaded for this bar, unless the program changed the bar
+    // since that state was saved: then the program's controls stay, except
+    // when the user had customised the bar and (asked, unless bSilent)
+    // chooses to keep those changes.
+    void ApplyLoadedState(CZMRCommandBar* pLoadedBar, BOOL bSilent);
+
     // Also copies "BuiltIn", "TearOff" and "Closeable" from another tool bar.
     void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;
 

@@ -141,6 +141,7 @@ enum ZMRSpecialCommands
     ZMR_ID_TOOLBAR_EXPAND = 9148,     // a tool bar's expand button
     ZMR_ID_TOOLBAR_HIDE = 9149,       // a floating tool bar's hide button
     ZMR_IDS_CONFIRM_RESET = 9173,     // toolkit string: reset the bar named %s?
+    ZMR_IDS_TOOLBAR_CHANGED = 9177,   // toolkit string: the program changed the bar named %s; take its controls?
     ZMR_ID_WINDOWLIST = 35000,
     ZMR_ID_LISTCONTROLS_FIRST = 35000, // 35000..35003 are the list controls
     ZMR_ID_WORKSPACE_ACTIONS = 35002,
@@ -179,6 +180,17 @@ enum ZMRControlNotifications
 {
     ZMR_CN_EXECUTE = 100,
     ZMR_CN_SELECTORCHANGED = 4102
+};
+
+class CZMRBarManager;
+
+// What the saver of bars hands to every exchange below it (the root
+// exchange's owner context): the manager whose actions and images the loaded
+// controls use, and whether the original-controls snapshots are saved too.
+struct ZMR_PROPEXCHANGE_PARAM
+{
+    CZMRBarManager* pBarManager;
+    BOOL bSaveOriginalControls;
 };
 
 // Replaces a held reference to a reference-counted object: the new object

@@ -1,4 +1,5 @@
 #include "core/Core.h"
+#include "ArchiveStreams.h"
 
 #include <gtest/gtest.h>
 
@@ -334,3 +335,40 @@ TEST(CMapTest, RemovingTheCurrentEntryWhileIterating)
 }
 
 } // namespace
+
+TEST(CMapTest, SerializeStoresTheCountThenEachPairAndLoadsThemBack)
+{
+    using namespace ArchiveStreams;
+    CMap<UINT, UINT, BOOL, BOOL> map;
+    map.SetAt(3, TRUE);
+    map.SetAt(0x01020304, FALSE);
+    const Bytes bytes = Store([&](CArchive& ar) { map.Serialize(ar); });
+    // Count 2, then key and value of each pair in table order.
+    ASSERT_EQ(bytes.size(), 2u + 2 * 8);
+    EXPECT_EQ(bytes[0], 2);
+    EXPECT_EQ(bytes[1], 0);
+
+    CMap<UINT, UINT, BOOL, BOOL> loaded;
+    Load(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    ASSERT_EQ(loaded.GetCount(), 2);
+    BOOL bValue = FALSE;
+    EXPECT_TRUE(loaded.Lookup(3, bValue));
+    EXPECT_TRUE(bValue);
+    EXPECT_TRUE(loaded.Lookup(0x01020304, bValue));
+    EXPECT_FALSE(bValue);
+
+    // Strings go as the archive writes strings.
+    CMapStringToString strings;
+    strings.SetAt(L"key", L"value");
+    CMapStringToString loadedStrings;
+    Load(Store([&](CArchive& ar) { strings.Serialize(ar); }), [&](CArchive& ar) { loadedStrings.Serialize(ar); });
+    CString strValue;
+    EXPECT_TRUE(loadedStrings.Lookup(L"key", strValue));
+    EXPECT_EQ(strValue, CString(L"value"));
+
+    // A count larger than the data ends in the archive exception.
+    Bytes cut(bytes.begin(), bytes.end() - 3);
+    CMap<UINT, UINT, BOOL, BOOL> damaged;
+    EXPECT_EQ(ArchiveCause([&] { Load(cut, [&](CArchive& ar) { damaged.Serialize(ar); }); }),
+              CArchiveException::endOfFile);
+}
