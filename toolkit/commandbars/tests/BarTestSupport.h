@@ -140,6 +140,21 @@ protected:
     CFillTheme* m_pTheme = nullptr;
 };
 
+// An application object that answers message boxes itself.
+class CAnswerApp : public CWinApp
+{
+public:
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
+    {
+        m_prompts.push_back(lpszPrompt);
+        m_nType = nType;
+        return m_nAnswer;
+    }
+    int m_nAnswer = IDOK;
+    UINT m_nType = 0;
+    std::vector<CString> m_prompts;
+};
+
 // Pumps the thread's messages until the condition holds; false when it did
 // not within the safety limit (a fault, never a pass). The limit is no
 // measure of speed: a loaded machine must never reach it.

@@ -33,21 +33,6 @@ public:
     CDocTemplate* m_pTemplate = nullptr;
 };
 
-// An application object that answers message boxes itself.
-class CAnswerApp : public CWinApp
-{
-public:
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
-    {
-        m_prompts.push_back(lpszPrompt);
-        m_nType = nType;
-        return m_nAnswer;
-    }
-    int m_nAnswer = IDOK;
-    UINT m_nType = 0;
-    std::vector<CString> m_prompts;
-};
-
 // A frame host with a manager and a menu bar docked at its top, not loaded yet.
 class MenuBarInFrame : public ::testing::Test
 {

@@ -19,6 +19,8 @@
 #include "CZMRPropExchangeArchive.h"
 #include "CZMRSectionScope.h"
 #include "CZMRToolBar.h"
+#include "BarTestSupport.h"
+#include "MemoryPropStore.h"
 #include "tests/core/ArchiveStreams.h"
 #include <gtest/gtest.h>
 #include <cstring>
@@ -29,84 +31,6 @@
 
 namespace
 {
-// A name-keyed store in memory that remembers the order values were written
-// in, each under its section path.
-class CNamedStore : public CZMRPropExchange
-{
-public:
-    struct CValue
-    {
-        std::vector<BYTE> raw;
-        CString text;
-    };
-    struct CData
-    {
-        std::map<std::wstring, CValue> values;
-        std::vector<std::wstring> order;
-    };
-
-    CNamedStore(CData* pData, BOOL bLoading, int nSchema, const std::wstring& strPath = L"")
-        : m_pData(pData), m_strPath(strPath)
-    {
-        m_bLoading = bLoading;
-        m_nSchema = nSchema;
-    }
-
-    BOOL ExchangeTypedValue(LPCTSTR pszPropName, int nType, void* pValue, const void* pDefault) override
-    {
-        const std::wstring key = m_strPath + pszPropName;
-        const size_t nSize = SizeOf(nType);
-        if (!m_bLoading)
-        {
-            CValue& value = m_pData->values[key];
-            if (nType == ZMR_PX_STRING)
-                value.text = *static_cast<CString*>(pValue);
-            else
-                value.raw.assign(static_cast<BYTE*>(pValue), static_cast<BYTE*>(pValue) + nSize);
-            m_pData->order.push_back(key);
-            return TRUE;
-        }
-        auto it = m_pData->values.find(key);
-        if (it == m_pData->values.end())
-        {
-            if (!pDefault)
-                return FALSE;
-            if (nType == ZMR_PX_STRING)
-                *static_cast<CString*>(pValue) = static_cast<LPCTSTR>(pDefault);
-            else
-                memcpy(pValue, pDefault, nSize);
-            return TRUE;
-        }
-        if (nType == ZMR_PX_STRING)
-            *static_cast<CString*>(pValue) = it->second.text;
-        else
-            memcpy(pValue, it->second.raw.data(), nSize);
-        return TRUE;
-    }
-
-    CZMRPropExchange* GetSection(LPCTSTR pszSection) override
-    {
-        CNamedStore* pSection = new CNamedStore(m_pData, m_bLoading, m_nSchema, m_strPath + pszSection + L"/");
-        pSection->m_pOwnerContext = m_pOwnerContext;
-        return pSection;
-    }
-
-    static size_t SizeOf(int nType)
-    {
-        switch (nType)
-        {
-        case ZMR_PX_INT: case ZMR_PX_BOOL: return 4;
-        case ZMR_PX_SIZE: return 8;
-        case ZMR_PX_RECT: return 16;
-        }
-        return 0;
-    }
-
-private:
-    CData* m_pData;
-    std::wstring m_strPath;
-};
-
 // What a saver does: numbers the bars, then stores each under its class.
 void SaveBars(CZMRPropExchange* pPX, const std::vector<CZMRCommandBar*>& bars, ZMR_PROPEXCHANGE_PARAM* pParam)
 {
@@ -168,10 +92,10 @@ void RoundTrip(EStore store, const std::vector<CZMRCommandBar*>& bars, ZMR_PROPE
         });
         return;
     }
-    CNamedStore::CData data;
-    CNamedStore saver(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+    CMemoryPropStore::Data data;
+    CMemoryPropStore saver(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
     SaveBars(&saver, bars, pParam);
-    CNamedStore loader(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+    CMemoryPropStore loader(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
     LoadBars(&loader, loaded, pParam);
 }
 
@@ -191,20 +115,6 @@ std::vector<int> Ids(CZMRControls* pControls)
     return ids;
 }
 
-// An application object that answers message boxes itself.
-class CAnswerApp : public CWinApp
-{
-public:
-    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT) override
-    {
-        m_prompts.push_back(lpszPrompt);
-        m_nType = nType;
-        return m_nAnswer;
-    }
-    int m_nAnswer = IDYES;
-    UINT m_nType = 0;
-    std::vector<CString> m_prompts;
-};
 } // namespace
 
 // ---------------------------------------------------------------- round trips
@@ -315,8 +225,8 @@ TEST(StatePersistence, KeysGoInTheOrderOlderReadersExpect)
     CZMRMenuBar menuBar;
     CZMRControl* pButton = menuBar.GetControls()->Add(zmrControlButton, 10);
     pButton->GetExcludedDocTemplates().SetAt(4, TRUE);
-    CNamedStore::CData data;
-    CNamedStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+    CMemoryPropStore::Data data;
+    CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
     menuBar.DoPropExchange(&store);
 
     const std::vector<std::wstring> expected = {
@@ -402,9 +312,9 @@ TEST(StatePersistence, OlderSchemasLeaveTheirMissingKeysAtDefaults)
     pPopupBar->SetBarStyle(0);
     pPopupBar->SetContextMenu(TRUE);
     pPopupBar->SetShowShadow(FALSE);
-    CNamedStore::CData data;
+    CMemoryPropStore::Data data;
     {
-        CNamedStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
         CZMRSectionScope toolBarSection(store.GetSection(L"ToolBar"));
         toolBar.DoPropExchange(toolBarSection);
         CZMRSectionScope popupSection(store.GetSection(L"Popup"));
@@ -450,7 +360,7 @@ TEST(StatePersistence, OlderSchemasLeaveTheirMissingKeysAtDefaults)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.nSchema);
-        CNamedStore store(&data, TRUE, c.nSchema);
+        CMemoryPropStore store(&data, TRUE, c.nSchema);
         CZMRToolBar loadedBar;
         CZMRSectionScope toolBarSection(store.GetSection(L"ToolBar"));
         loadedBar.DoPropExchange(toolBarSection);
@@ -481,8 +391,8 @@ TEST(StatePersistence, AMenuBarOfAnOldStateCannotBeClosed)
 {
     for (int nSchema : {16, 17})
     {
-        CNamedStore::CData data;   // empty: every key takes its default
-        CNamedStore store(&data, TRUE, nSchema);
+        CMemoryPropStore::Data data;   // empty: every key takes its default
+        CMemoryPropStore store(&data, TRUE, nSchema);
         CZMRMenuBar menuBar;
         menuBar.DoPropExchange(&store);
         EXPECT_EQ(menuBar.GetType(), zmrBarTypeNormal) << "the default type";
@@ -490,17 +400,17 @@ TEST(StatePersistence, AMenuBarOfAnOldStateCannotBeClosed)
         menuBar.DoPropExchange(&store);
         EXPECT_TRUE(menuBar.IsCloseable()) << nSchema << ": the type is read before the rule applies";
     }
-    CNamedStore::CData data;
+    CMemoryPropStore::Data data;
     {
         CZMRMenuBar saved;
         saved.SetType(zmrBarTypeMenuBar);
         saved.SetCloseable(TRUE);
-        CNamedStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
         saved.DoPropExchange(&store);
     }
     for (int nSchema : {16, 17})
     {
-        CNamedStore store(&data, TRUE, nSchema);
+        CMemoryPropStore store(&data, TRUE, nSchema);
         CZMRMenuBar menuBar;
         menuBar.DoPropExchange(&store);
         EXPECT_EQ(menuBar.IsCloseable(), nSchema > 16) << nSchema;
@@ -578,17 +488,17 @@ TEST(StatePersistence, NumberingVisitsEachBarOnceAndToolBarsKeepTheirIds)
 
 TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
 {
-    CNamedStore::CData data;
+    CMemoryPropStore::Data data;
     {
         CZMRToolBar toolBar;
         CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
         pPopupBar->SetBarID(55);
         AddPopup(&toolBar, 1, pPopupBar);
         pPopupBar->InternalRelease();
-        CNamedStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
         toolBar.DoPropExchange(&store);   // saved alone, without its popup bar
     }
-    CNamedStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+    CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
     CZMRToolBar loaded;
     loaded.DoPropExchange(&store);
     auto* pPopup = static_cast<CZMRControlPopup*>(loaded.GetControl(0));
@@ -639,13 +549,13 @@ TEST(StatePersistence, ASectionThatMakesNoControlStopsTheLoading)
 {
     for (const wchar_t* pszClass : {L"CZMRToolBar", L"CNoSuchControl"})
     {
-        CNamedStore::CData data;
-        CNamedStore::CValue count;
+        CMemoryPropStore::Data data;
+        CMemoryPropStore::Value count;
         int nCount = 1;
         count.raw.assign(reinterpret_cast<BYTE*>(&nCount), reinterpret_cast<BYTE*>(&nCount) + 4);
         data.values[L"Count"] = count;
         data.values[L"Control0/Class"].text = pszClass;
-        CNamedStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+        CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
         CZMRControls* pControls = new CZMRControls;
         pControls->Add(zmrControlButton, 1);
         bool bThrown = false;
@@ -739,9 +649,9 @@ TEST(StatePersistence, AToolBarTakesALoadedStateUnlessTheProgramChangedIt)
 TEST(StatePersistence, AMenuBarLoadsOneRecordPerMenuId)
 {
     // Two sections of one id: the first counts, the second is read and dropped.
-    CNamedStore::CData data;
+    CMemoryPropStore::Data data;
     {
-        CNamedStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
         store.WriteCount(2);
         int nId = 0;
         for (int n = 0; n < 2; n++)
@@ -759,7 +669,7 @@ TEST(StatePersistence, AMenuBarLoadsOneRecordPerMenuId)
     }
     for (int nSchema : {4, ZMR_PX_SCHEMA_CURRENT})
     {
-        CNamedStore store(&data, TRUE, nSchema);
+        CMemoryPropStore store(&data, TRUE, nSchema);
         CZMRMenuBar menuBar;
         menuBar.DoPropExchange(&store);
         CZMRMenuBarMDIMenuInfo* pInfo = menuBar.GetMDIMenus()->Lookup(7);

@@ -2,6 +2,7 @@
 #include "CZMRPropExchangeArchive.h"
 #include "CZMRPropExchangeEnumerator.h"
 #include "CZMRSectionScope.h"
+#include "MemoryPropStore.h"
 #include "tests/core/ArchiveStreams.h"
 
 #include <gtest/gtest.h>
@@ -63,82 +64,6 @@ void Load(Bytes bytes, const std::function<void(CZMRPropExchange*, CArchive&)>& 
     });
 }
 
-// A name-keyed store in memory: every value under its section path and
-// name, for the base class's own forms.
-class CMapStore : public CZMRPropExchange
-{
-public:
-    struct Value
-    {
-        int nType;
-        Bytes raw;
-        CString text;
-    };
-    typedef std::map<std::wstring, Value> Values;
-
-    CMapStore(Values* pValues, BOOL bLoading, const std::wstring& strPath = L"")
-        : m_pValues(pValues), m_strPath(strPath)
-    {
-        m_bLoading = bLoading;
-    }
-
-    BOOL ExchangeTypedValue(LPCTSTR pszPropName, int nType, void* pValue, const void* pDefault) override
-    {
-        const std::wstring key = m_strPath + pszPropName;
-        const size_t nSize = SizeOf(nType);
-        if (!m_bLoading)
-        {
-            Value& v = (*m_pValues)[key];
-            v.nType = nType;
-            if (nType == ZMR_PX_STRING)
-                v.text = *static_cast<CString*>(pValue);
-            else
-                v.raw.assign(static_cast<BYTE*>(pValue), static_cast<BYTE*>(pValue) + nSize);
-            return TRUE;
-        }
-        auto it = m_pValues->find(key);
-        if (it == m_pValues->end())
-        {
-            if (!pDefault)
-                return FALSE;
-            if (nType == ZMR_PX_STRING)
-                *static_cast<CString*>(pValue) = static_cast<LPCTSTR>(pDefault);
-            else
-                memcpy(pValue, pDefault, nSize);
-            return TRUE;
-        }
-        if (nType == ZMR_PX_STRING)
-            *static_cast<CString*>(pValue) = it->second.text;
-        else
-            memcpy(pValue, it->second.raw.data(), nSize);
-        return TRUE;
-    }
-
-    CZMRPropExchange* GetSection(LPCTSTR pszSection) override
-    {
-        CMapStore* pSection = new CMapStore(m_pValues, m_bLoading, m_strPath + pszSection + L"/");
-        pSection->m_nSchema = m_nSchema;
-        pSection->m_pOwnerContext = m_pOwnerContext;
-        return pSection;
-    }
-
-    static size_t SizeOf(int nType)
-    {
-        switch (nType)
-        {
-        case ZMR_PX_SHORT: return 2;
-        case ZMR_PX_INT: case ZMR_PX_BOOL: case ZMR_PX_FLOAT: return 4;
-        case ZMR_PX_SIZE: case ZMR_PX_DOUBLE: return 8;
-        case ZMR_PX_RECT: return 16;
-        case ZMR_PX_BYTE: return 1;
-        }
-        return 0;
-    }
-
-private:
-    Values* m_pValues;
-    std::wstring m_strPath;
-};
 } // namespace
 
 TEST(PropExchangeArchive, EveryValueFormInCallOrder)
@@ -487,8 +412,9 @@ TEST(PropExchangeEnumerator, NumberedSectionsBehindACount)
     // as "Count" in either mode.
     for (BOOL bCompact : {TRUE, FALSE})
     {
-        CMapStore::Values values;
-        CMapStore store(&values, FALSE);
+        CMemoryPropStore::Data data;
+    auto& values = data.values;
+        CMemoryPropStore store(&data, FALSE);
         CZMREnumeratorScope items(store.GetEnumerator(L"Item"));
         POSITION pos = items->GetPosition(3, bCompact);
         for (int i = 0; i < 3; i++)
@@ -503,14 +429,14 @@ TEST(PropExchangeEnumerator, NumberedSectionsBehindACount)
         EXPECT_EQ(values.count(L"Item2/Value"), 1u);
         EXPECT_EQ(values.count(L"Item3/Value"), 0u);
 
-        CMapStore loader(&values, TRUE);
+        CMemoryPropStore loader(&data, TRUE);
         CZMREnumeratorScope back(loader.GetEnumerator(L"Item"));
         EXPECT_NE(back->GetPosition(0, bCompact), nullptr);
         EXPECT_EQ(back->GetCount(), 3u);
     }
 
-    CMapStore::Values empty;
-    CMapStore loader(&empty, TRUE);
+    CMemoryPropStore::Data empty;
+    CMemoryPropStore loader(&empty, TRUE);
     CZMREnumeratorScope none(loader.GetEnumerator(L"Item"));
     EXPECT_EQ(none->GetPosition(), nullptr);
     CZMRPropExchangeEnumerator orphan(nullptr, L"Item");
@@ -519,10 +445,11 @@ TEST(PropExchangeEnumerator, NumberedSectionsBehindACount)
 
 TEST(PropExchangeNamedStore, ByteBuffersAsLetters)
 {
-    CMapStore::Values values;
-    CMapStore store(&values, FALSE);
-    BYTE data[2] = {0x00, 0xFF};
-    BYTE* p = data;
+    CMemoryPropStore::Data data;
+    auto& values = data.values;
+    CMemoryPropStore store(&data, FALSE);
+    BYTE bytes[2] = {0x00, 0xFF};
+    BYTE* p = bytes;
     DWORD cb = 2;
     ASSERT_TRUE(PropExchangeBlob(&store, L"Blob", &p, &cb));
     EXPECT_EQ(values[L"Blob"].text, L"AAPP");
@@ -532,7 +459,7 @@ TEST(PropExchangeNamedStore, ByteBuffersAsLetters)
 
     values[L"Odd"] = {ZMR_PX_STRING, {}, L"AAP"};
     values[L"Empty"] = {ZMR_PX_STRING, {}, L""};
-    CMapStore loader(&values, TRUE);
+    CMemoryPropStore loader(&data, TRUE);
     BYTE* pBack = nullptr;
     DWORD cbBack = 0;
     ASSERT_TRUE(PropExchangeBlob(&loader, L"Blob", &pBack, &cbBack));
@@ -556,11 +483,12 @@ TEST(PropExchangeNamedStore, ByteBuffersAsLetters)
 
 TEST(PropExchangeNamedStore, ClassesCountsSchemaAndNestedBlobs)
 {
-    CMapStore::Values values;
+    CMemoryPropStore::Data data;
+    auto& values = data.values;
     CPxCircle circle;
     circle.m_nValue = 11;
     {
-        CMapStore store(&values, FALSE);
+        CMemoryPropStore store(&data, FALSE);
         EXPECT_TRUE(store.IsNamedStore());
         EXPECT_FALSE(store.IsArchiveStore());
         CObject* pObject = &circle;
@@ -576,7 +504,7 @@ TEST(PropExchangeNamedStore, ClassesCountsSchemaAndNestedBlobs)
     EXPECT_EQ(values[L"Other/Class"].text, L"CPxOther");
     EXPECT_FALSE(values[L"Data"].text.IsEmpty());
 
-    CMapStore loader(&values, TRUE);
+    CMemoryPropStore loader(&data, TRUE);
     CObject* pObject = nullptr;
     ASSERT_TRUE(loader.ExchangeCreatedObject(&pObject, RUNTIME_CLASS(CPxShape)));
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CPxCircle)));
@@ -604,9 +532,9 @@ TEST(PropExchangeNamedStore, ClassesCountsSchemaAndNestedBlobs)
 
     // No schema stored: the named store's default; an empty nested stream
     // calls nothing.
-    CMapStore::Values bare;
-    bare[L"Data"] = {ZMR_PX_STRING, {}, L""};
-    CMapStore bareLoader(&bare, TRUE);
+    CMemoryPropStore::Data bare;
+    bare.values[L"Data"] = {ZMR_PX_STRING, {}, L""};
+    CMemoryPropStore bareLoader(&bare, TRUE);
     bareLoader.ExchangeSchema();
     EXPECT_EQ(bareLoader.GetSchema(), 32);
     CPxShape shape;
