@@ -3,6 +3,7 @@
 #include "BarTestSupport.h"
 #include "CZMRControlDragHelper.h"
 #include "CZMRControls.h"
+#include "CZMRPopupBar.h"
 #include "CTestInput.h"
 #include <gtest/gtest.h>
 #include <functional>
@@ -323,4 +324,78 @@ TEST_F(DragHelperTest, TheCaptureGoesToTheCustomizeWindowElseTheSite)
     CZMRBarManager siteless;
     EXPECT_EQ(siteless.GetDragHelper()->DoDrag(m_pA->GetControl(0), FALSE), 5);
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+namespace
+{
+// A customize window that records the commands it receives.
+class CCommandWnd : public CWnd
+{
+public:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        m_commands.push_back(LOWORD(wParam));
+        return CWnd::OnCommand(wParam, lParam);
+    }
+    std::vector<UINT> m_commands;
+};
+
+std::function<void()> g_onTimer;
+void CALLBACK RunOnce(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    if (g_onTimer)
+        g_onTimer();
+}
+}
+
+TEST_F(DragHelperTest, TheRightButtonShowsTheCustomizeWindowsContextMenu)
+{
+    m_pManager->GetOptions()->bDisableWithoutHandler = FALSE;
+    CCommandWnd customize;
+    ASSERT_TRUE(customize.CreateEx(0, AfxRegisterWndClass(0), L"customize", WS_POPUP | WS_VISIBLE,
+                                   CRect(400, 400, 500, 500), nullptr, 0));
+    CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(m_pManager);
+    ASSERT_NE(pPopup, nullptr);
+    CMenu menu;
+    menu.Attach(::CreatePopupMenu());
+    ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 500, L"&Reset");
+    ::AppendMenuW(menu.GetSafeHmenu(), MF_STRING, 501, L"&Delete");
+    ASSERT_TRUE(pPopup->LoadMenu(&menu));
+
+    // Without a context popup nothing shows.
+    m_pDrag->SetCustomizeWindow(customize.GetSafeHwnd());
+    CTestInput::MoveTo(At(m_pA, 14, 12));
+    CTestInput::Button(VK_RBUTTON, true);
+    CTestInput::Button(VK_RBUTTON, false);
+    PumpPendingMessages();
+    EXPECT_EQ(m_pManager->GetCustomizeSelection(), m_pA->GetControl(0));
+    EXPECT_FALSE(pPopup->IsTrackingMode());
+
+    // On another control, so that the two clicks make no double click.
+    m_pDrag->SetContextPopupBar(pPopup);
+    const CPoint ptControl = At(m_pA, 38, 12);
+    CTestInput::MoveTo(ptControl);
+    PumpPendingMessages();
+    DWORD dwFlags = 0;
+    CRect rcPopup;
+    g_onTimer = [&] {
+        dwFlags = pPopup->GetTrackFlags();
+        pPopup->GetWindowRect(&rcPopup);
+        pPopup->GetControl(1)->OnExecute();
+    };
+    ::SetTimer(nullptr, 0, 20, &RunOnce);
+    CTestInput::Button(VK_RBUTTON, true);
+    CTestInput::Button(VK_RBUTTON, false);
+    EXPECT_TRUE(PumpUntil([&] { return !customize.m_commands.empty(); }));
+    g_onTimer = nullptr;
+    EXPECT_EQ(m_pManager->GetCustomizeSelection(), m_pA->GetControl(1));
+    EXPECT_EQ(dwFlags & 0xFF, 1u);
+    EXPECT_EQ(rcPopup.TopLeft(), ptControl);
+    EXPECT_EQ(customize.m_commands, std::vector<UINT>{501});
+
+    m_pDrag->SetContextPopupBar(nullptr);
+    m_pDrag->SetCustomizeWindow(nullptr);
+    pPopup->InternalRelease();
+    customize.DestroyWindow();
 }
