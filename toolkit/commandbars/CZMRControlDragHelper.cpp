@@ -54,8 +54,12 @@ int CZMRControlDragHelper::TrackDrag()
 {
     int nResult = dropCancelled;
     BOOL bMoved = FALSE;
-    while (::GetCapture() == m_hWndCapture)
+    for (;;)
     {
+        // Capture taken away (also while a message was dispatched) cancels;
+        // it is no drop.
+        if (::GetCapture() != m_hWndCapture)
+            return dropCancelled;
         // Bars repaint while the drag runs.
         MSG msg;
         while (::PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE))

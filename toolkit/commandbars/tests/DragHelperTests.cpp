@@ -35,7 +35,8 @@ struct CStep
         release,      // the left button
         rightClick,
         cursor,       // records the cursor shown
-        capture       // records the capture window
+        capture,      // records the capture window
+        steal         // another window takes the capture
     } kind;
     CPoint pt;
     WORD wKey;
@@ -48,6 +49,7 @@ struct CScript
     int nTicks = 0;
     std::vector<HCURSOR> cursors;
     std::vector<HWND> captures;
+    HWND hWndThief = nullptr;
 };
 CScript g_script;
 
@@ -86,6 +88,9 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR idEvent, DWORD)
         break;
     case CStep::capture:
         g_script.captures.push_back(::GetCapture());
+        break;
+    case CStep::steal:
+        ::SetCapture(g_script.hWndThief);
         break;
     }
 }
@@ -146,6 +151,7 @@ protected:
         PumpPendingMessages();
         g_script = CScript();
         g_script.steps = std::move(steps);
+        g_script.hWndThief = m_hWndThief;
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
         pBar->GetControl(nIndex)->CZMRControl::BeginControlMove(ptStart);
         ::KillTimer(nullptr, nTimer);
@@ -154,7 +160,9 @@ protected:
         CTestInput::Key(VK_ESCAPE, false);
         PumpPendingMessages();
         EXPECT_EQ(g_script.nNext, g_script.steps.size()) << "the drag ended before its script did";
-        EXPECT_EQ(::GetCapture(), nullptr);
+        // The drag let go of the capture; only a window that took it holds it.
+        EXPECT_TRUE(::GetCapture() == nullptr || ::GetCapture() == m_hWndThief);
+        ::ReleaseCapture();
         return m_pDrag->m_nResult;
     }
     std::vector<UINT> Ids(CZMRCommandBar* pBar) const
@@ -169,6 +177,7 @@ protected:
     CProbeBar* m_pA = nullptr;
     CProbeBar* m_pB = nullptr;
     std::vector<CProbeBar*> m_bars;
+    HWND m_hWndThief = nullptr;
 };
 
 TEST_F(DragHelperTest, ReleaseMovesCopiesRemovesOrKeepsTheControl)
@@ -211,12 +220,13 @@ TEST_F(DragHelperTest, ReleaseMovesCopiesRemovesOrKeepsTheControl)
     }
 }
 
-TEST_F(DragHelperTest, EscapeOrTheRightButtonCancelsAndClearsTheMark)
+TEST_F(DragHelperTest, EscapeTheRightButtonOrLosingTheCaptureCancelsAndClearsTheMark)
 {
     const CPoint ptB = At(m_pB, 26, 12);
-    for (CStep cancel : {Key(VK_ESCAPE, true), Do(CStep::rightClick)})
+    for (CStep cancel : {Key(VK_ESCAPE, true), Do(CStep::rightClick), Do(CStep::steal)})
     {
         SCOPED_TRACE(cancel.kind);
+        m_hWndThief = m_pB->GetSafeHwnd();
         EXPECT_EQ(Drag(m_pA, 1, {MoveTo(ptB), MoveTo(ptB + CPoint(1, 0)), Do(CStep::cursor), cancel}), 5);
         // The mark stood while the pointer rested over B.
         ASSERT_EQ(g_script.cursors.size(), 1u);
