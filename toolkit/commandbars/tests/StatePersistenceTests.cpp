@@ -516,6 +516,52 @@ TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
     EXPECT_EQ(pPopup->GetSavedBarId(), 0);
 }
 
+TEST(StatePersistence, APopupIsNeverLinkedToItsOwnBarOrOneThatOpensIt)
+{
+    // A tool bar saved with a popup control whose bar has id 55.
+    CMemoryPropStore::Data data;
+    {
+        CZMRToolBar toolBar;
+        CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
+        pPopupBar->SetBarID(55);
+        AddPopup(&toolBar, 1, pPopupBar);
+        pPopupBar->InternalRelease();
+        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+        toolBar.DoPropExchange(&store);
+    }
+    // A damaged state: id 55 is the tool bar itself, or a popup bar whose
+    // own popup opens the tool bar. Either link would be a cycle.
+    for (bool bOwnBar : {true, false})
+    {
+        SCOPED_TRACE(bOwnBar ? "its own bar" : "a bar that opens it");
+        CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+        CZMRToolBar loaded;
+        loaded.DoPropExchange(&store);
+        auto* pPopup = static_cast<CZMRControlPopup*>(loaded.GetControl(0));
+        ASSERT_NE(pPopup, nullptr);
+        ASSERT_EQ(pPopup->GetSavedBarId(), 55);
+        {
+            CZMRCommandBarList list;
+            if (bOwnBar)
+            {
+                loaded.SetBarID(55);
+                list.Add(&loaded);
+            }
+            else
+            {
+                CZMRPopupBar* pOpener = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
+                pOpener->SetBarID(55);
+                AddPopup(pOpener, 2, &loaded);
+                list.Add(pOpener);
+                pOpener->InternalRelease();
+            }
+            loaded.RelinkBarsAfterLoad(&list);
+            EXPECT_EQ(pPopup->GetCommandBar(), nullptr);
+            EXPECT_EQ(pPopup->GetSavedBarId(), 0);
+        }
+    }
+}
+
 // ---------------------------------------------------------------- the controls collection
 
 TEST(StatePersistence, TheSnapshotTravelsOnlyWhenTheSaverAsks)
