@@ -107,6 +107,19 @@ CZMRControlPopup* AddPopup(CZMRCommandBar* pBar, int nId, CZMRCommandBar* pPopup
     return pPopup;
 }
 
+// A tool bar with one popup control whose bar has id 55, saved alone,
+// without that bar.
+void SaveToolBarWithPopupTo55(CMemoryPropStore::Data& data)
+{
+    CZMRToolBar toolBar;
+    CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
+    pPopupBar->SetBarID(55);
+    AddPopup(&toolBar, 1, pPopupBar);
+    pPopupBar->InternalRelease();
+    CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+    toolBar.DoPropExchange(&store);
+}
+
 std::vector<int> Ids(CZMRControls* pControls)
 {
     std::vector<int> ids;
@@ -489,15 +502,7 @@ TEST(StatePersistence, NumberingVisitsEachBarOnceAndToolBarsKeepTheirIds)
 TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
 {
     CMemoryPropStore::Data data;
-    {
-        CZMRToolBar toolBar;
-        CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
-        pPopupBar->SetBarID(55);
-        AddPopup(&toolBar, 1, pPopupBar);
-        pPopupBar->InternalRelease();
-        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
-        toolBar.DoPropExchange(&store);   // saved alone, without its popup bar
-    }
+    SaveToolBarWithPopupTo55(data);
     CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
     CZMRToolBar loaded;
     loaded.DoPropExchange(&store);
@@ -518,17 +523,8 @@ TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
 
 TEST(StatePersistence, APopupIsNeverLinkedToItsOwnBarOrOneThatOpensIt)
 {
-    // A tool bar saved with a popup control whose bar has id 55.
     CMemoryPropStore::Data data;
-    {
-        CZMRToolBar toolBar;
-        CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
-        pPopupBar->SetBarID(55);
-        AddPopup(&toolBar, 1, pPopupBar);
-        pPopupBar->InternalRelease();
-        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
-        toolBar.DoPropExchange(&store);
-    }
+    SaveToolBarWithPopupTo55(data);
     // A damaged state: id 55 is the tool bar itself, or a popup bar whose
     // own popup opens the tool bar. Either link would be a cycle.
     for (bool bOwnBar : {true, false})
