@@ -120,6 +120,14 @@ void SaveToolBarWithPopupTo55(CMemoryPropStore::Data& data)
     toolBar.DoPropExchange(&store);
 }
 
+// Loads that tool bar; its popup control.
+CZMRControlPopup* LoadToolBarWithPopup(CMemoryPropStore::Data& data, CZMRToolBar& loaded)
+{
+    CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+    loaded.DoPropExchange(&store);
+    return static_cast<CZMRControlPopup*>(loaded.GetControl(0));
+}
+
 std::vector<int> Ids(CZMRControls* pControls)
 {
     std::vector<int> ids;
@@ -503,10 +511,8 @@ TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
 {
     CMemoryPropStore::Data data;
     SaveToolBarWithPopupTo55(data);
-    CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
     CZMRToolBar loaded;
-    loaded.DoPropExchange(&store);
-    auto* pPopup = static_cast<CZMRControlPopup*>(loaded.GetControl(0));
+    CZMRControlPopup* pPopup = LoadToolBarWithPopup(data, loaded);
     ASSERT_NE(pPopup, nullptr);
     EXPECT_EQ(pPopup->GetSavedBarId(), 55);
 
@@ -530,10 +536,8 @@ TEST(StatePersistence, APopupIsNeverLinkedToItsOwnBarOrOneThatOpensIt)
     for (bool bOwnBar : {true, false})
     {
         SCOPED_TRACE(bOwnBar ? "its own bar" : "a bar that opens it");
-        CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
         CZMRToolBar loaded;
-        loaded.DoPropExchange(&store);
-        auto* pPopup = static_cast<CZMRControlPopup*>(loaded.GetControl(0));
+        CZMRControlPopup* pPopup = LoadToolBarWithPopup(data, loaded);
         ASSERT_NE(pPopup, nullptr);
         ASSERT_EQ(pPopup->GetSavedBarId(), 55);
         {
