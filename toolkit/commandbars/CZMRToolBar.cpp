@@ -35,7 +35,7 @@ BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
     }
     if (bFloating)
     {
-        ::SetParent(m_hWnd, nullptr);
+        SetParent(nullptr);
         ModifyStyle(WS_CHILD, WS_POPUP | 0x100);
         if (pParent)
             ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pParent->GetSafeHwnd()));
@@ -43,7 +43,7 @@ BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
     else
     {
         ModifyStyle(WS_POPUP, WS_CHILD);
-        ::SetParent(m_hWnd, pParent ? pParent->GetSafeHwnd() : nullptr);
+        SetParent(pParent);
     }
     return TRUE;
 }
