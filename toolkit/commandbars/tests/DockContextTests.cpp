@@ -268,6 +268,33 @@ TEST_F(DockContextTest, ResizingAFloatingBarFromTheLeftKeepsItsRightEdge)
     EXPECT_EQ(WindowRect(m_pB).Width(), rcBefore.Width() + 50);
 }
 
+TEST_F(DockContextTest, NoLoopWhileAnotherWindowHoldsTheMouseOrWithoutAManager)
+{
+    // Another window has the capture: the drag does not start.
+    ::SetCapture(m_pSite->GetSafeHwnd());
+    const CRect rcBefore = ClientRectIn(m_pB, m_pManager->GetDockBar(0));
+    m_pB->GetDockContext()->StartDrag(ScreenOf(m_pB, CPoint(5, 12)));
+    EXPECT_EQ(::GetCapture(), m_pSite->GetSafeHwnd());
+    EXPECT_EQ(m_pB->GetPosition(), zmrBarTop);
+    EXPECT_EQ(ClientRectIn(m_pB, m_pManager->GetDockBar(0)), rcBefore);
+    ::ReleaseCapture();
+
+    // A bar without a manager takes the capture and lets it go at once.
+    CSizedToolBar loose(CSize(100, 24));
+    ASSERT_TRUE(loose.SetDockState(m_pSite, FALSE));
+    loose.GetDockContext()->StartDrag(ScreenOf(&loose, CPoint(5, 12)));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    loose.DestroyWindow();
+}
+
+TEST_F(DockContextTest, ADockedBarTakingTheFocusLeavesTheKeyboardAlone)
+{
+    // Only a bar embedded in a dialog (no dock context) starts tracking.
+    m_pB->SetFocus();
+    PumpPendingMessages();
+    EXPECT_FALSE(m_pB->IsTrackingMode());
+}
+
 TEST_F(DockContextTest, TheGripperOfADockedBarShowsTheSizeAllCursor)
 {
     auto* pTheme = new CGripperTheme;
