@@ -37,16 +37,21 @@ CSize CZMRMenuBar::CControlMDIButton::GetSize(CDC* /*pDC*/)
 
 void CZMRMenuBar::CControlMDIButton::Draw(CDC* pDC)
 {
+    DrawGlyph(pDC, this, m_strParameter);
+}
+
+void CZMRMenuBar::CControlMDIButton::DrawGlyph(CDC* pDC, CZMRControl* pControl, LPCTSTR lpszGlyph)
+{
     // 8 points at 96 DPI: the same pixel height at any DPI.
     CFont font;
     font.CreatePointFont(::MulDiv(80, 96, pDC->GetDeviceCaps(LOGPIXELSX)), L"Marlett", pDC);
     CFont* pOldFont = pDC->SelectObject(&font);
-    CZMRPaintManager* pPaintManager = GetPaintManager();
-    pPaintManager->DrawControlStateRect(pDC, this);
-    pDC->SetTextColor(pPaintManager->GetControlTextColor(this));
+    CZMRPaintManager* pPaintManager = pControl->GetPaintManager();
+    pPaintManager->DrawControlStateRect(pDC, pControl);
+    pDC->SetTextColor(pPaintManager->GetControlTextColor(pControl));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    CRect rc = m_rcControl;
-    pDC->DrawText(m_strParameter, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    CRect rc = pControl->GetRect();
+    pDC->DrawText(lpszGlyph, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     pDC->SetBkMode(nOldMode);
     pDC->SelectObject(pOldFont);
     font.DeleteObject();
