@@ -96,8 +96,7 @@ CSize CZMRMenuBar::CControlMDISysMenuPopup::GetSize(CDC* /*pDC*/)
 void CZMRMenuBar::CControlMDISysMenuPopup::Draw(CDC* pDC)
 {
     if (m_hIcon)
-        ::DrawStateW(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(m_hIcon), 0, m_rcControl.left,
-                     m_rcControl.top, 16, 16, DST_ICON);
+        pDC->DrawState(m_rcControl.TopLeft(), CSize(16, 16), m_hIcon, DSS_NORMAL, HBRUSH(nullptr));
 }
 
 void CZMRMenuBar::CControlMDISysMenuPopup::AdjustAvoidRect(CRect& rcAvoid, BOOL /*bVertical*/)
@@ -137,7 +136,7 @@ void CZMRMenuBar::CControlMDISysMenuPopup::SetSystemMenu(HWND hWndChild, HMENU h
     if (!::IsMenu(hSystemMenu))
         return;
     CMenu* pMenu = CMenu::FromHandle(hSystemMenu);
-    const int nDefault = int(::GetMenuDefaultItem(hSystemMenu, TRUE, GMDI_USEDISABLED));
+    const int nDefault = int(pMenu->GetDefaultItem(GMDI_USEDISABLED, TRUE));
     BOOL bBeginGroup = FALSE;
     const int nCount = ::GetMenuItemCount(hSystemMenu);
     for (int i = 0; i < nCount; i++)
