@@ -4,6 +4,7 @@
 // status bar saved with the test artefacts.
 #include "CZMRDefaultTheme.h"
 #include "../../commandbars/tests/CommandBarsTestSupport.h"
+#include "../../commandbars/tests/ToolBarTestSupport.h"
 #include "ArtifactPng.h"
 #include "CZMRControlComboBox.h"
 #include "CZMRControlEdit.h"
@@ -11,6 +12,7 @@
 #include "CZMRControls.h"
 #include "CZMRIconHandle.h"
 #include "CZMRImageManager.h"
+#include "CZMRPopupBar.h"
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
 #include "PixelCanvas.h"
@@ -692,7 +694,44 @@ TEST(DefaultTheme, EditSpinButtonsShowWhichHalfIsPressed)
     bar.m_pTheme->DrawEditSpinButtons(canvas.DC(), pEdit);
     EXPECT_EQ(kShadow, canvas.Pixel(rc.left + 1, rc.top + 1)) << "the up button pressed in";
     EXPECT_EQ(kWindow, canvas.Pixel(rc.left + 1, middle)) << "the down button raised";
-    EXPECT_EQ(kText, canvas.Pixel((rc.left + rc.right) / 2, (rc.top + 1 + middle) / 2)) << "the up arrow";
+}
+
+TEST(DefaultTheme, EditSpinArrowsAreTwoRowsHigh)
+{
+    for (BOOL bEnabled : {TRUE, FALSE})
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+        auto* pEdit = static_cast<CZMRControlEdit*>(bar.Add(zmrControlEdit, 1, L"", zmrButtonCaption));
+        pEdit->SetShowSpinButtons(TRUE);
+        pEdit->SetRect(CRect(0, 0, 60, 22));
+        pEdit->SetEnabled(bEnabled);
+        const CRect rc = pEdit->GetSpinButtonsRect();
+        const int middle = (rc.top + rc.bottom) / 2;
+        const COLORREF kArrow = bEnabled ? kText : kGrey;
+        CPixelCanvas canvas(60, 22, kBack);
+        bar.m_pTheme->DrawEditSpinButtons(canvas.DC(), pEdit);
+        // The columns of each arrow row, top to bottom, around its button's centre.
+        const CPoint ptUp = CRect(rc.left + 1, rc.top + 1, rc.right - 1, middle).CenterPoint();
+        const CPoint ptDown = CRect(rc.left + 1, middle, rc.right - 1, rc.bottom - 1).CenterPoint();
+        struct Row
+        {
+            CPoint pt;
+            int dy, nHalfWidth;   // -1: no arrow in this row
+        };
+        const Row rows[] = {{ptUp, -2, -1}, {ptUp, -1, 1}, {ptUp, 0, 2}, {ptUp, 1, -1},
+                            {ptDown, -2, -1}, {ptDown, -1, 2}, {ptDown, 0, 1}, {ptDown, 1, -1}};
+        for (const Row& row : rows)
+        {
+            const int y = row.pt.y + row.dy;
+            for (int dx = -3; dx <= 3; dx++)
+            {
+                const bool bInk = row.nHalfWidth >= 0 && dx >= -row.nHalfWidth && dx <= row.nHalfWidth;
+                EXPECT_EQ(bInk, canvas.Pixel(row.pt.x + dx, y) == kArrow)
+                    << (row.pt == ptUp ? "up" : "down") << " arrow, row " << row.dy << ", column " << dx
+                    << (bEnabled ? "" : ", disabled");
+            }
+        }
+    }
 }
 
 TEST(DefaultTheme, BarBackgroundsAndTheFloatingTitle)
@@ -757,6 +796,166 @@ TEST(DefaultTheme, FloatingHideButtonGetsAFaceWhenPressed)
         EXPECT_TRUE(ColoursIn(canvas, CRect(0, 0, 16, 16)).count(clrCross))
             << "the cross in the control's or the caption's text colour";
     }
+}
+
+TEST(DefaultTheme, DoubleGripperKeepsTheCheckMarkBesideTheIcon)
+{
+    for (BOOL bDouble : {FALSE, TRUE})
+    {
+        CTheme* pTheme = new CTheme;
+        CZMRPopupBar* pPopup = new CZMRPopupBar;
+        pPopup->SetPaintManager(pTheme);
+        pTheme->InternalRelease();
+        CZMRImageManager* pImages = new CZMRImageManager;
+        pPopup->SetImageManager(pImages);
+        pImages->InternalRelease();
+        CZMRIconHandle handle;
+        handle.TakeIcon(CreateMaskedIcon());
+        pImages->SetIcon(handle, 100, 16, 16, ZMR_ICONSTATE_NORMAL);
+        pPopup->SetDoubleGripper(bDouble);
+
+        const int nCell = std::max(16 + 4, pTheme->m_nBaseHeight);
+        EXPECT_EQ((bDouble ? 2 * nCell : nCell) + 1, pTheme->GetPopupIconColumnWidth(pPopup))
+            << "the icon column doubles with the double gripper";
+
+        CZMRControl* pItem = pPopup->GetControls()->Add(zmrControlButton, 100);
+        pItem->SetCaption(L"Mmmm");
+        pItem->SetChecked(TRUE);
+        const CSize sz = pItem->GetSize(nullptr);
+        pItem->SetRect(CRect(0, 0, 160, sz.cy));
+        CPixelCanvas canvas(160, sz.cy, kBack);
+        pItem->Draw(canvas.DC());
+
+        const CRect rcFirst(0, 0, nCell, sz.cy), rcSecond(nCell + 1, 0, 2 * nCell + 1, sz.cy);
+        const std::set<COLORREF> first = ColoursIn(canvas, rcFirst);
+        const int yMid = sz.cy / 2;
+        if (bDouble)
+        {
+            EXPECT_TRUE(first.count(kText)) << "the check mark in the first cell";
+            EXPECT_FALSE(first.count(RGB(255, 0, 0))) << "no icon there";
+            EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rcSecond.CenterPoint().x, yMid)) << "the icon in the second";
+            EXPECT_EQ(kShadow, canvas.Pixel(rcSecond.left, 0)) << "the checked frame around the second cell";
+            // The caption starts after both cells and the text gap.
+            int xInk = -1;
+            for (int x = rcSecond.right; x < 160 && xInk < 0; x++)
+                for (int y = 0; y < sz.cy && xInk < 0; y++)
+                    if (canvas.Pixel(x, y) == kText)
+                        xInk = x;
+            EXPECT_NEAR(2 * nCell + 1 - 1 + 4, xInk, 2);
+        }
+        else
+        {
+            EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rcFirst.CenterPoint().x, yMid)) << "the icon in the only cell";
+            EXPECT_FALSE(first.count(kText)) << "an icon stands for the check mark";
+        }
+        pPopup->InternalRelease();
+    }
+}
+
+TEST(DefaultTheme, FloatingFrameCaptionAndItsButtons)
+{
+    const COLORREF kInfo = RGB(255, 255, 200);
+    const int nInfo = COLOR_INFOBK;
+    CTheme* pTheme = new CTheme;
+    pTheme->SetColors(1, &nInfo, &kInfo);
+    CPlacedToolBar* pBar = new CPlacedToolBar;
+    pBar->SetPaintManager(pTheme);
+    pBar->Place(zmrBarFloating);
+    ASSERT_TRUE(pBar->CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 120, 30), nullptr, 0));
+
+    // Without a close button the caption takes the whole width inside the
+    // borders of 3; with one it ends 18 pixels sooner.
+    for (BOOL bClose : {FALSE, TRUE})
+    {
+        if (bClose)
+        {
+            pBar->AddCaptionButton(SC_MINIMIZE);
+            pBar->AddCaptionButton(SC_CLOSE);
+        }
+        const int nRight = bClose ? 117 - 18 : 117;
+        EXPECT_EQ(CRect(3, 3, nRight, 27), pBar->GetFloatingCaptionRect()) << bClose;
+        CPixelCanvas canvas(120, 30, kBack);
+        pTheme->PaintFloatingCaption(canvas.DC(), pBar);
+        EXPECT_EQ(kFace, canvas.Pixel(0, 0)) << bClose;
+        EXPECT_EQ(kFace, canvas.Pixel(2, 2)) << bClose;
+        EXPECT_EQ(kShadow, canvas.Pixel(3, 3)) << bClose;
+        EXPECT_EQ(kShadow, canvas.Pixel(nRight - 1, 26)) << bClose;
+        EXPECT_EQ(kInfo, canvas.Pixel(4, 4)) << bClose;
+        EXPECT_EQ(kInfo, canvas.Pixel(nRight - 2, 25)) << bClose;
+        EXPECT_EQ(kFace, canvas.Pixel(nRight, 15)) << bClose;
+    }
+    EXPECT_EQ(SC_CLOSE, pBar->FindCaptionButton(SC_CLOSE)->GetCommand());
+    EXPECT_EQ(pBar->GetCaptionButton(0), pBar->FindCaptionButton(SC_MINIMIZE));
+    EXPECT_EQ(nullptr, pBar->FindCaptionButton(SC_MAXIMIZE));
+
+    // The buttons: a face and frame, or the state highlight when hot or
+    // pressed; the close button shows only its cross until then.
+    struct Case
+    {
+        const char* pszName;
+        UINT nCommand;
+        BOOL bHot, bPressed, bEnabled;
+        COLORREF topLeft, bottomRight, inside, cross;
+    };
+    const Case cases[] = {
+        {"close", SC_CLOSE, FALSE, FALSE, TRUE, kBack, kBack, kBack, kText},
+        {"close, hot", SC_CLOSE, TRUE, FALSE, TRUE, kLight, kShadow, kFace, kText},
+        {"close, hot and pressed", SC_CLOSE, TRUE, TRUE, TRUE, kShadow, kLight, kFace, kText},
+        {"close, disabled and hot", SC_CLOSE, TRUE, FALSE, FALSE, kFace, kFace, kFace, kGrey},
+        {"minimize", SC_MINIMIZE, FALSE, FALSE, TRUE, kShadow, kShadow, kFace, kFace},
+        {"minimize, pressed", SC_MINIMIZE, FALSE, TRUE, TRUE, kLight, kShadow, kFace, kFace},
+    };
+    for (const Case& c : cases)
+    {
+        CZMRCaptionButton button(c.nCommand);
+        button.SetRect(CRect(20, 5, 36, 19));
+        button.SetHot(c.bHot);
+        button.SetPressed(c.bPressed);
+        button.SetEnabled(c.bEnabled);
+        CPixelCanvas canvas(50, 24, kBack);
+        pTheme->PaintFloatingCaptionButton(canvas.DC(), &button);
+        EXPECT_EQ(c.topLeft, canvas.Pixel(20, 5)) << c.pszName;
+        EXPECT_EQ(c.bottomRight, canvas.Pixel(35, 18)) << c.pszName;
+        EXPECT_EQ(c.inside, canvas.Pixel(22, 7)) << c.pszName;
+        // The cross around the centre (28, 12): both strokes of both diagonals.
+        for (CPoint pt : {CPoint(24, 9), CPoint(25, 9), CPoint(28, 13), CPoint(31, 15), CPoint(24, 15),
+                          CPoint(30, 9), CPoint(31, 9)})
+            EXPECT_EQ(c.cross, canvas.Pixel(pt.x, pt.y)) << c.pszName << " at " << pt.x << "," << pt.y;
+        EXPECT_EQ(c.inside, canvas.Pixel(23, 8)) << c.pszName << ": nothing beyond the cross";
+    }
+    pBar->DestroyWindow();
+    pBar->InternalRelease();
+    pTheme->InternalRelease();
+}
+
+TEST(DefaultTheme, ListRowsTakeTheListsIconSize)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CThemeBar list(zmrBarTypeNormal, zmrBarTop);
+    list.m_pBar->SetIconSize(CSize(32, 32));
+    CZMRIconHandle handle;
+    handle.TakeIcon(CreateMaskedIcon());
+    bar.m_pImages->SetIcon(handle, 7, 32, 32, ZMR_ICONSTATE_NORMAL);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 7, L"Mmmm");
+    bar.m_pBar->SetIconSize(CSize(16, 16));
+    CTheme& theme = *bar.m_pTheme;
+    const int nBase = theme.m_nBaseHeight;
+    EXPECT_EQ(CSize(std::max(nBase, 36), std::max(nBase, 36)),
+              theme.DrawControlListItem(nullptr, pButton, CRect(0, 0, 0, 0), FALSE, FALSE, list.m_pBar));
+    const CSize szSmall = theme.GetIconSize(FALSE);
+    EXPECT_EQ(CSize(std::max(nBase, int(szSmall.cx) + 4), std::max(nBase, int(szSmall.cy) + 4)),
+              theme.DrawControlListItem(nullptr, pButton, CRect(0, 0, 0, 0), FALSE, FALSE, nullptr))
+        << "without a list, the small default icon size";
+
+    // Drawn at 32: the icon's middle square doubles to 16 pixels.
+    const int nCell = std::max(nBase, 36);
+    CPixelCanvas canvas(150, nCell, kBack);
+    theme.DrawControlListItem(canvas.DC(), pButton, CRect(0, 0, 150, nCell), FALSE, TRUE, list.m_pBar);
+    const int x0 = nCell / 2 - 16, y = nCell / 2;
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(x0 + 8, y));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(x0 + 23, y));
+    EXPECT_NE(RGB(255, 0, 0), canvas.Pixel(x0 + 7, y));
+    EXPECT_NE(RGB(255, 0, 0), canvas.Pixel(x0 + 24, y));
 }
 
 TEST(DefaultTheme, ListRowsOfControls)
@@ -1080,6 +1279,9 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         CZMRStatusBar statusBar;
         statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
         ASSERT_TRUE(statusBar.GetSafeHwnd());
+        // Panes without a font of their own take the bar's; markup makes its
+        // bold runs from it.
+        statusBar.SetFont(&theme.m_fntRegular, FALSE);
         statusBar.EnableMarkup();
         const LPCWSTR texts[] = {L"Ready", L"<TextBlock>Port <Bold>COM3</Bold></TextBlock>", L"Busy", L"NUM",
                                  L"CAP"};
@@ -1108,6 +1310,26 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         theme.PaintStatusSizeGrip(canvas.DC(), CRect(384, 6, 400, 22));
         EXPECT_EQ(kShadow, canvas.Pixel(2, 2)) << "the first pane's divider";
         SavePicture(canvas, L"default-theme-statusbar.png", 400, 22);
+
+        // The bold run of the markup pane is wider than the same text plain.
+        auto inkWidth = [&](LPCWSTR lpszMarkup) {
+            CZMRStatusBarPane* pPane = statusBar.GetPane(1);
+            pPane->SetText(lpszMarkup);
+            CPixelCanvas pane(120, 22, kBack);
+            theme.PaintStatusPane(pane.DC(), pPane, CRect(0, 2, 100, 20));
+            int nFirst = -1, nLast = -1;
+            for (int x = 0; x < 120; x++)
+                for (int y = 0; y < 22; y++)
+                    if (pane.Pixel(x, y) == kText)
+                    {
+                        nLast = x;
+                        nFirst = nFirst < 0 ? x : nFirst;
+                    }
+            return nFirst < 0 ? 0 : nLast - nFirst + 1;
+        };
+        const int nPlain = inkWidth(L"<TextBlock>COM3</TextBlock>");
+        ASSERT_GT(nPlain, 0);
+        EXPECT_GT(inkWidth(L"<TextBlock><Bold>COM3</Bold></TextBlock>"), nPlain);
         statusBar.DestroyWindow();
     }
 }
