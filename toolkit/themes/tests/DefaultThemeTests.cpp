@@ -958,6 +958,232 @@ TEST(DefaultTheme, ListRowsTakeTheListsIconSize)
     EXPECT_NE(RGB(255, 0, 0), canvas.Pixel(x0 + 24, y));
 }
 
+TEST(DefaultTheme, DockedGrippersAreRaisedBars)
+{
+    // A raised frame at x 3..6 over the height less 3 at both ends on a
+    // horizontal bar, at y 3..6 over the width on a vertical one.
+    struct Case
+    {
+        int nPosition;
+        CSize szBar;
+        CRect rcGripper;
+    };
+    const Case cases[] = {
+        {zmrBarTop, CSize(60, 24), CRect(3, 3, 6, 21)},
+        {zmrBarBottom, CSize(60, 24), CRect(3, 3, 6, 21)},
+        {zmrBarLeft, CSize(24, 60), CRect(3, 3, 21, 6)},
+        {zmrBarRight, CSize(24, 60), CRect(3, 3, 21, 6)},
+    };
+    for (const Case& c : cases)
+    {
+        CThemeBar bar(zmrBarTypeNormal, c.nPosition, c.szBar);
+        CPixelCanvas canvas(c.szBar.cx, c.szBar.cy, kBack);
+        bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE);
+        const CRect& rc = c.rcGripper;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.left, rc.top)) << c.nPosition;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.left, rc.bottom - 2)) << c.nPosition;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.right - 2, rc.top)) << c.nPosition;
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.right - 1, rc.top)) << c.nPosition;
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.left, rc.bottom - 1)) << c.nPosition;
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.right - 1, rc.bottom - 1)) << c.nPosition;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left + 1, rc.top + 1)) << c.nPosition << ": one pixel inside";
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left - 1, rc.top)) << c.nPosition;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.right, rc.bottom)) << c.nPosition;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left, rc.top - 1)) << c.nPosition;
+    }
+}
+
+TEST(DefaultTheme, ComboDropButtonByState)
+{
+    // The button rectangle (40, 0, 56, 20) narrows to (41, 2, 54, 18).
+    struct Case
+    {
+        const char* pszName;
+        BOOL bEnabled;
+        int nSelected;
+        BOOL bDropped;
+        COLORREF topLeft, bottomRight, line, face;
+        int nGlyphShift;
+    };
+    const Case cases[] = {
+        {"idle", TRUE, 0, FALSE, kLight, kLight, kBack, kFace, 0},
+        {"selected", TRUE, 1, FALSE, kLight, kShadow, kFace, kFace, 0},
+        {"dropped", TRUE, 1, TRUE, kShadow, kLight, kFace, kFace, 1},
+        {"dropped, not selected", TRUE, 0, TRUE, kShadow, kLight, kFace, kFace, 1},
+        {"disabled", FALSE, 1, FALSE, kBack, kBack, kBack, kBack, 0},
+    };
+    const CRect rcButton(40, 0, 56, 20), rc(41, 2, 54, 18);
+    // The triangle of a 13-pixel rectangle: half-width 13 / 2 - 4 = 2, apex row
+    // (2 + 18) / 2 - 1 + 2 at the centre column.
+    const int xApex = rc.CenterPoint().x, yApex = (rc.top + rc.bottom) / 2 - 1 + 2;
+    for (const Case& c : cases)
+    {
+        CTheme theme;
+        CPixelCanvas canvas(60, 20, kBack);
+        theme.DrawComboDropButton(canvas.DC(), rcButton, c.bEnabled, c.nSelected, c.bDropped);
+        EXPECT_EQ(c.topLeft, canvas.Pixel(rc.left, rc.top)) << c.pszName;
+        EXPECT_EQ(c.bottomRight, canvas.Pixel(rc.right - 1, rc.bottom - 1)) << c.pszName;
+        EXPECT_EQ(c.line, canvas.Pixel(rc.left - 1, rc.top + 3)) << c.pszName << ": the line at left - 1";
+        EXPECT_EQ(c.face, canvas.Pixel(rc.left + 2, rc.top + 2)) << c.pszName;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.right, rc.top + 3)) << c.pszName;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left + 3, rc.top - 1)) << c.pszName;
+        EXPECT_EQ(kText, canvas.Pixel(xApex + c.nGlyphShift, yApex + c.nGlyphShift)) << c.pszName << ": apex";
+        EXPECT_NE(kText, canvas.Pixel(xApex + c.nGlyphShift, yApex + c.nGlyphShift + 1)) << c.pszName;
+        EXPECT_EQ(kText, canvas.Pixel(xApex + c.nGlyphShift - 2, yApex + c.nGlyphShift - 2)) << c.pszName;
+    }
+}
+
+TEST(DefaultTheme, RarelyUsedPopupRowsAreLightFaced)
+{
+    for (BOOL bRarelyUsed : {FALSE, TRUE})
+    {
+        CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+        CZMRControl* pItem = bar.Add(zmrControlButton, 1, L"Mmmm");
+        pItem->SetRarelyUsed(bRarelyUsed);
+        const CSize sz = pItem->GetSize(nullptr);
+        pItem->SetRect(CRect(0, 0, 120, sz.cy));
+        CPixelCanvas canvas(120, sz.cy, kBack);
+        pItem->Draw(canvas.DC());
+        const COLORREF clrRow = bRarelyUsed ? kLightFace : kBack;
+        EXPECT_EQ(clrRow, canvas.Pixel(0, 0)) << bRarelyUsed;
+        EXPECT_EQ(clrRow, canvas.Pixel(5, sz.cy / 2)) << bRarelyUsed << ": the icon column";
+        EXPECT_EQ(clrRow, canvas.Pixel(119, sz.cy - 1)) << bRarelyUsed;
+        EXPECT_TRUE(ColoursIn(canvas, CRect(20, 0, 120, sz.cy)).count(kText)) << bRarelyUsed << ": the caption";
+    }
+}
+
+TEST(DefaultTheme, ShortcutTextEndsNineteenPixelsFromTheRight)
+{
+    CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+    CZMRControl* pItem = bar.Add(zmrControlButton, 1, L"&New\tCtrl+N");
+    const CSize sz = pItem->GetSize(nullptr);
+    const int nWidth = 200;
+    pItem->SetRect(CRect(0, 0, nWidth, sz.cy));
+    CPixelCanvas canvas(nWidth, sz.cy, kBack);
+    pItem->Draw(canvas.DC());
+
+    // The same text set right-aligned against right - 19 by the platform.
+    CPixelCanvas expected(nWidth, sz.cy, kBack);
+    CFont* pOld = expected.DC()->SelectObject(&bar.m_pTheme->m_fntRegular);
+    expected.DC()->SetTextColor(kText);
+    expected.DC()->SetBkMode(TRANSPARENT);
+    CRect rcShortcut(nWidth / 2, 0, nWidth - 19, sz.cy);
+    expected.DC()->DrawText(CString(L"Ctrl+N"), rcShortcut, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    expected.DC()->SelectObject(pOld);
+
+    // The ink of the right half: the shortcut.
+    auto inkColumns = [&](const CPixelCanvas& picture) {
+        int nFirst = -1, nLast = -1;
+        for (int x = nWidth / 2; x < nWidth; x++)
+            for (int y = 0; y < sz.cy; y++)
+                if (picture.Pixel(x, y) == kText)
+                {
+                    nLast = x;
+                    nFirst = nFirst < 0 ? x : nFirst;
+                }
+        return std::make_pair(nFirst, nLast);
+    };
+    const auto drawn = inkColumns(canvas), wanted = inkColumns(expected);
+    ASSERT_GE(wanted.first, 0);
+    EXPECT_EQ(wanted, drawn) << "first and last columns of the shortcut";
+}
+
+TEST(DefaultTheme, ExpandButtonGlyphs)
+{
+    // Docked across: a triangle pointing down near the bottom, and with
+    // hidden controls two chevrons at the top left.
+    for (BOOL bHidden : {FALSE, TRUE})
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+        CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
+        pExpand->SetRect(CRect(47, 2, 58, 22));
+        CPixelCanvas canvas(60, 24, kBack);
+        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 0, pExpand, bar.m_pBar, TRUE, bHidden);
+        for (CPoint pt : {CPoint(50, 15), CPoint(54, 15), CPoint(52, 17), CPoint(51, 16)})
+            EXPECT_EQ(kText, canvas.Pixel(pt.x, pt.y)) << "triangle at " << pt.x << "," << pt.y;
+        for (CPoint pt : {CPoint(52, 18), CPoint(49, 15), CPoint(55, 15)})
+            EXPECT_EQ(kBack, canvas.Pixel(pt.x, pt.y)) << "beside the triangle at " << pt.x << "," << pt.y;
+        // Chevrons from (left + 2, top + 4) down to (left + 4, top + 6), and
+        // again 1, 4 and 5 pixels to the right.
+        for (CPoint pt : {CPoint(49, 6), CPoint(50, 6), CPoint(53, 6), CPoint(54, 6), CPoint(51, 8), CPoint(49, 10)})
+            EXPECT_EQ(bHidden ? kText : kBack, canvas.Pixel(pt.x, pt.y)) << bHidden << " at " << pt.x << "," << pt.y;
+        EXPECT_EQ(kBack, canvas.Pixel(51, 6)) << "the gap between the chevrons";
+    }
+
+    // Docked along: a triangle pointing left near the top, the chevrons near
+    // the right edge, stacked.
+    for (BOOL bHidden : {FALSE, TRUE})
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarLeft);
+        CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
+        pExpand->SetRect(CRect(2, 47, 22, 58));
+        CPixelCanvas canvas(24, 60, kBack);
+        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 0, pExpand, bar.m_pBar, TRUE, bHidden);
+        for (CPoint pt : {CPoint(8, 50), CPoint(8, 54), CPoint(6, 52), CPoint(7, 52)})
+            EXPECT_EQ(kText, canvas.Pixel(pt.x, pt.y)) << "triangle at " << pt.x << "," << pt.y;
+        for (CPoint pt : {CPoint(5, 52), CPoint(9, 52), CPoint(8, 49)})
+            EXPECT_EQ(kBack, canvas.Pixel(pt.x, pt.y)) << "beside the triangle at " << pt.x << "," << pt.y;
+        for (CPoint pt : {CPoint(14, 49), CPoint(14, 50), CPoint(14, 53), CPoint(14, 54), CPoint(16, 51),
+                          CPoint(18, 49)})
+            EXPECT_EQ(bHidden ? kText : kBack, canvas.Pixel(pt.x, pt.y)) << bHidden << " at " << pt.x << "," << pt.y;
+        EXPECT_EQ(kBack, canvas.Pixel(14, 51)) << "the gap between the chevrons";
+    }
+
+    // The expand button of a floating bar: a triangle in the caption text
+    // colour, or in the control's own once it is hot.
+    for (int nSelected : {0, 1})
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarFloating);
+        bar.m_pTheme->m_clrFloatingCaptionText.SetCustomValue(RGB(255, 255, 0));
+        CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
+        pExpand->SetRect(CRect(0, 0, 16, 16));
+        pExpand->OnSelectionChange(nSelected);
+        CPixelCanvas canvas(16, 16, kBack);
+        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 3, pExpand, bar.m_pBar, TRUE, 0);
+        const COLORREF clr = nSelected ? kText : RGB(255, 255, 0);
+        for (CPoint pt : {CPoint(5, 6), CPoint(11, 6), CPoint(8, 9), CPoint(8, 7)})
+            EXPECT_EQ(clr, canvas.Pixel(pt.x, pt.y)) << nSelected << " at " << pt.x << "," << pt.y;
+        EXPECT_NE(clr, canvas.Pixel(8, 10)) << nSelected;
+        EXPECT_NE(clr, canvas.Pixel(4, 6)) << nSelected;
+    }
+}
+
+TEST(DefaultTheme, VerticalTwoLineCaptionsStandSideBySide)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarLeft);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 0, L"Mmmmmm Ww", zmrButtonIconAndCaptionBelow);
+    CTheme& theme = *bar.m_pTheme;
+    theme.m_bTwoLineCaptions = TRUE;
+    const CRect rc(0, 0, 40, 100);
+    CPixelCanvas canvas(40, 100, kBack);
+    CFont* pOld = canvas.DC()->SelectObject(&theme.m_fntVertical);
+    canvas.DC()->SetTextColor(kText);
+    canvas.DC()->SetBkMode(TRANSPARENT);
+    theme.DrawTwoLineCaption(canvas.DC(), pButton, rc, TRUE, TRUE, FALSE);
+    canvas.DC()->SelectObject(pOld);
+    SavePicture(canvas, L"default-theme-vertical-two-line-caption.png", 40, 100);
+
+    // Line 1 ("Mmmmmm") in the right half, line 2 ("Ww") in the left half,
+    // each centred along the strip.
+    auto inkRows = [&](int x0, int x1) {
+        int nTop = -1, nBottom = -1;
+        for (int y = 0; y < 100; y++)
+            for (int x = x0; x < x1; x++)
+                if (canvas.Pixel(x, y) == kText)
+                {
+                    nBottom = y;
+                    nTop = nTop < 0 ? y : nTop;
+                }
+        return std::make_pair(nTop, nBottom);
+    };
+    const auto right = inkRows(20, 40), left = inkRows(0, 20);
+    ASSERT_GE(right.first, 0) << "line 1";
+    ASSERT_GE(left.first, 0) << "line 2";
+    EXPECT_GT(right.second - right.first, left.second - left.first + 10) << "the longer line on the right";
+    EXPECT_NEAR(50, (right.first + right.second) / 2, 3);
+    EXPECT_NEAR(50, (left.first + left.second) / 2, 3);
+}
+
 TEST(DefaultTheme, ListRowsOfControls)
 {
     CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
