@@ -1091,43 +1091,47 @@ TEST(DefaultTheme, ShortcutTextEndsNineteenPixelsFromTheRight)
 TEST(DefaultTheme, ExpandButtonGlyphs)
 {
     // Docked across: a triangle pointing down near the bottom, and with
-    // hidden controls two chevrons at the top left.
-    for (BOOL bHidden : {FALSE, TRUE})
+    // hidden controls chevrons from (left + 2, top + 4) down to (left + 4,
+    // top + 6), again 1, 4 and 5 pixels to the right. Docked along: a
+    // triangle pointing left near the top, the chevrons near the right edge,
+    // stacked.
+    struct Case
     {
-        CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
-        CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
-        pExpand->SetRect(CRect(47, 2, 58, 22));
-        CPixelCanvas canvas(60, 24, kBack);
-        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 0, pExpand, bar.m_pBar, TRUE, bHidden);
-        for (CPoint pt : {CPoint(50, 15), CPoint(54, 15), CPoint(52, 17), CPoint(51, 16)})
-            EXPECT_EQ(kText, canvas.Pixel(pt.x, pt.y)) << "triangle at " << pt.x << "," << pt.y;
-        for (CPoint pt : {CPoint(52, 18), CPoint(49, 15), CPoint(55, 15)})
-            EXPECT_EQ(kBack, canvas.Pixel(pt.x, pt.y)) << "beside the triangle at " << pt.x << "," << pt.y;
-        // Chevrons from (left + 2, top + 4) down to (left + 4, top + 6), and
-        // again 1, 4 and 5 pixels to the right.
-        for (CPoint pt : {CPoint(49, 6), CPoint(50, 6), CPoint(53, 6), CPoint(54, 6), CPoint(51, 8), CPoint(49, 10)})
-            EXPECT_EQ(bHidden ? kText : kBack, canvas.Pixel(pt.x, pt.y)) << bHidden << " at " << pt.x << "," << pt.y;
-        EXPECT_EQ(kBack, canvas.Pixel(51, 6)) << "the gap between the chevrons";
-    }
-
-    // Docked along: a triangle pointing left near the top, the chevrons near
-    // the right edge, stacked.
-    for (BOOL bHidden : {FALSE, TRUE})
-    {
-        CThemeBar bar(zmrBarTypeNormal, zmrBarLeft);
-        CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
-        pExpand->SetRect(CRect(2, 47, 22, 58));
-        CPixelCanvas canvas(24, 60, kBack);
-        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 0, pExpand, bar.m_pBar, TRUE, bHidden);
-        for (CPoint pt : {CPoint(8, 50), CPoint(8, 54), CPoint(6, 52), CPoint(7, 52)})
-            EXPECT_EQ(kText, canvas.Pixel(pt.x, pt.y)) << "triangle at " << pt.x << "," << pt.y;
-        for (CPoint pt : {CPoint(5, 52), CPoint(9, 52), CPoint(8, 49)})
-            EXPECT_EQ(kBack, canvas.Pixel(pt.x, pt.y)) << "beside the triangle at " << pt.x << "," << pt.y;
-        for (CPoint pt : {CPoint(14, 49), CPoint(14, 50), CPoint(14, 53), CPoint(14, 54), CPoint(16, 51),
-                          CPoint(18, 49)})
-            EXPECT_EQ(bHidden ? kText : kBack, canvas.Pixel(pt.x, pt.y)) << bHidden << " at " << pt.x << "," << pt.y;
-        EXPECT_EQ(kBack, canvas.Pixel(14, 51)) << "the gap between the chevrons";
-    }
+        int nPosition;
+        CRect rc;
+        CSize szBar;
+        std::vector<CPoint> triangle, beside, chevrons;
+        CPoint ptGap;
+    };
+    const Case cases[] = {
+        {zmrBarTop, CRect(47, 2, 58, 22), CSize(60, 24),
+         {{50, 15}, {54, 15}, {52, 17}, {51, 16}},
+         {{52, 18}, {49, 15}, {55, 15}},
+         {{49, 6}, {50, 6}, {53, 6}, {54, 6}, {51, 8}, {49, 10}},
+         {51, 6}},
+        {zmrBarLeft, CRect(2, 47, 22, 58), CSize(24, 60),
+         {{8, 50}, {8, 54}, {6, 52}, {7, 52}},
+         {{5, 52}, {9, 52}, {8, 49}},
+         {{14, 49}, {14, 50}, {14, 53}, {14, 54}, {16, 51}, {18, 49}},
+         {14, 51}},
+    };
+    for (const Case& c : cases)
+        for (BOOL bHidden : {FALSE, TRUE})
+        {
+            CThemeBar bar(zmrBarTypeNormal, c.nPosition);
+            CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
+            pExpand->SetRect(c.rc);
+            CPixelCanvas canvas(c.szBar.cx, c.szBar.cy, kBack);
+            bar.m_pTheme->DrawOverflowButton(canvas.DC(), 0, pExpand, bar.m_pBar, TRUE, bHidden);
+            for (CPoint pt : c.triangle)
+                EXPECT_EQ(kText, canvas.Pixel(pt.x, pt.y)) << c.nPosition << ": triangle at " << pt.x << "," << pt.y;
+            for (CPoint pt : c.beside)
+                EXPECT_EQ(kBack, canvas.Pixel(pt.x, pt.y)) << c.nPosition << ": beside it at " << pt.x << "," << pt.y;
+            for (CPoint pt : c.chevrons)
+                EXPECT_EQ(bHidden ? kText : kBack, canvas.Pixel(pt.x, pt.y))
+                    << c.nPosition << ", hidden " << bHidden << ": chevrons at " << pt.x << "," << pt.y;
+            EXPECT_EQ(kBack, canvas.Pixel(c.ptGap.x, c.ptGap.y)) << c.nPosition << ": the gap between the chevrons";
+        }
 
     // The expand button of a floating bar: a triangle in the caption text
     // colour, or in the control's own once it is hot.
