@@ -57,4 +57,8 @@ function(flasher_end_to_end)
     SOURCES bench/UpdateBench.cpp Pyrolet_D.rc
     LIBS flasher_core foundation board_simulator)
   add_dependencies(flasher_update_bench hex2000 hid_stand_ins)
+
+  # Start time and idle working set of the programs beside the demo dialog.
+  project_console(flasher_startup_bench SOURCES bench/StartupBench.cpp LIBS psapi)
+  add_dependencies(flasher_startup_bench Pyrolet_D Merrowick Demo hid_stand_ins)
 endfunction()

@@ -137,8 +137,10 @@ int wmain(int argc, wchar_t** argv)
                 after.PeakPagefileUsage / 1048576.0);
     // Each run frees its memory and the next one touches it afresh; on a
     // machine where that is slow, it weighs on the figures above.
-    std::printf("memory taken by a load: %.1f MB; first touch of fresh memory here: %.2f ms per MB\n",
-                (double(after.PeakWorkingSetSize) - double(before.WorkingSetSize)) / 1048576.0, FreshMemoryCost());
+    const double taken = double(after.PeakWorkingSetSize) - double(before.WorkingSetSize);
+    std::printf("memory taken by a load: %.1f MB, %.0f bytes per record at the peak; first touch of fresh memory "
+                "here: %.2f ms per MB\n",
+                taken / 1048576.0, taken / (lines + 1), FreshMemoryCost());
 
     // The whole load once, with the converter started by the load itself;
     // the fixed wait after starting it is left out of the figure.
