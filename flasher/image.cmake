@@ -2,6 +2,7 @@
 # chunk lists, and the one place for the protocol's long waits.
 list(APPEND FLASHER_SOURCES
   CFlashImage.cpp
+  SRecordList.cpp
   FlashBlock.cpp
   M00LineReader.cpp
   ProtocolWait.cpp
