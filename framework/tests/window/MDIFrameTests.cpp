@@ -5,6 +5,7 @@
 #include "CTestInput.h"
 #include "TestResources.h"
 #include "WindowTestSupport.h"
+#include "window/CMDIActiveChildScope.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -126,6 +127,56 @@ int DocumentCount(CDocTemplate* pTemplate)
     return n;
 }
 } // namespace
+
+namespace
+{
+int g_nActiveAsked = 0;
+HWND g_hWndClient = nullptr;
+
+LRESULT CALLBACK CountActiveQueries(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->hwnd == g_hWndClient && pMsg->message == WM_MDIGETACTIVE)
+        g_nActiveAsked++;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+} // namespace
+
+TEST(MDIFrame, ActiveChildScopeAsksTheClientOnceAndDropsAChildThatGoes)
+{
+    CFrameHost* pHost = CFrameHost::Create();
+    ASSERT_NE(nullptr, pHost);
+    CMDIChildWnd* pAlpha = pHost->AddChild(L"Alpha");
+    CMDIChildWnd* pBeta = pHost->AddChild(L"Beta", TRUE);
+    ASSERT_TRUE(pAlpha && pBeta);
+    g_hWndClient = pHost->m_hWndMDIClient;
+    g_nActiveAsked = 0;
+    HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountActiveQueries, nullptr, ::GetCurrentThreadId());
+    {
+        CMDIActiveChildScope scope(pHost);
+        CMDIActiveChildScope nested(pHost);
+        for (int i = 0; i < 10; i++)
+        {
+            BOOL bMaximized = FALSE;
+            EXPECT_EQ(pBeta, pHost->MDIGetActive(&bMaximized));
+            EXPECT_TRUE(bMaximized);
+        }
+        EXPECT_EQ(1, g_nActiveAsked);
+        pBeta->DestroyWindow();
+        EXPECT_EQ(nullptr, pHost->MDIGetActive()) << "a held child that went is not handed out";
+        EXPECT_EQ(1, g_nActiveAsked);
+    }
+    // Out of the scope the client answers again, with the child now active.
+    EXPECT_EQ(pAlpha, pHost->MDIGetActive());
+    EXPECT_EQ(2, g_nActiveAsked);
+    ::UnhookWindowsHookEx(hHook);
+
+    // Other windows are left alone.
+    CWnd plain;
+    CMDIActiveChildScope none(&plain);
+    CMDIActiveChildScope alsoNone(nullptr);
+    pHost->DestroyWindow();
+}
 
 TEST(MDIFrame, DocumentFromTemplateBringsItsMenuWhileItsChildIsActive)
 {
