@@ -44,6 +44,14 @@ function(project_console name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
+# A benchmark: a console program that prints its figures, with the shared
+# clock and helpers of testing/main/BenchSupport.h.
+function(project_bench name)
+  cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
+  project_console(${name} SOURCES ${P_SOURCES} LIBS ${P_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_TEST_MAIN_DIR})
+endfunction()
+
 # One test executable per area, run under Wine by ctest (OWN_MAIN: the test
 # brings its own main instead of GoogleTest's). It runs in bin/ so
 # that it finds the programs and DLLs it drives beside it.

@@ -6,6 +6,7 @@
 //     first program is the one the others are compared with)
 // A start ends when the program's main thread first waits for input with a
 // visible window of its own; the working set is read 300 ms later.
+#include "BenchSupport.h"
 #include <windows.h>
 #include <psapi.h>
 
@@ -17,22 +18,6 @@
 
 namespace
 {
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-std::wstring ExeFolder()
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p = path;
-    return p.substr(0, p.find_last_of(L'\\'));
-}
 
 struct Search
 {
@@ -67,13 +52,13 @@ Run StartOnce(const std::wstring& exe)
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
-    const double start = Now();
-    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, ExeFolder().c_str(), &si, &pi))
+    const double start = bench::Now();
+    if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, bench::ExeFolder().c_str(), &si, &pi))
         return run;
     // Input idle can come before the first window; wait for both.
     Search search{pi.dwProcessId, nullptr};
     const double limit = start + 30;
-    while (Now() < limit)
+    while (bench::Now() < limit)
     {
         if (WaitForInputIdle(pi.hProcess, 50) == 0)
         {
@@ -88,7 +73,7 @@ Run StartOnce(const std::wstring& exe)
     }
     if (search.found)
     {
-        run.startMs = (Now() - start) * 1000;
+        run.startMs = (bench::Now() - start) * 1000;
         Sleep(300);
         PROCESS_MEMORY_COUNTERS counters{};
         counters.cb = sizeof counters;
@@ -101,14 +86,6 @@ Run StartOnce(const std::wstring& exe)
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     return run;
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double FileMb(const std::wstring& path)
@@ -124,7 +101,7 @@ double FileMb(const std::wstring& path)
 int wmain(int argc, wchar_t** argv)
 {
     const int rounds = argc > 1 ? std::max(1, _wtoi(argv[1])) : 9;
-    const std::wstring folder = ExeFolder();
+    const std::wstring folder = bench::ExeFolder();
     std::vector<std::wstring> programs;
     for (int i = 2; i < argc; ++i)
         programs.push_back(argv[i]);
@@ -161,12 +138,12 @@ int wmain(int argc, wchar_t** argv)
         }
         std::printf("  %-24ls file %5.1f MB  start median %6.1f ms (best %6.1f)  working set %5.1f MB"
                     "  private %5.1f MB  (%zu of %d started)\n",
-                    programs[i].c_str(), FileMb(folder + L"\\" + programs[i]), Median(starts),
-                    starts.empty() ? 0.0 : *std::min_element(starts.begin(), starts.end()), Median(sets),
-                    Median(privates), starts.size(), rounds);
+                    programs[i].c_str(), FileMb(folder + L"\\" + programs[i]), bench::Median(starts),
+                    starts.empty() ? 0.0 : *std::min_element(starts.begin(), starts.end()), bench::Median(sets),
+                    bench::Median(privates), starts.size(), rounds);
     }
     for (size_t i = 1; i < count; ++i)
         std::printf("%ls start / %ls start, round by round: median %.2f\n", programs[i].c_str(),
-                    programs[0].c_str(), Median(ratios[i]));
+                    programs[0].c_str(), bench::Median(ratios[i]));
     return 0;
 }

@@ -128,20 +128,6 @@ int DocumentCount(CDocTemplate* pTemplate)
 }
 } // namespace
 
-namespace
-{
-int g_nActiveAsked = 0;
-HWND g_hWndClient = nullptr;
-
-LRESULT CALLBACK CountActiveQueries(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (nCode == HC_ACTION && pMsg->hwnd == g_hWndClient && pMsg->message == WM_MDIGETACTIVE)
-        g_nActiveAsked++;
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-} // namespace
-
 TEST(MDIFrame, ActiveChildScopeAsksTheClientOnceAndDropsAChildThatGoes)
 {
     CFrameHost* pHost = CFrameHost::Create();
@@ -149,27 +135,23 @@ TEST(MDIFrame, ActiveChildScopeAsksTheClientOnceAndDropsAChildThatGoes)
     CMDIChildWnd* pAlpha = pHost->AddChild(L"Alpha");
     CMDIChildWnd* pBeta = pHost->AddChild(L"Beta", TRUE);
     ASSERT_TRUE(pAlpha && pBeta);
-    g_hWndClient = pHost->m_hWndMDIClient;
-    g_nActiveAsked = 0;
-    HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountActiveQueries, nullptr, ::GetCurrentThreadId());
-    {
-        CMDIActiveChildScope scope(pHost);
-        CMDIActiveChildScope nested(pHost);
-        for (int i = 0; i < 10; i++)
+    const int nAsked = pHost->CountActiveChildQueries([&] {
         {
-            BOOL bMaximized = FALSE;
-            EXPECT_EQ(pBeta, pHost->MDIGetActive(&bMaximized));
-            EXPECT_TRUE(bMaximized);
+            CMDIActiveChildScope scope(pHost);
+            CMDIActiveChildScope nested(pHost);
+            for (int i = 0; i < 10; i++)
+            {
+                BOOL bMaximized = FALSE;
+                EXPECT_EQ(pBeta, pHost->MDIGetActive(&bMaximized));
+                EXPECT_TRUE(bMaximized);
+            }
+            pBeta->DestroyWindow();
+            EXPECT_EQ(nullptr, pHost->MDIGetActive()) << "a held child that went is not handed out";
         }
-        EXPECT_EQ(1, g_nActiveAsked);
-        pBeta->DestroyWindow();
-        EXPECT_EQ(nullptr, pHost->MDIGetActive()) << "a held child that went is not handed out";
-        EXPECT_EQ(1, g_nActiveAsked);
-    }
-    // Out of the scope the client answers again, with the child now active.
-    EXPECT_EQ(pAlpha, pHost->MDIGetActive());
-    EXPECT_EQ(2, g_nActiveAsked);
-    ::UnhookWindowsHookEx(hHook);
+        // Out of the scope the client answers again, with the child now active.
+        EXPECT_EQ(pAlpha, pHost->MDIGetActive());
+    });
+    EXPECT_EQ(2, nAsked) << "once for the scopes, once after them";
 
     // Other windows are left alone.
     CWnd plain;

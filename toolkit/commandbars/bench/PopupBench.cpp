@@ -3,6 +3,7 @@
 // with an active child; and the same popup with every item disabled. Prints
 // its figures; asserts nothing.
 //   commandbars_popup_bench [rounds]      (default 400)
+#include "BenchSupport.h"
 #include "CFrameHost.h"
 #include "CZMRBarManager.h"
 #include "CZMRImageManager.h"
@@ -18,14 +19,6 @@ namespace
 const int kItems = 20;
 const UINT kHandledFirst = 0x9000;     // commands the frames handle: enabled
 const UINT kUnhandledFirst = 0x9100;   // commands nobody handles: disabled
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 void Pump()
 {
@@ -110,15 +103,15 @@ struct BarTime
 // Opens the popup at a point, paints it and closes it.
 BarTime TimeBar(CZMRPopupBar* pPopup)
 {
-    const double start = Now();
+    const double start = bench::Now();
     pPopup->SetAnchor(CPoint(100, 100));
     pPopup->OpenAsPopup(nullptr);
-    const double opened = Now();
+    const double opened = bench::Now();
     pPopup->UpdateWindow();
-    const double painted = Now();
+    const double painted = bench::Now();
     pPopup->SetMenuLoopActive(FALSE);
     Pump();
-    return {Now() - start, painted - opened};
+    return {bench::Now() - start, painted - opened};
 }
 
 // The system's menu ends as soon as it first waits for input, shown and painted.
@@ -136,16 +129,10 @@ public:
 
 double TimeMenu(CWnd* pOwner, HMENU hMenu)
 {
-    const double start = Now();
+    const double start = bench::Now();
     TrackPopupMenu(hMenu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, 100, 100, 0, pOwner->GetSafeHwnd(), nullptr);
     Pump();
-    return Now() - start;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    return bench::Now() - start;
 }
 
 struct Figures
@@ -184,7 +171,7 @@ Figures Measure(CFrameWnd* pFrame, int rounds)
     }
     pEnabled->InternalRelease();
     pDisabled->InternalRelease();
-    return {Median(bar), Median(menu), Median(disabled), Median(barPaint), Median(disabledPaint)};
+    return {bench::Median(bar), bench::Median(menu), bench::Median(disabled), bench::Median(barPaint), bench::Median(disabledPaint)};
 }
 
 void Print(const char* pszFrame, const Figures& f)

@@ -242,16 +242,6 @@ BEGIN_MESSAGE_MAP(CDisablingChild, CMDIChildWnd)
     ON_UPDATE_COMMAND_UI(ID_DISABLE, OnUpdateDisable)
 END_MESSAGE_MAP()
 
-int g_nActiveAsked = 0;
-HWND g_hWndClient = nullptr;
-
-LRESULT CALLBACK CountActiveQueries(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (nCode == HC_ACTION && pMsg->hwnd == g_hWndClient && pMsg->message == WM_MDIGETACTIVE)
-        g_nActiveAsked++;
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
 } // namespace
 
 TEST(CommandBarUpdateMdi, OneQueryForTheActiveChildPerPassAndItsHandlersStillAnswer)
@@ -268,12 +258,9 @@ TEST(CommandBarUpdateMdi, OneQueryForTheActiveChildPerPassAndItsHandlersStillAns
         auto* pBar = new CProbeBar;
         pBar->SetBarManager(&manager);
         ASSERT_TRUE(pBar->Create(pHost, CRect(10, 10, 160, 34), 6));
-        g_hWndClient = pHost->m_hWndMDIClient;
-        g_nActiveAsked = 0;
-        HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountActiveQueries, nullptr, ::GetCurrentThreadId());
-        pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
-        ::UnhookWindowsHookEx(hHook);
-        EXPECT_EQ(1, g_nActiveAsked) << "six controls, one query";
+        const int nAsked =
+            pHost->CountActiveChildQueries([&] { pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0); });
+        EXPECT_EQ(1, nAsked) << "six controls, one query";
         EXPECT_EQ(1, pChild->m_nAsked);
         EXPECT_EQ(FALSE, pBar->GetControls()->FindControlById(ID_DISABLE)->GetEnabled());
         // Nobody handles the others: the disable option turns them off.

@@ -2,6 +2,7 @@
 // elements, wrapped words and many runs in one text block. Prints its
 // figures; asserts nothing.
 //   markup_bench [scale]      (default 1: the sizes below; 0.1 a tenth of them)
+#include "BenchSupport.h"
 #include "ZMRMarkupFacade.h"
 
 #include <windows.h>
@@ -14,14 +15,6 @@
 
 namespace
 {
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
 
 // A 32-bit bitmap to draw into.
 class Surface
@@ -68,19 +61,19 @@ Timing Run(const std::wstring& markup, int nWidth, int runs)
     for (int i = 0; i < runs; i++)
     {
         CZMRMarkupContext* pContext = NewMarkupContext(nullptr);
-        double t0 = Now();
+        double t0 = bench::Now();
         CZMRMarkupUIElement* pTree = BuildMarkupTree(pContext, markup.c_str());
-        double t1 = Now();
+        double t1 = bench::Now();
         if (!pTree)
         {
             DropMarkupContext(&pContext);
             return Timing{};
         }
         MeasureMarkupTree(pTree, nWidth, 0x40000000);
-        double t2 = Now();
+        double t2 = bench::Now();
         RECT rc = {0, 0, nWidth, 600};
         DrawMarkupTree(pTree, surface.GetDC(), &rc);
-        double t3 = Now();
+        double t3 = bench::Now();
         DropMarkupTree(&pTree);
         DropMarkupContext(&pContext);
         best.build = std::min(best.build, t1 - t0);
