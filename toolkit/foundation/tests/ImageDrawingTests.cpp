@@ -369,8 +369,7 @@ void DrawSilhouetteBySystem(CDC* pDC, CPoint pt, CZMRImageManagerIcon* pIcon, CS
     ::SelectObject(hMemDC, hOld);
     ::DeleteDC(hMemDC);
     HBRUSH hBrush = ::CreateSolidBrush(clr);
-    ::DrawStateW(pDC->GetSafeHdc(), hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, sz.cx, sz.cy,
-                 DST_BITMAP | DSS_MONO);
+    pDC->DrawState(pt, sz, hBitmap, DSS_MONO, hBrush);
     ::DeleteObject(hBrush);
     ::DeleteObject(hBitmap);
 }
