@@ -108,8 +108,8 @@ public:
     BOOL m_bNoPrefix;
     UINT m_nTextFormat;
     BOOL m_bStripMnemonics;
-    // Mnemonics are processed but their underlines hidden (DT_HIDEPREFIX);
-    // a host sets it from its keyboard-cue state before drawing.
+    // Captions drawn with mnemonics (noPrefix off) show no underline; a host
+    // sets it from its keyboard-cue state before drawing.
     BOOL m_bHidePrefixes;
     BOOL m_bKeepRowOrder;
     BOOL m_bJustifyRows;
