@@ -98,13 +98,16 @@ TEST(TabDraw, TextColoursFollowTheItemsState)
     CColorsFixture f(4);
     f.Strip().SetCurSel(1);
     f.Item(3)->SetEnabled(FALSE);
+    f.PaintManager()->m_bHotTracking = TRUE;
+    f.Strip().TrackHotItem(f.m_pHost, f.Item(2)->GetRect().CenterPoint());
+    ASSERT_EQ(f.Item(2), f.Strip().GetHotItem());
     CPixelCanvas canvas(400, 300);
     f.Draw(canvas);
     struct
     {
         int nItem;
         COLORREF clrExpected;
-    } cases[] = { {0, kTextNormal}, {1, kTextSelected}, {3, kTextDisabled} };
+    } cases[] = { {0, kTextNormal}, {1, kTextSelected}, {2, kTextHot}, {3, kTextDisabled} };
     const COLORREF arrAll[] = { kTextNormal, kTextSelected, kTextHot, kTextDisabled };
     for (const auto& c : cases)
     {
