@@ -221,7 +221,7 @@ void CZMRTabManagerItem::DrawImage(CDC* pDC, CRect rc, CZMRImageManagerIcon* pIm
             pImage->Draw(&dcMem, CPoint(0, 0), *pHandle, CSize(n, n));
             TurnQuarter(pTurnedBits, pBackBits, n, false);
             dcMem.SelectObject(pOld);
-            ::DrawStateW(pDC->GetSafeHdc(), nullptr, nullptr, (LPARAM)bmpBack.GetSafeHandle(), 0, rc.left, rc.top, n, n, DST_BITMAP | DSS_NORMAL); // TEMP
+            pDC->DrawState(rc.TopLeft(), rc.Size(), &bmpBack, DST_BITMAP | DSS_NORMAL);
             return;
         }
     }

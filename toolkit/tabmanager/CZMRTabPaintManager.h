@@ -129,7 +129,7 @@ public:
 protected:
     CAppearanceSet* m_pAppearanceSet;
     CColorSet* m_pColorSet;
-    CArray<CZMRTabManagerAtom*, CZMRTabManagerAtom*> m_arrAtoms;
+    CTypedPtrArray<CPtrArray, CZMRTabManagerAtom*> m_arrAtoms;
     int m_nAppearance;
     int m_nColorSet;
     int m_nPosition;
