@@ -77,6 +77,16 @@ public:
     COLORREF m_clrOld[3];
 };
 
+int CountDifferences(CPixelCanvas& a, CPixelCanvas& b, CRect rc)
+{
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            n += a.Pixel(x, y) != b.Pixel(x, y);
+    return n;
+}
+
+
 TEST(TabDraw, BackgroundHeaderClientAndFaces)
 {
     CColorsFixture f(3);
@@ -322,14 +332,8 @@ TEST(TabDraw, MiddleEllipsisKeepsBothEnds)
     CPixelCanvas middleCut(400, 300);
     f.Draw(middleCut);
     const CRect rc = f.Item(0)->GetRect();
-    int nStartDiffers = 0, nEndDiffers = 0;
-    for (int y = rc.top; y < rc.bottom; y++)
-    {
-        for (int x = rc.left; x < rc.left + 20; x++)
-            nStartDiffers += endCut.Pixel(x, y) != middleCut.Pixel(x, y);
-        for (int x = rc.CenterPoint().x; x < rc.right; x++)
-            nEndDiffers += endCut.Pixel(x, y) != middleCut.Pixel(x, y);
-    }
+    const int nStartDiffers = CountDifferences(endCut, middleCut, CRect(rc.left, rc.top, rc.left + 20, rc.bottom));
+    const int nEndDiffers = CountDifferences(endCut, middleCut, CRect(rc.CenterPoint().x, rc.top, rc.right, rc.bottom));
     EXPECT_EQ(0, nStartDiffers);
     EXPECT_GT(nEndDiffers, 5);
     // The text stays inside the right text margin.
@@ -339,15 +343,6 @@ TEST(TabDraw, MiddleEllipsisKeepsBothEnds)
 
 namespace
 {
-int CountDifferences(CPixelCanvas& a, CPixelCanvas& b, CRect rc)
-{
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; y++)
-        for (int x = rc.left; x < rc.right; x++)
-            n += a.Pixel(x, y) != b.Pixel(x, y);
-    return n;
-}
-
 // The hide-prefixes switch hides the mnemonic's underline of captions drawn
 // with mnemonics; captions drawn without prefix processing do not change.
 TEST(TabDraw, HidePrefixesHidesTheUnderlineOnly)
