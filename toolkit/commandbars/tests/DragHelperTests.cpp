@@ -36,7 +36,8 @@ struct CStep
         rightClick,
         cursor,       // records the cursor shown
         capture,      // records the capture window
-        steal         // another window takes the capture
+        steal,        // another window takes the capture
+        quit          // the application ends
     } kind;
     CPoint pt;
     WORD wKey;
@@ -50,8 +51,10 @@ struct CScript
     std::vector<HCURSOR> cursors;
     std::vector<HWND> captures;
     HWND hWndThief = nullptr;
+    int nQuitCode = -1;     // the code of a quit request the drag passed on
 };
 CScript g_script;
+const int kQuitCode = 9;
 
 void CALLBACK RunStep(HWND, UINT, UINT_PTR idEvent, DWORD)
 {
@@ -91,6 +94,9 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR idEvent, DWORD)
         break;
     case CStep::steal:
         ::SetCapture(g_script.hWndThief);
+        break;
+    case CStep::quit:
+        ::PostQuitMessage(kQuitCode);
         break;
     }
 }
@@ -155,6 +161,9 @@ protected:
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
         pBar->GetControl(nIndex)->CZMRControl::BeginControlMove(ptStart);
         ::KillTimer(nullptr, nTimer);
+        MSG msg;
+        if (::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            g_script.nQuitCode = int(msg.wParam);
         CTestInput::Button(VK_LBUTTON, false);
         CTestInput::Key(VK_CONTROL, false);
         CTestInput::Key(VK_ESCAPE, false);
@@ -223,7 +232,7 @@ TEST_F(DragHelperTest, ReleaseMovesCopiesRemovesOrKeepsTheControl)
 TEST_F(DragHelperTest, EscapeTheRightButtonOrLosingTheCaptureCancelsAndClearsTheMark)
 {
     const CPoint ptB = At(m_pB, 26, 12);
-    for (CStep cancel : {Key(VK_ESCAPE, true), Do(CStep::rightClick), Do(CStep::steal)})
+    for (CStep cancel : {Key(VK_ESCAPE, true), Do(CStep::rightClick), Do(CStep::steal), Do(CStep::quit)})
     {
         SCOPED_TRACE(cancel.kind);
         m_hWndThief = m_pB->GetSafeHwnd();
@@ -234,6 +243,8 @@ TEST_F(DragHelperTest, EscapeTheRightButtonOrLosingTheCaptureCancelsAndClearsThe
         EXPECT_TRUE(m_pB->GetInsertionMark().IsRectEmpty());
         EXPECT_EQ(Ids(m_pA), (std::vector<UINT>{100, 101, 102}));
         EXPECT_EQ(Ids(m_pB), (std::vector<UINT>{100, 101}));
+        // The application's end goes on to the loop outside, with its code.
+        EXPECT_EQ(g_script.nQuitCode, cancel.kind == CStep::quit ? kQuitCode : -1);
     }
 }
 
