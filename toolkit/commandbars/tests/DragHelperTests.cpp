@@ -4,7 +4,7 @@
 #include "CZMRControlDragHelper.h"
 #include "CZMRControls.h"
 #include "CZMRPopupBar.h"
-#include "CTestInput.h"
+#include "InputScript.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
@@ -24,86 +24,9 @@ public:
     int m_nResult = -1;
 };
 
-// One input step inside the drag loop.
-struct CStep
-{
-    enum Kind
-    {
-        move,         // to pt (screen)
-        keyDown,      // wKey
-        keyUp,
-        release,      // the left button
-        rightClick,
-        cursor,       // records the cursor shown
-        capture,      // records the capture window
-        steal,        // another window takes the capture
-        quit          // the application ends
-    } kind;
-    CPoint pt;
-    WORD wKey;
-};
-
-struct CScript
-{
-    std::vector<CStep> steps;
-    size_t nNext = 0;
-    int nTicks = 0;
-    std::vector<HCURSOR> cursors;
-    std::vector<HWND> captures;
-    HWND hWndThief = nullptr;
-    int nQuitCode = -1;     // the code of a quit request the drag passed on
-};
-CScript g_script;
-const int kQuitCode = 9;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    if (++g_script.nTicks > 300)
-    {
-        // Safety: whatever happened, the loop ends with the capture.
-        ::ReleaseCapture();
-        ::KillTimer(nullptr, idEvent);
-        return;
-    }
-    if (g_script.nNext >= g_script.steps.size())
-        return;
-    const CStep& step = g_script.steps[g_script.nNext++];
-    switch (step.kind)
-    {
-    case CStep::move:
-        CTestInput::MoveTo(step.pt);
-        break;
-    case CStep::keyDown:
-        CTestInput::Key(step.wKey, true);
-        break;
-    case CStep::keyUp:
-        CTestInput::Key(step.wKey, false);
-        break;
-    case CStep::release:
-        CTestInput::Button(VK_LBUTTON, false);
-        break;
-    case CStep::rightClick:
-        CTestInput::Button(VK_RBUTTON, true);
-        CTestInput::Button(VK_RBUTTON, false);
-        break;
-    case CStep::cursor:
-        g_script.cursors.push_back(::GetCursor());
-        break;
-    case CStep::capture:
-        g_script.captures.push_back(::GetCapture());
-        break;
-    case CStep::steal:
-        ::SetCapture(g_script.hWndThief);
-        break;
-    case CStep::quit:
-        ::PostQuitMessage(kQuitCode);
-        break;
-    }
-}
-
-CStep MoveTo(CPoint pt) { return {CStep::move, pt, 0}; }
-CStep Key(WORD wKey, bool bDown) { return {bDown ? CStep::keyDown : CStep::keyUp, CPoint(), wKey}; }
-CStep Do(CStep::Kind kind) { return {kind, CPoint(), 0}; }
+// The code of a quit request the drag passed on to the loop outside.
+int g_nQuitCode = -1;
+const int kQuitCode = 7;   // what the script's quit step posts
 }
 
 // Bar A (three probes, ids 100-102) above bar B (two probes, ids 100-101)
@@ -156,6 +79,7 @@ protected:
         CTestInput::Button(VK_LBUTTON, true);
         PumpPendingMessages();
         g_script = CScript();
+        g_nQuitCode = -1;
         g_script.steps = std::move(steps);
         g_script.hWndThief = m_hWndThief;
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
@@ -163,7 +87,7 @@ protected:
         ::KillTimer(nullptr, nTimer);
         MSG msg;
         if (::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-            g_script.nQuitCode = int(msg.wParam);
+            g_nQuitCode = int(msg.wParam);
         CTestInput::Button(VK_LBUTTON, false);
         CTestInput::Key(VK_CONTROL, false);
         CTestInput::Key(VK_ESCAPE, false);
@@ -244,7 +168,7 @@ TEST_F(DragHelperTest, EscapeTheRightButtonOrLosingTheCaptureCancelsAndClearsThe
         EXPECT_EQ(Ids(m_pA), (std::vector<UINT>{100, 101, 102}));
         EXPECT_EQ(Ids(m_pB), (std::vector<UINT>{100, 101}));
         // The application's end goes on to the loop outside, with its code.
-        EXPECT_EQ(g_script.nQuitCode, cancel.kind == CStep::quit ? kQuitCode : -1);
+        EXPECT_EQ(g_nQuitCode, cancel.kind == CStep::quit ? kQuitCode : -1);
     }
 }
 
