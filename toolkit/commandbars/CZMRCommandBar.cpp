@@ -58,7 +58,17 @@ CZMRCommandBar::CZMRCommandBar()
 {
     m_pControls = new CZMRControls;
     m_pControls->SetParent(this);
-    m_pAnimation = new CZMRCommandBarAnimation(this);
+    // A constructor that throws runs no destructor: what it took goes back here.
+    try
+    {
+        m_pAnimation = new CZMRCommandBarAnimation(this);
+    }
+    catch (...)
+    {
+        m_pControls->SetParent(nullptr);
+        m_pControls->InternalRelease();
+        throw;
+    }
 }
 
 CZMRCommandBar::~CZMRCommandBar()

@@ -136,14 +136,23 @@ void CZMRToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CZMRToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
-    if (m_barPosition == zmrBarFloating && !m_pDockContext)
+    const BOOL bFloating = m_barPosition == zmrBarFloating;
+    if (bFloating && !m_pDockContext)
         return;
-    if (m_barPosition == zmrBarFloating && nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT)
+    const BOOL bSizing = nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT;
+    // A docked dialog bar answers sizing codes on its free edges too, and is
+    // resized by them as it is while floating.
+    const BOOL bDockedDialogBar = IsDialogBar() && m_pDockContext && m_barPosition >= zmrBarTop &&
+                                  m_barPosition <= zmrBarRight;
+    if (bSizing && (bFloating || bDockedDialogBar))
     {
-        // The bar floats over its frame, which becomes the active window.
-        if (CWnd* pSite = GetSite(); pSite && pSite->GetSafeHwnd())
-            ::SetActiveWindow(::GetAncestor(pSite->GetSafeHwnd(), GA_ROOT));
-        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        if (bFloating)
+        {
+            // The bar floats over its frame, which becomes the active window.
+            if (CWnd* pSite = GetSite(); pSite && pSite->GetSafeHwnd())
+                ::SetActiveWindow(::GetAncestor(pSite->GetSafeHwnd(), GA_ROOT));
+            ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        }
         if (CZMRBarManager* pManager = GetBarManager())
             pManager->CancelTracking();
         m_pDockContext->StartResize(int(nHitTest), point);
