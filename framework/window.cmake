@@ -3,6 +3,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/AfxThreadState.cpp
   window/CCmdTarget.cpp
   window/CWnd.cpp
+  window/COleControlSite.cpp
   window/CWndLayout.cpp
   window/CWndToolTips.cpp
   window/CCmdUI.cpp
@@ -13,6 +14,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CFrameWnd.cpp
   window/CMiniFrameWnd.cpp
   window/CMDIFrameWnd.cpp
+  window/CMDIActiveChildScope.cpp
   window/CMDIChildWnd.cpp
   window/CView.cpp
   window/CDocument.cpp
@@ -24,6 +26,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CDC.cpp
   window/CMenu.cpp
   window/CImageList.cpp
+  window/IsolationAware.cpp
   window/CButton.cpp
   window/CEdit.cpp
   window/CStatic.cpp
@@ -53,4 +56,7 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/ThreadStateTests.cpp
   tests/window/ListCtrlTests.cpp
   tests/window/ToolBarTests.cpp
+  tests/window/DrawStateTests.cpp
+  tests/window/WindowMemberTests.cpp
+  tests/window/ControlHostTests.cpp
 )

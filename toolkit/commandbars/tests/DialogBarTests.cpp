@@ -4,6 +4,7 @@
 // active state.
 #include "BarTestSupport.h"
 #include "InputScript.h"
+#include "DockTestSupport.h"
 #include "CZMRDialogBar.h"
 #include "CZMRControls.h"
 #include <gtest/gtest.h>
@@ -46,6 +47,22 @@ protected:
         CRect rc;
         m_pBar->GetWindowRect(&rc);
         return rc;
+    }
+    // Presses the left button at the screen point and plays the steps in
+    // the loop the press starts.
+    void Drag(CPoint ptFrom, std::vector<CStep> steps)
+    {
+        CTestInput::MoveTo(ptFrom);
+        PumpPendingMessages();
+        g_script = CScript();
+        g_script.steps = std::move(steps);
+        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
+        CTestInput::Button(VK_LBUTTON, true);
+        PumpPendingMessages();
+        ::KillTimer(nullptr, nTimer);
+        CTestInput::Button(VK_LBUTTON, false);
+        PumpPendingMessages();
+        EXPECT_EQ(g_script.nNext, g_script.steps.size());
     }
     LRESULT HitTest(CPoint ptScreen) { return m_pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y)); }
 
@@ -155,27 +172,33 @@ TEST_F(DialogBarTest, AFloatingCornerDraggedBelowTheMinimumLeavesTheSize)
     ::SetForegroundWindow(m_pSite->GetSafeHwnd());
     PumpPendingMessages();
 
-    auto drag = [&](CPoint ptFrom, std::vector<CStep> steps) {
-        CTestInput::MoveTo(ptFrom);
-        PumpPendingMessages();
-        g_script = CScript();
-        g_script.steps = std::move(steps);
-        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
-        CTestInput::Button(VK_LBUTTON, true);
-        PumpPendingMessages();
-        ::KillTimer(nullptr, nTimer);
-        CTestInput::Button(VK_LBUTTON, false);
-        PumpPendingMessages();
-        EXPECT_EQ(g_script.nNext, g_script.steps.size());
-    };
     // The bottom-right corner: 40 px larger each way.
-    drag(CPoint(305, 325), {MoveTo(CPoint(325, 345)), MoveTo(CPoint(345, 365)), Do(CStep::release)});
+    Drag(CPoint(305, 325), {MoveTo(CPoint(325, 345)), MoveTo(CPoint(345, 365)), Do(CStep::release)});
     EXPECT_EQ(WindowRect(), CRect(100, 100, 346, 366));
     EXPECT_EQ(m_pBar->GetFloatingClientSize(), CSize(240, 240));
     // Down to 40 px wide: ignored.
-    drag(CPoint(345, 365), {MoveTo(CPoint(200, 365)), MoveTo(CPoint(140, 365)), Do(CStep::release)});
+    Drag(CPoint(345, 365), {MoveTo(CPoint(200, 365)), MoveTo(CPoint(140, 365)), Do(CStep::release)});
     EXPECT_EQ(WindowRect().Width(), 101) << "the last size at or above the minimum";
     EXPECT_EQ(m_pBar->GetFloatingClientSize(), CSize(95, 240));
+}
+
+TEST_F(DialogBarTest, ADockedBarIsResizedByDraggingItsFreeEdge)
+{
+    ASSERT_TRUE(m_pManager->DockToolBarSide(m_pBar, 0));
+    m_pSite->RecalcLayout(FALSE);
+    ::SetForegroundWindow(m_pSite->GetSafeHwnd());
+    PumpPendingMessages();
+    const CRect rc = WindowRect();
+    ASSERT_EQ(rc.Height(), 226);
+    const CPoint ptEdge(rc.CenterPoint().x, rc.bottom - 1);
+    Drag(ptEdge, {MoveTo(ptEdge + CPoint(0, 20)), MoveTo(ptEdge + CPoint(0, 40)), Do(CStep::release)});
+    EXPECT_EQ(m_pBar->GetDockedClientSize(), CSize(200, 240));
+    EXPECT_EQ(m_pBar->GetFloatingClientSize(), CSize(200, 200));
+    EXPECT_EQ(WindowRect().Height(), 266);
+    CRect rcDock;
+    m_pManager->GetDockBar(0)->GetWindowRect(&rcDock);
+    EXPECT_EQ(rcDock.Height(), 266) << "the frame made room";
+    EXPECT_EQ(m_pBar->GetPosition(), zmrBarTop);
 }
 
 TEST_F(DialogBarTest, TheChildFillsTheClientAreaAndTheFocusMakesTheCaptionActive)
@@ -209,4 +232,52 @@ TEST_F(DialogBarTest, TheChildFillsTheClientAreaAndTheFocusMakesTheCaptionActive
     ::SetFocus(m_pSite->GetSafeHwnd());
     m_pBar->OnIdleUpdateCmdUI(TRUE, 0);
     EXPECT_FALSE(m_pBar->IsActive());
+}
+
+TEST_F(DialogBarTest, TheCaptionStripShowsTheCloseGlyphAndThePopupArrow)
+{
+    m_pCaptionTheme->m_clrBack = RGB(0, 128, 255);
+    ASSERT_TRUE(m_pManager->FloatToolBar(m_pBar));
+    m_pBar->GetCaptionPopupBar()->GetControls()->Add(zmrControlButton, 700);
+    m_pBar->OnRecalcLayout();
+    m_pBar->SetWindowPos(nullptr, 100, 100, 206, 226, SWP_NOZORDER | SWP_NOACTIVATE);
+    auto paint = [&] {
+        m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpPendingMessages();
+    };
+    // Pixels of the text colour (black in this theme) inside a rectangle.
+    auto inked = [](const CWindowPixels& pixels, const CRect& rc) {
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++)
+                n += pixels.At(x, y) == RGB(0, 0, 0);
+        return n;
+    };
+    paint();
+    {
+        const CWindowPixels pixels(m_pBar->GetSafeHwnd());
+        pixels.Save(L"DialogBarCaption.png");
+        // The close glyph in the 16 x 16 hide button.
+        EXPECT_GT(inked(pixels, Hide()->GetRect()), 8);
+        // The arrow: 8 wide and 4 high, 13 to 5 px from the caption control's
+        // right edge, centred on it.
+        const CRect rc = Caption()->GetRect();
+        const int y = rc.CenterPoint().y;
+        EXPECT_EQ(pixels.At(rc.right - 9, y - 1), RGB(0, 0, 0));
+        EXPECT_EQ(pixels.At(rc.right - 12, y - 2), RGB(0, 0, 0));
+        EXPECT_EQ(pixels.At(rc.right - 9, y + 4), RGB(0, 128, 255));
+        EXPECT_EQ(pixels.At(rc.right - 3, y - 1), RGB(0, 128, 255));
+        EXPECT_GT(inked(pixels, CRect(rc.left, rc.top, rc.left + 40, rc.bottom)), 10) << "the caption text";
+    }
+
+    // Not closeable and no popup: neither glyph nor arrow.
+    m_pBar->SetCloseable(FALSE);
+    m_pBar->EnableCaptionPopup(FALSE);
+    const CRect rcHide = Hide()->GetRect();
+    m_pBar->OnRecalcLayout();
+    paint();
+    const CWindowPixels pixels(m_pBar->GetSafeHwnd());
+    EXPECT_EQ(inked(pixels, rcHide), 0);
+    const CRect rc = Caption()->GetRect();
+    EXPECT_EQ(pixels.At(rc.right - 9, rc.CenterPoint().y - 1), RGB(0, 128, 255));
 }
