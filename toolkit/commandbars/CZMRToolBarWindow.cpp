@@ -31,6 +31,10 @@ LRESULT CZMRToolBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     if (!pLayout || !(GetStyle() & WS_VISIBLE))
         return 0;
+    // Without a dock bar the frame lays the bar out as a strip along its
+    // top: the bar measures and draws its gripper as a top-docked one.
+    if (m_barPosition == zmrBarNone)
+        m_barPosition = zmrBarTop;
     DWORD dwMode = (m_dwFlags & 0x40) ? (LM_STRETCH | LM_HORZ | LM_HORZDOCK | LM_COMMIT)
                                       : (LM_HORZ | LM_HORZDOCK | LM_COMMIT);
     if (m_dwFlags & 0x20)
@@ -191,7 +195,8 @@ BOOL CZMRToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
             return TRUE;
         }
     }
-    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    // Elsewhere the bar's own cursor (the resize cursor in customize mode).
+    return CZMRCommandBar::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void CZMRToolBar::OnSetFocus(CWnd* pOldWnd)
