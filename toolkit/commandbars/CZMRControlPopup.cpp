@@ -29,6 +29,23 @@ void CZMRControlPopup::SetCommandBar(CZMRCommandBar* pCommandBar)
     ZMRReplaceReference(m_pCommandBar, pCommandBar);
 }
 
+CZMRControlPopup* CZMRControlPopup::CreateWithType(int controlType)
+{
+    if (controlType != zmrControlPopup && controlType != zmrControlButtonPopup &&
+        controlType != zmrControlSplitButtonPopup)
+        return nullptr;
+    CZMRControlPopup* pControl = new CZMRControlPopup;
+    pControl->m_controlType = controlType;
+    return pControl;
+}
+
+void CZMRControlPopup::ExpandIfHovered()
+{
+    CZMRPopupBar* pPopup = DYNAMIC_DOWNCAST(CZMRPopupBar, m_pCommandBar);
+    if (IsPopupOpen() && pPopup && m_controlType == zmrControlPopup)
+        pPopup->Expand();
+}
+
 CZMRCommandBar* CZMRControlPopup::GetCommandBar() const
 {
     return m_pCommandBar;
@@ -195,6 +212,12 @@ BOOL CZMRControlPopup::OnLButtonDblClk(CPoint point)
     if (CZMRControl* pDefault = pPopup->GetControl(pPopup->GetDefaultItem(TRUE)))
     {
         pDefault->OnExecute();
+        return TRUE;
+    }
+    // Without a default item the double click shows what the menu hides.
+    if (pPopup->HidesRarelyUsed())
+    {
+        pPopup->Expand();
         return TRUE;
     }
     return FALSE;

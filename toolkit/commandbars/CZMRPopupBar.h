@@ -31,6 +31,8 @@ public:
     BOOL IsPopupBar() const override;
     // Shows the rarely used controls that the popup hides until expanded.
     virtual void Expand();
+    // Rarely used controls are hidden and the popup is not expanded yet.
+    BOOL HidesRarelyUsed() const { return m_bMoreControlsHidden && !m_bExpanded; }
 
     void ScheduleRedraw() override;
     BOOL SetMenuLoopActive(int bActive, BOOL bSelectFirst = FALSE, int nCallback = 0) override;
@@ -68,6 +70,10 @@ public:
     void SetShowShadow(BOOL bShow) { m_bShowShadow = bShow; }
     BOOL GetShowShadow() const { return m_bShowShadow; }
     void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
+    // "DoubleGripper": the icon column is two cells wide, check marks in the
+    // first and icons in the second.
+    BOOL IsDoubleGripper() const { return m_bDoubleGripper; }
+    void SetDoubleGripper(BOOL bDoubleGripper) { m_bDoubleGripper = bDoubleGripper; }
     BOOL IsContextMenu() const { return m_bContextMenu; }
     void SetPopupBorders(const CRect& rcBorders) { m_rcBorders = rcBorders; }
 
