@@ -2,12 +2,16 @@
 // whose theme is not built in is served by the Default theme.
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
+#include "CZMROfficeTheme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
     CZMRPaintManager* pPaintManager = nullptr;
     switch (nTheme)
     {
+    case zmrThemeOffice:
+        pPaintManager = new CZMROfficeTheme;
+        break;
     default:
         pPaintManager = new CZMRDefaultTheme;
         break;
