@@ -260,6 +260,30 @@ public:
     // whole in the first line and the second is empty.
     static void SplitCaptionInTwo(const CString& strCaption, CString& strFirstLine, CString& strSecondLine);
 
+    // How a theme shows the shapes of disabled and indeterminate icons that
+    // are not alpha images (alpha icons always use their grey image).
+    struct CIconSilhouettes
+    {
+        BOOL bEmbossed;              // disabled: a button-highlight copy 1 px right and down under the shape
+        COLORREF nDisabled;          // colour of a disabled icon's shape
+        COLORREF nIndeterminate;     // colour of an indeterminate icon's shape
+        BOOL bIndeterminateChecked;  // the indeterminate shape is the checked image's, else the normal one's
+    };
+    // A control's icon in its state, by the rules the Default theme and its
+    // siblings share: faded or normal at rest, hot (with its shadow when the
+    // switch is on) when selected, pressed 1 px right and down, checked,
+    // popped, indeterminate and disabled as the silhouettes say.
+    void DrawImageByState(CDC* pDC, CPoint pt, CSize sz, CZMRImageManagerIcon* pImage, int nSelected, int nPressed,
+                          BOOL bEnabled, int nChecked, BOOL bPopped, const CIconSilhouettes& silhouettes);
+    // The disabled look of an icon: its silhouette, or its grey image when
+    // it is an alpha image or the disabled-icons-from-image switch is on.
+    void DrawDisabledIcon(CDC* pDC, CPoint pt, CSize sz, CZMRImageManagerIcon* pImage,
+                          const CIconSilhouettes& silhouettes);
+    // The dots of a popup's resize gripper: for kind 2 a row of four centred
+    // along the top of the rectangle, else three in its bottom-right corner;
+    // each a light 2 x 2 square (window colour) under a dark one 1 px up and left.
+    void DrawGripDots(CDC* pDC, CRect rc, int nKind);
+
     // The depth of the drop-down part of a split button whose caption is
     // below its icon.
     int GetSplitArrowWidth() const;

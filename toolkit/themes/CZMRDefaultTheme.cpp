@@ -15,6 +15,10 @@ int ImageHeightFor(CZMRImageManagerIcon* pImage, int cx)
     return szExtent.cx > 0 ? cx * szExtent.cy / szExtent.cx : cx;
 }
 
+// Disabled icons embossed in highlight and shadow; indeterminate ones as
+// the checked image's shape in shadow.
+const CZMRPaintManager::CIconSilhouettes s_silhouettes = {TRUE, COLOR_3DSHADOW, COLOR_3DSHADOW, TRUE};
+
 BOOL IsPopupType(int nType)
 {
     return nType == zmrControlPopup || nType == zmrControlButtonPopup || nType == zmrControlSplitButtonPopup;
@@ -115,69 +119,12 @@ COLORREF CZMRDefaultTheme::GetStateTextColor(int nSelected, int /*nPressed*/, BO
 
 // ---------------------------------------------------------------- icons
 
-void CZMRDefaultTheme::DrawDisabledImage(CDC* pDC, CPoint pt, CSize sz, CZMRImageManagerIcon* pImage)
-{
-    if (!m_bDisabledIconsFromImage && !pImage->IsAlpha())
-    {
-        CZMRIconHandle& hNormal = pImage->GetNormalIcon();
-        pImage->DrawSilhouette(pDC, pt + CPoint(1, 1), hNormal, sz, GetColor(COLOR_BTNHIGHLIGHT));
-        pImage->DrawSilhouette(pDC, pt, hNormal, sz, GetColor(COLOR_3DSHADOW));
-        return;
-    }
-    if (m_bDisabledIconsFromColors && !pImage->HasDisabledIcon())
-        pImage->CreateDisabledIcon(m_grcCaption.clrLight.GetColor(), m_grcCaption.clrDark.GetColor());
-    pImage->Draw(pDC, pt, pImage->GetDisabledIcon(), sz);
-}
-
 void CZMRDefaultTheme::DrawImage(CDC* pDC, int x, int y, int cx, int cy, CZMRImageManagerIcon* pImage,
                                  int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped,
                                  BOOL /*bToolBarImage*/)
 {
-    if (!pDC || !pImage)
-        return;
-    const CPoint pt(x, y);
-    const CSize sz(cx, cy);
-    if (!bEnabled)
-    {
-        DrawDisabledImage(pDC, pt, sz, pImage);
-        return;
-    }
-    if (nChecked == 2 && !nPressed)
-    {
-        // Indeterminate: the checked image's shape in shadow.
-        if (!pImage->IsAlpha())
-            pImage->DrawSilhouette(pDC, pt, pImage->GetCheckedIcon(), sz, GetColor(COLOR_3DSHADOW));
-        else
-            DrawDisabledImage(pDC, pt, sz, pImage);
-        return;
-    }
-    if (bPopped)
-    {
-        pImage->Draw(pDC, pt, nChecked ? pImage->GetCheckedIcon() : pImage->GetNormalIcon(), sz);
-        return;
-    }
-    if (nChecked)
-    {
-        pImage->Draw(pDC, pt, pImage->GetCheckedIcon(), sz);
-        return;
-    }
-    if (!nSelected && !nPressed)
-        pImage->Draw(pDC, pt, m_bFadeIcons ? pImage->GetFadedIcon() : pImage->GetNormalIcon(), sz);
-    else if (nSelected && nPressed)
-        pImage->Draw(pDC, pt + CPoint(1, 1), pImage->GetPressedIcon(), sz);
-    else if (nPressed == 1 || nSelected)
-    {
-        if (m_bHotIconShadow && !pImage->GetShadowIcon().IsEmpty())
-        {
-            pImage->Draw(pDC, pt + CPoint(1, 1), pImage->GetShadowIcon(), sz);
-            pImage->Draw(pDC, pt - CPoint(1, 1), pImage->GetHotIcon(), sz);
-        }
-        else
-            pImage->Draw(pDC, pt, pImage->GetHotIcon(), sz);
-    }
-    else if (nPressed == 2 || nPressed == 3)
-        pImage->Draw(pDC, pt + CPoint(1, 1), pImage->GetPressedIcon(), sz);
-    // Any other pressed value of an unselected control shows no icon.
+    DrawImageByState(pDC, CPoint(x, y), CSize(cx, cy), pImage, nSelected, nPressed, bEnabled, nChecked, bPopped,
+                     s_silhouettes);
 }
 
 // ---------------------------------------------------------------- popup items
@@ -430,21 +377,7 @@ CSize CZMRDefaultTheme::DrawTearOffHandle(CDC* pDC, CRect rc, BOOL bHot, BOOL bD
 
 void CZMRDefaultTheme::DrawPopupSizeGrip(CDC* pDC, CRect rc, int nKind)
 {
-    const COLORREF clrLight = GetColor(COLOR_WINDOW), clrDark = GetColor(38);
-    auto dot = [&](int x, int y) {
-        pDC->FillSolidRect(x, y, 2, 2, clrLight);
-        pDC->FillSolidRect(x - 1, y - 1, 2, 2, clrDark);
-    };
-    if (nKind == 2)
-    {
-        const int mid = rc.CenterPoint().x;
-        for (int x = mid - 8; x < mid + 8; x += 4)
-            dot(x + 1, rc.top + 4);
-        return;
-    }
-    dot(rc.right - 3, rc.bottom - 3);
-    dot(rc.right - 7, rc.bottom - 3);
-    dot(rc.right - 3, rc.bottom - 7);
+    DrawGripDots(pDC, rc, nKind);
 }
 
 CSize CZMRDefaultTheme::GetIconColumnSize(CZMRCommandBar* pBar)

@@ -54,6 +54,4 @@ protected:
     // One-pixel frames: raised is highlight over shadow, sunken the reverse.
     void DrawRaised(CDC* pDC, CRect rc) { Draw3dRectByIndex(pDC, rc, COLOR_BTNHIGHLIGHT, COLOR_3DSHADOW); }
     void DrawSunken(CDC* pDC, CRect rc) { Draw3dRectByIndex(pDC, rc, COLOR_3DSHADOW, COLOR_BTNHIGHLIGHT); }
-    // An icon drawn disabled: embossed from its shape, or its grey image.
-    void DrawDisabledImage(CDC* pDC, CPoint pt, CSize sz, CZMRImageManagerIcon* pImage);
 };

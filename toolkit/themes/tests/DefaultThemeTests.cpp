@@ -7,6 +7,7 @@
 #include "ArtifactPng.h"
 #include "CZMRControlComboBox.h"
 #include "CZMRControlEdit.h"
+#include "CZMRColorManager.h"
 #include "CZMRControls.h"
 #include "CZMRIconHandle.h"
 #include "CZMRImageManager.h"
@@ -86,23 +87,28 @@ void SavePicture(const CPixelCanvas& canvas, LPCWSTR lpszName, int cx, int cy)
     EXPECT_TRUE(SaveArtifactPng(lpszName, cx, cy, [&](int x, int y) { return canvas.Pixel(x, y); }));
 }
 
-// A 16 x 16 icon with a colour image and a mask (no alpha): red, opaque in
-// its middle 8 x 8 square only.
-HICON CreateMaskedIcon()
+// A 16 x 16 icon with a colour image and a mask (no alpha): one colour,
+// opaque in one 8 x 8 square only (by default the middle one, red).
+HICON CreateMaskedIcon(COLORREF clr = RGB(255, 0, 0), int nSquare = 4)
 {
     BYTE mask[16 * 2];
     for (int y = 0; y < 16; y++)
     {
-        const bool bMiddle = y >= 4 && y < 12;
-        mask[2 * y] = bMiddle ? 0xF0 : 0xFF;
-        mask[2 * y + 1] = bMiddle ? 0x0F : 0xFF;
+        WORD wRow = 0xFFFF;
+        for (int x = nSquare; x < nSquare + 8; x++)
+            if (y >= nSquare && y < nSquare + 8)
+                wRow &= WORD(~(0x8000 >> x));
+        mask[2 * y] = BYTE(wRow >> 8);
+        mask[2 * y + 1] = BYTE(wRow);
     }
     // Black where the mask is transparent: the colour image is XORed there.
+    const DWORD dwColour = (DWORD(GetRValue(clr)) << 16) | (DWORD(GetGValue(clr)) << 8) | GetBValue(clr);
     DWORD colour[16 * 16];
     for (int i = 0; i < 16 * 16; i++)
     {
         const int x = i % 16, y = i / 16;
-        colour[i] = x >= 4 && x < 12 && y >= 4 && y < 12 ? 0x00FF0000 : 0;
+        const bool bIn = x >= nSquare && x < nSquare + 8 && y >= nSquare && y < nSquare + 8;
+        colour[i] = bIn ? dwColour : 0;
     }
     HBITMAP hMask = ::CreateBitmap(16, 16, 1, 1, mask);
     HBITMAP hColour = ::CreateBitmap(16, 16, 1, 32, colour);
@@ -475,6 +481,128 @@ TEST(DefaultTheme, DisabledMaskedIconIsAnEmbossedSilhouette)
     EXPECT_EQ(kBack, canvas.Pixel(2 + 3, 2 + 3));
     EXPECT_FALSE(ColoursIn(canvas, CRect(0, 0, 24, 24)).count(RGB(255, 0, 0))) << "never the image itself";
     pImages->InternalRelease();
+}
+
+namespace
+{
+// An icon whose state images differ in colour: normal red, hot green,
+// pressed yellow in the middle square; checked blue in a square 2 pixels up
+// and left, so a silhouette tells which image it was made from.
+const COLORREF kIconNormal = RGB(255, 0, 0), kIconHot = RGB(0, 255, 0), kIconPressed = RGB(255, 255, 0),
+               kIconChecked = RGB(0, 0, 255);
+
+struct CStateIcons
+{
+    CStateIcons()
+    {
+        const struct
+        {
+            int nState;
+            COLORREF clr;
+            int nSquare;
+        } states[] = {{ZMR_ICONSTATE_NORMAL, kIconNormal, 4},
+                      {ZMR_ICONSTATE_HOT, kIconHot, 4},
+                      {ZMR_ICONSTATE_PRESSED, kIconPressed, 4},
+                      {ZMR_ICONSTATE_CHECKED, kIconChecked, 2}};
+        for (const auto& state : states)
+        {
+            CZMRIconHandle handle;
+            handle.TakeIcon(CreateMaskedIcon(state.clr, state.nSquare));
+            m_pImages->SetIcon(handle, 7, 16, 16, state.nState);
+        }
+        m_pIcon = m_pImages->GetImage(7, 16);
+    }
+    ~CStateIcons() { m_pImages->InternalRelease(); }
+
+    CZMRImageManager* m_pImages = new CZMRImageManager;
+    CZMRImageManagerIcon* m_pIcon = nullptr;
+};
+} // namespace
+
+TEST(DefaultTheme, IconsByState)
+{
+    // Where the icon lands: 0 at the position, 1 one pixel right and down,
+    // -1 one pixel left and up; kNone draws nothing.
+    const COLORREF kNone = kBack;
+    const COLORREF kFaded = CZMRImageManagerIcon::LightenColor(kIconNormal, 0.3);
+    const COLORREF clrShadowBase = GetColorManager()->GetColor(31);
+    const COLORREF kIconShadow = RGB(GetRValue(clrShadowBase) * 3 / 4, GetGValue(clrShadowBase) * 3 / 4,
+                                     GetBValue(clrShadowBase) * 3 / 4);
+    struct Case
+    {
+        const char* pszName;
+        int nSelected, nPressed, bEnabled, nChecked, bPopped;
+        BOOL bFade, bHotShadow;
+        COLORREF clr;
+        int nOffset;
+    };
+    const Case cases[] = {
+        {"at rest", 0, 0, 1, 0, 0, FALSE, FALSE, kIconNormal, 0},
+        {"at rest, faded", 0, 0, 1, 0, 0, TRUE, FALSE, kFaded, 0},
+        {"hot", 1, 0, 1, 0, 0, TRUE, FALSE, kIconHot, 0},
+        {"pressed without the mouse over it", 0, 1, 1, 0, 0, FALSE, FALSE, kIconHot, 0},
+        {"hot and pressed", 1, 1, 1, 0, 0, FALSE, FALSE, kIconPressed, 1},
+        {"hot and pressed while running", 1, 2, 1, 0, 0, FALSE, FALSE, kIconPressed, 1},
+        {"pressed while running", 0, 2, 1, 0, 0, FALSE, FALSE, kIconPressed, 1},
+        {"pressed from the keyboard", 0, 3, 1, 0, 0, FALSE, FALSE, kIconPressed, 1},
+        {"another pressed value", 0, 4, 1, 0, 0, FALSE, FALSE, kNone, 0},
+        {"hot with its shadow", 1, 0, 1, 0, 0, FALSE, TRUE, kIconHot, -1},
+        {"checked", 0, 0, 1, 1, 0, TRUE, FALSE, kIconChecked, -2},
+        {"checked and hot", 1, 0, 1, 1, 0, FALSE, TRUE, kIconChecked, -2},
+        {"popped", 1, 1, 1, 0, 1, FALSE, FALSE, kIconNormal, 0},
+        {"popped and checked", 1, 0, 1, 1, 1, FALSE, FALSE, kIconChecked, -2},
+        {"indeterminate", 0, 0, 1, 2, 0, FALSE, FALSE, kShadow, -2},
+        {"indeterminate and pressed", 1, 1, 1, 2, 0, FALSE, FALSE, kIconChecked, -2},
+    };
+    for (const Case& c : cases)
+    {
+        CTheme theme;
+        theme.m_bFadeIcons = c.bFade;
+        theme.m_bHotIconShadow = c.bHotShadow;
+        CStateIcons icons;
+        ASSERT_NE(nullptr, icons.m_pIcon);
+        const int x0 = 4, y0 = 4;
+        CPixelCanvas canvas(24, 24, kBack);
+        theme.DrawImage(canvas.DC(), x0, y0, 16, 16, icons.m_pIcon, c.nSelected, c.nPressed, c.bEnabled, c.nChecked,
+                        c.bPopped, TRUE);
+        if (c.clr == kNone)
+        {
+            EXPECT_EQ(std::set<COLORREF>{kBack}, ColoursIn(canvas, CRect(0, 0, 24, 24))) << c.pszName;
+            continue;
+        }
+        // The square's first and last pixels, and the pixels just outside it.
+        const int a = x0 + 4 + c.nOffset, b = a + 7;
+        EXPECT_EQ(c.clr, canvas.Pixel(a, a)) << c.pszName;
+        EXPECT_EQ(c.clr, canvas.Pixel(b, b)) << c.pszName;
+        EXPECT_EQ(kBack, canvas.Pixel(a - 1, a - 1)) << c.pszName;
+        if (c.bHotShadow && c.nOffset == -1)
+            EXPECT_EQ(kIconShadow, canvas.Pixel(b + 2, b + 2)) << c.pszName << ": the shadow 1 px right and down";
+        else
+            EXPECT_EQ(kBack, canvas.Pixel(b + 1, b + 1)) << c.pszName;
+    }
+}
+
+TEST(DefaultTheme, FlatSilhouettesOfSiblingThemes)
+{
+    // The shared icon rules with one flat silhouette of the normal image, as
+    // a flat theme draws disabled and indeterminate icons.
+    const COLORREF kFlat = RGB(70, 80, 90);
+    CTheme theme;
+    const int index = 40;
+    theme.SetColors(1, &index, &kFlat);
+    const CZMRPaintManager::CIconSilhouettes flat = {FALSE, 40, 40, FALSE};
+    // Disabled (unchecked), then indeterminate.
+    for (int nChecked : {0, 2})
+    {
+        CStateIcons icons;
+        CPixelCanvas canvas(24, 24, kBack);
+        theme.DrawImageByState(canvas.DC(), CPoint(4, 4), CSize(16, 16), icons.m_pIcon, 0, 0, nChecked != 0,
+                               nChecked, FALSE, flat);
+        EXPECT_EQ(kFlat, canvas.Pixel(8, 8)) << nChecked;
+        EXPECT_EQ(kFlat, canvas.Pixel(15, 15)) << nChecked << ": the normal image's shape";
+        EXPECT_EQ(kBack, canvas.Pixel(16, 16)) << nChecked << ": no embossed copy";
+        EXPECT_EQ(kBack, canvas.Pixel(7, 7)) << nChecked;
+    }
 }
 
 TEST(DefaultTheme, EditsAndComboBoxesMeasureTheirLabelAndField)
