@@ -13,6 +13,7 @@
 
 namespace
 {
+// The icon's height when it is drawn cx wide, kept to its aspect.
 int ImageHeightFor(CZMRImageManagerIcon* pImage, int cx)
 {
     const CSize szExtent = pImage->GetExtent();

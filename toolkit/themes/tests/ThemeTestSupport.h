@@ -223,20 +223,16 @@ void DrawPopupPicture(const std::wstring& strPrefix, int nScheme = -1)
     SavePicture(canvas, strPrefix + L"-popup.png", 210, 230);
 }
 
-// A status bar: plain, markup, coloured, centred and disabled panes, and the
-// size gripper.
-template <class TTheme>
-void DrawStatusBarPicture(const std::wstring& strPrefix, int nScheme = -1)
+// A status bar on a 400 x 22 canvas: plain, markup, coloured, centred and
+// disabled panes, and the size gripper.
+inline void PaintStatusBarPicture(CZMRPaintManager& theme, CPixelCanvas& canvas)
 {
-    TTheme theme;
-    UseScheme(theme, nScheme);
     CZMRStatusBar statusBar;
     statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
     ASSERT_TRUE(statusBar.GetSafeHwnd());
     statusBar.EnableMarkup();
     const LPCWSTR texts[] = {L"Ready", L"<TextBlock>Port <Bold>COM3</Bold></TextBlock>", L"Busy", L"NUM", L"CAP"};
     const int widths[] = {140, 100, 50, 45, 45};
-    CPixelCanvas canvas(400, 22, kBack);
     theme.PaintStatusBackground(canvas.DC(), &statusBar);
     int x = 2;
     for (int i = 0; i < 5; i++)
@@ -258,7 +254,16 @@ void DrawStatusBarPicture(const std::wstring& strPrefix, int nScheme = -1)
         theme.PaintStatusPane(canvas.DC(), pPane, pPane->m_rcPane);
     }
     theme.PaintStatusSizeGrip(canvas.DC(), CRect(384, 6, 400, 22));
-    SavePicture(canvas, strPrefix + L"-statusbar.png", 400, 22);
     statusBar.DestroyWindow();
+}
+
+template <class TTheme>
+void DrawStatusBarPicture(const std::wstring& strPrefix, int nScheme = -1)
+{
+    TTheme theme;
+    UseScheme(theme, nScheme);
+    CPixelCanvas canvas(400, 22, kBack);
+    PaintStatusBarPicture(theme, canvas);
+    SavePicture(canvas, strPrefix + L"-statusbar.png", 400, 22);
 }
 } // namespace themetest
