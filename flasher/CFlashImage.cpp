@@ -153,9 +153,10 @@ void ReportParseMemoryError(CMemoryException* e)
     AfxMessageBox(L"m00 File Error (A) !", MB_OK);
 }
 
-// Starts the converter hidden, in the folder where its output is looked for,
-// and does not wait for it.
-void StartConverter(const CString& strCommand, const CString& strFolder)
+// Starts the converter hidden, in the folder where its output is looked for.
+// Returns its process handle (the caller's), or nullptr with the system's
+// error in dwError when it could not be started.
+HANDLE StartConverter(const CString& strCommand, const CString& strFolder, DWORD& dwError)
 {
     STARTUPINFOW si;
     memset(&si, 0, sizeof(si));
@@ -165,12 +166,19 @@ void StartConverter(const CString& strCommand, const CString& strFolder)
     PROCESS_INFORMATION pi;
     memset(&pi, 0, sizeof(pi));
     CString strLine(strCommand);  // the system may write into the command line
+    dwError = 0;
+    HANDLE hProcess = nullptr;
     if (CreateProcessW(nullptr, strLine.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, strFolder, &si, &pi))
     {
         CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        hProcess = pi.hProcess;
+    }
+    else
+    {
+        dwError = GetLastError();
     }
     strLine.ReleaseBuffer();
+    return hProcess;
 }
 }
 
@@ -230,8 +238,10 @@ int CFlashImage::LoadImage(CpuImage& cpu, const KeyCandidate* keys, const CStrin
                      L"cannot pass to the converter:\n%s";
     else if (strCommand.GetLength() >= CommandLineSize || ToNarrow(strCommand, szCommand, CommandLineSize) == 0)
         pszRefusal = L"The path of the firmware file is too long to be converted:\n%s";
+    HANDLE hConverter = nullptr;
+    DWORD dwStartError = 0;
     if (pszRefusal == nullptr)
-        StartConverter(strCommand, strFolder);
+        hConverter = StartConverter(strCommand, strFolder, dwStartError);
 
     ClearCpu(cpu);
 
@@ -243,7 +253,28 @@ int CFlashImage::LoadImage(CpuImage& cpu, const KeyCandidate* keys, const CStrin
         return 0;
     }
 
-    ProtocolWait::Wait(ProtocolWait::ConverterRun);
+    // A converter that could not start, or that has ended with an error,
+    // leaves no file or a stale one: say so rather than that the file is
+    // missing. One still running is given what it wrote, as always.
+    if (hConverter == nullptr)
+    {
+        cpu.Refusal.Format(L"The converter hex2000.exe could not be started (error %lu), "
+                           L"the flash file is not converted!",
+                           dwStartError);
+        return 0;
+    }
+    ProtocolWait::WaitForProcess(hConverter, ProtocolWait::ConverterRun);
+    DWORD dwExitCode = STILL_ACTIVE;
+    if (!GetExitCodeProcess(hConverter, &dwExitCode))
+        dwExitCode = STILL_ACTIVE;
+    CloseHandle(hConverter);
+    if (dwExitCode != STILL_ACTIVE && dwExitCode != 0)
+    {
+        cpu.Refusal.Format(L"The converter hex2000.exe failed with exit code %lu, "
+                           L"the flash file is not converted!",
+                           dwExitCode);
+        return 0;
+    }
     return ReadConvertedFile(cpu, keys);
 }
 

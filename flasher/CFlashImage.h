@@ -62,10 +62,10 @@ public:
     // 1 when the file was read and the lists were built, also without a key.
     // 0 when the image is refused: a message box has said why (a path the
     // converter's command line cannot carry, repeated addresses, memory
-    // ran out), or Refusal holds the reason (no folder of the executable, a
-    // region the board cannot take). A refused CPU has no key, no lists and
-    // a frame total of 0. A .m00 file that cannot be opened leaves as a
-    // CFileException.
+    // ran out), or Refusal holds the reason (no folder of the executable, the
+    // converter could not start or ended with an error, a region the board
+    // cannot take). A refused CPU has no key, no lists and a frame total of 0.
+    // A .m00 file that cannot be opened leaves as a CFileException.
     int LoadMasterImage(CString strOutPath);
     int LoadSlaveImage(CString strOutPath);
 

@@ -13,6 +13,7 @@ const DWORD ReadNeed = 64;
 const DWORD ArmReadNeed = 32;
 const DWORD ReadCapacity = 64;  // every caller's reply buffer holds a whole report's payload
 const int MissLimit = 4;
+const BYTE Padding = 0x20;  // what the report buffer holds where no byte arrived
 
 int ReportLength(USHORT nLength, int nMax)
 {
@@ -101,7 +102,7 @@ int CHIDControl::Write(const BYTE* pData, int nLength)
 
 CHIDControl::GatherResult CHIDControl::Gather(BYTE* pBuffer, DWORD dwNeed, DWORD dwCapacity, DWORD dwWait)
 {
-    std::memset(m_ReportBuffer, 0x20, sizeof(m_ReportBuffer));
+    std::memset(m_ReportBuffer, Padding, sizeof(m_ReportBuffer));
     const int nInput = ReportLength(m_Capabilities.InputReportByteLength, HidLink::ReportBufferSize);
     DWORD dwTotal = 0;
     int nMisses = 0;
@@ -112,12 +113,21 @@ CHIDControl::GatherResult CHIDControl::Gather(BYTE* pBuffer, DWORD dwNeed, DWORD
         case HidLink::Received:
         {
             // Only bytes that arrived count, the report id not among them,
-            // and never more than the caller's buffer holds.
+            // and never more than the caller's buffer holds. The rest of a
+            // cut report is stored as padding, as a whole report's bytes
+            // would be: a cut acknowledgement then carries the padding where
+            // its status belongs, and is refused.
+            const DWORD dwRoom = dwCapacity - dwTotal;
+            const DWORD dwReport = nInput > 1 ? static_cast<DWORD>(nInput - 1) : 0;
             DWORD dwPayload = m_dwBytesRead > 1 ? m_dwBytesRead - 1 : 0;
-            if (dwPayload > dwCapacity - dwTotal)
-                dwPayload = dwCapacity - dwTotal;
-            std::memcpy(pBuffer + dwTotal, m_ReportBuffer + 1, dwPayload);
-            dwTotal += dwPayload;
+            if (dwPayload > dwReport)
+                dwPayload = dwReport;
+            const DWORD dwCopied = dwPayload < dwRoom ? dwPayload : dwRoom;
+            const DWORD dwStored = dwReport < dwRoom ? dwReport : dwRoom;
+            std::memcpy(pBuffer + dwTotal, m_ReportBuffer + 1, dwCopied);
+            if (dwStored > dwCopied)
+                std::memset(pBuffer + dwTotal + dwCopied, Padding, dwStored - dwCopied);
+            dwTotal += dwCopied;
             if (dwTotal >= dwNeed)
                 return NeedMet;
             nMisses = 1;  // a report that leaves the need unmet is a miss itself

@@ -27,7 +27,8 @@ public:
     int Write(const BYTE* pData, int nLength);
     // Gathers input reports until 64 bytes (ARM mode: 32) have arrived, 1000 ms
     // (ARM mode: 40 ms) per wait; 0 at the fourth consecutive miss or when the
-    // device fails. At most 64 bytes are stored into pBuffer.
+    // device fails. At most 64 bytes are stored into pBuffer; where a report
+    // came cut, the bytes it lacks are stored as the padding 0x20.
     int Read(BYTE* pBuffer);
     // Gathers input reports until nCount bytes have arrived, 500 ms per wait;
     // 0 when they did not (fourth consecutive miss, device failed). At most

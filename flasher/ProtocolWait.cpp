@@ -37,6 +37,15 @@ DWORD WaitOrStop(HANDLE hStop, DWORD dwMilliseconds)
     return ::WaitForSingleObject(hStop, Scaled(dwMilliseconds));
 }
 
+void WaitForProcess(HANDLE hProcess, DWORD dwMilliseconds)
+{
+    Record(dwMilliseconds);
+    if (s_scale.load() >= 1 || hProcess == nullptr)
+        ::Sleep(Scaled(dwMilliseconds));
+    else
+        ::WaitForSingleObject(hProcess, ProcessLimit);
+}
+
 void SetRecorder(Recorder pfnRecorder)
 {
     s_recorder.store(pfnRecorder);

@@ -30,6 +30,13 @@ void Wait(DWORD dwMilliseconds);
 // Waits Scaled(dwMilliseconds) for hStop; returns what the wait returned.
 DWORD WaitOrStop(HANDLE hStop, DWORD dwMilliseconds);
 
+// Waits for a process the program started, as Wait does. While a test has
+// the waits scaled down, the process is given up to ProcessLimit to end
+// instead, so that the test neither sleeps the full time nor outruns the
+// process on a busy machine.
+const DWORD ProcessLimit = 60000;
+void WaitForProcess(HANDLE hProcess, DWORD dwMilliseconds);
+
 // Called on the waiting thread with every wait asked of Wait and WaitOrStop,
 // in milliseconds as the protocol fixes them, before it begins. Tests use it
 // to pin which pauses come where; nullptr (the default) records nothing.

@@ -44,13 +44,17 @@ function(flasher_end_to_end)
     TIMEOUT 600)
   target_include_directories(flasher_e2e_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   add_dependencies(flasher_e2e_tests Pyrolet_D hex2000 hid_stand_ins)
+  # Both runs of the program use the files beside it (its operation log, the
+  # converted images), so they take turns; the picture run also takes the X11
+  # prefix, which every picture run boots and stops. Other tests run beside
+  # them: each test program has a desktop of its own.
   set_tests_properties(flasher_e2e_tests PROPERTIES
-    ENVIRONMENT "${HID_STAND_IN_ENVIRONMENT}" RUN_SERIAL TRUE)
+    ENVIRONMENT "${HID_STAND_IN_ENVIRONMENT}" RESOURCE_LOCK flasher_program_folder)
   # The same run on a private Xvfb display, for the picture of the window.
   add_test(NAME flasher_e2e_picture
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-flasher.sh --xvfb --no-build)
   set_tests_properties(flasher_e2e_picture PROPERTIES
-    ENVIRONMENT "BUILD_DIR=${CMAKE_BINARY_DIR}" RUN_SERIAL TRUE TIMEOUT 600)
+    ENVIRONMENT "BUILD_DIR=${CMAKE_BINARY_DIR}" RESOURCE_LOCK "flasher_program_folder;x11_prefix" TIMEOUT 600)
 
   # One Update Both against a line paced at the bridge's baud rate (prints its figures).
   project_console(flasher_update_bench

@@ -9,11 +9,11 @@ namespace
 {
 WaitHook g_pfnWaitHook = nullptr;
 
-DWORD WaitForEvent(HANDLE hEvent, DWORD dwWait)
+DWORD WaitForEvent(HANDLE hEvent, DWORD dwWait, WaitFor what)
 {
     WaitHook pfnHook = g_pfnWaitHook;
     if (pfnHook != nullptr)
-        dwWait = pfnHook(dwWait);
+        dwWait = pfnHook(dwWait, what);
     return WaitForSingleObject(hEvent, dwWait);
 }
 
@@ -136,7 +136,7 @@ bool WriteReport(HANDLE hDevice, OVERLAPPED& ov, const BYTE* pReport, int nOutpu
     if (nOutputLength > 0 && (WriteFile(hDevice, pReport, nOutputLength, nullptr, &ov) ||
                               GetLastError() == ERROR_IO_PENDING))
     {
-        DWORD dwResult = WaitForEvent(ov.hEvent, dwWait);
+        DWORD dwResult = WaitForEvent(ov.hEvent, dwWait, WriteDone);
         if (dwResult == WAIT_OBJECT_0)
             bDone = GetOverlappedResult(hDevice, &ov, &dwBytes, FALSE) != FALSE;
         else if (dwResult == WAIT_TIMEOUT)
@@ -177,7 +177,7 @@ CycleResult ReadCycle(HANDLE hDevice, OVERLAPPED& ov, BYTE* pReport, int nInputL
     if (ReadFile(hDevice, pReport, nInputLength, nullptr, &ov) || GetLastError() == ERROR_IO_PENDING ||
         GetLastError() == ERROR_MORE_DATA)
     {
-        DWORD dwResult = WaitForEvent(ov.hEvent, dwWait);
+        DWORD dwResult = WaitForEvent(ov.hEvent, dwWait, ReportArrived);
         if (dwResult == WAIT_OBJECT_0)
         {
             // A message longer than the report still fills the report.

@@ -67,8 +67,15 @@ CycleResult ReadCycle(HANDLE hDevice, OVERLAPPED& ov, BYTE* pReport, int nInputL
                       DWORD& dwBytesRead);
 
 // Every wait of a link goes through this hook when one is set: it is given
-// the time-out the link asks for and returns the time to wait. Tests use it
-// to count the waits and to shorten those that must run out.
-typedef DWORD (*WaitHook)(DWORD dwMilliseconds);
+// the time-out the link asks for and what is waited for, and returns the time
+// to wait. Tests use it to count the waits and to shorten those that must run
+// out. A transfer that completes while its wait times out is kept, so a wait
+// of 0 loses no report that has already arrived.
+enum WaitFor
+{
+    WriteDone,     // a report written, its wait begins after the write
+    ReportArrived, // a read issued, its wait begins after the read
+};
+typedef DWORD (*WaitHook)(DWORD dwMilliseconds, WaitFor what);
 void SetWaitHook(WaitHook pfnHook);
 }  // namespace HidLink

@@ -6,6 +6,7 @@
 #   wine-env.sh [--x11] boot          make the prefix once, start a persistent wineserver
 #   wine-env.sh [--x11] run EXE ARGS  run a Windows program (used by ctest as the emulator)
 #   wine-env.sh [--x11] stop          end the wineserver
+#   wine-env.sh [--x11] running       succeeds when the prefix's wineserver runs
 # A run in the X11 prefix boots it at its start and stops it at its end.
 #
 # A prefix is always made and started with Wine's own DLLs only: a caller's
@@ -158,6 +159,9 @@ case "$cmd" in
   stop)
     "$wineserver" -k </dev/null >/dev/null 2>&1 || true
     ;;
+  running)
+    [ -d "$WINEPREFIX" ] && [ -n "$(server_command)" ]
+    ;;
   *)
-    echo "usage: $0 [--x11] boot|run EXE [ARGS]|stop" >&2; exit 2;;
+    echo "usage: $0 [--x11] boot|run EXE [ARGS]|stop|running" >&2; exit 2;;
 esac

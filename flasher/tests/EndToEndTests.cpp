@@ -117,6 +117,20 @@ TEST(EndToEndTest, OperatorUpdatesBothCpusWithTheSampleImages)
     ExpectFlashHoldsSample(sim, board, SimCpu::Master, fixtures::MasterSample(), 0x3F5FFE);
     ExpectFlashHoldsSample(sim, board, SimCpu::Slave, fixtures::SlaveSample(), 0x3F6FFE);
 
+    // The board's flash as text, for the main job's run to show where it is
+    // (FLASHER_FLASH_DUMP names the folder).
+    wchar_t dumpDir[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"FLASHER_FLASH_DUMP", dumpDir, MAX_PATH) > 0)
+    {
+        for (SimCpu cpu : {SimCpu::Master, SimCpu::Slave})
+        {
+            const std::string text = sim.Inspect(board, [&](CSimDevice& d) { return d.Flash(cpu).Dump(); });
+            std::vector<BYTE> bytes(text.begin(), text.end());
+            const wchar_t* name = cpu == SimCpu::Master ? L"\\board.master.txt" : L"\\board.slave.txt";
+            testsupport::WriteFileBytes(std::wstring(dumpDir) + name, bytes);
+        }
+    }
+
     // A picture of the window after the update, where a display shows it
     // (the Xvfb run sets FLASHER_SCREENSHOT to the picture's path).
     wchar_t shot[MAX_PATH] = {};

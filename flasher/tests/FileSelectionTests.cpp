@@ -4,7 +4,6 @@
 #include "FlasherDialogFixture.h"
 #include "ImageTestSupport.h"
 #include "OutFile.h"
-#include "ProtocolWait.h"
 
 #include <atomic>
 #include <mutex>
@@ -118,18 +117,16 @@ const wchar_t kNoKey[] = L"Can't find the key , Please re-select the flash file!
 class FileSelectionTest : public FlasherDialogTest
 {
 protected:
-    // Chooses the file for the master through the dialog; the converter gets
-    // its full time. Returns the message boxes the choice showed.
+    // Chooses the file for the master through the dialog; the load waits
+    // for the converter to end. Returns the message boxes the choice showed.
     std::vector<std::wstring> ChooseMaster(const std::wstring& path)
     {
-        ProtocolWait::SetScale(1);
         std::vector<std::wstring> boxes;
         {
             DialogAnswerer answerer(path);
             m_pDlg->SelectMasterFile();
             boxes = answerer.Boxes();
         }
-        ProtocolWait::SetScale(0);
         DeleteFileW(g_pFlashImage->Master.M00Path);
         return boxes;
     }
@@ -150,6 +147,9 @@ TEST_F(FileSelectionTest, RefusedImageIsExplainedOnceAndHasNoKeyMessage)
     ASSERT_TRUE(fixtures::WriteOutFile(longKeyPath, {{"keyblk", 0x337FFE, longKey, fixtures::kData}}));
     ASSERT_TRUE(fixtures::WriteOutFile(noKeyPath,
                                        {{".text", 0x3E8000, fixtures::PatternWords(40, 6), fixtures::kText}}));
+    // Not an object file: the converter refuses it and ends with its error.
+    const std::wstring notObjectPath = dir + L"\\notcoff-" + own + L".out";
+    testsupport::WriteFileBytes(notObjectPath, {'n', 'o', 't', ' ', 'C', 'O', 'F', 'F'});
 
     struct Case
     {
@@ -164,6 +164,8 @@ TEST_F(FileSelectionTest, RefusedImageIsExplainedOnceAndHasNoKeyMessage)
          L"The key region at 0x337FFE is longer than 131070 bytes and cannot be written whole, "
          L"Please re-select the flash file!",
          L""},
+        {"converter failed", notObjectPath, false,
+         L"The converter hex2000.exe failed with exit code 3, the flash file is not converted!", L""},
     };
     for (const Case& c : cases)
     {
@@ -174,6 +176,7 @@ TEST_F(FileSelectionTest, RefusedImageIsExplainedOnceAndHasNoKeyMessage)
         std::vector<std::wstring> rows = Rows();
         ASSERT_EQ(nRows + 1, rows.size());
         EXPECT_EQ(c.row, rows.back());
+        EXPECT_EQ(1, CountLogLines(c.row)) << "the row's line in the log file";
         EXPECT_TRUE(boxes.empty());
     }
 

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <atomic>
+
 
 namespace
 {
@@ -32,6 +34,38 @@ LRESULT CALLBACK RecordBar(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, U
 }
 
 BarRecord g_barRecord;
+
+// The link's waits are taken as asked, never slept through. A write is in
+// the pipe before its wait begins. A read waits until the simulator has
+// taken and answered every report written so far: its answer is then in the
+// pipe, or none will come, and the wait itself would decide nothing. So it
+// waits 0 ms; a report already there is kept (HidLink keeps a transfer that
+// completed when its wait ran out).
+std::atomic<CBoardSimulator*> g_pLinkSim{nullptr};
+int g_nLinkBoard = 0;
+std::atomic<size_t> g_nWritten{0};
+
+DWORD AnswerInsteadOfWaiting(DWORD dwMilliseconds, HidLink::WaitFor what)
+{
+    CBoardSimulator* pSim = g_pLinkSim.load();
+    if (pSim == nullptr)
+        return dwMilliseconds;
+    if (what == HidLink::WriteDone)
+    {
+        ++g_nWritten;
+        return dwMilliseconds;
+    }
+    // A report lost on the way (the device was unplugged) is never taken:
+    // the link then waits as it would.
+    for (DWORD dwStart = GetTickCount(); GetTickCount() - dwStart < 30000; Sleep(1))
+    {
+        if (pSim->Unplugged(g_nLinkBoard))
+            return dwMilliseconds;
+        if (pSim->ReportsTaken(g_nLinkBoard) >= g_nWritten.load())
+            return 0;
+    }
+    return dwMilliseconds;
+}
 }  // namespace
 
 void FlasherDialogTest::SetUp()
@@ -47,6 +81,10 @@ void FlasherDialogTest::SetUp()
     m_nBoard = m_pSim->AddDevice(CBoardSimulator::Board());
     ASSERT_TRUE(m_pSim->Start());
     m_pSim->Publish();
+    g_nLinkBoard = m_nBoard;
+    g_nWritten = 0;
+    g_pLinkSim = m_pSim;
+    HidLink::SetWaitHook(AnswerInsteadOfWaiting);
 
     m_dir = testsupport::MakeTempFolder(L"dlg");
     m_pDlg = new CTarrowindDlg;
@@ -78,6 +116,8 @@ void FlasherDialogTest::TearDown()
         delete m_pDlg;
         m_pDlg = nullptr;
     }
+    HidLink::SetWaitHook(nullptr);
+    g_pLinkSim = nullptr;
     delete m_pSim;
     m_pSim = nullptr;
     testsupport::RemoveFolder(m_dir);

@@ -1,5 +1,7 @@
 // A main dialog on the test's thread, talking to a simulated board served by
-// a thread of the test process, with the protocol's waits scaled to nothing.
+// a thread of the test process. Neither the protocol's pauses nor the link's
+// time-outs are slept through: the pauses are scaled to nothing, and a read
+// waits only until the simulator has answered what was written.
 // The image object gets small synthetic images whose frame counts the tests
 // choose.
 #pragma once

@@ -21,7 +21,7 @@ DWORD g_WaitGiven = 0;
 // Records the time-out asked for and waits g_WaitGiven instead: long where a
 // report is coming (a loaded machine may take more than the link's 40 ms to
 // deliver it), short where the wait must run out.
-DWORD RecordWait(DWORD dwMilliseconds)
+DWORD RecordWait(DWORD dwMilliseconds, HidLink::WaitFor)
 {
     std::lock_guard<std::mutex> lock(g_WaitLock);
     g_Waits.push_back(dwMilliseconds);
@@ -205,13 +205,15 @@ TEST_F(HidControlTest, MissesEndAReadAtTheFourth)
         int nShortReport;      // > 0: the reply comes as one report of this many bytes
         int nResult;
         std::vector<DWORD> waits;
-        int nStored;           // bytes stored into the buffer
+        int nStored;           // bytes that arrived, stored into the buffer
+        int nPadded;           // then the padding 0x20 for the rest of the cut report
     } cases[] = {
-        {"silent, ARM", 1, false, 0, 0, {40, 40, 40, 40}, 0},
-        {"silent", 0, false, 0, 0, {1000, 1000, 1000, 1000}, 0},
-        {"silent, ReadBytes", 0, true, 0, 0, {500, 500, 500, 500}, 0},
-        {"32 bytes meet the ARM need", 1, false, 33, 1, {40}, 32},
-        {"32 bytes are a miss", 0, false, 33, 0, {1000, 1000, 1000, 1000}, 32},
+        {"silent, ARM", 1, false, 0, 0, {40, 40, 40, 40}, 0, 0},
+        {"silent", 0, false, 0, 0, {1000, 1000, 1000, 1000}, 0, 0},
+        {"silent, ReadBytes", 0, true, 0, 0, {500, 500, 500, 500}, 0, 0},
+        {"32 bytes meet the ARM need", 1, false, 33, 1, {40}, 32, 32},
+        {"32 bytes are a miss", 0, false, 33, 0, {1000, 1000, 1000, 1000}, 32, 32},
+        {"a cut status record", 0, true, 18, 0, {500, 500, 500, 500}, 17, 47},
     };
     for (const Case& c : cases)
     {
@@ -234,6 +236,8 @@ TEST_F(HidControlTest, MissesEndAReadAtTheFourth)
         Bytes expected(130, 0xEE);
         for (int i = 0; i < c.nStored; ++i)
             expected[i] = i < 4 ? "9600"[i] : 0;
+        for (int i = c.nStored; i < c.nStored + c.nPadded; ++i)
+            expected[i] = 0x20;
         EXPECT_EQ(expected, buffer);
     }
 }
@@ -258,7 +262,7 @@ HANDLE g_hLongServer = INVALID_HANDLE_VALUE;
 Bytes g_LongMessage;
 
 // Sends the pending message just before the link starts waiting.
-DWORD SendLongMessage(DWORD dwMilliseconds)
+DWORD SendLongMessage(DWORD dwMilliseconds, HidLink::WaitFor)
 {
     if (g_hLongServer != INVALID_HANDLE_VALUE && !g_LongMessage.empty())
     {
@@ -298,7 +302,7 @@ TEST_F(HidControlTest, AMessageLongerThanTheReportFillsIt)
         g_hLongServer = hServer;
         g_LongMessage = message;
         if (bWaiting)
-            SendLongMessage(0);
+            SendLongMessage(0, HidLink::ReportArrived);
         HidLink::SetWaitHook(SendLongMessage);
         Bytes buffer(80, 0xEE);
         EXPECT_EQ(1, hid.Read(buffer.data()));

@@ -18,7 +18,7 @@ std::vector<DWORD> g_Waits;
 DWORD g_WaitCeiling = INFINITE;
 HANDLE g_hWaiting = nullptr;
 
-DWORD RecordWait(DWORD dwMilliseconds)
+DWORD RecordWait(DWORD dwMilliseconds, HidLink::WaitFor)
 {
     std::lock_guard<std::mutex> lock(g_WaitLock);
     g_Waits.push_back(dwMilliseconds);

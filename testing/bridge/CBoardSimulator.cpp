@@ -63,6 +63,7 @@ int CBoardSimulator::AddDevice(const hidsim::DeviceEntry& entry) {
     m_Devices.push_back(std::make_unique<CSimDevice>(index, entry));
     m_Unplugged.push_back(false);
     m_LineFree.push_back(Clock::now());
+    m_Taken.push_back(0);
     return index;
 }
 
@@ -134,6 +135,7 @@ void CBoardSimulator::Run() {
                     OnConnected(op->conn);
                 } else if (op->type == Op::Read) {
                     const int device = it->second.device;
+                    ++m_Taken[device];
                     SimReply reply = m_Devices[device]->Receive(op->buffer.data(), bytes);
                     Deliver(op->conn, reply, bytes);
                     if (m_Conns.count(op->conn)) StartRead(op->conn);
@@ -343,6 +345,16 @@ bool CBoardSimulator::Settled() const {
             return false;
     }
     return true;
+}
+
+size_t CBoardSimulator::ReportsTaken(int device) const {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    return m_Taken.at(device);
+}
+
+bool CBoardSimulator::Unplugged(int device) const {
+    std::lock_guard<std::mutex> lock(m_Lock);
+    return m_Unplugged.at(device);
 }
 
 int CBoardSimulator::OpenCount(int device) const {

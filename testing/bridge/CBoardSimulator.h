@@ -80,6 +80,10 @@ public:
     // simulator works on its own thread, so a client that wrote without
     // waiting for a reply waits for this before it reads the records.
     bool Settled() const;
+    // Output reports of the device taken so far, each answered (its reply
+    // written into the pipe) by the time it counts.
+    size_t ReportsTaken(int device) const;
+    bool Unplugged(int device) const;
 
     std::vector<SimRecord> Records() const;
     std::vector<SimRecord> Records(int device, SimRecord::Kind kind) const;
@@ -118,6 +122,7 @@ private:
     std::vector<std::unique_ptr<CSimDevice>> m_Devices;
     std::vector<bool> m_Unplugged;
     std::vector<std::chrono::steady_clock::time_point> m_LineFree;
+    std::vector<size_t> m_Taken;
     std::map<unsigned long long, Conn> m_Conns;
     std::deque<Outgoing> m_Outgoing;
     unsigned long long m_NextConn = 1;

@@ -17,6 +17,7 @@ class CZMRPaintManager;
 class CZMRImageManager;
 class CZMRToolTipContext;
 class CZMRMouseManager;
+class CZMRPropExchange;
 
 // The run-time classes the bars are created from; an application may
 // replace an entry before any bar is made.
@@ -144,6 +145,15 @@ public:
     void RemoveToolBar(CZMRToolBar* pBar);
     // The dock bar within 20 px of the point (screen), the current one first.
     CZMRDockBar* FindDockBarNear(CPoint ptScreen, CZMRDockBar* pCurrent) const;
+
+    // ------------------------------------------------------------ stored state
+
+    // Every bar of the list under its run-time class with its keys, the
+    // popup bars its controls open, the rows of each dock bar and where
+    // each tool bar sits or floats. Loading makes the stored bars and puts
+    // them in place of the list's; a state that cannot be read raises the
+    // framework's archive exception and leaves the bars as they were.
+    void DoPropExchange(CZMRPropExchange* pPX);
 
     // ------------------------------------------------------------ keyboard
 

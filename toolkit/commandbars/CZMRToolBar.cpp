@@ -6,6 +6,7 @@
 #include "CZMROriginalControls.h"
 #include "CZMRPropExchange.h"
 #include "CZMRResourceManager.h"
+#include "CZMRDockContext.h"
 
 IMPLEMENT_SERIAL(CZMRToolBar, CZMRCommandBar, VERSIONABLE_SCHEMA | 0x21)
 
@@ -16,6 +17,20 @@ CZMRToolBar::CZMRToolBar()
     m_bCloseable = TRUE;
     m_dwFlags = 63;   // docks at every side and floats; hides what does not fit
     CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRToolBar", CS_DBLCLKS);
+    m_pDockContext = new CZMRDockContext(this);
+}
+
+CZMRToolBar::~CZMRToolBar()
+{
+    delete m_pDockContext;
+}
+
+void CZMRToolBar::SetDockContext(CZMRDockContext* pDockContext)
+{
+    if (pDockContext == m_pDockContext)
+        return;
+    delete m_pDockContext;
+    m_pDockContext = pDockContext;
 }
 
 BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
@@ -40,8 +55,9 @@ BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
         if (pParent)
             ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pParent->GetSafeHwnd()));
     }
-    else
+    else if (!(GetStyle() & WS_CHILD))
     {
+        // A bar already docked keeps its parent: the dock bar it lies in.
         ModifyStyle(WS_POPUP, WS_CHILD);
         ::SetParent(m_hWnd, pParent ? pParent->GetSafeHwnd() : nullptr);
     }

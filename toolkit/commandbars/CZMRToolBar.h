@@ -12,6 +12,7 @@ class CZMRToolBar : public CZMRCommandBar
     DECLARE_SERIAL(CZMRToolBar)
 public:
     CZMRToolBar();
+    ~CZMRToolBar() override;
 
     // The dock bar the bar lies in; none while floating or hidden.
     CZMRDockBar* GetDockBar() const { return m_pDockBar; }
@@ -69,9 +70,11 @@ public:
     // manager's tool-bar menu).
     BOOL IsCloseable() const { return m_bCloseable > 0; }
     void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
-    // Moves and sizes the bar with the mouse; none for a bar embedded in a
-    // dialog, and none yet for any bar.
+    // Moves and sizes the bar with the mouse; every bar has one, except a
+    // bar embedded in a dialog, which the keyboard drives instead.
     CZMRDockContext* GetDockContext() const { return m_pDockContext; }
+    // Takes over the context; none ends dragging and docking by the mouse.
+    void SetDockContext(CZMRDockContext* pDockContext);
 
     // Without a dock context, Tab and Shift+Tab move the focus on to the
     // parent's next or previous tab item and leave tracking.
@@ -116,6 +119,12 @@ protected:
     // Outside customize mode the manager's tool-bar menu, unless the control
     // under the mouse takes the press.
     void OnRButtonDown(UINT nFlags, CPoint point);
+    // A press on a floating bar's sizing border resizes it.
+    void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    // Outside every control the bar toggles between docked and floating.
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // The size-all cursor over the gripper of a docked bar that may move.
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
 
     DECLARE_MESSAGE_MAP()
 

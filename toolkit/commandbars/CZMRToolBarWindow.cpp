@@ -3,6 +3,8 @@
 #include "CZMRToolBar.h"
 #include "CZMRBarManager.h"
 #include "CZMRControl.h"
+#include "CZMRDockContext.h"
+#include "CZMRPaintManager.h"
 #include <algorithm>
 
 BEGIN_MESSAGE_MAP(CZMRToolBar, CZMRCommandBar)
@@ -14,6 +16,9 @@ BEGIN_MESSAGE_MAP(CZMRToolBar, CZMRCommandBar)
     ON_WM_CLOSE()
     ON_WM_SETFOCUS()
     ON_WM_RBUTTONDOWN()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
 namespace
@@ -116,9 +121,68 @@ void CZMRToolBar::OnLButtonDown(UINT nFlags, CPoint point)
         CZMRCommandBar::OnLButtonDown(nFlags, point);
         return;
     }
-    // Dragging the bar from here belongs to its dock context.
     if (IsTrackingMode())
         SetMenuLoopActive(FALSE);
+    if (m_pDockContext && (m_dwFlags & 0x1F))
+    {
+        ClientToScreen(&point);
+        m_pDockContext->StartDrag(point);
+    }
+}
+
+void CZMRToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (m_barPosition == zmrBarFloating && !m_pDockContext)
+        return;
+    if (m_barPosition == zmrBarFloating && nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT)
+    {
+        // The bar floats over its frame, which becomes the active window.
+        if (CWnd* pSite = GetSite(); pSite && pSite->GetSafeHwnd())
+            ::SetActiveWindow(::GetAncestor(pSite->GetSafeHwnd(), GA_ROOT));
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        if (CZMRBarManager* pManager = GetBarManager())
+            pManager->CancelTracking();
+        m_pDockContext->StartResize(int(nHitTest), point);
+        return;
+    }
+    CZMRCommandBar::OnNcLButtonDown(nHitTest, point);
+}
+
+void CZMRToolBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (m_pDockContext && !HitTest(point))
+    {
+        m_pDockContext->ToggleDocking();
+        return;
+    }
+    CZMRCommandBar::OnLButtonDblClk(nFlags, point);
+}
+
+BOOL CZMRToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CZMRPaintManager* pPaintManager = GetPaintManager();
+    if (IsGripperShown() && m_barPosition >= zmrBarTop && m_barPosition <= zmrBarRight && m_pDockContext && (m_dwFlags & 0x1F) && pPaintManager)
+    {
+        // The gripper: the borders and the gripper along the bar's start.
+        const CRect rcBorders = GetBorders();
+        CRect rcGripper;
+        GetClientRect(&rcGripper);
+        if (IsDialogBar())
+            rcGripper.DeflateRect(3, 3);
+        if (m_barPosition == zmrBarLeft || m_barPosition == zmrBarRight)
+            rcGripper.bottom = rcGripper.top + rcBorders.top;
+        else
+            rcGripper.right = rcGripper.left + rcBorders.left;
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        ScreenToClient(&pt);
+        if (rcGripper.PtInRect(pt))
+        {
+            ::SetCursor(::LoadCursorW(nullptr, IDC_SIZEALL));
+            return TRUE;
+        }
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void CZMRToolBar::OnSetFocus(CWnd* pOldWnd)

@@ -290,7 +290,7 @@ TEST_F(BarManagerTest, ToolBarsDockFloatHideAndGoThroughTheSiteLayout)
     EXPECT_EQ(pBar->GetTitle(), CString(L"Standard"));
     EXPECT_EQ(pBar->GetPosition(), zmrBarTop);
     EXPECT_EQ(pBar->GetDockBar(), m_pManager->GetDockBar(0));
-    EXPECT_EQ(::GetParent(pBar->GetSafeHwnd()), m_pSite->GetSafeHwnd());
+    EXPECT_EQ(::GetParent(pBar->GetSafeHwnd()), m_pManager->GetDockBar(0)->GetSafeHwnd());
     EXPECT_TRUE(pBar->GetStyle() & WS_CHILD);
 
     // The site's layout gives the top dock bar the bar's thickness and puts

@@ -4,7 +4,7 @@
 #include "CZMRControlDragHelper.h"
 #include "CZMRControls.h"
 #include "CZMRPopupBar.h"
-#include "CTestInput.h"
+#include "InputScript.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
@@ -24,80 +24,6 @@ public:
     int m_nResult = -1;
 };
 
-// One input step inside the drag loop.
-struct CStep
-{
-    enum Kind
-    {
-        move,         // to pt (screen)
-        keyDown,      // wKey
-        keyUp,
-        release,      // the left button
-        rightClick,
-        cursor,       // records the cursor shown
-        capture,      // records the capture window
-        steal         // another window takes the capture
-    } kind;
-    CPoint pt;
-    WORD wKey;
-};
-
-struct CScript
-{
-    std::vector<CStep> steps;
-    size_t nNext = 0;
-    int nTicks = 0;
-    std::vector<HCURSOR> cursors;
-    std::vector<HWND> captures;
-    HWND hWndThief = nullptr;
-};
-CScript g_script;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR idEvent, DWORD)
-{
-    if (++g_script.nTicks > 300)
-    {
-        // Safety: whatever happened, the loop ends with the capture.
-        ::ReleaseCapture();
-        ::KillTimer(nullptr, idEvent);
-        return;
-    }
-    if (g_script.nNext >= g_script.steps.size())
-        return;
-    const CStep& step = g_script.steps[g_script.nNext++];
-    switch (step.kind)
-    {
-    case CStep::move:
-        CTestInput::MoveTo(step.pt);
-        break;
-    case CStep::keyDown:
-        CTestInput::Key(step.wKey, true);
-        break;
-    case CStep::keyUp:
-        CTestInput::Key(step.wKey, false);
-        break;
-    case CStep::release:
-        CTestInput::Button(VK_LBUTTON, false);
-        break;
-    case CStep::rightClick:
-        CTestInput::Button(VK_RBUTTON, true);
-        CTestInput::Button(VK_RBUTTON, false);
-        break;
-    case CStep::cursor:
-        g_script.cursors.push_back(::GetCursor());
-        break;
-    case CStep::capture:
-        g_script.captures.push_back(::GetCapture());
-        break;
-    case CStep::steal:
-        ::SetCapture(g_script.hWndThief);
-        break;
-    }
-}
-
-CStep MoveTo(CPoint pt) { return {CStep::move, pt, 0}; }
-CStep Key(WORD wKey, bool bDown) { return {bDown ? CStep::keyDown : CStep::keyUp, CPoint(), wKey}; }
-CStep Do(CStep::Kind kind) { return {kind, CPoint(), 0}; }
 }
 
 // Bar A (three probes, ids 100-102) above bar B (two probes, ids 100-101)

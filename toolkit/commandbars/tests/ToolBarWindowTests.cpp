@@ -365,6 +365,8 @@ protected:
                                       nullptr, nullptr));
         m_hEditBefore = MakeEdit(0);
         m_pBar = new CFocusToolBar;
+        // Embedded in a dialog: the keyboard drives it, not a dock context.
+        m_pBar->SetDockContext(nullptr);
         for (int i = 0; i < 2; i++)
             m_pBar->GetControls()->AddControl(new CFixedControl(CSize(20, 20)), 100 + i);
         ASSERT_TRUE(m_pBar->SetDockState(&m_parent, FALSE));
