@@ -3,6 +3,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/AfxThreadState.cpp
   window/CCmdTarget.cpp
   window/CWnd.cpp
+  window/COleControlSite.cpp
   window/CWndLayout.cpp
   window/CWndToolTips.cpp
   window/CCmdUI.cpp
@@ -24,6 +25,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CDC.cpp
   window/CMenu.cpp
   window/CImageList.cpp
+  window/IsolationAware.cpp
   window/CButton.cpp
   window/CEdit.cpp
   window/CStatic.cpp
@@ -53,4 +55,7 @@ list(APPEND FRAMEWORK_WINDOW_TESTS
   tests/window/ThreadStateTests.cpp
   tests/window/ListCtrlTests.cpp
   tests/window/ToolBarTests.cpp
+  tests/window/DrawStateTests.cpp
+  tests/window/WindowMemberTests.cpp
+  tests/window/ControlHostTests.cpp
 )

@@ -1,6 +1,8 @@
 #include "core/CString.h"
 #include "core/CException.h"
 
+#include <oleauto.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -875,6 +877,27 @@ template <typename T>
 int CStringT<T>::StringLength(PCXSTR psz) noexcept
 {
     return Traits<T>::Length(psz);
+}
+
+template <>
+BSTR CStringT<wchar_t>::AllocSysString() const
+{
+    BSTR bstr = ::SysAllocStringLen(m_pszData, UINT(GetLength()));
+    if (bstr == nullptr)
+        AfxThrowMemoryException();
+    return bstr;
+}
+
+template <>
+BSTR CStringT<char>::AllocSysString() const
+{
+    const int nWide = GetLength() ? ::MultiByteToWideChar(CP_ACP, 0, m_pszData, GetLength(), nullptr, 0) : 0;
+    BSTR bstr = ::SysAllocStringLen(nullptr, UINT(nWide));
+    if (bstr == nullptr)
+        AfxThrowMemoryException();
+    if (nWide)
+        ::MultiByteToWideChar(CP_ACP, 0, m_pszData, GetLength(), bstr, nWide);
+    return bstr;
 }
 
 template class CStringT<wchar_t>;

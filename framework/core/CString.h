@@ -130,6 +130,11 @@ public:
 
     static int StringLength(PCXSTR psz) noexcept;
 
+    // A new BSTR with the text (a narrow string is converted from the ANSI
+    // code page), owned by the caller; embedded nulls are kept. Raises the
+    // memory exception when the system cannot allocate it.
+    BSTR AllocSysString() const;
+
 private:
     struct Data
     {
@@ -146,6 +151,9 @@ private:
 
     PXSTR m_pszData;
 };
+
+template <> BSTR CStringT<wchar_t>::AllocSysString() const;
+template <> BSTR CStringT<char>::AllocSysString() const;
 
 // Concatenation
 template <typename T> inline CStringT<T> operator+(const CStringT<T>& a, const CStringT<T>& b) { CStringT<T> r(a); r.Append(b); return r; }

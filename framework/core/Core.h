@@ -15,6 +15,7 @@
 #include "core/CArray.h"
 #include "core/CPtrArray.h"
 #include "core/CObArray.h"
+#include "core/CTypedPtrArray.h"
 #include "core/CStringArray.h"
 #include "core/CList.h"
 #include "core/CPtrList.h"

@@ -49,6 +49,14 @@ LPUNKNOWN CCmdTarget::GetInterface(const void* iid)
     return nullptr;
 }
 
+LPDISPATCH CCmdTarget::GetIDispatch(BOOL bAddRef)
+{
+    auto* pDispatch = static_cast<LPDISPATCH>(GetInterface(&IID_IDispatch));
+    if (pDispatch != nullptr && bAddRef)
+        InternalAddRef();
+    return pDispatch;
+}
+
 HRESULT CCmdTarget::InternalQueryInterface(const void* iid, LPVOID* ppvObj)
 {
     if (ppvObj == nullptr)

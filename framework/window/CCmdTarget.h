@@ -37,6 +37,9 @@ public:
     LPUNKNOWN GetInterface(const void* iid);
     HRESULT InternalQueryInterface(const void* iid, LPVOID* ppvObj);
     HRESULT ExternalQueryInterface(const void* iid, LPVOID* ppvObj) { return InternalQueryInterface(iid, ppvObj); }
+    // The part of the interface map that implements IDispatch, or null;
+    // with bAddRef the caller receives a reference to release.
+    LPDISPATCH GetIDispatch(BOOL bAddRef);
 
     // Finds the map entry for a message in the chain of maps, or null.
     static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID);

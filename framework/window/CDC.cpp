@@ -225,6 +225,72 @@ BOOL CDC::DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState)
 void CDC::DrawFocusRect(LPCRECT lpRect) { ::DrawFocusRect(m_hDC, lpRect); }
 BOOL CDC::DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
 
+namespace
+{
+HBRUSH BrushHandle(CBrush* pBrush) { return pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr; }
+}
+
+BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
+{
+    return ::DrawStateW(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_BITMAP);
+}
+BOOL CDC::DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
+{
+    return DrawState(pt, size, pBitmap ? static_cast<HBITMAP>(pBitmap->m_hObject) : nullptr, nFlags,
+                     BrushHandle(pBrush));
+}
+BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
+{
+    return ::DrawStateW(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_ICON);
+}
+BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush)
+{
+    return DrawState(pt, size, hIcon, nFlags, BrushHandle(pBrush));
+}
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+                    HBRUSH hBrush)
+{
+    return ::DrawStateW(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(lpszText), WPARAM(nTextLen), pt.x, pt.y,
+                        size.cx, size.cy, nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
+}
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+                    CBrush* pBrush)
+{
+    return DrawState(pt, size, lpszText, nFlags, bPrefixText, nTextLen, BrushHandle(pBrush));
+}
+
+CBrush* PASCAL CDC::GetHalftoneBrush()
+{
+    // One brush for the whole process, in no thread's handle map: the pattern
+    // takes its colours from the device context it fills, so every thread
+    // and caller shares it. It is deleted at process exit.
+    struct CHalftone
+    {
+        CBrush brush;
+        CHalftone()
+        {
+            WORD pattern[8];
+            for (int i = 0; i < 8; i++)
+                pattern[i] = WORD(0x5555 << (i & 1));
+            if (HBITMAP hBitmap = ::CreateBitmap(8, 8, 1, 1, pattern))
+            {
+                brush.m_hObject = ::CreatePatternBrush(hBitmap);
+                ::DeleteObject(hBitmap);
+            }
+        }
+        ~CHalftone()
+        {
+            if (brush.m_hObject)
+                ::DeleteObject(brush.m_hObject);
+            brush.m_hObject = nullptr;
+        }
+    };
+    static CHalftone halftone;
+    return halftone.brush.m_hObject ? &halftone.brush : nullptr;
+}
+
 // The frame of lpRect (border size) is inverted with the brush, and the
 // frame drawn last (lpRectLast) is inverted back, so only the difference flickers.
 void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,

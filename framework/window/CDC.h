@@ -111,6 +111,21 @@ public:
     BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
     void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast,
                       CBrush* pBrush = nullptr, CBrush* pBrushLast = nullptr);
+    // DrawState: an image, icon or text drawn in a state (DSS_ flags in
+    // nFlags: disabled, mono in the brush's colour, ...); the kind flag
+    // (DST_BITMAP, DST_ICON, DST_TEXT or DST_PREFIXTEXT) is added here. A
+    // zero size means the image's own size.
+    BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, CBrush* pBrush);
+    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
+                   int nTextLen = 0, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
+                   CBrush* pBrush);
+    // The process's 50% grey brush: a checker of single pixels in the text
+    // colour and the background colour of the device context it is used on.
+    static CBrush* PASCAL GetHalftoneBrush();
     COLORREF SetPixel(int x, int y, COLORREF crColor);
     COLORREF GetPixel(int x, int y) const;
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);

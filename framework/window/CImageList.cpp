@@ -1,6 +1,7 @@
 #include "window/CImageList.h"
 #include "window/AfxThreadState.h"
 #include "window/CDC.h"
+#include "window/IsolationAware.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
@@ -70,7 +71,7 @@ int CImageList::Add(CBitmap* pbmImage, CBitmap* pbmMask)
 }
 int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
 {
-    return ImageList_AddMasked(m_hImageList, static_cast<HBITMAP>(pbmImage->m_hObject), crMask);
+    return AfxImageListAddMasked(m_hImageList, static_cast<HBITMAP>(pbmImage->m_hObject), crMask);
 }
 int CImageList::Add(HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, -1, hIcon); }
 int CImageList::Replace(int nImage, HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon); }
@@ -80,7 +81,7 @@ BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
                              pbmMask ? static_cast<HBITMAP>(pbmMask->m_hObject) : nullptr);
 }
 BOOL CImageList::Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
-HICON CImageList::ExtractIcon(int nImage) { return ImageList_GetIcon(m_hImageList, nImage, ILD_NORMAL); }
+HICON CImageList::ExtractIcon(int nImage) { return AfxImageListGetIcon(m_hImageList, nImage, ILD_NORMAL); }
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
 {
     return ImageList_Draw(m_hImageList, nImage, pDC->m_hDC, pt.x, pt.y, nStyle);

@@ -39,6 +39,9 @@ public:
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck);
     BOOL CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags);
     BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE);
+    // The default item's id (its position with fByPos); (UINT)-1 when the
+    // menu has none. GMDI_USEDISABLED finds a disabled default item too.
+    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) const;
     UINT GetMenuState(UINT nID, UINT nFlags) const;
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int nPos) const;

@@ -74,6 +74,21 @@ void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
     str.ReleaseBuffer();
 }
 
+void CToolTipCtrl::UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool)
+{
+    TOOLINFO ti;
+    FillInToolInfo(ti, pWnd, nIDTool);
+    ti.lpszText = const_cast<LPTSTR>(lpszText);
+    SendMessage(TTM_UPDATETIPTEXT, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void CToolTipCtrl::UpdateTipText(UINT nIDText, CWnd* pWnd, UINT_PTR nIDTool)
+{
+    CString str;
+    str.LoadString(nIDText);
+    UpdateTipText(str, pWnd, nIDTool);
+}
+
 void CToolTipCtrl::SetDelayTime(UINT nDelay) { SendMessage(TTM_SETDELAYTIME, TTDT_AUTOMATIC, (LPARAM)(INT)nDelay); }
 void CToolTipCtrl::SetDelayTime(DWORD dwDuration, int iTime)
 {

@@ -24,6 +24,10 @@ public:
     void DelTool(CWnd* pWnd, UINT_PTR nIDTool = 0);
     void RelayEvent(LPMSG lpMsg);
     void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
+    // New text for a registered tool (found as AddTool registered it);
+    // LPSTR_TEXTCALLBACK makes the tool ask for its text again.
+    void UpdateTipText(LPCTSTR lpszText, CWnd* pWnd, UINT_PTR nIDTool = 0);
+    void UpdateTipText(UINT nIDText, CWnd* pWnd, UINT_PTR nIDTool = 0);
 
     void SetDelayTime(UINT nDelay);
     void SetDelayTime(DWORD dwDuration, int iTime);

@@ -1,4 +1,5 @@
 #include "window/CWnd.h"
+#include "window/COleControlSite.h"
 #include "window/AfxThreadState.h"
 #include "window/CDC.h"
 #include "window/CGdiObject.h"
@@ -16,7 +17,7 @@ BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
-CWnd::CWnd() : m_hWnd(nullptr), m_nFlags(0), m_pfnSuper(nullptr) {}
+CWnd::CWnd() : m_hWnd(nullptr), m_nFlags(0), m_hWndOwner(nullptr), m_pfnSuper(nullptr), m_pCtrlSite(nullptr) {}
 
 CWnd::~CWnd()
 {
@@ -166,13 +167,71 @@ BOOL CWnd::DestroyWindow()
 {
     if (m_hWnd == nullptr)
         return FALSE;
+    if (COleControlSite* pSite = m_pCtrlSite)
+    {
+        // The control closes its own window; whatever it leaves goes below.
+        m_pCtrlSite = nullptr;
+        pSite->DestroyControl();
+        pSite->Release();
+        if (m_hWnd == nullptr)
+            return TRUE;
+    }
     return ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::CreateControl(LPCTSTR pszClass, LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect,
+                         CWnd* pParentWnd, UINT nID, CFile* pPersist, BOOL bStorage, BSTR bstrLicKey)
+{
+    if (pszClass == nullptr)
+        return FALSE;
+    CLSID clsid;
+    const HRESULT hr =
+        pszClass[0] == L'{' ? ::CLSIDFromString(pszClass, &clsid) : ::CLSIDFromProgID(pszClass, &clsid);
+    if (FAILED(hr))
+        return FALSE;
+    return CreateControl(clsid, pszWindowName, dwStyle, rect, pParentWnd, nID, pPersist, bStorage, bstrLicKey);
+}
+
+BOOL CWnd::CreateControl(REFCLSID clsid, LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect,
+                         CWnd* pParentWnd, UINT nID, CFile* pPersist, BOOL bStorage, BSTR bstrLicKey)
+{
+    if (m_hWnd != nullptr || pParentWnd == nullptr || pParentWnd->m_hWnd == nullptr)
+        return FALSE;
+    COleControlSite* pSite = new COleControlSite(pParentWnd->m_hWnd);
+    HWND hWnd = pSite->CreateControl(clsid, rect, pPersist, bStorage, bstrLicKey);
+    if (hWnd == nullptr || !SubclassWindow(hWnd))
+    {
+        pSite->DestroyControl();
+        pSite->Release();
+        return FALSE;
+    }
+    m_pCtrlSite = pSite;
+    ::SetWindowLongPtrW(hWnd, GWLP_ID, LONG_PTR(nID));
+    if (pszWindowName != nullptr)
+        pSite->SetWindowText(pszWindowName);
+    ::ShowWindow(hWnd, (dwStyle & WS_VISIBLE) ? SW_SHOWNA : SW_HIDE);
+    if (dwStyle & WS_DISABLED)
+        ::EnableWindow(hWnd, FALSE);
+    return TRUE;
+}
+
+LPUNKNOWN CWnd::GetControlUnknown() const
+{
+    return m_pCtrlSite != nullptr ? m_pCtrlSite->GetControlUnknown() : nullptr;
 }
 
 void CWnd::PostNcDestroy() {}
 
 void CWnd::OnNcDestroy()
 {
+    // A control whose window goes before the control was closed (its parent
+    // was destroyed): close it now and let go of it.
+    if (COleControlSite* pSite = m_pCtrlSite)
+    {
+        m_pCtrlSite = nullptr;
+        pSite->DestroyControl();
+        pSite->Release();
+    }
     Default();
     // Put the old procedure back so that late messages do not come to us.
     if (m_pfnSuper != nullptr && m_hWnd != nullptr)
@@ -696,7 +755,15 @@ UINT CWnd::IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked
 CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
 void CWnd::GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+    return FromHandle(::SetParent(m_hWnd, pWndNewParent ? pWndNewParent->m_hWnd : nullptr));
+}
+CWnd* CWnd::GetOwner() const
+{
+    return FromHandle(m_hWndOwner != nullptr ? m_hWndOwner : AfxGetParentOwner(m_hWnd));
+}
+void CWnd::SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd ? pOwnerWnd->m_hWnd : nullptr; }
 CWnd* CWnd::GetTopLevelParent() const
 {
     HWND hWnd = m_hWnd;
@@ -857,6 +924,8 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
 BOOL CWnd::KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
 CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+int CWnd::SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+int CWnd::GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
 BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu ? pMenu->m_hMenu : nullptr); }
 void CWnd::DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)

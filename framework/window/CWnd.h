@@ -12,6 +12,7 @@ class CFont;
 class CMenu;
 class CDataExchange;
 class CFrameWnd;
+class COleControlSite;
 struct CCreateContext;
 
 class CWnd : public CCmdTarget
@@ -23,6 +24,7 @@ public:
 
     HWND m_hWnd;
     UINT m_nFlags;   // WF_ flags
+    HWND m_hWndOwner;   // set by SetOwner; none: GetOwner asks the system
     operator HWND() const { return m_hWnd; }
     HWND GetSafeHwnd() const { return m_hWnd; }
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
@@ -54,6 +56,20 @@ public:
                           LPVOID lpParam = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    // An OLE control of the class (a ProgID, or a class id in braces) as a
+    // child of pParentWnd at rect with the id nID; its window becomes this
+    // object's. pszWindowName sets its Caption (else Text) property; the
+    // state comes from pPersist (the rest of the file: a stream, or with
+    // bStorage a compound file) or is new. COM must be initialised on the
+    // thread. FALSE, and no window, when the class is unknown or the control
+    // cannot be created or activated in a window of its own.
+    BOOL CreateControl(LPCTSTR pszClass, LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect,
+                       CWnd* pParentWnd, UINT nID, CFile* pPersist = nullptr, BOOL bStorage = FALSE,
+                       BSTR bstrLicKey = nullptr);
+    BOOL CreateControl(REFCLSID clsid, LPCTSTR pszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       UINT nID, CFile* pPersist = nullptr, BOOL bStorage = FALSE, BSTR bstrLicKey = nullptr);
+    // The control's object for a window made by CreateControl, else null; no reference is added.
+    LPUNKNOWN GetControlUnknown() const;
     virtual BOOL DestroyWindow();
     // Runs after the window's last message; the object is already detached.
     virtual void PostNcDestroy();
@@ -144,7 +160,15 @@ public:
     CWnd* GetDlgItem(int nID) const;
     void GetDlgItem(int nID, HWND* phWnd) const;
     CWnd* GetParent() const;
+    // Moves the window under another parent (none: the desktop); returns
+    // the previous parent.
+    CWnd* SetParent(CWnd* pWndNewParent);
+    // The window that receives this one's commands and notifications: the
+    // one set by SetOwner, else the parent of a child window, else the
+    // system owner. SetOwner changes only what GetOwner answers, not the
+    // system's owner of the window.
     CWnd* GetOwner() const;
+    void SetOwner(CWnd* pOwnerWnd);
     CWnd* GetTopLevelParent() const;
     CWnd* GetWindow(UINT nCmd) const;
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
@@ -165,6 +189,10 @@ public:
     void ClientToScreen(LPPOINT lpPoint) const;
     void ClientToScreen(LPRECT lpRect) const;
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // The window's region: the system owns hRgn after a successful call
+    // (none removes the region). GetWindowRgn copies it into hRgn.
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw);
+    int GetWindowRgn(HRGN hRgn) const;
 
     // Painting.
     void Invalidate(BOOL bErase = TRUE);
@@ -280,6 +308,7 @@ protected:
     const AFX_MSGMAP* GetMessageMap() const override;
 
     WNDPROC m_pfnSuper;   // the procedure our window procedure replaced
+    COleControlSite* m_pCtrlSite;   // a control's site (CreateControl), one reference
 
     friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);

@@ -12,8 +12,17 @@ HRESULT ReturnString(const CString& str, BSTR* pszOut)
 {
     if (!pszOut)
         return E_INVALIDARG;
-    *pszOut = ::SysAllocString(str);
-    return *pszOut || str.IsEmpty() ? S_OK : E_OUTOFMEMORY;
+    try
+    {
+        *pszOut = str.AllocSysString();
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        *pszOut = nullptr;
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
 }
 
 HRESULT ReturnLong(long lValue, VARIANT* pvarOut)

@@ -27,7 +27,7 @@ CZMRControl* CZMRControls::AddMenuItem(CMenu* pMenu, int nIndex)
     CMenu* pSubMenu = mii.hSubMenu ? pMenu->GetSubMenu(nIndex) : nullptr;
     int nId = int(pMenu->GetMenuItemID(nIndex));
     const BOOL bDefaultItem =
-        int(::GetMenuDefaultItem(pMenu->GetSafeHmenu(), TRUE, GMDI_USEDISABLED)) == nIndex;
+        int(pMenu->GetDefaultItem(GMDI_USEDISABLED, TRUE)) == nIndex;
     if (nId == ZMR_ID_MENU_NONE)
         return nullptr;
 

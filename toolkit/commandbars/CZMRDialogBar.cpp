@@ -1,5 +1,6 @@
 #include "CZMRDialogBar.h"
 #include "CZMRBarManager.h"
+#include "CZMRMenuBar.h"
 #include "CZMRControls.h"
 #include "CZMRPaintManager.h"
 #include "CZMRDrawHelpers.h"
@@ -271,18 +272,8 @@ CZMRDialogBar::CControlButtonHide::CControlButtonHide()
 
 void CZMRDialogBar::CControlButtonHide::Draw(CDC* pDC)
 {
-    CZMRPaintManager* pPaintManager = GetPaintManager();
-    // 8 points at 96 DPI: the same pixel height at any DPI.
-    CFont font;
-    font.CreatePointFont(::MulDiv(80, 96, pDC->GetDeviceCaps(LOGPIXELSX)), L"Marlett", pDC);
-    CFont* pOldFont = pDC->SelectObject(&font);
-    pPaintManager->DrawControlStateRect(pDC, this);
-    pDC->SetTextColor(pPaintManager->GetControlTextColor(this));
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    CRect rc = m_rcControl;
-    pDC->DrawText(L"r", rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    // The close glyph, drawn as the menu bar's child buttons are.
+    CZMRMenuBar::CControlMDIButton::DrawGlyph(pDC, this, L"r");
 }
 
 void CZMRDialogBar::CControlButtonHide::OnExecute()

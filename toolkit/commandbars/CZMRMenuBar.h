@@ -101,6 +101,8 @@ public:
         CSize GetSize(CDC* pDC) override;
         // The state rectangle, then the glyph of the symbol font.
         void Draw(CDC* pDC) override;
+        // The same for any button: the glyph is a character of "Marlett".
+        static void DrawGlyph(CDC* pDC, CZMRControl* pControl, LPCTSTR lpszGlyph);
     };
 
     // The maximized child's system menu, behind its icon.

@@ -37,16 +37,21 @@ CSize CZMRMenuBar::CControlMDIButton::GetSize(CDC* /*pDC*/)
 
 void CZMRMenuBar::CControlMDIButton::Draw(CDC* pDC)
 {
+    DrawGlyph(pDC, this, m_strParameter);
+}
+
+void CZMRMenuBar::CControlMDIButton::DrawGlyph(CDC* pDC, CZMRControl* pControl, LPCTSTR lpszGlyph)
+{
     // 8 points at 96 DPI: the same pixel height at any DPI.
     CFont font;
     font.CreatePointFont(::MulDiv(80, 96, pDC->GetDeviceCaps(LOGPIXELSX)), L"Marlett", pDC);
     CFont* pOldFont = pDC->SelectObject(&font);
-    CZMRPaintManager* pPaintManager = GetPaintManager();
-    pPaintManager->DrawControlStateRect(pDC, this);
-    pDC->SetTextColor(pPaintManager->GetControlTextColor(this));
+    CZMRPaintManager* pPaintManager = pControl->GetPaintManager();
+    pPaintManager->DrawControlStateRect(pDC, pControl);
+    pDC->SetTextColor(pPaintManager->GetControlTextColor(pControl));
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    CRect rc = m_rcControl;
-    pDC->DrawText(m_strParameter, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    CRect rc = pControl->GetRect();
+    pDC->DrawText(lpszGlyph, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     pDC->SetBkMode(nOldMode);
     pDC->SelectObject(pOldFont);
     font.DeleteObject();
@@ -91,8 +96,7 @@ CSize CZMRMenuBar::CControlMDISysMenuPopup::GetSize(CDC* /*pDC*/)
 void CZMRMenuBar::CControlMDISysMenuPopup::Draw(CDC* pDC)
 {
     if (m_hIcon)
-        ::DrawStateW(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(m_hIcon), 0, m_rcControl.left,
-                     m_rcControl.top, 16, 16, DST_ICON);
+        pDC->DrawState(m_rcControl.TopLeft(), CSize(16, 16), m_hIcon, DSS_NORMAL, HBRUSH(nullptr));
 }
 
 void CZMRMenuBar::CControlMDISysMenuPopup::AdjustAvoidRect(CRect& rcAvoid, BOOL /*bVertical*/)
@@ -132,7 +136,7 @@ void CZMRMenuBar::CControlMDISysMenuPopup::SetSystemMenu(HWND hWndChild, HMENU h
     if (!::IsMenu(hSystemMenu))
         return;
     CMenu* pMenu = CMenu::FromHandle(hSystemMenu);
-    const int nDefault = int(::GetMenuDefaultItem(hSystemMenu, TRUE, GMDI_USEDISABLED));
+    const int nDefault = int(pMenu->GetDefaultItem(GMDI_USEDISABLED, TRUE));
     BOOL bBeginGroup = FALSE;
     const int nCount = ::GetMenuItemCount(hSystemMenu);
     for (int i = 0; i < nCount; i++)

@@ -174,8 +174,7 @@ LRESULT CZMRPopupBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(m_hWnd, GW_CHILD))
         {
             ::ShowWindow(hChild, SW_HIDE);
-            CWnd* pSite = GetSite();
-            ::SetParent(hChild, pSite ? pSite->GetSafeHwnd() : nullptr);
+            CWnd::FromHandle(hChild)->SetParent(GetSite());
         }
         break;
     }

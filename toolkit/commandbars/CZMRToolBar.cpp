@@ -50,7 +50,7 @@ BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
     }
     if (bFloating)
     {
-        ::SetParent(m_hWnd, nullptr);
+        SetParent(nullptr);
         ModifyStyle(WS_CHILD, WS_POPUP | 0x100);
         if (pParent)
             ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(pParent->GetSafeHwnd()));
@@ -59,7 +59,7 @@ BOOL CZMRToolBar::SetDockState(CWnd* pParent, BOOL bFloating)
     {
         // A bar already docked keeps its parent: the dock bar it lies in.
         ModifyStyle(WS_POPUP, WS_CHILD);
-        ::SetParent(m_hWnd, pParent ? pParent->GetSafeHwnd() : nullptr);
+        SetParent(pParent);
     }
     return TRUE;
 }

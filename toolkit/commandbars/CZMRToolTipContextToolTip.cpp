@@ -362,7 +362,7 @@ void CZMRToolTipContextToolTip::ShowTool(const TOOLITEM* pTool)
                    SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
     if (m_bRegionSet)
     {
-        ::SetWindowRgn(m_hWnd, nullptr, FALSE);
+        SetWindowRgn(nullptr, FALSE);
         m_bRegionSet = FALSE;
     }
 
@@ -481,7 +481,7 @@ void CZMRToolTipContextToolTip::SetRoundedRegion(int nWidth, int nHeight)
     ::SetRectRgn(hPart, 1, nHeight - 1, nWidth - 1, nHeight);
     ::CombineRgn(hRgn, hRgn, hPart, RGN_OR);
     ::DeleteObject(hPart);
-    ::SetWindowRgn(m_hWnd, hRgn, FALSE);   // the window owns the region now
+    SetWindowRgn(hRgn, FALSE);   // the window owns the region now
     m_bRegionSet = TRUE;
 }
 

@@ -159,7 +159,7 @@ BOOL CZMHeaderCtrlTheme::SetItemImage(int nItem, UINT nBitmapID, BOOL bRemove, C
     BITMAP bm;
     ::GetObject(hBitmap, sizeof(bm), &bm);
     HIMAGELIST hList = ::ImageList_Create(bm.bmWidth, bm.bmHeight, ILC_COLOR24 | ILC_MASK, 1, 1);
-    if (!hList || ::ImageList_AddMasked(hList, hBitmap, clrMask) < 0)
+    if (!hList || ImageListAddActCtx(hList, hBitmap, clrMask) < 0)
     {
         if (hList)
             ::ImageList_Destroy(hList);

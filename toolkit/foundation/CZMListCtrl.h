@@ -9,6 +9,7 @@ class CZMListCtrlBase : public CListCtrl, public CZMListBase
 public:
     // Both bases read the same extended style; the list logic's is the one named.
     using CZMListBase::GetExtendedStyle;
+    using CZMListBase::SetOwner;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PreSubclassWindow() override;

@@ -361,6 +361,19 @@ void GetDefaultWindowText(HWND hWnd, CString& rString)
     rString = buffer.data();
 }
 
+void DCSetPixel(HDC hDC, int x, int y, COLORREF clr)
+{
+    if (hDC)
+        ::SetPixelV(hDC, x, y, clr);
+}
+
+void DCSetPixel(CDC* pDC, int x, int y, COLORREF clr) { DCSetPixel(pDC ? pDC->GetSafeHdc() : nullptr, x, y, clr); }
+
+int ImageListAddActCtx(HIMAGELIST hImageList, HBITMAP hBitmap, COLORREF clrMask)
+{
+    return AfxImageListAddMasked(hImageList, hBitmap, clrMask);
+}
+
 // Shapes and pixels ------------------------------------------------------
 
 void CZMRDrawHelpers::Triangle(CDC* pDC, CPoint pt0, CPoint pt1, CPoint pt2)
@@ -391,9 +404,9 @@ void CZMRDrawHelpers::AveragePixels(CDC* pDC, const POINT* pPoints, int nCount)
         const POINT offset = pPoints[i + 1];
         const COLORREF clr1 = ::GetPixel(hDC, pt.x, pt.y);
         const COLORREF clr2 = ::GetPixel(hDC, pt.x + offset.x, pt.y + offset.y);
-        ::SetPixel(hDC, pt.x, pt.y,
-                   RGB((GetRValue(clr1) + GetRValue(clr2)) / 2, (GetGValue(clr1) + GetGValue(clr2)) / 2,
-                       (GetBValue(clr1) + GetBValue(clr2)) / 2));
+        DCSetPixel(hDC, pt.x, pt.y,
+           RGB((GetRValue(clr1) + GetRValue(clr2)) / 2, (GetGValue(clr1) + GetGValue(clr2)) / 2,
+               (GetBValue(clr1) + GetBValue(clr2)) / 2));
     }
 }
 

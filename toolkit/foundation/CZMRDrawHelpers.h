@@ -62,3 +62,12 @@ CZMRDrawHelpers* GetDrawHelpers();
 // The window text as the default window procedure reports it, bypassing a
 // window procedure that answers WM_GETTEXT itself.
 void GetDefaultWindowText(HWND hWnd, CString& rString);
+
+// Sets one pixel; nothing without a device context.
+void DCSetPixel(HDC hDC, int x, int y, COLORREF clr);
+void DCSetPixel(CDC* pDC, int x, int y, COLORREF clr);
+
+// Adds the bitmap to the image list masked by the colour, inside the
+// activation context of the program's manifest; the new image's index, -1
+// on failure.
+int ImageListAddActCtx(HIMAGELIST hImageList, HBITMAP hBitmap, COLORREF clrMask);

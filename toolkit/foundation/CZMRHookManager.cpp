@@ -302,6 +302,13 @@ LRESULT CALLBACK CZMRHookManager::HookWindowProc(HWND hWnd, UINT nMessage, WPARA
 
     if (nMessage == WM_NCDESTROY)
     {
+        // Marked hookables go before the window's own procedure sees its end,
+        // last added first. Not while a hookable of this window is still
+        // being asked further up the stack (it destroyed the window from its
+        // handler): deleting now would free it under its running handler, so
+        // the marked ones then go with the sink when that dispatch is over.
+        if (pSink->m_nDispatch == 1)
+            pSink->DetachHookables();
         pManager->ForgetWindow(pSink);
         return pSink->CallPrevious(nMessage, wParam, lParam);
     }

@@ -156,7 +156,7 @@ HICON ScaleIcon(HICON hIcon, int nWidth, int nHeight, int nNewWidth)
         return nullptr;
     HICON hResult = nullptr;
     if (::ImageList_ReplaceIcon(hList, -1, hIcon) >= 0)
-        hResult = ::ImageList_GetIcon(hList, 0, 0);
+        hResult = AfxImageListGetIcon(hList, 0, 0);
     ::ImageList_Destroy(hList);
     return hResult;
 }

@@ -340,7 +340,7 @@ BOOL CZMRImageManager::SetIcons(CBitmap& bmpIcons, const UINT* pCommands, int nC
             ::SelectObject(hDC, hOld);
             ::DeleteDC(hDC);
         }
-        ::ImageList_AddMasked(hList, static_cast<HBITMAP>(bmpIcons.GetSafeHandle()), clrMask);
+        ImageListAddActCtx(hList, static_cast<HBITMAP>(bmpIcons.GetSafeHandle()), clrMask);
         CImageList imageList;
         imageList.Attach(hList);
         BOOL bResult = SetIconsFromImageList(imageList, pCommands, nCount, nWidth, nHeight, nState);
@@ -449,7 +449,7 @@ BOOL CZMRImageManager::SetIconsFromImageList(CImageList& imlIcons, const UINT* p
     {
         if (pCommands && !bWhole && pCommands[j] == 0)
             continue;
-        HICON hIcon = ::ImageList_GetIcon(hList, i, 0);
+        HICON hIcon = AfxImageListGetIcon(hList, i, 0);
         if (!hIcon)
             return FALSE;
         CZMRIconHandle handle;

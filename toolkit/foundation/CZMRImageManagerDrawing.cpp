@@ -98,8 +98,7 @@ void CZMRImageManagerIcon::DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& h
 
         // Every pixel that is not white is drawn in the colour.
         HBRUSH hBrush = ::CreateSolidBrush(clr);
-        ::DrawStateW(pDC->GetSafeHdc(), hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, cx, cy,
-                     DST_BITMAP | DSS_MONO);
+        pDC->DrawState(pt, CSize(cx, cy), hBitmap, DSS_MONO, hBrush);
         ::DeleteObject(hBrush);
     }
     if (hMemDC)

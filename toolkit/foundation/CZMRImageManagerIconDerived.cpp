@@ -34,7 +34,7 @@ HICON TransformIconPixels(HICON hIcon, Transform transform)
             for (int x = 0; x < bm.bmWidth; x++)
             {
                 if (::GetPixel(hMaskDC, x, y) == RGB(0, 0, 0))
-                    ::SetPixel(hColorDC, x, y, transform(::GetPixel(hColorDC, x, y)));
+                    DCSetPixel(hColorDC, x, y, transform(::GetPixel(hColorDC, x, y)));
             }
         }
         ::SelectObject(hColorDC, hOldColor);

@@ -323,7 +323,7 @@ void CZMRImageManagerIcon::SerializeHandle(CZMRIconHandle& handle, CArchive& ar,
         {
             if (::ImageList_Add(hList, hFirst, hSecond) >= 0)
             {
-                HICON hIcon = ::ImageList_GetIcon(hList, 0, 0);
+                HICON hIcon = AfxImageListGetIcon(hList, 0, 0);
                 if (hIcon)
                     temp.TakeIcon(hIcon);
             }

@@ -145,8 +145,12 @@ ZMR_IMAGERESOURCE_INFO* CZMRImageManagerResource::AllocSlot()
                    m_pBits + static_cast<size_t>(y) * m_nUsedWidth * 4, static_cast<size_t>(m_nUsedWidth) * 4);
 
         m_dc.Select(hMask);
-        ::DrawStateW(m_dc.GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(m_hbmMask), 0, 0, 0, 0, 0,
-                     DST_BITMAP);
+        // A DC object over the borrowed handle, kept out of the handle map:
+        // entering it there could fail for memory half way through the growth.
+        CDC dcStrip;
+        dcStrip.m_hDC = dcStrip.m_hAttribDC = m_dc.GetSafeHdc();
+        dcStrip.DrawState(CPoint(0, 0), CSize(0, 0), m_hbmMask, DSS_NORMAL);
+        dcStrip.m_hDC = dcStrip.m_hAttribDC = nullptr;
         m_dc.Select(nullptr);
 
         ::DeleteObject(m_hbmStrip);

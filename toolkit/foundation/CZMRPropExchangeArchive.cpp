@@ -171,7 +171,20 @@ BOOL CZMRPropExchangeArchive::ExchangeClassByName(LPCTSTR, CRuntimeClass** ppCla
         return TRUE;
     }
     UINT nSchema = 0;
-    *ppClass = m_ar.ReadClass(pDefaultClass, &nSchema);
+    try
+    {
+        *ppClass = m_ar.ReadClass(pDefaultClass, &nSchema);
+    }
+    catch (CArchiveException* e)
+    {
+        // A class this program does not know, or one of another base, is an
+        // answer for the caller, who skips the object; a damaged stream is not.
+        if (e->m_cause != CArchiveException::badClass && e->m_cause != CArchiveException::badSchema)
+            throw;
+        e->Delete();
+        *ppClass = nullptr;
+        return FALSE;
+    }
     m_nSchema = static_cast<int>(nSchema);
     return *ppClass != nullptr;
 }

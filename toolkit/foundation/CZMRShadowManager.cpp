@@ -2,7 +2,8 @@
 #include "CZMRColorManager.h"
 
 CZMRShadowManager::CZMRShadowManager()
-    : m_bUseClassStyle(TRUE), m_pfnUpdateLayeredWindow(nullptr), m_pShadows(new CShadowList),
+    : m_bUseClassStyle(TRUE), m_pfnUpdateLayeredWindow(nullptr), m_pfnSystemParametersInfo(::SystemParametersInfoW),
+      m_pShadows(new CShadowList),
       m_bAlphaShadow(FALSE), m_dwOptions(0), m_clrShadow(0)
 {
     HMODULE hUser = ::GetModuleHandleW(L"USER32");
@@ -32,7 +33,7 @@ void CZMRShadowManager::SetShadow(CWnd* pPopup, const CRect& rcExclude)
     if (!(m_dwOptions & ZMR_SHADOW_ALWAYS))
     {
         BOOL bDropShadow = FALSE;
-        if (!m_bAlphaShadow || !::SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &bDropShadow, 0) || !bDropShadow)
+        if (!m_bAlphaShadow || !m_pfnSystemParametersInfo(SPI_GETDROPSHADOW, 0, &bDropShadow, 0) || !bDropShadow)
             return;
     }
     CRect rcPopup;
@@ -41,7 +42,7 @@ void CZMRShadowManager::SetShadow(CWnd* pPopup, const CRect& rcExclude)
     CreateShadow(shadowRight, rcPopup, rcExclude, pPopup, FALSE);
 
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
-    if (hRgn && ::GetWindowRgn(pPopup->m_hWnd, hRgn) == COMPLEXREGION)
+    if (hRgn && pPopup->GetWindowRgn(hRgn) == COMPLEXREGION)
         CreateShadow(shadowCorner, rcPopup, rcExclude, pPopup, FALSE);
     if (hRgn)
         ::DeleteObject(hRgn);
@@ -129,7 +130,7 @@ void CZMRShadowManager::OffsetShadows(CWnd* pOwner, int dx, int dy)
         if (!pShadow->m_pOwner || pShadow->m_pOwner->m_hWnd != pOwner->m_hWnd || !pShadow->GetSafeHwnd()
             || pShadow->m_bRectBased)
             continue;
-        ::SetWindowRgn(pShadow->m_hWnd, nullptr, FALSE);
+        pShadow->SetWindowRgn(nullptr, FALSE);
         pShadow->m_bHasRegion = FALSE;
 
         CRect rc;

@@ -77,6 +77,9 @@ public:
     // Set by the themes (options, colour); the rest is filled at construction.
     BOOL m_bUseClassStyle;
     PFNUPDATELAYEREDWINDOW m_pfnUpdateLayeredWindow;
+    // Where the system's drop-shadow setting is read (tests put their own
+    // answer here instead of changing the setting for the whole desktop).
+    BOOL(WINAPI* m_pfnSystemParametersInfo)(UINT, UINT, PVOID, UINT);
     CShadowList* m_pShadows;
     BOOL m_bAlphaShadow;
     DWORD m_dwOptions;

@@ -39,7 +39,7 @@ BOOL CZMRShadowManager::CShadowWnd::Create(int nKind, const CRect& rcOwner)
         if (!CreateEx(dwExStyle, kShadowClass, nullptr, WS_POPUP, 0, 0, 0, 0, hWndParent, nullptr))
             return FALSE;
     }
-    ::SetWindowRgn(m_hWnd, nullptr, FALSE);
+    SetWindowRgn(nullptr, FALSE);
     m_bHasRegion = FALSE;
 
     const int t = m_pManager->m_bAlphaShadow ? 4 : 2;
@@ -96,14 +96,13 @@ void CZMRShadowManager::CShadowWnd::ExcludeRect(CRect rcExclude)
         return;
     rcCut.OffsetRect(-rcWindow.left, -rcWindow.top);
 
-    // Cuts add up: a shadow that meets two popups leaves both uncovered.
+    // Each cut replaces the one before: the region is the whole shadow less
+    // this rectangle only.
     HRGN hRgn = ::CreateRectRgn(0, 0, rcWindow.Width(), rcWindow.Height());
-    if (m_bHasRegion)
-        ::GetWindowRgn(m_hWnd, hRgn);
     HRGN hCut = ::CreateRectRgnIndirect(rcCut);
     ::CombineRgn(hRgn, hRgn, hCut, RGN_DIFF);
     ::DeleteObject(hCut);
-    if (::SetWindowRgn(m_hWnd, hRgn, TRUE))
+    if (SetWindowRgn(hRgn, TRUE))
         m_bHasRegion = TRUE;
     else
         ::DeleteObject(hRgn);

@@ -3,6 +3,8 @@
 #include "CZMRMarkupDependencyProperty.h"
 #include "CZMRMarkupMouseEventArgs.h"
 #include "CZMRMarkupRoutedEvent.h"
+#include "CZMRMarkupSolidColorBrush.h"
+#include "CZMRMarkupTextElement.h"
 #include "CZMRMarkupType.h"
 
 IMPLEMENT_MARKUPCLASS(CZMRMarkupButtonBase)
@@ -19,9 +21,32 @@ void AFXAPI CZMRMarkupButtonBase::RegisterMarkupProperties()
         new CZMRMarkupPropertyMetadata(CZMRMarkupBool::CreateFalseValue(), CZMRMarkupPropertyMetadata::flagAffectsArrange));
 }
 
-CZMRMarkupButtonBase::CZMRMarkupButtonBase() : m_bPressed(FALSE), m_bMouseInside(FALSE), m_themeButton(TRUE)
+CZMRMarkupButtonBase::CZMRMarkupButtonBase()
+    : m_bPressed(FALSE), m_bMouseInside(FALSE), m_themeButton(TRUE), m_pGrayText(nullptr)
 {
     SetValue(m_pFocusableProperty, CZMRMarkupBool::CreateTrueValue());
+}
+
+CZMRMarkupButtonBase::~CZMRMarkupButtonBase()
+{
+    if (m_pGrayText)
+        m_pGrayText->Release();
+}
+
+CZMRMarkupObject* CZMRMarkupButtonBase::GetValueCore(CZMRMarkupDependencyProperty* pProperty) const
+{
+    CZMRMarkupObject* pValue = CZMRMarkupContentControl::GetValueCore(pProperty);
+    if (pValue || pProperty != CZMRMarkupTextElement::m_pForegroundProperty || IsEnabled() ||
+        const_cast<CZMRWinThemeWrapper&>(m_themeButton).IsThemeOpenAndActive())
+        return pValue;
+    const COLORREF clrGray = ::GetSysColor(COLOR_GRAYTEXT);
+    if (!m_pGrayText || m_pGrayText->GetColor() != clrGray)
+    {
+        if (m_pGrayText)
+            m_pGrayText->Release();
+        m_pGrayText = new CZMRMarkupSolidColorBrush(clrGray);
+    }
+    return m_pGrayText;
 }
 
 BOOL CZMRMarkupButtonBase::IsPressed() const

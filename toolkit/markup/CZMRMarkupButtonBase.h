@@ -7,12 +7,14 @@
 #include "CZMRWinThemeWrapper.h"
 
 class CZMRMarkupRoutedEvent;
+class CZMRMarkupSolidColorBrush;
 
 class CZMRMarkupButtonBase : public CZMRMarkupContentControl
 {
     DECLARE_MARKUPCLASS(CZMRMarkupButtonBase)
 public:
     CZMRMarkupButtonBase();
+    ~CZMRMarkupButtonBase() override;
 
     static void AFXAPI RegisterMarkupProperties();
     static CZMRMarkupRoutedEvent* m_pClickEvent;   // bubbles
@@ -34,8 +36,16 @@ public:
     BOOL IsEnabled() const;
     BOOL IsMouseInside() const { return m_bMouseInside; }
 
+    // A disabled button drawn without a visual style has nothing else to
+    // show its state: its content's text, unless a foreground is set,
+    // takes the system's grey text colour (the inherited "Foreground").
+    CZMRMarkupObject* GetValueCore(CZMRMarkupDependencyProperty* pProperty) const override;
+
 protected:
     BOOL m_bPressed;       // the left button went down here and has not come up
     BOOL m_bMouseInside;
     CZMRWinThemeWrapper m_themeButton;
+
+private:
+    mutable CZMRMarkupSolidColorBrush* m_pGrayText;   // one reference, made at first need
 };

@@ -102,14 +102,11 @@ void PrepareStars(DefinitionList::iterator first, DefinitionList::iterator last)
         }
         else
         {
-            // An unlimited star sorts after every limited one, so that the
-            // limited ones are resolved first and the room they leave goes
-            // to the others.
-            const int nMax = pDefinition->GetUserMaxSize();
-            const double dMax = nMax == INT_MAX ? static_cast<double>(INT_MAX)
-                                                : std::max(nMax, pDefinition->m_nMinSize);
+            // The limit counts the min size for a star without a user max,
+            // so an unlimited star sorts by its min size and may be resolved
+            // before limited ones, taking its share of all the stars.
             pDefinition->m_dMeasureSize = dStar;
-            pDefinition->m_dSizeCache = dMax / dStar;
+            pDefinition->m_dSizeCache = GetMaxOrMin(pDefinition) / dStar;
         }
     }
     std::stable_sort(first, last, CompareStarRatio);

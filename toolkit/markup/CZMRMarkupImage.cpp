@@ -73,10 +73,10 @@ void CZMRMarkupImage::SetBitmapPicture(HBITMAP hBitmap, BOOL bAlpha)
 void CZMRMarkupImage::LoadSource()
 {
     CZMRMarkupString* pSource = MarkupCast<CZMRMarkupString>(GetValue(m_pSourceProperty));
-    // A cleared source clears the picture too: what shows is what Source says.
-    ReleasePicture();
+    // Without a source the picture shown last stays until the element goes.
     if (!pSource)
         return;
+    ReleasePicture();
     LPCWSTR lpszSource = pSource->GetText();
 
     const size_t nFilePrefix = wcslen(szFilePrefix);

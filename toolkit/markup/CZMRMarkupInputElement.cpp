@@ -65,7 +65,7 @@ void AFXAPI CZMRMarkupInputElement::RegisterMarkupProperties()
 
 CZMRMarkupInputElement::CZMRMarkupInputElement()
     : m_pHandlers(nullptr), m_pMarkupContext(nullptr), m_pActiveTriggers(nullptr), m_pTriggerValues(nullptr),
-      m_pStyle(nullptr), m_bUpdatingTriggers(FALSE)
+      m_pStyle(nullptr), m_pTriggerUpdates(nullptr)
 {
 }
 

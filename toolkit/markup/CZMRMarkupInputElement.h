@@ -112,5 +112,12 @@ protected:
     CZMRMarkupActiveTriggerCollection* m_pActiveTriggers;   // owned
     CZMRMarkupProperties* m_pTriggerValues;          // owned
     CZMRMarkupStyle* m_pStyle;                       // not owned
-    BOOL m_bUpdatingTriggers;
+    // The trigger updates running on this element, innermost first: one
+    // entry on the stack of each UpdateTriggers call.
+    struct CTriggerUpdate
+    {
+        CZMRMarkupDependencyProperty* pProperty;
+        CTriggerUpdate* pOuter;
+    };
+    CTriggerUpdate* m_pTriggerUpdates;
 };

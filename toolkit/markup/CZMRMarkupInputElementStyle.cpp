@@ -134,10 +134,25 @@ BOOL CZMRMarkupInputElement::CollectActiveTriggers(CZMRMarkupStyle* pStyle, CZMR
 void CZMRMarkupInputElement::UpdateTriggers(CZMRMarkupDependencyProperty* pProperty, CZMRMarkupObject* pNewValue)
 {
     // The values a trigger sets change properties, whose handling asks for
-    // an update again; that nested request is already covered by this one.
-    if (m_bUpdatingTriggers)
-        return;
-    m_bUpdatingTriggers = TRUE;
+    // an update of their own: so a trigger watching a property that another
+    // trigger sets follows it. A request for a property whose update is
+    // already running further out is dropped, which ends every loop of
+    // triggers that set what they (or their chain) watch.
+    for (const CTriggerUpdate* pRunning = m_pTriggerUpdates; pRunning; pRunning = pRunning->pOuter)
+    {
+        if (pRunning->pProperty == pProperty)
+            return;
+    }
+    struct CUpdateScope
+    {
+        CTriggerUpdate entry;
+        CTriggerUpdate*& pHead;
+        CUpdateScope(CZMRMarkupDependencyProperty* p, CTriggerUpdate*& head) : entry{p, head}, pHead(head)
+        {
+            pHead = &entry;
+        }
+        ~CUpdateScope() { pHead = entry.pOuter; }
+    } scope(pProperty, m_pTriggerUpdates);
     CTriggerChanges changes;
     BOOL bChanged = FALSE;
 
@@ -207,5 +222,4 @@ void CZMRMarkupInputElement::UpdateTriggers(CZMRMarkupDependencyProperty* pPrope
         if (pMetadata && pMetadata->Inherits())
             NotifyInheritedChange(pChanged, pOld, pNew);
     }
-    m_bUpdatingTriggers = FALSE;
 }

@@ -17,8 +17,10 @@ public:
     enum { partNone = -1, partLineUp = 0, partLineDown = 1, partPageUp = 2, partPageDown = 3, partThumb = 4 };
     // Scroll codes beyond the parts.
     enum { scrollThumbPosition = 4, scrollThumbTrack = 5, scrollTop = 6, scrollBottom = 7, scrollEnd = 8 };
-    // The repeat timer of the arrows and page areas.
+    // The repeat timer of the arrows and page areas, and where it is set
+    // (tests put a recorder here to see the delays asked for).
     static const UINT_PTR repeatTimerId = 63345;
+    inline static UINT_PTR(WINAPI* s_pfnSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = ::SetTimer;
 
     // 'Along' runs along the bar's length, 'across' across it.
     struct GEOMETRY

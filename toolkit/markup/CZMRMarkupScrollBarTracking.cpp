@@ -202,7 +202,7 @@ void CZMRMarkupScrollBar::TrackButton(UINT message, CPoint pt)
     }
     if (bCameInside)
     {
-        t.nTimer = ::SetTimer(t.hWnd, repeatTimerId, nDelay, nullptr);
+        t.nTimer = s_pfnSetTimer(t.hWnd, repeatTimerId, nDelay, nullptr);
         NotifyScroll(t.nPart, 0);
     }
 }
@@ -214,7 +214,7 @@ void CZMRMarkupScrollBar::OnRepeatTimer()
     TrackButton(0, ScreenToBar(ptCursor));
     if (m_pTracking && m_pTracking->bInside)
     {
-        m_pTracking->nTimer = ::SetTimer(m_pTracking->hWnd, repeatTimerId, ::GetDoubleClickTime() / 10, nullptr);
+        m_pTracking->nTimer = s_pfnSetTimer(m_pTracking->hWnd, repeatTimerId, ::GetDoubleClickTime() / 10, nullptr);
         NotifyScroll(m_pTracking->nPart, 0);
     }
 }

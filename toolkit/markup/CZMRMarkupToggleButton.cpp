@@ -74,13 +74,10 @@ void AFXAPI CZMRMarkupToggleButton::OnIsCheckedChanged(CZMRMarkupObject* pObject
     CZMRMarkupToggleButton* pToggle = MarkupCast<CZMRMarkupToggleButton>(pObject);
     if (!pToggle)
         return;
-    CZMRMarkupEnum* pOld = MarkupCast<CZMRMarkupEnum>(change.pOldValue);
+    // Every setting raises its state's event, the state it already had
+    // included: IsChecked="False" in markup raises Unchecked.
     CZMRMarkupEnum* pNew = MarkupCast<CZMRMarkupEnum>(change.pNewValue);
-    const int nOld = pOld ? pOld->GetValue() : checkUnchecked;
     const int nNew = pNew ? pNew->GetValue() : checkUnchecked;
-    // Setting the state it already has is no change and raises nothing.
-    if (nOld == nNew)
-        return;
     if (nNew == checkChecked)
     {
         CZMRMarkupRoutedEventArgs args(m_pCheckedEvent, pToggle);

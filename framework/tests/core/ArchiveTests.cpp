@@ -323,7 +323,7 @@ TEST(CArchiveTest, DirectionBufferAndLookAhead)
         BYTE b;
         EXPECT_EQ(ArchiveCause([&] { ar >> b; }), CArchiveException::writeOnly);
     }
-    BYTE data[10] = { 0xBF, 0xAD, 0xF0, 0x0F, 0x21, 0, 0, 0, 9, 9 };
+    BYTE data[10] = { 0x44, 0x33, 0x22, 0x11, 0x21, 0, 0, 0, 9, 9 };
     CMemFile source(data, sizeof(data));
     {
         CArchive ar(&source, CArchive::load);
@@ -333,11 +333,11 @@ TEST(CArchiveTest, DirectionBufferAndLookAhead)
             ar.FillBuffer((UINT)(4 - (ar.m_lpBufMax - ar.m_lpBufCur)));
         DWORD peeked;
         memcpy(&peeked, ar.m_lpBufCur, 4);
-        EXPECT_EQ(peeked, 0x0FF0ADBFu);
-        DWORD marker, schema;
-        ar >> marker >> schema;
-        EXPECT_EQ(marker, 0x0FF0ADBFu);
-        EXPECT_EQ(schema, 0x21u);
+        EXPECT_EQ(peeked, 0x11223344u);
+        DWORD first, second;
+        ar >> first >> second;
+        EXPECT_EQ(first, 0x11223344u);
+        EXPECT_EQ(second, 0x21u);
         // Closing gives the unread bytes back to the file.
         ar.Close();
         EXPECT_EQ(source.GetPosition(), 8u);

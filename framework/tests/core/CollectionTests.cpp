@@ -372,3 +372,43 @@ TEST(CMapTest, SerializeStoresTheCountThenEachPairAndLoadsThemBack)
     EXPECT_EQ(ArchiveCause([&] { Load(cut, [&](CArchive& ar) { damaged.Serialize(ar); }); }),
               CArchiveException::endOfFile);
 }
+
+namespace {
+class CShape : public CObject
+{
+public:
+    explicit CShape(int nSides) : m_nSides(nSides) {}
+    int m_nSides;
+};
+} // namespace
+
+TEST(CTypedPtrArrayTest, TypedMembersReachTheUnderlyingPointerArray)
+{
+    CShape triangle(3), square(4), pentagon(5);
+
+    CTypedPtrArray<CObArray, CShape*> shapes;
+    EXPECT_EQ(0, shapes.Add(&square));
+    shapes.InsertAt(0, &triangle);
+    shapes.SetAtGrow(3, &pentagon);   // leaves a null slot at 2
+    ASSERT_EQ(4, shapes.GetSize());
+    EXPECT_EQ(3, shapes[0]->m_nSides);
+    EXPECT_EQ(4, shapes.GetAt(1)->m_nSides);
+    EXPECT_EQ(nullptr, shapes[2]);
+    shapes.ElementAt(2) = &square;
+    EXPECT_EQ(&square, static_cast<CObArray&>(shapes).GetAt(2)) << "the typed slot is the base's slot";
+    EXPECT_EQ(5, shapes.GetData()[3]->m_nSides);
+
+    CTypedPtrArray<CObArray, CShape*> copy;
+    copy.Add(&pentagon);
+    EXPECT_EQ(1, copy.Append(shapes));
+    ASSERT_EQ(5, copy.GetSize());
+    EXPECT_EQ(&triangle, copy[1]);
+    EXPECT_THROW(copy.GetAt(5), CInvalidArgException*);
+
+    CTypedPtrArray<CPtrArray, CShape*> loose;
+    loose.Add(&triangle);
+    loose[0] = &pentagon;
+    EXPECT_EQ(5, loose.GetAt(0)->m_nSides);
+    const CTypedPtrArray<CPtrArray, CShape*>& constLoose = loose;
+    EXPECT_EQ(&pentagon, constLoose[0]);
+}

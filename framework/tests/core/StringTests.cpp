@@ -1,5 +1,6 @@
 #include "core/Core.h"
 
+#include <oleauto.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -347,3 +348,22 @@ TEST(GeometryTest, RectangleMembers)
 }
 
 } // namespace
+
+TEST(CStringTest, AllocSysStringCopiesTheWholeTextIntoACallerOwnedBstr)
+{
+    const CString cases[] = { CString(), CString(L"caption"), CString(L"a\0b", 3) };
+    for (const CString& s : cases)
+    {
+        BSTR bstr = s.AllocSysString();
+        ASSERT_NE(nullptr, bstr) << "even an empty text gives a string";
+        EXPECT_EQ(UINT(s.GetLength()), ::SysStringLen(bstr));
+        EXPECT_EQ(0, wmemcmp(bstr, s.GetString(), size_t(s.GetLength())));
+        EXPECT_EQ(L'\0', bstr[s.GetLength()]);
+        ::SysFreeString(bstr);
+    }
+
+    BSTR bstr = CStringA("narrow").AllocSysString();
+    EXPECT_STREQ(L"narrow", bstr);
+    EXPECT_EQ(6U, ::SysStringLen(bstr));
+    ::SysFreeString(bstr);
+}

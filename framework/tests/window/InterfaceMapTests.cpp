@@ -186,3 +186,55 @@ TEST(InterfaceMap, PartsShareTheTargetsCountAndTheLastReleaseDeletesIt)
     EXPECT_EQ(0UL, pTarget->ExternalRelease());
     EXPECT_TRUE(bDeleted);
 }
+
+namespace
+{
+// A command target that is an automation object: its map lists a part for
+// IDispatch, the way bars and controls list their accessibility part.
+class CDispatchProbe : public CCmdTarget
+{
+public:
+    BEGIN_INTERFACE_PART(Dispatch, IDispatch)
+        STDMETHOD(GetTypeInfoCount)(UINT* pctinfo) override;
+        STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+        STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+        STDMETHOD(Invoke)(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override
+        {
+            return E_NOTIMPL;
+        }
+    END_INTERFACE_PART(Dispatch)
+    DECLARE_INTERFACE_MAP()
+};
+
+BEGIN_INTERFACE_MAP(CDispatchProbe, CCmdTarget)
+    INTERFACE_PART(CDispatchProbe, IID_IDispatch, Dispatch)
+END_INTERFACE_MAP()
+
+PROBE_PART_UNKNOWN(CDispatchProbe, Dispatch, pThis)
+STDMETHODIMP CDispatchProbe::XDispatch::GetTypeInfoCount(UINT* pctinfo)
+{
+    *pctinfo = 7;   // tells the test it reached this part
+    return S_OK;
+}
+} // namespace
+
+TEST(InterfaceMap, GetIDispatchGivesTheDispatchPartAndAReferenceOnlyWhenAsked)
+{
+    CDispatchProbe target;
+    LPDISPATCH pPlain = target.GetIDispatch(FALSE);
+    ASSERT_NE(nullptr, pPlain);
+    UINT nInfo = 0;
+    EXPECT_EQ(S_OK, pPlain->GetTypeInfoCount(&nInfo));
+    EXPECT_EQ(7U, nInfo);
+    EXPECT_EQ(1, target.GetRefCount());
+
+    LPDISPATCH pHeld = target.GetIDispatch(TRUE);
+    EXPECT_EQ(pPlain, pHeld);
+    EXPECT_EQ(2, target.GetRefCount());
+    EXPECT_EQ(1UL, pHeld->Release());
+
+    // An object without a dispatch part has none to give, and no reference is taken.
+    CProbeDerived probe;
+    EXPECT_EQ(nullptr, probe.GetIDispatch(TRUE));
+    EXPECT_EQ(1, probe.GetRefCount());
+}

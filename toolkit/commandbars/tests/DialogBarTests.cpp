@@ -4,6 +4,7 @@
 // active state.
 #include "BarTestSupport.h"
 #include "InputScript.h"
+#include "DockTestSupport.h"
 #include "CZMRDialogBar.h"
 #include "CZMRControls.h"
 #include <gtest/gtest.h>
@@ -209,4 +210,52 @@ TEST_F(DialogBarTest, TheChildFillsTheClientAreaAndTheFocusMakesTheCaptionActive
     ::SetFocus(m_pSite->GetSafeHwnd());
     m_pBar->OnIdleUpdateCmdUI(TRUE, 0);
     EXPECT_FALSE(m_pBar->IsActive());
+}
+
+TEST_F(DialogBarTest, TheCaptionStripShowsTheCloseGlyphAndThePopupArrow)
+{
+    m_pCaptionTheme->m_clrBack = RGB(0, 128, 255);
+    ASSERT_TRUE(m_pManager->FloatToolBar(m_pBar));
+    m_pBar->GetCaptionPopupBar()->GetControls()->Add(zmrControlButton, 700);
+    m_pBar->OnRecalcLayout();
+    m_pBar->SetWindowPos(nullptr, 100, 100, 206, 226, SWP_NOZORDER | SWP_NOACTIVATE);
+    auto paint = [&] {
+        m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpPendingMessages();
+    };
+    // Pixels of the text colour (black in this theme) inside a rectangle.
+    auto inked = [](const CWindowPixels& pixels, const CRect& rc) {
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++)
+                n += pixels.At(x, y) == RGB(0, 0, 0);
+        return n;
+    };
+    paint();
+    {
+        const CWindowPixels pixels(m_pBar->GetSafeHwnd());
+        pixels.Save(L"DialogBarCaption.png");
+        // The close glyph in the 16 x 16 hide button.
+        EXPECT_GT(inked(pixels, Hide()->GetRect()), 8);
+        // The arrow: 8 wide and 4 high, 13 to 5 px from the caption control's
+        // right edge, centred on it.
+        const CRect rc = Caption()->GetRect();
+        const int y = rc.CenterPoint().y;
+        EXPECT_EQ(pixels.At(rc.right - 9, y - 1), RGB(0, 0, 0));
+        EXPECT_EQ(pixels.At(rc.right - 12, y - 2), RGB(0, 0, 0));
+        EXPECT_EQ(pixels.At(rc.right - 9, y + 4), RGB(0, 128, 255));
+        EXPECT_EQ(pixels.At(rc.right - 3, y - 1), RGB(0, 128, 255));
+        EXPECT_GT(inked(pixels, CRect(rc.left, rc.top, rc.left + 40, rc.bottom)), 10) << "the caption text";
+    }
+
+    // Not closeable and no popup: neither glyph nor arrow.
+    m_pBar->SetCloseable(FALSE);
+    m_pBar->EnableCaptionPopup(FALSE);
+    const CRect rcHide = Hide()->GetRect();
+    m_pBar->OnRecalcLayout();
+    paint();
+    const CWindowPixels pixels(m_pBar->GetSafeHwnd());
+    EXPECT_EQ(inked(pixels, rcHide), 0);
+    const CRect rc = Caption()->GetRect();
+    EXPECT_EQ(pixels.At(rc.right - 9, rc.CenterPoint().y - 1), RGB(0, 128, 255));
 }

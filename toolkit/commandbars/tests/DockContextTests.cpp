@@ -10,6 +10,30 @@
 
 namespace
 {
+// Fills dock bars with a colour of their own.
+class CDockFillTheme : public CFillTheme
+{
+public:
+    void PaintDockBackground(CDC* pDC, CWnd* pDockBar) override
+    {
+        CRect rc;
+        pDockBar->GetClientRect(&rc);
+        pDC->FillSolidRect(rc, RGB(255, 200, 0));
+    }
+};
+
+// Docked bars get a gripper 6 px wide along their start.
+class CGripperTheme : public CFillTheme
+{
+public:
+    CSize DrawGripper(CDC* pDC, CZMRCommandBar* pBar, BOOL bDraw) override
+    {
+        if (pBar && pBar->GetPosition() <= zmrBarRight)
+            return pBar->GetPosition() < zmrBarLeft ? CSize(6, 0) : CSize(0, 6);
+        return CFillTheme::DrawGripper(pDC, pBar, bDraw);
+    }
+};
+
 class DockContextTest : public BarSiteTest
 {
 protected:
@@ -110,7 +134,9 @@ TEST_F(DockContextTest, ADraggedBarDocksNearADockBarItsFlagsAllowAndFloatsElsewh
 {
     // Near the left edge of the frame: the left dock bar takes it.
     const CPoint ptGrab = ScreenOf(m_pB, CPoint(5, 12));
-    Press(ptGrab, {MoveTo(Site(5, 200)), MoveTo(Site(6, 210)), Do(CStep::release)});
+    Press(ptGrab, {MoveTo(Site(5, 200)), MoveTo(Site(6, 210)), Do(CStep::cursor), Do(CStep::release)});
+    ASSERT_EQ(g_script.cursors.size(), 1u);
+    EXPECT_EQ(g_script.cursors[0], ::LoadCursorW(nullptr, IDC_SIZEALL)) << "the size-all cursor while dragging";
     EXPECT_EQ(m_pB->GetPosition(), zmrBarLeft);
     EXPECT_EQ(m_pB->GetDockBar(), m_pManager->GetDockBar(2));
     EXPECT_EQ(::GetParent(m_pB->GetSafeHwnd()), m_pManager->GetDockBar(2)->GetSafeHwnd());
@@ -242,6 +268,54 @@ TEST_F(DockContextTest, ResizingAFloatingBarFromTheLeftKeepsItsRightEdge)
     EXPECT_EQ(WindowRect(m_pB).Width(), rcBefore.Width() + 50);
 }
 
+TEST_F(DockContextTest, NoLoopWhileAnotherWindowHoldsTheMouseOrWithoutAManager)
+{
+    // Another window has the capture: the drag does not start.
+    ::SetCapture(m_pSite->GetSafeHwnd());
+    const CRect rcBefore = ClientRectIn(m_pB, m_pManager->GetDockBar(0));
+    m_pB->GetDockContext()->StartDrag(ScreenOf(m_pB, CPoint(5, 12)));
+    EXPECT_EQ(::GetCapture(), m_pSite->GetSafeHwnd());
+    EXPECT_EQ(m_pB->GetPosition(), zmrBarTop);
+    EXPECT_EQ(ClientRectIn(m_pB, m_pManager->GetDockBar(0)), rcBefore);
+    ::ReleaseCapture();
+
+    // A bar without a manager takes the capture and lets it go at once.
+    CSizedToolBar loose(CSize(100, 24));
+    ASSERT_TRUE(loose.SetDockState(m_pSite, FALSE));
+    loose.GetDockContext()->StartDrag(ScreenOf(&loose, CPoint(5, 12)));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    loose.DestroyWindow();
+}
+
+TEST_F(DockContextTest, ADockedBarTakingTheFocusLeavesTheKeyboardAlone)
+{
+    // Only a bar embedded in a dialog (no dock context) starts tracking.
+    m_pB->SetFocus();
+    PumpPendingMessages();
+    EXPECT_FALSE(m_pB->IsTrackingMode());
+}
+
+TEST_F(DockContextTest, TheGripperOfADockedBarShowsTheSizeAllCursor)
+{
+    auto* pTheme = new CGripperTheme;
+    m_pManager->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
+    m_pB->SetBarStyle(m_pB->GetBarStyle() | zmrBarStyleGripper);
+    m_pSite->RecalcLayout(FALSE);
+    auto cursorAt = [&](int x) {
+        CTestInput::MoveTo(ScreenOf(m_pB, CPoint(x, 12)));
+        PumpPendingMessages();
+        m_pB->SendMessage(WM_SETCURSOR, WPARAM(m_pB->GetSafeHwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    const HCURSOR hSizeAll = ::LoadCursorW(nullptr, IDC_SIZEALL);
+    EXPECT_EQ(cursorAt(2), hSizeAll) << "on the gripper";
+    EXPECT_NE(cursorAt(30), hSizeAll) << "past it";
+    // A bar that may neither dock nor float cannot be moved.
+    m_pB->SetFlags(0, 0x1F);
+    EXPECT_NE(cursorAt(2), hSizeAll);
+}
+
 TEST_F(DockContextTest, BarsOnFourSidesAndOneFloatingPicture)
 {
     CSizedToolBar* pLeft = NewBar(L"L", CSize(90, 26));
@@ -253,8 +327,11 @@ TEST_F(DockContextTest, BarsOnFourSidesAndOneFloatingPicture)
     EXPECT_TRUE(m_pManager->DockToolBarSide(pBottom, 1));
     EXPECT_TRUE(m_pManager->FloatToolBar(pFloat));
     pFloat->SetWindowPos(nullptr, 250, 200, 120, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    auto* pTheme = new CDockFillTheme;
+    pTheme->m_clrBack = RGB(0, 128, 255);
+    m_pManager->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
     m_pSite->RecalcLayout(FALSE);
-    m_pTheme->m_clrBack = RGB(0, 128, 255);
     m_pManager->RedrawBars();
     m_pSite->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpPendingMessages();
@@ -286,4 +363,7 @@ TEST_F(DockContextTest, BarsOnFourSidesAndOneFloatingPicture)
         EXPECT_EQ(picture.At(pt.x, pt.y), RGB(0, 128, 255)) << CStringA(pBar->GetTitle()).GetString();
     }
     EXPECT_EQ(floating.At(60, 20), RGB(0, 128, 255));
+    // The dock bars paint their strips through the paint manager where no bar lies.
+    EXPECT_EQ(picture.At(rcTop.right - 5, rcTop.top + 5), RGB(255, 200, 0));
+    EXPECT_EQ(picture.At(rcLeft.left + 5, rcLeft.bottom - 5), RGB(255, 200, 0));
 }

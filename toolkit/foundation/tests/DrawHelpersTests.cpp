@@ -187,6 +187,55 @@ TEST(DrawHelpers, AveragePixelsTakesWholePairsOnly)
     CZMRDrawHelpers::AveragePixels(canvas.DC(), nullptr, 0);
 }
 
+TEST(DrawHelpers, DCSetPixelSetsOnePixelAndIgnoresAMissingDC)
+{
+    CPixelCanvas canvas(3, 3);
+    DCSetPixel(canvas.DC(), 1, 2, RGB(10, 20, 30));
+    DCSetPixel(canvas.DC()->GetSafeHdc(), 2, 0, RGB(40, 50, 60));
+    EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(1, 2));
+    EXPECT_EQ(RGB(40, 50, 60), canvas.Pixel(2, 0));
+    EXPECT_EQ(kBack, canvas.Pixel(1, 1));
+    DCSetPixel(static_cast<CDC*>(nullptr), 0, 0, RGB(1, 2, 3));
+    DCSetPixel(HDC(nullptr), 0, 0, RGB(1, 2, 3));
+}
+
+TEST(DrawHelpers, ImageListAddActCtxAddsMaskedImagesAndRestoresTheActiveContext)
+{
+    // Two 2 x 2 images side by side; magenta is the mask colour.
+    const COLORREF kMask = RGB(255, 0, 255);
+    CPixelCanvas strip(4, 2, kMask);
+    strip.DC()->SetPixel(0, 0, RGB(200, 0, 0));
+    strip.DC()->SetPixel(3, 1, RGB(0, 0, 200));
+    HBITMAP hStrip = static_cast<HBITMAP>(::GetCurrentObject(strip.DC()->GetSafeHdc(), OBJ_BITMAP));
+    HBITMAP hCopy = static_cast<HBITMAP>(::CopyImage(hStrip, IMAGE_BITMAP, 0, 0, 0));
+
+    HIMAGELIST hList = ::ImageList_Create(2, 2, ILC_COLOR24 | ILC_MASK, 2, 1);
+    HANDLE hBefore = nullptr;
+    ::GetCurrentActCtx(&hBefore);
+    EXPECT_EQ(0, ImageListAddActCtx(hList, hCopy, kMask));
+    HANDLE hAfter = nullptr;
+    ::GetCurrentActCtx(&hAfter);
+    EXPECT_EQ(hBefore, hAfter) << "the caller's context is active again";
+    if (hBefore)
+        ::ReleaseActCtx(hBefore);
+    if (hAfter)
+        ::ReleaseActCtx(hAfter);
+    EXPECT_EQ(2, ::ImageList_GetImageCount(hList));
+
+    const COLORREF kGreen = RGB(0, 90, 0);
+    CPixelCanvas canvas(4, 2, kGreen);
+    ::ImageList_Draw(hList, 0, canvas.DC()->GetSafeHdc(), 0, 0, ILD_TRANSPARENT);
+    ::ImageList_Draw(hList, 1, canvas.DC()->GetSafeHdc(), 2, 0, ILD_TRANSPARENT);
+    EXPECT_EQ(RGB(200, 0, 0), canvas.Pixel(0, 0));
+    EXPECT_EQ(RGB(0, 0, 200), canvas.Pixel(3, 1));
+    EXPECT_EQ(kGreen, canvas.Pixel(1, 0)) << "mask-coloured pixels are transparent";
+    EXPECT_EQ(kGreen, canvas.Pixel(2, 1));
+
+    EXPECT_EQ(-1, ImageListAddActCtx(nullptr, hCopy, kMask));
+    ::ImageList_Destroy(hList);
+    ::DeleteObject(hCopy);
+}
+
 TEST(DrawHelpers, CornerPixelsAreClippedOut)
 {
     CPixelCanvas canvas(4, 4);

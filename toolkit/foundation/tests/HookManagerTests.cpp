@@ -1,6 +1,7 @@
 #include "CZMRHookManager.h"
 #include "window/AfxThreadState.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -67,6 +68,8 @@ public:
     {
         if (m_pbDeleted)
             *m_pbDeleted = true;
+        if (m_bLogDeletion)
+            g_log.push_back(m_strName + " deleted");
     }
     int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override
     {
@@ -89,6 +92,7 @@ public:
     WPARAM m_nAddToWParam = 0;
     MSG m_lastSent = {};
     std::function<void(HWND)> m_onMessage;
+    bool m_bLogDeletion = false;   // the destructor enters the log
 };
 
 class HookManager : public ::testing::Test
@@ -189,13 +193,39 @@ TEST_F(HookManager, TheLastRemovalOrTheWindowsEndPutsTheProcedureBack)
     bool bMarkedDeleted = false, bPlainDeleted = false;
     CTestHookAble* pMarked = new CTestHookAble("marked", ZMR_HOOK_NOTHANDLED, &bMarkedDeleted);
     pMarked->m_pAutoDelete = pMarked;
+    pMarked->m_bLogDeletion = true;
     CTestHookAble plain("plain", ZMR_HOOK_NOTHANDLED, &bPlainDeleted);
     GetHookManager()->SetHook(m_hWnd, pMarked);
     GetHookManager()->SetHook(m_hWnd, &plain);
     ::DestroyWindow(m_hWnd);
-    EXPECT_EQ(g_log, std::vector<std::string>{"ncdestroy restored"});
+    EXPECT_EQ(g_log, (std::vector<std::string>{"marked deleted", "ncdestroy restored"}))
+        << "marked hookables go before the window's own procedure sees its end";
     EXPECT_TRUE(bMarkedDeleted);
     EXPECT_FALSE(bPlainDeleted);
+}
+
+TEST_F(HookManager, AMarkedHookableThatDestroysItsWindowIsDeletedAfterItsHandler)
+{
+    bool bDeleted = false;
+    CTestHookAble* pDestroyer = new CTestHookAble("destroyer", ZMR_HOOK_NOTHANDLED, &bDeleted);
+    pDestroyer->m_pAutoDelete = pDestroyer;
+    pDestroyer->m_bLogDeletion = true;
+    pDestroyer->m_onMessage = [&bDeleted](HWND hWnd) {
+        ::DestroyWindow(hWnd);
+        // Still alive here: its handler has not returned yet.
+        g_log.push_back(bDeleted ? "handler after deletion" : "handler goes on");
+    };
+    GetHookManager()->SetHook(m_hWnd, pDestroyer);
+    Send();
+    EXPECT_FALSE(::IsWindow(m_hWnd));
+    // The window's procedure may still see the message after the handler;
+    // what counts is that the deletion comes after the handler.
+    auto at = [](const char* psz) { return std::find(g_log.begin(), g_log.end(), psz) - g_log.begin(); };
+    EXPECT_LT(at("destroyer 1"), at("ncdestroy restored"));
+    EXPECT_LT(at("ncdestroy restored"), at("handler goes on"));
+    EXPECT_LT(at("handler goes on"), at("destroyer deleted"));
+    EXPECT_LT(at("destroyer deleted"), static_cast<ptrdiff_t>(g_log.size()));
+    EXPECT_TRUE(bDeleted);
 }
 
 TEST_F(HookManager, HookablesMayLeaveWhileAMessageIsDispatched)
@@ -307,4 +337,19 @@ TEST_F(HookManager, AnAnsiWindowGetsItsMessagesInItsOwnCharacterSet)
     EXPECT_EQ(s_text, "caption");
     ::DestroyWindow(hAnsi);
     EXPECT_EQ(GetHookManager()->Lookup(hAnsi), nullptr);
+}
+
+TEST_F(HookManager, AWindowOnTheHookProcedureWithoutARecordGetsTheDefaultHandling)
+{
+    // Our procedure on a window the manager holds no record of (put there by
+    // a copy of another window's procedure, say): the window still works as
+    // with the default procedure instead of answering 0 to everything.
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CZMRHookManager::HookWindowProc));
+    ASSERT_EQ(GetHookManager()->Lookup(m_hWnd), nullptr);
+    EXPECT_TRUE(::SetWindowTextW(m_hWnd, L"still answers"));
+    wchar_t szText[32] = {};
+    EXPECT_EQ(::GetWindowTextW(m_hWnd, szText, 32), 13);
+    EXPECT_STREQ(szText, L"still answers");
+    EXPECT_EQ(::SendMessageW(m_hWnd, WM_GETTEXTLENGTH, 0, 0), 13);
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, m_pfnOriginal);
 }

@@ -1,6 +1,7 @@
 #include "CZMRImageManager.h"
 #include "CZMRPropExchangeArchive.h"
 #include "ImageTestSupport.h"
+#include "MemoryPropStore.h"
 #include "PixelCanvas.h"
 #include "tests/core/ArchiveStreams.h"
 
@@ -176,6 +177,45 @@ TEST(ImagePersistence, EveryStateAndFormRoundTrips)
     }
     EXPECT_FALSE(pSmall->HasDisabledIcon());
     EXPECT_EQ(HandlePixel(pLarge->GetDisabledIcon(FALSE), 5, 5), 0xFF00FF00u);
+}
+
+TEST(ImagePersistence, IconsRoundTripThroughANamedStore)
+{
+    // A name-keyed store keeps each icon's picture as letters under "Data";
+    // what comes back draws as what went in.
+    CZMRImageManager manager;
+    HICON hIcon = TwoColourIcon(16, 16, RGB(200, 0, 0), RGB(0, 0, 200), 12);
+    AddIcon(manager, 7, hIcon, ZMR_ICONSTATE_NORMAL);
+    ::DestroyIcon(hIcon);
+    AddAlpha(manager, 7, 32, 32, TestPixels(32, 32), ZMR_ICONSTATE_NORMAL);
+
+    CMemoryPropStore::Data data;
+    {
+        CMemoryPropStore store(&data, FALSE);
+        EXPECT_TRUE(store.IsNamedStore());
+        manager.DoPropExchange(&store);
+    }
+    bool bLetters = false;
+    for (const auto& entry : data.values)
+        bLetters |= entry.first.find(L"Data") != std::wstring::npos && entry.second.nType == ZMR_PX_STRING &&
+                    !entry.second.text.IsEmpty();
+    EXPECT_TRUE(bLetters) << "pictures are kept as text in a named store";
+
+    CZMRImageManager loaded;
+    {
+        CMemoryPropStore loader(&data, TRUE);
+        loaded.DoPropExchange(&loader);
+    }
+    CZMRImageManagerIcon* pSmall = loaded.GetImage(7, 16);
+    CZMRImageManagerIcon* pLarge = loaded.GetImage(7, 32);
+    ASSERT_TRUE(pSmall && pLarge);
+    CPixelCanvas canvas(20, 20, RGB(0, 255, 0));
+    pSmall->Draw(canvas.DC(), CPoint(0, 0), pSmall->GetNormalIcon());
+    EXPECT_EQ(canvas.Pixel(2, 5), RGB(200, 0, 0));
+    EXPECT_EQ(canvas.Pixel(10, 5), RGB(0, 0, 200));
+    EXPECT_EQ(canvas.Pixel(13, 5), RGB(0, 255, 0)) << "the transparent part stays transparent";
+    EXPECT_TRUE(pLarge->IsAlpha());
+    EXPECT_EQ(HandlePixel(pLarge->GetNormalIcon(), 3, 5), 0xFF336699u);
 }
 
 TEST(ImagePersistence, OlderSchemasReadFewerStates)

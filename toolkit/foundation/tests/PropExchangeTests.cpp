@@ -56,12 +56,12 @@ Bytes Store(const std::function<void(CZMRPropExchange*)>& write)
     });
 }
 
-void Load(Bytes bytes, const std::function<void(CZMRPropExchange*, CArchive&)>& read)
+void Load(Bytes bytes, const std::function<void(CZMRPropExchange*, CArchive&)>& read, int nBufSize = 4096)
 {
     ArchiveStreams::Load(bytes, [&](CArchive& ar) {
         CZMRPropExchangeArchive px(ar);
         read(&px, ar);
-    });
+    }, nBufSize);
 }
 
 } // namespace
@@ -193,6 +193,37 @@ TEST(PropExchangeArchive, SchemaMarkOrUnmarkedData)
     }
 }
 
+TEST(PropExchangeArchive, SchemaMarkSplitAcrossABufferRefill)
+{
+    // The archive's buffer (128 bytes, the smallest) holds 126 bytes of
+    // leading data and only the first two bytes of what follows, so the look
+    // for the mark must refill the buffer without losing those two bytes.
+    const Bytes lead(126, 0x55);
+    struct Case
+    {
+        const char* what;
+        Bytes tail;
+        int nSchema;
+        int nNext;
+    } cases[] = {
+        {"mark", Concat({{0xBF, 0xAD, 0xF0, 0x0F, 0x09, 0, 0, 0}, {4, 0, 0, 0}}), 9, 4},
+        {"unmarked value", {0x03, 0x01, 0x00, 0x00}, 17, 0x103},
+    };
+    for (const Case& c : cases)
+    {
+        Load(Concat({lead, c.tail}), [&](CZMRPropExchange* pPX, CArchive& ar) {
+            Bytes skipped(lead.size());
+            ASSERT_EQ(ar.Read(skipped.data(), UINT(skipped.size())), UINT(lead.size()));
+            ASSERT_EQ(ar.m_lpBufMax - ar.m_lpBufCur, 2) << "the buffer ends inside the mark";
+            pPX->ExchangeSchema();
+            EXPECT_EQ(pPX->GetSchema(), c.nSchema) << c.what;
+            int n = 0;
+            PropExchangeInt(pPX, L"Next", &n, 0);
+            EXPECT_EQ(n, c.nNext) << c.what;
+        }, 128);
+    }
+}
+
 TEST(PropExchangeArchive, ByteBuffersAndRawBytes)
 {
     BYTE data[3] = {1, 2, 3};
@@ -286,22 +317,12 @@ TEST(PropExchangeArchive, DamagedStreamsRaiseTheArchiveException)
         {"huge string", {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0x00, 'a'},
          [](CZMRPropExchange* pPX) { CString s(L"kept"); PropExchangeString(pPX, L"S", &s, L""); EXPECT_EQ(s, L"kept"); },
          CArchiveException::endOfFile},
-        {"unknown class", Concat({{0xFF, 0xFF, 0x01, 0x00, 0x07, 0x00}, Text("CNoSuch")}),
-         [](CZMRPropExchange* pPX) { CRuntimeClass* p = nullptr; PropExchangeClass(pPX, L"Class", &p, nullptr); },
-         CArchiveException::badClass},
         {"bad class tag", {0x09, 0x80},
          [](CZMRPropExchange* pPX) { CRuntimeClass* p = nullptr; PropExchangeClass(pPX, L"Class", &p, nullptr); },
          CArchiveException::badIndex},
         {"object tag for a class", {0x00, 0x00},
          [](CZMRPropExchange* pPX) { CRuntimeClass* p = nullptr; PropExchangeClass(pPX, L"Class", &p, nullptr); },
          CArchiveException::badIndex},
-        {"class of the wrong base", Concat({{0xFF, 0xFF, 0x01, 0x00, 0x08, 0x00}, Text("CPxOther")}),
-         [](CZMRPropExchange* pPX) {
-             CObject* p = nullptr;
-             pPX->ExchangeCreatedObject(&p, RUNTIME_CLASS(CPxShape));
-             EXPECT_EQ(p, nullptr);
-         },
-         CArchiveException::badClass},
         {"bad variant type", {0x0D, 0x00},
          [](CZMRPropExchange* pPX) { COleVariant v; pPX->ExchangeTypedValue(L"V", ZMR_PX_VARIANT, &v, nullptr); },
          CArchiveException::badIndex},
@@ -318,6 +339,36 @@ TEST(PropExchangeArchive, DamagedStreamsRaiseTheArchiveException)
         int n = 1;
         EXPECT_EQ(ArchiveCause([&] { ar << n; }), CArchiveException::readOnly);
         EXPECT_TRUE(pPX->IsLoading());
+    });
+}
+
+TEST(PropExchangeArchive, UnknownClassesAndClassesOfAnotherBaseAnswerFalse)
+{
+    struct Case
+    {
+        const char* what;
+        Bytes bytes;
+    } cases[] = {
+        {"unknown class", Concat({{0xFF, 0xFF, 0x01, 0x00, 0x07, 0x00}, Text("CNoSuch")})},
+        {"class of the wrong base", Concat({{0xFF, 0xFF, 0x01, 0x00, 0x08, 0x00}, Text("CPxOther")})},
+    };
+    for (const Case& c : cases)
+    {
+        Load(c.bytes, [&](CZMRPropExchange* pPX, CArchive&) {
+            CObject* p = reinterpret_cast<CObject*>(1);
+            BOOL bResult = TRUE;
+            EXPECT_EQ(ArchiveCause([&] { bResult = pPX->ExchangeCreatedObject(&p, RUNTIME_CLASS(CPxShape)); }), -1)
+                << c.what << ": the exception stays inside";
+            EXPECT_FALSE(bResult) << c.what;
+            EXPECT_EQ(p, nullptr) << c.what;
+        });
+    }
+    Load(cases[0].bytes, [](CZMRPropExchange* pPX, CArchive&) {
+        CRuntimeClass* pClass = RUNTIME_CLASS(CPxShape);
+        BOOL bResult = TRUE;
+        EXPECT_EQ(ArchiveCause([&] { bResult = PropExchangeClass(pPX, L"Class", &pClass, nullptr); }), -1);
+        EXPECT_FALSE(bResult);
+        EXPECT_EQ(pClass, nullptr);
     });
 }
 
@@ -357,6 +408,35 @@ TEST(PropExchangeArchive, ClassesObjectsAndNestedSerialisation)
         CPxShape shape;
         EXPECT_FALSE(PropExchangeSerialize(pPX, L"Data", &shape));
         EXPECT_EQ(shape.m_nSerialized, 1);
+    });
+
+    // An object whose serialisation raises an OLE exception: false as well;
+    // any other exception is not the exchange's to answer and goes on.
+    class CFailing : public CObject
+    {
+    public:
+        std::function<void()> m_fail;
+        void Serialize(CArchive&) override { m_fail(); }
+    };
+    Load({1, 2, 3, 4}, [](CZMRPropExchange* pPX, CArchive&) {
+        CFailing failing;
+        failing.m_fail = [] { AfxThrowOleException(E_UNEXPECTED); };
+        BOOL bResult = TRUE;
+        EXPECT_EQ(ArchiveCause([&] { bResult = PropExchangeSerialize(pPX, L"Data", &failing); }), -1);
+        EXPECT_FALSE(bResult);
+
+        failing.m_fail = [] { AfxThrowUserException(); };
+        bool bPassedOn = false;
+        try
+        {
+            PropExchangeSerialize(pPX, L"Data", &failing);
+        }
+        catch (CUserException* e)
+        {
+            e->Delete();
+            bPassedOn = true;
+        }
+        EXPECT_TRUE(bPassedOn);
     });
 
     // Sections add nothing to the stream and inherit the schema and context.

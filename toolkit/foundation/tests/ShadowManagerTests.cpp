@@ -266,13 +266,15 @@ TEST_F(ShadowManager, OffsetFollowsTheOwnersSizeOnEitherSide)
     }
 }
 
-TEST_F(ShadowManager, ShadowsLeaveTheExclusionAndOtherPopupsUncovered)
+TEST_F(ShadowManager, EachCutOutReplacesTheOneBefore)
 {
     m_manager.m_dwOptions = ZMR_SHADOW_ALWAYS | ZMR_SHADOW_EXCLUDE;
     CPopup menu(CRect(100, 100, 200, 300));
     m_manager.SetShadow(&menu, CRect(0, 0, 0, 0));
     // A submenu overlapping the menu, its bottom shadow also meeting the
-    // caller's exclusion rectangle further right.
+    // caller's exclusion rectangle further right. The exclusion is cut out
+    // first, then the rectangle of every popup that has shadows: the menu's
+    // cut is the one that stays.
     CPopup submenu(CRect(150, 200, 260, 250));
     m_manager.SetShadow(&submenu, CRect(240, 240, 300, 260));
 
@@ -282,7 +284,7 @@ TEST_F(ShadowManager, ShadowsLeaveTheExclusionAndOtherPopupsUncovered)
     ASSERT_NE(::GetWindowRgn(pBottom->hWnd, hRgn), ERROR);
     // Window coordinates: x 0 is 154 on the screen.
     EXPECT_FALSE(::PtInRegion(hRgn, 200 - 154 - 1, 1)) << "under the menu";
-    EXPECT_FALSE(::PtInRegion(hRgn, 250 - 154, 1)) << "in the exclusion";
+    EXPECT_TRUE(::PtInRegion(hRgn, 250 - 154, 1)) << "in the exclusion, cut out before the menu's cut";
     EXPECT_TRUE(::PtInRegion(hRgn, 220 - 154, 1));
     ::DeleteObject(hRgn);
 
@@ -313,6 +315,47 @@ TEST_F(ShadowManager, ShadowsMeetingOtherShadowsMakeRoom)
     EXPECT_TRUE(FindShadow(Shadows(), CRect(94, 30, 154, 34)));
     side.DestroyWindow();
     upper.DestroyWindow();
+}
+
+namespace
+{
+// The drop-shadow setting the manager reads, as a test sets it: -1 makes the query fail.
+int g_nDropShadow = 0;
+BOOL WINAPI AnswerDropShadow(UINT uiAction, UINT, PVOID pvParam, UINT)
+{
+    EXPECT_EQ(UINT(SPI_GETDROPSHADOW), uiAction);
+    if (g_nDropShadow < 0)
+        return FALSE;
+    *static_cast<BOOL*>(pvParam) = g_nDropShadow;
+    return TRUE;
+}
+} // namespace
+
+TEST_F(ShadowManager, WithoutTheAlwaysOptionShadowsFollowTheSystemSetting)
+{
+    m_manager.m_pfnSystemParametersInfo = AnswerDropShadow;
+    CPopup popup(CRect(40, 40, 140, 90));
+    struct Case
+    {
+        int nSetting;
+        BOOL bAlpha;
+        size_t nShadows;
+    };
+    const Case cases[] = {
+        {1, TRUE, 2},
+        {0, TRUE, 0},
+        {-1, TRUE, 0},   // the setting cannot be read
+        {1, FALSE, 0},   // no alpha: only the always option shows shadows
+    };
+    for (const Case& c : cases)
+    {
+        g_nDropShadow = c.nSetting;
+        m_manager.m_bAlphaShadow = c.bAlpha;
+        m_manager.SetShadow(&popup, CRect());
+        EXPECT_EQ(Shadows().size(), c.nShadows) << c.nSetting << "," << c.bAlpha;
+        m_manager.RemoveShadows(&popup);
+    }
+    m_manager.m_bAlphaShadow = TRUE;
 }
 
 TEST_F(ShadowManager, WithoutAlphaShadowsAreThinSolidAndOnlyOnRequest)

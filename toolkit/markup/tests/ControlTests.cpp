@@ -326,13 +326,15 @@ TEST_F(ControlTest, ToggleButtonsCycleAndRaiseTheirStateBeforeTheClick)
     EXPECT_EQ(0, two->GetIsChecked());
     EXPECT_EQ(Log({L"checked:C", L"click:C", L"unchecked:C", L"click:C"}), TakeLog());
 
-    // A state set in markup raises its event too; setting the same state
-    // again raises nothing.
+    // A state set in markup raises its event too, the state an unset box
+    // already has included; so does setting the same state again.
     MarkupRef<CZMRMarkupCheckBox> mixed(BuildAs<CZMRMarkupCheckBox>(L"<CheckBox x:Name=\"M\" IsChecked=\"\"/>"));
     EXPECT_EQ(2, mixed->GetIsChecked());
     MarkupRef<CZMRMarkupCheckBox> on(BuildAs<CZMRMarkupCheckBox>(L"<CheckBox x:Name=\"O\" IsChecked=\"tRUE\"/>"));
     on->SetIsChecked(1);
-    EXPECT_EQ(Log({L"indeterminate:M", L"checked:O"}), TakeLog());
+    MarkupRef<CZMRMarkupCheckBox> off(BuildAs<CZMRMarkupCheckBox>(L"<CheckBox x:Name=\"F\" IsChecked=\"False\"/>"));
+    EXPECT_EQ(0, off->GetIsChecked());
+    EXPECT_EQ(Log({L"indeterminate:M", L"checked:O", L"checked:O", L"unchecked:F"}), TakeLog());
 }
 
 TEST_F(ControlTest, CheckingARadioButtonUnchecksItsSiblings)
@@ -350,10 +352,10 @@ TEST_F(ControlTest, CheckingARadioButtonUnchecksItsSiblings)
     EXPECT_EQ(1, Named<CZMRMarkupCheckBox>(panel, L"X")->GetIsChecked()) << "not a radio button";
     EXPECT_EQ(1, Named<CZMRMarkupRadioButton>(panel, L"D")->GetIsChecked()) << "another container";
 
-    // Clicking a checked radio button leaves it checked.
+    // Clicking a checked radio button leaves it checked, and checks it again.
     pA->OnClick();
     EXPECT_EQ(1, pA->GetIsChecked());
-    EXPECT_EQ(Log({L"click:A"}), TakeLog());
+    EXPECT_EQ(Log({L"checked:A", L"click:A"}), TakeLog());
 }
 
 TEST_F(StyledControlTest, VisualStylesDrawTheStateOfEachButton)
@@ -446,6 +448,34 @@ TEST_F(ClassicControlTest, WithoutAVisualStyleButtonsUseTheSystemColours)
     EXPECT_EQ(0, glyph.CountNot(CRect(13, 0, 40, 30), RGB(255, 255, 255)));
 }
 
+TEST_F(ClassicControlTest, ADisabledButtonShowsItsTextInTheGreyTextColour)
+{
+    const COLORREF clrGray = ::GetSysColor(COLOR_GRAYTEXT);
+    struct
+    {
+        LPCWSTR lpszMarkup;
+        COLORREF clrText;   // the colour the text must show in
+    } cases[] = {
+        {L"<Button>Push</Button>", RGB(0, 0, 0)},
+        {L"<Button IsEnabled=\"False\">Push</Button>", clrGray},
+        {L"<CheckBox IsEnabled=\"False\">Push</CheckBox>", clrGray},
+        // A foreground of its own stays.
+        {L"<Button IsEnabled=\"False\" Foreground=\"Blue\">Push</Button>", RGB(0, 0, 255)},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string strCase = CStringA(c.lpszMarkup).GetString();
+        MarkupRef<CZMRMarkupButtonBase> button(BuildAs<CZMRMarkupButtonBase>(c.lpszMarkup));
+        ASSERT_TRUE(button.get()) << strCase;
+        WhiteSurface surface(60, 24);
+        DrawMarkupTree(button, surface.GetDC(), CRect(0, 0, 60, 24));
+        const CRect rcText(16, 3, 57, 21);   // right of a glyph, inside a bevel
+        EXPECT_GT(surface.CountOf(rcText, c.clrText), 5) << strCase;
+        if (c.clrText != RGB(0, 0, 0))
+            EXPECT_EQ(0, surface.CountOf(rcText, RGB(0, 0, 0))) << strCase;
+    }
+}
+
 TEST_F(ClassicControlTest, TheKeyboardFocusShowsAsADottedRectangle)
 {
     struct
@@ -503,22 +533,26 @@ TEST_F(ControlTest, PictureOfASamplePage)
         L"<Grid.RowDefinitions><RowDefinition Height=\"Auto\"/><RowDefinition Height=\"Auto\"/>"
         L"<RowDefinition Height=\"Auto\"/><RowDefinition/></Grid.RowDefinitions>"
         L"<Button x:Name=\"Push\" Margin=\"2\">Push me</Button>"
-        L"<Button Grid.Column=\"1\" Margin=\"2\" Background=\"#4080C0\" Foreground=\"White\">Coloured</Button>"
+        L"<Button x:Name=\"Coloured\" Grid.Column=\"1\" Margin=\"2\" Background=\"#4080C0\" "
+        L"Foreground=\"White\">Coloured</Button>"
         L"<StackPanel Grid.Row=\"1\" Grid.ColumnSpan=\"2\" Orientation=\"Horizontal\">"
         L"<CheckBox Margin=\"2\">Off</CheckBox><CheckBox Margin=\"2\" IsChecked=\"True\">On</CheckBox>"
         L"<CheckBox Margin=\"2\" IsChecked=\"\">Mixed</CheckBox></StackPanel>"
         L"<StackPanel Grid.Row=\"2\" Grid.ColumnSpan=\"2\" Orientation=\"Horizontal\">"
         L"<RadioButton Margin=\"2\" IsChecked=\"True\">One</RadioButton><RadioButton Margin=\"2\">Two</RadioButton>"
-        L"<Image Margin=\"4\" Width=\"16\" Height=\"8\" Source=\"res://MARKUPPICTURE\"/>"
+        L"<Image x:Name=\"Picture\" Margin=\"4\" Width=\"16\" Height=\"8\" Source=\"res://MARKUPPICTURE\"/>"
         L"<ScrollViewer Height=\"20\" Width=\"70\"><TextBlock>Scrolled text that goes on</TextBlock>"
         L"</ScrollViewer></StackPanel>"
         L"<Canvas Grid.Row=\"3\" Grid.ColumnSpan=\"2\">"
-        L"<Rectangle Canvas.Left=\"4\" Canvas.Top=\"4\" Width=\"40\" Height=\"30\" Fill=\"Yellow\" Stroke=\"Black\"/>"
-        L"<Ellipse Canvas.Left=\"50\" Canvas.Top=\"4\" Width=\"40\" Height=\"30\" Fill=\"Red\" Stroke=\"Blue\" "
+        L"<Rectangle x:Name=\"Rect\" Canvas.Left=\"4\" Canvas.Top=\"4\" Width=\"40\" Height=\"30\" Fill=\"Yellow\" "
+        L"Stroke=\"Black\"/>"
+        L"<Ellipse x:Name=\"Oval\" Canvas.Left=\"50\" Canvas.Top=\"4\" Width=\"40\" Height=\"30\" Fill=\"Red\" "
+        L"Stroke=\"Blue\" "
         L"StrokeThickness=\"2\"/>"
         L"<Line Canvas.Left=\"96\" Canvas.Top=\"4\" X1=\"0\" Y1=\"0\" X2=\"40\" Y2=\"30\" Stroke=\"Green\" "
         L"StrokeThickness=\"3\"/>"
-        L"<Polygon Canvas.Left=\"142\" Canvas.Top=\"4\" Points=\"20,0 40,30 0,30\" Fill=\"Blue\" Stroke=\"Black\"/>"
+        L"<Polygon x:Name=\"Triangle\" Canvas.Left=\"142\" Canvas.Top=\"4\" Points=\"20,0 40,30 0,30\" Fill=\"Blue\" "
+        L"Stroke=\"Black\"/>"
         L"<Polyline Canvas.Left=\"188\" Canvas.Top=\"4\" Points=\"0,30 10,0 20,30 30,0\" Stroke=\"Purple\" "
         L"StrokeThickness=\"2\"/>"
         L"</Canvas></Grid></Page>"));
@@ -527,10 +561,37 @@ TEST_F(ControlTest, PictureOfASamplePage)
     ::PatBlt(surface.GetDC(), 0, 0, 240, 160, BLACKNESS);
     DrawMarkupTree(page, surface.GetDC(), CRect(0, 0, 240, 160));
     EXPECT_TRUE(surface.Save(L"markup-controls.png"));
-    CZMRMarkupButton* pPush = Named<CZMRMarkupButton>(page, L"Push");
-    ASSERT_TRUE(pPush);
-    CRect rcPush(pPush->GetVisualOffset(), pPush->GetRenderSize());
-    rcPush.OffsetRect(4, 4);
+
+    // The page has no background: its margin keeps the black underneath;
+    // the grid fills the rest white.
+    EXPECT_EQ(RGB(0, 0, 0), surface.At(1, 1));
+    EXPECT_EQ(RGB(0, 0, 0), surface.At(238, 158));
+    EXPECT_EQ(RGB(255, 255, 255), surface.At(5, 158 - 4 - 1));
+    const CRect rcPush = DrawnRect(page, L"Push");
     EXPECT_GT(rcPush.Width(), 20);
     EXPECT_GT(surface.CountNot(rcPush, RGB(255, 255, 255)), rcPush.Width()) << "the button's face and text";
+
+    // A button with a background: the face is the brush's colour, the
+    // bevel's dark corner half the shadow shade (never the face).
+    const CRect rcColoured = DrawnRect(page, L"Coloured");
+    EXPECT_EQ(RGB(0x40, 0x80, 0xC0), surface.At(rcColoured.left + 3, rcColoured.top + rcColoured.Height() / 2));
+    EXPECT_NE(RGB(0x40, 0x80, 0xC0), surface.At(rcColoured.right - 1, rcColoured.bottom - 1));
+
+    // Shapes: fills inside, strokes on the edge.
+    const CRect rcRect = DrawnRect(page, L"Rect");
+    EXPECT_EQ(CSize(40, 30), rcRect.Size());
+    EXPECT_EQ(RGB(255, 255, 0), surface.At(rcRect.CenterPoint().x, rcRect.CenterPoint().y));
+    EXPECT_EQ(RGB(0, 0, 0), surface.At(rcRect.left, rcRect.CenterPoint().y));
+    const CRect rcOval = DrawnRect(page, L"Oval");
+    EXPECT_EQ(RGB(255, 0, 0), surface.At(rcOval.CenterPoint().x, rcOval.CenterPoint().y));
+    EXPECT_EQ(RGB(0, 0, 255), surface.At(rcOval.left, rcOval.CenterPoint().y)) << "a stroke 2 wide";
+    EXPECT_EQ(RGB(255, 255, 255), surface.At(rcOval.left + 1, rcOval.top + 1)) << "outside the ellipse";
+    const CRect rcTriangle = DrawnRect(page, L"Triangle");
+    EXPECT_EQ(RGB(0, 0, 255), surface.At(rcTriangle.left + 20, rcTriangle.top + 20));
+    EXPECT_EQ(RGB(255, 255, 255), surface.At(rcTriangle.left + 2, rcTriangle.top + 2));
+
+    // The 4 x 2 red picture stretched over its 16 x 8 box.
+    const CRect rcPicture = DrawnRect(page, L"Picture");
+    EXPECT_EQ(CSize(16, 8), rcPicture.Size());
+    EXPECT_EQ(16 * 8, surface.CountOf(rcPicture, RGB(255, 0, 0)));
 }

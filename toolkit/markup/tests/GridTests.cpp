@@ -90,9 +90,27 @@ TEST_F(GridTest, CellsAreSizedByAutoPixelAndStarDefinitions)
         {"pixel column", L"<ColumnDefinition Width=\"40\"/>" + CString(lpszStar), L"",
          Box(L"A", 20, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 10, 10, L"Grid.Column=\"1\""),
          {300, 60}, {50, 10}, {{0, 0, 40, 60}, {40, 0, 300, 60}, {40, 0, 300, 60}}},
+        // Limited stars: the limit over the star value orders the stars, an
+        // unlimited one counting its min size (10, its child) as its limit;
+        // each takes its share of the stars not yet resolved. The unlimited
+        // one goes first and takes half; the limited one stops at 50, and
+        // the rest of the room stays empty.
         {"star limits", L"<ColumnDefinition MaxWidth=\"50\"/><ColumnDefinition/>", L"",
          Box(L"A", 10, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 10, 10, L"Grid.Column=\"1\""),
-         {300, 60}, {20, 10}, {{0, 0, 50, 60}, {50, 0, 300, 60}, {50, 0, 300, 60}}},
+         {300, 60}, {20, 10}, {{0, 0, 50, 60}, {50, 0, 200, 60}, {50, 0, 200, 60}}},
+        // Both limited: the smaller ratio (40 / 2) first takes 2/3 of 300,
+        // stops at 40; the other takes all that is left, 260, up to its 280.
+        {"two limited stars", L"<ColumnDefinition Width=\"2*\" MaxWidth=\"40\"/><ColumnDefinition MaxWidth=\"280\"/>",
+         L"", Box(L"A", 10, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 10, 10, L"Grid.Column=\"1\""),
+         {300, 60}, {20, 10}, {{0, 0, 40, 60}, {40, 0, 300, 60}, {40, 0, 300, 60}}},
+        // A limited star whose min size is above its limit counts the min
+        // size; rows follow the same rule: the unlimited row (min 10) goes
+        // first with half of 100, the limited one stops at 20.
+        {"limit below the min size",
+         L"<ColumnDefinition MinWidth=\"50\" MaxWidth=\"30\"/><ColumnDefinition Width=\"Auto\"/>",
+         L"<RowDefinition MaxHeight=\"20\"/><RowDefinition/>",
+         Box(L"A", 70, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\" Grid.Row=\"1\"") + Box(L"C", 5, 5, L"Grid.Row=\"1\""),
+         {300, 100}, {60, 20}, {{0, 0, 50, 20}, {50, 20, 60, 70}, {0, 20, 50, 70}}},
         // Spans and cells beyond the grid are cut back to its last column.
         {"span beyond the grid", CString(lpszStar) + lpszStar, L"",
          Box(L"A", 10, 10, L"Grid.ColumnSpan=\"5\"") + Box(L"B", 10, 10, L"Grid.Column=\"1\" Grid.ColumnSpan=\"0\"") +
@@ -110,6 +128,24 @@ TEST_F(GridTest, CellsAreSizedByAutoPixelAndStarDefinitions)
         {"span over auto columns that need less", L"<ColumnDefinition Width=\"Auto\"/><ColumnDefinition Width=\"Auto\"/>",
          L"", Box(L"A", 50, 10) + Box(L"B", 100, 10, L"Grid.Column=\"1\"") + Box(L"C", 180, 10, L"Grid.ColumnSpan=\"2\""),
          {400, 60}, {180, 10}, {{0, 0, 80, 60}, {80, 0, 180, 60}, {0, 0, 180, 60}}},
+        // A span request within what the columns prefer: shared out evenly
+        // up to each column's preferred (its resolved star) size; the grid
+        // then desires the shares.
+        {"span within the preferred sizes", CString(lpszStar) + lpszStar, L"",
+         Box(L"A", 10, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 120, 10, L"Grid.ColumnSpan=\"2\""),
+         {300, 60}, {120, 10}, {{0, 0, 150, 60}, {150, 0, 300, 60}, {0, 0, 300, 60}}},
+        // Beyond the preferred sizes but within the limits: the rest is
+        // shared out up to each column's MaxWidth.
+        {"span within the limits", L"<ColumnDefinition Width=\"Auto\" MaxWidth=\"200\"/>"
+                                   L"<ColumnDefinition Width=\"Auto\" MaxWidth=\"200\"/>",
+         L"", Box(L"A", 10, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 100, 10, L"Grid.ColumnSpan=\"2\""),
+         {300, 60}, {100, 10}, {{0, 0, 50, 60}, {50, 0, 100, 60}, {0, 0, 100, 60}}},
+        // The same with a fixed column first: it takes from its preferred 20
+        // all it may up to its limit (100), the auto column the rest.
+        {"span within the limits, fixed first", L"<ColumnDefinition Width=\"20\" MaxWidth=\"100\"/>"
+                                                L"<ColumnDefinition Width=\"Auto\" MaxWidth=\"200\"/>",
+         L"", Box(L"A", 10, 10) + Box(L"B", 10, 10, L"Grid.Column=\"1\"") + Box(L"C", 150, 10, L"Grid.ColumnSpan=\"2\""),
+         {300, 60}, {150, 10}, {{0, 0, 100, 60}, {100, 0, 150, 60}, {0, 0, 150, 60}}},
         {"auto and star rows", L"", L"<RowDefinition Height=\"Auto\"/><RowDefinition/>",
          Box(L"A", 10, 30) + Box(L"B", 10, 10, L"Grid.Row=\"1\"") + Box(L"C", 10, 45, L"Grid.RowSpan=\"2\""),
          {300, 100}, {10, 45}, {{0, 0, 300, 30}, {0, 30, 300, 100}, {0, 0, 300, 100}}},

@@ -149,11 +149,33 @@ TEST_F(ImageTest, SourcesThatNameNothingShowNothing)
         EXPECT_EQ(0, surface.CountNot(CRect(0, 0, 20, 20), clrWhite)) << strCase;
     }
 
-    // Clearing the source clears the picture at the next measure.
+}
+
+TEST_F(ImageTest, ClearingTheSourceKeepsThePictureShown)
+{
+    BitmapFile file(16, 16);
     MarkupRef<CZMRMarkupImage> image(BuildImage(L"file://" + file.Path()));
     EXPECT_EQ(CSize(16, 16), Measure(image));
+    CZMRImageManagerIcon* pIcon = image->GetIcon();
+    ASSERT_TRUE(pIcon);
     image->SetValue(CZMRMarkupImage::m_pSourceProperty, nullptr);
-    EXPECT_EQ(CSize(0, 0), image->GetDesiredSize());
-    EXPECT_EQ(nullptr, image->GetIcon());
-    EXPECT_EQ(nullptr, image->GetImageManager());
+    EXPECT_EQ(CSize(16, 16), Measure(image)) << "measured again without a source";
+    EXPECT_EQ(pIcon, image->GetIcon());
+    ASSERT_TRUE(image->GetImageManager());
+    WhiteSurface surface(20, 20);
+    DrawMarkupTree(image, surface.GetDC(), CRect(0, 0, 16, 16));
+    EXPECT_EQ(clrRed, surface.At(2, 8));
+}
+
+TEST_F(ImageTest, AResourceThatIsNoBitmapIsLoadedAsAnIcon)
+{
+    // MARKUPICON is an icon group of one 4 x 4 blue image, no bitmap.
+    MarkupRef<CZMRMarkupImage> image(BuildImage(L"res://MARKUPICON"));
+    EXPECT_EQ(CSize(4, 4), Measure(image));
+    ASSERT_TRUE(image->GetIcon());
+    WhiteSurface surface(10, 10);
+    DrawMarkupTree(image, surface.GetDC(), CRect(0, 0, 4, 4));
+    EXPECT_EQ(RGB(0, 0, 255), surface.At(1, 1));
+    EXPECT_EQ(RGB(0, 0, 255), surface.At(3, 3));
+    EXPECT_EQ(clrWhite, surface.At(5, 1));
 }

@@ -214,6 +214,18 @@ protected:
         pRoot->Arrange(CRect(CPoint(0, 0), sz));
     }
     CTextMeasure DefaultText() const { return CTextMeasure(m_pContext->GetDefaultFont()); }
+    // Where a named element was drawn, in the coordinates of the tree's
+    // root: its render box moved by the visual offsets below the root.
+    static CRect DrawnRect(CZMRMarkupObject* pRoot, LPCWSTR lpszName)
+    {
+        CZMRMarkupVisual* pVisual = Named<CZMRMarkupVisual>(pRoot, lpszName);
+        if (!pVisual)
+            return CRect(-1, -1, -1, -1);
+        CRect rc(CPoint(0, 0), pVisual->GetRenderSize());
+        for (; pVisual && pVisual != pRoot; pVisual = pVisual->GetVisualParent())
+            rc.OffsetRect(pVisual->GetVisualOffset());
+        return rc;
+    }
     // The final rectangles of the named elements, in order; (-1,-1,-1,-1)
     // for a name that is not found.
     static std::vector<CRect> FinalRects(CZMRMarkupObject* pRoot, std::initializer_list<LPCWSTR> names)

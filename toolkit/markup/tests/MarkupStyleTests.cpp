@@ -178,6 +178,63 @@ TEST_F(MarkupStyleTest, TriggerThatChangesWhatItWatchesSettles)
     EXPECT_EQ(1, pFlip->GetActiveTriggers()->GetCount());
 }
 
+TEST_F(MarkupStyleTest, ATriggerWatchingWhatAnotherSetsFollowsIt)
+{
+    // Hovering makes the element focusable, and focusable makes it blue and
+    // 4 wide; that last one makes it unfocusable again, which the running
+    // update of IsFocusable does not take up: the chain settles.
+    MarkupRef<CZMRMarkupObject> root(Build(
+        L"<TestPanel>"
+        L"  <TestPanel.Resources>"
+        L"    <Style TargetType=\"TestText\">"
+        L"      <Setter Property=\"Background\" Value=\"Red\"/>"
+        L"      <Style.Triggers>"
+        L"        <Trigger Property=\"IsMouseOver\" Value=\"True\">"
+        L"          <Trigger.Setters><Setter Property=\"IsFocusable\" Value=\"True\"/></Trigger.Setters>"
+        L"        </Trigger>"
+        L"        <Trigger Property=\"IsFocusable\" Value=\"True\">"
+        L"          <Trigger.Setters><Setter Property=\"Background\" Value=\"Blue\"/>"
+        L"            <Setter Property=\"Width\" Value=\"4\"/></Trigger.Setters>"
+        L"        </Trigger>"
+        L"      </Style.Triggers>"
+        L"    </Style>"
+        L"    <Style x:Key=\"Loop\" TargetType=\"TestText\">"
+        L"      <Style.Triggers>"
+        L"        <Trigger Property=\"IsMouseOver\" Value=\"True\">"
+        L"          <Trigger.Setters><Setter Property=\"IsFocusable\" Value=\"True\"/></Trigger.Setters>"
+        L"        </Trigger>"
+        L"        <Trigger Property=\"IsFocusable\" Value=\"True\">"
+        L"          <Trigger.Setters><Setter Property=\"Width\" Value=\"4\"/></Trigger.Setters>"
+        L"        </Trigger>"
+        L"        <Trigger Property=\"Width\" Value=\"4\">"
+        L"          <Trigger.Setters><Setter Property=\"IsFocusable\" Value=\"False\"/>"
+        L"            <Setter Property=\"Height\" Value=\"6\"/></Trigger.Setters>"
+        L"        </Trigger>"
+        L"      </Style.Triggers>"
+        L"    </Style>"
+        L"  </TestPanel.Resources>"
+        L"  <TestText x:Name=\"Chain\"/>"
+        L"  <TestText x:Name=\"Loop\" Style=\"{StaticResource Loop}\"/>"
+        L"</TestPanel>"));
+    ASSERT_TRUE(root.get());
+    CTestPanel* pChain = MarkupCast<CTestPanel>(Find(root, L"Chain"));
+    ASSERT_TRUE(pChain);
+    EXPECT_EQ(clrRed, pChain->GetBackgroundColor());
+    Enter(pChain);
+    EXPECT_EQ(clrBlue, pChain->GetBackgroundColor()) << "the second trigger follows the first";
+    EXPECT_EQ(4, CTestPanel::IntOf(pChain, CTestPanel::s_pWidth));
+    Leave(pChain);
+    EXPECT_EQ(clrRed, pChain->GetBackgroundColor()) << "and lets go with it";
+    EXPECT_EQ(0, CTestPanel::IntOf(pChain, CTestPanel::s_pWidth));
+
+    CTestPanel* pLoop = MarkupCast<CTestPanel>(Find(root, L"Loop"));
+    ASSERT_TRUE(pLoop);
+    Enter(pLoop);
+    EXPECT_EQ(4, CTestPanel::IntOf(pLoop, CTestPanel::s_pWidth));
+    EXPECT_EQ(6, CTestPanel::IntOf(pLoop, CTestPanel::s_pHeight)) << "the third link of the chain ran too";
+    Leave(pLoop);
+}
+
 TEST_F(MarkupStyleTest, DefaultStyleOfTheTypeIsTheLastValueSource)
 {
     MarkupRef<CZMRMarkupObject> root(Build(L"<TestText><TestText x:Name=\"Own\" Width=\"3\"/></TestText>"));

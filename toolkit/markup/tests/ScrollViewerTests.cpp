@@ -288,6 +288,40 @@ TEST_F(ScrollInputTest, HoldingAnArrowRepeatsWhileTheMouseStaysOnIt)
     EXPECT_EQ(216, m_pViewer->GetOffset(V));
 }
 
+namespace
+{
+// The delays the bar asks its repeat timer for. The timer itself runs at
+// once (10 ms) so the test does not wait; after four settings the button
+// is released.
+std::vector<UINT> g_timerDelays;
+HWND g_hWndRelease = nullptr;
+LPARAM g_lReleasePoint = 0;
+UINT_PTR WINAPI RecordRepeatTimer(HWND hWnd, UINT_PTR nID, UINT nDelay, TIMERPROC pfn)
+{
+    g_timerDelays.push_back(nDelay);
+    if (g_timerDelays.size() == 4)
+        ::PostMessageW(g_hWndRelease, WM_LBUTTONUP, 0, g_lReleasePoint);
+    return ::SetTimer(hWnd, nID, 10, pfn);
+}
+}
+
+TEST_F(ScrollInputTest, TheRepeatTimerWaitsLongerBeforeTheFirstRepeat)
+{
+    const CZMRMarkupScrollBar::GEOMETRY& g = m_pBar->GetGeometry();
+    const CPoint ptArrow = OnBar(g.nDownArrowStart + 2);
+    ASSERT_TRUE(CTestInput::MoveTo(m_host.m_hWnd, ptArrow));
+    g_timerDelays.clear();
+    g_hWndRelease = m_host.m_hWnd;
+    g_lReleasePoint = MAKELPARAM(ptArrow.x, ptArrow.y);
+    CZMRMarkupScrollBar::s_pfnSetTimer = RecordRepeatTimer;
+    Press(ptArrow);
+    CZMRMarkupScrollBar::s_pfnSetTimer = ::SetTimer;
+    const UINT nDouble = ::GetDoubleClickTime();
+    EXPECT_EQ((std::vector<UINT>{nDouble * 4 / 5, nDouble / 10, nDouble / 10, nDouble / 10}), g_timerDelays);
+    EXPECT_EQ(4 * 16, m_pViewer->GetOffset(V)) << "the press, then a line for each of three repeats";
+    EXPECT_EQ(nullptr, m_pBar->GetTracking());
+}
+
 TEST_F(ScrollInputTest, TheDraggedThumbFollowsTheMouseAndReturnsFromFarAway)
 {
     const CZMRMarkupScrollBar::GEOMETRY& g = m_pBar->GetGeometry();
@@ -382,10 +416,30 @@ TEST_F(ScrollViewerTest, PictureOfAScrollViewer)
         L"</StackPanel></ScrollViewer>"));
     ASSERT_TRUE(viewer.get());
     Layout(viewer, 160, 80, CSize(160, 80));
+    WhiteSurface top(160, 80);
+    ::PatBlt(top.GetDC(), 0, 0, 160, 80, BLACKNESS);
+    DrawMarkupTree(viewer, top.GetDC(), CRect(0, 0, 160, 80));
     viewer->SetOffset(V, 20);
     WhiteSurface surface(160, 80);
+    ::PatBlt(surface.GetDC(), 0, 0, 160, 80, BLACKNESS);
     DrawMarkupTree(viewer, surface.GetDC(), CRect(0, 0, 160, 80));
     EXPECT_TRUE(surface.Save(L"markup-scrollviewer.png"));
     EXPECT_TRUE(viewer->GetScrollBar(V) && viewer->GetScrollBar(H) && viewer->GetGripper());
-    EXPECT_GT(surface.CountNot(CRect(160 - nBarWidth, 0, 160, 80 - nBarHeight), RGB(255, 255, 255)), 0);
+
+    // The viewport shows the content 20 pixels higher up: every pixel of
+    // the scrolled viewport is the one 20 rows below it in the first picture.
+    const CRect rcViewport(0, 0, 160 - nBarWidth, 80 - nBarHeight);
+    int nDiffering = 0;
+    for (int y = 0; y + 20 < rcViewport.bottom; y++)
+        for (int x = 0; x < rcViewport.right; x++)
+            nDiffering += surface.At(x, y) != top.At(x, y + 20) ? 1 : 0;
+    EXPECT_EQ(0, nDiffering);
+    // The content's white background fills the viewport and the text shows
+    // in it; the bars and the gripper are painted over the black beneath.
+    EXPECT_GT(surface.CountOf(rcViewport, RGB(255, 255, 255)), rcViewport.Width() * rcViewport.Height() / 2);
+    EXPECT_GT(surface.CountOf(rcViewport, RGB(0, 0, 0)), 20);
+    const CRect rcVertical(160 - nBarWidth, 0, 160, 80);
+    const CRect rcHorizontal(0, 80 - nBarHeight, 160 - nBarWidth, 80);
+    EXPECT_LT(surface.CountOf(rcVertical, RGB(0, 0, 0)), rcVertical.Width() * rcVertical.Height() / 4);
+    EXPECT_LT(surface.CountOf(rcHorizontal, RGB(0, 0, 0)), rcHorizontal.Width() * rcHorizontal.Height() / 4);
 }
