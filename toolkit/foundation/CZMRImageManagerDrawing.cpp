@@ -3,6 +3,8 @@
 #include "CZMRImageManager.h"
 #include "CZMRLockGuard.h"
 
+#include <climits>
+#include <cstdint>
 #include <cstring>
 
 namespace
@@ -51,10 +53,13 @@ CSize CZMRImageManagerIcon::GetDrawSize(CSize sz) const
 {
     const int cx = sz.cx != 0 ? sz.cx : m_nWidth;
     int cy = sz.cy;
-    if (cy == 0)
-        cy = m_nWidth != 0 ? static_cast<int>(static_cast<UINT>(cx) * static_cast<UINT>(m_nHeight)
-                                              / static_cast<UINT>(m_nWidth))
-                           : 0;
+    if (cy == 0 && m_nWidth != 0)
+    {
+        // In 64 bits: a stored width or height must not wrap the product.
+        const uint64_t nHeight = static_cast<uint64_t>(static_cast<UINT>(cx)) * static_cast<UINT>(m_nHeight)
+                                 / static_cast<UINT>(m_nWidth);
+        cy = nHeight > INT_MAX ? INT_MAX : static_cast<int>(nHeight);
+    }
     return CSize(cx, cy);
 }
 
