@@ -2,7 +2,7 @@
 // whose theme is not built in is served by the Default theme.
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
-#include "CZMROfficeTheme.h"
+#include "CZMROffice2003Theme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -11,6 +11,9 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
     {
     case zmrThemeOffice:
         pPaintManager = new CZMROfficeTheme;
+        break;
+    case zmrThemeOffice2003:
+        pPaintManager = new CZMROffice2003Theme;
         break;
     default:
         pPaintManager = new CZMRDefaultTheme;
