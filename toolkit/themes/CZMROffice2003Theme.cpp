@@ -9,6 +9,7 @@
 #include "CZMRFontDC.h"
 #include "CZMRPenDC.h"
 #include "CZMRPopupBar.h"
+#include "CZMRToolBar.h"
 #include <algorithm>
 
 namespace
@@ -200,6 +201,20 @@ void CZMROffice2003Theme::PaintDockBackground(CDC* pDC, CWnd* pDockBar)
     CRect rc;
     pDockBar->GetClientRect(rc);
     FillDockArea(pDC, rc, rc, (pDockBar->GetStyle() & kSolidDockStyles) != 0);
+}
+
+void CZMROffice2003Theme::PaintFloatingCaption(CDC* pDC, CZMRToolBar* pBar)
+{
+    if (!pDC || !pBar || !pBar->GetSafeHwnd())
+        return;
+    CRect rc;
+    pBar->GetClientRect(rc);
+    FillDockArea(pDC, rc, rc, FALSE);
+    CRect rcCaption = pBar->GetFloatingCaptionRect();
+    const COLORREF clrEdge = m_clrEdge.GetColor();
+    pDC->Draw3dRect(rcCaption, clrEdge, clrEdge);
+    rcCaption.DeflateRect(1, 1);
+    pDC->FillSolidRect(rcCaption, GetColor(COLOR_INFOBK));
 }
 
 // ---------------------------------------------------------------- highlights

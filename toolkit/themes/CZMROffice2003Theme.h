@@ -21,6 +21,7 @@ public:
     void PaintStatusPaneDivider(CDC* pDC, CRect rcPane, CZMRStatusBarPane* pPane, BOOL bGripperPane) override;
     void PaintStatusSizeGrip(CDC* pDC, CRect rcGripper) override;
     void PaintDockBackground(CDC* pDC, CWnd* pDockBar) override;
+    void PaintFloatingCaption(CDC* pDC, CZMRToolBar* pBar) override;
     void RefreshMetrics() override;
     CSize DrawOverflowButton(CDC* pDC, int nKind, CZMRControl* pControl, CZMRCommandBar* pBar, BOOL bDraw,
                              LPARAM lExtra) override;

@@ -9,6 +9,7 @@
 #include "CZMRControlEdit.h"
 #include "CZMRFontDC.h"
 #include "CZMRImageManager.h"
+#include "CZMRPopupBar.h"
 #include <algorithm>
 
 namespace
@@ -87,12 +88,20 @@ CSize CZMROfficeTheme::DrawPopupBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
     if (nType == zmrControlSplitButtonPopup)
         DrawPopupSplitDivider(pDC, pControl);
 
+    // The glyph box of check marks is centred in the first cell; the icon's
+    // cell moves right by half the text gap without an icon column, and by a
+    // whole cell with the double gripper (marks in the first, icons in the second).
     CRect rcCell(rc.left, rc.top, rc.left + nCell, rc.bottom);
+    const CPoint ptFirst = rcCell.CenterPoint();
+    const CRect rcGlyph(CPoint(ptFirst.x - (szIcon.cx + 4) / 2, ptFirst.y - (szIcon.cy + 4) / 2),
+                        CSize(szIcon.cx + 4, szIcon.cy + 4));
+    CZMRPopupBar* pPopupBar = dynamic_cast<CZMRPopupBar*>(pBar);
+    const BOOL bDoubleGripper = pPopupBar && pPopupBar->IsDoubleGripper();
     if (!bIconColumn)
         rcCell.OffsetRect(m_nTextGap / 2, 0);
+    else if (bDoubleGripper)
+        rcCell.OffsetRect(nCell, 0);
     const CPoint ptCell = rcCell.CenterPoint();
-    const CRect rcGlyph(CPoint(ptCell.x - (szIcon.cx + 4) / 2, ptCell.y - (szIcon.cy + 4) / 2),
-                        CSize(szIcon.cx + 4, szIcon.cy + 4));
 
     if (nChecked)
         DrawStateHighlight(pDC, rcGlyph, nSelected, 0, nEnabled, nChecked, FALSE, zmrBarTypePopup, zmrBarPopup);
@@ -103,7 +112,7 @@ CSize CZMROfficeTheme::DrawPopupBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
         DrawImage(pDC, ptCell.x - szIcon.cx / 2, ptCell.y - cy / 2, szIcon.cx, cy, pImage, nSelected, 0, nEnabled,
                   nChecked, FALSE, FALSE);
     }
-    else if (nChecked)
+    if (nChecked && (!pImage || bDoubleGripper))
     {
         // The mark stands out from the checked fill: black (entry 0) unless
         // that fill is itself close to black. The distance is compared as it

@@ -7,6 +7,7 @@
 #include "CZMRColorManager.h"
 #include "CZMRPopupBar.h"
 #include "CZMRShadowManager.h"
+#include "CZMRToolBar.h"
 #include "ThemeTestSupport.h"
 #include <memory>
 
@@ -625,6 +626,31 @@ TEST(Office2003ThemeBars, IconColumnAndDockAreaGradients)
     theme.PaintDockBackground(dockCanvas.DC(), &dock);
     EXPECT_EQ(RGB(196, 218, 250), dockCanvas.Pixel(0, 10));
     dock.DestroyWindow();
+}
+
+TEST(Office2003ThemeBars, FloatingCaptionOverTheDockGradient)
+{
+    CTheme theme(kBlue);
+    CZMRToolBar* pBar = new CZMRToolBar;
+    pBar->CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 120, 40), nullptr, 0);
+    ASSERT_TRUE(pBar->GetSafeHwnd());
+    const COLORREF edge = RGB(59, 97, 156), inside = theme.GetColor(COLOR_INFOBK);
+    for (BOOL bClose : {FALSE, TRUE})
+    {
+        if (bClose)
+            pBar->AddCaptionButton(SC_CLOSE);
+        const CRect rcCaption = pBar->GetFloatingCaptionRect();
+        ASSERT_FALSE(rcCaption.IsRectEmpty());
+        CPixelCanvas canvas(120, 40, kBack);
+        theme.PaintFloatingCaption(canvas.DC(), pBar);
+        EXPECT_TRUE(Near(RGB(158, 190, 245), canvas.Pixel(0, 0), 4)) << "the dock gradient around";
+        EXPECT_EQ(edge, canvas.Pixel(rcCaption.left, rcCaption.top)) << bClose;
+        EXPECT_EQ(edge, canvas.Pixel(rcCaption.right - 1, rcCaption.bottom - 1)) << bClose;
+        EXPECT_EQ(inside, canvas.Pixel(rcCaption.left + 1, rcCaption.top + 1)) << bClose;
+        EXPECT_NE(edge, canvas.Pixel(rcCaption.right, rcCaption.top)) << bClose;
+    }
+    pBar->DestroyWindow();
+    pBar->InternalRelease();
 }
 
 // ---------------------------------------------------------------- expand buttons

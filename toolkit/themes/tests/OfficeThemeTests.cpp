@@ -570,6 +570,43 @@ TEST(OfficeThemePopupItems, LabelsSplitItemsAndArrows)
     }
 }
 
+TEST(OfficeThemePopupItems, DoubleGripperKeepsTheMarkBesideTheIcon)
+{
+    CTheme* pTheme = new CTheme;
+    CZMRPopupBar* pPopup = new CZMRPopupBar;
+    pPopup->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
+    CZMRImageManager* pImages = new CZMRImageManager;
+    CZMRIconHandle handle;
+    handle.SetIcon(::LoadIcon(nullptr, IDI_WARNING));
+    pImages->SetIcon(handle, 100, 16, 16, ZMR_ICONSTATE_NORMAL);
+    pPopup->SetImageManager(pImages);
+    pImages->InternalRelease();
+    pPopup->SetType(zmrBarTypePopup);
+    pPopup->SetGripperShown(TRUE);
+    CZMRControl* pItem = pPopup->GetControls()->Add(zmrControlButton, 100);
+    pItem->SetCaption(L"Mmmm");
+    pItem->SetChecked(TRUE);
+    for (BOOL bDouble : {FALSE, TRUE})
+    {
+        pPopup->SetDoubleGripper(bDouble);
+        const CSize sz = pItem->GetSize(nullptr);
+        pItem->SetRect(CRect(3, 3, 203, 3 + sz.cy));
+        CPixelCanvas canvas(210, sz.cy + 6, kBack);
+        pTheme->DrawControl(canvas.DC(), pItem, TRUE);
+        const int nCell = std::max(pTheme->GetBaseHeight() + 4, 20);
+        // The icon brings many colours; the glyph box alone has its fill,
+        // frame and mark.
+        const std::set<COLORREF> first = ColoursIn(canvas, CRect(3, 3, 3 + nCell, 3 + sz.cy));
+        const std::set<COLORREF> second = ColoursIn(canvas, CRect(3 + nCell, 3, 3 + 2 * nCell, 3 + sz.cy));
+        EXPECT_TRUE(first.count(Entry(37)));
+        EXPECT_EQ(bDouble != FALSE, first.count(RGB(0, 0, 0)) != 0 && first.size() == 4)
+            << "the mark on the glyph box's fill and frame, over the background";
+        EXPECT_EQ(bDouble != FALSE, second.size() > 4) << "the icon in the second cell";
+    }
+    pPopup->InternalRelease();
+}
+
 TEST(OfficeThemePopupItems, HiddenRowsGetTheirIconColumn)
 {
     CPopupItem item(zmrControlButton, L"Rarely");

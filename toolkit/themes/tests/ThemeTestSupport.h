@@ -230,6 +230,8 @@ inline void PaintStatusBarPicture(CZMRPaintManager& theme, CPixelCanvas& canvas)
     CZMRStatusBar statusBar;
     statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
     ASSERT_TRUE(statusBar.GetSafeHwnd());
+    // Panes take the bar's font; markup makes its bold runs from it.
+    statusBar.SetFont(&theme.m_fntRegular, FALSE);
     statusBar.EnableMarkup();
     const LPCWSTR texts[] = {L"Ready", L"<TextBlock>Port <Bold>COM3</Bold></TextBlock>", L"Busy", L"NUM", L"CAP"};
     const int widths[] = {140, 100, 50, 45, 45};
