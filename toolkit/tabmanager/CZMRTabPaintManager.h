@@ -14,6 +14,18 @@ public:
     class CAppearanceSet;
     class CColorSet;
     class CColorSetDefault;
+    class CAppearanceSetPropertyPage;
+    class CAppearanceSetPropertyPageSelected;
+    class CAppearanceSetPropertyPageFlat;
+    class CAppearanceSetPropertyPage2003;
+    class CAppearanceSetStateButtons;
+    class CAppearanceSetVisualStudio;
+    class CAppearanceSetFlat;
+    class CAppearanceSetExcel;
+    class CAppearanceSetVisio;
+    class CAppearanceSetVisualStudio2005;
+    class CAppearanceSetPropertyPage2007;
+    class CAppearanceSetPropertyPageAccess2007;
 
     CZMRTabPaintManager();
     ~CZMRTabPaintManager() override;
