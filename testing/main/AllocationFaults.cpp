@@ -19,17 +19,19 @@ struct ThreadState
     bool armed;
     bool fired;
     long countdown;
+    void* caller;   // where the failed allocation was asked for
 };
 
-thread_local ThreadState t_state = {false, false, -1};
+thread_local ThreadState t_state = {false, false, -1, nullptr};
 std::atomic<long> g_live{0};
 
-void* Allocate(std::size_t size, bool bThrow)
+void* Allocate(std::size_t size, bool bThrow, void* pCaller)
 {
     ThreadState& state = t_state;
     if (state.armed && !state.fired && state.countdown >= 0 && state.countdown-- == 0)
     {
         state.fired = true;
+        state.caller = pCaller;
         if (bThrow)
             throw std::bad_alloc();
         return nullptr;
@@ -63,6 +65,7 @@ namespace AllocationFaults
 void Arm(int nth)
 {
     t_state.fired = false;
+    t_state.caller = nullptr;
     t_state.countdown = nth;
     t_state.armed = true;
 }
@@ -78,12 +81,23 @@ long Live()
 {
     return g_live.load();
 }
+
+void* FailedCaller()
+{
+    return t_state.caller;
+}
 }  // namespace AllocationFaults
 
-void* operator new(std::size_t size) { return Allocate(size, true); }
-void* operator new[](std::size_t size) { return Allocate(size, true); }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, false); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size, false); }
+void* operator new(std::size_t size) { return Allocate(size, true, __builtin_return_address(0)); }
+void* operator new[](std::size_t size) { return Allocate(size, true, __builtin_return_address(0)); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size, false, __builtin_return_address(0));
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Allocate(size, false, __builtin_return_address(0));
+}
 void operator delete(void* p) noexcept { Release(p); }
 void operator delete[](void* p) noexcept { Release(p); }
 void operator delete(void* p, std::size_t) noexcept { Release(p); }

@@ -14,4 +14,8 @@ void Arm(int nth);
 bool Disarm();
 // Blocks allocated by armed threads that are still alive.
 long Live();
+// The code address that asked for the allocation that failed last on this
+// thread (null when none failed since Arm): turn it into a line with
+// x86_64-w64-mingw32-addr2line -f -C -i -e build/bin/<test program>.
+void* FailedCaller();
 }  // namespace AllocationFaults

@@ -1,5 +1,6 @@
 // Mouse and keyboard input for tests, sent with SendInput.
 #include "CTestInput.h"
+#include <iterator>
 
 namespace
 {
@@ -53,4 +54,36 @@ bool CTestInput::Key(WORD wVirtualKey, bool bDown)
     input.ki.wVk = wVirtualKey;
     input.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
     return Send(input);
+}
+
+CHeldKeys::~CHeldKeys()
+{
+    while (!m_held.empty())
+        Release(m_held.back());
+}
+
+bool CHeldKeys::Press(WORD wVirtualKey)
+{
+    if (!CTestInput::Key(wVirtualKey, true))
+        return false;
+    m_held.push_back(wVirtualKey);
+    return true;
+}
+
+bool CHeldKeys::Release(WORD wVirtualKey)
+{
+    for (auto it = m_held.rbegin(); it != m_held.rend(); ++it)
+    {
+        if (*it == wVirtualKey)
+        {
+            m_held.erase(std::next(it).base());
+            break;
+        }
+    }
+    return CTestInput::Key(wVirtualKey, false);
+}
+
+bool CHeldKeys::Type(WORD wVirtualKey)
+{
+    return Press(wVirtualKey) && Release(wVirtualKey);
 }

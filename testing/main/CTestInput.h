@@ -3,6 +3,7 @@
 // cursor position and the messages a real user's input makes.
 #pragma once
 #include <windows.h>
+#include <vector>
 
 class CTestInput
 {
@@ -17,4 +18,24 @@ public:
 
     // Presses or releases a key.
     static bool Key(WORD wVirtualKey, bool bDown);
+};
+
+// Keys pressed through it are released when it goes, also when the test
+// stops half-way on a failed assertion: a key left down would reach every
+// later test of the program.
+class CHeldKeys
+{
+public:
+    CHeldKeys() = default;
+    CHeldKeys(const CHeldKeys&) = delete;
+    CHeldKeys& operator=(const CHeldKeys&) = delete;
+    ~CHeldKeys();
+
+    bool Press(WORD wVirtualKey);
+    bool Release(WORD wVirtualKey);
+    // Presses and releases the key.
+    bool Type(WORD wVirtualKey);
+
+private:
+    std::vector<WORD> m_held;
 };

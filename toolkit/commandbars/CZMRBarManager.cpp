@@ -627,7 +627,9 @@ BOOL CZMRBarManager::IsCommandTracked(int nId) const
 
 BOOL CZMRBarManager::IsControlRarelyUsed(CZMRControl* pControl) const
 {
-    if (!pControl || m_options.bAlwaysShowFullMenus || !pControl->IsRarelyUsed())
+    // Decided from the record of used commands alone, never from the
+    // control's own mark: the popup writes that mark from this answer.
+    if (!pControl || m_options.bAlwaysShowFullMenus || !IsCommandTracked(pControl->GetID()))
         return FALSE;
     BOOL bUsed = FALSE;
     return !m_options.mapUsedCommands.Lookup(UINT(pControl->GetID()), bUsed);

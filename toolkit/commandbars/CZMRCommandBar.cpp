@@ -32,6 +32,7 @@ BEGIN_MESSAGE_MAP(CZMRCommandBar, CWnd)
     ON_WM_MOUSELEAVE()
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_WM_NCHITTEST()
+    ON_WM_SETCURSOR()
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCMOUSEMOVE()
     ON_WM_TIMER()
@@ -53,11 +54,21 @@ CZMRCommandBar::CZMRCommandBar()
       m_bVerticalMarker(FALSE), m_bCustomizeDialogPresent(TRUE), m_bEnteredByMouse(FALSE), m_nLockRedraw(0),
       m_pPaintManager(nullptr), m_pImageManager(nullptr), m_bRowBoundLayout(FALSE),
       m_nDefaultButtonStyle(zmrButtonAutomatic), m_pToolTipContext(nullptr), m_pAnimation(nullptr),
-      m_nStatusIndex(-1), m_nRowGap(0), m_bMultiColumn(FALSE)
+      m_nStatusIndex(-1), m_nRowGap(0), m_bMultiColumn(FALSE), m_nLastReleasedIndex(-1)
 {
     m_pControls = new CZMRControls;
     m_pControls->SetParent(this);
-    m_pAnimation = new CZMRCommandBarAnimation(this);
+    // A constructor that throws runs no destructor: what it took goes back here.
+    try
+    {
+        m_pAnimation = new CZMRCommandBarAnimation(this);
+    }
+    catch (...)
+    {
+        m_pControls->SetParent(nullptr);
+        m_pControls->InternalRelease();
+        throw;
+    }
 }
 
 CZMRCommandBar::~CZMRCommandBar()
@@ -76,6 +87,15 @@ void CZMRCommandBar::OnFinalRelease()
 {
     if (GetSafeHwnd())
         DestroyWindow();
+    // A bar that tracks without a window has no destruction to leave
+    // tracking: the input managers must not keep it past its end.
+    if (m_bTracking)
+        SetMenuLoopActive(FALSE);
+    if (CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager())
+    {
+        if (pMouseManager->m_pHotBar == this)
+            pMouseManager->m_pHotBar = nullptr;
+    }
     CWnd::OnFinalRelease();
 }
 
@@ -103,13 +123,15 @@ CWnd* CZMRCommandBar::GetSite() const
 {
     if (CZMRBarManager* pManager = GetBarManager())
         return pManager->GetSite();
-    if (CWnd* pSite = GetRootBar()->m_pSite)
+    // A chain without a manager belongs where its root bar's window lives.
+    const CZMRCommandBar* pRootBar = GetRootBar();
+    if (CWnd* pSite = pRootBar->m_pSite)
         return pSite;
-    if (GetSafeHwnd())
+    if (HWND hWndRoot = pRootBar->GetSafeHwnd())
     {
-        if (HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER))
+        if (HWND hWndOwner = ::GetWindow(hWndRoot, GW_OWNER))
             return CWnd::FromHandle(hWndOwner);
-        if (HWND hWndParent = ::GetParent(m_hWnd))
+        if (HWND hWndParent = ::GetParent(hWndRoot))
             return CWnd::FromHandle(hWndParent);
     }
     return AfxGetMainWnd();
@@ -322,14 +344,26 @@ void CZMRCommandBar::ScheduleRedraw()
     m_nPending |= zmrPendingRedraw;
 }
 
+namespace
+{
+BOOL ReadToolBarResource(UINT nIDResource, CToolBarResource& resource)
+{
+    HINSTANCE hResource = AfxGetResourceHandle();
+    return LOWORD(nIDResource) != 0 && hResource && resource.Read(hResource, MAKEINTRESOURCEW(nIDResource));
+}
+} // namespace
+
+BOOL CZMRCommandBar::HasToolBarResource(UINT nIDResource)
+{
+    CToolBarResource resource;
+    return ReadToolBarResource(nIDResource, resource);
+}
+
 BOOL CZMRCommandBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons)
 {
     GetControls()->RemoveAll();
-    HINSTANCE hResource = AfxGetResourceHandle();
-    if (LOWORD(nIDResource) == 0 || !hResource)
-        return FALSE;
     CToolBarResource resource;
-    if (!resource.Read(hResource, MAKEINTRESOURCEW(nIDResource)))
+    if (!ReadToolBarResource(nIDResource, resource))
         return FALSE;
     const int nWidth = resource.sizeImage.cx, nHeight = resource.sizeImage.cy;
     const int nItems = int(resource.ids.size());

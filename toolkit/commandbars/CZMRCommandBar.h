@@ -148,6 +148,9 @@ public:
 
     int GetHotIndex() const { return m_nHotIndex; }
     int GetPoppedIndex() const { return m_nPoppedIndex; }
+    // The control whose press on the bar was released last; -1 none.
+    int GetLastReleasedIndex() const { return m_nLastReleasedIndex; }
+    void SetLastReleasedIndex(int nIndex) { m_nLastReleasedIndex = nIndex; }
     // How the hot control was chosen: 0 by mouse, else by keyboard.
     int GetSelectionKind() const { return m_nSelectionKind; }
     // Closes the popup of the popped control and opens the one of the
@@ -212,6 +215,8 @@ public:
     virtual BOOL SetHotControl(int nIndex, int nKind = 0);
     // Builds controls from a tool-bar resource; false here.
     virtual BOOL LoadToolBar(UINT nIDResource, BOOL bLoadIcons = TRUE);
+    // Whether the tool-bar resource of that id is there and reads.
+    static BOOL HasToolBarResource(UINT nIDResource);
     // Replaces the controls by one per command id (0: the next begins a
     // group), letting the site make or adjust each one.
     void SetControlsFromIds(const UINT* pIds, int nCount);
@@ -350,6 +355,7 @@ protected:
     void OnRButtonUp(UINT nFlags, CPoint point);
     void OnNcLButtonDown(UINT nHitTest, CPoint point);
     LRESULT OnNcHitTest(CPoint point);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnPaint();
     void OnTimer(UINT_PTR nIDEvent);
@@ -403,6 +409,7 @@ protected:
     int m_nStatusIndex;          // control whose description is on the status bar
     int m_nRowGap;
     BOOL m_bMultiColumn;
+    int m_nLastReleasedIndex;
 
     friend class CZMRBarManager;
     friend class CZMRPopupBar;

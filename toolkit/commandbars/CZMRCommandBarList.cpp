@@ -36,10 +36,13 @@ CZMRCommandBar* CZMRCommandBarList::FindBar(int nBarID) const
 
 void CZMRCommandBarList::RemoveAll()
 {
-    // Emptied first, so that a bar freed here finds no list to leave.
-    CArray<CZMRCommandBar*, CZMRCommandBar*> arrBars;
-    arrBars.Copy(m_arrBars);
-    m_arrBars.RemoveAll();
-    for (INT_PTR i = 0; i < arrBars.GetSize(); i++)
-        arrBars[i]->InternalRelease();
+    // Each bar leaves the list before it is released, so that a bar freed
+    // here finds no list to leave. Taking them out one by one needs no
+    // memory: the destructor never runs out of it.
+    while (!m_arrBars.IsEmpty())
+    {
+        CZMRCommandBar* pBar = m_arrBars[0];
+        m_arrBars.RemoveAt(0);
+        pBar->InternalRelease();
+    }
 }

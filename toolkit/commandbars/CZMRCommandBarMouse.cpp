@@ -1,6 +1,7 @@
 // The mouse on a command bar: hot tracking, clicks, the right button, mouse
 // leave, the bar's timers and its hit tests.
 #include "CZMRCommandBar.h"
+#include "CZMRControlPopup.h"
 #include "CZMRCommandBarAnimation.h"
 #include "CZMRControls.h"
 #include "CZMRControl.h"
@@ -211,12 +212,11 @@ void CZMRCommandBar::OnTimer(UINT_PTR nIDEvent)
         if (m_nInputSuspension > 0)
             return;
         KillTimer(ZMR_TIMER_EXPAND);
-        CZMRControl* pHot = GetControl(m_nHotIndex);
-        if (pHot && m_nHotIndex == m_nPoppedIndex && pHot->IsPopupOpen())
-        {
-            if (CZMRPopupBar* pPopup = DYNAMIC_DOWNCAST(CZMRPopupBar, pHot->GetCommandBar()))
-                pPopup->Expand();
-        }
+        // Only while the pointer still rests on the control that opened the
+        // popup: a popup opened from the keyboard, or left, stays short.
+        CZMRControlPopup* pHot = DYNAMIC_DOWNCAST(CZMRControlPopup, GetControl(m_nHotIndex));
+        if (pHot && m_nHotIndex == m_nPoppedIndex && pHot->IsPopupOpen() && pHot->IsCursorOver())
+            pHot->ExpandIfHovered();
         return;
     }
     case ZMR_TIMER_ANIMATION:
@@ -225,6 +225,22 @@ void CZMRCommandBar::OnTimer(UINT_PTR nIDEvent)
     default:
         CWnd::OnTimer(nIDEvent);
     }
+}
+
+// In customize mode the edge of a control whose width may change shows the
+// resize cursor.
+BOOL CZMRCommandBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest == HTCLIENT && IsCustomizeMode())
+    {
+        CPoint point;
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
+        CZMRControl* pControl = HitTest(point);
+        if (pControl && pControl->UpdateResizeCursor(point))
+            return TRUE;
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
 // ---------------------------------------------------------------- framework messages

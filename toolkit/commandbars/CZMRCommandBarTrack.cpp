@@ -10,6 +10,13 @@ int CZMRCommandBar::TrackPopupBar(CZMRCommandBar* pPopup, UINT nFlags, int x, in
 {
     if (!pPopup)
         return 0;
+    // A context menu asked for from the keyboard shows its access keys.
+    const MSG* pLastSent = CWnd::GetCurrentMessage();
+    if (pLastSent && pLastSent->message == WM_CONTEXTMENU && pLastSent->lParam == -1)
+    {
+        if (CZMRBarManager* pManager = pPopup->GetBarManager())
+            pManager->ShowKeyboardCues(TRUE);
+    }
     if (!pOwner)
         pOwner = pPopup->GetSite();
     pPopup->SetSiteOverride(pOwner);
@@ -83,13 +90,20 @@ void CZMRCommandBar::RunModalLoop()
         }
         if (!::GetMessageW(&msg, nullptr, 0, 0))
         {
+            // The application is ending: the popup closes and the quit
+            // goes on to the loop outside.
+            SetMenuLoopActive(0, TRUE);
             ::PostQuitMessage(int(msg.wParam));
             break;
         }
         if (!m_bTracking)
         {
-            if (GetSafeHwnd())
-                ::PostMessageW(m_hWnd, msg.message, msg.wParam, msg.lParam);
+            // Tracking ended while the message was fetched (a hook closed
+            // the menus): it goes back to the window it was meant for.
+            if (msg.hwnd)
+                ::PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+            else
+                ::PostThreadMessageW(::GetCurrentThreadId(), msg.message, msg.wParam, msg.lParam);
             break;
         }
         if (msg.message == 0x36A)

@@ -149,6 +149,7 @@ public:
     // Notification ZMR_CN_EXECUTE to the owner window, then WM_COMMAND when
     // nobody handled it.
     void ExecuteCommand();
+    void ExecuteCommand(CWnd* pOwner);
     LRESULT NotifyWindow(CWnd* pWnd, int nCode, NMZMRCONTROL* pNM);
     LRESULT NotifySite(int nCode);
     LRESULT NotifySiteWithRecord(int nCode, NMZMRCONTROL* pNM);

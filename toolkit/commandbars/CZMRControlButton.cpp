@@ -111,6 +111,7 @@ void CZMRControlButton::TrackPress(CRect rcPress)
     {
         pBar->SetHotControl(-1);
         m_bSelected = 0;
+        pBar->SetLastReleasedIndex(m_nIndex);
     }
 
     if (bReleasedInside && !bRepeat)

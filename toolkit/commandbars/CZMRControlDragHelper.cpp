@@ -62,10 +62,14 @@ int CZMRControlDragHelper::TrackDrag()
             return dropCancelled;
         // Bars repaint while the drag runs.
         MSG msg;
+        // (A quit request passes any filter: it is passed on, not dropped.)
         while (::PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE))
         {
             if (!::GetMessage(&msg, nullptr, WM_PAINT, WM_PAINT))
-                break;
+            {
+                AfxPostQuitMessage(int(msg.wParam));
+                return dropCancelled;
+            }
             ::DispatchMessage(&msg);
         }
 

@@ -38,12 +38,16 @@ void CZMRControl::OnExecute()
     }
 
     // The command may close the bar or remove the control; the control
-    // stays alive until this is done.
+    // stays alive until this is done. The receiver is found before the
+    // menus close: a closed popup forgets its opener, and with it the way
+    // to the receiver of a chain that has no manager.
     InternalAddRef();
+    CWnd* pOwner = m_pParent ? m_pParent->GetOwnerWindow() : nullptr;
+    HWND hWndOwner = pOwner ? pOwner->GetSafeHwnd() : nullptr;
     if (m_bCloseSubMenuOnClick)
         CloseMenus();
-    if (m_nId != 0)
-        ExecuteCommand();
+    if (m_nId != 0 && hWndOwner && ::IsWindow(hWndOwner))
+        ExecuteCommand(CWnd::FromHandle(hWndOwner));
     if (!m_bCloseSubMenuOnClick || m_bPressed != 0)
     {
         // Reset also without an id, so that no button is left shown pressed.
@@ -73,7 +77,11 @@ void CZMRControl::CloseMenus()
 
 void CZMRControl::ExecuteCommand()
 {
-    CWnd* pOwner = m_pParent ? m_pParent->GetOwnerWindow() : nullptr;
+    ExecuteCommand(m_pParent ? m_pParent->GetOwnerWindow() : nullptr);
+}
+
+void CZMRControl::ExecuteCommand(CWnd* pOwner)
+{
     if (!pOwner || !pOwner->GetSafeHwnd())
         return;
     NMZMRCONTROL nm = {};

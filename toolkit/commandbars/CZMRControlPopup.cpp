@@ -8,6 +8,9 @@
 #include "CZMRPopupBar.h"
 #include "CZMRShadowManager.h"
 
+#include <algorithm>
+#include <vector>
+
 IMPLEMENT_SERIAL(CZMRControlPopup, CZMRControlButton, VERSIONABLE_SCHEMA | 0x21)
 
 CZMRControlPopup::CZMRControlPopup()
@@ -24,6 +27,23 @@ CZMRControlPopup::~CZMRControlPopup()
 void CZMRControlPopup::SetCommandBar(CZMRCommandBar* pCommandBar)
 {
     ZMRReplaceReference(m_pCommandBar, pCommandBar);
+}
+
+CZMRControlPopup* CZMRControlPopup::CreateWithType(int controlType)
+{
+    if (controlType != zmrControlPopup && controlType != zmrControlButtonPopup &&
+        controlType != zmrControlSplitButtonPopup)
+        return nullptr;
+    CZMRControlPopup* pControl = new CZMRControlPopup;
+    pControl->m_controlType = controlType;
+    return pControl;
+}
+
+void CZMRControlPopup::ExpandIfHovered()
+{
+    CZMRPopupBar* pPopup = DYNAMIC_DOWNCAST(CZMRPopupBar, m_pCommandBar);
+    if (IsPopupOpen() && pPopup && m_controlType == zmrControlPopup)
+        pPopup->Expand();
 }
 
 CZMRCommandBar* CZMRControlPopup::GetCommandBar() const
@@ -194,6 +214,12 @@ BOOL CZMRControlPopup::OnLButtonDblClk(CPoint point)
         pDefault->OnExecute();
         return TRUE;
     }
+    // Without a default item the double click shows what the menu hides.
+    if (pPopup->HidesRarelyUsed())
+    {
+        pPopup->Expand();
+        return TRUE;
+    }
     return FALSE;
 }
 
@@ -309,11 +335,38 @@ void CZMRControlPopup::DoPropExchange(CZMRPropExchange* pPX)
         PropExchangeInt(pPX, L"Style", &m_buttonStyle, 0);
 }
 
+namespace
+{
+// True when pTarget is pBar or a bar that pBar's popups open, at any depth.
+bool OpensBar(CZMRCommandBar* pBar, CZMRCommandBar* pTarget, std::vector<CZMRCommandBar*>& seen)
+{
+    if (pBar == pTarget)
+        return true;
+    if (std::find(seen.begin(), seen.end(), pBar) != seen.end())
+        return false;
+    seen.push_back(pBar);
+    CZMRControls* pControls = pBar->GetControls();
+    for (int i = 0; pControls && i < pControls->GetCount(); i++)
+    {
+        CZMRCommandBar* pChild = pControls->GetAt(i)->GetCommandBar();
+        if (pChild && OpensBar(pChild, pTarget, seen))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 void CZMRControlPopup::RelinkBarsAfterLoad(CZMRCommandBarList* pBars)
 {
     if (m_nSavedBarId == 0 || !pBars)
         return;
     CZMRCommandBar* pBar = pBars->FindBar(m_nSavedBarId);
+    // A damaged state may name the popup's own bar or one that opens it:
+    // linked, the bars would hold each other for ever, and opening the popup
+    // would never end. Such a link is refused.
+    std::vector<CZMRCommandBar*> seen;
+    if (pBar && GetParent() && OpensBar(pBar, GetParent(), seen))
+        pBar = nullptr;
     SetCommandBar(pBar);
     m_nSavedBarId = 0;
     if (pBar)

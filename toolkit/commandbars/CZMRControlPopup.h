@@ -44,6 +44,14 @@ public:
     // Releases the old popup bar and takes a reference on the new one.
     void SetCommandBar(CZMRCommandBar* pCommandBar);
 
+    // A popup control of a popup type (popup, button popup or split button
+    // popup), without a popup bar; null for other types. One reference for
+    // the caller.
+    static CZMRControlPopup* CreateWithType(int controlType);
+    // The open popup of a popup-type control shows the rarely used controls
+    // it hides until expanded.
+    void ExpandIfHovered();
+
 protected:
     BOOL m_bPopup;                   // the popup is open
     CZMRCommandBar* m_pCommandBar;

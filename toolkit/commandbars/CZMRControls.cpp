@@ -116,8 +116,17 @@ CZMRControl* CZMRControls::CreateControl(int controlType, int nId, BOOL bFromMen
     case zmrControlSplitButtonPopup:
     {
         CZMRControlPopup* pPopup = new CZMRControlPopup;
-        CZMRCommandBar* pPopupBar = bFromMenu || nId > 0 ? CreatePopupBar(strCaption, nId)
-                                                         : CZMRPopupBar::CreatePopupBar(GetBarManager());
+        CZMRCommandBar* pPopupBar = nullptr;
+        try
+        {
+            pPopupBar = bFromMenu || nId > 0 ? CreatePopupBar(strCaption, nId)
+                                             : CZMRPopupBar::CreatePopupBar(GetBarManager());
+        }
+        catch (...)
+        {
+            pPopup->InternalRelease();
+            throw;
+        }
         if (pPopupBar)
         {
             pPopup->SetCommandBar(pPopupBar);

@@ -68,40 +68,54 @@ CZMRControl* CZMRControls::AddMenuItem(CMenu* pMenu, int nIndex)
     }
 
     CZMRControl* pControl = cs.pControl;
-    if (!pControl)
+    const BOOL bMade = !pControl;
+    CString strTitle = strCaption;
+    CZMRDrawHelpers::RemoveMnemonicMarkers(strTitle);
+    const BOOL bPopup = IsPopupType(cs.controlType);
+    if (bMade)
     {
-        CString strTitle = strCaption;
-        CZMRDrawHelpers::RemoveMnemonicMarkers(strTitle);
-        const BOOL bPopup = IsPopupType(cs.controlType);
         pControl = CreateControl(cs.controlType, nId, TRUE, bPopup ? strTitle : strCaption);
         if (!pControl)
             return nullptr;
-
-        if (bPopup)
-        {
-            if (CZMRCommandBar* pPopupBar = pControl->GetCommandBar())
-            {
-                pPopupBar->SetTitle(strTitle);
-                CMenu menu;
-                if (pSubMenu)
-                    pPopupBar->LoadMenu(pSubMenu, TRUE);
-                else if (LoadMenuResource(menu, nId))
-                    pPopupBar->LoadMenu(&menu, TRUE);
-            }
-        }
-
-        pControl->m_controlType = cs.controlType;
-        if (bSiteAnswered)
-            pControl->SetStyle(cs.buttonStyle);
-        pControl->SetTag(mii.dwItemData);
     }
 
-    if (!pControl->GetAction())
-        BindToAction(pControl, nId, strCaption);
-    if (bDefaultItem)
-        pControl->SetDefaultItem(TRUE);
+    // Until the collection holds it the control is this routine's: memory
+    // running out on the way gives it back, with its popup bar.
+    try
+    {
+        if (bMade)
+        {
+            if (bPopup)
+            {
+                if (CZMRCommandBar* pPopupBar = pControl->GetCommandBar())
+                {
+                    pPopupBar->SetTitle(strTitle);
+                    CMenu menu;
+                    if (pSubMenu)
+                        pPopupBar->LoadMenu(pSubMenu, TRUE);
+                    else if (LoadMenuResource(menu, nId))
+                        pPopupBar->LoadMenu(&menu, TRUE);
+                }
+            }
 
-    Append(pControl);
+            pControl->m_controlType = cs.controlType;
+            if (bSiteAnswered)
+                pControl->SetStyle(cs.buttonStyle);
+            pControl->SetTag(mii.dwItemData);
+        }
+
+        if (!pControl->GetAction())
+            BindToAction(pControl, nId, strCaption);
+        if (bDefaultItem)
+            pControl->SetDefaultItem(TRUE);
+
+        Append(pControl);
+    }
+    catch (...)
+    {
+        pControl->InternalRelease();
+        throw;
+    }
 
     if (pSite && pSite->GetSafeHwnd())
     {

@@ -361,10 +361,20 @@ void CZMRMenuBar::DoPropExchange(CZMRPropExchange* pPX)
             // The first section of an id counts. A later one is still read
             // through, so that a store whose values follow each other stays
             // in step, and then dropped.
+            // Controls that fail to load end the loading: the record's own
+            // reference goes with them.
             auto* pInfo = new CZMRMenuBarMDIMenuInfo(GetBarManager(), UINT(nId));
-            if (!m_pMDIMenus->Lookup(UINT(nId)))
-                m_pMDIMenus->SetAt(UINT(nId), pInfo);
-            pInfo->m_pControls->DoPropExchange(section);
+            try
+            {
+                if (!m_pMDIMenus->Lookup(UINT(nId)))
+                    m_pMDIMenus->SetAt(UINT(nId), pInfo);
+                pInfo->m_pControls->DoPropExchange(section);
+            }
+            catch (...)
+            {
+                pInfo->InternalRelease();
+                throw;
+            }
             pInfo->InternalRelease();
         }
     }

@@ -22,9 +22,10 @@ void CZMRMenuBarMDIMenus::SetAt(UINT nIDMenu, CZMRMenuBarMDIMenuInfo* pInfo)
     CZMRMenuBarMDIMenuInfo* pOld = Lookup(nIDMenu);
     if (pOld == pInfo)
         return;
+    // The entry first: when it cannot be made, no reference has been taken.
+    m_map.SetAt(nIDMenu, pInfo);
     if (pInfo)
         pInfo->InternalAddRef();
-    m_map.SetAt(nIDMenu, pInfo);
     if (pOld)
         pOld->InternalRelease();
 }

@@ -5,6 +5,7 @@
 #include "CZMRControl.h"
 #include "CZMRControls.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRImageManager.h"
 #include "CZMRMonitorAreas.h"
 #include "CZMRMouseManager.h"
 #include "CZMRMenuSoundPlayer.h"
@@ -124,7 +125,8 @@ BOOL CZMRPopupBar::CreatePopupWindow()
     CZMRDrawHelpers::RegisterWndClass(AfxGetInstanceHandle(), L"ZMRPopupBar", nClassStyle);
 
     DWORD dwExStyle = WS_EX_TOOLWINDOW;
-    if (pManager ? pManager->IsRightToLeft() : FALSE)
+    // Without a manager the image manager's drawing direction decides.
+    if (pManager ? pManager->IsRightToLeft() : GetImageManager()->m_nDrawReverted == 1)
         dwExStyle |= WS_EX_LAYOUTRTL;
     CWnd* pSite = GetSite();
     return CreateEx(dwExStyle, L"ZMRPopupBar", m_strTitle, 0x86000100, 0, 0, 0, 0,
@@ -375,7 +377,8 @@ BOOL CZMRPopupBar::OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst)
     }
 
     SetMenuLoopActive(1, bSelectFirst, bSelectFirst);
-    m_nPending &= ~zmrPendingRedraw;
+    // The layout was just made: the idle update must not make it again.
+    m_nPending &= ~zmrPendingLayout;
     OnIdleUpdateCmdUI(1, 0);
     if (!GetSafeHwnd())
     {
@@ -397,7 +400,7 @@ BOOL CZMRPopupBar::OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst)
         pPaintManager->m_pShadowManager->SetShadow(this, m_rcExclude);
     }
 
-    m_nPending |= zmrPendingRedraw;
+    m_nPending |= zmrPendingLayout;
     UnlockRedraw();
     return TRUE;
 }

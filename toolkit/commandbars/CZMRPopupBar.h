@@ -31,6 +31,8 @@ public:
     BOOL IsPopupBar() const override;
     // Shows the rarely used controls that the popup hides until expanded.
     virtual void Expand();
+    // Rarely used controls are hidden and the popup is not expanded yet.
+    BOOL HidesRarelyUsed() const { return m_bMoreControlsHidden && !m_bExpanded; }
 
     void ScheduleRedraw() override;
     BOOL SetMenuLoopActive(int bActive, BOOL bSelectFirst = FALSE, int nCallback = 0) override;

@@ -143,7 +143,11 @@ void CZMRToolBar::Reset(BOOL bAsk)
         }
     }
     else
-        CZMRCommandBar::LoadToolBar(UINT(m_nBarID), FALSE);
+    {
+        // A resource that does not load leaves the bar as it is.
+        if (!HasToolBarResource(UINT(m_nBarID)) || !CZMRCommandBar::LoadToolBar(UINT(m_nBarID), FALSE))
+            return;
+    }
     if (pSite && pSite->GetSafeHwnd())
         pSite->SendMessage(ZMR_WM_RESETBAR, 0, LPARAM(this));
     SendMessage(WM_INITIALUPDATE);

@@ -31,6 +31,10 @@ LRESULT CZMRToolBar::OnSizeParent(WPARAM /*wParam*/, LPARAM lParam)
     AFX_SIZEPARENTPARAMS* pLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     if (!pLayout || !(GetStyle() & WS_VISIBLE))
         return 0;
+    // Without a dock bar the frame lays the bar out as a strip along its
+    // top: the bar measures and draws its gripper as a top-docked one.
+    if (m_barPosition == zmrBarNone)
+        m_barPosition = zmrBarTop;
     DWORD dwMode = (m_dwFlags & 0x40) ? (LM_STRETCH | LM_HORZ | LM_HORZDOCK | LM_COMMIT)
                                       : (LM_HORZ | LM_HORZDOCK | LM_COMMIT);
     if (m_dwFlags & 0x20)
@@ -132,14 +136,23 @@ void CZMRToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CZMRToolBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
-    if (m_barPosition == zmrBarFloating && !m_pDockContext)
+    const BOOL bFloating = m_barPosition == zmrBarFloating;
+    if (bFloating && !m_pDockContext)
         return;
-    if (m_barPosition == zmrBarFloating && nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT)
+    const BOOL bSizing = nHitTest >= HTLEFT && nHitTest <= HTBOTTOMRIGHT;
+    // A docked dialog bar answers sizing codes on its free edges too, and is
+    // resized by them as it is while floating.
+    const BOOL bDockedDialogBar = IsDialogBar() && m_pDockContext && m_barPosition >= zmrBarTop &&
+                                  m_barPosition <= zmrBarRight;
+    if (bSizing && (bFloating || bDockedDialogBar))
     {
-        // The bar floats over its frame, which becomes the active window.
-        if (CWnd* pSite = GetSite(); pSite && pSite->GetSafeHwnd())
-            ::SetActiveWindow(::GetAncestor(pSite->GetSafeHwnd(), GA_ROOT));
-        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        if (bFloating)
+        {
+            // The bar floats over its frame, which becomes the active window.
+            if (CWnd* pSite = GetSite(); pSite && pSite->GetSafeHwnd())
+                ::SetActiveWindow(::GetAncestor(pSite->GetSafeHwnd(), GA_ROOT));
+            ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        }
         if (CZMRBarManager* pManager = GetBarManager())
             pManager->CancelTracking();
         m_pDockContext->StartResize(int(nHitTest), point);
@@ -182,7 +195,8 @@ BOOL CZMRToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
             return TRUE;
         }
     }
-    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+    // Elsewhere the bar's own cursor (the resize cursor in customize mode).
+    return CZMRCommandBar::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void CZMRToolBar::OnSetFocus(CWnd* pOldWnd)

@@ -445,7 +445,8 @@ void CZMRToolTipContext::FilterToolTipMessage(CWnd* pOwner, MSG* pMsg, BOOL bFro
             }
             else
             {
-                ::SendMessageW(hTip, TTM_SETTITLEW, TTI_NONE, reinterpret_cast<LPARAM>(L""));
+                // No title at all: an empty one still keeps a title line.
+                ::SendMessageW(hTip, TTM_SETTITLEW, TTI_NONE, 0);
             }
         }
         if (m_bShowImage && pExtended && pExtended->pImageManager)

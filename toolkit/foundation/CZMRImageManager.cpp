@@ -1,5 +1,6 @@
 #include "CZMRImageManager.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRSilhouetteCache.h"
 
 #include <commctrl.h>
 #include <cstdlib>
@@ -107,6 +108,7 @@ BOOL CZMRImageManagerIcon::SetDisabledIcon(const CZMRIconHandle& handle)
 
 void CZMRImageManagerIcon::ClearImages(BOOL bAll)
 {
+    CZMRSilhouetteCache::Drop(this);
     if (bAll)
         m_hNormal.Clear();
     m_hFaded.Clear();
@@ -120,6 +122,7 @@ void CZMRImageManagerIcon::ClearImages(BOOL bAll)
 
 void CZMRImageManagerIcon::ClearGenerated()
 {
+    CZMRSilhouetteCache::Drop(this);
     m_hFaded.Clear();
     m_hShadow.Clear();
     m_hDisabledAuto.Clear();
@@ -189,19 +192,29 @@ CZMRImageManagerIcon* CZMRImageManagerIconSet::CreateIcon(UINT nWidth)
     if (m_mapIcons.Lookup(nWidth, pIcon))
         return pIcon;
     pIcon = new CZMRImageManagerIcon(m_nID, static_cast<int>(nWidth), 15, this);
-    m_mapIcons.SetAt(nWidth, pIcon);
+    try
+    {
+        m_mapIcons.SetAt(nWidth, pIcon);
+    }
+    catch (...)
+    {
+        pIcon->InternalRelease();
+        throw;
+    }
     return pIcon;
 }
 
 void CZMRImageManagerIconSet::SetIconAt(UINT nWidth, CZMRImageManagerIcon* pIcon)
 {
+    // The entry first: when it cannot be made, the set is as it was.
     CZMRImageManagerIcon* pOld = nullptr;
-    if (m_mapIcons.Lookup(nWidth, pOld) && pOld != pIcon)
+    const BOOL bOld = m_mapIcons.Lookup(nWidth, pOld) && pOld != pIcon;
+    m_mapIcons.SetAt(nWidth, pIcon);
+    if (bOld)
     {
         pOld->ClearImages(TRUE);
         pOld->InternalRelease();
     }
-    m_mapIcons.SetAt(nWidth, pIcon);
 }
 
 void CZMRImageManagerIconSet::SetIcon(const CZMRIconHandle& handle, UINT nWidth)
@@ -302,9 +315,19 @@ BOOL CZMRImageManager::SetIcon(const CZMRIconHandle& handle, UINT nCommand, int 
     if (nState != ZMR_ICONSTATE_NORMAL)
         return FALSE;
 
+    // Memory running out gives back the new set and what it holds.
     pIconSet = new CZMRImageManagerIconSet(nCommand, this);
-    pIconSet->SetIcon(handle, nWidth);
-    m_mapImages.SetAt(nCommand, pIconSet);
+    try
+    {
+        pIconSet->SetIcon(handle, nWidth);
+        m_mapImages.SetAt(nCommand, pIconSet);
+    }
+    catch (...)
+    {
+        pIconSet->RemoveAll();
+        pIconSet->InternalRelease();
+        throw;
+    }
     return TRUE;
 }
 
@@ -358,19 +381,31 @@ BOOL CZMRImageManager::SetIcons(CBitmap& bmpIcons, const UINT* pCommands, int nC
         return FALSE;
     }
 
-    int i = 0;
-    for (int j = 0; j < nCount; j++)
+    // The pieces go whether the icons could be added or memory ran out.
+    auto freePieces = [&]() {
+        for (int k = 0; k < nPieces; k++)
+            ::DeleteObject(pPieces[k]);
+        delete[] pPieces;
+    };
+    try
     {
-        if ((pCommands && nCount != nPieces && pCommands[j] == 0) || i >= nPieces)
-            continue;
-        CZMRIconHandle handle;
-        handle.SetBitmap(pPieces[i]);
-        SetIcon(handle, pCommands ? pCommands[j] : static_cast<UINT>(j), nWidth, nHeight, nState);
-        i++;
+        int i = 0;
+        for (int j = 0; j < nCount; j++)
+        {
+            if ((pCommands && nCount != nPieces && pCommands[j] == 0) || i >= nPieces)
+                continue;
+            CZMRIconHandle handle;
+            handle.SetBitmap(pPieces[i]);
+            SetIcon(handle, pCommands ? pCommands[j] : static_cast<UINT>(j), nWidth, nHeight, nState);
+            i++;
+        }
     }
-    for (int k = 0; k < nPieces; k++)
-        ::DeleteObject(pPieces[k]);
-    delete[] pPieces;
+    catch (...)
+    {
+        freePieces();
+        throw;
+    }
+    freePieces();
     return TRUE;
 }
 
@@ -534,7 +569,15 @@ CZMRImageManagerResource* CZMRImageManager::GetResource(int nWidth, int nHeight)
     if (!m_mapResources.Lookup(nKey, pResource))
     {
         pResource = new CZMRImageManagerResource(this, nWidth, nHeight);
-        m_mapResources.SetAt(nKey, pResource);
+        try
+        {
+            m_mapResources.SetAt(nKey, pResource);
+        }
+        catch (...)
+        {
+            delete pResource;
+            throw;
+        }
     }
     return pResource;
 }

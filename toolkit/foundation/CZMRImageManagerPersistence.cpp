@@ -16,6 +16,11 @@ namespace
 {
 const LPCTSTR lpszCheckSum = L"CZMRImageManagerIcons";
 
+// The largest picture side a stored icon may have: icons are kept in shared
+// strips of one size each, and no icon of a bar, tab or ribbon comes near
+// it. Anything larger is damaged data, not a picture to make.
+const int nMaxStoredExtent = 256;
+
 // A header with room for the largest colour table and the bit-field masks.
 const size_t nHeaderRoom = sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD) + 3 * sizeof(DWORD);
 
@@ -46,6 +51,8 @@ BITMAPINFO* CheckedHeader(const BYTE* pHeader, DWORD nHeader)
     memcpy(&bih, pHeader, sizeof(bih));
     if (bih.biSize != sizeof(BITMAPINFOHEADER) || bih.biWidth <= 0 || bih.biHeight == 0
         || bih.biHeight == INT32_MIN || bih.biPlanes != 1)
+        return nullptr;
+    if (bih.biWidth > nMaxStoredExtent || bih.biHeight > nMaxStoredExtent || bih.biHeight < -nMaxStoredExtent)
         return nullptr;
     switch (bih.biBitCount)
     {
@@ -175,7 +182,15 @@ void CZMRImageManager::DoPropExchangeIconSet(UINT nCommand, CZMRPropExchange* pP
         else
         {
             pIconSet = new CZMRImageManagerIconSet(nCommand, this);
-            m_mapImages.SetAt(nCommand, pIconSet);
+            try
+            {
+                m_mapImages.SetAt(nCommand, pIconSet);
+            }
+            catch (...)
+            {
+                pIconSet->InternalRelease();
+                throw;
+            }
         }
         POSITION pos = icons->GetPosition(0, TRUE);
         while (pos)
@@ -187,13 +202,13 @@ void CZMRImageManager::DoPropExchangeIconSet(UINT nCommand, CZMRPropExchange* pP
             try
             {
                 PropExchangeSerialize(section, L"Data", pIcon);
+                pIconSet->SetIconAt(static_cast<UINT>(nWidth), pIcon);
             }
             catch (...)
             {
                 pIcon->InternalRelease();
                 throw;
             }
-            pIconSet->SetIconAt(static_cast<UINT>(nWidth), pIcon);
         }
         return;
     }
@@ -242,6 +257,10 @@ void CZMRImageManagerIcon::Serialize(CArchive& ar)
         SerializeHandle(m_hChecked, ar, nSchema);
     if (nSchema > 16)
         SerializeHandle(m_hPressed, ar, nSchema);
+    // A stored height no picture can have is damaged: the normal picture's
+    // own height stands for it (0 without one).
+    if (ar.IsLoading() && (m_nHeight < 0 || m_nHeight > nMaxStoredExtent))
+        m_nHeight = m_hNormal.IsEmpty() ? 0 : m_hNormal.m_nHeight;
 }
 
 void CZMRImageManagerIcon::SerializeHandle(CZMRIconHandle& handle, CArchive& ar, int nSchema)

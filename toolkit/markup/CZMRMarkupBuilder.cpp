@@ -201,7 +201,10 @@ void CZMRMarkupBuilder::OnStartTag(LPCWSTR lpszTag)
         if (!pObject)
             RaiseMarkupError(FormatMarkupMessage(g_szTagNotFound, lpszTag));
     }
+    // Held until the list holds it, so that an error releases it once.
+    m_pHandover = pObject;
     PointerListAddTail(m_lstObjects, pObject);
+    m_pHandover = nullptr;
     pObject->SetTagName(lpszTag);
 }
 
@@ -314,7 +317,16 @@ CZMRMarkupObject* CZMRMarkupBuilder::ConvertValue(CZMRMarkupDependencyProperty* 
         pBlank = m_pContext ? m_pContext->CreateMarkupObject(pValueType) : pValueType->CreateObject();
     if (pBlank)
     {
-        CZMRMarkupObject* pConverted = pBlank->ConvertFrom(pValue);
+        CZMRMarkupObject* pConverted = nullptr;
+        try
+        {
+            pConverted = pBlank->ConvertFrom(pValue);
+        }
+        catch (...)
+        {
+            pBlank->Release();
+            throw;
+        }
         pBlank->Release();
         if (pConverted)
             return pConverted;

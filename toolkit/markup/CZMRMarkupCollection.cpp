@@ -70,14 +70,13 @@ void CZMRMarkupCollection::RemoveAt(int nIndex)
 
 void CZMRMarkupCollection::RemoveAll()
 {
-    // The array is emptied first, so an item's destruction never sees itself
-    // still listed.
-    CPtrArray arrItems;
-    arrItems.Append(m_arrItems);
-    m_arrItems.RemoveAll();
-    for (INT_PTR i = 0; i < arrItems.GetSize(); i++)
+    // Each item leaves the array before it is released, so its destruction
+    // never sees itself still listed. Taking the items out one by one needs
+    // no memory: destructors that get here never run out of it.
+    while (!m_arrItems.IsEmpty())
     {
-        CZMRMarkupObject* pItem = static_cast<CZMRMarkupObject*>(arrItems[i]);
+        CZMRMarkupObject* pItem = static_cast<CZMRMarkupObject*>(m_arrItems[0]);
+        m_arrItems.RemoveAt(0);
         if (m_bParentsItems && pItem->GetLogicalParent() == this)
             pItem->SetLogicalParent(nullptr);
         pItem->Release();

@@ -30,9 +30,32 @@ void CZMRMarkupInlineCollection::AddContent(CZMRMarkupBuilder* /*pBuilder*/, CZM
     CZMRMarkupUIElement* pElement = MarkupCast<CZMRMarkupUIElement>(pContent);
     if (pOwner && pString)
     {
+        // The caller keeps its reference to the text until this returns (an
+        // error releases it there): the run gets one of its own.
         CZMRMarkupRun* pRun = static_cast<CZMRMarkupRun*>(CreateForOwner(pOwner, CZMRMarkupRun::GetMarkupType()));
-        pRun->SetValue(CZMRMarkupRun::m_pTextProperty, pString);
-        Add(pRun);
+        try
+        {
+            pString->AddRef();
+            if (!pRun->SetValue(CZMRMarkupRun::m_pTextProperty, pString))
+                pString->Release();
+        }
+        catch (...)
+        {
+            if (pRun->GetValue(CZMRMarkupRun::m_pTextProperty) != pString)
+                pString->Release();
+            pRun->Release();
+            throw;
+        }
+        try
+        {
+            Add(pRun);
+        }
+        catch (...)
+        {
+            pRun->Release();
+            throw;
+        }
+        pString->Release();
         return;
     }
     if (pOwner && MarkupCast<CZMRMarkupInline>(pContent))

@@ -134,14 +134,30 @@ void CZMRMarkupObject::RefuseContent(CZMRMarkupObject* pContent)
 void CZMRMarkupObject::AssignPropertyValue(CZMRMarkupBuilder* pBuilder, CZMRMarkupDependencyProperty* pProperty,
                                            CZMRMarkupObject* pValue)
 {
+    // Until this returns, the caller keeps its reference to the value (an
+    // error releases it there); the property gets a reference of its own,
+    // to the value or to what it was converted into.
+    CZMRMarkupObject* pStored = pValue;
     if (pValue && pProperty && pBuilder && !pValue->IsKindOf(pProperty->GetValueType()))
+        pStored = pBuilder->ConvertValue(pProperty, pValue);
+    else if (pStored)
+        pStored->AddRef();
+    // A value the property refuses is not kept anywhere, nor one that could
+    // not be stored.
+    BOOL bSet = FALSE;
+    try
     {
-        CZMRMarkupObject* pConverted = pBuilder->ConvertValue(pProperty, pValue);
-        pValue->Release();
-        pValue = pConverted;
+        bSet = SetValue(pProperty, pStored);
     }
-    // A value the property refuses is not kept anywhere.
-    if (!SetValue(pProperty, pValue) && pValue)
+    catch (...)
+    {
+        if (pStored && !(m_pProperties && m_pProperties->GetLocal(pProperty) == pStored))
+            pStored->Release();
+        throw;
+    }
+    if (!bSet && pStored)
+        pStored->Release();
+    if (pValue)
         pValue->Release();
 }
 
@@ -211,25 +227,35 @@ BOOL CZMRMarkupObject::SetValue(CZMRMarkupDependencyProperty* pProperty, CZMRMar
         return FALSE;
     if (pValue && !pValue->IsKindOf(pProperty->GetValueType()))
         return FALSE;
-    if (pValue && !m_pProperties)
-        m_pProperties = new CZMRMarkupProperties(this);
 
     // The old value must outlive the notification even when the store held
     // its last reference.
     CZMRMarkupObject* pOldValue = GetValue(pProperty);
     if (pOldValue)
         pOldValue->AddRef();
-
-    if (m_pProperties)
-        m_pProperties->SetLocal(pProperty, pValue);
-
-    CZMRMarkupObject* pNewValue = GetValue(pProperty);
-    if (pOldValue || pNewValue)
+    try
     {
-        OnPropertyChanged(pProperty, pOldValue, pNewValue);
-        CZMRMarkupPropertyMetadata* pMetadata = pProperty->GetMetadata();
-        if (pMetadata && pMetadata->Inherits())
-            NotifyInheritedChange(pProperty, pOldValue, pNewValue);
+        // Memory running out before the value is stored leaves it the
+        // caller's; once stored it is the store's.
+        if (pValue && !m_pProperties)
+            m_pProperties = new CZMRMarkupProperties(this);
+        if (m_pProperties)
+            m_pProperties->SetLocal(pProperty, pValue);
+
+        CZMRMarkupObject* pNewValue = GetValue(pProperty);
+        if (pOldValue || pNewValue)
+        {
+            OnPropertyChanged(pProperty, pOldValue, pNewValue);
+            CZMRMarkupPropertyMetadata* pMetadata = pProperty->GetMetadata();
+            if (pMetadata && pMetadata->Inherits())
+                NotifyInheritedChange(pProperty, pOldValue, pNewValue);
+        }
+    }
+    catch (...)
+    {
+        if (pOldValue)
+            pOldValue->Release();
+        throw;
     }
     if (pOldValue)
         pOldValue->Release();

@@ -352,6 +352,43 @@ TEST_F(BarManagerTest, RightToLeftFromTheSiteOrForced)
     EXPECT_TRUE(m_pManager->IsRightToLeft());
 }
 
+// Rarely used is read from the manager's record of used commands alone:
+// the control's own mark (which the popup writes from this answer) plays no
+// part, so a mark once cleared does not keep a command frequent.
+TEST(BarManagerRarelyUsed, ComesFromTheRecordOfUsedCommands)
+{
+    CZMRBarManager manager;
+    manager.GetOptions()->bAlwaysShowFullMenus = FALSE;
+    CFixedControl control;
+    struct
+    {
+        const char* name;
+        int nId;
+        BOOL bUsed;
+        BOOL bAlwaysFull;
+        BOOL bRare;
+    } const cases[] = {
+        {"never used", 700, FALSE, FALSE, TRUE},
+        {"used", 701, TRUE, FALSE, FALSE},
+        {"never used, full menus always", 702, FALSE, TRUE, FALSE},
+        {"no command", 0, FALSE, FALSE, FALSE},
+        {"a command of the toolkit's own", 9150, FALSE, FALSE, FALSE},
+    };
+    for (const auto& c : cases)
+    {
+        manager.GetOptions()->bAlwaysShowFullMenus = c.bAlwaysFull;
+        control.SetID(c.nId);
+        if (c.bUsed)
+            manager.RecordCommandUse(c.nId);
+        for (const BOOL bMark : {FALSE, TRUE})
+        {
+            control.SetRarelyUsed(bMark);
+            EXPECT_EQ(c.bRare, manager.IsControlRarelyUsed(&control)) << c.name << ", mark " << bMark;
+        }
+    }
+    EXPECT_FALSE(manager.IsControlRarelyUsed(nullptr));
+}
+
 namespace
 {
 class CPlainDoc : public CDocument

@@ -109,6 +109,27 @@ TEST(CommandBarChain, ManagerSiteOwnerAndPaintManagerComeFromTheChain)
     pSite->DestroyWindow();
 }
 
+// A bar released while it tracks without a window leaves the input
+// managers' lists: they would otherwise keep a pointer past its end.
+TEST(CommandBarRelease, ATrackingBarWithoutWindowLeavesTheInputManagers)
+{
+    CZMRMouseManager* pMouse = CZMRMouseManager::GetThreadMouseManager();
+    CZMRKeyboardManager* pKeyboard = CZMRKeyboardManager::GetThreadKeyboardManager();
+    CProbeBar* pBar = new CProbeBar;
+    ASSERT_TRUE(pBar->SetMenuLoopActive(TRUE));
+    pMouse->m_pHotBar = pBar;
+    ASSERT_EQ(1, pMouse->GetTrackedCount());
+    ASSERT_EQ(1, pKeyboard->GetSinkCount());
+    bool bDeleted = false;
+    pBar->m_pbDeleted = &bDeleted;
+    pBar->InternalRelease();
+    ASSERT_TRUE(bDeleted);
+    EXPECT_EQ(0, pMouse->GetTrackedCount());
+    EXPECT_EQ(0, pKeyboard->GetSinkCount());
+    EXPECT_EQ(nullptr, pMouse->m_pHotBar);
+    EXPECT_FALSE(pKeyboard->IsHooked());
+}
+
 // ---------------------------------------------------------------- the hot control
 
 TEST_F(CommandBarTest, HotControlTellsTheSiteAndStartsTheHoverTimerOnlyForTheMouse)
@@ -198,28 +219,55 @@ public:
 };
 } // namespace
 
-TEST_F(CommandBarTest, TimersExpandTheOpenPopupAndShowTheKeyboardTips)
+// The expand timer expands the open popup of the hot control while the
+// pointer still rests on that control, and only then.
+TEST_F(CommandBarTest, ExpandTimerExpandsTheOpenPopupUnderThePointer)
 {
-    CExpandingPopup popup;
-    m_pBar->Probe(1)->m_pPopupBar = &popup;
+    auto* pOpener = new CZMRControlPopup;
+    m_pBar->GetControls()->InsertAt(pOpener, 1);
+    pOpener->SetRect(CRect(100, 2, 116, 22));
+    auto* pPopup = new CExpandingPopup;
+    pPopup->GetControls()->AddControl(new CFixedControl(CSize(60, 20)), 900);
+    pOpener->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
     m_pManager->GetOptions()->bShowFullAfterDelay = TRUE;
+    const auto pointAt = [&](CPoint pt) {
+        m_pBar->ClientToScreen(&pt);
+        CTestInput::MoveTo(pt);
+        PumpPendingMessages();
+    };
+    pointAt(CPoint(108, 12));
     ASSERT_TRUE(m_pBar->SetPoppedControl(1));
+    ASSERT_TRUE(pOpener->IsPopupOpen());
 
-    // Expand: not while input is suspended, once otherwise, and only for the
-    // open popup of the hot control.
+    // Not while input is suspended; once otherwise.
     m_pBar->SuspendInput(TRUE);
     m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
-    EXPECT_EQ(popup.m_nExpands, 0);
+    EXPECT_EQ(pPopup->m_nExpands, 0);
     EXPECT_TRUE(HadTimer(ZMR_TIMER_EXPAND));
     m_pBar->SuspendInput(FALSE);
     m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
-    EXPECT_EQ(popup.m_nExpands, 1);
+    EXPECT_EQ(pPopup->m_nExpands, 1);
     EXPECT_FALSE(HadTimer(ZMR_TIMER_EXPAND));
+
+    // The pointer has left the opener (and the bar, so that the opener stays
+    // hot): nothing.
+    pointAt(CPoint(300, 200));
+    ASSERT_EQ(m_pBar->GetHotIndex(), 1);
+    m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
+    EXPECT_EQ(pPopup->m_nExpands, 1);
+
+    // Another control hot: nothing.
+    pointAt(CPoint(108, 12));
     m_pBar->SetHotControl(2);
     m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_EXPAND);
-    EXPECT_EQ(popup.m_nExpands, 1);
+    EXPECT_EQ(pPopup->m_nExpands, 1);
+    m_pBar->SetMenuLoopActive(FALSE);
+}
 
-    // Keyboard tips: for the most recently tracked bar, level 1.
+TEST_F(CommandBarTest, KeyboardTipsTimerShowsTheTipsOfTheLastTrackedBar)
+{
+    ASSERT_TRUE(m_pBar->SetMenuLoopActive(TRUE));
     EXPECT_EQ(m_pBar->GetKeyboardTipLevel(), 0);
     m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_KEYBOARDTIPS);
     EXPECT_EQ(m_pManager->GetKeyboardTipOwner(), m_pBar);
@@ -229,7 +277,6 @@ TEST_F(CommandBarTest, TimersExpandTheOpenPopupAndShowTheKeyboardTips)
     m_pBar->SetMenuLoopActive(FALSE);
     m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_KEYBOARDTIPS);
     EXPECT_EQ(m_pManager->GetKeyboardTipOwner(), nullptr) << "not tracked";
-    m_pBar->Probe(1)->m_pPopupBar = nullptr;
 }
 
 // ---------------------------------------------------------------- tracking

@@ -109,6 +109,7 @@ TEST_F(ControlButtonTest, ReleaseInsideExecutesOnceAndLeavesTheButtonUp)
     EXPECT_EQ(1u, Executions());
     EXPECT_EQ(0, m_pButton->GetPressed());
     EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(m_pButton->GetIndex(), m_pBar->GetLastReleasedIndex()) << "the bar remembers the button";
 }
 
 TEST_F(ControlButtonTest, ReleaseOutsideExecutesNothing)
@@ -117,6 +118,7 @@ TEST_F(ControlButtonTest, ReleaseOutsideExecutesNothing)
            [&] { CTestInput::Button(VK_LBUTTON, false); }});
     EXPECT_EQ(0u, Executions());
     EXPECT_EQ(0, m_pButton->GetPressed());
+    EXPECT_EQ(-1, m_pBar->GetLastReleasedIndex()) << "a press let go elsewhere is not remembered";
 }
 
 // Auto-repeat: once at the press, again at each tick while the pointer is
@@ -145,6 +147,24 @@ TEST_F(ControlButtonTest, AutoRepeatRunsWhileHeldOverTheButton)
     EXPECT_EQ(2u, nOffButton);
     EXPECT_EQ(2u, Executions());
     EXPECT_EQ(0, m_pButton->GetPressed());
+}
+
+// The application ending during the press ends the loop without running
+// the command; the quit goes on to the loop outside.
+TEST_F(ControlButtonTest, QuitDuringThePressEndsItWithoutExecuting)
+{
+    g_steps = {[] { ::PostQuitMessage(11); }};
+    ::SetTimer(nullptr, 0, 30, StepProc);
+    const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, SafetyProc);
+    m_pButton->TrackPress(CRect());
+    ::KillTimer(nullptr, nSafety);
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(11u, msg.wParam);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(0u, Executions());
+    EXPECT_EQ(0, m_pButton->GetPressed());
+    EXPECT_EQ(-1, m_pBar->GetHotIndex());
 }
 
 // The control taken off its bar during the press: the loop ends, the
@@ -217,7 +237,8 @@ TEST(ControlPopupChain, DropRulesFollowThePopupChain)
         p->InternalRelease();
 }
 
-// Double-clicking a closed menu popup opens it and runs its default item.
+// Double-clicking a closed menu popup opens it and runs its default item;
+// the command reaches the site with a manager and without one.
 TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
 {
     auto* pDefault = new CFixedControl(CSize(80, 20));
@@ -225,19 +246,149 @@ TEST_F(ControlButtonTest, DoubleClickOnAClosedPopupRunsItsDefaultItem)
     CZMRControlPopup* pPopupControl =
         AddPopupControl({{new CFixedControl(CSize(80, 20)), 710}, {pDefault, 711}}, pPopup);
     pDefault->SetDefaultItem(TRUE);
-    // The item runs after its popup closed and forgot its opener: the
-    // manager leads it to the site.
-    CRecordingManager manager;
-    ASSERT_TRUE(manager.Attach(m_pSite));
-    pPopup->SetBarManager(&manager);
+    for (const bool bManager : {true, false})
+    {
+        SCOPED_TRACE(bManager ? "with a manager" : "without a manager");
+        m_pSite->Clear();
+        CRecordingManager manager;
+        if (bManager)
+        {
+            ASSERT_TRUE(manager.Attach(m_pSite));
+            pPopup->SetBarManager(&manager);
+        }
+        EXPECT_TRUE(pPopupControl->OnLButtonDblClk(CPoint(60, 10)));
+        const auto notes = m_pSite->Messages(ZMR_WM_CONTROLNOTIFY);
+        ASSERT_EQ(1u, notes.size());
+        EXPECT_EQ(711u, notes[0].wParam);
+        EXPECT_FALSE(pPopupControl->IsPopupOpen());
+        m_pBar->SetMenuLoopActive(FALSE);
+        pPopup->SetBarManager(nullptr);
+    }
+}
 
-    EXPECT_TRUE(pPopupControl->OnLButtonDblClk(CPoint(60, 10)));
+// A command chosen in a submenu of a chain without a manager reaches the
+// site, and the whole chain closes.
+TEST_F(ControlButtonTest, CommandChosenInASubmenuWithoutAManagerReachesTheSite)
+{
+    auto* pSubmenuControl = new CZMRControlPopup;
+    CZMRPopupBar* pPopup = nullptr;
+    CZMRControlPopup* pPopupControl = AddPopupControl({{pSubmenuControl, 730}}, pPopup);
+    pSubmenuControl->SetRect(CRect(0, 0, 80, 20));
+    CZMRPopupBar* pSubmenu = CZMRPopupBar::CreatePopupBar(nullptr);
+    auto* pItem = new CFixedControl(CSize(80, 20));
+    pSubmenu->GetControls()->AddControl(pItem, 731);
+    pSubmenuControl->SetCommandBar(pSubmenu);
+    pSubmenu->InternalRelease();
+    ASSERT_EQ(nullptr, m_pBar->GetBarManager());
+
+    ASSERT_TRUE(m_pBar->SetPoppedControl(pPopupControl->GetIndex()));
+    ASSERT_TRUE(pPopup->SetPoppedControl(pSubmenuControl->GetIndex()));
+    ASSERT_TRUE(pSubmenu->IsTrackingMode());
+    pItem->OnExecute();
+
     const auto notes = m_pSite->Messages(ZMR_WM_CONTROLNOTIFY);
     ASSERT_EQ(1u, notes.size());
-    EXPECT_EQ(711u, notes[0].wParam);
-    EXPECT_FALSE(pPopupControl->IsPopupOpen());
+    EXPECT_EQ(731u, notes[0].wParam);
+    EXPECT_FALSE(pSubmenu->IsTrackingMode());
+    EXPECT_FALSE(pPopup->IsTrackingMode());
+    EXPECT_FALSE(m_pBar->IsTrackingMode());
+}
+
+namespace
+{
+// A popup bar that counts the times it is asked to expand; asked to, its
+// layout hides rarely used controls as a shortened menu does.
+class CCollapsedPopup : public CZMRPopupBar
+{
+public:
+    void Expand() override
+    {
+        m_nExpands++;
+        m_bExpanded = TRUE;
+    }
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override
+    {
+        m_bMoreControlsHidden = m_bHideRarelyUsed;
+        return CZMRPopupBar::CalcDynamicLayout(nLength, dwMode);
+    }
+    void HideRarelyUsed() { m_bHideRarelyUsed = TRUE; }
+    int m_nExpands = 0;
+    BOOL m_bHideRarelyUsed = FALSE;
+};
+} // namespace
+
+// Without a default item, double-clicking a menu popup that hides rarely
+// used controls opens it and shows them; with nothing hidden it only opens.
+TEST_F(ControlButtonTest, DoubleClickShowsTheCollapsedItemsOfAPopupWithoutDefault)
+{
+    auto* pPopupControl = new CZMRControlPopup;
+    m_pBar->GetControls()->AddControl(pPopupControl, 740);
+    pPopupControl->SetRect(CRect(50, 2, 90, 26));
+    auto* pPopup = new CCollapsedPopup;
+    pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 741);
+    pPopupControl->SetCommandBar(pPopup);
+    pPopup->InternalRelease();
+
+    EXPECT_FALSE(pPopupControl->OnLButtonDblClk(CPoint(60, 10)));
+    EXPECT_TRUE(pPopupControl->IsPopupOpen());
+    EXPECT_EQ(0, pPopup->m_nExpands);
     m_pBar->SetMenuLoopActive(FALSE);
-    pPopup->SetBarManager(nullptr);
+
+    // Hiding rarely used controls (the popup resets its expansion on opening).
+    pPopup->HideRarelyUsed();
+    EXPECT_TRUE(pPopupControl->OnLButtonDblClk(CPoint(60, 10)));
+    EXPECT_TRUE(pPopupControl->IsPopupOpen());
+    EXPECT_EQ(1, pPopup->m_nExpands);
+    EXPECT_EQ(0u, Executions());
+    m_pBar->SetMenuLoopActive(FALSE);
+}
+
+// Made by type: the three popup types, nothing for others; only the plain
+// popup type expands its open popup when hovered.
+TEST(ControlPopupByType, CreateWithTypeAndExpandIfHovered)
+{
+    struct
+    {
+        int nType;
+        bool bMade;
+        int nExpands;
+    } const cases[] = {
+        {zmrControlPopup, true, 1},
+        {zmrControlButtonPopup, true, 0},
+        {zmrControlSplitButtonPopup, true, 0},
+        {zmrControlButton, false, 0},
+        {zmrControlEdit, false, 0},
+    };
+    CRecordingSiteFrame* pSite = CRecordingSiteFrame::Create(CRect(0, 0, 400, 300));
+    ASSERT_NE(pSite, nullptr);
+    CProbeBar* pBar = new CProbeBar;
+    ASSERT_TRUE(pBar->Create(pSite, CRect(10, 10, 200, 40), 0));
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nType);
+        CZMRControlPopup* pControl = CZMRControlPopup::CreateWithType(c.nType);
+        ASSERT_EQ(pControl != nullptr, c.bMade);
+        if (!pControl)
+            continue;
+        EXPECT_EQ(c.nType, pControl->GetType());
+        EXPECT_EQ(nullptr, pControl->GetCommandBar());
+        pBar->GetControls()->AddControl(pControl, 750);
+        pControl->SetRect(CRect(10, 2, 40, 26));
+        auto* pPopup = new CCollapsedPopup;
+        pPopup->GetControls()->AddControl(new CFixedControl(CSize(80, 20)), 751);
+        pControl->SetCommandBar(pPopup);
+        pPopup->InternalRelease();
+
+        pControl->ExpandIfHovered();
+        EXPECT_EQ(0, pPopup->m_nExpands) << "closed";
+        ASSERT_TRUE(pBar->SetPoppedControl(pControl->GetIndex()));
+        pControl->ExpandIfHovered();
+        EXPECT_EQ(c.nExpands, pPopup->m_nExpands);
+        pBar->SetMenuLoopActive(FALSE);
+        pBar->GetControls()->RemoveAll();
+    }
+    pBar->InternalRelease();
+    pSite->DestroyWindow();
 }
 
 // Near the bottom of the work area the popup of a bar control opens above

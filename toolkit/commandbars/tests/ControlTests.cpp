@@ -808,7 +808,9 @@ struct CResizeScript
     CPoint ptTo;          // screen point the pointer moves to
     WORD wEndKey;         // 0: release the button; else this key ends the loop
     int nTick;
+    bool bQuit;           // the application ends instead
 };
+const int kQuitCode = 7;
 CResizeScript g_script;
 
 void CALLBACK ResizeStep(HWND, UINT, UINT_PTR idEvent, DWORD)
@@ -819,10 +821,15 @@ void CALLBACK ResizeStep(HWND, UINT, UINT_PTR idEvent, DWORD)
         CTestInput::MoveTo(g_script.ptTo);
         break;
     case 3:
+        if (g_script.bQuit)
+        {
+            ::PostQuitMessage(kQuitCode);
+            break;
+        }
         if (g_script.wEndKey)
         {
-            CTestInput::Key(g_script.wEndKey, true);
-            CTestInput::Key(g_script.wEndKey, false);
+            CHeldKeys keys;
+            keys.Type(g_script.wEndKey);
         }
         CTestInput::Button(VK_LBUTTON, false);
         break;
@@ -855,11 +862,13 @@ TEST(ControlCustomize, DraggingAnEdgeGivesTheControlItsWidth)
         WORD wEndKey;
         BOOL bStarts;
         int nWidth;
+        bool bQuit = false;
     } cases[] = {
         {"right edge", CPoint(58, 10), 30, 0, TRUE, 80},
         {"left edge", CPoint(11, 10), 10, 0, TRUE, 40},
         {"no narrower than the minimum", CPoint(10, 10), 45, 0, TRUE, 20},
         {"escape cancels", CPoint(58, 10), 30, VK_ESCAPE, TRUE, 0},
+        {"the application ending cancels", CPoint(58, 10), 30, 0, TRUE, 0, true},
         {"3 px from the left edge", CPoint(13, 10), 30, 0, FALSE, 0},
         {"3 px from the right edge", CPoint(57, 10), 30, 0, FALSE, 0},
         {"outside the control", CPoint(62, 10), 30, 0, FALSE, 0},
@@ -884,10 +893,17 @@ TEST(ControlCustomize, DraggingAnEdgeGivesTheControlItsWidth)
         CTestInput::Button(VK_LBUTTON, true);
         PumpPending();
 
-        g_script = {CPoint(ptStart.x + c.dx, ptStart.y), c.wEndKey, 0};
+        g_script = {CPoint(ptStart.x + c.dx, ptStart.y), c.wEndKey, 0, c.bQuit};
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &ResizeStep);
         EXPECT_EQ(pControl->BeginControlResize(c.ptStart), c.bStarts) << c.name;
         ::KillTimer(nullptr, nTimer);
+        if (c.bQuit)
+        {
+            // The quit goes on to the loop outside, with its code.
+            MSG msg = {};
+            EXPECT_TRUE(::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << c.name;
+            EXPECT_EQ(msg.wParam, WPARAM(kQuitCode)) << c.name;
+        }
         CTestInput::Button(VK_LBUTTON, false);
         PumpPending();
 
@@ -903,6 +919,53 @@ TEST(ControlCustomize, DraggingAnEdgeGivesTheControlItsWidth)
         bar.m_pBar->SetBarManager(nullptr);
         pManager->InternalRelease();
     }
+}
+
+// In customize mode the bar shows the resize cursor while the pointer rests
+// on the edge zone of a control whose width may change.
+TEST(ControlCustomize, TheEdgeOfAResizableControlShowsTheResizeCursor)
+{
+    const HCURSOR hResize = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(9972));
+    ASSERT_NE(hResize, nullptr);
+    CZMRBarManager* pManager = new CZMRBarManager;
+    CBarFixture bar;
+    bar.m_pBar->SetBarManager(pManager);
+    ASSERT_TRUE(bar.m_pBar->CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), L"bar",
+                                     WS_POPUP | WS_VISIBLE, CRect(100, 100, 400, 140), nullptr, 0));
+    CResizableControl* pResizable = new CResizableControl;
+    bar.m_pBar->GetControls()->AddControl(pResizable);
+    pResizable->SetRect(CRect(10, 5, 60, 27));
+    CFixedControl* pFixed = bar.Add(40, 22);
+    pFixed->SetRect(CRect(100, 5, 140, 27));
+
+    struct
+    {
+        const char* name;
+        BOOL bCustomize;
+        CPoint pt;
+        bool bResizeCursor;
+    } const cases[] = {
+        {"left edge", TRUE, CPoint(11, 10), true},
+        {"right edge", TRUE, CPoint(58, 10), true},
+        {"middle of the control", TRUE, CPoint(35, 10), false},
+        {"edge of a control of fixed width", TRUE, CPoint(101, 10), false},
+        {"left edge outside customize mode", FALSE, CPoint(11, 10), false},
+    };
+    for (const auto& c : cases)
+    {
+        pManager->SetCustomizeMode(c.bCustomize ? pManager : nullptr);
+        CPoint ptScreen = c.pt;
+        bar.m_pBar->ClientToScreen(&ptScreen);
+        ASSERT_TRUE(CTestInput::MoveTo(ptScreen)) << c.name;
+        PumpPending();
+        ::SetCursor(nullptr);
+        bar.m_pBar->SendMessage(WM_SETCURSOR, WPARAM(bar.m_pBar->GetSafeHwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::GetCursor() == hResize, c.bResizeCursor) << c.name;
+    }
+    pManager->SetCustomizeMode(nullptr);
+    bar.m_pBar->GetControls()->RemoveAll();
+    bar.m_pBar->SetBarManager(nullptr);
+    pManager->InternalRelease();
 }
 
 // ---------------------------------------------------------------- accessibility

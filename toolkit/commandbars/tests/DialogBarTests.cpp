@@ -48,6 +48,22 @@ protected:
         m_pBar->GetWindowRect(&rc);
         return rc;
     }
+    // Presses the left button at the screen point and plays the steps in
+    // the loop the press starts.
+    void Drag(CPoint ptFrom, std::vector<CStep> steps)
+    {
+        CTestInput::MoveTo(ptFrom);
+        PumpPendingMessages();
+        g_script = CScript();
+        g_script.steps = std::move(steps);
+        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
+        CTestInput::Button(VK_LBUTTON, true);
+        PumpPendingMessages();
+        ::KillTimer(nullptr, nTimer);
+        CTestInput::Button(VK_LBUTTON, false);
+        PumpPendingMessages();
+        EXPECT_EQ(g_script.nNext, g_script.steps.size());
+    }
     LRESULT HitTest(CPoint ptScreen) { return m_pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptScreen.x, ptScreen.y)); }
 
     CCaptionTheme* m_pCaptionTheme = nullptr;
@@ -156,27 +172,33 @@ TEST_F(DialogBarTest, AFloatingCornerDraggedBelowTheMinimumLeavesTheSize)
     ::SetForegroundWindow(m_pSite->GetSafeHwnd());
     PumpPendingMessages();
 
-    auto drag = [&](CPoint ptFrom, std::vector<CStep> steps) {
-        CTestInput::MoveTo(ptFrom);
-        PumpPendingMessages();
-        g_script = CScript();
-        g_script.steps = std::move(steps);
-        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
-        CTestInput::Button(VK_LBUTTON, true);
-        PumpPendingMessages();
-        ::KillTimer(nullptr, nTimer);
-        CTestInput::Button(VK_LBUTTON, false);
-        PumpPendingMessages();
-        EXPECT_EQ(g_script.nNext, g_script.steps.size());
-    };
     // The bottom-right corner: 40 px larger each way.
-    drag(CPoint(305, 325), {MoveTo(CPoint(325, 345)), MoveTo(CPoint(345, 365)), Do(CStep::release)});
+    Drag(CPoint(305, 325), {MoveTo(CPoint(325, 345)), MoveTo(CPoint(345, 365)), Do(CStep::release)});
     EXPECT_EQ(WindowRect(), CRect(100, 100, 346, 366));
     EXPECT_EQ(m_pBar->GetFloatingClientSize(), CSize(240, 240));
     // Down to 40 px wide: ignored.
-    drag(CPoint(345, 365), {MoveTo(CPoint(200, 365)), MoveTo(CPoint(140, 365)), Do(CStep::release)});
+    Drag(CPoint(345, 365), {MoveTo(CPoint(200, 365)), MoveTo(CPoint(140, 365)), Do(CStep::release)});
     EXPECT_EQ(WindowRect().Width(), 101) << "the last size at or above the minimum";
     EXPECT_EQ(m_pBar->GetFloatingClientSize(), CSize(95, 240));
+}
+
+TEST_F(DialogBarTest, ADockedBarIsResizedByDraggingItsFreeEdge)
+{
+    ASSERT_TRUE(m_pManager->DockToolBarSide(m_pBar, 0));
+    m_pSite->RecalcLayout(FALSE);
+    ::SetForegroundWindow(m_pSite->GetSafeHwnd());
+    PumpPendingMessages();
+    const CRect rc = WindowRect();
+    ASSERT_EQ(rc.Height(), 226);
+    const CPoint ptEdge(rc.CenterPoint().x, rc.bottom - 1);
+    Drag(ptEdge, {MoveTo(ptEdge + CPoint(0, 20)), MoveTo(ptEdge + CPoint(0, 40)), Do(CStep::release)});
+    EXPECT_EQ(m_pBar->GetDockedClientSize(), CSize(200, 240));
+    EXPECT_EQ(m_pBar->GetFloatingClientSize(), CSize(200, 200));
+    EXPECT_EQ(WindowRect().Height(), 266);
+    CRect rcDock;
+    m_pManager->GetDockBar(0)->GetWindowRect(&rcDock);
+    EXPECT_EQ(rcDock.Height(), 266) << "the frame made room";
+    EXPECT_EQ(m_pBar->GetPosition(), zmrBarTop);
 }
 
 TEST_F(DialogBarTest, TheChildFillsTheClientAreaAndTheFocusMakesTheCaptionActive)

@@ -24,6 +24,9 @@ public:
     int m_nResult = -1;
 };
 
+// The code of a quit request the drag passed on to the loop outside.
+int g_nQuitCode = -1;
+const int kQuitCode = 7;   // what the script's quit step posts
 }
 
 // Bar A (three probes, ids 100-102) above bar B (two probes, ids 100-101)
@@ -76,11 +79,15 @@ protected:
         CTestInput::Button(VK_LBUTTON, true);
         PumpPendingMessages();
         g_script = CScript();
+        g_nQuitCode = -1;
         g_script.steps = std::move(steps);
         g_script.hWndThief = m_hWndThief;
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
         pBar->GetControl(nIndex)->CZMRControl::BeginControlMove(ptStart);
         ::KillTimer(nullptr, nTimer);
+        MSG msg;
+        if (::PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            g_nQuitCode = int(msg.wParam);
         CTestInput::Button(VK_LBUTTON, false);
         CTestInput::Key(VK_CONTROL, false);
         CTestInput::Key(VK_ESCAPE, false);
@@ -149,7 +156,7 @@ TEST_F(DragHelperTest, ReleaseMovesCopiesRemovesOrKeepsTheControl)
 TEST_F(DragHelperTest, EscapeTheRightButtonOrLosingTheCaptureCancelsAndClearsTheMark)
 {
     const CPoint ptB = At(m_pB, 26, 12);
-    for (CStep cancel : {Key(VK_ESCAPE, true), Do(CStep::rightClick), Do(CStep::steal)})
+    for (CStep cancel : {Key(VK_ESCAPE, true), Do(CStep::rightClick), Do(CStep::steal), Do(CStep::quit)})
     {
         SCOPED_TRACE(cancel.kind);
         m_hWndThief = m_pB->GetSafeHwnd();
@@ -160,6 +167,8 @@ TEST_F(DragHelperTest, EscapeTheRightButtonOrLosingTheCaptureCancelsAndClearsThe
         EXPECT_TRUE(m_pB->GetInsertionMark().IsRectEmpty());
         EXPECT_EQ(Ids(m_pA), (std::vector<UINT>{100, 101, 102}));
         EXPECT_EQ(Ids(m_pB), (std::vector<UINT>{100, 101}));
+        // The application's end goes on to the loop outside, with its code.
+        EXPECT_EQ(g_nQuitCode, cancel.kind == CStep::quit ? kQuitCode : -1);
     }
 }
 

@@ -620,16 +620,20 @@ TEST_F(InputManagerTest, LastMousePositionIsKeptPerThread)
 {
     Hook(WM_MOUSEMOVE, ptHost);
     CPoint ptOther(-5, -5);
+    CZMRMouseManager* pOtherManager = nullptr;
     std::thread other([&] {
-        CZMRMouseManager otherManager;
+        // The other thread's own manager, from the per-thread slot.
+        pOtherManager = CZMRMouseManager::GetThreadMouseManager();
         MOUSEHOOKSTRUCT info = {};
         info.pt = CPoint(3, 4);
-        otherManager.OnMouseHook(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&info));
-        ptOther = otherManager.GetLastMousePoint();
+        pOtherManager->OnMouseHook(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&info));
+        ptOther = CZMRMouseManager::GetThreadMouseManager()->GetLastMousePoint();
     });
     other.join();
+    EXPECT_NE(nullptr, pOtherManager);
+    EXPECT_NE(m_pMouse, pOtherManager);
     EXPECT_EQ(CPoint(3, 4), ptOther);
-    EXPECT_EQ(ptHost, m_pMouse->GetLastMousePoint());
+    EXPECT_EQ(ptHost, CZMRMouseManager::GetThreadMouseManager()->GetLastMousePoint());
 }
 
 // ---------------------------------------------------------------- mouse leave
@@ -749,22 +753,22 @@ TEST_F(InputManagerPathTest, ClickOnTheLockedParentClosesOnlyTheNestedPopup)
 
 TEST_F(InputManagerPathTest, AltClosesMenusAndUnclaimedKeysAreSwallowed)
 {
+    CHeldKeys keys;
     TrackBoth(FALSE);
     // Unclaimed: swallowed; answered 2: reaches the focused window.
-    ASSERT_TRUE(CTestInput::Key(VK_DOWN, true));
-    ASSERT_TRUE(CTestInput::Key(VK_DOWN, false));
+    ASSERT_TRUE(keys.Type(VK_DOWN));
     ASSERT_TRUE(PumpUntil([&] { return CountOf(m_host.m_received, WM_KEYUP) > 0; }));
     EXPECT_EQ(0, CountOf(m_host.m_received, WM_KEYDOWN));
     EXPECT_EQ(1u, m_pNested->m_keys.size());   // the nested bar was added last and asked first
     m_pNested->m_nKeyAnswer = 2;
-    ASSERT_TRUE(CTestInput::Key(VK_DOWN, true));
-    ASSERT_TRUE(CTestInput::Key(VK_DOWN, false));
+    ASSERT_TRUE(keys.Type(VK_DOWN));
     ASSERT_TRUE(PumpUntil([&] { return CountOf(m_host.m_received, WM_KEYUP) > 1; }));
     EXPECT_EQ(1, CountOf(m_host.m_received, WM_KEYDOWN));
 
-    ASSERT_TRUE(CTestInput::Key(VK_MENU, true));
+    // Alt stays down while the menus close; it is let go also when that fails.
+    ASSERT_TRUE(keys.Press(VK_MENU));
     ASSERT_TRUE(PumpUntil([&] { return m_pMouse->GetTrackedCount() == 0; }));
-    CTestInput::Key(VK_MENU, false);
+    keys.Release(VK_MENU);
     PumpUntil([&] { return CountOf(m_host.m_received, WM_KEYUP) + CountOf(m_host.m_received, WM_SYSKEYUP) > 2; });
     EXPECT_FALSE(m_pKeyboard->IsHooked());
 }

@@ -4,6 +4,7 @@
 #include "CZMRPopupBar.h"
 #include "CZMRMouseManager.h"
 #include "CTestInput.h"
+#include "CZMRImageManager.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -147,9 +148,79 @@ TEST_F(PopupBarTest, ClickOutsideEndsTrackingAndReachesItsWindow)
     });
     EXPECT_EQ(0, nResult);
     EXPECT_FALSE(m_pPopup->IsTrackingMode());
-    MSG msg;
+    // The press waits for the window under the point, not for the popup.
+    MSG msg = {};
     EXPECT_TRUE(::PeekMessageW(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_NOREMOVE));
+    EXPECT_EQ(m_pSite->GetSafeHwnd(), msg.hwnd);
     PumpUntil([] { return false; }, 50);
+}
+
+namespace
+{
+// A child window that keeps the keyboard messages it gets.
+class CKeyWitness : public CWnd
+{
+public:
+    BOOL Create(CWnd* pParent)
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 40), pParent, 1);
+    }
+    int Count(UINT nMessage, WPARAM wParam) const
+    {
+        int n = 0;
+        for (const MSG& msg : m_keys)
+            n += msg.message == nMessage && msg.wParam == wParam;
+        return n;
+    }
+    std::vector<MSG> m_keys;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= WM_KEYFIRST && message <= WM_KEYLAST)
+            m_keys.push_back({m_hWnd, message, wParam, lParam});
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+} // namespace
+
+// Alt closes the menu from inside the wait for the next message; the
+// message the wait then takes is handed on to the window it was meant for,
+// and typing goes on there.
+TEST_F(PopupBarTest, MessageTakenAfterTrackingEndedReachesItsOwnWindow)
+{
+    CKeyWitness witness;
+    ASSERT_TRUE(witness.Create(m_pSite));
+    ::SetForegroundWindow(m_pSite->GetSafeHwnd());
+    witness.SetFocus();
+    PumpPendingMessages();
+    ASSERT_EQ(witness.GetSafeHwnd(), ::GetFocus());
+    CHeldKeys keys;
+    const int nResult = Track(0x100, CPoint(100, 100), [&] {
+        keys.Press(VK_MENU);
+        keys.Release(VK_MENU);
+        keys.Type('A');
+    });
+    EXPECT_EQ(0, nResult);
+    EXPECT_FALSE(m_pPopup->IsTrackingMode());
+    ASSERT_TRUE(PumpUntil([&] { return witness.Count(WM_CHAR, 'a') > 0; }));
+    EXPECT_EQ(1, witness.Count(WM_SYSKEYUP, VK_MENU) + witness.Count(WM_KEYUP, VK_MENU))
+        << "the Alt release taken by the loop";
+    EXPECT_EQ(0, witness.Count(WM_SYSKEYDOWN, VK_MENU)) << "the Alt press closed the menu and went no further";
+    EXPECT_EQ(1, witness.Count(WM_KEYDOWN, 'A'));
+}
+
+// A quit message closes the popup and is posted again for the loop outside.
+TEST_F(PopupBarTest, QuitMessageClosesThePopupAndGoesOn)
+{
+    const int nResult = Track(0x100, CPoint(100, 100), [&] { ::PostQuitMessage(37); });
+    EXPECT_EQ(0, nResult);
+    EXPECT_FALSE(m_pPopup->IsTrackingMode());
+    EXPECT_EQ(nullptr, m_pPopup->GetSafeHwnd());
+    EXPECT_EQ(0, CZMRMouseManager::GetThreadMouseManager()->GetTrackedCount());
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(37u, msg.wParam);
 }
 
 // A right-button release over a control chooses it only when tracked for
@@ -182,6 +253,103 @@ TEST_F(PopupBarTest, WindowDestroyedFromOutsideLeavesTrackingOnce)
     ASSERT_TRUE(m_pPopup->OpenAsPopup(nullptr));
     m_pPopup->SetMenuLoopActive(FALSE);
     EXPECT_EQ(2u, Count(ZMR_WM_POPUPCLOSED));
+}
+
+namespace
+{
+// A window that answers a context-menu request through its handler.
+class CContextMenuRequester : public CWnd
+{
+public:
+    std::function<void()> m_onContextMenu;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CONTEXTMENU && m_onContextMenu)
+        {
+            m_onContextMenu();
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+} // namespace
+
+// A context menu asked for from the keyboard (WM_CONTEXTMENU with the
+// point -1) shows the access keys; one asked for with the mouse does not.
+TEST_F(PopupBarTest, ContextMenuFromTheKeyboardShowsTheKeyboardCues)
+{
+    CContextMenuRequester requester;
+    ASSERT_TRUE(requester.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
+    for (const bool bKeyboard : {false, true})
+    {
+        SCOPED_TRACE(bKeyboard ? "keyboard" : "mouse");
+        m_pManager->ShowKeyboardCues(FALSE);
+        BOOL bCuesInside = -1;
+        requester.m_onContextMenu = [&] {
+            Track(0x100, CPoint(100, 100), [&] {
+                bCuesInside = m_pManager->AreKeyboardCuesShown();
+                m_pPopup->SetMenuLoopActive(FALSE);
+            });
+        };
+        requester.SendMessage(WM_CONTEXTMENU, WPARAM(requester.GetSafeHwnd()),
+                              bKeyboard ? LPARAM(-1) : MAKELPARAM(5, 5));
+        EXPECT_EQ(bKeyboard ? TRUE : FALSE, bCuesInside);
+    }
+    requester.DestroyWindow();
+}
+
+// Without a manager the popup takes its direction from its image manager.
+TEST(PopupBarDirection, WithoutManagerTheImageManagerDecides)
+{
+    CRecordingSiteFrame* pSite = CRecordingSiteFrame::Create(CRect(0, 0, 300, 200));
+    ASSERT_NE(pSite, nullptr);
+    for (const int nDrawReverted : {0, 1, 2})
+    {
+        CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+        CZMRImageManager* pImages = new CZMRImageManager;
+        pImages->m_nDrawReverted = nDrawReverted;
+        pPopup->SetImageManager(pImages);
+        pImages->InternalRelease();
+        pPopup->SetSiteOverride(pSite);
+        ASSERT_TRUE(pPopup->CreatePopupWindow());
+        EXPECT_EQ(nDrawReverted == 1, (pPopup->GetExStyle() & WS_EX_LAYOUTRTL) != 0) << nDrawReverted;
+        pPopup->DestroyWindow();
+        pPopup->InternalRelease();
+    }
+    pSite->DestroyWindow();
+}
+
+namespace
+{
+// A popup bar that counts the layouts asked of it through the pending bit.
+class CLayoutCountingPopup : public CZMRPopupBar
+{
+public:
+    void OnRecalcLayout() override { m_nRecalcs++; }
+    int m_nRecalcs = 0;
+};
+} // namespace
+
+// The popup lays itself out while it opens: the idle update inside the
+// opening does not lay it out again, and afterwards the layout is due at
+// the next idle time.
+TEST_F(PopupBarTest, OpeningLeavesTheLayoutDueForTheNextIdleUpdate)
+{
+    CLayoutCountingPopup* pPopup = new CLayoutCountingPopup;
+    pPopup->SetBarManager(m_pManager);
+    pPopup->GetControls()->Add(zmrControlButton, 500);
+    pPopup->DelayLayout();
+    pPopup->m_nRecalcs = 0;
+    ASSERT_TRUE(pPopup->OpenAsPopup(nullptr));
+    EXPECT_EQ(0, pPopup->m_nRecalcs);
+    EXPECT_TRUE(pPopup->IsLayoutPending());
+    pPopup->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(1, pPopup->m_nRecalcs);
+    EXPECT_FALSE(pPopup->IsLayoutPending());
+    pPopup->SetMenuLoopActive(FALSE);
+    pPopup->InternalRelease();
 }
 
 // Nested tracking keeps the bars already tracked and suspends their input.

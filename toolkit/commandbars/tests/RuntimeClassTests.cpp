@@ -40,6 +40,7 @@ const CRecordCase kRecords[] = {
     {"CZMRControlPopup", "CZMRControlButton"},
     {"CZMRControlButton", "CZMRControl"},
     {"CZMRControlCustom", "CZMRControlButton"},
+    {"CZMRDialogBar", "CZMRToolBar"},
 };
 } // namespace
 

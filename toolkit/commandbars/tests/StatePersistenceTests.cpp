@@ -107,6 +107,27 @@ CZMRControlPopup* AddPopup(CZMRCommandBar* pBar, int nId, CZMRCommandBar* pPopup
     return pPopup;
 }
 
+// A tool bar with one popup control whose bar has id 55, saved alone,
+// without that bar.
+void SaveToolBarWithPopupTo55(CMemoryPropStore::Data& data)
+{
+    CZMRToolBar toolBar;
+    CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
+    pPopupBar->SetBarID(55);
+    AddPopup(&toolBar, 1, pPopupBar);
+    pPopupBar->InternalRelease();
+    CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
+    toolBar.DoPropExchange(&store);
+}
+
+// Loads that tool bar; its popup control.
+CZMRControlPopup* LoadToolBarWithPopup(CMemoryPropStore::Data& data, CZMRToolBar& loaded)
+{
+    CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+    loaded.DoPropExchange(&store);
+    return static_cast<CZMRControlPopup*>(loaded.GetControl(0));
+}
+
 std::vector<int> Ids(CZMRControls* pControls)
 {
     std::vector<int> ids;
@@ -489,19 +510,9 @@ TEST(StatePersistence, NumberingVisitsEachBarOnceAndToolBarsKeepTheirIds)
 TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
 {
     CMemoryPropStore::Data data;
-    {
-        CZMRToolBar toolBar;
-        CZMRPopupBar* pPopupBar = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
-        pPopupBar->SetBarID(55);
-        AddPopup(&toolBar, 1, pPopupBar);
-        pPopupBar->InternalRelease();
-        CMemoryPropStore store(&data, FALSE, ZMR_PX_SCHEMA_CURRENT);
-        toolBar.DoPropExchange(&store);   // saved alone, without its popup bar
-    }
-    CMemoryPropStore store(&data, TRUE, ZMR_PX_SCHEMA_CURRENT);
+    SaveToolBarWithPopupTo55(data);
     CZMRToolBar loaded;
-    loaded.DoPropExchange(&store);
-    auto* pPopup = static_cast<CZMRControlPopup*>(loaded.GetControl(0));
+    CZMRControlPopup* pPopup = LoadToolBarWithPopup(data, loaded);
     ASSERT_NE(pPopup, nullptr);
     EXPECT_EQ(pPopup->GetSavedBarId(), 55);
 
@@ -514,6 +525,41 @@ TEST(StatePersistence, APopupWhoseBarWasNotLoadedKeepsNone)
     loaded.RelinkBarsAfterLoad(&list);
     EXPECT_EQ(pPopup->GetCommandBar(), nullptr);
     EXPECT_EQ(pPopup->GetSavedBarId(), 0);
+}
+
+TEST(StatePersistence, APopupIsNeverLinkedToItsOwnBarOrOneThatOpensIt)
+{
+    CMemoryPropStore::Data data;
+    SaveToolBarWithPopupTo55(data);
+    // A damaged state: id 55 is the tool bar itself, or a popup bar whose
+    // own popup opens the tool bar. Either link would be a cycle.
+    for (bool bOwnBar : {true, false})
+    {
+        SCOPED_TRACE(bOwnBar ? "its own bar" : "a bar that opens it");
+        CZMRToolBar loaded;
+        CZMRControlPopup* pPopup = LoadToolBarWithPopup(data, loaded);
+        ASSERT_NE(pPopup, nullptr);
+        ASSERT_EQ(pPopup->GetSavedBarId(), 55);
+        {
+            CZMRCommandBarList list;
+            if (bOwnBar)
+            {
+                loaded.SetBarID(55);
+                list.Add(&loaded);
+            }
+            else
+            {
+                CZMRPopupBar* pOpener = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
+                pOpener->SetBarID(55);
+                AddPopup(pOpener, 2, &loaded);
+                list.Add(pOpener);
+                pOpener->InternalRelease();
+            }
+            loaded.RelinkBarsAfterLoad(&list);
+            EXPECT_EQ(pPopup->GetCommandBar(), nullptr);
+            EXPECT_EQ(pPopup->GetSavedBarId(), 0);
+        }
+    }
 }
 
 // ---------------------------------------------------------------- the controls collection

@@ -86,6 +86,22 @@ TEST_F(ToolBarResource, ResetWithoutSnapshotReloadsTheResource)
     EXPECT_TRUE(Layout().empty());
 }
 
+// A resource that does not load leaves the bar's controls as they are, and
+// the site hears of no reset.
+TEST_F(ToolBarResource, ResetWhoseResourceDoesNotLoadKeepsTheControls)
+{
+    CRecordingWnd site;
+    ASSERT_TRUE(site.Create());
+    m_pBar->SetSiteOverride(&site);
+    m_pBar->GetControls()->Add(zmrControlButton, ID_TEST_NEW);
+    m_pBar->GetControls()->Add(zmrControlButton, ID_TEST_PASTE);
+    m_pBar->SetBarID(IDM_TEST_MENU);
+    m_pBar->Reset(FALSE);
+    EXPECT_EQ(Layout(), std::vector<int>({ID_TEST_NEW, ID_TEST_PASTE}));
+    EXPECT_TRUE(site.Messages(ZMR_WM_RESETBAR).empty());
+    m_pBar->SetSiteOverride(nullptr);
+}
+
 TEST_F(ToolBarResource, TheSiteMayMakeEachControl)
 {
     CRecordingWnd site;

@@ -159,6 +159,32 @@ TEST_F(ToolBarInFrame, AClickBringsAFloatingBarToTheTop)
     pOther->InternalRelease();
 }
 
+// A bar put straight into a frame, never placed, lays itself out as the
+// frame's top strip: in the Default theme its gripper takes room before
+// the first control, as on a bar docked at the top.
+TEST(ToolBarInFrameUnplaced, MeasuresItsGripperAsATopBar)
+{
+    CFrameHost* pHost = CFrameHost::Create(CRect(0, 0, 300, 200));
+    ASSERT_NE(pHost, nullptr);
+    CZMRToolBar* pBar = new CZMRToolBar;
+    CClassicColoursTheme* pTheme = new CClassicColoursTheme;
+    pBar->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
+    pBar->SetBarStyle(pBar->GetBarStyle() | zmrBarStyleGripper);
+    pBar->GetControls()->AddControl(new CFixedControl(CSize(20, 20)), 100);
+    ASSERT_EQ(pBar->GetPosition(), zmrBarNone);
+    ASSERT_TRUE(pBar->SetDockState(pHost, FALSE));
+    pHost->RecalcLayout();
+
+    EXPECT_EQ(pBar->GetPosition(), zmrBarTop);
+    const CSize szGripper = pTheme->DrawGripper(nullptr, pBar, FALSE);
+    EXPECT_GT(szGripper.cx, 0);
+    EXPECT_EQ(pBar->GetBorders().left, pTheme->GetBarBorderWidths(pBar).left + szGripper.cx);
+    EXPECT_GE(pBar->GetControl(0)->GetRect().left, szGripper.cx);
+    pBar->InternalRelease();
+    pHost->DestroyWindow();
+}
+
 TEST_F(ToolBarInFrame, CloseIsIgnored)
 {
     m_pBar->Place(zmrBarFloating);
@@ -314,6 +340,15 @@ TEST_F(ToolBarTips, HoveringAButtonShowsItsTipWithItsShortcut)
     CRect rcBar;
     m_pBar->GetWindowRect(rcBar);
     EXPECT_GE(rcTip.top, rcBar.top) << "the tip opens at the cursor, not above the bar";
+    // Without a title the tip is one line high: no empty title band.
+    HDC hdcTip = ::GetDC(TipWindow());
+    HGDIOBJ hOldFont = ::SelectObject(hdcTip, HFONT(::SendMessageW(TipWindow(), WM_GETFONT, 0, 0)));
+    TEXTMETRICW tm = {};
+    ::GetTextMetricsW(hdcTip, &tm);
+    ::SelectObject(hdcTip, hOldFont);
+    ::ReleaseDC(TipWindow(), hdcTip);
+    ASSERT_GT(tm.tmHeight, 0);
+    EXPECT_LT(rcTip.Height(), 2 * tm.tmHeight) << "one line of " << tm.tmHeight << " px";
 
     CSize sz;
     std::vector<COLORREF> pixels = ReadWindow(TipWindow(), sz);

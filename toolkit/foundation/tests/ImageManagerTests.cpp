@@ -1,4 +1,5 @@
 #include "AllocationFaults.h"
+#include "EachAllocationFails.h"
 #include "CZMRImageManager.h"
 #include "ImageTestSupport.h"
 
@@ -378,4 +379,33 @@ TEST(ImageManager, StripsWithoutAlpha)
         EXPECT_EQ(PixelOfIcon(out.GetIcon(), 4, 4), c.expect);
         EXPECT_EQ(PixelOfIcon(out.GetIcon(), 8, 8), RGB(0, 0, 255));
     }
+}
+
+TEST(ImageManager, MemoryRunningOutWhileIconsAreAddedGivesEverythingBack)
+{
+    // One picture for a new icon set, and a strip of two alpha pictures cut
+    // into pieces: each allocation fails in turn.
+    HBITMAP hPicture = SolidAlphaBitmap(16, 16, 0xFF2040A0);
+    CBitmap strip;
+    strip.Attach(SolidAlphaBitmap(32, 16, 0xFF40A020));
+    for (bool bStrip : {false, true})
+    {
+        auto add = [&] {
+            CZMRImageManager manager;
+            if (bStrip)
+            {
+                manager.SetIcons(strip, nullptr, 2, 16, 16, ZMR_ICONSTATE_NORMAL, TRUE);
+            }
+            else
+            {
+                CZMRIconHandle handle;
+                handle.SetBitmap(hPicture);
+                manager.SetIcon(handle, 7, 0, 0, ZMR_ICONSTATE_NORMAL);
+                handle.Clear();
+            }
+        };
+        SCOPED_TRACE(bStrip ? "strip" : "one picture");
+        EachAllocationFails(add);
+    }
+    ::DeleteObject(hPicture);
 }

@@ -1,4 +1,5 @@
 #include "CZMRImageManager.h"
+#include "EachAllocationFails.h"
 #include "CZMRPropExchangeArchive.h"
 #include "ImageTestSupport.h"
 #include "MemoryPropStore.h"
@@ -408,6 +409,19 @@ TEST(ImagePersistence, DamagedBitmapRecordsFailCleanly)
         {"other header size", Concat({Count(52), withField(0, Int(108)), Count(8), pixels}), false, -1},
         {"colour table too long", Concat({Count(52), withField(32, Int(100000)), Count(8), pixels}), false, -1},
         {"image too large", Concat({Count(52), withField(4, Int(0x40000000)), Count(8), pixels}), false, -1},
+        // Pictures are bounded by the largest icon side, 256 pixels: a few
+        // bytes of state never make a picture of a gigabyte.
+        {"widest icon", Concat({Count(52), withField(4, Int(256)), Count(8), pixels}), true, -1},
+        {"wider than an icon", Concat({Count(52), withField(4, Int(257)), Count(8), pixels}), false, -1},
+        {"taller than an icon", Concat({Count(52), withField(8, Int(257)), Count(8), pixels}), false, -1},
+        {"top-down, taller than an icon", Concat({Count(52), withField(8, Int(static_cast<DWORD>(-257))), Count(8),
+                                                  pixels}),
+         false, -1},
+        {"a gigabyte of rows",
+         Concat({Count(52), Concat({Bytes(header.begin(), header.begin() + 4), Int(256), Int(0x100000),
+                                    Bytes(header.begin() + 12, header.end())}),
+                 Count(8), pixels}),
+         false, -1},
         // An image size far beyond the pixels: only what the section holds is copied.
         {"image size too large", Concat({Count(52), withField(20, Int(0x7FFFFFFF)), Count(8), pixels}), true, -1},
         {"fewer pixels than rows", Concat({Count(52), header, Count(4), Int(0xFF0000FF)}), true, -1},
@@ -471,6 +485,30 @@ TEST(ImagePersistence, DamagedBitmapRecordsFailCleanly)
     EXPECT_TRUE(other.GetImage(1, 2)->GetNormalIcon().IsEmpty());
 }
 
+TEST(ImagePersistence, AStoredHeightNoPictureCanHaveIsNotDrawn)
+{
+    // A 2 x 1 blue picture whose icon claims a height of 2^31 - 1: drawn at
+    // its own size it covers one row, not every row below it.
+    const Bytes blue = AlphaRecord(2, 1, {0xFF0000FF, 0xFF0000FF});
+    for (DWORD nHeight : {0x7FFFFFFFu, 0x80000000u, 257u})
+    {
+        SCOPED_TRACE(nHeight);
+        CZMRImageManager manager;
+        Load(Concat({Count(1), IconSetBytes(1, 2, nHeight, 33, {blue, kEmptyRecord, kEmptyRecord, kEmptyRecord,
+                                                               kEmptyRecord, kEmptyRecord, kEmptyRecord,
+                                                               kEmptyRecord, kEmptyRecord, kEmptyRecord})}),
+             [&](CArchive& ar) { manager.Serialize(ar); });
+        CZMRImageManagerIcon* pIcon = manager.GetImage(1, 2);
+        ASSERT_NE(pIcon, nullptr);
+        CPixelCanvas canvas(2, 4, RGB(255, 255, 255));
+        pIcon->DrawNormalAt(canvas.DC(), CPoint(0, 0));
+        EXPECT_EQ(canvas.Pixel(0, 0), RGB(0, 0, 255));
+        EXPECT_EQ(canvas.Pixel(1, 0), RGB(0, 0, 255));
+        EXPECT_EQ(canvas.Pixel(0, 1), RGB(255, 255, 255));
+        EXPECT_EQ(canvas.Pixel(1, 3), RGB(255, 255, 255));
+    }
+}
+
 TEST(ImagePersistence, EveryTruncationOfAStoreFailsCleanly)
 {
     CZMRImageManager manager;
@@ -493,4 +531,21 @@ TEST(ImagePersistence, EveryTruncationOfAStoreFailsCleanly)
         nRaised += cause == CArchiveException::endOfFile;
     }
     EXPECT_GT(nRaised, 0);
+}
+
+TEST(ImagePersistence, MemoryRunningOutWhileAStoreLoadsGivesEverythingBack)
+{
+    const Bytes blue = AlphaRecord(2, 1, {0xFF0000FF, 0xFF0000FF});
+    const Bytes store = Concat({Count(2),
+                                IconSetBytes(1, 2, 1, 33, {blue, kEmptyRecord, kEmptyRecord, kEmptyRecord, kEmptyRecord,
+                                                           kEmptyRecord, kEmptyRecord, kEmptyRecord, kEmptyRecord,
+                                                           kEmptyRecord}),
+                                IconSetBytes(2, 2, 1, 33, {blue, kEmptyRecord, blue, kEmptyRecord, kEmptyRecord,
+                                                           kEmptyRecord, kEmptyRecord, kEmptyRecord, kEmptyRecord,
+                                                           kEmptyRecord})});
+    auto load = [&] {
+        CZMRImageManager manager;
+        Load(store, [&](CArchive& ar) { manager.Serialize(ar); });
+    };
+    EachAllocationFails(load);
 }
