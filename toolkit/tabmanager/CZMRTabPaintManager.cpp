@@ -68,9 +68,21 @@ void CZMRTabPaintManager::SetAppearanceSet(CAppearanceSet* pAppearanceSet)
 
 void CZMRTabPaintManager::SetColor(int nColorSet)
 {
-    // The plain set stands in for every flag until the others come.
+    // Unknown flags give the plain set; the flag is kept for the host.
     m_nColorSet = nColorSet;
-    SetColorSet(new CColorSetDefault());
+    CColorSet* pColorSet;
+    switch (nColorSet)
+    {
+    case 2: pColorSet = new CColorSetVisualStudio(); break;
+    case 4: pColorSet = new CColorSetOffice2003(); break;
+    case 8: pColorSet = new CColorSetWinXP(); break;
+    case 16: pColorSet = new CColorSetWhidbey(); break;
+    case 32: pColorSet = new CColorSetOffice2007(); break;
+    case 64: pColorSet = new CColorSetVisualStudio2008(); break;
+    case 128: pColorSet = new CColorSetAccess2007(); break;
+    default: pColorSet = new CColorSetDefault(); break;
+    }
+    SetColorSet(pColorSet);
 }
 
 void CZMRTabPaintManager::SetColorSet(CColorSet* pColorSet)

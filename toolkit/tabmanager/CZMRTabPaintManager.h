@@ -14,6 +14,13 @@ public:
     class CAppearanceSet;
     class CColorSet;
     class CColorSetDefault;
+    class CColorSetVisualStudio;
+    class CColorSetWinXP;
+    class CColorSetOffice2003;
+    class CColorSetWhidbey;
+    class CColorSetVisualStudio2008;
+    class CColorSetOffice2007;
+    class CColorSetAccess2007;
     class CAppearanceSetPropertyPage;
     class CAppearanceSetPropertyPageSelected;
     class CAppearanceSetPropertyPageFlat;

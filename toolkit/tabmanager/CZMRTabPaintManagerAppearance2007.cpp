@@ -6,7 +6,6 @@
 #include "CZMRTabManagerItem.h"
 #include "CZMRTabShapes.h"
 #include "CZMROffice2007Images.h"
-#include <functional>
 
 using namespace CZMRTabShapes;
 
@@ -17,65 +16,7 @@ const COLORREF kTransparent = RGB(255, 0, 255);
 CZMROffice2007Image* SkinImage(LPCWSTR lpszName)
 {
     CZMROffice2007Images* pImages = GetOffice2007Images();
-    return pImages->GetHandle() ? pImages->LoadFile(lpszName) : nullptr;
-}
-
-// Draws through draw(dc, rc) in the upright form of turn and puts the pixels
-// in place; what draw leaves untouched keeps the destination's pixels.
-void DrawTurned(CDC* pDC, const CTurn& turn, const std::function<void(CDC*, CRect)>& draw)
-{
-    const CRect rcUpright = turn.Upright();
-    if (turn.GetPosition() == zmrTabPositionTop)
-    {
-        draw(pDC, rcUpright);
-        return;
-    }
-    const CRect rcDevice = turn.Rect(rcUpright);
-    const int cxUp = rcUpright.Width(), cyUp = rcUpright.Height();
-    const int cxDev = rcDevice.Width(), cyDev = rcDevice.Height();
-    if (cxUp <= 0 || cyUp <= 0)
-        return;
-
-    auto makeDib = [](int cx, int cy, DWORD** ppBits) {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;   // rows from the top, for the index arithmetic
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        return ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(ppBits), nullptr, 0);
-    };
-    DWORD* pDev = nullptr;
-    DWORD* pUp = nullptr;
-    HBITMAP hDev = makeDib(cxDev, cyDev, &pDev);
-    HBITMAP hUp = makeDib(cxUp, cyUp, &pUp);
-    CDC dcMem;
-    if (hDev && hUp && dcMem.CreateCompatibleDC(pDC))
-    {
-        HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), hDev);
-        dcMem.BitBlt(0, 0, cxDev, cyDev, pDC, rcDevice.left, rcDevice.top, SRCCOPY);
-        ::GdiFlush();
-        auto devIndex = [&](int u, int v) {
-            const CPoint pt = turn.Point(rcUpright.left + u, rcUpright.top + v);
-            return (pt.y - rcDevice.top) * cxDev + (pt.x - rcDevice.left);
-        };
-        for (int v = 0; v < cyUp; v++)
-            for (int u = 0; u < cxUp; u++)
-                pUp[v * cxUp + u] = pDev[devIndex(u, v)];
-        ::SelectObject(dcMem.GetSafeHdc(), hUp);
-        draw(&dcMem, CRect(0, 0, cxUp, cyUp));
-        ::GdiFlush();
-        for (int v = 0; v < cyUp; v++)
-            for (int u = 0; u < cxUp; u++)
-                pDev[devIndex(u, v)] = pUp[v * cxUp + u];
-        ::SelectObject(dcMem.GetSafeHdc(), hDev);
-        pDC->BitBlt(rcDevice.left, rcDevice.top, cxDev, cyDev, &dcMem, 0, 0, SRCCOPY);
-        ::SelectObject(dcMem.GetSafeHdc(), hOld);
-    }
-    if (hDev)
-        ::DeleteObject(hDev);
-    if (hUp)
-        ::DeleteObject(hUp);
+    return pImages->LoadFile(lpszName);
 }
 
 void DrawSkinTab(CDC* pDC, CRect rcTab, int nPosition, CZMROffice2007Image* pImage, int nState, int nStates,

@@ -149,6 +149,12 @@ void CZMRTabPaintManager::CAppearanceSetPropertyPage::DrawOutline(CDC* pDC, CZMR
         rc.top -= 2;
         rc.right += 2;
     }
+    if (pColorSet->IsAppThemed())
+    {
+        // The visual style draws the whole tab.
+        pColorSet->FillTabFace(pDC, dc.Device(rc), pItem);
+        return;
+    }
     const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom;
     CRect rcFace = rc;
     rcFace.DeflateRect(1, 1);

@@ -4,6 +4,7 @@
 // so that each shape faces the client on every side.
 #pragma once
 #include "Framework.h"
+#include <functional>
 #include <vector>
 
 namespace CZMRTabShapes
@@ -58,4 +59,8 @@ struct CStackedBars
     CRect client;
 };
 CStackedBars StackBars(CRect rc, int nCount, int nSelected, int nBarHeight);
+
+// Draws through draw(dc, rc) in the upright form of turn and puts the pixels
+// in place; what draw leaves untouched keeps the destination's pixels.
+void DrawTurned(CDC* pDC, const CTurn& turn, const std::function<void(CDC*, CRect)>& draw);
 }

@@ -41,13 +41,6 @@ COLORREF RibbonTab(int s) { return RGB(200, 20 + 40 * s, 10); }
 const COLORREF kRibbonGroups = RGB(30, 60, 90);
 COLORREF AccessTab(int s) { return RGB(20, 30 + 50 * s, 230); }
 
-class CSkinBound
-{
-public:
-    CSkinBound() { GetOffice2007Images()->SetHandle(::LoadLibraryW(L"zm_testskin.dll"), nullptr, TRUE); }
-    ~CSkinBound() { GetOffice2007Images()->SetHandle(nullptr); }
-};
-
 // A strip of three fixed 70-pixel tabs with a 28-pixel header row in the style.
 class CStyleFixture : public CTabHostFixture
 {
