@@ -9,6 +9,18 @@ set(PROJECT_TEST_MAIN ${PROJECT_TEST_MAIN_DIR}/TestMain.cpp ${PROJECT_TEST_MAIN_
   ${PROJECT_TEST_MAIN_DIR}/CTestWatchdog.cpp)
 set(PROJECT_TEST_INPUT ${PROJECT_TEST_MAIN_DIR}/CTestInput.cpp)
 
+# A shipped program keeps its debug information in <program>.debug beside it,
+# linked by name and checksum: the program itself stays small to load, and
+# addr2line and gdb find the lines through the link.
+function(project_split_debug name)
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE_NAME:${name}> $<TARGET_FILE_NAME:${name}>.debug
+    COMMAND ${CMAKE_OBJCOPY} --strip-debug --add-gnu-debuglink=$<TARGET_FILE_NAME:${name}>.debug
+            $<TARGET_FILE_NAME:${name}>
+    WORKING_DIRECTORY $<TARGET_FILE_DIR:${name}>
+    VERBATIM)
+endfunction()
+
 # A Windows GUI program with the common-controls manifest.
 function(project_program name)
   cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
@@ -19,6 +31,7 @@ function(project_program name)
   target_link_options(${name} PRIVATE -municode -Wl,--undefined=wWinMain)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  project_split_debug(${name})
 endfunction()
 
 # A console program (tools, simulators, generators).
@@ -29,6 +42,14 @@ function(project_console name)
   target_link_options(${name} PRIVATE -municode)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# A benchmark: a console program that prints its figures, with the shared
+# clock and helpers of testing/main/BenchSupport.h.
+function(project_bench name)
+  cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
+  project_console(${name} SOURCES ${P_SOURCES} LIBS ${P_LIBS})
+  target_include_directories(${name} PRIVATE ${PROJECT_TEST_MAIN_DIR})
 endfunction()
 
 # One test executable per area, run under Wine by ctest (OWN_MAIN: the test

@@ -8,6 +8,7 @@ set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER  ${triple}-windres)
 set(CMAKE_AR           /usr/bin/${triple}-ar CACHE FILEPATH "")
 set(CMAKE_RANLIB       /usr/bin/${triple}-ranlib CACHE FILEPATH "")
+set(CMAKE_OBJCOPY      /usr/bin/${triple}-objcopy CACHE FILEPATH "")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -49,28 +49,9 @@ const CFlashImage::KeyCandidate* CFlashImage::SlaveKeys()
 
 namespace
 {
-// Values of the hex digits, either case; -1 for every other character.
-struct HexDigits
-{
-    signed char value[256];
-    HexDigits()
-    {
-        for (int c = 0; c < 256; ++c)
-            value[c] = -1;
-        for (int c = 0; c < 10; ++c)
-            value['0' + c] = static_cast<signed char>(c);
-        for (int c = 0; c < 6; ++c)
-        {
-            value['A' + c] = static_cast<signed char>(10 + c);
-            value['a' + c] = static_cast<signed char>(10 + c);
-        }
-    }
-};
-const HexDigits s_hexDigits;
-
 inline int HexDigit(unsigned c)
 {
-    return c < 256 ? s_hexDigits.value[c] : -1;
+    return SRecordList::HexDigit(c);
 }
 
 // What HexPairToByte gives for the two characters: 0 when either is not a
@@ -113,6 +94,17 @@ bool IsAscii(const char* p, int n)
     return true;
 }
 
+// The fields of an S2 line: its count less 4, its address, and how many
+// characters of data text it holds (lines shorter than their count give what
+// they hold).
+template <typename C>
+int S2Fields(const C* p, int nLength, int& nCount, int& nAddress)
+{
+    nCount = PairAt(p, nLength, 2) - 4;
+    nAddress = PairAt(p, nLength, 4) * 65536 + PairAt(p, nLength, 6) * 256 + PairAt(p, nLength, 8);
+    return nCount > 0 && nLength > 10 ? std::min(2 * nCount, nLength - 10) : 0;
+}
+
 // One line into the record, for a wide line or a line of ASCII bytes.
 template <typename C>
 int ParseLine(SRecordLine& record, const C* p, int nLength)
@@ -133,11 +125,9 @@ int ParseLine(SRecordLine& record, const C* p, int nLength)
         return 0;
     if (c1 == '2')
     {
-        record.count = PairAt(p, nLength, 2) - 4;
-        record.address = PairAt(p, nLength, 4) * 65536 + PairAt(p, nLength, 6) * 256 + PairAt(p, nLength, 8);
-        // Lines shorter than their count give what they hold.
-        if (record.count > 0 && nLength > 10)
-            AssignText(record.data, p + 10, std::min(2 * record.count, nLength - 10));
+        const int nData = S2Fields(p, nLength, record.count, record.address);
+        if (nData > 0)
+            AssignText(record.data, p + 10, nData);
         else
             record.data.Empty();
     }
@@ -349,9 +339,12 @@ int CFlashImage::ReadConvertedFile(CpuImage& cpu, const KeyCandidate* keys)
 void CFlashImage::ReadRecords(CpuImage& cpu, CStdioFile& file)
 {
     M00LineReader reader(file);
-    // One step of growth holds every line of a well-formed file (16 bytes
-    // or more per S2 line); memory past the records in use is never touched.
-    cpu.Records.SetSize(0, static_cast<INT_PTR>(std::min<ULONGLONG>(file.GetLength() / 16 + 16, 1u << 24)));
+    // Room for every line of a well-formed file (16 bytes or more per S2
+    // line, two characters per data byte) in one step; memory past the
+    // records in use is never touched.
+    const ULONGLONG nFileLength = file.GetLength();
+    cpu.Records.Reserve(static_cast<size_t>(std::min<ULONGLONG>(nFileLength / 16 + 16, 1u << 24)),
+                        static_cast<size_t>(std::min<ULONGLONG>(nFileLength / 2 + 16, 1u << 28)));
     SRecordLine record;
     const char* pLine = nullptr;
     int nLength = 0;
@@ -367,19 +360,11 @@ void CFlashImage::ReadRecords(CpuImage& cpu, CStdioFile& file)
         }
         else if (nLength >= 2 && pLine[0] == 'S' && pLine[1] == '2')
         {
-            // An S2 line fills every field: parse it straight into its place.
-            const INT_PTR nIndex = cpu.Records.GetSize();
-            try
-            {
-                cpu.Records.SetSize(nIndex + 1);
-                nResult = ParseLine(cpu.Records[nIndex], pLine, nLength);
-            }
-            catch (...)
-            {
-                if (cpu.Records.GetSize() > nIndex)
-                    cpu.Records.SetSize(nIndex);
-                throw;
-            }
+            // An S2 line fills every field: straight into the list.
+            int nCount = 0, nAddress = 0;
+            const int nData = S2Fields(pLine, nLength, nCount, nAddress);
+            cpu.Records.Add(nAddress, nCount, pLine + 10, nData);
+            nResult = 1;
         }
         else
         {
@@ -510,7 +495,7 @@ void CFlashImage::BuildRegions(CpuImage& cpu)
 
 int CFlashImage::BuildRegion(CpuImage& cpu, int nStart, int& nNext)
 {
-    const CArray<SRecordLine>& records = cpu.Records;
+    const SRecordList& records = cpu.Records;
     const int nRecords = static_cast<int>(records.GetSize());
     int nFirst = 0;
     while (nFirst < nRecords && records[nFirst].address != nStart)
@@ -522,7 +507,7 @@ int CFlashImage::BuildRegion(CpuImage& cpu, int nStart, int& nNext)
     long long nRunLength = 0;
     for (int i = nFirst;; ++i)
     {
-        const SRecordLine& r = records[i];
+        const SRecordList::Entry r = records[i];
         nRunLength += r.count;
         nLast = i;
         if (r.count < RunEndBytes || i + 1 == nRecords || records[i + 1].address != r.address + r.count / 2)
@@ -537,27 +522,7 @@ int CFlashImage::BuildRegion(CpuImage& cpu, int nStart, int& nNext)
 
     // Byte k is the pair at character 2k of the run's data texts joined
     // together; bytes the text does not supply stay 0.
-    int nByte = 0;
-    wchar_t cHigh = 0;
-    bool bHaveHigh = false;
-    for (int i = nFirst; i <= nLast && nByte < nLength; ++i)
-    {
-        const CString& strData = records[i].data;
-        const wchar_t* p = strData.GetString();
-        const wchar_t* const pEnd = p + strData.GetLength();
-        if (bHaveHigh && p < pEnd)
-        {
-            pBuffer[nByte++] = PairValue(cHigh, *p++);
-            bHaveHigh = false;
-        }
-        for (; p + 1 < pEnd && nByte < nLength; p += 2)
-            pBuffer[nByte++] = PairValue(p[0], p[1]);
-        if (p < pEnd && nByte < nLength)
-        {
-            cHigh = *p;
-            bHaveHigh = true;
-        }
-    }
+    records.CopyBytes(nFirst, nLast, pBuffer, nLength);
 
     BlockPtr pFirst(new FlashBlock);
     pFirst->address = nStart;
@@ -736,8 +701,10 @@ void CFlashImage::SplitRegion(CpuImage& cpu, std::map<int, ChunkArray>& chunkMap
         BlockPtr pChunk(new FlashBlock);
         pChunk->length = nBytes;
         pChunk->address = pRegion->address + nOffset / 2;
-        pChunk->data = new BYTE[nBytes]();
-        memcpy(pChunk->data, pRegion->data + nOffset, nBytes);
+        // The chunk's bytes stay in its region: the verify lists keep every
+        // region that has chunks for as long as the chunk lists live.
+        pChunk->data = pRegion->data + nOffset;
+        pChunk->ownsData = false;
         chunks.push_back(std::move(pChunk));
     }
     chunkMap[nAddress] = std::move(chunks);

@@ -5,7 +5,7 @@
 
 #include "core/Core.h"
 #include "FlashBlock.h"
-#include "SRecordLine.h"
+#include "SRecordList.h"
 
 #include <map>
 #include <memory>
@@ -34,7 +34,7 @@ public:
     {
         CString OutPath;            // the .out path last given to the load
         CString M00Path;            // full path of the converted file
-        CArray<SRecordLine> Records;    // the S2 lines in file order
+        SRecordList Records;        // the S2 lines in file order
         int KeyAddress = 0;         // word address of the key region, 0 without key
         // Working storage of a load; empty after it.
         std::map<int, BlockPtr> RegionMap;

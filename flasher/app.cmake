@@ -57,8 +57,12 @@ function(flasher_end_to_end)
     ENVIRONMENT "BUILD_DIR=${CMAKE_BINARY_DIR}" RESOURCE_LOCK "flasher_program_folder;x11_prefix" TIMEOUT 600)
 
   # One Update Both against a line paced at the bridge's baud rate (prints its figures).
-  project_console(flasher_update_bench
+  project_bench(flasher_update_bench
     SOURCES bench/UpdateBench.cpp Pyrolet_D.rc
     LIBS flasher_core foundation board_simulator)
   add_dependencies(flasher_update_bench hex2000 hid_stand_ins)
+
+  # Start time and idle working set of the programs beside the demo dialog.
+  project_bench(flasher_startup_bench SOURCES bench/StartupBench.cpp LIBS psapi)
+  add_dependencies(flasher_startup_bench Pyrolet_D Merrowick Demo hid_stand_ins)
 endfunction()

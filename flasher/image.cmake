@@ -2,6 +2,7 @@
 # chunk lists, and the one place for the protocol's long waits.
 list(APPEND FLASHER_SOURCES
   CFlashImage.cpp
+  SRecordList.cpp
   FlashBlock.cpp
   M00LineReader.cpp
   ProtocolWait.cpp
@@ -18,6 +19,6 @@ list(APPEND FLASHER_TEST_LIBS fixtures)
 cmake_language(DEFER CALL add_dependencies flasher_tests hex2000)
 
 # Load speed of a large image (not a test: it prints its figures).
-project_console(flasher_image_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/bench/ImageLoadBench.cpp
+project_bench(flasher_image_bench SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/bench/ImageLoadBench.cpp
                 LIBS flasher_core fixtures psapi)
 add_dependencies(flasher_image_bench hex2000)

@@ -14,6 +14,7 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CFrameWnd.cpp
   window/CMiniFrameWnd.cpp
   window/CMDIFrameWnd.cpp
+  window/CMDIActiveChildScope.cpp
   window/CMDIChildWnd.cpp
   window/CView.cpp
   window/CDocument.cpp

@@ -1,6 +1,7 @@
 // Load speed of a large firmware image: parsing the .m00 file and building
 // its regions, key and chunk lists. Prints its figures; asserts nothing.
 //   flasher_image_bench [records]      (default 60000 records of 16 words)
+#include "BenchSupport.h"
 #include "CFlashImage.h"
 #include "OutFile.h"
 #include "ProtocolWait.h"
@@ -23,22 +24,6 @@ public:
     using CFlashImage::ReadMasterFile;
 };
 
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-std::wstring ExeFolder()
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring p = path;
-    return p.substr(0, p.find_last_of(L'\\'));
-}
-
 PROCESS_MEMORY_COUNTERS Memory()
 {
     PROCESS_MEMORY_COUNTERS counters{};
@@ -50,7 +35,7 @@ PROCESS_MEMORY_COUNTERS Memory()
 // Runs the converter in the current folder and waits for it.
 bool Convert(const std::wstring& outPath)
 {
-    std::wstring command = L"\"" + ExeFolder() + L"\\hex2000.exe\" \"" + outPath + L"\" -m -romwidth 32";
+    std::wstring command = L"\"" + bench::ExeFolder() + L"\\hex2000.exe\" \"" + outPath + L"\" -m -romwidth 32";
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -69,13 +54,13 @@ bool Convert(const std::wstring& outPath)
 double FreshMemoryCost()
 {
     const size_t bytes = 16u << 20;
-    const double start = Now();
+    const double start = bench::Now();
     char* p = static_cast<char*>(VirtualAlloc(nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (p == nullptr)
         return 0;
     for (size_t i = 0; i < bytes; i += 4096)
         p[i] = 1;
-    const double elapsed = Now() - start;
+    const double elapsed = bench::Now() - start;
     VirtualFree(p, 0, MEM_RELEASE);
     return elapsed * 1000 / 16;
 }
@@ -85,7 +70,7 @@ double FreshMemoryCost()
 int wmain(int argc, wchar_t** argv)
 {
     const int records = argc > 1 ? std::max(1, _wtoi(argv[1])) : 60000;
-    SetCurrentDirectoryW(ExeFolder().c_str());
+    SetCurrentDirectoryW(bench::ExeFolder().c_str());
 
     // Twelve code sections (each longer than one region block, so each is
     // split) and a key block: 13 runs.
@@ -105,7 +90,7 @@ int wmain(int argc, wchar_t** argv)
         std::fprintf(stderr, "could not write and convert %ls\n", outPath.c_str());
         return 1;
     }
-    const std::wstring m00 = ExeFolder() + L"\\imagebench.m00";
+    const std::wstring m00 = bench::ExeFolder() + L"\\imagebench.m00";
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
     GetFileAttributesExW(m00.c_str(), GetFileExInfoStandard, &attributes);
 
@@ -117,9 +102,9 @@ int wmain(int argc, wchar_t** argv)
     {
         image.ClearMaster();
         image.Master.M00Path = m00.c_str();
-        const double start = Now();
+        const double start = bench::Now();
         image.ReadMasterFile();
-        seconds.push_back(Now() - start);
+        seconds.push_back(bench::Now() - start);
         lines = static_cast<int>(sectionsOfCode * (wordsPerSection / 16));
         frames = image.Master.FrameTotal;
     }
@@ -137,14 +122,16 @@ int wmain(int argc, wchar_t** argv)
                 after.PeakPagefileUsage / 1048576.0);
     // Each run frees its memory and the next one touches it afresh; on a
     // machine where that is slow, it weighs on the figures above.
-    std::printf("memory taken by a load: %.1f MB; first touch of fresh memory here: %.2f ms per MB\n",
-                (double(after.PeakWorkingSetSize) - double(before.WorkingSetSize)) / 1048576.0, FreshMemoryCost());
+    const double taken = double(after.PeakWorkingSetSize) - double(before.WorkingSetSize);
+    std::printf("memory taken by a load: %.1f MB, %.0f bytes per record at the peak; first touch of fresh memory "
+                "here: %.2f ms per MB\n",
+                taken / 1048576.0, taken / (lines + 1), FreshMemoryCost());
 
     // The whole load once, with the converter started by the load itself;
     // the fixed wait after starting it is left out of the figure.
-    const double start = Now();
+    const double start = bench::Now();
     const int result = image.LoadMasterImage(outPath.c_str());
-    const double total = Now() - start;
+    const double total = bench::Now() - start;
     const double wait = ProtocolWait::Scaled(ProtocolWait::ConverterRun) / 1000.0;
     std::printf("full load: result %d, %d frames, %.1f ms without the %.0f ms converter wait\n", result,
                 image.Master.FrameTotal, (total - wait) * 1000, wait * 1000);

@@ -341,6 +341,15 @@ TEST(FlashImageRegions, MalformedRecordsStayInsideTheirBuffers)
              v.push_back(0x00);
              return v;
          }()},
+        {"odd data text shifts the pairs of the whole-pair record after it",
+         {"S2243E8000" + std::string(63, '2'), "S2063E80103456"}, {{S, 34}},
+         [] {
+             std::vector<BYTE> v(31, 0x22);
+             v.push_back(0x23);
+             v.push_back(0x45);
+             v.push_back(0x00);
+             return v;
+         }()},
         {"not hex digits read as 0", {"S2063E8000G1zz"}, {{S, 2}}, {0x00, 0x00}},
     };
     TempFolder folder(L"image_malformed");

@@ -1,4 +1,5 @@
 #include "window/CMDIFrameWnd.h"
+#include "window/CMDIActiveChildScope.h"
 #include "window/CMDIChildWnd.h"
 #include "window/CCmdUI.h"
 #include "window/CMenu.h"
@@ -96,10 +97,11 @@ void CMDIFrameWnd::OnDestroy()
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
 {
     BOOL bMaximized = FALSE;
-    HWND hWnd = m_hWndMDIClient != nullptr
-                    ? reinterpret_cast<HWND>(::SendMessageW(m_hWndMDIClient, WM_MDIGETACTIVE, 0,
-                                                            reinterpret_cast<LPARAM>(&bMaximized)))
-                    : nullptr;
+    HWND hWnd = nullptr;
+    // A held child that has gone is no longer in the handle map below.
+    if (!CMDIActiveChildScope::GetHeld(this, &hWnd, &bMaximized) && m_hWndMDIClient != nullptr)
+        hWnd = reinterpret_cast<HWND>(
+            ::SendMessageW(m_hWndMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&bMaximized)));
     CWnd* pWnd = FromHandlePermanent(hWnd);
     if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
     {

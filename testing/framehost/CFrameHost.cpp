@@ -24,7 +24,28 @@ HMENU MakeMenu()
     ::AppendMenuW(hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(hWindow), L"&Window");
     return hMenu;
 }
+int g_nActiveQueries = 0;
+HWND g_hWndCountedClient = nullptr;
+
+LRESULT CALLBACK CountActiveQueries(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->hwnd == g_hWndCountedClient && pMsg->message == WM_MDIGETACTIVE)
+        g_nActiveQueries++;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
 } // namespace
+
+int CFrameHost::CountActiveChildQueries(const std::function<void()>& step)
+{
+    g_hWndCountedClient = m_hWndMDIClient;
+    g_nActiveQueries = 0;
+    HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, CountActiveQueries, nullptr, ::GetCurrentThreadId());
+    step();
+    ::UnhookWindowsHookEx(hHook);
+    g_hWndCountedClient = nullptr;
+    return g_nActiveQueries;
+}
 
 CFrameHost* CFrameHost::Create(const RECT& rc, LPCTSTR lpszTitle)
 {

@@ -6,6 +6,8 @@
 
 #include "Framework.h"
 
+#include <functional>
+
 class CFrameHost : public CMDIFrameWnd
 {
     DECLARE_DYNCREATE(CFrameHost)
@@ -24,6 +26,9 @@ public:
     // The idle-time pass of a message loop whose main window is the host:
     // command states of every framework window in it, delayed layout, status text.
     void IdleUpdate();
+    // How often the MDI client of this thread's host was asked for its
+    // active child (WM_MDIGETACTIVE) while the step ran.
+    int CountActiveChildQueries(const std::function<void()>& step);
 
     CStatusBar m_wndStatusBar;
 

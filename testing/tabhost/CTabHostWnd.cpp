@@ -2,6 +2,7 @@
 #include "CZMRTabManagerItem.h"
 #include "CZMRTabManagerNavigateButton.h"
 #include "CZMRTabPaintManager.h"
+#include "CZMRImageManager.h"
 
 // ------------------------------------------------------------ the strip
 
@@ -27,7 +28,18 @@ void CTabHostWnd::CStrip::RedrawControl(LPCRECT lpRect, BOOL bNow)
 
 BOOL CTabHostWnd::CStrip::DrawIcon(CDC* pDC, CPoint pt, CZMRTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const
 {
-    if (!pItem || !GetPaintManager()->m_bShowIcons || !pItem->GetIcon())
+    if (!pItem || !GetPaintManager()->m_bShowIcons)
+        return FALSE;
+    if (m_pImageManager && pItem->GetImageIndex() >= 0)
+    {
+        CZMRImageManagerIcon* pImage = m_pImageManager->GetImage(pItem->GetImageIndex(), szIcon.cx);
+        if (!pImage)
+            return FALSE;
+        if (bDraw)
+            pItem->DrawImage(pDC, CRect(pt, szIcon), pImage);
+        return TRUE;
+    }
+    if (!pItem->GetIcon())
         return FALSE;
     if (bDraw)
         ::DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, pItem->GetIcon(), szIcon.cx, szIcon.cy, 0, nullptr, DI_NORMAL);

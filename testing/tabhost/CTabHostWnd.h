@@ -11,6 +11,7 @@
 #include <vector>
 
 class CZMRTabPaintManager;
+class CZMRImageManager;
 
 class CTabHostWnd : public CWnd
 {
@@ -23,7 +24,8 @@ public:
         void Reposition() override;
         CZMRTabPaintManager* GetPaintManager() const override;
         void RedrawControl(LPCRECT lpRect, BOOL bNow) override;
-        // An icon place for items with an icon handle while icons are shown.
+        // An icon place while icons are shown: the image of the item's image
+        // index from the image manager when one is set, else its icon handle.
         BOOL DrawIcon(CDC* pDC, CPoint pt, CZMRTabManagerItem* pItem, BOOL bDraw, CSize& szIcon) const override;
         BOOL ConfirmItemClick(CZMRTabManagerItem* pItem) override;
         void SetSelectedItem(CZMRTabManagerItem* pItem) override;
@@ -33,6 +35,7 @@ public:
         BOOL m_bRefuseClicks = FALSE;       // ConfirmItemClick answers false
         BOOL m_bRefuseSelection = FALSE;    // SetSelectedItem keeps the old selection
         BOOL m_bKeyboardFocused = FALSE;
+        CZMRImageManager* m_pImageManager = nullptr;   // not owned
         int m_nRepositions = 0;
         // "close <item index>" for a tab-close button, "button <id>" for the strip's.
         std::vector<std::wstring> m_log;

@@ -5,6 +5,7 @@
 #include "CZMRControls.h"
 #include "CZMRControl.h"
 #include "CZMRBarManager.h"
+#include "window/CMDIActiveChildScope.h"
 
 // ---------------------------------------------------------------- the command-state request
 
@@ -37,6 +38,9 @@ void CZMRCommandBar::OnIdleUpdateCmdUI(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     if (!GetSafeHwnd() || !(GetStyle() & WS_VISIBLE))
         return;
+    // The document template and every control's request ask for the
+    // owner's active document child: find it once for the whole pass.
+    CMDIActiveChildScope activeChild(GetOwnerWindow());
     UpdateDocTemplateVisibility();
     UpdateControlsState();
     if (m_nPending & zmrPendingRedraw)
@@ -57,6 +61,7 @@ void CZMRCommandBar::UpdateControlsState()
     const BOOL bDisableIfNoHandler = pManager && pManager->GetOptions()->bDisableWithoutHandler;
     const BOOL bCustomize = IsCustomizeMode();
 
+    CMDIActiveChildScope activeChild(pOwner);
     CCommandBarCmdUI state;
     state.m_nIndexMax = UINT(GetControlCount());
     for (int i = 0; i < GetControlCount(); i++)

@@ -1,5 +1,6 @@
 #include "CZMRImageManager.h"
 #include "CZMRDrawHelpers.h"
+#include "CZMRSilhouetteCache.h"
 
 #include <commctrl.h>
 #include <cstdlib>
@@ -107,6 +108,7 @@ BOOL CZMRImageManagerIcon::SetDisabledIcon(const CZMRIconHandle& handle)
 
 void CZMRImageManagerIcon::ClearImages(BOOL bAll)
 {
+    CZMRSilhouetteCache::Drop(this);
     if (bAll)
         m_hNormal.Clear();
     m_hFaded.Clear();
@@ -120,6 +122,7 @@ void CZMRImageManagerIcon::ClearImages(BOOL bAll)
 
 void CZMRImageManagerIcon::ClearGenerated()
 {
+    CZMRSilhouetteCache::Drop(this);
     m_hFaded.Clear();
     m_hShadow.Clear();
     m_hDisabledAuto.Clear();

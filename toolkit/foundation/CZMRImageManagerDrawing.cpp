@@ -2,6 +2,7 @@
 // their forms, and slots of the shared strips.
 #include "CZMRImageManager.h"
 #include "CZMRLockGuard.h"
+#include "CZMRSilhouetteCache.h"
 
 #include <climits>
 #include <cstdint>
@@ -79,6 +80,60 @@ void CZMRImageManagerIcon::DrawNormalAt(CDC* pDC, CPoint pt)
     Draw(pDC, pt, m_hNormal, CSize(0, 0));
 }
 
+namespace
+{
+// The picture on white in the target's format, then one bit a pixel: white
+// stays 1, every other colour becomes 0.
+HBITMAP MakeSilhouetteMask(CDC* pDC, CZMRImageManagerIcon* pIcon, CZMRIconHandle& handle, int cx, int cy)
+{
+    const HDC hDC = pDC->GetSafeHdc();
+    HBITMAP hMask = nullptr;
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, cx, cy);
+    HDC hMemDC = ::CreateCompatibleDC(hDC);
+    HDC hMonoDC = ::CreateCompatibleDC(hDC);
+    if (hBitmap && hMemDC && hMonoDC)
+    {
+        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
+        ::PatBlt(hMemDC, 0, 0, cx, cy, WHITENESS);
+        CDC memDC;
+        memDC.Attach(hMemDC);
+        pIcon->Draw(&memDC, CPoint(0, 0), handle, CSize(cx, cy));
+        memDC.Detach();
+        hMask = ::CreateBitmap(cx, cy, 1, 1, nullptr);
+        if (hMask)
+        {
+            HGDIOBJ hOldMono = ::SelectObject(hMonoDC, hMask);
+            ::SetBkColor(hMemDC, RGB(255, 255, 255));
+            ::BitBlt(hMonoDC, 0, 0, cx, cy, hMemDC, 0, 0, SRCCOPY);
+            ::SelectObject(hMonoDC, hOldMono);
+        }
+        ::SelectObject(hMemDC, hOld);
+    }
+    if (hMonoDC)
+        ::DeleteDC(hMonoDC);
+    if (hMemDC)
+        ::DeleteDC(hMemDC);
+    if (hBitmap)
+        ::DeleteObject(hBitmap);
+    return hMask;
+}
+// One memory DC per thread that the kept shapes are drawn from.
+HDC SilhouetteDC()
+{
+    struct CHolder
+    {
+        HDC hDC = ::CreateCompatibleDC(nullptr);
+        ~CHolder()
+        {
+            if (hDC)
+                ::DeleteDC(hDC);
+        }
+    };
+    thread_local CHolder holder;
+    return holder.hDC;
+}
+} // namespace
+
 void CZMRImageManagerIcon::DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& handle, CSize sz, COLORREF clr)
 {
     if (handle.IsAlpha())
@@ -89,27 +144,45 @@ void CZMRImageManagerIcon::DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& h
     if (cx <= 0 || cy <= 0)
         return;
 
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->GetSafeHdc(), cx, cy);
-    HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
-    if (hBitmap && hMemDC)
+    const HDC hDC = pDC->GetSafeHdc();
+    CZMRImageManager* pManager = handle.m_pImageManager ? handle.m_pImageManager : GetImageManager();
+    const CZMRSilhouetteCache::CKey key = {this,
+                                           &handle,
+                                           handle.m_hIcon,
+                                           handle.m_hBitmap,
+                                           handle.m_pRInfo,
+                                           cx,
+                                           cy,
+                                           m_bDrawComposited,
+                                           pManager && pManager->m_nDrawReverted == 1,
+                                           ::GetDeviceCaps(hDC, BITSPIXEL)};
+    HBITMAP hMask = CZMRSilhouetteCache::Find(key);
+    if (!hMask)
     {
-        HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
-        ::PatBlt(hMemDC, 0, 0, cx, cy, WHITENESS);
-        CDC memDC;
-        memDC.Attach(hMemDC);
-        Draw(&memDC, CPoint(0, 0), handle, CSize(cx, cy));
-        memDC.Detach();
-        ::SelectObject(hMemDC, hOld);
-
-        // Every pixel that is not white is drawn in the colour.
-        HBRUSH hBrush = ::CreateSolidBrush(clr);
-        pDC->DrawState(pt, CSize(cx, cy), hBitmap, DSS_MONO, hBrush);
-        ::DeleteObject(hBrush);
+        hMask = MakeSilhouetteMask(pDC, this, handle, cx, cy);
+        if (!hMask)
+            return;
+        CZMRSilhouetteCache::Add(key, hMask);
     }
-    if (hMemDC)
-        ::DeleteDC(hMemDC);
-    if (hBitmap)
-        ::DeleteObject(hBitmap);
+
+    // Where the shape's bit is 0 the brush goes down, elsewhere the target
+    // stays: the blit the system's monochrome state drawing ends with. The
+    // shape's bits meet the target as black and white, whatever colours the
+    // target has for text.
+    HDC hMaskDC = SilhouetteDC();
+    if (!hMaskDC)
+        return;
+    HGDIOBJ hOldMask = ::SelectObject(hMaskDC, hMask);
+    HGDIOBJ hOldBrush = ::SelectObject(hDC, ::GetStockObject(DC_BRUSH));
+    const COLORREF clrOldBrush = ::SetDCBrushColor(hDC, clr);
+    const COLORREF clrOldText = ::SetTextColor(hDC, RGB(0, 0, 0));
+    const COLORREF clrOldBack = ::SetBkColor(hDC, RGB(255, 255, 255));
+    ::BitBlt(hDC, pt.x, pt.y, cx, cy, hMaskDC, 0, 0, 0x00B8074A);
+    ::SetTextColor(hDC, clrOldText);
+    ::SetBkColor(hDC, clrOldBack);
+    ::SetDCBrushColor(hDC, clrOldBrush);
+    ::SelectObject(hDC, hOldBrush);
+    ::SelectObject(hMaskDC, hOldMask);
 }
 
 // ---------------------------------------------------------------- handle

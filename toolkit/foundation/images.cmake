@@ -27,6 +27,7 @@ cmake_language(DEFER CALL target_link_libraries foundation PUBLIC zm_libpng)
 list(APPEND FOUNDATION_SOURCES
   CZMRImageManagerBlits.cpp
   CZMRImageManagerDrawing.cpp
+  CZMRSilhouetteCache.cpp
   CZMRImageManagerIconDerived.cpp)
 list(APPEND FOUNDATION_TESTS
   tests/ImageTestSupport.cpp

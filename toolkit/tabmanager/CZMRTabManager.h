@@ -51,8 +51,8 @@ enum ZMRTabNavigateButtonId
 // An automatic item colour: this base plus 0..7 indexes the palette.
 const COLORREF zmrTabColorAutomatic = 0x1000000;
 
-typedef CArray<CZMRTabManagerItem*, CZMRTabManagerItem*> CZMRTabManagerItemArray;
-typedef CArray<CZMRTabManagerNavigateButton*, CZMRTabManagerNavigateButton*> CZMRTabManagerNavigateButtonArray;
+typedef CTypedPtrArray<CPtrArray, CZMRTabManagerItem*> CZMRTabManagerItemArray;
+typedef CTypedPtrArray<CPtrArray, CZMRTabManagerNavigateButton*> CZMRTabManagerNavigateButtonArray;
 
 class CZMRTabManager : public CZMRTabManagerAtom
 {

@@ -2,6 +2,7 @@
 #include "CZMRTabManagerNavigateButton.h"
 #include "CZMRTabPaintManager.h"
 #include "CZMRImageManager.h"
+#include "CZMRIconHandle.h"
 #include "ZMRMarkupFacade.h"
 
 IMPLEMENT_SERIAL(CZMRTabManagerItem, CCmdTarget, VERSIONABLE_SCHEMA | 0x21)
@@ -147,4 +148,82 @@ void CZMRTabManagerItem::UpdateMarkup()
     DropMarkupTree(&m_pMarkupElement);
     if (m_pManager && m_pManager->GetMarkupContext())
         m_pMarkupElement = BuildMarkupTree(m_pManager->GetMarkupContext(), m_strCaption);
+}
+
+// ------------------------------------------------------------ icons
+
+namespace
+{
+// A 32-bit top-down bitmap of n x n pixels and its bits.
+HBITMAP CreateSquareBitmap(int n, DWORD** ppBits)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = n;
+    bmi.bmiHeader.biHeight = -n;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    return ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(ppBits), nullptr, 0);
+}
+
+// Turns the pixels of pSrc a quarter into pDst: clockwise, or back.
+void TurnQuarter(const DWORD* pSrc, DWORD* pDst, int n, bool bClockwise)
+{
+    ::GdiFlush();
+    for (int y = 0; y < n; y++)
+    {
+        for (int x = 0; x < n; x++)
+        {
+            if (bClockwise)
+                pDst[x * n + (n - 1 - y)] = pSrc[y * n + x];
+            else
+                pDst[(n - 1 - x) * n + y] = pSrc[y * n + x];
+        }
+    }
+}
+}
+
+void CZMRTabManagerItem::DrawImage(CDC* pDC, CRect rc, CZMRImageManagerIcon* pImage)
+{
+    if (!pImage)
+        return;
+    CZMRIconHandle* pHandle;
+    if (!m_bEnabled)
+        pHandle = &pImage->GetDisabledIcon();
+    else if (IsHighlighted())
+        pHandle = &pImage->GetHotIcon();
+    else if (IsSelected())
+        pHandle = &pImage->GetCheckedIcon();
+    else
+        pHandle = &pImage->GetIcon(ZMR_ICONSTATE_NORMAL);
+
+    const CZMRTabPaintManager* pPaintManager = m_pManager ? m_pManager->GetPaintManager() : nullptr;
+    const BOOL bTurn = pPaintManager && pPaintManager->m_bRotateIcons && !m_pManager->IsHorizontal()
+                       && rc.Width() == rc.Height() && rc.Width() > 0;
+    if (bTurn)
+    {
+        // The background is turned a quarter, the icon drawn upright on it and
+        // the whole turned back: the icon ends up turned against the strip.
+        const int n = rc.Width();
+        DWORD* pBackBits = nullptr;
+        DWORD* pTurnedBits = nullptr;
+        CBitmap bmpBack, bmpTurned;
+        bmpBack.Attach(CreateSquareBitmap(n, &pBackBits));
+        bmpTurned.Attach(CreateSquareBitmap(n, &pTurnedBits));
+        CDC dcMem;
+        if (bmpBack.GetSafeHandle() && bmpTurned.GetSafeHandle() && dcMem.CreateCompatibleDC(pDC))
+        {
+            CBitmap* pOld = dcMem.SelectObject(&bmpBack);
+            dcMem.BitBlt(0, 0, n, n, pDC, rc.left, rc.top, SRCCOPY);
+            TurnQuarter(pBackBits, pTurnedBits, n, true);
+            dcMem.SelectObject(&bmpTurned);
+            pImage->Draw(&dcMem, CPoint(0, 0), *pHandle, CSize(n, n));
+            TurnQuarter(pTurnedBits, pBackBits, n, false);
+            dcMem.SelectObject(pOld);
+            pDC->DrawState(rc.TopLeft(), rc.Size(), &bmpBack, DST_BITMAP | DSS_NORMAL);
+            return;
+        }
+    }
+    pImage->Draw(pDC, rc.TopLeft(), *pHandle, rc.Size());
 }

@@ -108,8 +108,8 @@ public:
     BOOL m_bNoPrefix;
     UINT m_nTextFormat;
     BOOL m_bStripMnemonics;
-    // Mnemonics are processed but their underlines hidden (DT_HIDEPREFIX);
-    // a host sets it from its keyboard-cue state before drawing.
+    // Captions drawn with mnemonics (noPrefix off) show no underline; a host
+    // sets it from its keyboard-cue state before drawing.
     BOOL m_bHidePrefixes;
     BOOL m_bKeepRowOrder;
     BOOL m_bJustifyRows;
@@ -129,7 +129,7 @@ public:
 protected:
     CAppearanceSet* m_pAppearanceSet;
     CColorSet* m_pColorSet;
-    CArray<CZMRTabManagerAtom*, CZMRTabManagerAtom*> m_arrAtoms;
+    CTypedPtrArray<CPtrArray, CZMRTabManagerAtom*> m_arrAtoms;
     int m_nAppearance;
     int m_nColorSet;
     int m_nPosition;

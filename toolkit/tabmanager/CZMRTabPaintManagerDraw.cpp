@@ -120,10 +120,10 @@ UINT CZMRTabPaintManager::GetTextFormat(BOOL bMeasure) const
         nFormat |= DT_CALCRECT | DT_NOCLIP;
     else
         nFormat |= m_nTextFormat | (m_bEndEllipsis ? DT_END_ELLIPSIS : 0);
-    if (m_bNoPrefix || m_bStripMnemonics)
+    // Hidden prefixes: the caption comes without its markers (DrawTabItem),
+    // which draws as DT_HIDEPREFIX does wherever that flag is not honoured.
+    if (m_bNoPrefix || m_bStripMnemonics || m_bHidePrefixes)
         nFormat |= DT_NOPREFIX;
-    else if (m_bHidePrefixes && !bMeasure)
-        nFormat |= DT_HIDEPREFIX;
     return nFormat;
 }
 
@@ -212,7 +212,7 @@ int CZMRTabPaintManager::DrawTabItem(CDC* pDC, CZMRTabManagerItem* pItem, CRect 
     }
 
     CString strCaption = pItem->GetCaption();
-    if (m_bStripMnemonics)
+    if (m_bStripMnemonics || (m_bHidePrefixes && !m_bNoPrefix))
         CZMRDrawHelpers::RemoveMnemonicMarkers(strCaption);
 
     if (!bDraw)
@@ -231,7 +231,7 @@ int CZMRTabPaintManager::DrawTabItem(CDC* pDC, CZMRTabManagerItem* pItem, CRect 
                 for (int i = 0; i < pManager->GetItemCount(); i++)
                 {
                     CString str = pManager->GetItem(i)->GetCaption();
-                    if (m_bStripMnemonics)
+                    if (m_bStripMnemonics || (m_bHidePrefixes && !m_bNoPrefix))
                         CZMRDrawHelpers::RemoveMnemonicMarkers(str);
                     nText = std::max(nText, CaptionExtent(pDC, str, GetTextFormat(TRUE)));
                 }

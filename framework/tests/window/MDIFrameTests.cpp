@@ -5,6 +5,7 @@
 #include "CTestInput.h"
 #include "TestResources.h"
 #include "WindowTestSupport.h"
+#include "window/CMDIActiveChildScope.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -126,6 +127,38 @@ int DocumentCount(CDocTemplate* pTemplate)
     return n;
 }
 } // namespace
+
+TEST(MDIFrame, ActiveChildScopeAsksTheClientOnceAndDropsAChildThatGoes)
+{
+    CFrameHost* pHost = CFrameHost::Create();
+    ASSERT_NE(nullptr, pHost);
+    CMDIChildWnd* pAlpha = pHost->AddChild(L"Alpha");
+    CMDIChildWnd* pBeta = pHost->AddChild(L"Beta", TRUE);
+    ASSERT_TRUE(pAlpha && pBeta);
+    const int nAsked = pHost->CountActiveChildQueries([&] {
+        {
+            CMDIActiveChildScope scope(pHost);
+            CMDIActiveChildScope nested(pHost);
+            for (int i = 0; i < 10; i++)
+            {
+                BOOL bMaximized = FALSE;
+                EXPECT_EQ(pBeta, pHost->MDIGetActive(&bMaximized));
+                EXPECT_TRUE(bMaximized);
+            }
+            pBeta->DestroyWindow();
+            EXPECT_EQ(nullptr, pHost->MDIGetActive()) << "a held child that went is not handed out";
+        }
+        // Out of the scope the client answers again, with the child now active.
+        EXPECT_EQ(pAlpha, pHost->MDIGetActive());
+    });
+    EXPECT_EQ(2, nAsked) << "once for the scopes, once after them";
+
+    // Other windows are left alone.
+    CWnd plain;
+    CMDIActiveChildScope none(&plain);
+    CMDIActiveChildScope alsoNone(nullptr);
+    pHost->DestroyWindow();
+}
 
 TEST(MDIFrame, DocumentFromTemplateBringsItsMenuWhileItsChildIsActive)
 {

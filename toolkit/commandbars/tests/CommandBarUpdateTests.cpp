@@ -3,6 +3,7 @@
 // and automatic shortcut texts; the customize drop target and its mark; and
 // the answers it gives accessibility clients and the context help.
 #include "BarTestSupport.h"
+#include "CFrameHost.h"
 #include "CZMRControls.h"
 #include "CZMRControlAction.h"
 #include "CZMRControlDragHelper.h"
@@ -221,6 +222,52 @@ TEST_F(CommandBarUpdateTest, WhoIsAskedAndWhen)
     EXPECT_EQ(nAsked, m_owner.m_nAsked);
     EXPECT_EQ(TRUE, Control(ID_ENABLE_TEXT)->GetEnabled());
     m_pManager->SetCustomizeMode(nullptr);
+}
+
+namespace
+{
+// A document child that disables one command.
+class CDisablingChild : public CMDIChildWnd
+{
+public:
+    int m_nAsked = 0;
+    void OnUpdateDisable(CCmdUI* pCmdUI)
+    {
+        m_nAsked++;
+        pCmdUI->Enable(FALSE);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CDisablingChild, CMDIChildWnd)
+    ON_UPDATE_COMMAND_UI(ID_DISABLE, OnUpdateDisable)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(CommandBarUpdateMdi, OneQueryForTheActiveChildPerPassAndItsHandlersStillAnswer)
+{
+    CFrameHost* pHost = CFrameHost::Create();
+    ASSERT_NE(nullptr, pHost);
+    auto* pChild = new CDisablingChild;
+    ASSERT_TRUE(pChild->Create(nullptr, L"Child", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                               pHost, nullptr));
+    ASSERT_EQ(pChild, pHost->MDIGetActive());
+    {
+        CZMRBarManager manager;
+        ASSERT_TRUE(manager.Attach(pHost));
+        auto* pBar = new CProbeBar;
+        pBar->SetBarManager(&manager);
+        ASSERT_TRUE(pBar->Create(pHost, CRect(10, 10, 160, 34), 6));
+        const int nAsked =
+            pHost->CountActiveChildQueries([&] { pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0); });
+        EXPECT_EQ(1, nAsked) << "six controls, one query";
+        EXPECT_EQ(1, pChild->m_nAsked);
+        EXPECT_EQ(FALSE, pBar->GetControls()->FindControlById(ID_DISABLE)->GetEnabled());
+        // Nobody handles the others: the disable option turns them off.
+        EXPECT_EQ(FALSE, pBar->GetControls()->FindControlById(ID_UNHANDLED)->GetEnabled());
+        pBar->InternalRelease();
+    }
+    pHost->DestroyWindow();
 }
 
 TEST_F(CommandBarUpdateTest, IdleUpdateRunsThePendingLayout)

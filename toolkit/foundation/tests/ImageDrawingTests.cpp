@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace ImageTest;
 
 namespace
@@ -348,6 +350,86 @@ TEST(ImageDrawing, SilhouetteDrawsTheShapeInOneColourAndSkipsAlphaPictures)
     CPixelCanvas untouched(8, 8, RGB(255, 255, 255));
     pAlpha->DrawSilhouette(untouched.DC(), CPoint(0, 0), pAlpha->GetNormalIcon(), CSize(0, 0), RGB(0, 128, 0));
     EXPECT_EQ(untouched.Pixel(0, 0), RGB(255, 255, 255));
+}
+
+namespace
+{
+// The shape drawn the system's way: the picture on white, then the
+// monochrome state drawing with the brush.
+void DrawSilhouetteBySystem(CDC* pDC, CPoint pt, CZMRImageManagerIcon* pIcon, CSize sz, COLORREF clr)
+{
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->GetSafeHdc(), sz.cx, sz.cy);
+    HDC hMemDC = ::CreateCompatibleDC(pDC->GetSafeHdc());
+    HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
+    ::PatBlt(hMemDC, 0, 0, sz.cx, sz.cy, WHITENESS);
+    CDC memDC;
+    memDC.Attach(hMemDC);
+    pIcon->Draw(&memDC, CPoint(0, 0), pIcon->GetNormalIcon(), sz);
+    memDC.Detach();
+    ::SelectObject(hMemDC, hOld);
+    ::DeleteDC(hMemDC);
+    HBRUSH hBrush = ::CreateSolidBrush(clr);
+    pDC->DrawState(pt, sz, hBitmap, DSS_MONO, hBrush);
+    ::DeleteObject(hBrush);
+    ::DeleteObject(hBitmap);
+}
+
+std::vector<COLORREF> Pixels(const CPixelCanvas& canvas, int cx, int cy)
+{
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+            pixels.push_back(canvas.Pixel(x, y));
+    return pixels;
+}
+} // namespace
+
+TEST(ImageDrawing, SilhouetteKeptBetweenPaintsDrawsWhatTheSystemDrawsAndFollowsNewPictures)
+{
+    CZMRImageManager manager;
+    CZMRImageManagerIcon* pIcon = AddPlainIcon(manager, 1, RGB(10, 20, 30));
+    ASSERT_TRUE(pIcon);
+    const CSize sz(4, 4);
+    // Text and background colours of the target take part in a monochrome
+    // blit: the kept shape must meet them as the system's drawing does.
+    for (bool bColoured : {false, true})
+    {
+        CPixelCanvas expected(8, 8, RGB(200, 210, 220));
+        CPixelCanvas first(8, 8, RGB(200, 210, 220));
+        CPixelCanvas second(8, 8, RGB(200, 210, 220));
+        for (CPixelCanvas* pCanvas : {&expected, &first, &second})
+        {
+            if (bColoured)
+            {
+                ::SetTextColor(pCanvas->DC()->GetSafeHdc(), RGB(255, 0, 0));
+                ::SetBkColor(pCanvas->DC()->GetSafeHdc(), RGB(0, 0, 255));
+            }
+        }
+        DrawSilhouetteBySystem(expected.DC(), CPoint(1, 1), pIcon, sz, RGB(255, 255, 255));
+        DrawSilhouetteBySystem(expected.DC(), CPoint(2, 2), pIcon, sz, RGB(0, 128, 0));
+        for (CPixelCanvas* pCanvas : {&first, &second})
+        {
+            pIcon->DrawSilhouette(pCanvas->DC(), CPoint(1, 1), pIcon->GetNormalIcon(), sz, RGB(255, 255, 255));
+            pIcon->DrawSilhouette(pCanvas->DC(), CPoint(2, 2), pIcon->GetNormalIcon(), sz, RGB(0, 128, 0));
+        }
+        EXPECT_EQ(Pixels(expected, 8, 8), Pixels(first, 8, 8)) << "coloured target " << bColoured;
+        EXPECT_EQ(Pixels(expected, 8, 8), Pixels(second, 8, 8)) << "coloured target " << bColoured;
+    }
+
+    // A new picture (opaque on its right half now) gives a new shape.
+    HICON hIcon = TwoColourIcon(4, 4, RGB(255, 255, 255), RGB(10, 20, 30), 4);
+    CZMRIconHandle handle;
+    handle.SetIcon(hIcon);
+    ASSERT_TRUE(pIcon->SetNormalIcon(handle));
+    handle.Clear();
+    ::DestroyIcon(hIcon);
+    CPixelCanvas expected(8, 8, RGB(200, 210, 220));
+    CPixelCanvas changed(8, 8, RGB(200, 210, 220));
+    DrawSilhouetteBySystem(expected.DC(), CPoint(0, 0), pIcon, sz, RGB(0, 128, 0));
+    pIcon->DrawSilhouette(changed.DC(), CPoint(0, 0), pIcon->GetNormalIcon(), sz, RGB(0, 128, 0));
+    EXPECT_EQ(Pixels(expected, 8, 8), Pixels(changed, 8, 8));
+    EXPECT_EQ(changed.Pixel(0, 0), RGB(200, 210, 220)) << "the white half leaves no shape";
+    EXPECT_EQ(changed.Pixel(3, 0), RGB(0, 128, 0));
 }
 
 TEST(ImageDerived, FadedImageLightensOpaquePixels)

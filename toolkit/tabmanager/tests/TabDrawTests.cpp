@@ -77,6 +77,16 @@ public:
     COLORREF m_clrOld[3];
 };
 
+int CountDifferences(CPixelCanvas& a, CPixelCanvas& b, CRect rc)
+{
+    int n = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            n += a.Pixel(x, y) != b.Pixel(x, y);
+    return n;
+}
+
+
 TEST(TabDraw, BackgroundHeaderClientAndFaces)
 {
     CColorsFixture f(3);
@@ -98,13 +108,16 @@ TEST(TabDraw, TextColoursFollowTheItemsState)
     CColorsFixture f(4);
     f.Strip().SetCurSel(1);
     f.Item(3)->SetEnabled(FALSE);
+    f.PaintManager()->m_bHotTracking = TRUE;
+    f.Strip().TrackHotItem(f.m_pHost, f.Item(2)->GetRect().CenterPoint());
+    ASSERT_EQ(f.Item(2), f.Strip().GetHotItem());
     CPixelCanvas canvas(400, 300);
     f.Draw(canvas);
     struct
     {
         int nItem;
         COLORREF clrExpected;
-    } cases[] = { {0, kTextNormal}, {1, kTextSelected}, {3, kTextDisabled} };
+    } cases[] = { {0, kTextNormal}, {1, kTextSelected}, {2, kTextHot}, {3, kTextDisabled} };
     const COLORREF arrAll[] = { kTextNormal, kTextSelected, kTextHot, kTextDisabled };
     for (const auto& c : cases)
     {
@@ -277,5 +290,79 @@ TEST(TabDraw, PicturesOfEveryPosition)
     }
     EXPECT_TRUE(SaveArtifactPng(L"tabstrip_positions.png", nWidth, nHeight,
                                 [&](int x, int y) { return sheet.Pixel(x, y); }));
+}
+}
+
+namespace
+{
+// With markup captions on, a caption is measured and drawn by the markup
+// engine in the DC's font and the item's text colour; with them off the same
+// text is a plain caption, tags and all.
+TEST(TabDraw, MarkupCaptionsWhenTheStripTakesThem)
+{
+    CColorsFixture f(1);
+    f.PaintManager()->SetLayout(zmrTabLayoutAutoSize);
+    f.Item(0)->SetCaption(L"<TextBlock>Hi</TextBlock>");
+    const int nPlainWidth = f.Item(0)->GetRect().Width();
+    f.Strip().EnableMarkup(TRUE, f.m_pHost->GetSafeHwnd());
+    ASSERT_NE(nullptr, f.Item(0)->GetMarkupElement());
+    const int nMarkupWidth = f.Item(0)->GetRect().Width();
+    EXPECT_LT(nMarkupWidth, nPlainWidth);
+    EXPECT_GT(nMarkupWidth, 12);
+    f.Strip().SetCurSel(0);
+    CPixelCanvas canvas(400, 300);
+    f.Draw(canvas);
+    EXPECT_GT(CColorsFixture::CountColor(canvas, f.Item(0)->GetRect(), kTextSelected), 5);
+    f.Strip().EnableMarkup(FALSE);
+    EXPECT_EQ(nullptr, f.Item(0)->GetMarkupElement());
+    EXPECT_EQ(nPlainWidth, f.Item(0)->GetRect().Width());
+}
+
+// Cut captions: "..." in the middle keeps the caption's start as the end
+// ellipsis does, but shows its end instead of cutting it.
+TEST(TabDraw, MiddleEllipsisKeepsBothEnds)
+{
+    CColorsFixture f(1);
+    f.PaintManager()->SetLayout(zmrTabLayoutFixed);
+    f.PaintManager()->m_nFixedItemWidth = 90;
+    f.Item(0)->SetCaption(L"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWIIIII");
+    CPixelCanvas endCut(400, 300);
+    f.Draw(endCut);
+    f.PaintManager()->m_bMiddleEllipsis = TRUE;
+    CPixelCanvas middleCut(400, 300);
+    f.Draw(middleCut);
+    const CRect rc = f.Item(0)->GetRect();
+    const int nStartDiffers = CountDifferences(endCut, middleCut, CRect(rc.left, rc.top, rc.left + 20, rc.bottom));
+    const int nEndDiffers = CountDifferences(endCut, middleCut, CRect(rc.CenterPoint().x, rc.top, rc.right, rc.bottom));
+    EXPECT_EQ(0, nStartDiffers);
+    EXPECT_GT(nEndDiffers, 5);
+    // The text stays inside the right text margin.
+    EXPECT_EQ(0, CColorsFixture::CountColor(middleCut, CRect(rc.right - 5, rc.top, rc.right, rc.bottom), kTextNormal));
+}
+}
+
+namespace
+{
+// The hide-prefixes switch hides the mnemonic's underline of captions drawn
+// with mnemonics; captions drawn without prefix processing do not change.
+TEST(TabDraw, HidePrefixesHidesTheUnderlineOnly)
+{
+    for (BOOL bNoPrefix : {FALSE, TRUE})
+    {
+        CColorsFixture f(1);
+        f.PaintManager()->SetLayout(zmrTabLayoutFixed);
+        f.PaintManager()->m_bNoPrefix = bNoPrefix;
+        f.Item(0)->SetCaption(L"&File");
+        CPixelCanvas shown(400, 300);
+        f.Draw(shown);
+        f.PaintManager()->m_bHidePrefixes = TRUE;
+        CPixelCanvas hidden(400, 300);
+        f.Draw(hidden);
+        const int nDifferences = CountDifferences(shown, hidden, f.Item(0)->GetRect());
+        if (bNoPrefix)
+            EXPECT_EQ(0, nDifferences);
+        else
+            EXPECT_GT(nDifferences, 2);
+    }
 }
 }

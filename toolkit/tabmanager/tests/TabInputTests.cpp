@@ -391,3 +391,23 @@ TEST_F(TabInputTest, WithoutHotTrackingNoItemTurnsHot)
     EXPECT_EQ(nullptr, Strip().GetHotItem());
 }
 }
+
+namespace
+{
+TEST_F(TabInputTest, LeavingTheWindowClearsTheHotItem)
+{
+    PaintManager()->m_bHotTracking = TRUE;
+    CTestInput::MoveTo(m_pHost->GetSafeHwnd(), Center(Item(1)));
+    CTabHostWnd::Pump();
+    ASSERT_EQ(Item(1), Strip().GetHotItem());
+    // Off the window: the mouse-leave notice the strip asked for clears it.
+    CTestInput::MoveTo(m_pHost->GetSafeHwnd(), CPoint(-50, -50));
+    const DWORD dwStart = ::GetTickCount();
+    while (Strip().GetHotItem() && ::GetTickCount() - dwStart < 3000)
+    {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        CTabHostWnd::Pump();
+    }
+    EXPECT_EQ(nullptr, Strip().GetHotItem());
+}
+}
