@@ -11,6 +11,7 @@
 #include "CZMRImageManager.h"
 #include "CZMRPenDC.h"
 #include "CZMRMeasureDC.h"
+#include "CZMRPopupBar.h"
 #include <algorithm>
 #include <utility>
 
@@ -140,7 +141,9 @@ int CZMRPaintManager::GetPopupIconColumnWidth(CZMRCommandBar* pBar)
 {
     if (!pBar || pBar->GetType() != zmrBarTypePopup)
         return 0;
-    return GetIconColumnSize(pBar).cx + 1;
+    const CZMRPopupBar* pPopupBar = dynamic_cast<const CZMRPopupBar*>(pBar);
+    const int nCell = GetIconColumnSize(pBar).cx;
+    return (pPopupBar && pPopupBar->IsDoubleGripper() ? 2 * nCell : nCell) + 1;
 }
 
 // ---------------------------------------------------------------- captions

@@ -2,9 +2,11 @@
 // bar borders, the dock and MDI backgrounds, status-bar edges and gripper,
 // and the operations that are left empty for the themes.
 #include "CZMRPaintManager.h"
+#include "CZMRCaptionButton.h"
 #include "CZMRCommandBar.h"
 #include "CZMRControl.h"
 #include "CZMRPenDC.h"
+#include "CZMRToolBar.h"
 #include <algorithm>
 
 CRect CZMRPaintManager::GetBarBorderWidths(CZMRCommandBar* /*pBar*/)
@@ -73,20 +75,49 @@ void CZMRPaintManager::PaintStatusSizeGrip(CDC* pDC, CRect rcGripper)
 
 // ---------------------------------------------------------------- operations on bars, controls and panes
 //
-// The floating frame's caption and the keyboard tips wait for their windows:
-// until those are in, they draw nothing.
+// The keyboard tips wait for their window: until it is in, they draw nothing.
 
 COLORREF CZMRPaintManager::GetEditFieldBackColor(CZMRControl* pControl)
 {
     return GetColor(pControl->GetEnabled() ? COLOR_WINDOW : COLOR_3DFACE);
 }
 
-void CZMRPaintManager::PaintFloatingCaption(CDC* /*pDC*/, CZMRToolBar* /*pBar*/)
+void CZMRPaintManager::PaintFloatingCaption(CDC* pDC, CZMRToolBar* pBar)
 {
+    if (!pDC || !pBar || !pBar->GetSafeHwnd())
+        return;
+    CRect rcClient;
+    pBar->GetClientRect(rcClient);
+    pDC->FillSolidRect(rcClient, GetColor(COLOR_3DFACE));
+    CRect rcCaption = pBar->GetFloatingCaptionRect();
+    DrawRectangle(pDC, rcCaption, COLOR_3DSHADOW, COLOR_3DSHADOW);
+    rcCaption.DeflateRect(1, 1);
+    DrawRectangle(pDC, rcCaption, COLOR_INFOBK, COLOR_INFOBK);
 }
 
-void CZMRPaintManager::PaintFloatingCaptionButton(CDC* /*pDC*/, CZMRCaptionButton* /*pButton*/)
+void CZMRPaintManager::PaintFloatingCaptionButton(CDC* pDC, CZMRCaptionButton* pButton)
 {
+    if (!pDC || !pButton)
+        return;
+    const CRect rc = pButton->GetRect();
+    const BOOL bHot = pButton->IsHot(), bPressed = pButton->IsPressed(), bEnabled = pButton->GetEnabled();
+    const BOOL bClose = pButton->GetCommand() == SC_CLOSE;
+    if (bHot || bPressed)
+    {
+        pDC->FillSolidRect(rc, GetColor(COLOR_3DFACE));
+        DrawStateHighlight(pDC, rc, bHot, bPressed, bEnabled, 0, FALSE, zmrBarTypeNormal, zmrBarFloating);
+    }
+    else if (!bClose)
+        DrawRectangle(pDC, rc, COLOR_3DFACE, COLOR_3DSHADOW);
+    if (!bClose)
+        return;
+    // The cross: two lines side by side along each diagonal.
+    const COLORREF clr = GetStateTextColor(bHot, bPressed, bEnabled, 0, FALSE, zmrBarTypeNormal, zmrBarFloating);
+    const CPoint pt = rc.CenterPoint();
+    DrawLine(pDC, pt.x - 4, pt.y - 3, pt.x + 3, pt.y + 4, clr);
+    DrawLine(pDC, pt.x - 3, pt.y - 3, pt.x + 4, pt.y + 4, clr);
+    DrawLine(pDC, pt.x - 4, pt.y + 3, pt.x + 3, pt.y - 4, clr);
+    DrawLine(pDC, pt.x - 3, pt.y + 3, pt.x + 4, pt.y - 4, clr);
 }
 
 void CZMRPaintManager::PaintKeyboardTipWindow(CDC* /*pDC*/, CZMRCommandBarKeyboardTip* /*pTip*/, BOOL /*bPrepare*/)

@@ -70,6 +70,10 @@ public:
     void SetShowShadow(BOOL bShow) { m_bShowShadow = bShow; }
     BOOL GetShowShadow() const { return m_bShowShadow; }
     void SetContextMenu(BOOL bContextMenu) { m_bContextMenu = bContextMenu; }
+    // "DoubleGripper": the icon column is two cells wide, check marks in the
+    // first and icons in the second.
+    BOOL IsDoubleGripper() const { return m_bDoubleGripper; }
+    void SetDoubleGripper(BOOL bDoubleGripper) { m_bDoubleGripper = bDoubleGripper; }
     BOOL IsContextMenu() const { return m_bContextMenu; }
     void SetPopupBorders(const CRect& rcBorders) { m_rcBorders = rcBorders; }
 

@@ -2,7 +2,10 @@
 // window of its own, and shows or hides at the program's or the user's wish.
 #pragma once
 #include "CZMRCommandBar.h"
+#include "CZMRCaptionButton.h"
 #include "CZMRControlPopup.h"
+#include <memory>
+#include <vector>
 
 class CZMRDockBar;
 class CZMRDockContext;
@@ -70,6 +73,17 @@ public:
     // manager's tool-bar menu).
     BOOL IsCloseable() const { return m_bCloseable > 0; }
     void SetCloseable(BOOL bCloseable) { m_bCloseable = bCloseable; }
+    // The caption buttons of the bar's floating frame, in their order; the
+    // bar owns them.
+    CZMRCaptionButton* AddCaptionButton(UINT nCommand);
+    int GetCaptionButtonCount() const { return int(m_captionButtons.size()); }
+    CZMRCaptionButton* GetCaptionButton(int nIndex) const { return m_captionButtons[size_t(nIndex)].get(); }
+    // The first caption button that sends that system command, or none.
+    CZMRCaptionButton* FindCaptionButton(UINT nCommand) const;
+    // The caption area of the floating frame: the client area inside the
+    // bar's borders, less 18 pixels on the right for a close button.
+    CRect GetFloatingCaptionRect() const;
+
     // Moves and sizes the bar with the mouse; every bar has one, except a
     // bar embedded in a dialog, which the keyboard drives instead.
     CZMRDockContext* GetDockContext() const { return m_pDockContext; }
@@ -138,4 +152,5 @@ protected:
     BOOL m_bShowExpandButton;
     BOOL m_bContextMenuPresent;
     BOOL m_bInRecalcLayout;
+    std::vector<std::unique_ptr<CZMRCaptionButton>> m_captionButtons;
 };

@@ -9,6 +9,7 @@
 #include "CZMRPaintManager.h"
 #include "CZMRPopupBar.h"
 #include "CZMRPopupToolBar.h"
+#include "CZMRWindowRect.h"
 #include <algorithm>
 
 
@@ -162,6 +163,30 @@ CRect CZMRToolBar::GetBorders() const
         rcBorder.top += szGripper.cy;
     }
     return rcBorder;
+}
+
+CZMRCaptionButton* CZMRToolBar::AddCaptionButton(UINT nCommand)
+{
+    m_captionButtons.push_back(std::make_unique<CZMRCaptionButton>(nCommand));
+    return m_captionButtons.back().get();
+}
+
+CZMRCaptionButton* CZMRToolBar::FindCaptionButton(UINT nCommand) const
+{
+    for (const auto& pButton : m_captionButtons)
+        if (pButton->GetCommand() == nCommand)
+            return pButton.get();
+    return nullptr;
+}
+
+CRect CZMRToolBar::GetFloatingCaptionRect() const
+{
+    CRect rc = CZMRClientRect(this);
+    const CRect rcBorders = GetBorders();
+    rc.DeflateRect(rcBorders.left, rcBorders.top, rcBorders.right, rcBorders.bottom);
+    if (FindCaptionButton(SC_CLOSE))
+        rc.right -= 18;
+    return rc;
 }
 
 CSize CZMRToolBar::CalcFixedLayout(int nLength, DWORD dwMode, int nThickness)

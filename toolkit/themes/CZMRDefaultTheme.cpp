@@ -5,6 +5,7 @@
 #include "CZMRControlEdit.h"
 #include "CZMRFontDC.h"
 #include "CZMRImageManager.h"
+#include "CZMRPopupBar.h"
 #include <algorithm>
 
 namespace
@@ -138,9 +139,16 @@ CSize CZMRDefaultTheme::DrawPopupBarItem(CDC* pDC, CZMRControl* pControl, BOOL b
     const CRect rc = pControl->GetRect();
     const CSize szIcon = pControl->GetIconSize();
     const int nCell = std::max(int(szIcon.cx) + 4, m_nBaseHeight);
-    const CRect rcCell(rc.left, rc.top, rc.left + nCell, rc.bottom);
+    CRect rcCell(rc.left, rc.top, rc.left + nCell, rc.bottom);
+    const CPoint ptGlyph = rcCell.CenterPoint();
+    const CRect rcGlyph(ptGlyph.x - 10, ptGlyph.y - 10, ptGlyph.x + 10, ptGlyph.y + 10);
+    // A double gripper keeps the first cell for check marks and shows the
+    // icon in the second.
+    const CZMRPopupBar* pPopupBar = dynamic_cast<const CZMRPopupBar*>(pControl->GetParent());
+    const BOOL bDoubleGripper = pPopupBar && pPopupBar->IsDoubleGripper();
+    if (bDoubleGripper)
+        rcCell.OffsetRect(nCell + 1, 0);
     const CPoint ptCell = rcCell.CenterPoint();
-    const CRect rcGlyph(ptCell.x - 10, ptCell.y - 10, ptCell.x + 10, ptCell.y + 10);
 
     const int nType = pControl->GetType();
     int nEnabled = pControl->GetEnabled();
@@ -155,7 +163,7 @@ CSize CZMRDefaultTheme::DrawPopupBarItem(CDC* pDC, CZMRControl* pControl, BOOL b
     if (pControl->IsRarelyUsed())
     {
         pDC->FillSolidRect(rc, GetColor(COLOR_3DLIGHT));
-        FillIconColumn(pDC, rc.left, rc.top, nCell, rc.Height(), TRUE);
+        FillIconColumn(pDC, rc.left, rc.top, rcCell.right - rc.left, rc.Height(), TRUE);
     }
 
     // A checked item keeps the popup text colour while it is selected.
@@ -177,7 +185,7 @@ CSize CZMRDefaultTheme::DrawPopupBarItem(CDC* pDC, CZMRControl* pControl, BOOL b
         DrawImage(pDC, ptCell.x - szIcon.cx / 2, ptCell.y - cy / 2, szIcon.cx, cy, pImage, nSelected, 0, nEnabled,
                   nChecked, bPopped, FALSE);
     }
-    else if (nChecked)
+    if (nChecked && (!pImage || bDoubleGripper))
     {
         const COLORREF nMark = nEnabled ? COLORREF(m_nPopupTextColor) : COLOR_GRAYTEXT;
         if (nType == zmrControlRadioButton)
@@ -389,9 +397,11 @@ CSize CZMRDefaultTheme::GetIconColumnSize(CZMRCommandBar* pBar)
 // ---------------------------------------------------------------- list rows
 
 CSize CZMRDefaultTheme::DrawControlListItem(CDC* pDC, CZMRControl* pControl, CRect rc, BOOL bSelected, BOOL bDraw,
-                                            CWnd* /*pListWnd*/)
+                                            CWnd* pListWnd)
 {
-    const CSize szIcon = pControl && pControl->GetParent() ? pControl->GetIconSize() : GetIconSize(FALSE);
+    // The list's own icon size when the list is a bar, else the small default.
+    const CZMRCommandBar* pListBar = dynamic_cast<const CZMRCommandBar*>(pListWnd);
+    const CSize szIcon = pListBar ? pListBar->GetIconSize() : GetIconSize(FALSE);
     const CSize szCell(std::max(m_nBaseHeight, int(szIcon.cx) + 4), std::max(m_nBaseHeight, int(szIcon.cy) + 4));
     if (!bDraw || !pDC)
         return szCell;
@@ -564,10 +574,12 @@ void CZMRDefaultTheme::DrawEditSpinButtons(CDC* pDC, CZMRControl* pControl)
     else if (bEnabled)
         DrawRectangle(pDC, CRect(rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1), COLOR_3DFACE, COLOR_WINDOW);
 
-    // Arrows 5 pixels wide and 2 high, centred in their halves.
-    const COLORREF clr = GetColor(bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    // Arrows two rows high, 5 pixels wide at their base and 3 at their tip,
+    // centred in their halves.
+    const COLORREF nArrow = bEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT;
     const CPoint ptUp = rcUp.CenterPoint(), ptDown = rcDown.CenterPoint();
-    DrawTriangle(pDC, CPoint(ptUp.x - 2, ptUp.y + 1), CPoint(ptUp.x + 2, ptUp.y + 1), CPoint(ptUp.x, ptUp.y - 1), clr);
-    DrawTriangle(pDC, CPoint(ptDown.x - 2, ptDown.y - 1), CPoint(ptDown.x + 2, ptDown.y - 1),
-                 CPoint(ptDown.x, ptDown.y + 1), clr);
+    HorizontalLine(pDC, ptUp.x - 1, ptUp.y - 1, ptUp.x + 2, nArrow);
+    HorizontalLine(pDC, ptUp.x - 2, ptUp.y, ptUp.x + 3, nArrow);
+    HorizontalLine(pDC, ptDown.x - 2, ptDown.y - 1, ptDown.x + 3, nArrow);
+    HorizontalLine(pDC, ptDown.x - 1, ptDown.y, ptDown.x + 2, nArrow);
 }

@@ -4,6 +4,7 @@
 // status bar saved with the test artefacts.
 #include "CZMRDefaultTheme.h"
 #include "../../commandbars/tests/CommandBarsTestSupport.h"
+#include "../../commandbars/tests/ToolBarTestSupport.h"
 #include "ArtifactPng.h"
 #include "CZMRControlComboBox.h"
 #include "CZMRControlEdit.h"
@@ -11,6 +12,7 @@
 #include "CZMRControls.h"
 #include "CZMRIconHandle.h"
 #include "CZMRImageManager.h"
+#include "CZMRPopupBar.h"
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
 #include "PixelCanvas.h"
@@ -692,7 +694,44 @@ TEST(DefaultTheme, EditSpinButtonsShowWhichHalfIsPressed)
     bar.m_pTheme->DrawEditSpinButtons(canvas.DC(), pEdit);
     EXPECT_EQ(kShadow, canvas.Pixel(rc.left + 1, rc.top + 1)) << "the up button pressed in";
     EXPECT_EQ(kWindow, canvas.Pixel(rc.left + 1, middle)) << "the down button raised";
-    EXPECT_EQ(kText, canvas.Pixel((rc.left + rc.right) / 2, (rc.top + 1 + middle) / 2)) << "the up arrow";
+}
+
+TEST(DefaultTheme, EditSpinArrowsAreTwoRowsHigh)
+{
+    for (BOOL bEnabled : {TRUE, FALSE})
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+        auto* pEdit = static_cast<CZMRControlEdit*>(bar.Add(zmrControlEdit, 1, L"", zmrButtonCaption));
+        pEdit->SetShowSpinButtons(TRUE);
+        pEdit->SetRect(CRect(0, 0, 60, 22));
+        pEdit->SetEnabled(bEnabled);
+        const CRect rc = pEdit->GetSpinButtonsRect();
+        const int middle = (rc.top + rc.bottom) / 2;
+        const COLORREF kArrow = bEnabled ? kText : kGrey;
+        CPixelCanvas canvas(60, 22, kBack);
+        bar.m_pTheme->DrawEditSpinButtons(canvas.DC(), pEdit);
+        // The columns of each arrow row, top to bottom, around its button's centre.
+        const CPoint ptUp = CRect(rc.left + 1, rc.top + 1, rc.right - 1, middle).CenterPoint();
+        const CPoint ptDown = CRect(rc.left + 1, middle, rc.right - 1, rc.bottom - 1).CenterPoint();
+        struct Row
+        {
+            CPoint pt;
+            int dy, nHalfWidth;   // -1: no arrow in this row
+        };
+        const Row rows[] = {{ptUp, -2, -1}, {ptUp, -1, 1}, {ptUp, 0, 2}, {ptUp, 1, -1},
+                            {ptDown, -2, -1}, {ptDown, -1, 2}, {ptDown, 0, 1}, {ptDown, 1, -1}};
+        for (const Row& row : rows)
+        {
+            const int y = row.pt.y + row.dy;
+            for (int dx = -3; dx <= 3; dx++)
+            {
+                const bool bInk = row.nHalfWidth >= 0 && dx >= -row.nHalfWidth && dx <= row.nHalfWidth;
+                EXPECT_EQ(bInk, canvas.Pixel(row.pt.x + dx, y) == kArrow)
+                    << (row.pt == ptUp ? "up" : "down") << " arrow, row " << row.dy << ", column " << dx
+                    << (bEnabled ? "" : ", disabled");
+            }
+        }
+    }
 }
 
 TEST(DefaultTheme, BarBackgroundsAndTheFloatingTitle)
@@ -757,6 +796,396 @@ TEST(DefaultTheme, FloatingHideButtonGetsAFaceWhenPressed)
         EXPECT_TRUE(ColoursIn(canvas, CRect(0, 0, 16, 16)).count(clrCross))
             << "the cross in the control's or the caption's text colour";
     }
+}
+
+TEST(DefaultTheme, DoubleGripperKeepsTheCheckMarkBesideTheIcon)
+{
+    for (BOOL bDouble : {FALSE, TRUE})
+    {
+        CTheme* pTheme = new CTheme;
+        CZMRPopupBar* pPopup = new CZMRPopupBar;
+        pPopup->SetPaintManager(pTheme);
+        pTheme->InternalRelease();
+        CZMRImageManager* pImages = new CZMRImageManager;
+        pPopup->SetImageManager(pImages);
+        pImages->InternalRelease();
+        CZMRIconHandle handle;
+        handle.TakeIcon(CreateMaskedIcon());
+        pImages->SetIcon(handle, 100, 16, 16, ZMR_ICONSTATE_NORMAL);
+        pPopup->SetDoubleGripper(bDouble);
+
+        const int nCell = std::max(16 + 4, pTheme->m_nBaseHeight);
+        EXPECT_EQ((bDouble ? 2 * nCell : nCell) + 1, pTheme->GetPopupIconColumnWidth(pPopup))
+            << "the icon column doubles with the double gripper";
+
+        CZMRControl* pItem = pPopup->GetControls()->Add(zmrControlButton, 100);
+        pItem->SetCaption(L"Mmmm");
+        pItem->SetChecked(TRUE);
+        const CSize sz = pItem->GetSize(nullptr);
+        pItem->SetRect(CRect(0, 0, 160, sz.cy));
+        CPixelCanvas canvas(160, sz.cy, kBack);
+        pItem->Draw(canvas.DC());
+
+        const CRect rcFirst(0, 0, nCell, sz.cy), rcSecond(nCell + 1, 0, 2 * nCell + 1, sz.cy);
+        const std::set<COLORREF> first = ColoursIn(canvas, rcFirst);
+        const int yMid = sz.cy / 2;
+        if (bDouble)
+        {
+            EXPECT_TRUE(first.count(kText)) << "the check mark in the first cell";
+            EXPECT_FALSE(first.count(RGB(255, 0, 0))) << "no icon there";
+            EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rcSecond.CenterPoint().x, yMid)) << "the icon in the second";
+            EXPECT_EQ(kShadow, canvas.Pixel(rcSecond.left, 0)) << "the checked frame around the second cell";
+            // The caption starts after both cells and the text gap.
+            int xInk = -1;
+            for (int x = rcSecond.right; x < 160 && xInk < 0; x++)
+                for (int y = 0; y < sz.cy && xInk < 0; y++)
+                    if (canvas.Pixel(x, y) == kText)
+                        xInk = x;
+            EXPECT_NEAR(2 * nCell + 1 - 1 + 4, xInk, 2);
+        }
+        else
+        {
+            EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(rcFirst.CenterPoint().x, yMid)) << "the icon in the only cell";
+            EXPECT_FALSE(first.count(kText)) << "an icon stands for the check mark";
+        }
+        pPopup->InternalRelease();
+    }
+}
+
+TEST(DefaultTheme, FloatingFrameCaptionAndItsButtons)
+{
+    const COLORREF kInfo = RGB(255, 255, 200);
+    const int nInfo = COLOR_INFOBK;
+    CTheme* pTheme = new CTheme;
+    pTheme->SetColors(1, &nInfo, &kInfo);
+    CPlacedToolBar* pBar = new CPlacedToolBar;
+    pBar->SetPaintManager(pTheme);
+    pBar->Place(zmrBarFloating);
+    ASSERT_TRUE(pBar->CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 120, 30), nullptr, 0));
+
+    // Without a close button the caption takes the whole width inside the
+    // borders of 3; with one it ends 18 pixels sooner.
+    for (BOOL bClose : {FALSE, TRUE})
+    {
+        if (bClose)
+        {
+            pBar->AddCaptionButton(SC_MINIMIZE);
+            pBar->AddCaptionButton(SC_CLOSE);
+        }
+        const int nRight = bClose ? 117 - 18 : 117;
+        EXPECT_EQ(CRect(3, 3, nRight, 27), pBar->GetFloatingCaptionRect()) << bClose;
+        CPixelCanvas canvas(120, 30, kBack);
+        pTheme->PaintFloatingCaption(canvas.DC(), pBar);
+        EXPECT_EQ(kFace, canvas.Pixel(0, 0)) << bClose;
+        EXPECT_EQ(kFace, canvas.Pixel(2, 2)) << bClose;
+        EXPECT_EQ(kShadow, canvas.Pixel(3, 3)) << bClose;
+        EXPECT_EQ(kShadow, canvas.Pixel(nRight - 1, 26)) << bClose;
+        EXPECT_EQ(kInfo, canvas.Pixel(4, 4)) << bClose;
+        EXPECT_EQ(kInfo, canvas.Pixel(nRight - 2, 25)) << bClose;
+        EXPECT_EQ(kFace, canvas.Pixel(nRight, 15)) << bClose;
+    }
+    EXPECT_EQ(SC_CLOSE, pBar->FindCaptionButton(SC_CLOSE)->GetCommand());
+    EXPECT_EQ(pBar->GetCaptionButton(0), pBar->FindCaptionButton(SC_MINIMIZE));
+    EXPECT_EQ(nullptr, pBar->FindCaptionButton(SC_MAXIMIZE));
+
+    // The buttons: a face and frame, or the state highlight when hot or
+    // pressed; the close button shows only its cross until then.
+    struct Case
+    {
+        const char* pszName;
+        UINT nCommand;
+        BOOL bHot, bPressed, bEnabled;
+        COLORREF topLeft, bottomRight, inside, cross;
+    };
+    const Case cases[] = {
+        {"close", SC_CLOSE, FALSE, FALSE, TRUE, kBack, kBack, kBack, kText},
+        {"close, hot", SC_CLOSE, TRUE, FALSE, TRUE, kLight, kShadow, kFace, kText},
+        {"close, hot and pressed", SC_CLOSE, TRUE, TRUE, TRUE, kShadow, kLight, kFace, kText},
+        {"close, disabled and hot", SC_CLOSE, TRUE, FALSE, FALSE, kFace, kFace, kFace, kGrey},
+        {"minimize", SC_MINIMIZE, FALSE, FALSE, TRUE, kShadow, kShadow, kFace, kFace},
+        {"minimize, pressed", SC_MINIMIZE, FALSE, TRUE, TRUE, kLight, kShadow, kFace, kFace},
+    };
+    for (const Case& c : cases)
+    {
+        CZMRCaptionButton button(c.nCommand);
+        button.SetRect(CRect(20, 5, 36, 19));
+        button.SetHot(c.bHot);
+        button.SetPressed(c.bPressed);
+        button.SetEnabled(c.bEnabled);
+        CPixelCanvas canvas(50, 24, kBack);
+        pTheme->PaintFloatingCaptionButton(canvas.DC(), &button);
+        EXPECT_EQ(c.topLeft, canvas.Pixel(20, 5)) << c.pszName;
+        EXPECT_EQ(c.bottomRight, canvas.Pixel(35, 18)) << c.pszName;
+        EXPECT_EQ(c.inside, canvas.Pixel(22, 7)) << c.pszName;
+        // The cross around the centre (28, 12): both strokes of both diagonals.
+        for (CPoint pt : {CPoint(24, 9), CPoint(25, 9), CPoint(28, 13), CPoint(31, 15), CPoint(24, 15),
+                          CPoint(30, 9), CPoint(31, 9)})
+            EXPECT_EQ(c.cross, canvas.Pixel(pt.x, pt.y)) << c.pszName << " at " << pt.x << "," << pt.y;
+        EXPECT_EQ(c.inside, canvas.Pixel(23, 8)) << c.pszName << ": nothing beyond the cross";
+    }
+    pBar->DestroyWindow();
+    pBar->InternalRelease();
+    pTheme->InternalRelease();
+}
+
+TEST(DefaultTheme, ListRowsTakeTheListsIconSize)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarTop);
+    CThemeBar list(zmrBarTypeNormal, zmrBarTop);
+    list.m_pBar->SetIconSize(CSize(32, 32));
+    CZMRIconHandle handle;
+    handle.TakeIcon(CreateMaskedIcon());
+    bar.m_pImages->SetIcon(handle, 7, 32, 32, ZMR_ICONSTATE_NORMAL);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 7, L"Mmmm");
+    bar.m_pBar->SetIconSize(CSize(16, 16));
+    CTheme& theme = *bar.m_pTheme;
+    const int nBase = theme.m_nBaseHeight;
+    EXPECT_EQ(CSize(std::max(nBase, 36), std::max(nBase, 36)),
+              theme.DrawControlListItem(nullptr, pButton, CRect(0, 0, 0, 0), FALSE, FALSE, list.m_pBar));
+    const CSize szSmall = theme.GetIconSize(FALSE);
+    EXPECT_EQ(CSize(std::max(nBase, int(szSmall.cx) + 4), std::max(nBase, int(szSmall.cy) + 4)),
+              theme.DrawControlListItem(nullptr, pButton, CRect(0, 0, 0, 0), FALSE, FALSE, nullptr))
+        << "without a list, the small default icon size";
+
+    // Drawn at 32: the icon's middle square doubles to 16 pixels.
+    const int nCell = std::max(nBase, 36);
+    CPixelCanvas canvas(150, nCell, kBack);
+    theme.DrawControlListItem(canvas.DC(), pButton, CRect(0, 0, 150, nCell), FALSE, TRUE, list.m_pBar);
+    const int x0 = nCell / 2 - 16, y = nCell / 2;
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(x0 + 8, y));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(x0 + 23, y));
+    EXPECT_NE(RGB(255, 0, 0), canvas.Pixel(x0 + 7, y));
+    EXPECT_NE(RGB(255, 0, 0), canvas.Pixel(x0 + 24, y));
+}
+
+TEST(DefaultTheme, DockedGrippersAreRaisedBars)
+{
+    // A raised frame at x 3..6 over the height less 3 at both ends on a
+    // horizontal bar, at y 3..6 over the width on a vertical one.
+    struct Case
+    {
+        int nPosition;
+        CSize szBar;
+        CRect rcGripper;
+    };
+    const Case cases[] = {
+        {zmrBarTop, CSize(60, 24), CRect(3, 3, 6, 21)},
+        {zmrBarBottom, CSize(60, 24), CRect(3, 3, 6, 21)},
+        {zmrBarLeft, CSize(24, 60), CRect(3, 3, 21, 6)},
+        {zmrBarRight, CSize(24, 60), CRect(3, 3, 21, 6)},
+    };
+    for (const Case& c : cases)
+    {
+        CThemeBar bar(zmrBarTypeNormal, c.nPosition, c.szBar);
+        CPixelCanvas canvas(c.szBar.cx, c.szBar.cy, kBack);
+        bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE);
+        const CRect& rc = c.rcGripper;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.left, rc.top)) << c.nPosition;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.left, rc.bottom - 2)) << c.nPosition;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.right - 2, rc.top)) << c.nPosition;
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.right - 1, rc.top)) << c.nPosition;
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.left, rc.bottom - 1)) << c.nPosition;
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.right - 1, rc.bottom - 1)) << c.nPosition;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left + 1, rc.top + 1)) << c.nPosition << ": one pixel inside";
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left - 1, rc.top)) << c.nPosition;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.right, rc.bottom)) << c.nPosition;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left, rc.top - 1)) << c.nPosition;
+    }
+}
+
+TEST(DefaultTheme, ComboDropButtonByState)
+{
+    // The button rectangle (40, 0, 56, 20) narrows to (41, 2, 54, 18).
+    struct Case
+    {
+        const char* pszName;
+        BOOL bEnabled;
+        int nSelected;
+        BOOL bDropped;
+        COLORREF topLeft, bottomRight, line, face;
+        int nGlyphShift;
+    };
+    const Case cases[] = {
+        {"idle", TRUE, 0, FALSE, kLight, kLight, kBack, kFace, 0},
+        {"selected", TRUE, 1, FALSE, kLight, kShadow, kFace, kFace, 0},
+        {"dropped", TRUE, 1, TRUE, kShadow, kLight, kFace, kFace, 1},
+        {"dropped, not selected", TRUE, 0, TRUE, kShadow, kLight, kFace, kFace, 1},
+        {"disabled", FALSE, 1, FALSE, kBack, kBack, kBack, kBack, 0},
+    };
+    const CRect rcButton(40, 0, 56, 20), rc(41, 2, 54, 18);
+    // The triangle of a 13-pixel rectangle: half-width 13 / 2 - 4 = 2, apex row
+    // (2 + 18) / 2 - 1 + 2 at the centre column.
+    const int xApex = rc.CenterPoint().x, yApex = (rc.top + rc.bottom) / 2 - 1 + 2;
+    for (const Case& c : cases)
+    {
+        CTheme theme;
+        CPixelCanvas canvas(60, 20, kBack);
+        theme.DrawComboDropButton(canvas.DC(), rcButton, c.bEnabled, c.nSelected, c.bDropped);
+        EXPECT_EQ(c.topLeft, canvas.Pixel(rc.left, rc.top)) << c.pszName;
+        EXPECT_EQ(c.bottomRight, canvas.Pixel(rc.right - 1, rc.bottom - 1)) << c.pszName;
+        EXPECT_EQ(c.line, canvas.Pixel(rc.left - 1, rc.top + 3)) << c.pszName << ": the line at left - 1";
+        EXPECT_EQ(c.face, canvas.Pixel(rc.left + 2, rc.top + 2)) << c.pszName;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.right, rc.top + 3)) << c.pszName;
+        EXPECT_EQ(kBack, canvas.Pixel(rc.left + 3, rc.top - 1)) << c.pszName;
+        EXPECT_EQ(kText, canvas.Pixel(xApex + c.nGlyphShift, yApex + c.nGlyphShift)) << c.pszName << ": apex";
+        EXPECT_NE(kText, canvas.Pixel(xApex + c.nGlyphShift, yApex + c.nGlyphShift + 1)) << c.pszName;
+        EXPECT_EQ(kText, canvas.Pixel(xApex + c.nGlyphShift - 2, yApex + c.nGlyphShift - 2)) << c.pszName;
+    }
+}
+
+TEST(DefaultTheme, RarelyUsedPopupRowsAreLightFaced)
+{
+    for (BOOL bRarelyUsed : {FALSE, TRUE})
+    {
+        CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+        CZMRControl* pItem = bar.Add(zmrControlButton, 1, L"Mmmm");
+        pItem->SetRarelyUsed(bRarelyUsed);
+        const CSize sz = pItem->GetSize(nullptr);
+        pItem->SetRect(CRect(0, 0, 120, sz.cy));
+        CPixelCanvas canvas(120, sz.cy, kBack);
+        pItem->Draw(canvas.DC());
+        const COLORREF clrRow = bRarelyUsed ? kLightFace : kBack;
+        EXPECT_EQ(clrRow, canvas.Pixel(0, 0)) << bRarelyUsed;
+        EXPECT_EQ(clrRow, canvas.Pixel(5, sz.cy / 2)) << bRarelyUsed << ": the icon column";
+        EXPECT_EQ(clrRow, canvas.Pixel(119, sz.cy - 1)) << bRarelyUsed;
+        EXPECT_TRUE(ColoursIn(canvas, CRect(20, 0, 120, sz.cy)).count(kText)) << bRarelyUsed << ": the caption";
+    }
+}
+
+TEST(DefaultTheme, ShortcutTextEndsNineteenPixelsFromTheRight)
+{
+    CThemeBar bar(zmrBarTypePopup, zmrBarPopup);
+    CZMRControl* pItem = bar.Add(zmrControlButton, 1, L"&New\tCtrl+N");
+    const CSize sz = pItem->GetSize(nullptr);
+    const int nWidth = 200;
+    pItem->SetRect(CRect(0, 0, nWidth, sz.cy));
+    CPixelCanvas canvas(nWidth, sz.cy, kBack);
+    pItem->Draw(canvas.DC());
+
+    // The same text set right-aligned against right - 19 by the platform.
+    CPixelCanvas expected(nWidth, sz.cy, kBack);
+    CFont* pOld = expected.DC()->SelectObject(&bar.m_pTheme->m_fntRegular);
+    expected.DC()->SetTextColor(kText);
+    expected.DC()->SetBkMode(TRANSPARENT);
+    CRect rcShortcut(nWidth / 2, 0, nWidth - 19, sz.cy);
+    expected.DC()->DrawText(CString(L"Ctrl+N"), rcShortcut, DT_RIGHT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    expected.DC()->SelectObject(pOld);
+
+    // The ink of the right half: the shortcut.
+    auto inkColumns = [&](const CPixelCanvas& picture) {
+        int nFirst = -1, nLast = -1;
+        for (int x = nWidth / 2; x < nWidth; x++)
+            for (int y = 0; y < sz.cy; y++)
+                if (picture.Pixel(x, y) == kText)
+                {
+                    nLast = x;
+                    nFirst = nFirst < 0 ? x : nFirst;
+                }
+        return std::make_pair(nFirst, nLast);
+    };
+    const auto drawn = inkColumns(canvas), wanted = inkColumns(expected);
+    ASSERT_GE(wanted.first, 0);
+    EXPECT_EQ(wanted, drawn) << "first and last columns of the shortcut";
+}
+
+TEST(DefaultTheme, ExpandButtonGlyphs)
+{
+    // Docked across: a triangle pointing down near the bottom, and with
+    // hidden controls chevrons from (left + 2, top + 4) down to (left + 4,
+    // top + 6), again 1, 4 and 5 pixels to the right. Docked along: a
+    // triangle pointing left near the top, the chevrons near the right edge,
+    // stacked.
+    struct Case
+    {
+        int nPosition;
+        CRect rc;
+        CSize szBar;
+        std::vector<CPoint> triangle, beside, chevrons;
+        CPoint ptGap;
+    };
+    const Case cases[] = {
+        {zmrBarTop, CRect(47, 2, 58, 22), CSize(60, 24),
+         {{50, 15}, {54, 15}, {52, 17}, {51, 16}},
+         {{52, 18}, {49, 15}, {55, 15}},
+         {{49, 6}, {50, 6}, {53, 6}, {54, 6}, {51, 8}, {49, 10}},
+         {51, 6}},
+        {zmrBarLeft, CRect(2, 47, 22, 58), CSize(24, 60),
+         {{8, 50}, {8, 54}, {6, 52}, {7, 52}},
+         {{5, 52}, {9, 52}, {8, 49}},
+         {{14, 49}, {14, 50}, {14, 53}, {14, 54}, {16, 51}, {18, 49}},
+         {14, 51}},
+    };
+    for (const Case& c : cases)
+        for (BOOL bHidden : {FALSE, TRUE})
+        {
+            CThemeBar bar(zmrBarTypeNormal, c.nPosition);
+            CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
+            pExpand->SetRect(c.rc);
+            CPixelCanvas canvas(c.szBar.cx, c.szBar.cy, kBack);
+            bar.m_pTheme->DrawOverflowButton(canvas.DC(), 0, pExpand, bar.m_pBar, TRUE, bHidden);
+            for (CPoint pt : c.triangle)
+                EXPECT_EQ(kText, canvas.Pixel(pt.x, pt.y)) << c.nPosition << ": triangle at " << pt.x << "," << pt.y;
+            for (CPoint pt : c.beside)
+                EXPECT_EQ(kBack, canvas.Pixel(pt.x, pt.y)) << c.nPosition << ": beside it at " << pt.x << "," << pt.y;
+            for (CPoint pt : c.chevrons)
+                EXPECT_EQ(bHidden ? kText : kBack, canvas.Pixel(pt.x, pt.y))
+                    << c.nPosition << ", hidden " << bHidden << ": chevrons at " << pt.x << "," << pt.y;
+            EXPECT_EQ(kBack, canvas.Pixel(c.ptGap.x, c.ptGap.y)) << c.nPosition << ": the gap between the chevrons";
+        }
+
+    // The expand button of a floating bar: a triangle in the caption text
+    // colour, or in the control's own once it is hot.
+    for (int nSelected : {0, 1})
+    {
+        CThemeBar bar(zmrBarTypeNormal, zmrBarFloating);
+        bar.m_pTheme->m_clrFloatingCaptionText.SetCustomValue(RGB(255, 255, 0));
+        CZMRControl* pExpand = bar.Add(zmrControlButton, 0, L"");
+        pExpand->SetRect(CRect(0, 0, 16, 16));
+        pExpand->OnSelectionChange(nSelected);
+        CPixelCanvas canvas(16, 16, kBack);
+        bar.m_pTheme->DrawOverflowButton(canvas.DC(), 3, pExpand, bar.m_pBar, TRUE, 0);
+        const COLORREF clr = nSelected ? kText : RGB(255, 255, 0);
+        for (CPoint pt : {CPoint(5, 6), CPoint(11, 6), CPoint(8, 9), CPoint(8, 7)})
+            EXPECT_EQ(clr, canvas.Pixel(pt.x, pt.y)) << nSelected << " at " << pt.x << "," << pt.y;
+        EXPECT_NE(clr, canvas.Pixel(8, 10)) << nSelected;
+        EXPECT_NE(clr, canvas.Pixel(4, 6)) << nSelected;
+    }
+}
+
+TEST(DefaultTheme, VerticalTwoLineCaptionsStandSideBySide)
+{
+    CThemeBar bar(zmrBarTypeNormal, zmrBarLeft);
+    CZMRControl* pButton = bar.Add(zmrControlButton, 0, L"Mmmmmm Ww", zmrButtonIconAndCaptionBelow);
+    CTheme& theme = *bar.m_pTheme;
+    theme.m_bTwoLineCaptions = TRUE;
+    const CRect rc(0, 0, 40, 100);
+    CPixelCanvas canvas(40, 100, kBack);
+    CFont* pOld = canvas.DC()->SelectObject(&theme.m_fntVertical);
+    canvas.DC()->SetTextColor(kText);
+    canvas.DC()->SetBkMode(TRANSPARENT);
+    theme.DrawTwoLineCaption(canvas.DC(), pButton, rc, TRUE, TRUE, FALSE);
+    canvas.DC()->SelectObject(pOld);
+    SavePicture(canvas, L"default-theme-vertical-two-line-caption.png", 40, 100);
+
+    // Line 1 ("Mmmmmm") in the right half, line 2 ("Ww") in the left half,
+    // each centred along the strip.
+    auto inkRows = [&](int x0, int x1) {
+        int nTop = -1, nBottom = -1;
+        for (int y = 0; y < 100; y++)
+            for (int x = x0; x < x1; x++)
+                if (canvas.Pixel(x, y) == kText)
+                {
+                    nBottom = y;
+                    nTop = nTop < 0 ? y : nTop;
+                }
+        return std::make_pair(nTop, nBottom);
+    };
+    const auto right = inkRows(20, 40), left = inkRows(0, 20);
+    ASSERT_GE(right.first, 0) << "line 1";
+    ASSERT_GE(left.first, 0) << "line 2";
+    EXPECT_GT(right.second - right.first, left.second - left.first + 10) << "the longer line on the right";
+    EXPECT_NEAR(50, (right.first + right.second) / 2, 3);
+    EXPECT_NEAR(50, (left.first + left.second) / 2, 3);
 }
 
 TEST(DefaultTheme, ListRowsOfControls)
@@ -1080,6 +1509,9 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         CZMRStatusBar statusBar;
         statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
         ASSERT_TRUE(statusBar.GetSafeHwnd());
+        // Panes without a font of their own take the bar's; markup makes its
+        // bold runs from it.
+        statusBar.SetFont(&theme.m_fntRegular, FALSE);
         statusBar.EnableMarkup();
         const LPCWSTR texts[] = {L"Ready", L"<TextBlock>Port <Bold>COM3</Bold></TextBlock>", L"Busy", L"NUM",
                                  L"CAP"};
@@ -1108,6 +1540,26 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         theme.PaintStatusSizeGrip(canvas.DC(), CRect(384, 6, 400, 22));
         EXPECT_EQ(kShadow, canvas.Pixel(2, 2)) << "the first pane's divider";
         SavePicture(canvas, L"default-theme-statusbar.png", 400, 22);
+
+        // The bold run of the markup pane is wider than the same text plain.
+        auto inkWidth = [&](LPCWSTR lpszMarkup) {
+            CZMRStatusBarPane* pPane = statusBar.GetPane(1);
+            pPane->SetText(lpszMarkup);
+            CPixelCanvas pane(120, 22, kBack);
+            theme.PaintStatusPane(pane.DC(), pPane, CRect(0, 2, 100, 20));
+            int nFirst = -1, nLast = -1;
+            for (int x = 0; x < 120; x++)
+                for (int y = 0; y < 22; y++)
+                    if (pane.Pixel(x, y) == kText)
+                    {
+                        nLast = x;
+                        nFirst = nFirst < 0 ? x : nFirst;
+                    }
+            return nFirst < 0 ? 0 : nLast - nFirst + 1;
+        };
+        const int nPlain = inkWidth(L"<TextBlock>COM3</TextBlock>");
+        ASSERT_GT(nPlain, 0);
+        EXPECT_GT(inkWidth(L"<TextBlock><Bold>COM3</Bold></TextBlock>"), nPlain);
         statusBar.DestroyWindow();
     }
 }
