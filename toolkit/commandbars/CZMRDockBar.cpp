@@ -122,8 +122,8 @@ void CZMRDockBar::DockCommandBar(CZMRToolBar* pBar, LPCRECT lpRect)
             pContext->SetDockedRect(CRect());
     }
 
-    if (GetSafeHwnd() && pBar->GetSafeHwnd() && ::GetParent(pBar->GetSafeHwnd()) != m_hWnd)
-        ::SetParent(pBar->GetSafeHwnd(), m_hWnd);
+    if (GetSafeHwnd() && pBar->GetSafeHwnd() && pBar->GetParent() != this)
+        pBar->SetParent(this);
 
     if (bHere)
         RemoveCommandBar(pBar, nInserted);
@@ -226,8 +226,8 @@ void CZMRDockBar::RestoreRows(const std::vector<CZMRToolBar*>& rows)
         m_arrBars.Add(pBar);
         if (!pBar)
             continue;
-        if (GetSafeHwnd() && pBar->GetSafeHwnd() && ::GetParent(pBar->GetSafeHwnd()) != m_hWnd)
-            ::SetParent(pBar->GetSafeHwnd(), m_hWnd);
+        if (GetSafeHwnd() && pBar->GetSafeHwnd() && pBar->GetParent() != this)
+            pBar->SetParent(this);
         pBar->SetDockBar(this);
     }
     if (m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
