@@ -31,6 +31,9 @@ public:
         void SetSelectedItem(CZMRTabManagerItem* pItem) override;
         void OnNavigateButtonClickEx(CZMRTabManagerNavigateButton* pButton) override;
         BOOL IsKeyboardFocused() const override { return m_bKeyboardFocused; }
+        // The hot and the held item as the pointer would leave them.
+        void SetHotItem(CZMRTabManagerItem* pItem) { m_pHotItem = pItem; }
+        void SetPressedItem(CZMRTabManagerItem* pItem) { m_pPressedItem = pItem; }
 
         BOOL m_bRefuseClicks = FALSE;       // ConfirmItemClick answers false
         BOOL m_bRefuseSelection = FALSE;    // SetSelectedItem keeps the old selection

@@ -2,12 +2,19 @@
 // whose theme is not built in is served by the Default theme.
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
+#include "CZMROffice2003Theme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
     CZMRPaintManager* pPaintManager = nullptr;
     switch (nTheme)
     {
+    case zmrThemeOffice:
+        pPaintManager = new CZMROfficeTheme;
+        break;
+    case zmrThemeOffice2003:
+        pPaintManager = new CZMROffice2003Theme;
+        break;
     default:
         pPaintManager = new CZMRDefaultTheme;
         break;

@@ -20,21 +20,15 @@ class CStore
 {
 public:
     CStore() { ::InitializeCriticalSection(&m_cs); }
-    ~CStore()
-    {
-        for (auto& owner : m_owners)
-            for (CEntry& entry : owner.second)
-                ::DeleteObject(entry.hMask);
-        ::DeleteCriticalSection(&m_cs);
-    }
     CRITICAL_SECTION m_cs;
     std::unordered_map<const void*, std::vector<CEntry>> m_owners;
 };
 
+// Never destroyed: icons released at exit still drop their shapes.
 CStore& Store()
 {
-    static CStore store;
-    return store;
+    static CStore* pStore = new CStore;
+    return *pStore;
 }
 } // namespace
 

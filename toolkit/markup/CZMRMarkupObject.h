@@ -24,7 +24,8 @@ public:                                                         \
     CZMRMarkupType* theClass::m_pMarkupType = nullptr;                  \
     CZMRMarkupType* AFXAPI theClass::GetMarkupType()                    \
     {                                                                   \
-        CZMRMarkupType::BuildTypeTable();                               \
+        if (!m_pMarkupType)                                             \
+            CZMRMarkupType::BuildTypeTable();                           \
         return m_pMarkupType;                                           \
     }                                                                   \
     CZMRMarkupObject* AFXAPI theClass::CreateMarkupObject()             \

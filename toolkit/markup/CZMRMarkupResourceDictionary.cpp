@@ -4,7 +4,49 @@
 #include "CZMRMarkupStyle.h"
 #include "CZMRMarkupType.h"
 
+#include <unordered_map>
+
 IMPLEMENT_MARKUPCLASS(CZMRMarkupResourceDictionary)
+
+namespace
+{
+// How many keys of each hash the live dictionaries hold. A dictionary finds
+// a key only under its hash, so a key whose hash none holds is found nowhere
+// and a search needs no walk up the tree: an element's implicit style, asked
+// for by every element built, is found in no dictionary at all in most trees.
+class CHeldKeys
+{
+public:
+    CHeldKeys() { ::InitializeCriticalSection(&m_cs); }
+    void Add(UINT nHash, int nCount)
+    {
+        ::EnterCriticalSection(&m_cs);
+        auto it = m_counts.emplace(nHash, 0).first;
+        it->second += nCount;
+        if (it->second <= 0)
+            m_counts.erase(it);
+        ::LeaveCriticalSection(&m_cs);
+    }
+    bool IsHeld(UINT nHash)
+    {
+        ::EnterCriticalSection(&m_cs);
+        const bool bHeld = m_counts.count(nHash) != 0;
+        ::LeaveCriticalSection(&m_cs);
+        return bHeld;
+    }
+
+private:
+    CRITICAL_SECTION m_cs;
+    std::unordered_map<UINT, int> m_counts;
+};
+
+// Never destroyed: dictionaries released at exit still count themselves out.
+CHeldKeys& HeldKeys()
+{
+    static CHeldKeys* pKeys = new CHeldKeys;
+    return *pKeys;
+}
+} // namespace
 
 CZMRMarkupResourceDictionary::CZMRMarkupResourceDictionary() : m_map(10)
 {
@@ -19,6 +61,7 @@ CZMRMarkupResourceDictionary::~CZMRMarkupResourceDictionary()
         CZMRMarkupResourceKey key;
         CZMRMarkupObject* pValue = nullptr;
         m_map.GetNextAssoc(pos, key, pValue);
+        HeldKeys().Add(HashKey(key), -1);
         key.pKey->Release();
         if (pValue)
             pValue->Release();
@@ -61,6 +104,7 @@ void CZMRMarkupResourceDictionary::SetAt(CZMRMarkupObject* pKey, CZMRMarkupObjec
     }
     pKey->AddRef();
     m_map.SetAt(key, pValue);
+    HeldKeys().Add(HashKey(key), 1);
 }
 
 CZMRMarkupObject* AFXAPI GetResourceKey(CZMRMarkupObject* pValue)
@@ -76,7 +120,7 @@ CZMRMarkupObject* AFXAPI GetResourceKey(CZMRMarkupObject* pValue)
 
 CZMRMarkupObject* AFXAPI FindResource(CZMRMarkupObject* pStart, CZMRMarkupObject* pKey)
 {
-    if (!pStart || !pKey)
+    if (!pStart || !pKey || !HeldKeys().IsHeld(HashKey(CZMRMarkupResourceKey{pKey})))
         return nullptr;
     CZMRMarkupResourceDictionary* pDictionary = MarkupCast<CZMRMarkupResourceDictionary>(pStart);
     if (pDictionary)

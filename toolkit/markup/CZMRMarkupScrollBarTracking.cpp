@@ -109,9 +109,19 @@ void CZMRMarkupScrollBar::TrackMouse(HWND hWnd, CPoint pt, BOOL bShift)
     while (m_pTracking && ::GetCapture() == hWnd)
     {
         MSG msg;
+        // A quit request passes every filter: taken here, it goes on to the
+        // loop outside like one taken below.
+        bool bQuit = false;
         while (::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
+        {
+            if (msg.message == WM_QUIT)
+            {
+                bQuit = true;
+                break;
+            }
             ::DispatchMessageW(&msg);
-        if (!::GetMessageW(&msg, nullptr, 0, 0))
+        }
+        if (bQuit || !::GetMessageW(&msg, nullptr, 0, 0))
         {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
@@ -145,6 +155,9 @@ void CZMRMarkupScrollBar::TrackMouse(HWND hWnd, CPoint pt, BOOL bShift)
         delete m_pTracking;
         m_pTracking = nullptr;
     }
+    // A loop ended by the application's end still holds the capture.
+    if (::GetCapture() == hWnd)
+        ::ReleaseCapture();
     if (::IsWindow(hWnd))
     {
         CPoint ptCursor;

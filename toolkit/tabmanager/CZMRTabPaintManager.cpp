@@ -32,10 +32,25 @@ CZMRTabPaintManager::~CZMRTabPaintManager()
 
 void CZMRTabPaintManager::SetAppearance(int nAppearance)
 {
-    // Every number gives the shared geometry until the styles of their own
-    // come; the number is kept for the host.
+    // Unknown numbers give the property page; the number is kept for the host.
     m_nAppearance = nAppearance;
-    SetAppearanceSet(new CAppearanceSet());
+    CAppearanceSet* pAppearanceSet;
+    switch (nAppearance)
+    {
+    case 1: pAppearanceSet = new CAppearanceSetPropertyPageSelected(); break;
+    case 2: pAppearanceSet = new CAppearanceSetPropertyPageFlat(); break;
+    case 3: pAppearanceSet = new CAppearanceSetPropertyPage2003(); break;
+    case 4: pAppearanceSet = new CAppearanceSetStateButtons(); break;
+    case 5: pAppearanceSet = new CAppearanceSetVisualStudio(); break;
+    case 6: pAppearanceSet = new CAppearanceSetFlat(); break;
+    case 7: pAppearanceSet = new CAppearanceSetExcel(); break;
+    case 8: pAppearanceSet = new CAppearanceSetVisio(); break;
+    case 9: pAppearanceSet = new CAppearanceSetVisualStudio2005(); break;
+    case 10: pAppearanceSet = new CAppearanceSetPropertyPage2007(); break;
+    case 11: pAppearanceSet = new CAppearanceSetPropertyPageAccess2007(); break;
+    default: pAppearanceSet = new CAppearanceSetPropertyPage(); break;
+    }
+    SetAppearanceSet(pAppearanceSet);
 }
 
 void CZMRTabPaintManager::SetAppearanceSet(CAppearanceSet* pAppearanceSet)
@@ -53,9 +68,21 @@ void CZMRTabPaintManager::SetAppearanceSet(CAppearanceSet* pAppearanceSet)
 
 void CZMRTabPaintManager::SetColor(int nColorSet)
 {
-    // The plain set stands in for every flag until the others come.
+    // Unknown flags give the plain set; the flag is kept for the host.
     m_nColorSet = nColorSet;
-    SetColorSet(new CColorSetDefault());
+    CColorSet* pColorSet;
+    switch (nColorSet)
+    {
+    case 2: pColorSet = new CColorSetVisualStudio(); break;
+    case 4: pColorSet = new CColorSetOffice2003(); break;
+    case 8: pColorSet = new CColorSetWinXP(); break;
+    case 16: pColorSet = new CColorSetWhidbey(); break;
+    case 32: pColorSet = new CColorSetOffice2007(); break;
+    case 64: pColorSet = new CColorSetVisualStudio2008(); break;
+    case 128: pColorSet = new CColorSetAccess2007(); break;
+    default: pColorSet = new CColorSetDefault(); break;
+    }
+    SetColorSet(pColorSet);
 }
 
 void CZMRTabPaintManager::SetColorSet(CColorSet* pColorSet)

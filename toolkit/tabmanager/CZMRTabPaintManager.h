@@ -14,6 +14,25 @@ public:
     class CAppearanceSet;
     class CColorSet;
     class CColorSetDefault;
+    class CColorSetVisualStudio;
+    class CColorSetWinXP;
+    class CColorSetOffice2003;
+    class CColorSetWhidbey;
+    class CColorSetVisualStudio2008;
+    class CColorSetOffice2007;
+    class CColorSetAccess2007;
+    class CAppearanceSetPropertyPage;
+    class CAppearanceSetPropertyPageSelected;
+    class CAppearanceSetPropertyPageFlat;
+    class CAppearanceSetPropertyPage2003;
+    class CAppearanceSetStateButtons;
+    class CAppearanceSetVisualStudio;
+    class CAppearanceSetFlat;
+    class CAppearanceSetExcel;
+    class CAppearanceSetVisio;
+    class CAppearanceSetVisualStudio2005;
+    class CAppearanceSetPropertyPage2007;
+    class CAppearanceSetPropertyPageAccess2007;
 
     CZMRTabPaintManager();
     ~CZMRTabPaintManager() override;

@@ -195,18 +195,5 @@ void CZMRTabPaintManager::CColorSetDefault::RefreshMetrics()
 void CZMRTabPaintManager::CColorSetDefault::FillNavigateButton(CDC* pDC, CZMRTabManagerNavigateButton* pButton,
                                                                CRect& rc)
 {
-    pDC->SetTextColor(SysColor(COLOR_BTNTEXT));
-    if (!pButton->IsEnabled())
-        return;
-    const COLORREF clrShadow = SysColor(COLOR_BTNSHADOW);
-    const COLORREF clrHighlight = SysColor(COLOR_BTNHIGHLIGHT);
-    if (pButton->IsPressed())
-    {
-        pDC->Draw3dRect(rc, clrHighlight, clrShadow);
-        rc.OffsetRect(1, 1);
-    }
-    else if (pButton->IsHighlighted())
-    {
-        pDC->Draw3dRect(rc, clrShadow, clrHighlight);
-    }
+    FillNavigateFrame(pDC, pButton, rc, SysColor(COLOR_BTNSHADOW), SysColor(COLOR_BTNHIGHLIGHT), SysColor(COLOR_BTNTEXT));
 }

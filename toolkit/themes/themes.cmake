@@ -3,10 +3,16 @@
 # command-bar tests.
 list(APPEND COMMANDBARS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CZMRDefaultTheme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMROfficeTheme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMROfficeThemeControls.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMROffice2003Theme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMROffice2003ThemeColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRScrollBarPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRControlGalleryPaintManager.cpp)
 list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/OfficeThemeTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp)

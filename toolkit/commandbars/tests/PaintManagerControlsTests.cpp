@@ -56,14 +56,6 @@ CSize TextExtent(CDC* pDC, CFont* pFont, LPCTSTR lpszText)
     return sz;
 }
 
-int CountColumnPixels(const CPixelCanvas& canvas, int x0, int x1, int y0, int y1, COLORREF clr)
-{
-    int n = 0;
-    for (int y = y0; y < y1; y++)
-        for (int x = x0; x < x1; x++)
-            n += canvas.Pixel(x, y) == clr;
-    return n;
-}
 } // namespace
 
 TEST(PaintManagerControls, ToolBarItemsMeasureFromTheirCaptionsAndCells)
@@ -195,12 +187,14 @@ TEST(PaintManagerControls, MenuBarPopupIsDrawnWithoutItsArrow)
         // at their end.
         const int nText = TextExtent(canvas.DC(), &bar.m_pTheme->m_fntRegular, L"File").cx;
         const int xArrow = (sz.cx - (nText + 5)) / 2 + nText + 5;
-        const int nArrowPixels =
-            CountColumnPixels(canvas, xArrow - 2, xArrow + 3, sz.cy / 2 - 2, sz.cy / 2 + 3, kArrow);
-        if (nBarType == zmrBarTypeMenuBar)
-            EXPECT_EQ(0, nArrowPixels);
-        else
-            EXPECT_GE(nArrowPixels, 5);
+        // The arrow is the triangle (x - 2, y - 1), (x + 2, y - 1), (x, y + 1)
+        // on the vertical centre; a menu bar leaves it out.
+        const int y = sz.cy / 2;
+        const COLORREF clr = nBarType == zmrBarTypeMenuBar ? kWhite : kArrow;
+        for (CPoint pt : {CPoint(xArrow - 2, y - 1), CPoint(xArrow + 2, y - 1), CPoint(xArrow, y), CPoint(xArrow, y + 1)})
+            EXPECT_EQ(clr, canvas.Pixel(pt.x, pt.y)) << nBarType << " at " << pt.x << "," << pt.y;
+        EXPECT_NE(kArrow, canvas.Pixel(xArrow, y + 2)) << nBarType;
+        EXPECT_NE(kArrow, canvas.Pixel(xArrow + 3, y - 1)) << nBarType;
     }
 }
 

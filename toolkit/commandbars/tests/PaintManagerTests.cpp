@@ -244,15 +244,22 @@ TEST_F(PaintManagerTest, ThemesByNumber)
 {
     EXPECT_EQ(nullptr, CZMRPaintManager::GetCurrent());
 
-    // Every number is served by the Default theme until its own is built,
-    // and keeps the number it was asked for.
-    for (int nTheme : {0, 1, 2, 3, 4, 5, 6, 7, 9, -1})
+    // Each number is served by its theme once that is built, by the Default
+    // theme until then, and keeps the number it was asked for.
+    struct Case
     {
-        CZMRPaintManager::SetTheme(nTheme);
+        int nTheme, nKind;
+    };
+    for (const Case& c : {Case{0, zmrThemeDefault}, Case{1, zmrThemeOffice}, Case{2, zmrThemeOffice2003},
+                          Case{3, zmrThemeDefault}, Case{4, zmrThemeDefault}, Case{5, zmrThemeDefault},
+                          Case{6, zmrThemeDefault}, Case{7, zmrThemeDefault}, Case{9, zmrThemeDefault},
+                          Case{-1, zmrThemeDefault}})
+    {
+        CZMRPaintManager::SetTheme(c.nTheme);
         CZMRPaintManager* pPaintManager = CZMRPaintManager::GetCurrent();
         ASSERT_NE(nullptr, pPaintManager);
-        EXPECT_EQ(nTheme, pPaintManager->m_nTheme);
-        EXPECT_EQ(zmrThemeDefault, pPaintManager->GetThemeKind()) << "theme " << nTheme;
+        EXPECT_EQ(c.nTheme, pPaintManager->m_nTheme);
+        EXPECT_EQ(c.nKind, pPaintManager->GetThemeKind()) << "theme " << c.nTheme;
         EXPECT_EQ(1, pPaintManager->GetRefCount());
     }
 

@@ -227,13 +227,27 @@ TEST(ToolBarPicture, DockedInTheDefaultThemeWithItsExpandButton)
 
     CPixelCanvas canvas(rcBar.Width(), rcBar.Height());
     pBar->SendMessage(WM_PRINTCLIENT, WPARAM(canvas.DC()->GetSafeHdc()), PRF_CLIENT);
-    // The bar painted its background, and something else over it.
-    const COLORREF clrBack = canvas.Pixel(rcBar.Width() / 2, 1);
-    EXPECT_NE(clrBack, RGB(1, 1, 1));
-    int nOther = 0;
-    for (int x = 0; x < rcBar.Width(); x++)
-        nOther += canvas.Pixel(x, rcBar.Height() / 2) != clrBack;
-    EXPECT_GT(nOther, 20) << "captions and the expand button";
+    const COLORREF kLight = RGB(255, 255, 255), kShadow = RGB(128, 128, 128), kText = RGB(0, 0, 0);
+    // The gripper: a raised bar at x 3..6, from y 3 to the bottom less 3.
+    EXPECT_EQ(kLight, canvas.Pixel(3, 3));
+    EXPECT_EQ(kShadow, canvas.Pixel(5, 3));
+    EXPECT_EQ(kShadow, canvas.Pixel(3, rcBar.Height() - 4));
+    EXPECT_EQ(kLight, canvas.Pixel(3, rcBar.Height() - 5));
+    // Etched lines in front of the groups, at control left - 4 .. - 2.
+    for (int i : {3, 6})
+    {
+        const CRect rc = pBar->GetControl(i)->GetRect();
+        EXPECT_EQ(kShadow, canvas.Pixel(rc.left - 4, rc.CenterPoint().y)) << i;
+        EXPECT_EQ(kLight, canvas.Pixel(rc.left - 3, rc.CenterPoint().y)) << i;
+    }
+    // The expand button: its triangle near the bottom and, as controls are
+    // hidden, the chevrons at its top left.
+    const CRect rcExpand = pExpand->GetRect();
+    const int cx = rcExpand.CenterPoint().x;
+    EXPECT_EQ(kText, canvas.Pixel(cx - 2, rcExpand.bottom - 7));
+    EXPECT_EQ(kText, canvas.Pixel(cx, rcExpand.bottom - 5));
+    EXPECT_EQ(kText, canvas.Pixel(rcExpand.left + 2, rcExpand.top + 4));
+    EXPECT_EQ(kText, canvas.Pixel(rcExpand.left + 6, rcExpand.top + 4));
     EXPECT_TRUE(SaveArtifactPng(L"toolbar-default-theme.png", rcBar.Width(), rcBar.Height(),
                                 [&](int x, int y) { return canvas.Pixel(x, y); }));
 

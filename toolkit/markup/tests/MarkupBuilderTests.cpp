@@ -235,3 +235,30 @@ TEST_F(MarkupBuilderTest, PropertyElementGathersItemsIntoAnImplicitValue)
     EXPECT_EQ(nullptr, refused->GetPropertyValue());
     EXPECT_EQ(1, keyless->GetRefCount());
 }
+
+TEST(MarkupResources, KeysAreFoundWhileAnyDictionaryHoldsThemAndNotAfter)
+{
+    // Equal keys in two dictionaries; the searches skip keys no dictionary
+    // holds, so the count of each must follow the dictionaries exactly.
+    auto key = [](LPCWSTR lpszKey) { return MarkupRef<CZMRMarkupString>(CZMRMarkupString::CreateValue(lpszKey)); };
+    auto* pFirst = new CZMRMarkupResourceDictionary;
+    auto* pSecond = new CZMRMarkupResourceDictionary;
+    CZMRMarkupObject* pOne = CZMRMarkupString::CreateValue(L"one");
+    CZMRMarkupObject* pTwo = CZMRMarkupString::CreateValue(L"two");
+    CZMRMarkupObject* pThree = CZMRMarkupString::CreateValue(L"three");
+    EXPECT_EQ(nullptr, FindResource(pFirst, key(L"shared.key")));
+    pFirst->SetAt(key(L"shared.key"), pOne);
+    pSecond->SetAt(key(L"shared.key"), pTwo);
+    pSecond->SetAt(key(L"shared.key"), pThree);   // a new value under a held key
+    EXPECT_EQ(pOne, FindResource(pFirst, key(L"shared.key")));
+    EXPECT_EQ(pThree, FindResource(pSecond, key(L"shared.key")));
+    pFirst->Release();
+    EXPECT_EQ(pThree, FindResource(pSecond, key(L"shared.key"))) << "the other dictionary still holds it";
+    pSecond->Release();
+    auto* pThird = new CZMRMarkupResourceDictionary;
+    EXPECT_EQ(nullptr, FindResource(pThird, key(L"shared.key")));
+    CZMRMarkupObject* pFour = CZMRMarkupString::CreateValue(L"four");
+    pThird->SetAt(key(L"shared.key"), pFour);
+    EXPECT_EQ(pFour, FindResource(pThird, key(L"shared.key")));
+    pThird->Release();
+}

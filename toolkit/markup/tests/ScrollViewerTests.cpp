@@ -358,6 +358,28 @@ TEST_F(ScrollInputTest, TheDraggedThumbFollowsTheMouseAndReturnsFromFarAway)
         ::DispatchMessageW(&msg);
 }
 
+// The application ending while an arrow is held ends the loop, which lets go
+// of the capture and passes the quit on with its code.
+TEST_F(ScrollInputTest, QuitWhileAnArrowIsHeldEndsTheLoopAndGoesOn)
+{
+    const CZMRMarkupScrollBar::GEOMETRY& g = m_pBar->GetGeometry();
+    const CPoint ptArrow = OnBar(g.nDownArrowStart + 2);
+    ::PostQuitMessage(13);
+    // Safety: a loop that lost the quit ends when its capture goes.
+    const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
+        ::KillTimer(nullptr, nId);
+        ::ReleaseCapture();
+    });
+    Press(ptArrow);
+    ::KillTimer(nullptr, nSafety);
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(13u, msg.wParam);
+    EXPECT_EQ(nullptr, m_pBar->GetTracking());
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_EQ(16, m_pViewer->GetOffset(V)) << "the press scrolled once";
+}
+
 TEST_F(ScrollInputTest, ABarWithNothingToScrollIgnoresPresses)
 {
     MarkupRef<CZMRMarkupScrollViewer> full(BuildViewer(L"", 100, 150));

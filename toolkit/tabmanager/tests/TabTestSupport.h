@@ -8,6 +8,7 @@
 #include "CZMRTabPaintManager.h"
 #include "CZMRTabPaintManagerAppearanceSet.h"
 #include "CZMRTabPaintManagerColorSet.h"
+#include "CZMROffice2007Images.h"
 
 const int kHeaderDepth = 28;
 
@@ -66,4 +67,19 @@ public:
     }
 
     CTabHostWnd* m_pHost;
+};
+
+// The foundation's test skin bound to the image set for one scope, the
+// previous binding put back after.
+class CSkinBound
+{
+public:
+    CSkinBound() : m_hOld(GetOffice2007Images()->GetHandle())
+    {
+        GetOffice2007Images()->SetHandle(::LoadLibraryW(L"zm_testskin.dll"), nullptr, TRUE);
+    }
+    ~CSkinBound() { GetOffice2007Images()->SetHandle(m_hOld); }
+
+private:
+    HMODULE m_hOld;
 };

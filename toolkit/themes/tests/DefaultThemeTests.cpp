@@ -770,8 +770,16 @@ TEST(DefaultTheme, BarBackgroundsAndTheFloatingTitle)
     floating.m_pTheme->m_clrFloatingCaptionText.SetCustomValue(RGB(255, 255, 0));
     CPixelCanvas canvas(120, 60, kBack);
     const CSize sz = floating.m_pTheme->DrawGripper(canvas.DC(), floating.m_pBar, TRUE);
-    EXPECT_EQ(114, sz.cx);
-    EXPECT_GE(sz.cy, 15);
+    // The strip (3, 3, width - 3, b), b = 18 under a caption font whose " "
+    // is lower than 15, else that height + 3.
+    CFont* pOld = canvas.DC()->SelectObject(&floating.m_pTheme->m_fntFloatingCaption);
+    const int h = canvas.DC()->GetTextExtent(CString(L" ")).cy;
+    canvas.DC()->SelectObject(pOld);
+    const int b = h < 15 ? 18 : h + 3;
+    EXPECT_EQ(CSize(114, b - 3), sz);
+    EXPECT_EQ(RGB(0, 0, 150), canvas.Pixel(116, b - 1));
+    EXPECT_EQ(kBack, canvas.Pixel(117, 5));
+    EXPECT_EQ(kBack, canvas.Pixel(5, b));
     EXPECT_EQ(sz, floating.m_pTheme->DrawGripper(nullptr, floating.m_pBar, FALSE));
     EXPECT_EQ(RGB(0, 0, 150), canvas.Pixel(3, 3));
     EXPECT_EQ(kBack, canvas.Pixel(2, 3));

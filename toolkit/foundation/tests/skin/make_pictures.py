@@ -10,6 +10,13 @@ Glyph.bmp   32-bit with straight alpha, 4 x 2, both rows alike: opaque red,
 PngPart.png RGBA, 2 x 4: two states; the top one opaque yellow, the bottom
             one blue at alpha 64.
 Wide.bmp    24-bit, 600 x 2, grey: wider than any picture that is drawn.
+
+The tab strips' pictures, solid bands per state (state s counted from the
+top) with a magenta key pixel at each band's top-left corner:
+RibbonTab.bmp        16 x 96, six states: (200, 20 + 40 s, 10).
+RibbonGroups.bmp     24 x 24: (30, 60, 90), no key pixel.
+AccessTab.bmp        40 x 96, four states: (20, 30 + 50 s, 230).
+ToolbarButtons22.bmp 20 x 80, four states: (90 + 40 s, 10, 120).
 """
 import os
 import struct
@@ -73,3 +80,18 @@ write_bmp("Keyed.bmp", 4, 4, keyed)
 write_bmp("Glyph.bmp", 4, 2, glyph, bpp=32)
 write_png("PngPart.png", 2, 4, png_part)
 write_bmp("Wide.bmp", 600, 2, lambda x, y: (128, 128, 128, 0))
+
+
+def bands(band_height, colour, keyed=True):
+    def pixel(x, y):
+        state, band_y = divmod(y, band_height)
+        if keyed and x == 0 and band_y == 0:
+            return (255, 0, 255, 0)
+        return colour(state) + (0,)
+    return pixel
+
+
+write_bmp("RibbonTab.bmp", 16, 96, bands(16, lambda s: (200, 20 + 40 * s, 10)))
+write_bmp("RibbonGroups.bmp", 24, 24, bands(24, lambda s: (30, 60, 90), keyed=False))
+write_bmp("AccessTab.bmp", 40, 96, bands(24, lambda s: (20, 30 + 50 * s, 230)))
+write_bmp("ToolbarButtons22.bmp", 20, 80, bands(20, lambda s: (90 + 40 * s, 10, 120)))
