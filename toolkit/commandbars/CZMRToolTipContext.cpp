@@ -159,9 +159,11 @@ CWnd* CZMRToolTipContext::CreateToolTip(CWnd* /*pOwner*/)
     case zmrToolTipLuna:
         return new CLunaToolTip(this);
     case zmrToolTipRichText:
-    case zmrToolTipHtml:
+        return new CRichEditToolTip(this);
     case zmrToolTipMarkup:
-        // Kinds whose content has a window of its own kind: none yet.
+        return new CMarkupToolTip(this);
+    case zmrToolTipHtml:
+        // The browser-hosting kind is not built yet.
         return nullptr;
     default:
         return new CStandardToolTip();

@@ -7,6 +7,9 @@
 #include "CZMRToolTipContextToolTip.h"
 
 class CZMRImageManager;
+class CZMRRichRender;
+class CZMRMarkupContext;
+class CZMRMarkupUIElement;
 
 // What the extended form of a tool record (TTTOOLINFOW_V2_SIZE, lParam
 // pointing here) adds: title, description, the image manager of the tool's
@@ -58,6 +61,35 @@ public:
     public:
         explicit CLunaToolTip(CZMRToolTipContext* pContext) : CZMRToolTipContextToolTip(pContext) {}
         void DrawTipBackground(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
+    };
+
+    // The own window showing its text as rich text (RTF or plain).
+    class CRichEditToolTip : public CZMRToolTipContextToolTip
+    {
+    public:
+        explicit CRichEditToolTip(CZMRToolTipContext* pContext);
+        ~CRichEditToolTip() override;
+        CSize CalcTipSize(TOOLITEM* pTool) override;
+        void DrawTipContent(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
+
+    protected:
+        CZMRRichRender* m_pRender;
+    };
+
+    // The own window showing its text as markup, or as plain text when the
+    // markup does not parse.
+    class CMarkupToolTip : public CZMRToolTipContextToolTip
+    {
+    public:
+        explicit CMarkupToolTip(CZMRToolTipContext* pContext);
+        ~CMarkupToolTip() override;
+        CSize CalcTipSize(TOOLITEM* pTool) override;
+        void DrawTipContent(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
+        CZMRMarkupUIElement* GetMarkupTree() const { return m_pTree; }
+
+    protected:
+        CZMRMarkupUIElement* m_pTree;
+        CZMRMarkupContext* m_pMarkupContext;
     };
 
     CZMRToolTipContext();
