@@ -276,10 +276,11 @@ TEST_F(ToolTipContextTest, FilterRegistersEachNewToolBeforeTheOldOneLeaves)
     EXPECT_EQ((Log{L"deactivate", L"add 3 Save", L"relay"}), context.TakeLog());
 }
 
-TEST_F(ToolTipContextTest, KindsWithTheToolkitsOwnWindowsMakeNoPlatformWindow)
+TEST_F(ToolTipContextTest, KindWithoutAWindowMakesNoPlatformWindow)
 {
+    // The browser-hosting kind has no window of its own yet.
     CTestToolTipContext context;
-    context.SetStyle(zmrToolTipMarkup);
+    context.SetStyle(zmrToolTipHtml);
     context.m_nTool = 1;
     Move(context);
     EXPECT_EQ(nullptr, context.GetToolTip());
