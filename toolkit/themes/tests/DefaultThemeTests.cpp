@@ -6,6 +6,7 @@
 #include "../../commandbars/tests/CommandBarsTestSupport.h"
 #include "../../commandbars/tests/ToolBarTestSupport.h"
 #include "ArtifactPng.h"
+#include "ThemeTestSupport.h"
 #include "CZMRControlComboBox.h"
 #include "CZMRControlEdit.h"
 #include "CZMRColorManager.h"
@@ -1517,35 +1518,8 @@ TEST(DefaultThemePictures, ToolBarPopupAndStatusBar)
         CZMRStatusBar statusBar;
         statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
         ASSERT_TRUE(statusBar.GetSafeHwnd());
-        // Panes without a font of their own take the bar's; markup makes its
-        // bold runs from it.
-        statusBar.SetFont(&theme.m_fntRegular, FALSE);
-        statusBar.EnableMarkup();
-        const LPCWSTR texts[] = {L"Ready", L"<TextBlock>Port <Bold>COM3</Bold></TextBlock>", L"Busy", L"NUM",
-                                 L"CAP"};
-        const int widths[] = {140, 100, 50, 45, 45};
         CPixelCanvas canvas(400, 22, kBack);
-        theme.PaintStatusBackground(canvas.DC(), &statusBar);
-        int x = 2;
-        for (int i = 0; i < 5; i++)
-        {
-            CZMRStatusBarPane* pPane = statusBar.AddPane();
-            pPane->SetText(texts[i]);
-            pPane->m_rcPane = CRect(x, 2, x + widths[i], 20);
-            pPane->m_rcPadding = CRect(2, 0, 2, 0);
-            x += widths[i] + 2;
-        }
-        statusBar.GetPane(2)->m_clrBackground = RGB(255, 230, 150);
-        statusBar.GetPane(3)->m_nTextAlignment = 1;
-        statusBar.GetPane(4)->m_nStyle = CZMRStatusBarPane::zmrPaneDisabled;
-        statusBar.m_bDrawDisabledText = TRUE;
-        for (int i = 0; i < statusBar.GetPaneCount(); i++)
-        {
-            CZMRStatusBarPane* pPane = statusBar.GetPane(i);
-            theme.PaintStatusPaneDivider(canvas.DC(), pPane->m_rcPane, pPane, FALSE);
-            theme.PaintStatusPane(canvas.DC(), pPane, pPane->m_rcPane);
-        }
-        theme.PaintStatusSizeGrip(canvas.DC(), CRect(384, 6, 400, 22));
+        themetest::PaintStatusBarPanes(theme, canvas, statusBar);
         EXPECT_EQ(kShadow, canvas.Pixel(2, 2)) << "the first pane's divider";
         SavePicture(canvas, L"default-theme-statusbar.png", 400, 22);
 

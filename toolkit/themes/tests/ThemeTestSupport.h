@@ -223,13 +223,10 @@ void DrawPopupPicture(const std::wstring& strPrefix, int nScheme = -1)
     SavePicture(canvas, strPrefix + L"-popup.png", 210, 230);
 }
 
-// A status bar on a 400 x 22 canvas: plain, markup, coloured, centred and
-// disabled panes, and the size gripper.
-inline void PaintStatusBarPicture(CZMRPaintManager& theme, CPixelCanvas& canvas)
+// Fills a made 400 x 22 status bar with plain, markup, coloured, centred and
+// disabled panes and paints it, with the size gripper, on the canvas.
+inline void PaintStatusBarPanes(CZMRPaintManager& theme, CPixelCanvas& canvas, CZMRStatusBar& statusBar)
 {
-    CZMRStatusBar statusBar;
-    statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
-    ASSERT_TRUE(statusBar.GetSafeHwnd());
     // Panes take the bar's font; markup makes its bold runs from it.
     statusBar.SetFont(&theme.m_fntRegular, FALSE);
     statusBar.EnableMarkup();
@@ -256,6 +253,15 @@ inline void PaintStatusBarPicture(CZMRPaintManager& theme, CPixelCanvas& canvas)
         theme.PaintStatusPane(canvas.DC(), pPane, pPane->m_rcPane);
     }
     theme.PaintStatusSizeGrip(canvas.DC(), CRect(384, 6, 400, 22));
+}
+
+// The status bar picture on a 400 x 22 canvas.
+inline void PaintStatusBarPicture(CZMRPaintManager& theme, CPixelCanvas& canvas)
+{
+    CZMRStatusBar statusBar;
+    statusBar.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 400, 22), nullptr, 0);
+    ASSERT_TRUE(statusBar.GetSafeHwnd());
+    PaintStatusBarPanes(theme, canvas, statusBar);
     statusBar.DestroyWindow();
 }
 
