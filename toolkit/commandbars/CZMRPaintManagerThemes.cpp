@@ -3,6 +3,7 @@
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
 #include "CZMROffice2003Theme.h"
+#include "CZMROffice2007Theme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -14,6 +15,9 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeOffice2003:
         pPaintManager = new CZMROffice2003Theme;
+        break;
+    case zmrThemeOffice2007:
+        pPaintManager = new CZMROffice2007Theme;
         break;
     default:
         pPaintManager = new CZMRDefaultTheme;
