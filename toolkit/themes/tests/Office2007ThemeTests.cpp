@@ -12,6 +12,7 @@
 #include "CZMRShadowManager.h"
 #include "CZMRSliderOffice2007Theme.h"
 #include "CZMRToolBar.h"
+#include "TestSkinBound.h"
 #include "ThemeTestSupport.h"
 
 using namespace themetest;
@@ -20,21 +21,6 @@ namespace
 {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kNone = COLORREF(-1);
-
-// The foundation's test skin bound to the image set for one scope, the
-// previous binding put back after.
-class CSkinBound
-{
-public:
-    CSkinBound() : m_hOld(GetOffice2007Images()->GetHandle())
-    {
-        GetOffice2007Images()->SetHandle(::LoadLibraryW(L"zm_testskin.dll"), nullptr, TRUE);
-    }
-    ~CSkinBound() { GetOffice2007Images()->SetHandle(m_hOld); }
-
-private:
-    HMODULE m_hOld;
-};
 
 // The system colours (entries 1 to 29) have distinct colours during the
 // refresh, so that a fallback shows which system colour it took; after it
