@@ -3,6 +3,7 @@
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
 #include "CZMROffice2003Theme.h"
+#include "CZMRVisualStudio2008Theme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -14,6 +15,12 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeOffice2003:
         pPaintManager = new CZMROffice2003Theme;
+        break;
+    case zmrThemeWhidbey:
+        pPaintManager = new CZMRWhidbeyTheme;
+        break;
+    case zmrThemeVisualStudio2008:
+        pPaintManager = new CZMRVisualStudio2008Theme;
         break;
     default:
         pPaintManager = new CZMRDefaultTheme;

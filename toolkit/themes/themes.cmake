@@ -7,6 +7,8 @@ list(APPEND COMMANDBARS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CZMROfficeThemeControls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMROffice2003Theme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMROffice2003ThemeColors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRWhidbeyTheme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRVisualStudio2008Theme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRScrollBarPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp
@@ -15,4 +17,5 @@ list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/OfficeThemeTests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/WhidbeyThemeTests.cpp)
