@@ -4,6 +4,7 @@
 #include "CZMRDefaultTheme.h"
 #include "CZMROffice2003Theme.h"
 #include "CZMROffice2007Theme.h"
+#include "CZMRVisualStudio2008Theme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -18,6 +19,12 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeOffice2007:
         pPaintManager = new CZMROffice2007Theme;
+        break;
+    case zmrThemeWhidbey:
+        pPaintManager = new CZMRWhidbeyTheme;
+        break;
+    case zmrThemeVisualStudio2008:
+        pPaintManager = new CZMRVisualStudio2008Theme;
         break;
     default:
         pPaintManager = new CZMRDefaultTheme;
