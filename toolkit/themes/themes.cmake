@@ -26,5 +26,5 @@ list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/WhidbeyThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2007ThemeTests.cpp)
-# The skinned theme's tests bind the foundation's test skin.
-cmake_language(DEFER CALL add_dependencies commandbars_tests zm_testskin)
+# The skinned theme's tests bind the foundation's test skins.
+cmake_language(DEFER CALL add_dependencies commandbars_tests zm_testskin zm_testskin_alt)

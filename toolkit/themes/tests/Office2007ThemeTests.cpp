@@ -346,6 +346,25 @@ TEST(Office2007Theme, WithoutASkinTheOffice2003ValuesStayAndOwnColoursTakeSystem
         EXPECT_NE(kNone, theme.GetColor(i)) << i;
 }
 
+TEST(Office2007Theme, ASkinWithSomeKeysFallsBackKeyByKey)
+{
+    const HMODULE hOld = GetOffice2007Images()->GetHandle();
+    ASSERT_TRUE(GetOffice2007Images()->SetHandle(::LoadLibraryW(L"zm_testskin_alt.dll"), nullptr, TRUE));
+    CTheme theme;
+    CZMROffice2003Theme office2003;
+    office2003.m_nColorScheme = 0;
+    RefreshWithDistinctSystemColors(office2003);
+    GetOffice2007Images()->SetHandle(hOld);
+
+    // The face gradient's light end from the skin, its dark end the Office
+    // 2003 one; the key read sets the gradient's factor.
+    ExpectPair(theme.m_grcFace, RGB(1, 2, 3), office2003.m_grcFace.clrDark.GetColor(), 0.75f, "face");
+    ExpectSamePair(theme.m_grcExpand, office2003.m_grcExpand, "expand, neither key");
+    EXPECT_EQ(office2003.GetColor(30), theme.GetColor(30));
+    EXPECT_EQ(RGB(4, 5, 6), theme.m_clrStatusBarShadow);
+    ExpectPair(theme.m_grcStatusBarTop, Entry(COLOR_3DHIGHLIGHT), Entry(COLOR_3DFACE), 0.5f, "status top");
+}
+
 TEST(Office2007Theme, DestructionEmptiesTheSkinsPictureCacheButKeepsTheTable)
 {
     CSkinBound skin;
