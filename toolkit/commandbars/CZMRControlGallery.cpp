@@ -86,8 +86,7 @@ int CZMRControlGallery::HitTestItem(CPoint point, LPRECT lpRect) const
     for (int i = 0; i < m_arrRects.GetSize(); i++)
     {
         const GALLERYITEM_POSITION& pos = m_arrRects[i];
-        CRect rcItem(pos.rcItem);
-        rcItem.OffsetRect(0, -m_nScrollPos);
+        const CRect rcItem = GetVisibleItemRect(i);
         if (rcItem.top >= rcItems.bottom)
             break;
         if (rcItem.IsRectEmpty() || !rcItem.PtInRect(point) || (pos.pItem && pos.pItem->IsLabel()))
@@ -340,8 +339,7 @@ void CZMRControlGallery::Draw(CDC* pDC)
         for (int i = 0; i < m_arrRects.GetSize(); i++)
         {
             const GALLERYITEM_POSITION& pos = m_arrRects[i];
-            CRect rcItem(pos.rcItem);
-            rcItem.OffsetRect(0, -m_nScrollPos);
+            const CRect rcItem = GetVisibleItemRect(i);
             if (rcItem.top >= rcItems.bottom)
                 break;
             if (rcItem.IsRectEmpty() || rcItem.bottom <= rcItems.top)

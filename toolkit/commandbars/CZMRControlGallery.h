@@ -156,6 +156,8 @@ protected:
     // Repaints the item (or the whole control when the items do not allow
     // partial repaints).
     void InvalidateItem(int nIndex);
+    // A new hot item, shown and not pressed; the old and new ones repainted.
+    void ChangeHotItem(int nIndex, BOOL bKeyboard);
     // The first (bForward) or last non-label item; -1 none.
     int GetFirstOrLastItem(BOOL bFirst) const;
     // The next non-label item from nIndex in the direction; -1 at the ends.

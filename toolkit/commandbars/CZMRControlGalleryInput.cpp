@@ -32,6 +32,17 @@ CRect CZMRControlGallery::GetVisibleItemRect(int nIndex) const
     return rc;
 }
 
+void CZMRControlGallery::ChangeHotItem(int nIndex, BOOL bKeyboard)
+{
+    const int nOld = m_nHotItem;
+    m_nHotItem = nIndex;
+    m_bHideSelection = FALSE;
+    m_bItemPressed = FALSE;
+    m_bKeyboardSelected = bKeyboard;
+    InvalidateItem(nOld);
+    InvalidateItem(nIndex);
+}
+
 void CZMRControlGallery::OnHotItemChanged()
 {
     NotifySite(ZMR_GN_SELCHANGE);
@@ -39,13 +50,7 @@ void CZMRControlGallery::OnHotItemChanged()
 
 void CZMRControlGallery::SetHotItem(int nIndex)
 {
-    const int nOld = m_nHotItem;
-    m_bHideSelection = FALSE;
-    m_bItemPressed = FALSE;
-    m_bKeyboardSelected = TRUE;
-    m_nHotItem = nIndex;
-    InvalidateItem(nOld);
-    InvalidateItem(nIndex);
+    ChangeHotItem(nIndex, TRUE);
     EnsureVisible(nIndex);
     if (nIndex != -1 && m_pParent && m_pParent->GetSafeHwnd())
         m_pParent->NotifyAccessibilityEvent(EVENT_OBJECT_FOCUS, m_pParent->GetSafeHwnd(), OBJID_MENU, nIndex + 1);
@@ -103,13 +108,7 @@ void CZMRControlGallery::OnMouseMove(CPoint point)
         nItem = m_nHotItem;
     if (nItem != m_nHotItem || (nItem != -1 && m_bHideSelection))
     {
-        const int nOld = m_nHotItem;
-        m_nHotItem = nItem;
-        m_bHideSelection = FALSE;
-        m_bItemPressed = FALSE;
-        m_bKeyboardSelected = FALSE;
-        InvalidateItem(nOld);
-        InvalidateItem(nItem);
+        ChangeHotItem(nItem, FALSE);
         if (nItem != -1)
         {
             if (m_bPreview)
