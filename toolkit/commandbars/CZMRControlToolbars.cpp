@@ -35,20 +35,16 @@ void CZMRControlToolbars::ExpandIntoItems(DWORD /*dwMode*/)
     CZMRControls* pControls = GetControls();
     if (!pControls)
         return;
-    while (CZMRControl* pNext = pControls->GetAt(GetIndex() + 1))
-    {
-        if (pNext->GetParameter() != ItemParameter)
-            break;
-        pControls->RemoveAt(pNext->GetIndex());
-    }
+    CZMRControlListItem::RemoveItemsAfter(this,
+                                          [](CZMRControl* pItem) { return pItem->GetParameter() == ItemParameter; });
 
     CZMRBarManager* pManager = GetBarManager();
     if (!pManager || pManager->IsCustomizeMode() || GetListedBarCount(pManager) == 0)
     {
-        SetHideFlags(0);
+        CZMRControlListItem::ShowListControl(this);
         return;
     }
-    SetHideFlags(GetHideFlags() | zmrHideGeneric);
+    CZMRControl* pFirst = nullptr;
     int nBefore = GetIndex() + 1;
     for (int i = 0; i < pManager->GetCount(); i++)
     {
@@ -60,16 +56,16 @@ void CZMRControlToolbars::ExpandIntoItems(DWORD /*dwMode*/)
         strCaption.Replace(L"&", L"&&");
         pItem->SetCaption(strCaption);
         pItem->SetTag(DWORD_PTR(i));
-        DWORD dwFlags = zmrFlagManualUpdate;
-        if (nBefore == GetIndex() + 1)
-        {
-            pItem->SetBeginGroup(GetBeginGroup());
-            dwFlags |= GetFlags() & zmrFlagWrapRow;
-        }
-        pItem->SetFlags(dwFlags);
+        pItem->SetFlags(zmrFlagManualUpdate);
         pItem->SetChecked(pBar->IsVisible());
+        if (!pFirst)
+        {
+            pFirst = pItem;
+            pItem->SetBeginGroup(GetBeginGroup());
+        }
         nBefore++;
     }
+    CZMRControlListItem::HideListControl(this, pFirst);
 }
 
 void CZMRControlToolbars::CZMRControlToolbar::OnExecute()

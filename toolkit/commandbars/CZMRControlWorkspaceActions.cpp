@@ -2,6 +2,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRCommandBar.h"
 #include "CZMRControls.h"
+#include "CZMRControlListItem.h"
 
 IMPLEMENT_SERIAL(CZMRControlWorkspaceActions, CZMRControlButton, VERSIONABLE_SCHEMA | 0x21)
 
@@ -44,18 +45,13 @@ void CZMRControlWorkspaceActions::ExpandIntoItems(DWORD /*dwMode*/)
     CZMRControls* pControls = GetControls();
     if (!pControls || !GetParent())
         return;
-    while (CZMRControl* pNext = pControls->GetAt(GetIndex() + 1))
-    {
-        if (!IsWorkspaceActionId(pNext->GetID()))
-            break;
-        pControls->RemoveAt(pNext->GetIndex());
-    }
+    CZMRControlListItem::RemoveItemsAfter(this, [](CZMRControl* pItem) { return IsWorkspaceActionId(pItem->GetID()); });
 
     CZMRBarManager* pManager = GetBarManager();
     CZMRWorkspaceCommandSource* pSource = FindCommandSource();
     if (!pSource || (pManager && pManager->IsCustomizeMode()))
     {
-        SetHideFlags(0);
+        CZMRControlListItem::ShowListControl(this);
         return;
     }
     static const int commands[] = { ZMR_ID_WORKSPACE_NEW_GROUP_BELOW, ZMR_ID_WORKSPACE_NEW_GROUP_RIGHT,
@@ -68,11 +64,10 @@ void CZMRControlWorkspaceActions::ExpandIntoItems(DWORD /*dwMode*/)
     }
     if (nBefore == GetIndex() + 1)
     {
-        SetHideFlags(0);
+        CZMRControlListItem::ShowListControl(this);
         return;
     }
-    SetHideFlags(GetHideFlags() | zmrHideGeneric);
     CZMRControl* pFirst = pControls->GetAt(GetIndex() + 1);
     pFirst->SetBeginGroup(GetBeginGroup());
-    pFirst->SetFlags(pFirst->GetFlags() | (GetFlags() & zmrFlagWrapRow));
+    CZMRControlListItem::HideListControl(this, pFirst);
 }

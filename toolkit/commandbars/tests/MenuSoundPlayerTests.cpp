@@ -50,9 +50,11 @@ protected:
         g_bLongSound = g_bDeaf = false;
         g_hPlayed = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
         g_hRelease = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        CZMRMenuSoundPlayer::SetPlayFunction(FakePlay);
+        // A worker left running by earlier tests purges its sound as it
+        // stops; that call goes to the real function, not into the record.
         m_pPlayer = CZMRMenuSoundPlayer::GetInstance();
         m_pPlayer->Stop();
+        CZMRMenuSoundPlayer::SetPlayFunction(FakePlay);
         m_pPlayer->SetEnabled(TRUE);
     }
     void TearDown() override
