@@ -97,10 +97,11 @@ CZMRRibbonBar::CControlCaptionButton::CControlCaptionButton(CZMRRibbonFrameHelpe
 
 void CZMRRibbonBar::CControlCaptionButton::Draw(CDC* pDC)
 {
-    // The frame's caption buttons come with the Office 2007 frame drawing;
-    // until then the button shows its state over a plain face.
-    if (CZMRPaintManager* pPaintManager = GetPaintManager())
-        pPaintManager->DrawControlStateRect(pDC, this);
+    CZMROffice2007Theme* pTheme = dynamic_cast<CZMROffice2007Theme*>(GetPaintManager());
+    if (!pTheme)
+        return;
+    const BOOL bActive = m_pFrameHelper ? m_pFrameHelper->IsFrameActive() : TRUE;
+    pTheme->DrawFrameCaptionButton(pDC, GetRect(), GetID(), GetSelected(), GetPressed(), GetEnabled() && bActive);
 }
 
 void CZMRRibbonBar::CControlCaptionButton::OnExecute()

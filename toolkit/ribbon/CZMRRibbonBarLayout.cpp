@@ -368,8 +368,8 @@ void CZMRRibbonBar::RepositionCaption(CDC* pDC)
         m_strCaptionText.ReleaseBuffer();
     }
 
-    // The frame caption font comes with the Office 2007 theme; until then
-    // the caption is measured in the bar font the caller selected.
+    CZMRRibbonTheme* pTheme = GetRibbonTheme();
+    CZMRFontDC font(pDC, pTheme ? &pTheme->m_fntFrameCaption : nullptr);
     const int nTextWidth = pDC->GetTextExtent(m_strCaptionText).cx + 20;
     auto centreIn = [](CRect rcIn, int nWidth) {
         nWidth = std::min(nWidth, rcIn.Width());

@@ -21,8 +21,9 @@ const LPCWSTR kContextColorNames[] = {L"BLUE", L"YELLOW", L"GREEN", L"RED", L"PU
 
 CZMRRibbonTheme::CZMRRibbonTheme()
     : m_bRibbonFlag(TRUE), m_nTabsHeight(23), m_nGroupCaptionHeight(17), m_nFontHeightOverride(0),
-      m_pTabPaintManager(nullptr), m_bGroupHotTracking(TRUE), m_bFrameStatusBar(TRUE), m_nRibbonCaptionHeight(18)
+      m_pTabPaintManager(nullptr), m_bGroupHotTracking(TRUE)
 {
+    m_bFrameStatusBar = TRUE;
     m_bClearTypeTextQuality = TRUE;
     m_nSplitDropDownWidth = 12;
     m_nPopupSplitWidth = 26;
@@ -96,7 +97,7 @@ void CZMRRibbonTheme::SetSkinColor(CZMRPaintManagerColor& clr, LPCWSTR lpszKey, 
 
 void CZMRRibbonTheme::RefreshMetrics()
 {
-    CZMROffice2003Theme::RefreshMetrics();
+    CZMROffice2007Theme::RefreshMetrics();
 
     // Own members first get what they stand in for when the skin is silent.
     struct CMemberKey
@@ -150,7 +151,7 @@ void CZMRRibbonTheme::RefreshMetrics()
     if (clrExpandedDark != COLORREF(-1) && clrExpandedLight != COLORREF(-1))
         m_grcHiddenIconColumn.SetStandardPair(clrExpandedLight, clrExpandedDark, 0.5f);
 
-    m_pShadowManager->m_bAlphaShadow = FALSE;
+    m_pShadowManager->m_clrShadow = 0;
     m_arrColors[35].SetStandardValue(RGB(167, 167, 167));
     m_arrColors[43].SetStandardValue(RGB(134, 134, 134));
     m_arrColors[41].SetStandardValue(RGB(250, 250, 250));
@@ -183,7 +184,7 @@ void CZMRRibbonTheme::ApplyBarWindowRegion(CZMRCommandBar* pBar)
 
 void CZMRRibbonTheme::PaintKeyboardTipWindow(CDC* pDC, CZMRCommandBarKeyboardTip* pTip, BOOL bPrepare)
 {
-    CZMROffice2003Theme::PaintKeyboardTipWindow(pDC, pTip, bPrepare);
+    CZMROffice2007Theme::PaintKeyboardTipWindow(pDC, pTip, bPrepare);
 }
 
 CString CZMRRibbonTheme::GetContextColorName(int nColor)

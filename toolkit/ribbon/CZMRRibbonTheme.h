@@ -2,7 +2,7 @@
 // the ribbon's fonts, metrics and colours, the tab paint manager of the
 // ribbon's tab strip, and the drawing operations of the ribbon's parts.
 #pragma once
-#include "CZMROffice2003Theme.h"
+#include "CZMROffice2007Theme.h"
 #include "CZMRTabPaintManager.h"
 #include "CZMRTabPaintManagerAppearanceSet.h"
 #include "CZMRTabPaintManagerColorSet.h"
@@ -12,7 +12,7 @@ class CZMRRibbonTab;
 class CZMRRibbonGroup;
 class CZMRRibbonContextHeaderList;
 
-class CZMRRibbonTheme : public CZMROffice2003Theme
+class CZMRRibbonTheme : public CZMROffice2007Theme
 {
 public:
     // The ribbon tab strip's shape: flat property-page tabs whose header is
@@ -141,9 +141,7 @@ public:
     CZMRPaintManagerColor m_clrMinimizedFrameEdgeShadow;
     CZMRPaintManagerColorGradient m_grcMenuPopupGripper;
 
-    BOOL m_bGroupHotTracking;             // of the Office 2007 theme
-    BOOL m_bFrameStatusBar;               // the status bar is drawn into the frame
-    int m_nRibbonCaptionHeight;           // of the Office 2007 theme
+    BOOL m_bGroupHotTracking;             // the group under the mouse is drawn hot
 
 protected:
     // The skin's colour of a key of the "Ribbon" section; -1 when missing.

@@ -142,6 +142,16 @@ TEST(RibbonThemeColors, KeysTheSkinLacksLeaveNoColourMissing)
     EXPECT_NE(COLORREF(-1), pTabColors->m_clrTextSelected.GetColor());
 }
 
+TEST(RibbonTheme, ThemeNumberSixIsTheRibbonTheme)
+{
+    CZMRPaintManager* pTheme = CZMRPaintManager::CreateTheme(zmrThemeRibbon);
+    EXPECT_NE(nullptr, dynamic_cast<CZMRRibbonTheme*>(pTheme));
+    EXPECT_NE(nullptr, dynamic_cast<CZMROffice2007Theme*>(pTheme)) << "it is an Office 2007 theme";
+    EXPECT_EQ(zmrThemeRibbon, pTheme->GetThemeKind());
+    EXPECT_EQ(zmrThemeRibbon, pTheme->m_nTheme);
+    pTheme->InternalRelease();
+}
+
 TEST(RibbonTheme, ConstructionValues)
 {
     CZMRRibbonTheme theme;
