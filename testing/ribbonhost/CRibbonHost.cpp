@@ -3,6 +3,7 @@
 #include "CZMRRibbonBar.h"
 #include "CZMRRibbonTheme.h"
 #include "ArtifactPng.h"
+#include "WindowPixels.h"
 
 CRibbonHost* CRibbonHost::Create(const RECT& rc, CZMRPaintManager* pPaintManager)
 {
@@ -73,27 +74,7 @@ CRect CRibbonHost::RibbonRectInFrame() const
 
 std::vector<COLORREF> CRibbonHost::CaptureFrame(CSize& sz) const
 {
-    HWND hWnd = m_pFrame->GetSafeHwnd();
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    sz = rc.Size();
-    HDC hdcWnd = ::GetDC(hWnd);
-    HDC hdcMem = ::CreateCompatibleDC(hdcWnd);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hdcWnd, sz.cx, sz.cy);
-    HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
-    ::BitBlt(hdcMem, 0, 0, sz.cx, sz.cy, hdcWnd, 0, 0, SRCCOPY);
-    std::vector<COLORREF> pixels;
-    pixels.reserve(size_t(sz.cx) * size_t(sz.cy));
-    for (int y = 0; y < sz.cy; y++)
-    {
-        for (int x = 0; x < sz.cx; x++)
-            pixels.push_back(::GetPixel(hdcMem, x, y));
-    }
-    ::SelectObject(hdcMem, hOld);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hdcMem);
-    ::ReleaseDC(hWnd, hdcWnd);
-    return pixels;
+    return ReadWindow(m_pFrame->GetSafeHwnd(), sz, TRUE);
 }
 
 void CRibbonHost::SavePicture(LPCWSTR lpszName) const

@@ -11,21 +11,10 @@
 
 BOOL CZMRRibbonBar::OnControlDrop(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag)
 {
-    if (!pDataObject)
+    int nIndex = 0;
+    BOOL bOwnPlace = FALSE;
+    if (!FindDropPlace(pDataObject, dropEffect, ptDrop, nIndex, bOwnPlace))
         return FALSE;
-    DROPEFFECT dropCheck = dropEffect;
-    if (!pDataObject->CanDropOnBar(this, ptDrop, dropCheck))
-    {
-        dropEffect = CZMRControlDragHelper::dropCancelled;
-        OnControlDragLeave();
-        return FALSE;
-    }
-
-    CRect rcMark;
-    BOOL bVertical;
-    const int nIndex = FindInsertionPoint(ptDrop, rcMark, bVertical, nullptr);
-    const int nOwn = pDataObject->GetIndex();
-    const BOOL bOwnPlace = pDataObject->GetParent() == this && (nIndex == nOwn || nIndex == nOwn + 1);
     CZMRBarManager* pManager = GetBarManager();
 
     if (bOwnPlace)
