@@ -6,6 +6,7 @@
 #include "CZMRControls.h"
 #include "CZMRDefaultTheme.h"
 #include "CZMRRibbonContextHeaderList.h"
+#include "CZMRRibbonControlSystemButton.h"
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonFrameHelper.h"
 #include "CZMRRibbonGroup.h"
@@ -273,4 +274,149 @@ TEST_F(RibbonInFrame, TheFrameHelperIsDeletedOnceAndForgotten)
     delete m_pHost;   // the bar's destruction
     m_pHost = nullptr;
     EXPECT_EQ(1, nDeleted);
+}
+
+// ---------------------------------------------------------------- the tab row and the quick-access row
+
+namespace
+{
+class RibbonRows : public RibbonInFrame
+{
+protected:
+    void SetUp() override
+    {
+        RibbonInFrame::SetUp();
+        AddTabs();
+    }
+    CFixedButton* AddQuickAccess(int nWidth)
+    {
+        auto* pButton = new CFixedButton(CSize(nWidth, 20));
+        m_pRibbon->GetQuickAccessControls()->InsertAt(pButton, -1);
+        return pButton;
+    }
+    int Width() const
+    {
+        CRect rc;
+        m_pRibbon->GetClientRect(&rc);
+        return rc.Width();
+    }
+    // The top a control of height h gets in the quick-access row: centred,
+    // and 2 px lower for ordinary controls in the caption band.
+    int QuickAccessTop(int h, BOOL bOrdinary) const
+    {
+        const CRect rcQuickAccess = m_pRibbon->GetQuickAccessRect();
+        return rcQuickAccess.top + (rcQuickAccess.Height() - h + 1) / 2 + (bOrdinary ? 2 : 0);
+    }
+};
+} // namespace
+
+TEST_F(RibbonRows, QuickAccessControlsLineUpInTheCaptionBand)
+{
+    CFixedButton* pFirst = AddQuickAccess(20);
+    CFixedButton* pSecond = AddQuickAccess(30);
+    m_pHost->Layout();
+
+    const int x0 = m_pRibbon->GetQuickAccessHeight() + RibbonTheme()->GetTabsHeight();
+    EXPECT_EQ(CRect(x0, QuickAccessTop(20, TRUE), x0 + 20, QuickAccessTop(20, TRUE) + 20), pFirst->GetRect());
+    EXPECT_EQ(CRect(x0 + 20, QuickAccessTop(20, TRUE), x0 + 50, QuickAccessTop(20, TRUE) + 20), pSecond->GetRect());
+    CZMRControl* pCustomize = m_pRibbon->GetQuickAccessCustomizeButton();
+    const CSize szButton = pCustomize->GetRect().Size();
+    EXPECT_EQ(CSize(RibbonTheme()->GetControlRowHeight() * 13 / 22, RibbonTheme()->GetControlRowHeight()), szButton);
+    EXPECT_EQ(CPoint(x0 + 50 + 12, QuickAccessTop(szButton.cy, FALSE)), pCustomize->GetRect().TopLeft())
+        << "12 px after the last control, not lowered";
+    EXPECT_TRUE(pCustomize->IsVisible());
+    EXPECT_FALSE(m_pRibbon->GetQuickAccessMoreButton()->IsVisible());
+    EXPECT_EQ(x0 + 62, m_pRibbon->GetQuickAccessRect().right) << "the customize button does not move x on";
+}
+
+TEST_F(RibbonRows, ARowThatDoesNotFitShowsTheMoreButtonInsteadOfTheCustomizeButton)
+{
+    const int x0 = m_pRibbon->GetQuickAccessHeight() + RibbonTheme()->GetTabsHeight();
+    const int nLimit = Width() - 3 * m_pRibbon->GetCaptionRect().Height();
+    // As many 100 px controls as fit before the limit, and two more.
+    const int nFit = (nLimit - x0) / 100;
+    std::vector<CFixedButton*> buttons;
+    for (int i = 0; i < nFit + 2; i++)
+        buttons.push_back(AddQuickAccess(100));
+    m_pHost->Layout();
+
+    for (int i = 0; i < nFit; i++)
+    {
+        EXPECT_TRUE(buttons[i]->IsVisible()) << i;
+        EXPECT_EQ(x0 + 100 * i, buttons[i]->GetRect().left) << i;
+    }
+    for (int i = nFit; i < nFit + 2; i++)
+        EXPECT_EQ(DWORD(zmrHideWrap), buttons[i]->GetHideFlags() & zmrHideWrap) << i;
+    EXPECT_FALSE(m_pRibbon->GetQuickAccessCustomizeButton()->IsVisible());
+    CZMRControl* pMore = m_pRibbon->GetQuickAccessMoreButton();
+    ASSERT_TRUE(pMore->IsVisible());
+    EXPECT_EQ(x0 + 100 * nFit + 12, pMore->GetRect().left) << "where the customize button would stand";
+}
+
+TEST_F(RibbonRows, TheSystemButtonReachesFromTheCaptionOverTheTabRow)
+{
+    CZMRControl* pButton = m_pRibbon->AddSystemButton(700);
+    CZMRControl* pLoose = m_pRibbon->GetControls()->AddControl(new CFixedButton(CSize(24, 18)), 800);
+    auto* pRight = new CFixedButton(CSize(16, 16));
+    pRight->SetFlags(zmrFlagRightAlign);
+    pRight->SetBeginGroup(TRUE);
+    m_pRibbon->GetControls()->AddControl(pRight, 801);
+    m_pHost->Layout();
+
+    const int qa = m_pRibbon->GetQuickAccessHeight();
+    const int tabs = RibbonTheme()->GetTabsHeight();
+    const int nCaption = m_pRibbon->GetCaptionHeight();
+    // Without frame helper the band's border is 0: the button starts 1 px above the band.
+    EXPECT_EQ(CRect(0, -1, qa + tabs - 3, -1 + qa + tabs - 4), pButton->GetRect());
+    EXPECT_EQ(pButton, m_pRibbon->GetControl(0));
+    EXPECT_TRUE(pButton->GetWrap());
+
+    // Loose controls: from the system button's right edge, and from the right end.
+    const int x = qa + tabs - 3;
+    const int nRowTop = nCaption;
+    EXPECT_EQ(CRect(x, nRowTop + (tabs - 18 + 1) / 2, x + 24, nRowTop + (tabs - 18 + 1) / 2 + 18), pLoose->GetRect());
+    EXPECT_EQ(Width(), pRight->GetRect().right);
+    EXPECT_FALSE(pRight->GetBeginGroup()) << "a right-aligned control begins no group";
+    EXPECT_TRUE(pRight->GetWrap());
+    // The tab strip between them, one pixel deeper than the row.
+    EXPECT_EQ(CRect(x + 24, nRowTop, Width() - 16, nRowTop + tabs + 1), m_pRibbon->GetTabControlRect());
+
+    // With the tabs hidden the loose controls and the tab strip go.
+    m_pRibbon->SetTabsVisible(FALSE);
+    m_pHost->Layout();
+    EXPECT_FALSE(pLoose->IsVisible());
+    EXPECT_TRUE(m_pRibbon->GetTabControlRect().IsRectEmpty());
+    EXPECT_FALSE(m_pRibbon->GetControlTab()->IsVisible());
+    EXPECT_EQ(2 + nCaption + m_pRibbon->GetGroupsAreaHeight(), RibbonHeight()) << "the hidden tab row counts 2";
+    m_pRibbon->SetTabsVisible(TRUE);
+    m_pHost->Layout();
+    EXPECT_TRUE(pLoose->IsVisible());
+}
+
+TEST_F(RibbonRows, BelowTheGroupsTheRowSpansTheRibbon)
+{
+    CFixedButton* pFirst = AddQuickAccess(20);
+    m_pRibbon->ShowQuickAccessBelow(TRUE);
+    m_pHost->Layout();
+    const CRect rcGroups = m_pRibbon->GetGroupsRect();
+    const int qa = m_pRibbon->GetQuickAccessHeight();
+    EXPECT_EQ(CRect(0, rcGroups.bottom, Width(), rcGroups.bottom + qa), m_pRibbon->GetQuickAccessRect());
+    EXPECT_EQ(2, pFirst->GetRect().left);
+    EXPECT_EQ(rcGroups.bottom + (qa - 20 + 1) / 2, pFirst->GetRect().top) << "not lowered below the groups";
+    EXPECT_EQ(rcGroups.bottom + qa + 1, RibbonHeight());
+}
+
+TEST_F(RibbonRows, WithoutCaptionBandTheQuickAccessRowJoinsTheTabRow)
+{
+    CFixedButton* pFirst = AddQuickAccess(20);
+    m_pRibbon->SetCaptionBarShown(FALSE);
+    m_pHost->Layout();
+    const int tabs = RibbonTheme()->GetTabsHeight();
+    EXPECT_TRUE(m_pRibbon->GetCaptionRect().IsRectEmpty());
+    // x starts at 2 (no system button): the row starts 5 px on, in the tab row.
+    EXPECT_EQ(CRect(7, (tabs - 20 + 1) / 2, 27, (tabs - 20 + 1) / 2 + 20), pFirst->GetRect());
+    const CRect rcCustomize = m_pRibbon->GetQuickAccessCustomizeButton()->GetRect();
+    EXPECT_EQ(27, rcCustomize.left) << "no gap outside the caption band";
+    EXPECT_EQ(rcCustomize.right, m_pRibbon->GetTabControlRect().left) << "in the tab row every control moves x on";
+    EXPECT_EQ(tabs + m_pRibbon->GetGroupsAreaHeight(), RibbonHeight());
 }
