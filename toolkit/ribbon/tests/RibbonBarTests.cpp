@@ -420,3 +420,159 @@ TEST_F(RibbonRows, WithoutCaptionBandTheQuickAccessRowJoinsTheTabRow)
     EXPECT_EQ(rcCustomize.right, m_pRibbon->GetTabControlRect().left) << "in the tab row every control moves x on";
     EXPECT_EQ(tabs + m_pRibbon->GetGroupsAreaHeight(), RibbonHeight());
 }
+
+// ---------------------------------------------------------------- the mouse
+
+namespace
+{
+class RibbonMouse : public RibbonRows
+{
+protected:
+    CPoint TabCentre(int nIndex) const { return m_pRibbon->GetTab(nIndex)->GetRect().CenterPoint(); }
+    // A press and release as the window receives them; the tab strip's
+    // press loop takes the queued release.
+    void Click(CPoint pt)
+    {
+        m_pRibbon->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        m_pRibbon->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        CRibbonHost::Pump();
+    }
+    void DoubleClick(CPoint pt)
+    {
+        Click(pt);
+        m_pRibbon->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        m_pRibbon->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        CRibbonHost::Pump();
+    }
+    std::vector<int> TabCodes() const
+    {
+        std::vector<int> codes;
+        for (const CRibbonHost::CNotification& n : m_pHost->m_notifications)
+        {
+            if (n.nCode == ZMR_RIBBON_TABCHANGING || n.nCode == ZMR_RIBBON_TABCHANGED)
+                codes.push_back(n.nCode);
+        }
+        return codes;
+    }
+};
+} // namespace
+
+TEST_F(RibbonMouse, ClickingATabAsksTheSiteAndShowsThatTabsGroups)
+{
+    CZMRControl* pHomeControl = m_pRibbon->GetTab(0)->GetGroups()->GetAt(0)->GetAt(0);
+    CZMRControl* pInsertControl = m_pRibbon->GetTab(1)->GetGroups()->GetAt(0)->GetAt(0);
+    m_pHost->m_notifications.clear();
+    Click(TabCentre(1));
+    EXPECT_EQ(m_pRibbon->GetTab(1), m_pRibbon->GetSelectedTab());
+    EXPECT_EQ(std::vector<int>({ZMR_RIBBON_TABCHANGING, ZMR_RIBBON_TABCHANGED}), TabCodes());
+    for (const CRibbonHost::CNotification& n : m_pHost->m_notifications)
+    {
+        if (n.nCode == ZMR_RIBBON_TABCHANGING || n.nCode == ZMR_RIBBON_TABCHANGED)
+        {
+            EXPECT_EQ(m_pRibbon->GetTab(1), n.pTab);
+            EXPECT_EQ(m_pRibbon->GetControlTab(), n.pControl);
+        }
+    }
+    EXPECT_TRUE(pHomeControl->GetHideFlags() & zmrHideRibbonTab);
+    EXPECT_FALSE(pInsertControl->GetHideFlags() & zmrHideRibbonTab);
+}
+
+TEST_F(RibbonMouse, ASiteThatRefusesTheChangeKeepsTheOldTab)
+{
+    m_pHost->m_answer = [](const CRibbonHost::CNotification& n) { return n.nCode == ZMR_RIBBON_TABCHANGING ? 1 : 0; };
+    m_pHost->m_notifications.clear();
+    Click(TabCentre(1));
+    EXPECT_EQ(m_pRibbon->GetTab(0), m_pRibbon->GetSelectedTab());
+    EXPECT_EQ(std::vector<int>({ZMR_RIBBON_TABCHANGING}), TabCodes());
+}
+
+TEST_F(RibbonMouse, ADoubleClickOnTheSelectedTabMinimizesAndRestores)
+{
+    DoubleClick(TabCentre(0));
+    EXPECT_TRUE(m_pRibbon->IsMinimized());
+    DoubleClick(TabCentre(0));
+    EXPECT_FALSE(m_pRibbon->IsMinimized());
+
+    // A double click that first selected its tab does not minimize.
+    DoubleClick(TabCentre(1));
+    EXPECT_EQ(m_pRibbon->GetTab(1), m_pRibbon->GetSelectedTab());
+    EXPECT_FALSE(m_pRibbon->IsMinimized());
+
+    m_pRibbon->AllowMinimize(FALSE);
+    DoubleClick(TabCentre(1));
+    EXPECT_FALSE(m_pRibbon->IsMinimized());
+}
+
+TEST_F(RibbonMouse, TheCaptionBelongsToTheFrameOnlyWithAFrameHelper)
+{
+    const CPoint ptCaption(m_pRibbon->GetCaptionRect().right - 200, m_pRibbon->GetCaptionRect().CenterPoint().y);
+    EXPECT_EQ(0, m_pRibbon->HitTestCaption(ptCaption)) << "the ribbon's own caption band";
+
+    m_pRibbon->SetFrameHelper(new CZMRRibbonFrameHelper(m_pHost->Frame()->GetSafeHwnd(), m_pRibbon));
+    m_pHost->Layout();
+    const CRect rcCaption = m_pRibbon->GetCaptionRect();
+    EXPECT_EQ(HTCAPTION, m_pRibbon->HitTestCaption(CPoint(rcCaption.right - 200, rcCaption.top + 5)));
+    EXPECT_EQ(HTTOP, m_pRibbon->HitTestCaption(CPoint(rcCaption.right - 200, rcCaption.top + 4)))
+        << "the sizing edge of a frame with a thick frame";
+    EXPECT_EQ(0, m_pRibbon->HitTestCaption(m_pRibbon->GetQuickAccessCustomizeButton()->GetRect().CenterPoint()))
+        << "a control is no caption";
+    EXPECT_EQ(0, m_pRibbon->HitTestCaption(CPoint(rcCaption.left + 5, rcCaption.bottom)));
+
+    // The frame opens its system menu in a modal loop that a timer ends.
+    m_pHost->m_nRecordMessage = 0x313;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    m_pRibbon->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(rcCaption.right - 200, rcCaption.top + 8));
+    ::KillTimer(nullptr, nTimer);
+    ASSERT_EQ(1u, m_pHost->m_frameMessages.size()) << "the frame's system menu";
+    EXPECT_EQ(WPARAM(m_pHost->Frame()->GetSafeHwnd()), m_pHost->m_frameMessages[0].wParam);
+
+    m_pRibbon->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rcCaption.right - 200, rcCaption.top + 8));
+    CRibbonHost::Pump();
+    EXPECT_TRUE(m_pHost->Frame()->IsZoomed()) << "a double click on the caption maximizes the frame";
+    EXPECT_FALSE(m_pRibbon->IsMinimized());
+}
+
+TEST_F(RibbonMouse, AFrameHelperBringsTheCaptionButtonsAndTheCaptionText)
+{
+    m_pRibbon->SetFrameHelper(new CZMRRibbonFrameHelper(m_pHost->Frame()->GetSafeHwnd(), m_pRibbon));
+    m_pHost->Layout();
+    CZMRControls* pControls = m_pRibbon->GetControls();
+    CZMRControl* pClose = pControls->FindControlById(SC_CLOSE);
+    CZMRControl* pMaximize = pControls->FindControlById(SC_MAXIMIZE);
+    CZMRControl* pMinimize = pControls->FindControlById(SC_MINIMIZE);
+    ASSERT_TRUE(pClose && pMaximize && pMinimize);
+    EXPECT_EQ(nullptr, pControls->FindControlById(SC_RESTORE));
+
+    // Squares of the free band's height from its right end: close, maximize, minimize.
+    const int nSize = m_pRibbon->GetCaptionRect().bottom - 3;
+    EXPECT_EQ(CRect(Width() - nSize, 0, Width(), nSize), pClose->GetRect());
+    EXPECT_EQ(pClose->GetRect().left, pMaximize->GetRect().right);
+    EXPECT_EQ(pMaximize->GetRect().left, pMinimize->GetRect().right);
+    EXPECT_EQ(pMinimize->GetRect().left, m_pRibbon->GetCaptionFreeRect().right);
+    EXPECT_EQ(0x1au, pClose->GetFlags());
+    EXPECT_TRUE(pClose->IsTemporary());
+
+    // The caption text is centred between 70 and the buttons.
+    EXPECT_EQ(CString(L"Ribbon host"), m_pRibbon->GetCaptionText());
+    const CRect rcText = m_pRibbon->GetCaptionTextRect();
+    EXPECT_NEAR((70 + m_pRibbon->GetCaptionFreeRect().right) / 2, rcText.CenterPoint().x, 1);
+
+    // A maximized frame shows restore in the place of maximize.
+    m_pHost->Frame()->ShowWindow(SW_MAXIMIZE);
+    m_pHost->Layout();
+    EXPECT_NE(nullptr, pControls->FindControlById(SC_RESTORE));
+    EXPECT_EQ(nullptr, pControls->FindControlById(SC_MAXIMIZE));
+
+    // Executing a caption button asks the frame for the system command.
+    m_pHost->m_nRecordMessage = WM_SYSCOMMAND;
+    pControls->FindControlById(SC_RESTORE)->OnExecute();
+    CRibbonHost::Pump();
+    ASSERT_FALSE(m_pHost->m_frameMessages.empty());
+    EXPECT_EQ(WPARAM(SC_RESTORE), m_pHost->m_frameMessages[0].wParam);
+    EXPECT_FALSE(m_pHost->Frame()->IsZoomed());
+
+    // Without the helper the buttons go at the next arrangement of the caption.
+    m_pRibbon->SetFrameHelper(nullptr);
+    m_pHost->Layout();
+    EXPECT_FALSE(m_pRibbon->HasFrameHelper());
+}
