@@ -84,6 +84,14 @@ public:
     CSize m_sz;
 };
 
+// A ribbon made by its class, with no manager.
+struct CRibbonObjectForCues
+{
+    CRibbonObjectForCues() : p(static_cast<CZMRRibbonBar*>(RUNTIME_CLASS(CZMRRibbonBar)->CreateObject())) {}
+    ~CRibbonObjectForCues() { p->InternalRelease(); }
+    CZMRRibbonBar* p;
+};
+
 class RibbonInFrame : public ::testing::Test
 {
 protected:
@@ -575,4 +583,91 @@ TEST_F(RibbonMouse, AFrameHelperBringsTheCaptionButtonsAndTheCaptionText)
     m_pRibbon->SetFrameHelper(nullptr);
     m_pHost->Layout();
     EXPECT_FALSE(m_pRibbon->HasFrameHelper());
+}
+
+// ---------------------------------------------------------------- sizes, cues, tab text and drops
+
+TEST_F(RibbonRows, ButtonsAreSquaresOfTheBaseHeightAndIconsFollowTheManager)
+{
+    const int nBase = RibbonTheme()->GetBaseHeight();
+    EXPECT_EQ(CSize(nBase, nBase), m_pRibbon->GetButtonSize());
+    m_pRibbon->SetButtonSize(CSize(30, 28));
+    EXPECT_EQ(CSize(30, 28), m_pRibbon->GetButtonSize());
+
+    EXPECT_EQ(RibbonTheme()->GetIconSize(FALSE), m_pRibbon->GetIconSize());
+    m_pHost->Manager()->GetOptions()->szIcons = CSize(20, 20);
+    EXPECT_EQ(CSize(20, 20), m_pRibbon->GetIconSize());
+    m_pRibbon->SetIconSize(CSize(24, 24));
+    EXPECT_EQ(CSize(24, 24), m_pRibbon->GetIconSize());
+}
+
+TEST_F(RibbonRows, KeyboardTipsReplaceUnderlinedLetters)
+{
+    m_pHost->Manager()->GetOptions()->bKeyboardTips = TRUE;
+    m_pHost->Manager()->ShowKeyboardCues(TRUE);
+    EXPECT_FALSE(m_pRibbon->AreKeyboardCuesShown());
+    m_pHost->Manager()->GetOptions()->bKeyboardTips = FALSE;
+    EXPECT_EQ(m_pHost->Manager()->AreKeyboardCuesShown(), m_pRibbon->AreKeyboardCuesShown());
+
+    CRibbonObjectForCues ribbon;
+    EXPECT_TRUE(ribbon.p->AreKeyboardCuesShown()) << "without a manager";
+}
+
+TEST_F(RibbonRows, TabTextColoursOfAMinimizedRibbon)
+{
+    CZMRTabPaintManager::CColorSet* pColors = RibbonTheme()->GetTabPaintManager()->GetColorSet();
+    const COLORREF clrNormal = RGB(1, 0, 0), clrHot = RGB(2, 0, 0), clrSelected = RGB(3, 0, 0),
+                   clrDisabled = RGB(4, 0, 0);
+    pColors->m_clrTextNormal.SetStandardValue(clrNormal);
+    pColors->m_clrTextHot.SetStandardValue(clrHot);
+    pColors->m_clrTextSelected.SetStandardValue(clrSelected);
+    pColors->m_clrTextDisabled.SetStandardValue(clrDisabled);
+    CZMRRibbonTab* pHome = m_pRibbon->GetTab(0);
+    CZMRRibbonTab* pInsert = m_pRibbon->GetTab(1);
+    CZMRRibbonControlTab* pStrip = m_pRibbon->GetControlTab();
+    CClientDC dc(m_pRibbon);
+    auto textOf = [&](CZMRRibbonTab* pTab) {
+        pColors->SetTextColor(&dc, pTab);
+        return dc.GetTextColor();
+    };
+
+    EXPECT_EQ(clrSelected, textOf(pHome));
+    EXPECT_EQ(clrNormal, textOf(pInsert));
+    pStrip->TrackHotItem(m_pRibbon, pInsert->GetRect().CenterPoint());
+    EXPECT_EQ(clrHot, textOf(pInsert));
+    pStrip->TrackHotItem(m_pRibbon, CPoint(-1, -1));
+
+    // Minimized, with the tab's popup closed, the selected tab looks like any other.
+    m_pRibbon->SetMinimized(TRUE);
+    m_pHost->Layout();
+    ASSERT_EQ(pHome, m_pRibbon->GetSelectedTab());
+    EXPECT_EQ(clrNormal, textOf(pHome));
+    pStrip->TrackHotItem(m_pRibbon, pHome->GetRect().CenterPoint());
+    EXPECT_EQ(clrHot, textOf(pHome));
+    pStrip->TrackHotItem(m_pRibbon, CPoint(-1, -1));
+
+    pInsert->SetEnabled(FALSE);
+    EXPECT_EQ(clrDisabled, textOf(pInsert));
+}
+
+TEST_F(RibbonRows, ADropOnItsOwnPlaceTogglesTheGroupStartOnlyBeyond4Pixels)
+{
+    m_pRibbon->SetCustomizable(TRUE);
+    CZMRControl* pButton = m_pRibbon->GetControls()->AddControl(new CFixedButton(CSize(40, 20)), 900);
+    m_pHost->Layout();
+    const CPoint ptDrop = pButton->GetRect().TopLeft() + CSize(5, 5);
+    const struct
+    {
+        CSize szMove;
+        BOOL bBeginGroup;
+    } cases[] = {{CSize(4, 0), FALSE}, {CSize(0, -4), FALSE}, {CSize(5, 0), TRUE}, {CSize(0, 5), FALSE}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.szMove.cx << "," << c.szMove.cy);
+        DROPEFFECT effect = DROPEFFECT_MOVE;
+        EXPECT_TRUE(m_pRibbon->OnControlDrop(pButton, effect, ptDrop, ptDrop - c.szMove));
+        EXPECT_EQ(c.bBeginGroup, pButton->GetBeginGroup());
+        EXPECT_EQ(pButton, m_pHost->Manager()->GetCustomizeSelection()) << "the selection is refreshed";
+    }
+    EXPECT_EQ(900, m_pRibbon->GetControls()->FindControlById(900)->GetID());
 }
