@@ -2,6 +2,7 @@
 // whose theme is not built in is served by the Default theme.
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
+#include "CZMRNativeXPTheme.h"
 #include "CZMROffice2003Theme.h"
 #include "CZMRVisualStudio2008Theme.h"
 
@@ -15,6 +16,9 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeOffice2003:
         pPaintManager = new CZMROffice2003Theme;
+        break;
+    case zmrThemeNativeXP:
+        pPaintManager = new CZMRNativeXPTheme;
         break;
     case zmrThemeWhidbey:
         pPaintManager = new CZMRWhidbeyTheme;

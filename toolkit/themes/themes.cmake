@@ -9,6 +9,8 @@ list(APPEND COMMANDBARS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CZMROffice2003ThemeColors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRWhidbeyTheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRVisualStudio2008Theme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRNativeXPTheme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRNativeXPThemeBars.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRScrollBarPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp
@@ -18,4 +20,5 @@ list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/OfficeThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tests/WhidbeyThemeTests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/WhidbeyThemeTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/NativeXPThemeTests.cpp)

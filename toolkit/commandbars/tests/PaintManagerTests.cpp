@@ -251,7 +251,7 @@ TEST_F(PaintManagerTest, ThemesByNumber)
         int nTheme, nKind;
     };
     for (const Case& c : {Case{0, zmrThemeDefault}, Case{1, zmrThemeOffice}, Case{2, zmrThemeOffice2003},
-                          Case{3, zmrThemeDefault}, Case{4, zmrThemeWhidbey}, Case{5, zmrThemeDefault},
+                          Case{3, zmrThemeNativeXP}, Case{4, zmrThemeWhidbey}, Case{5, zmrThemeDefault},
                           Case{6, zmrThemeDefault}, Case{7, zmrThemeVisualStudio2008}, Case{9, zmrThemeDefault},
                           Case{-1, zmrThemeDefault}})
     {
