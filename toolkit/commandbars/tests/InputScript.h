@@ -4,6 +4,7 @@
 #pragma once
 #include "Framework.h"
 #include "CTestInput.h"
+#include <functional>
 #include <vector>
 
 namespace
@@ -20,7 +21,8 @@ struct CStep
         cursor,       // records the cursor shown
         capture,      // records the capture window
         steal,        // another window takes the capture
-        quit          // WM_QUIT with exit code 7 is posted
+        quit,         // WM_QUIT with exit code 7 is posted
+        record        // the script's onRecord runs
     } kind;
     CPoint pt;
     WORD wKey;
@@ -34,6 +36,7 @@ struct CScript
     std::vector<HCURSOR> cursors;
     std::vector<HWND> captures;
     HWND hWndThief = nullptr;
+    std::function<void()> onRecord;
 };
 CScript g_script;
 
@@ -78,6 +81,10 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR idEvent, DWORD)
         break;
     case CStep::quit:
         ::PostQuitMessage(7);
+        break;
+    case CStep::record:
+        if (g_script.onRecord)
+            g_script.onRecord();
         break;
     }
 }

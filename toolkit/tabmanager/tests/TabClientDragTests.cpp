@@ -3,7 +3,8 @@
 // the drop targets offered on the way, the group menu of a drop on no
 // target, and how the drag ends on Escape and WM_QUIT.
 #include "TabClientTestSupport.h"
-#include "CTestInput.h"
+#include "TabLoopPump.h"
+#include "../../commandbars/tests/InputScript.h"
 #include "CZMRMouseManager.h"
 #include "CZMRCommandBar.h"
 #include "CZMRControls.h"
@@ -11,66 +12,6 @@
 
 namespace
 {
-struct CStep
-{
-    enum Kind
-    {
-        move,
-        release,
-        escape,
-        quit,
-        record
-    } kind;
-    CPoint pt;   // client point of the tab client for moves
-};
-
-struct CScript
-{
-    std::vector<CStep> steps;
-    size_t nNext = 0;
-    int nTicks = 0;
-    HWND hWndClient = nullptr;
-    std::function<void()> onRecord;
-};
-CScript g_script;
-
-void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD)
-{
-    if (++g_script.nTicks > 300)
-    {
-        // Safety: whatever happened, the drag and any menu end.
-        ::ReleaseCapture();
-        CZMRMouseManager::GetThreadMouseManager()->CloseAllTracked();
-        return;
-    }
-    if (g_script.nNext >= g_script.steps.size())
-        return;
-    const CStep& step = g_script.steps[g_script.nNext++];
-    switch (step.kind)
-    {
-    case CStep::move:
-        CTestInput::MoveTo(g_script.hWndClient, step.pt);
-        break;
-    case CStep::release:
-        CTestInput::Button(VK_LBUTTON, false);
-        break;
-    case CStep::escape:
-        CTestInput::Key(VK_ESCAPE, true);
-        CTestInput::Key(VK_ESCAPE, false);
-        break;
-    case CStep::quit:
-        ::PostQuitMessage(3);
-        break;
-    case CStep::record:
-        if (g_script.onRecord)
-            g_script.onRecord();
-        break;
-    }
-}
-
-CStep MoveTo(CPoint pt) { return { CStep::move, pt }; }
-CStep Do(CStep::Kind kind) { return { kind, CPoint() }; }
-
 class TabClientDragTest : public ::testing::Test, public CTabClientFixture
 {
 protected:
@@ -91,29 +32,12 @@ protected:
         CTabClientHost::Pump();
         g_script = CScript();
         g_script.steps = std::move(steps);
-        g_script.hWndClient = hWndClient;
         g_script.onRecord = m_onRecord;
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
         CTestInput::Button(VK_LBUTTON, true);
-        bool bQuit = false;
-        const DWORD dwStart = ::GetTickCount();
-        while (::GetTickCount() - dwStart < 5000 && !bQuit &&
-               (g_script.nNext < g_script.steps.size() || ::GetCapture() == hWndClient))
-        {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            MSG msg;
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            {
-                if (msg.message == WM_QUIT)
-                {
-                    bQuit = true;
-                    EXPECT_EQ(3, (int)msg.wParam);
-                    break;
-                }
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
+        const int nQuit = PumpWhileScripted([&]() { return g_script.nNext < g_script.steps.size() || ::GetCapture() == hWndClient; });
+        const bool bQuit = nQuit != -1;
+        EXPECT_TRUE(!bQuit || nQuit == 7) << nQuit;
         ::KillTimer(nullptr, nTimer);
         CTestInput::Button(VK_LBUTTON, false);
         CTabClientHost::Pump();
@@ -122,6 +46,12 @@ protected:
         EXPECT_FALSE(Client().IsFeedbackShown());
         ::ReleaseCapture();
         return bQuit;
+    }
+    // A move to a point of the tab client.
+    CStep MoveTo(CPoint pt)
+    {
+        Client().ClientToScreen(&pt);
+        return ::MoveTo(pt);
     }
     // Where the pointer is over a group, from its right and bottom edges.
     CPoint NearRight(int nGroup, int nInset)
@@ -208,7 +138,7 @@ TEST_F(TabClientDragTest, SideBySideGroupsOfferNoNewGroupBelow)
     Client().MoveItemToGroup(Tab(m_pThree), Group(0), CZMRTabClientWnd::dropNewRight);
     RecordTarget();
     // Near the bottom of the first group: only "somewhere in the client".
-    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::record), Do(CStep::escape) });
+    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_TRUE(m_bFeedback);
     EXPECT_EQ(CZMRTabClientWnd::dropClient, m_nAction);
     EXPECT_EQ(-1, m_nTarget);
@@ -218,7 +148,7 @@ TEST_F(TabClientDragTest, SideBySideGroupsOfferNoNewGroupBelow)
     EXPECT_EQ(2u, Tabs(0).size());
 
     // The right edge of the first group is still offered.
-    Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Do(CStep::record), Do(CStep::escape) });
+    Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropNewRight, m_nAction);
     EXPECT_EQ(0, m_nTarget);
 }
@@ -226,18 +156,18 @@ TEST_F(TabClientDragTest, SideBySideGroupsOfferNoNewGroupBelow)
 TEST_F(TabClientDragTest, OneGroupOffersBothEdgesButNotToItsOnlyTab)
 {
     RecordTarget();
-    Drag(Tab(m_pTwo), { MoveTo(NearBottom(0, 10)), Do(CStep::record), Do(CStep::escape) });
+    Drag(Tab(m_pTwo), { MoveTo(NearBottom(0, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropNewBelow, m_nAction);
     const CRect rcGroup = Group(0)->GetControlRect();
     EXPECT_EQ(CRect(rcGroup.left, rcGroup.top + rcGroup.Height() / 2, rcGroup.right, rcGroup.bottom), m_rcFeedback);
 
     // Outside the client: no drop at all.
-    Drag(Tab(m_pTwo), { MoveTo(CPoint(-40, -40)), Do(CStep::record), Do(CStep::escape) });
+    Drag(Tab(m_pTwo), { MoveTo(CPoint(-40, -40)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropNone, m_nAction);
 
     // The only tab of a group may go nowhere but its own strip.
     Client().MoveItemToGroup(Tab(m_pThree), Group(0), CZMRTabClientWnd::dropNewBelow);
-    Drag(Tab(m_pThree), { MoveTo(NearBottom(1, 10)), Do(CStep::record), Do(CStep::escape) });
+    Drag(Tab(m_pThree), { MoveTo(NearBottom(1, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropClient, m_nAction);
     EXPECT_EQ(2, Client().GetWorkspaceCount());
 }
@@ -288,11 +218,12 @@ TEST_F(TabClientDragTest, ADropOnNoTargetOpensTheGroupMenu)
             if (pControls->GetAt(i)->IsVisible())
                 menu.push_back(pControls->GetAt(i)->GetID());
         }
+        pMouse->CloseAllTracked();
     };
     // Two side-by-side groups; the bottom of the first is no target.
     Client().MoveItemToGroup(Tab(m_pThree), Group(0), CZMRTabClientWnd::dropNewRight);
     m_pHost->MDIActivate(m_pOne);
-    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::release), Do(CStep::record), Do(CStep::escape) });
+    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::release), Do(CStep::record) });
     // The commands that apply to One, then the closing item.
     EXPECT_EQ(std::vector<int>({ ZMR_ID_WORKSPACE_NEW_GROUP_RIGHT, ZMR_ID_WORKSPACE_NEXT_GROUP,
                                  ZMR_ID_WORKSPACE_CANCEL }),
