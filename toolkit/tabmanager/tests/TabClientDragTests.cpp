@@ -32,7 +32,6 @@ protected:
         CTabClientHost::Pump();
         g_script = CScript();
         g_script.steps = std::move(steps);
-        g_script.onRecord = m_onRecord;
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
         CTestInput::Button(VK_LBUTTON, true);
         const int nQuit = PumpWhileScripted([&]() { return g_script.nNext < g_script.steps.size() || ::GetCapture() == hWndClient; });
@@ -46,6 +45,14 @@ protected:
         EXPECT_FALSE(Client().IsFeedbackShown());
         ::ReleaseCapture();
         return bQuit;
+    }
+    // Runs the recorder set for the test, inside the drag.
+    CStep Record()
+    {
+        return Check([this]() {
+            if (m_onRecord)
+                m_onRecord();
+        });
     }
     // A move to a point of the tab client.
     CStep MoveTo(CPoint pt)
@@ -98,7 +105,7 @@ TEST_F(TabClientDragTest, DraggingInsideTheStripReorders)
 TEST_F(TabClientDragTest, DroppingNearTheRightEdgeMakesANewGroupThere)
 {
     RecordTarget();
-    Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Do(CStep::record), Do(CStep::release) });
+    Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Record(), Do(CStep::release) });
     // On the way: the right half of the only group.
     EXPECT_TRUE(m_bFeedback);
     EXPECT_EQ(CZMRTabClientWnd::dropNewRight, m_nAction);
@@ -124,7 +131,7 @@ TEST_F(TabClientDragTest, DroppingOnAnotherGroupsHeaderMovesTheTabThereAndDropsT
     RecordTarget();
     const CRect rcHeader = Group(0)->GetHeaderRect();
     const CPoint ptHeader(rcHeader.right - 5, rcHeader.CenterPoint().y);
-    Drag(Tab(m_pThree), { MoveTo(CPoint(ptHeader.x, ptHeader.y + 60)), MoveTo(ptHeader), Do(CStep::record),
+    Drag(Tab(m_pThree), { MoveTo(CPoint(ptHeader.x, ptHeader.y + 60)), MoveTo(ptHeader), Record(),
                           Do(CStep::release) });
     EXPECT_EQ(CZMRTabClientWnd::dropGroup, m_nAction);
     EXPECT_EQ(0, m_nTarget);
@@ -138,7 +145,7 @@ TEST_F(TabClientDragTest, SideBySideGroupsOfferNoNewGroupBelow)
     Client().MoveItemToGroup(Tab(m_pThree), Group(0), CZMRTabClientWnd::dropNewRight);
     RecordTarget();
     // Near the bottom of the first group: only "somewhere in the client".
-    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
+    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Record(), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_TRUE(m_bFeedback);
     EXPECT_EQ(CZMRTabClientWnd::dropClient, m_nAction);
     EXPECT_EQ(-1, m_nTarget);
@@ -148,7 +155,7 @@ TEST_F(TabClientDragTest, SideBySideGroupsOfferNoNewGroupBelow)
     EXPECT_EQ(2u, Tabs(0).size());
 
     // The right edge of the first group is still offered.
-    Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
+    Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Record(), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropNewRight, m_nAction);
     EXPECT_EQ(0, m_nTarget);
 }
@@ -156,18 +163,18 @@ TEST_F(TabClientDragTest, SideBySideGroupsOfferNoNewGroupBelow)
 TEST_F(TabClientDragTest, OneGroupOffersBothEdgesButNotToItsOnlyTab)
 {
     RecordTarget();
-    Drag(Tab(m_pTwo), { MoveTo(NearBottom(0, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
+    Drag(Tab(m_pTwo), { MoveTo(NearBottom(0, 10)), Record(), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropNewBelow, m_nAction);
     const CRect rcGroup = Group(0)->GetControlRect();
     EXPECT_EQ(CRect(rcGroup.left, rcGroup.top + rcGroup.Height() / 2, rcGroup.right, rcGroup.bottom), m_rcFeedback);
 
     // Outside the client: no drop at all.
-    Drag(Tab(m_pTwo), { MoveTo(CPoint(-40, -40)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
+    Drag(Tab(m_pTwo), { MoveTo(CPoint(-40, -40)), Record(), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropNone, m_nAction);
 
     // The only tab of a group may go nowhere but its own strip.
     Client().MoveItemToGroup(Tab(m_pThree), Group(0), CZMRTabClientWnd::dropNewBelow);
-    Drag(Tab(m_pThree), { MoveTo(NearBottom(1, 10)), Do(CStep::record), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
+    Drag(Tab(m_pThree), { MoveTo(NearBottom(1, 10)), Record(), Key(VK_ESCAPE, true), Key(VK_ESCAPE, false) });
     EXPECT_EQ(CZMRTabClientWnd::dropClient, m_nAction);
     EXPECT_EQ(2, Client().GetWorkspaceCount());
 }
@@ -177,7 +184,7 @@ TEST_F(TabClientDragTest, WithGroupsOffDraggingOutsideOnlyReorders)
     Client().EnableGroups(FALSE);
     RecordTarget();
     const CPoint ptThree = Tab(m_pThree)->GetRect().CenterPoint();
-    Drag(Tab(m_pOne), { MoveTo(ptThree), MoveTo(NearRight(0, 10)), Do(CStep::record), Do(CStep::release) });
+    Drag(Tab(m_pOne), { MoveTo(ptThree), MoveTo(NearRight(0, 10)), Record(), Do(CStep::release) });
     EXPECT_FALSE(m_bFeedback);
     EXPECT_EQ(1, Client().GetWorkspaceCount());
     EXPECT_EQ(TabList({ L"Three", L"Two", L"[One]" }), Tabs(0));
@@ -199,7 +206,7 @@ TEST_F(TabClientDragTest, TheOnlyTabOfTheOnlyGroupIsJustActivated)
 TEST_F(TabClientDragTest, WmQuitEndsTheDragWithoutADropAndReachesTheOuterLoop)
 {
     RecordTarget();
-    const bool bQuit = Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Do(CStep::record), Do(CStep::quit) });
+    const bool bQuit = Drag(Tab(m_pOne), { MoveTo(NearRight(0, 10)), Record(), Do(CStep::quit) });
     EXPECT_TRUE(bQuit);
     EXPECT_EQ(CZMRTabClientWnd::dropNewRight, m_nAction);
     EXPECT_EQ(1, Client().GetWorkspaceCount());
@@ -223,7 +230,7 @@ TEST_F(TabClientDragTest, ADropOnNoTargetOpensTheGroupMenu)
     // Two side-by-side groups; the bottom of the first is no target.
     Client().MoveItemToGroup(Tab(m_pThree), Group(0), CZMRTabClientWnd::dropNewRight);
     m_pHost->MDIActivate(m_pOne);
-    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::release), Do(CStep::record) });
+    Drag(Tab(m_pOne), { MoveTo(NearBottom(0, 10)), Do(CStep::release), Record() });
     // The commands that apply to One, then the closing item.
     EXPECT_EQ(std::vector<int>({ ZMR_ID_WORKSPACE_NEW_GROUP_RIGHT, ZMR_ID_WORKSPACE_NEXT_GROUP,
                                  ZMR_ID_WORKSPACE_CANCEL }),
