@@ -184,6 +184,7 @@ public:
     void SetMouseLockExempt(BOOL bExempt) { m_bMouseLockExempt = bExempt; }
     // A control made hot by the mouse opens its popup after the hover delay.
     void SetHoverOpen(BOOL bHoverOpen) { m_bHoverOpen = bHoverOpen; }
+    BOOL IsHoverOpen() const { return m_bHoverOpen; }
     // Entering tracking hides the caret of the focused window.
     void SetHideCaret(BOOL bHideCaret) { m_bHideCaret = bHideCaret; }
     // The flags the root bar was tracked with (zmrTrack...).
@@ -343,6 +344,11 @@ protected:
     // inserted before, the mark that shows it and the control nearest to the
     // point (-1: none, the bar has no customizable control shown).
     int FindInsertionPoint(CPoint point, CRect& rcMark, BOOL& bVerticalMark, int* pNearest) const;
+    // The start of a drop: false (the drop cancelled) when the control may
+    // not go on this bar, else the index it goes before and whether that is
+    // its own place.
+    BOOL FindDropPlace(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, int& nIndex,
+                       BOOL& bOwnPlace);
     // The next visible control from nIndex in the direction, or none.
     CZMRControl* GetVisibleNeighbour(int nIndex, int nDirection) const;
 
