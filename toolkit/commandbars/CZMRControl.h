@@ -30,6 +30,8 @@ struct NMZMRCONTROL
 // Ids of the action properties whose change bound controls are told about.
 enum ZMRActionProperty
 {
+    zmrActionEnabled = 0,
+    zmrActionVisible = 2,
     zmrActionCaption = 3
 };
 
@@ -51,6 +53,8 @@ public:
     CZMRControls* GetControls() const { return m_pControls; }
     CZMRCommandBar* GetParent() const { return m_pParent; }
     CZMRRibbonGroup* GetRibbonGroup() const { return m_pRibbonGroup; }
+    // Set by the group that holds the control; the control takes no reference.
+    void SetRibbonGroup(CZMRRibbonGroup* pGroup) { m_pRibbonGroup = pGroup; }
     DWORD_PTR GetTag() const { return m_nTag; }
     void SetTag(DWORD_PTR nTag) { m_nTag = nTag; }
     CString GetParameter() const { return m_strParameter; }
@@ -271,6 +275,9 @@ protected:
     // Closes the open menus after a command: the tracking root bar leaves
     // tracking, else every tracked bar closes.
     void CloseMenus();
+    // A customize-mode click: the bar closes its popup and forgets its hot
+    // control, then the control is dragged.
+    void BeginCustomizeMove(CPoint point);
     // Edge zone of the customize resize: -1 none, 0 left edge, 1 right edge.
     int HitTestResizeEdge(CPoint point) const;
     // The edge drag of BeginControlResize; the new rectangle, or the old one

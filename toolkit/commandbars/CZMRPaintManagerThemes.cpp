@@ -1,10 +1,12 @@
 // The theme factory: one paint manager class per theme number. A number
-// whose theme is not built in is served by the Default theme.
+// the factory does not know is served by the Default theme.
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
+#include "CZMRNativeXPTheme.h"
 #include "CZMROffice2003Theme.h"
 #include "CZMROffice2007Theme.h"
 #include "CZMRVisualStudio2008Theme.h"
+#include "CZMRRibbonTheme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -17,11 +19,17 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
     case zmrThemeOffice2003:
         pPaintManager = new CZMROffice2003Theme;
         break;
+    case zmrThemeNativeXP:
+        pPaintManager = new CZMRNativeXPTheme;
+        break;
     case zmrThemeOffice2007:
         pPaintManager = new CZMROffice2007Theme;
         break;
     case zmrThemeWhidbey:
         pPaintManager = new CZMRWhidbeyTheme;
+        break;
+    case zmrThemeRibbon:
+        pPaintManager = new CZMRRibbonTheme;
         break;
     case zmrThemeVisualStudio2008:
         pPaintManager = new CZMRVisualStudio2008Theme;

@@ -50,8 +50,8 @@ protected:
         g_bLongSound = g_bDeaf = false;
         g_hPlayed = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
         g_hRelease = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        // A worker left running by earlier tests purges its sound as it
-        // stops; that call goes to the real function, not into the record.
+        // A worker that earlier tests started (any executed command asks for
+        // a sound) ends before the fake player records anything.
         m_pPlayer = CZMRMenuSoundPlayer::GetInstance();
         m_pPlayer->Stop();
         CZMRMenuSoundPlayer::SetPlayFunction(FakePlay);
