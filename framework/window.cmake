@@ -18,6 +18,8 @@ list(APPEND FRAMEWORK_WINDOW_SOURCES
   window/CMDIChildWnd.cpp
   window/CView.cpp
   window/CDocument.cpp
+  window/COleDocument.cpp
+  window/COleClientItem.cpp
   window/CDocTemplate.cpp
   window/CRecentFileList.cpp
   window/CDialog.cpp

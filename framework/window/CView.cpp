@@ -21,6 +21,11 @@ CView::~CView()
         m_pDocument->RemoveView(this);   // may close the document when it was its last view
 }
 
+BOOL CView::IsSelected(const CObject* /*pDocItem*/) const
+{
+    return FALSE;
+}
+
 void CView::PostNcDestroy()
 {
     delete this;

@@ -22,6 +22,9 @@ public:
     // The document changed: the default repaints the whole view.
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnDraw(CDC* pDC) = 0;
+    // Whether the view shows the object (an item of its document) selected;
+    // a plain view selects nothing.
+    virtual BOOL IsSelected(const CObject* pDocItem) const;
     // The frame made this view (bActivate) or another one its active view.
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
 

@@ -32,6 +32,8 @@
 #include "window/CMDIChildWnd.h"
 #include "window/CView.h"
 #include "window/CDocument.h"
+#include "window/COleDocument.h"
+#include "window/COleClientItem.h"
 #include "window/CDocTemplate.h"
 #include "window/CRecentFileList.h"
 #include "window/CWinThread.h"

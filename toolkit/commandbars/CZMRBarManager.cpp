@@ -35,7 +35,7 @@ CZMRBarManager::CZMRBarManager()
       m_bAltDragPermission(TRUE), m_pCustomizeOwner(nullptr), m_pDocks{}, m_pSite(nullptr),
       m_pToolTipContext(nullptr), m_pMouseManager(nullptr), m_bKeyboardCues(FALSE), m_pShortcutSource(nullptr),
       m_nHelpId(0), m_pActions(nullptr), m_bKeyboardCuesSwitch(TRUE), m_bForcedRightToLeft(FALSE),
-      m_bEnableActions(FALSE), m_bCustomizeAll(FALSE)
+      m_bEnableActions(FALSE), m_bCustomizeAll(FALSE), m_bCustomizeAvail(FALSE)
 {
     m_pDragHelper = new CZMRControlDragHelper(this);
     m_pActions = new CZMRControlActions(this);
@@ -244,14 +244,22 @@ void CZMRBarManager::ToggleBarVisible(int nIndex)
     }
 }
 
-void CZMRBarManager::ShowToolBarContextMenu(CPoint ptScreen, CZMRToolBar* /*pToolBar*/)
+CZMRPopupBar* CZMRBarManager::CreateToolBarContextMenu()
 {
     if (CZMRControlToolbars::GetListedBarCount(this) == 0)
-        return;
+        return nullptr;
     CZMRPopupBar* pPopup = CZMRPopupBar::CreatePopupBar(this);
     pPopup->SetContextMenu(TRUE);
     // The list control puts an item per bar in its place when the popup lays out.
     pPopup->GetControls()->Add(zmrControlButton, ZMR_ID_TOOLBARLIST);
+    return pPopup;
+}
+
+void CZMRBarManager::ShowToolBarContextMenu(CPoint ptScreen, CZMRToolBar* /*pToolBar*/)
+{
+    CZMRPopupBar* pPopup = CreateToolBarContextMenu();
+    if (!pPopup)
+        return;
     CZMRCommandBar::TrackPopupBar(pPopup, IsRightToLeft() ? zmrTrackRightAligned : 0, ptScreen.x, ptScreen.y,
                                   m_pSite);
     pPopup->InternalRelease();

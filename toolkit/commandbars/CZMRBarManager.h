@@ -9,6 +9,7 @@
 class CZMRControl;
 class CZMRCommandBar;
 class CZMRToolBar;
+class CZMRPopupBar;
 class CZMRDockBar;
 class CZMRControlAction;
 class CZMRControlActions;
@@ -247,6 +248,12 @@ public:
     // each, tracked at the screen point; nothing when no bar is listed.
     // pToolBar is the bar clicked (none from a dock bar).
     virtual void ShowToolBarContextMenu(CPoint ptScreen, CZMRToolBar* pToolBar = nullptr);
+    // The tool-bar context menu, untracked (one reference for the caller);
+    // none when no bar would be listed.
+    virtual CZMRPopupBar* CreateToolBarContextMenu();
+    // The program offers a customize dialog (menus then name it).
+    BOOL IsCustomizeAvail() const { return m_bCustomizeAvail; }
+    void SetCustomizeAvail(BOOL bCustomizeAvail) { m_bCustomizeAvail = bCustomizeAvail; }
 
     // A bar of a class that must derive from the required one, given the
     // manager; the framework's memory exception when it cannot be made.
@@ -282,4 +289,5 @@ protected:
     BOOL m_bForcedRightToLeft;
     BOOL m_bEnableActions;
     BOOL m_bCustomizeAll;
+    BOOL m_bCustomizeAvail;
 };

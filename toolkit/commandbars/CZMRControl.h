@@ -95,6 +95,7 @@ public:
     void SetStyle(int buttonStyle);
     int GetCustomStyle() const { return m_buttonCustomStyle; }
     void SetCustomStyle(int buttonStyle);
+    int GetOwnerStyle() const { return m_buttonOwnerStyle; }
     void SetOwnerStyle(int buttonStyle) { m_buttonOwnerStyle = buttonStyle; }
     // Icon only, or caption below the icon.
     BOOL HasIconLayoutStyle() const;

@@ -1,6 +1,7 @@
 #include "CZMRControlHyperlink.h"
 #include "CZMRCommandBar.h"
 #include "CZMRPaintManager.h"
+#include "CZMRRibbonTheme.h"
 #include <shellapi.h>
 
 IMPLEMENT_SERIAL(CZMRControlHyperlink, CZMRControl, VERSIONABLE_SCHEMA | 0x21)
@@ -50,7 +51,8 @@ void CZMRControlHyperlink::Draw(CDC* pDC)
     CFont* pOldFont = pDC->SelectObject(GetLinkFont());
     const COLORREF clrOld = pDC->SetTextColor(clrText);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    CZMRPaintManager::DrawTextComposited(pDC, GetCaption(), m_rcControl, DT_SINGLELINE | DT_NOPREFIX, FALSE);
+    CZMRPaintManager::DrawTextComposited(pDC, GetCaption(), m_rcControl, DT_SINGLELINE | DT_NOPREFIX,
+                                         CZMRRibbonTheme::IsControlRectInRibbonCaption(this));
     pDC->SetBkMode(nOldMode);
     pDC->SetTextColor(clrOld);
     pDC->SelectObject(pOldFont);

@@ -229,6 +229,20 @@ CZMRControl* CZMRControls::InsertAt(CZMRControl* pControl, int nIndex)
     return pControl;
 }
 
+CZMRControl* CZMRControls::FindCopyOf(CZMRControl* pControl) const
+{
+    if (!pControl)
+        return nullptr;
+    for (int i = 0; i < GetCount(); i++)
+    {
+        CZMRControl* pCopy = m_arrControls[i];
+        if (pCopy->GetID() == pControl->GetID() && pCopy->GetType() == pControl->GetType() &&
+            pCopy->IsVisible(zmrHideWrap) && pCopy->GetRuntimeClass() == pControl->GetRuntimeClass())
+            return pCopy;
+    }
+    return nullptr;
+}
+
 CZMRControl* CZMRControls::AddCopy(CZMRControl* pControl, int nBefore, BOOL bRecursive)
 {
     if (!pControl)

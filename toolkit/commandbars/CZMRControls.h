@@ -109,6 +109,9 @@ public:
     int GetNext(int nIndex, int nDirection = +1, BOOL bSkipUnnavigable = TRUE, BOOL bSkipTemporary = FALSE,
                 BOOL bIncludeCollapsed = FALSE) const;
 
+    // The first control with the control's id, type and class that is
+    // visible when lack of room is not counted; none without one.
+    CZMRControl* FindCopyOf(CZMRControl* pControl) const;
     // Same controls, temporary ones left out.
     BOOL IsEqual(CZMRControls* pOther) const;
     // No snapshot, or the controls differ from it.

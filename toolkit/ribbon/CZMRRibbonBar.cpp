@@ -268,11 +268,6 @@ int CZMRRibbonBar::GetGroupsAreaHeight() const
     return 3 * pTheme->GetControlRowHeight() + pTheme->GetGroupCaptionHeight() + 10;
 }
 
-BOOL CZMRRibbonBar::CanAddToQuickAccess(CZMRControl* pControl) const
-{
-    return pControl && !(pControl->GetFlags() & zmrFlagNoMovable);
-}
-
 BOOL CZMRRibbonBar::OnTabChanging(CZMRRibbonTab* pTab)
 {
     NMZMRRIBBONTAB nm = {};
@@ -285,16 +280,6 @@ void CZMRRibbonBar::OnTabChanged(CZMRRibbonTab* pTab)
     NMZMRRIBBONTAB nm = {};
     nm.pTab = pTab;
     m_pControlTab->NotifySiteWithRecord(ZMR_RIBBON_TABCHANGED, &nm);
-}
-
-CZMRCommandBar* CZMRRibbonBar::CreateContextMenu(CZMRControl* /*pControl*/)
-{
-    return nullptr;
-}
-
-CZMRCommandBar* CZMRRibbonBar::CreateQuickAccessMorePopup()
-{
-    return nullptr;
 }
 
 void CZMRRibbonBar::ShowQuickAccessBelow(BOOL bBelow)
@@ -518,10 +503,6 @@ void CZMRRibbonBar::OnDestroyBar()
     m_pQuickAccessControls->RemoveAll();
     m_pControlTab->DeleteAllItems();
     CZMRCommandBar::OnDestroyBar();
-}
-
-void CZMRRibbonBar::OnContextMenu(CPoint /*ptScreen*/)
-{
 }
 
 CZMRCommandBar* CZMRRibbonBar::Clone(BOOL bRecursive)

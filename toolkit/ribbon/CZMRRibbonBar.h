@@ -24,11 +24,31 @@ class CZMRRibbonTheme;
 // Command ids of the ribbon's own controls and commands.
 enum ZMRRibbonCommands
 {
+    ZMR_IDM_RIBBONQUICKACCESS = 9601,   // the customize button's menu
+    ZMR_IDM_RIBBONCONTEXT = 9602,       // the context menu of other controls
     ZMR_ID_RIBBONCUSTOMIZE = 9603,      // the quick-access customize button
     ZMR_ID_RIBBONCONTROLTAB = 9604,     // the tab strip control
+    ZMR_ID_RIBBONQUICKACCESSREMOVE = 9605,
+    ZMR_ID_RIBBONQUICKACCESSADD = 9606,
+    ZMR_ID_RIBBONCUSTOMIZEQUICKACCESS = 9607,
     ZMR_ID_RIBBONQUICKACCESSBELOW = 9608,
     ZMR_ID_RIBBONQUICKACCESSABOVE = 9610,
-    ZMR_ID_RIBBONQUICKACCESSMORE = 9611 // the quick-access more button
+    ZMR_ID_RIBBONQUICKACCESSMORE = 9611, // the quick-access more button
+    ZMR_ID_RIBBONMINIMIZE = 9612,
+    ZMR_ID_RIBBONQUICKACCESSCOMMANDS = 9613, // where the offered commands go
+    ZMR_ID_RIBBONQUICKACCESSHEADING = 9614,  // the heading over them
+    // Menus may name 9607, 9608 and 9610 by these; the items take the usual ids.
+    ZMR_ID_RIBBONCUSTOMIZEALT = 9616,
+    ZMR_ID_RIBBONQUICKACCESSBELOWALT = 9617,
+    ZMR_ID_RIBBONQUICKACCESSABOVEALT = 9618,
+    ZMR_IDS_RIBBONCUSTOMIZE = 9161      // the customize item's text without quick-access customisation
+};
+
+// Sent to the site with the ribbon (wParam) and its new context menu
+// (lParam) before the menu shows, so that the program can change it.
+enum
+{
+    ZMR_WM_RIBBONCONTEXTMENU = 10332
 };
 
 // Notification codes the tab strip control sends its site when the
@@ -83,6 +103,28 @@ public:
         CControlQuickAccessMorePopup();
         CSize GetSize(CDC* pDC) override;
         void Draw(CDC* pDC) override;
+        // Opens a new popup of the overflowed controls each time.
+        BOOL ShowPopup(BOOL bPopup) override;
+    };
+
+    // An item of the context menu for one command the quick-access row
+    // offers: checked while the row shows a copy of it; executing it adds a
+    // copy or removes the one shown.
+    class CControlQuickAccessCommand : public CZMRControlButton
+    {
+    public:
+        CControlQuickAccessCommand(CZMRControl* pOffered, CZMRRibbonQuickAccessControls* pQuickAccess);
+        ~CControlQuickAccessCommand() override;
+        // The copy on the row (none: not shown); checked when there is one.
+        void LinkCopy(CZMRControl* pCopy);
+        void OnExecute() override;
+        CZMRControl* GetOffered() const { return m_pOffered; }
+        CZMRControl* GetCopy() const { return m_pCopy; }
+
+    protected:
+        CZMRControl* m_pOffered;
+        CZMRControl* m_pCopy;
+        CZMRRibbonQuickAccessControls* m_pQuickAccessControls;
     };
 
     // A caption button (close, restore, maximize, minimize) that the ribbon
@@ -142,8 +184,18 @@ public:
     virtual BOOL OnTabChanging(CZMRRibbonTab* pTab);
     // Tells the site (code -551).
     virtual void OnTabChanged(CZMRRibbonTab* pTab);
+    // The context menu for a control (one reference for the caller), or none.
     virtual CZMRCommandBar* CreateContextMenu(CZMRControl* pControl);
+    // The popup of the quick-access controls that have no room, then the
+    // customize button; one reference for the caller.
     virtual CZMRCommandBar* CreateQuickAccessMorePopup();
+    // Tracks the context menu for a control at a point of the control's bar.
+    void ShowContextMenu(CPoint point, CZMRControl* pControl);
+    // Appends a copy of the control to the quick-access row, small when it
+    // is a popup or a gallery; the copy, or none.
+    CZMRControl* AddQuickAccessCopy(CZMRControl* pControl);
+    // The ribbon a control belongs to, directly or through the popups it is on.
+    static CZMRRibbonBar* FromControl(const CZMRControl* pControl);
 
     // ------------------------------------------------------------ the scrollable groups
 
@@ -251,6 +303,11 @@ protected:
     void RepositionContextHeaders();
     // The tab strip's tab under a client point, or none.
     CZMRRibbonTab* HitTestTab(CPoint point) const;
+    // Shows, hides, renames and fills the context menu's items for a control.
+    void AdjustContextMenuItems(CZMRCommandBar* pPopup, CZMRControl* pControl);
+    // The popup button of the group whose caption strip holds the point of
+    // a bar that shows groups, or none.
+    CZMRControl* HitTestGroupCaption(CZMRCommandBar* pBar, CPoint point) const;
 
     // Message handlers.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -13,6 +13,8 @@ public:
     CSize GetSize(CDC* pDC) override;
     void Draw(CDC* pDC) override;
     CZMRControl* Clone(BOOL bRecursive = FALSE) override;
+    // Opens the ribbon's context menu for this button, made anew each time.
+    BOOL ShowPopup(BOOL bPopup) override;
 
     // The size both quick-access buttons take on a bar.
     static CSize GetQuickAccessButtonSize(CZMRCommandBar* pBar);

@@ -163,11 +163,15 @@ void CZMRRibbonBar::OnRButtonUp(UINT nFlags, CPoint point)
         if (pSite && pSite->GetSafeHwnd() &&
             pSite->SendMessage(ZMR_WM_CONTROLRBUTTONUP, 0, reinterpret_cast<LPARAM>(pControl)) == 1)
             return;
-        pControl->OnRButtonUp(point);
+        if (!pControl->OnRButtonUp(point))
+            ShowContextMenu(point, pControl);
         return;
     }
-    // The ribbon's context menu comes with the quick-access row's commands.
-    if (!m_rcQuickAccess.PtInRect(point))
+    if (CZMRControl* pGroupButton = HitTestGroupCaption(this, point))
+        ShowContextMenu(point, pGroupButton);
+    else if (m_rcQuickAccess.PtInRect(point))
+        ShowContextMenu(point, m_pControlTab);
+    else
         Default();
     (void)nFlags;
 }
@@ -259,8 +263,4 @@ void CZMRRibbonBar::OnQuickAccessPosition(UINT nId)
     ShowQuickAccessBelow(nId == ZMR_ID_RIBBONQUICKACCESSBELOW);
 }
 
-LRESULT CZMRRibbonBar::OnControlNotify(WPARAM /*wParam*/, LPARAM /*lParam*/)
-{
-    // The commands of the ribbon's context menu come with that menu.
-    return 0;
-}
+

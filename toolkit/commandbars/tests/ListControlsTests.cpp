@@ -5,10 +5,12 @@
 #include "BarTestSupport.h"
 #include "CZMRBarManager.h"
 #include "CZMRControlListItem.h"
+#include "CZMRControlOleItems.h"
 #include "CZMRControlRecentFileList.h"
 #include "CZMRControlWindowList.h"
 #include "CZMRPopupBar.h"
 #include "CFrameHost.h"
+#include "CRecordingSiteFrame.h"
 #include "CZMRMouseManager.h"
 #include "DockTestSupport.h"
 #include <gtest/gtest.h>
@@ -372,4 +374,233 @@ TEST_F(RecentFileListTest, SavedControlsAfterTheListAreNotItems)
     EXPECT_EQ(ZMR_ID_FILE_MRU_FIRST, items[1].nId);
     EXPECT_EQ(ZMR_ID_FILE_MRU_FIRST + 1, items[2].nId);
     EXPECT_FALSE(m_pPopup->GetControl(3)->IsTemporary());
+}
+
+// ---------------------------------------------------------------- OLE items
+
+namespace
+{
+// IUnknown for a test object of one interface, deleted with its last reference.
+template <class TInterface>
+class CTestUnknown : public TInterface
+{
+public:
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (riid != IID_IUnknown && riid != __uuidof(TInterface))
+            return *ppv = nullptr, E_NOINTERFACE;
+        this->AddRef();
+        return *ppv = this, S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++m_nRefs; }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        const ULONG nRefs = --m_nRefs;
+        if (nRefs == 0)
+            delete this;
+        return nRefs;
+    }
+
+protected:
+    virtual ~CTestUnknown() = default;
+
+private:
+    ULONG m_nRefs = 1;
+};
+
+// An embedded object that only tells its short type and its verbs.
+class CTestOleObject : public CTestUnknown<IOleObject>
+{
+public:
+    CTestOleObject(LPCWSTR lpszType, std::vector<OLEVERB> verbs) : m_strType(lpszType), m_verbs(std::move(verbs)) {}
+
+    class CEnumVerbs : public CTestUnknown<IEnumOLEVERB>
+    {
+    public:
+        explicit CEnumVerbs(CTestOleObject* pObject) : m_pObject(pObject) { m_pObject->AddRef(); }
+        ~CEnumVerbs() override { m_pObject->Release(); }
+        STDMETHODIMP Next(ULONG celt, LPOLEVERB rgelt, ULONG* pceltFetched) override
+        {
+            ULONG n = 0;
+            for (; n < celt && m_nNext < m_pObject->m_verbs.size(); n++, m_nNext++)
+            {
+                rgelt[n] = m_pObject->m_verbs[m_nNext];
+                const size_t nBytes = (wcslen(rgelt[n].lpszVerbName) + 1) * sizeof(WCHAR);
+                rgelt[n].lpszVerbName = static_cast<LPOLESTR>(::CoTaskMemAlloc(nBytes));
+                memcpy(rgelt[n].lpszVerbName, m_pObject->m_verbs[m_nNext].lpszVerbName, nBytes);
+            }
+            if (pceltFetched)
+                *pceltFetched = n;
+            return n == celt ? S_OK : S_FALSE;
+        }
+        STDMETHODIMP Skip(ULONG celt) override { return m_nNext += celt, S_OK; }
+        STDMETHODIMP Reset() override { return m_nNext = 0, S_OK; }
+        STDMETHODIMP Clone(IEnumOLEVERB**) override { return E_NOTIMPL; }
+
+    private:
+        CTestOleObject* m_pObject;
+        size_t m_nNext = 0;
+    };
+
+    STDMETHODIMP EnumVerbs(IEnumOLEVERB** ppEnum) override { return *ppEnum = new CEnumVerbs(this), S_OK; }
+    STDMETHODIMP GetUserType(DWORD, LPOLESTR* ppsz) override
+    {
+        const size_t nBytes = (m_strType.size() + 1) * sizeof(WCHAR);
+        *ppsz = static_cast<LPOLESTR>(::CoTaskMemAlloc(nBytes));
+        memcpy(*ppsz, m_strType.c_str(), nBytes);
+        return S_OK;
+    }
+    STDMETHODIMP SetClientSite(IOleClientSite*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetClientSite(IOleClientSite**) override { return E_NOTIMPL; }
+    STDMETHODIMP SetHostNames(LPCOLESTR, LPCOLESTR) override { return E_NOTIMPL; }
+    STDMETHODIMP Close(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
+    STDMETHODIMP InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP GetClipboardData(DWORD, IDataObject**) override { return E_NOTIMPL; }
+    STDMETHODIMP DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) override { return E_NOTIMPL; }
+    STDMETHODIMP Update() override { return E_NOTIMPL; }
+    STDMETHODIMP IsUpToDate() override { return E_NOTIMPL; }
+    STDMETHODIMP GetUserClassID(CLSID*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetExtent(DWORD, SIZEL*) override { return E_NOTIMPL; }
+    STDMETHODIMP GetExtent(DWORD, SIZEL*) override { return E_NOTIMPL; }
+    STDMETHODIMP Advise(IAdviseSink*, DWORD*) override { return E_NOTIMPL; }
+    STDMETHODIMP Unadvise(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP EnumAdvise(IEnumSTATDATA**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetMiscStatus(DWORD, DWORD*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
+
+    std::wstring m_strType;
+    std::vector<OLEVERB> m_verbs;
+};
+
+// A view that has one item selected.
+class CSelectingView : public CView
+{
+public:
+    void OnDraw(CDC*) override {}
+    BOOL IsSelected(const CObject* pObject) const override { return pObject == m_pSelected; }
+    const CObject* m_pSelected = nullptr;
+};
+
+const OLEVERB kEdit = {0, const_cast<LPOLESTR>(L"&Edit"), 0, OLEVERBATTRIB_ONCONTAINERMENU};
+const OLEVERB kOpen = {1, const_cast<LPOLESTR>(L"&Open"), 0, OLEVERBATTRIB_ONCONTAINERMENU};
+const OLEVERB kHidden = {2, const_cast<LPOLESTR>(L"Hidden"), 0, 0};
+const OLEVERB kShow = {-1, const_cast<LPOLESTR>(L"Show"), 0, OLEVERBATTRIB_ONCONTAINERMENU};
+
+class OleItemsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_document.m_bAutoDelete = FALSE;
+        m_pSite = CRecordingSiteFrame::Create();
+        ASSERT_NE(nullptr, m_pSite);
+        m_pView = new CSelectingView;
+        ASSERT_TRUE(m_pView->Create(nullptr, L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), m_pSite,
+                                    AFX_IDW_PANE_FIRST));
+        m_document.AddView(m_pView);
+        m_pSite->SetActiveView(m_pView, FALSE);
+        m_pPopup = CZMRPopupBar::CreatePopupBar(nullptr);
+        m_pPopup->SetSiteOverride(m_pSite);
+        CMenu menu;
+        ASSERT_TRUE(menu.CreatePopupMenu());
+        menu.AppendMenu(MF_STRING, 100, L"Cut");
+        menu.AppendMenu(MF_STRING, ZMR_ID_OLE_VERB_FIRST, ZMR_OLE_VERBS_TEXT);
+        menu.AppendMenu(MF_STRING, 101, L"Paste");
+        m_pPopup->LoadMenu(&menu);
+        m_pList = m_pPopup->GetControl(1);
+    }
+    void TearDown() override
+    {
+        if (m_pPopup)
+            m_pPopup->InternalRelease();
+        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
+            m_pSite->DestroyWindow();
+    }
+    COleClientItem* AddItem(std::vector<OLEVERB> verbs, UINT nState = COleClientItem::loadedState)
+    {
+        auto* pItem = new COleClientItem(&m_document);
+        pItem->m_lpObject = new CTestOleObject(L"Picture", std::move(verbs));
+        pItem->SetItemState(nState);
+        return pItem;
+    }
+    std::vector<CItem> Expand()
+    {
+        m_pList->ExpandIntoItems(0);
+        return VisibleItems(m_pPopup->GetControls());
+    }
+
+    COleDocument m_document;
+    CRecordingSiteFrame* m_pSite = nullptr;
+    CSelectingView* m_pView = nullptr;
+    CZMRPopupBar* m_pPopup = nullptr;
+    CZMRControl* m_pList = nullptr;
+};
+} // namespace
+
+TEST_F(OleItemsTest, TheSelectedItemsVerbsMakeOnePopup)
+{
+    ASSERT_TRUE(m_pList->IsKindOf(RUNTIME_CLASS(CZMRControlOleItems)));
+    const std::vector<CItem> listShown = {{100, L"Cut", 0}, {ZMR_ID_OLE_VERB_FIRST, ZMR_OLE_VERBS_TEXT, 0},
+                                          {101, L"Paste", 0}};
+    EXPECT_EQ(listShown, Expand()) << "no item selected";
+
+    COleClientItem* pItem = AddItem({kEdit, kHidden, kShow, kOpen});
+    AddItem({kEdit, kOpen});
+    m_pView->m_pSelected = pItem;
+    const std::vector<CItem> items = Expand();
+    ASSERT_EQ(3u, items.size());
+    EXPECT_EQ(L"Picture &Object", items[1].strCaption);
+    CZMRControl* pPopup = m_pPopup->GetControl(2);
+    EXPECT_EQ(zmrControlPopup, pPopup->GetType());
+    EXPECT_STREQ(L"OLEMENUPOPUP", pPopup->GetParameter());
+    EXPECT_TRUE(pPopup->IsTemporary());
+    EXPECT_FALSE(m_pList->IsVisible());
+    // The verbs for the container's menu, each under its own command.
+    CZMRCommandBar* pVerbs = pPopup->GetCommandBar();
+    ASSERT_NE(nullptr, pVerbs);
+    EXPECT_EQ((std::vector<CItem>{{ZMR_ID_OLE_VERB_FIRST, L"&Edit", 0}, {ZMR_ID_OLE_VERB_FIRST + 1, L"&Open", 0}}),
+              VisibleItems(pVerbs->GetControls()));
+
+    // The next layout replaces the popup; an item active in place, a single
+    // verb (no popup) or a second selected item leave the list control shown.
+    EXPECT_EQ(3u, Expand().size());
+    EXPECT_EQ(4, m_pPopup->GetControlCount());
+    pItem->SetItemState(COleClientItem::activeState);
+    EXPECT_EQ(listShown, Expand());
+    pItem->SetItemState(COleClientItem::activeUIState);
+    EXPECT_EQ(3u, Expand().size());
+    static_cast<CTestOleObject*>(pItem->m_lpObject)->m_verbs = {kEdit};
+    EXPECT_EQ(listShown, Expand());
+    EXPECT_EQ(3, m_pPopup->GetControlCount());
+}
+
+TEST(OleVerbMenu, OneItemForOneVerbAPopupForMore)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 1, L"placeholder");
+    AfxOleSetEditMenu(nullptr, &menu, 0, 57872, 57887);
+    CString strText;
+    menu.GetMenuString(0, strText, MF_BYPOSITION);
+    EXPECT_STREQ(L"&Object", strText);
+    EXPECT_TRUE(::GetMenuState(menu.GetSafeHmenu(), 0, MF_BYPOSITION) & MF_GRAYED);
+
+    COleClientItem item;
+    item.m_lpObject = new CTestOleObject(L"Sound", {kOpen});
+    AfxOleSetEditMenu(&item, &menu, 0, 57872, 57887);
+    menu.GetMenuString(0, strText, MF_BYPOSITION);
+    EXPECT_STREQ(L"&Open Sound &Object", strText);
+    EXPECT_EQ(57873u, menu.GetMenuItemID(0));
+
+    static_cast<CTestOleObject*>(item.m_lpObject)->m_verbs = {kEdit, kOpen, kHidden};
+    AfxOleSetEditMenu(&item, &menu, 0, 57872, 57872);
+    menu.GetMenuString(0, strText, MF_BYPOSITION);
+    EXPECT_STREQ(L"&Edit Sound &Object", strText) << "verbs past the last command are left out";
+    AfxOleSetEditMenu(&item, &menu, 0, 57872, 57887, 57900);
+    CMenu* pVerbs = menu.GetSubMenu(0);
+    ASSERT_NE(nullptr, pVerbs);
+    EXPECT_EQ(4, pVerbs->GetMenuItemCount()) << "two verbs, a separator and the conversion";
+    EXPECT_EQ(57900u, pVerbs->GetMenuItemID(3));
 }
