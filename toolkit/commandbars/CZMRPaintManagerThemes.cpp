@@ -5,6 +5,7 @@
 #include "CZMROffice2003Theme.h"
 #include "CZMROffice2007Theme.h"
 #include "CZMRVisualStudio2008Theme.h"
+#include "CZMRRibbonTheme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -22,6 +23,9 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeWhidbey:
         pPaintManager = new CZMRWhidbeyTheme;
+        break;
+    case zmrThemeRibbon:
+        pPaintManager = new CZMRRibbonTheme;
         break;
     case zmrThemeVisualStudio2008:
         pPaintManager = new CZMRVisualStudio2008Theme;

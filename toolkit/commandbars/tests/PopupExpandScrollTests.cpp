@@ -1,8 +1,7 @@
 // Inside an open popup: rarely used controls hidden behind the expand button
 // and every way of expanding, and the scrolled layout of a popup taller than
 // the work area with its scroll areas driven by the mouse.
-#include "BarTestSupport.h"
-#include "CZMRPopupBar.h"
+#include "PopupTestSupport.h"
 #include "CZMRCommandBarClock.h"
 #include "CZMRMouseManager.h"
 #include "CTestInput.h"
@@ -12,61 +11,24 @@
 namespace
 {
 // Popups here open at a point with a work area of the test's choosing.
-class PopupInsideTest : public ::testing::Test
+class PopupInsideTest : public PopupFixture
 {
 protected:
     void SetUp() override
     {
-        m_pSite = CRecordingSiteFrame::Create(CRect(0, 0, 600, 400));
-        ASSERT_NE(m_pSite, nullptr);
-        m_pManager = new CRecordingManager;
-        ASSERT_TRUE(m_pManager->Attach(m_pSite));
-        m_pManager->GetOptions()->bDisableWithoutHandler = FALSE;
+        PopupFixture::SetUp();
         m_pManager->GetOptions()->bAlwaysShowFullMenus = FALSE;
         m_pManager->GetOptions()->bShowFullAfterDelay = FALSE;
-        m_pManager->GetOptions()->nAnimationType = 5;
-        m_pTheme = new CFillTheme;
-        m_pManager->SetPaintManager(m_pTheme);
-        m_pTheme->InternalRelease();
-        m_pPopup = CZMRPopupBar::CreatePopupBar(m_pManager);
-        ASSERT_NE(m_pPopup, nullptr);
         CZMRPopupBar::s_fnMonitorAreas = [this](CPoint, const CRect&, CRect& rcWork, CRect& rcMonitor) {
             rcWork = m_rcWork;
             rcMonitor = m_rcWork;
         };
-        ::SetForegroundWindow(m_pSite->GetSafeHwnd());
-        m_pSite->SetFocus();
-        PumpPendingMessages();
     }
     void TearDown() override
     {
         CZMRPopupBar::s_fnMonitorAreas = nullptr;
         CZMRCommandBarClock::SetExpandButtonDelay(900);
-        if (m_pPopup)
-        {
-            m_pPopup->SetMenuLoopActive(FALSE);
-            m_pPopup->InternalRelease();
-        }
-        // Later popups of the thread must not open expanded.
-        if (CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager())
-        {
-            pMouseManager->m_bMenusExpanded = FALSE;
-            pMouseManager->m_bSwallowNextButtonUp = FALSE;
-        }
-        delete m_pManager;
-        if (m_pSite && ::IsWindow(m_pSite->GetSafeHwnd()))
-            m_pSite->DestroyWindow();
-    }
-    // n controls 100 x 20, ids 500 on, each filled with its own colour.
-    void AddControls(int n)
-    {
-        for (int i = 0; i < n; i++)
-        {
-            auto* pControl = new CProbeControl;
-            pControl->m_sz = CSize(100, 20);
-            pControl->m_clr = RGB(10 + i, 100, 200);
-            m_pPopup->GetControls()->AddControl(pControl, 500 + i);
-        }
+        PopupFixture::TearDown();
     }
     // Only these commands count as used; the others are rarely used.
     void SetUsed(std::initializer_list<int> ids)
@@ -75,20 +37,8 @@ protected:
         for (int nId : ids)
             m_pManager->GetOptions()->mapUsedCommands.SetAt(UINT(nId), TRUE);
     }
-    bool Open(CPoint pt = CPoint(50, 10))
-    {
-        m_pPopup->SetAnchor(pt);
-        if (!m_pPopup->OpenAsPopup(nullptr))
-            return false;
-        PumpPendingMessages();
-        return true;
-    }
-    CRect WindowRect() const
-    {
-        CRect rc;
-        m_pPopup->GetWindowRect(&rc);
-        return rc;
-    }
+    bool Open() { return PopupFixture::Open(CPoint(50, 10)); }
+    CRect WindowRect() const { return PopupFixture::WindowRect(m_pPopup); }
     std::vector<int> Shown() const
     {
         std::vector<int> shown;
@@ -113,10 +63,6 @@ protected:
     }
 
     CRect m_rcWork = CRect(0, 0, 800, 600);
-    CRecordingSiteFrame* m_pSite = nullptr;
-    CRecordingManager* m_pManager = nullptr;
-    CFillTheme* m_pTheme = nullptr;
-    CZMRPopupBar* m_pPopup = nullptr;
 };
 
 // ---------------------------------------------------------------- rarely used controls
@@ -410,3 +356,151 @@ TEST_F(PopupInsideTest, HotControlScrollsIntoView)
     EXPECT_EQ(RGB(12, 100, 200), PixelAt(m_pPopup->GetControl(2)->GetRect().CenterPoint()));
 }
 } // namespace
+
+// ---------------------------------------------------------------- unfolding
+
+namespace
+{
+// Pauses of the animations take no time and show each frame.
+class CFrameClock : public CZMRCommandBarClock
+{
+public:
+    void Sleep(DWORD) override { m_onPause(); }
+    std::function<void()> m_onPause;
+};
+
+// A theme that records the unfolding it is asked for.
+class CUnfoldTheme : public CFillTheme
+{
+public:
+    void AnimateUnfold(CZMRPopupBar* pPopupBar, CDC* pDestDC, CDC* pSrcDC, BOOL bTopDown) override
+    {
+        m_calls.push_back(bTopDown);
+        CFillTheme::AnimateUnfold(pPopupBar, pDestDC, pSrcDC, bTopDown);
+    }
+    std::vector<BOOL> m_calls;
+};
+
+// A memory picture of the popup's client size.
+struct CMemoryPicture
+{
+    CMemoryPicture(CSize sz, COLORREF clr) : m_sz(sz)
+    {
+        HDC hdcScreen = ::GetDC(nullptr);
+        m_dc.Attach(::CreateCompatibleDC(hdcScreen));
+        m_hbm = ::CreateCompatibleBitmap(hdcScreen, sz.cx, sz.cy);
+        ::ReleaseDC(nullptr, hdcScreen);
+        m_hOld = ::SelectObject(m_dc, m_hbm);
+        m_dc.FillSolidRect(0, 0, sz.cx, sz.cy, clr);
+    }
+    ~CMemoryPicture()
+    {
+        ::SelectObject(m_dc, m_hOld);
+        ::DeleteObject(m_hbm);
+        ::DeleteDC(m_dc.Detach());
+    }
+    CSize m_sz;
+    CDC m_dc;
+    HBITMAP m_hbm;
+    HGDIOBJ m_hOld;
+};
+} // namespace
+
+// The rows of the controls shown only after expanding grow from nothing while
+// the other rows keep their height: halfway, a rare 20-pixel row is 10 high.
+TEST_F(PopupInsideTest, UnfoldingGrowsOnlyTheRowsOfRareControls)
+{
+    AddControls(3);
+    SetUsed({500, 502});
+    ASSERT_TRUE(Open());
+    m_pPopup->Expand();
+    PumpPendingMessages();
+    ASSERT_TRUE(m_pPopup->GetControl(1)->IsRarelyUsed());
+    CRect rcClient;
+    m_pPopup->GetClientRect(&rcClient);
+    const CRect rc1 = m_pPopup->GetControl(1)->GetRect(), rc2 = m_pPopup->GetControl(2)->GetRect();
+
+    CMemoryPicture source(rcClient.Size(), RGB(1, 1, 1)), dest(rcClient.Size(), RGB(2, 2, 2));
+    for (int i = 0; i < 3; i++)
+    {
+        const CRect rc = m_pPopup->GetControl(i)->GetRect();
+        source.m_dc.FillSolidRect(rc, RGB(10 + i, 100, 200));
+    }
+    std::vector<COLORREF> firstFrame;
+    CFrameClock clock;
+    clock.m_onPause = [&] {
+        if (firstFrame.empty())
+        {
+            for (int y = 0; y < rcClient.Height(); y++)
+                firstFrame.push_back(::GetPixel(dest.m_dc, rc1.left + 2, y));
+        }
+    };
+    CZMRCommandBarClock::Set(&clock);
+    m_pTheme->m_nAnimationSteps = 2;
+    m_pTheme->AnimateUnfold(m_pPopup, &dest.m_dc, &source.m_dc, TRUE);
+    CZMRCommandBarClock::Set(nullptr);
+
+    ASSERT_EQ(size_t(rcClient.Height()), firstFrame.size());
+    EXPECT_EQ(RGB(10, 100, 200), firstFrame[rc1.top - 1]) << "the row above keeps its place";
+    EXPECT_EQ(RGB(11, 100, 200), firstFrame[rc1.top + 4]) << "the rare row, half its height";
+    EXPECT_EQ(RGB(12, 100, 200), firstFrame[rc1.top + 11]) << "the next row moved up by half";
+    EXPECT_EQ(RGB(12, 100, 200), firstFrame[rc1.top + 10 + rc2.Height() - 1]);
+    EXPECT_EQ(RGB(12, 100, 200), ::GetPixel(dest.m_dc, rc2.left + 2, rc2.top + 1)) << "the last frame is whole";
+    EXPECT_EQ(RGB(11, 100, 200), ::GetPixel(dest.m_dc, rc1.left + 2, rc1.bottom - 1));
+}
+
+// With an unfolding animation the popup asks the theme to unfold downward
+// when it grows downward, and the picture afterwards is the expanded popup.
+TEST_F(PopupInsideTest, ExpansionWithTheUnfoldAnimation)
+{
+    auto* pTheme = new CUnfoldTheme;
+    pTheme->m_nAnimationSteps = 2;
+    pTheme->m_nAnimationTime = 20;
+    m_pManager->SetPaintManager(pTheme);
+    pTheme->InternalRelease();
+    m_pManager->GetOptions()->nAnimationType = 2;
+    AddControls(4);
+    SetUsed({500, 502});
+    ASSERT_TRUE(Open());
+    m_pPopup->Expand();
+    EXPECT_EQ((std::vector<BOOL>{TRUE}), pTheme->m_calls);
+    PumpPendingMessages();
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(RGB(10 + i, 100, 200), PixelAt(m_pPopup->GetControl(i)->GetRect().CenterPoint())) << i;
+}
+
+// Pictures for people: a menu in the Default theme with its expand button,
+// then unfolded.
+TEST_F(PopupInsideTest, PicturesOfACollapsedAndAnExpandedMenu)
+{
+    CZMRPaintManager* pDefault = CZMRPaintManager::CreateTheme(0);
+    pDefault->RefreshMetrics();
+    m_pManager->SetPaintManager(pDefault);
+    pDefault->InternalRelease();
+    const wchar_t* captions[] = {L"&New", L"&Open...", L"Open &Recent", L"&Save", L"Save &As...", L"E&xit"};
+    for (int i = 0; i < 6; i++)
+    {
+        CZMRControl* pControl = m_pPopup->GetControls()->Add(zmrControlButton, 500 + i);
+        pControl->SetCaption(captions[i]);
+        if (i == 5)
+            pControl->SetBeginGroup(TRUE);
+    }
+    SetUsed({500, 501, 503, 505});
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(m_pPopup->HidesRarelyUsed());
+    // The popup's own painting, printed into a picture of its client size.
+    auto save = [&](const wchar_t* name) {
+        PumpPendingMessages();
+        CRect rcClient;
+        m_pPopup->GetClientRect(&rcClient);
+        CMemoryPicture picture(rcClient.Size(), RGB(255, 255, 255));
+        m_pPopup->SendMessage(WM_PRINTCLIENT, WPARAM(picture.m_dc.GetSafeHdc()), PRF_CLIENT);
+        EXPECT_TRUE(SaveArtifactPng(name, rcClient.Width(), rcClient.Height(),
+                                    [&](int x, int y) { return ::GetPixel(picture.m_dc, x, y); }));
+        return rcClient.Size();
+    };
+    const CSize szCollapsed = save(L"popup_expand_button.png");
+    m_pPopup->GetExpandButton()->OnExecute();
+    const CSize szExpanded = save(L"popup_unfolded.png");
+    EXPECT_GT(szExpanded.cy, szCollapsed.cy);
+}
