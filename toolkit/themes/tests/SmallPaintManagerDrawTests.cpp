@@ -26,17 +26,6 @@ COLORREF Sys(int nIndex)
     return GetColorManager()->GetColor(nIndex);
 }
 
-// A progress base with a rectangle of its own.
-class CTestProgress : public CZMRProgressBase
-{
-public:
-    explicit CTestProgress(CRect rc) : m_rc(rc) {}
-    void GetProgressRect(CRect& rc) override { rc = m_rc; }
-    void RedrawProgress() override {}
-    CZMRProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
-    CRect m_rc;
-};
-
 // A bar laid out in a rectangle for a theme's drawing.
 void Layout(CTestScrollBar& bar, CZMRPaintManager& theme, CZMRScrollBarPaintManager& pm, CRect rc, BOOL bVertical)
 {
