@@ -57,17 +57,7 @@ void CZMRControlGalleryOffice2007Theme::FillControl(CDC* pDC, CZMRControlGallery
 
 void CZMRControlGalleryOffice2007Theme::DrawLabel(CDC* pDC, CZMRControlGalleryItem* pLabel, CRect rc)
 {
-    pDC->FillSolidRect(rc, m_pTheme->GetColor(56));
-    pDC->FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, kSeparator);
-    CFont* pOldFont = pDC->SelectObject(&m_pTheme->m_fntRegularBold);
-    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF clrOld = pDC->SetTextColor(m_pTheme->GetColor(44));
-    CRect rcText = rc;
-    rcText.DeflateRect(10, 0);
-    pDC->DrawText(pLabel->GetCaption(), rcText, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    pDC->SetTextColor(clrOld);
-    pDC->SetBkMode(nOldMode);
-    pDC->SelectObject(pOldFont);
+    DrawLabelRow(pDC, pLabel, rc, kSeparator);
 }
 
 int CZMRControlGalleryOffice2007Theme::GetButtonState(BOOL bEnabled, int nHit, int nTracked, BOOL bTrackedPressed)

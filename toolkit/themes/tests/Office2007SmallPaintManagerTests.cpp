@@ -48,40 +48,19 @@ int Count(const CPixelCanvas& canvas, CRect rc, COLORREF clr)
 }
 
 // A gallery of 30 items 20 x 20 on a bar of the skinned theme.
-struct CSkinnedGallery
+struct CSkinnedGallery : CGalleryOnBar<CRefreshed<CZMROffice2007Theme>>
 {
-    CSkinnedGallery(int nType, int nPosition, BOOL bDropDown, CSize sz) : bar(nType, nPosition)
+    CSkinnedGallery(int nType, int nPosition, BOOL bDropDown, CSize sz) : CGalleryOnBar(nType, nPosition, bDropDown)
     {
-        pGallery = new CZMRControlGallery;
-        bar.m_pBar->GetControls()->AddControl(pGallery, 500);
-        auto* pItems = new CZMRControlGalleryItems;
         pItems->SetItemSize(CSize(20, 20));
         for (int i = 0; i < 30; i++)
             pItems->AddItem(10 + i, L"Item");
-        pAction = new CZMRControlAction;
-        pAction->SetID(500);
-        pAction->SetItems(pItems);
-        pGallery->SetAction(pAction);
-        if (bDropDown)
-        {
-            CZMRPopupBar* pPopup = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
-            pGallery->SetCommandBar(pPopup);
-            pPopup->InternalRelease();
-        }
-        pGallery->SetRect(CRect(CPoint(0, 0), sz));
-    }
-    ~CSkinnedGallery()
-    {
-        pGallery->SetAction(nullptr);
-        pAction->InternalRelease();
+        Place(sz);
     }
     CZMRControlGalleryOffice2007Theme* PaintManager()
     {
         return static_cast<CZMRControlGalleryOffice2007Theme*>(bar.m_pTheme->m_pGalleryPaintManager);
     }
-    CBar<CRefreshed<CZMROffice2007Theme>> bar;
-    CZMRControlGallery* pGallery;
-    CZMRControlAction* pAction;
 };
 } // namespace
 

@@ -359,45 +359,22 @@ TEST(GalleryPaintManagerDraw, PopupGalleryLineAboveAFollowingControl)
 
 namespace
 {
-// A gallery of captioned items under two labels on a bar of the theme; with
-// bDropDown it has a drop-down and shows the column of scroll buttons.
+// A gallery of captioned items under two labels on a bar of the theme.
 template <class TTheme>
-struct CGalleryPicture
+struct CGalleryPicture : CGalleryOnBar<TTheme>
 {
-    CGalleryPicture(BOOL bDropDown, CSize sz) : bar(zmrBarTypeNormal, zmrBarTop, sz)
+    CGalleryPicture(BOOL bDropDown, CSize sz) : CGalleryOnBar<TTheme>(zmrBarTypeNormal, zmrBarTop, bDropDown)
     {
-        pGallery = new CZMRControlGallery;
-        bar.m_pBar->GetControls()->AddControl(pGallery, 500);
-        pItems = new CZMRControlGalleryItems;
-        pItems->SetItemSize(CSize(40, 22));
-        pItems->AddLabel(L"Recent");
+        this->pItems->SetItemSize(CSize(40, 22));
+        this->pItems->AddLabel(L"Recent");
         for (LPCWSTR caption : {L"One", L"Two", L"Three", L"Four"})
-            pItems->AddItem(1, caption);
-        pItems->AddLabel(L"All");
+            this->pItems->AddItem(1, caption);
+        this->pItems->AddLabel(L"All");
         for (int i = 0; i < 12; i++)
-            pItems->AddItem(10 + i, L"Item");
-        pAction = new CZMRControlAction;
-        pAction->SetID(500);
-        pAction->SetItems(pItems);
-        pGallery->SetAction(pAction);
-        if (bDropDown)
-        {
-            CZMRPopupBar* pPopup = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
-            pGallery->SetCommandBar(pPopup);
-            pPopup->InternalRelease();
-        }
-        pGallery->SetShowBorders(TRUE);
-        pGallery->SetRect(CRect(CPoint(0, 0), sz));
+            this->pItems->AddItem(10 + i, L"Item");
+        this->pGallery->SetShowBorders(TRUE);
+        this->Place(sz);
     }
-    ~CGalleryPicture()
-    {
-        pGallery->SetAction(nullptr);
-        pAction->InternalRelease();
-    }
-    CBar<TTheme> bar;
-    CZMRControlGallery* pGallery;
-    CZMRControlGalleryItems* pItems;
-    CZMRControlAction* pAction;
 };
 
 template <class TTheme>
