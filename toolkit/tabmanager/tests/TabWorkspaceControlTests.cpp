@@ -28,7 +28,8 @@ protected:
     }
     ~TabWorkspaceControlTest() override
     {
-        m_pBar->DestroyWindow();
+        if (m_pHost)
+            m_pBar->DestroyWindow();
         m_pBar->InternalRelease();
     }
     // Lays the bar out as its frame would.
@@ -115,4 +116,18 @@ TEST_F(TabWorkspaceControlTest, LeavingTheBarGivesTheTabsBackToTheClient)
     ASSERT_EQ(1, Client().GetWorkspaceCount());
     EXPECT_EQ(TabList({ L"One", L"[Two]" }), Tabs(0));
     EXPECT_EQ(Group(0)->GetClientRect(), ChildRect(m_pTwo));
+}
+
+TEST_F(TabWorkspaceControlTest, TheControlOutlivesItsClient)
+{
+    Client().SetHostedWorkspace(m_pControl->GetWorkspace());
+    LayOut();
+    // The frame goes with its client and the bar's window; the bar object stays.
+    m_pHost->DestroyWindow();
+    m_pHost = nullptr;
+    CTabClientHost::Pump();
+    EXPECT_EQ(nullptr, m_pControl->GetWorkspace()->GetClient());
+    CClientDC dc(nullptr);
+    m_pControl->Draw(&dc);   // a plain button now
+    EXPECT_EQ(-1, m_pControl->OnToolHitTest(CPoint(5, 5), nullptr));
 }
