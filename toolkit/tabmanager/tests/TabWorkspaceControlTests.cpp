@@ -131,3 +131,21 @@ TEST_F(TabWorkspaceControlTest, TheControlOutlivesItsClient)
     m_pControl->Draw(&dc);   // a plain button now
     EXPECT_EQ(-1, m_pControl->OnToolHitTest(CPoint(5, 5), nullptr));
 }
+
+TEST(TabWorkspaceControlRecord, FoundByNameAndCopiedWithItsLength)
+{
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CZMRControlTabWorkspace");
+    ASSERT_NE(nullptr, pClass);
+    EXPECT_EQ(0x80000021u, pClass->m_wSchema);
+    EXPECT_STREQ("CZMRControlButton", pClass->m_pBaseClass->m_lpszClassName);
+
+    auto* pControl = static_cast<CZMRControlTabWorkspace*>(pClass->CreateObject());
+    ASSERT_TRUE(pControl->IsKindOf(RUNTIME_CLASS(CZMRControlTabWorkspace)));
+    EXPECT_EQ(220, pControl->GetDefaultLength());
+    pControl->SetDefaultLength(300);
+    CZMRControl* pClone = pControl->Clone();
+    ASSERT_TRUE(pClone->IsKindOf(RUNTIME_CLASS(CZMRControlTabWorkspace)));
+    EXPECT_EQ(300, static_cast<CZMRControlTabWorkspace*>(pClone)->GetDefaultLength());
+    pClone->InternalRelease();
+    pControl->InternalRelease();
+}
