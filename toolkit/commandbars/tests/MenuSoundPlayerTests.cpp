@@ -45,15 +45,15 @@ class MenuSoundPlayer : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // A worker that earlier tests started (controls that executed)
-        // ends with the real sound function, before any call is recorded.
-        m_pPlayer = CZMRMenuSoundPlayer::GetInstance();
-        m_pPlayer->Stop();
         ::InitializeCriticalSection(&g_lock);
         g_calls.clear();
         g_bLongSound = g_bDeaf = false;
         g_hPlayed = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
         g_hRelease = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        // A worker that earlier tests started (any executed command asks for
+        // a sound) ends before the fake player records anything.
+        m_pPlayer = CZMRMenuSoundPlayer::GetInstance();
+        m_pPlayer->Stop();
         CZMRMenuSoundPlayer::SetPlayFunction(FakePlay);
         m_pPlayer->SetEnabled(TRUE);
     }
