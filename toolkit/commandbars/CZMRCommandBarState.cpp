@@ -243,6 +243,14 @@ int CZMRCommandBar::HandleHookedKeyDown(UINT nChar, LPARAM lParam)
         return 1;
     if (NotifySiteOfTrackingKey(nChar, UINT(HIWORD(lParam))))
         return 1;
+
+    // A control that holds the focus (an edit) reads its own keys first.
+    if (CZMRControl* pHot = GetControl(m_nHotIndex); pHot && pHot->IsFocused())
+    {
+        const int nResult = pHot->HandleHookedKeyDown(nChar);
+        if (nResult == 1 || nResult == 2)
+            return nResult;
+    }
     return 0;
 }
 

@@ -422,6 +422,16 @@ void CZMRControlEdit::OnAccessKeyPressed()
         m_pEdit->SetFocus();
 }
 
+void CZMRControlEdit::OnExecute()
+{
+    InternalAddRef();
+    CZMRControl::OnExecute();
+    // The command closed the menus: the keys go back where they came from.
+    if (m_bFocused && m_pParent && !m_pParent->IsTrackingMode())
+        SetFocused(FALSE);
+    InternalRelease();
+}
+
 // ---------------------------------------------------------------- mouse and keys
 
 void CZMRControlEdit::OnMouseMove(CPoint point)
