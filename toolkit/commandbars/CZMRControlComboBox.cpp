@@ -1,5 +1,6 @@
 #include "CZMRControlComboBox.h"
 #include "CZMRControlComboBoxEditCtrl.h"
+#include "CZMRControlEditCtrl.h"
 #include "CZMRControlComboBoxList.h"
 #include "CZMRControlComboBoxAutoCompleteWnd.h"
 #include "CZMRBarManager.h"
@@ -171,15 +172,7 @@ void CZMRControlComboBox::SetShellAutoCompleteFlags(DWORD dwFlags)
 {
     m_dwShellAutoCompleteFlags = dwFlags;
     delete m_pAutoCompleteWnd;
-    m_pAutoCompleteWnd = nullptr;
-    if (!dwFlags || !m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    m_pAutoCompleteWnd = new CZMRControlComboBoxAutoCompleteWnd;
-    if (FAILED(m_pAutoCompleteWnd->Enable(m_pEdit->GetSafeHwnd(), dwFlags)))
-    {
-        delete m_pAutoCompleteWnd;
-        m_pAutoCompleteWnd = nullptr;
-    }
+    m_pAutoCompleteWnd = ZMREditWindow::CreateAutoComplete(m_pEdit, dwFlags);
 }
 
 BOOL CZMRControlComboBox::IsAutoSuggestShown() const
@@ -261,10 +254,7 @@ void CZMRControlComboBox::OnEditChanged()
 
 void CZMRControlComboBox::GetEditCharFormat(COLORREF& clrText, COLORREF& clrBack)
 {
-    CZMRPaintManager* pPaintManager = GetPaintManager();
-    const BOOL bHint = !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint;
-    clrText = pPaintManager->GetColor(GetEnabled() && !bHint ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
-    clrBack = pPaintManager->GetEditFieldBackColor(this);
+    ZMREditWindow::GetColours(this, !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint, clrText, clrBack);
 }
 
 void CZMRControlComboBox::ApplyCharFormat()
@@ -286,10 +276,8 @@ void CZMRControlComboBox::DrawEditText(CDC* pDC, CRect rc)
     if (!bHasWindow && bEnabled && m_bFocused)
         pDC->FillSolidRect(CRect(rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1),
                            pPaintManager->GetColor(COLOR_HIGHLIGHT));
-    if (m_nEditIconId > 0)
     {
-        CZMRImageManager* pImageManager = GetImageManager();
-        if (CZMRImageManagerIcon* pImage = pImageManager ? pImageManager->GetImage(UINT(m_nEditIconId), 0) : nullptr)
+        if (CZMRImageManagerIcon* pImage = ZMREditWindow::GetEditIcon(this, m_nEditIconId))
         {
             const CSize sz = pImage->GetExtent();
             pPaintManager->DrawImage(pDC, rc.left, (rc.top + rc.bottom - sz.cy) / 2, sz.cx, sz.cy, pImage, 0, 0,
@@ -371,35 +359,22 @@ void CZMRControlComboBox::DestroyEditWindow()
 
 void CZMRControlComboBox::ShowEditWindow()
 {
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    const BOOL bShow = m_pControls && m_pParent && IsVisible() && m_pParent->GetSafeHwnd();
-    m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0,
-                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                              (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    ZMREditWindow::Show(this, m_pEdit);
 }
 
 void CZMRControlComboBox::AdjustEditRectForIcon(CRect& rc)
 {
-    if (m_nEditIconId <= 0)
-        return;
-    CZMRImageManager* pImageManager = GetImageManager();
-    if (CZMRImageManagerIcon* pImage = pImageManager ? pImageManager->GetImage(UINT(m_nEditIconId), 0) : nullptr)
+    if (CZMRImageManagerIcon* pImage = ZMREditWindow::GetEditIcon(this, m_nEditIconId))
         rc.left += pImage->GetExtent().cx + 2;
 }
 
 void CZMRControlComboBox::SetRect(CRect rcControl)
 {
     HWND hWndBar = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        // A window of another layout direction than its bar, or on another
-        // bar, is made anew.
-        const BOOL bRtl = (m_pEdit->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
-        const BOOL bBarRtl = hWndBar && (::GetWindowLongW(hWndBar, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
-        if (bRtl != bBarRtl || ::GetParent(m_pEdit->GetSafeHwnd()) != hWndBar)
-            DestroyEditWindow();
-    }
+    // A window of another layout direction than its bar, or on another bar,
+    // is made anew.
+    if (ZMREditWindow::NeedsNewWindow(m_pEdit, hWndBar))
+        DestroyEditWindow();
     if (rcControl == m_rcControl && (!m_pEdit || m_pEdit->GetSafeHwnd()) && !m_bRefreshNeeded)
         return;
     m_rcControl = rcControl;
@@ -414,9 +389,7 @@ void CZMRControlComboBox::SetRect(CRect rcControl)
         if (m_dwShellAutoCompleteFlags)
             SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
     }
-    CFont* pFont = GetPaintManager()->GetControlFont(this);
-    m_pEdit->SendMessage(WM_SETFONT, WPARAM(pFont ? pFont->GetSafeHandle() : nullptr), FALSE);
-    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ZMREditWindow::ApplyFont(this, m_pEdit);
     if (!IsEditWindowFocused())
     {
         // An empty field out of focus shows the hint.
@@ -554,12 +527,7 @@ void CZMRControlComboBox::SetFocused(BOOL bFocused)
             NotifySite(ZMR_CBN_SELENDCANCEL);
         }
         if (IsEditWindowFocused())
-        {
-            HWND hWndBack = m_pParent ? m_pParent->GetFocusReturnWindow() : nullptr;
-            if (!hWndBack && m_pParent && m_pParent->GetSite())
-                hWndBack = m_pParent->GetSite()->GetSafeHwnd();
-            ::SetFocus(hWndBack);
-        }
+            ZMREditWindow::GiveFocusBack(m_pParent);
         pMouseManager->m_nFocusCount--;
         // A tool bar whose combo box gave the focus up stops taking the keys.
         if (m_pParent && m_pParent->IsTrackingMode() && !m_pParent->IsPopupBar() && !IsPopupOpen())
@@ -578,13 +546,7 @@ void CZMRControlComboBox::OnEditSetFocus(CWnd* pWndOld)
     SyncListSelection();
     if (m_pParent)
     {
-        if (!m_pParent->GetFocusReturnWindow())
-        {
-            HWND hWndOld = pWndOld ? pWndOld->GetSafeHwnd() : nullptr;
-            if (!hWndOld && m_pParent->GetSite())
-                hWndOld = m_pParent->GetSite()->GetSafeHwnd();
-            m_pParent->SetFocusReturnWindow(hWndOld);
-        }
+        ZMREditWindow::RememberFocusOrigin(m_pParent, pWndOld);
         // While the drop-down opens, the bar already has this control popped.
         if (!IsPopupOpen() && m_pParent->GetPoppedIndex() != m_nIndex)
             m_pParent->SetPoppedControl(-1);
@@ -592,12 +554,7 @@ void CZMRControlComboBox::OnEditSetFocus(CWnd* pWndOld)
     SetFocused(TRUE);
     if (m_pAutoCompleteWnd)
         m_pAutoCompleteWnd->SetHookActive(TRUE);
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_pEdit->SendMessage(EM_SETSEL, 0, 0);
-        m_pEdit->SendMessage(EM_SCROLLCARET);
-        m_pEdit->PostMessage(EM_SETSEL, 0, -1);
-    }
+    ZMREditWindow::SelectAllOnFocus(m_pEdit);
 }
 
 void CZMRControlComboBox::OnEditKillFocus()
