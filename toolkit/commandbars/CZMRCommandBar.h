@@ -339,6 +339,11 @@ protected:
     // inserted before, the mark that shows it and the control nearest to the
     // point (-1: none, the bar has no customizable control shown).
     int FindInsertionPoint(CPoint point, CRect& rcMark, BOOL& bVerticalMark, int* pNearest) const;
+    // The start of a drop: false (the drop cancelled) when the control may
+    // not go on this bar, else the index it goes before and whether that is
+    // its own place.
+    BOOL FindDropPlace(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, int& nIndex,
+                       BOOL& bOwnPlace);
     // The next visible control from nIndex in the direction, or none.
     CZMRControl* GetVisibleNeighbour(int nIndex, int nDirection) const;
 

@@ -152,7 +152,8 @@ DROPEFFECT CZMRCommandBar::OnControlDragOver(CZMRControl* pDataObject, CPoint po
     return dropEffect;
 }
 
-BOOL CZMRCommandBar::OnControlDrop(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag)
+BOOL CZMRCommandBar::FindDropPlace(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, int& nIndex,
+                                   BOOL& bOwnPlace)
 {
     if (!pDataObject)
         return FALSE;
@@ -168,9 +169,18 @@ BOOL CZMRCommandBar::OnControlDrop(CZMRControl* pDataObject, DROPEFFECT& dropEff
 
     CRect rcMark;
     BOOL bVertical;
-    const int nIndex = FindInsertionPoint(ptDrop, rcMark, bVertical, nullptr);
+    nIndex = FindInsertionPoint(ptDrop, rcMark, bVertical, nullptr);
     const int nOwn = pDataObject->GetIndex();
-    const BOOL bOwnPlace = pDataObject->GetParent() == this && (nIndex == nOwn || nIndex == nOwn + 1);
+    bOwnPlace = pDataObject->GetParent() == this && (nIndex == nOwn || nIndex == nOwn + 1);
+    return TRUE;
+}
+
+BOOL CZMRCommandBar::OnControlDrop(CZMRControl* pDataObject, DROPEFFECT& dropEffect, CPoint ptDrop, CPoint ptDrag)
+{
+    int nIndex = 0;
+    BOOL bOwnPlace = FALSE;
+    if (!FindDropPlace(pDataObject, dropEffect, ptDrop, nIndex, bOwnPlace))
+        return FALSE;
 
     if (bOwnPlace)
     {

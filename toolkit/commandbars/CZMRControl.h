@@ -51,6 +51,8 @@ public:
     CZMRControls* GetControls() const { return m_pControls; }
     CZMRCommandBar* GetParent() const { return m_pParent; }
     CZMRRibbonGroup* GetRibbonGroup() const { return m_pRibbonGroup; }
+    // Set by the group that holds the control; the control takes no reference.
+    void SetRibbonGroup(CZMRRibbonGroup* pGroup) { m_pRibbonGroup = pGroup; }
     DWORD_PTR GetTag() const { return m_nTag; }
     void SetTag(DWORD_PTR nTag) { m_nTag = nTag; }
     CString GetParameter() const { return m_strParameter; }

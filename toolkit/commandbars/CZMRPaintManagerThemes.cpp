@@ -3,6 +3,9 @@
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
 #include "CZMROffice2003Theme.h"
+#include "CZMROffice2007Theme.h"
+#include "CZMRVisualStudio2008Theme.h"
+#include "CZMRRibbonTheme.h"
 
 CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
 {
@@ -14,6 +17,18 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeOffice2003:
         pPaintManager = new CZMROffice2003Theme;
+        break;
+    case zmrThemeOffice2007:
+        pPaintManager = new CZMROffice2007Theme;
+        break;
+    case zmrThemeWhidbey:
+        pPaintManager = new CZMRWhidbeyTheme;
+        break;
+    case zmrThemeRibbon:
+        pPaintManager = new CZMRRibbonTheme;
+        break;
+    case zmrThemeVisualStudio2008:
+        pPaintManager = new CZMRVisualStudio2008Theme;
         break;
     default:
         pPaintManager = new CZMRDefaultTheme;

@@ -57,7 +57,7 @@ public:
     // since that state was saved: then the program's controls stay, except
     // when the user had customised the bar and (asked, unless bSilent)
     // chooses to keep those changes.
-    void ApplyLoadedState(CZMRCommandBar* pLoadedBar, BOOL bSilent);
+    virtual void ApplyLoadedState(CZMRCommandBar* pLoadedBar, BOOL bSilent);
 
     // Also copies "BuiltIn", "TearOff" and "Closeable" from another tool bar.
     void Copy(CZMRCommandBar* pCommandBar, BOOL bRecursive = FALSE) override;

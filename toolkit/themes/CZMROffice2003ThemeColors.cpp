@@ -3,29 +3,24 @@
 // highlight gradients, and the intensity map of the popup expand image.
 #include "CZMROffice2003Theme.h"
 #include "CZMRColorManager.h"
+#include "CZMRGradientValue.h"
 #include "CZMRShadowManager.h"
 
 namespace
 {
-struct CGradientValue
-{
-    COLORREF clrFirst, clrSecond;
-    float fFactor;
-};
-
 // The colour-table entries a scheme sets, in the order of CSchemeSet::entries.
 const int s_arrSchemeEntries[] = {53, 51, 52, 12, 56, 38, 39, 40, 41, 43, 31, 32, 37, 50, 33, 36, 30, 47};
 const int kSchemeEntryCount = sizeof(s_arrSchemeEntries) / sizeof(s_arrSchemeEntries[0]);
 
 struct CSchemeSet
 {
-    CGradientValue dock, face;
+    CZMRGradientValue dock, face;
     COLORREF clrEdge;
-    CGradientValue popped;
+    CZMRGradientValue popped;
     COLORREF clrFloatingCaption;
-    CGradientValue expand, hiddenIconColumn, expandImage;
+    CZMRGradientValue expand, hiddenIconColumn, expandImage;
     COLORREF clrPaneFrame, clrShadow;
-    CGradientValue caption;
+    CZMRGradientValue caption;
     COLORREF clrTearOff;
     COLORREF entries[kSchemeEntryCount];
 };
@@ -91,9 +86,9 @@ const CSchemeSet s_silver = {
 const COLORREF kSchemeDisabled = RGB(141, 141, 141);
 
 // The fixed highlight gradients, never changed by a refresh.
-const CGradientValue s_checked = {RGB(255, 213, 140), RGB(255, 173, 85), 0.5f};
-const CGradientValue s_pressed = {RGB(254, 142, 75), RGB(255, 207, 139), 0.5f};
-const CGradientValue s_hot = {RGB(255, 242, 200), RGB(255, 212, 151), 0.5f};
+const CZMRGradientValue s_checked = {RGB(255, 213, 140), RGB(255, 173, 85), 0.5f};
+const CZMRGradientValue s_pressed = {RGB(254, 142, 75), RGB(255, 207, 139), 0.5f};
+const CZMRGradientValue s_hot = {RGB(255, 242, 200), RGB(255, 212, 151), 0.5f};
 
 // The expand image's intensities, one column of 16 after another: pixel
 // (x, y) takes entry 16 x + y. 255 is the transparent colour.
@@ -117,11 +112,6 @@ const BYTE s_arrExpandIntensity[256] = {
 };
 const COLORREF kExpandTransparent = RGB(0, 255, 0);
 
-void SetGradient(CZMRPaintManagerColorGradient& grc, const CGradientValue& value)
-{
-    grc.SetStandardPair(value.clrFirst, value.clrSecond, value.fFactor);
-}
-
 // One channel of the expand image: intensity 255 gives the first colour, 0
 // the second.
 int ExpandChannel(int nFirst, int nSecond, int nIntensity)
@@ -132,9 +122,9 @@ int ExpandChannel(int nFirst, int nSecond, int nIntensity)
 
 CZMROffice2003Theme::CZMROffice2003Theme() : m_bSchemeColors(FALSE), m_bPlainSeparators(FALSE)
 {
-    SetGradient(m_grcChecked, s_checked);
-    SetGradient(m_grcPressed, s_pressed);
-    SetGradient(m_grcHot, s_hot);
+    s_checked.ApplyTo(m_grcChecked);
+    s_pressed.ApplyTo(m_grcPressed);
+    s_hot.ApplyTo(m_grcHot);
     m_bFadeIcons = FALSE;
     m_bHotIconShadow = FALSE;
 }
@@ -199,17 +189,17 @@ void CZMROffice2003Theme::RefreshMetrics()
     }
     if (pSet)
     {
-        SetGradient(m_grcDock, pSet->dock);
-        SetGradient(m_grcFace, pSet->face);
+        pSet->dock.ApplyTo(m_grcDock);
+        pSet->face.ApplyTo(m_grcFace);
         m_clrEdge.SetStandardValue(pSet->clrEdge);
-        SetGradient(m_grcPopped, pSet->popped);
+        pSet->popped.ApplyTo(m_grcPopped);
         m_clrFloatingCaption.SetStandardValue(pSet->clrFloatingCaption);
-        SetGradient(m_grcExpand, pSet->expand);
-        SetGradient(m_grcHiddenIconColumn, pSet->hiddenIconColumn);
-        SetGradient(m_grcExpandImage, pSet->expandImage);
+        pSet->expand.ApplyTo(m_grcExpand);
+        pSet->hiddenIconColumn.ApplyTo(m_grcHiddenIconColumn);
+        pSet->expandImage.ApplyTo(m_grcExpandImage);
         m_clrPaneFrame.SetStandardValue(pSet->clrPaneFrame);
         m_pShadowManager->m_clrShadow = pSet->clrShadow;
-        SetGradient(m_grcCaption, pSet->caption);
+        pSet->caption.ApplyTo(m_grcCaption);
         m_clrTearOff.SetStandardValue(pSet->clrTearOff);
         SetColors(kSchemeEntryCount, s_arrSchemeEntries, pSet->entries);
 

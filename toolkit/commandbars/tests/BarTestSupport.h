@@ -3,6 +3,7 @@
 // paint themselves in one colour, and a manager that records its
 // notifications.
 #pragma once
+#include "WindowPixels.h"
 #include "CommandBarsTestSupport.h"
 #include "CZMRBarManager.h"
 #include "CRecordingSiteFrame.h"
@@ -161,24 +162,3 @@ public:
 bool PumpUntil(const std::function<bool()>& condition, DWORD dwSafetyMs = 30000);
 void PumpPendingMessages();
 
-// A window's pixels as the screen shows them.
-inline std::vector<COLORREF> ReadWindow(HWND hWnd, CSize& sz)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    sz = rc.Size();
-    HDC hdcWnd = ::GetDC(hWnd);
-    HDC hdcMem = ::CreateCompatibleDC(hdcWnd);
-    HBITMAP hbm = ::CreateCompatibleBitmap(hdcWnd, sz.cx, sz.cy);
-    HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
-    ::BitBlt(hdcMem, 0, 0, sz.cx, sz.cy, hdcWnd, 0, 0, SRCCOPY);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < sz.cy; y++)
-        for (int x = 0; x < sz.cx; x++)
-            pixels.push_back(::GetPixel(hdcMem, x, y));
-    ::SelectObject(hdcMem, hOld);
-    ::DeleteObject(hbm);
-    ::DeleteDC(hdcMem);
-    ::ReleaseDC(hWnd, hdcWnd);
-    return pixels;
-}

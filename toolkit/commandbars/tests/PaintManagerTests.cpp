@@ -251,8 +251,8 @@ TEST_F(PaintManagerTest, ThemesByNumber)
         int nTheme, nKind;
     };
     for (const Case& c : {Case{0, zmrThemeDefault}, Case{1, zmrThemeOffice}, Case{2, zmrThemeOffice2003},
-                          Case{3, zmrThemeDefault}, Case{4, zmrThemeDefault}, Case{5, zmrThemeDefault},
-                          Case{6, zmrThemeDefault}, Case{7, zmrThemeDefault}, Case{9, zmrThemeDefault},
+                          Case{3, zmrThemeDefault}, Case{4, zmrThemeWhidbey}, Case{5, zmrThemeOffice2007},
+                          Case{6, zmrThemeRibbon}, Case{7, zmrThemeVisualStudio2008}, Case{9, zmrThemeDefault},
                           Case{-1, zmrThemeDefault}})
     {
         CZMRPaintManager::SetTheme(c.nTheme);

@@ -9,6 +9,7 @@
 #include "CZMRTabPaintManagerAppearanceSet.h"
 #include "CZMRTabPaintManagerColorSet.h"
 #include "CZMROffice2007Images.h"
+#include "TestSkinBound.h"
 
 const int kHeaderDepth = 28;
 
@@ -67,19 +68,4 @@ public:
     }
 
     CTabHostWnd* m_pHost;
-};
-
-// The foundation's test skin bound to the image set for one scope, the
-// previous binding put back after.
-class CSkinBound
-{
-public:
-    CSkinBound() : m_hOld(GetOffice2007Images()->GetHandle())
-    {
-        GetOffice2007Images()->SetHandle(::LoadLibraryW(L"zm_testskin.dll"), nullptr, TRUE);
-    }
-    ~CSkinBound() { GetOffice2007Images()->SetHandle(m_hOld); }
-
-private:
-    HMODULE m_hOld;
 };

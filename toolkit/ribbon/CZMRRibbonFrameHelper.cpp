@@ -1,0 +1,113 @@
+// The ribbon's frame helper. The frame's region and its extension into the
+// client area come with the Office 2007 frame drawing; until then the
+// helper keeps the frame's metrics and recalculates it.
+#include "CZMRRibbonFrameHelper.h"
+#include "CZMRRibbonBar.h"
+#include "CZMRBarManager.h"
+#include "CZMRPaintManager.h"
+#include "CZMRControls.h"
+
+#include <algorithm>
+
+CZMRRibbonFrameHelper::CZMRRibbonFrameHelper(HWND hWndFrame, CZMRRibbonBar* pRibbonBar,
+                                             CZMRBarManager* pBarManager, CZMRPaintManager* pPaintManager)
+    : m_hWndFrame(hWndFrame), m_pRibbonBar(pRibbonBar), m_pBarManager(pBarManager), m_pPaintManager(pPaintManager),
+      m_bFrameActive(TRUE), m_nLastWidth(0), m_nLastHeight(0), m_bRecalcPosted(FALSE), m_pCaptionButtons(nullptr),
+      m_bInRegionUpdate(FALSE), m_nFrameBorderWidth(0), m_bCompositionEnabled(FALSE)
+{
+    m_pCaptionButtons = new CZMRControls;
+}
+
+CZMRRibbonFrameHelper::~CZMRRibbonFrameHelper()
+{
+    m_pCaptionButtons->RemoveAll();
+    m_pCaptionButtons->InternalRelease();
+}
+
+DWORD CZMRRibbonFrameHelper::GetFrameStyle(BOOL bExtended) const
+{
+    if (!m_hWndFrame || !::IsWindow(m_hWndFrame))
+        return 0;
+    return DWORD(::GetWindowLongW(m_hWndFrame, bExtended ? GWL_EXSTYLE : GWL_STYLE));
+}
+
+CZMRPaintManager* CZMRRibbonFrameHelper::GetPaintManager() const
+{
+    return m_pBarManager ? m_pBarManager->GetPaintManager() : m_pPaintManager;
+}
+
+BOOL CZMRRibbonFrameHelper::IsMaximizedMdiChild() const
+{
+    return (GetFrameStyle() & WS_MAXIMIZE) && (GetFrameStyle(TRUE) & WS_EX_MDICHILD);
+}
+
+BOOL CZMRRibbonFrameHelper::IsStandardCaption() const
+{
+    if (!m_pRibbonBar || !m_pRibbonBar->IsVisible() || !m_pRibbonBar->IsShownBySize() ||
+        m_pRibbonBar->GetPosition() != zmrBarTop)
+        return TRUE;
+    const DWORD dwStyle = GetFrameStyle();
+    return (dwStyle & WS_MINIMIZE) && (dwStyle & WS_CHILD);
+}
+
+int CZMRRibbonFrameHelper::GetCaptionHeight() const
+{
+    if (!IsStandardCaption())
+        return m_pRibbonBar->GetCaptionHeight() + m_nFrameBorderWidth;
+    return std::max(::GetSystemMetrics(SM_CYCAPTION), 17) + m_nFrameBorderWidth;
+}
+
+void CZMRRibbonFrameHelper::PostRecalc()
+{
+    m_bRecalcPosted = TRUE;
+    if (m_hWndFrame)
+        ::PostMessageW(m_hWndFrame, WM_IDLEUPDATECMDUI, 0, 0);
+}
+
+void CZMRRibbonFrameHelper::RecalcFrame()
+{
+    m_nLastWidth = 0;
+    m_nLastHeight = 0;
+    m_bRecalcPosted = FALSE;
+    if (!m_hWndFrame || !::IsWindow(m_hWndFrame))
+        return;
+    ::SetWindowPos(m_hWndFrame, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(m_hWndFrame)))
+    {
+        pFrame->RecalcLayout(FALSE);
+    }
+    else
+    {
+        CRect rc;
+        ::GetClientRect(m_hWndFrame, &rc);
+        ::SendMessageW(m_hWndFrame, WM_SIZE, 0, MAKELPARAM(rc.Width(), rc.Height()));
+    }
+    if (m_pRibbonBar)
+        m_pRibbonBar->Redraw();
+}
+
+void CZMRRibbonFrameHelper::UpdateFrameRegion(int nWidth, int nHeight, BOOL bForce)
+{
+    if (m_bInRegionUpdate)
+        return;
+    m_bInRegionUpdate = TRUE;
+    if (bForce || nWidth != m_nLastWidth || nHeight != m_nLastHeight)
+    {
+        CRect rc(0, 0, nWidth, nHeight);
+        ::AdjustWindowRectEx(&rc, GetFrameStyle(), FALSE, GetFrameStyle(TRUE));
+        m_nFrameBorderWidth = -rc.left;
+        m_nLastWidth = nWidth;
+        m_nLastHeight = nHeight;
+    }
+    m_bInRegionUpdate = FALSE;
+}
+
+void CZMRRibbonFrameHelper::RefreshFrameRegion()
+{
+    if (!m_hWndFrame || !::IsWindow(m_hWndFrame))
+        return;
+    CRect rc;
+    ::GetWindowRect(m_hWndFrame, &rc);
+    UpdateFrameRegion(rc.Width(), rc.Height(), TRUE);
+}

@@ -1,0 +1,55 @@
+// Stands between a frame window and the ribbon that takes over its caption:
+// the frame's caption and border metrics, its region, and recalculation of
+// the frame after the ribbon changes size. The ribbon owns it.
+#pragma once
+#include "Framework.h"
+
+class CZMRRibbonBar;
+class CZMRBarManager;
+class CZMRPaintManager;
+class CZMRControls;
+
+class CZMRRibbonFrameHelper
+{
+public:
+    CZMRRibbonFrameHelper(HWND hWndFrame, CZMRRibbonBar* pRibbonBar, CZMRBarManager* pBarManager = nullptr,
+                          CZMRPaintManager* pPaintManager = nullptr);
+    virtual ~CZMRRibbonFrameHelper();
+
+    // The frame's style (or extended style); 0 without window.
+    DWORD GetFrameStyle(BOOL bExtended = FALSE) const;
+    CZMRPaintManager* GetPaintManager() const;
+    BOOL IsMaximizedMdiChild() const;
+    // The frame keeps the system's caption.
+    BOOL IsStandardCaption() const;
+    int GetCaptionHeight() const;
+    // Asks the frame to recalculate at its next idle time.
+    void PostRecalc();
+    // Recomputes the frame's non-client area and layout, then redraws the ribbon.
+    void RecalcFrame();
+    void UpdateFrameRegion(int nWidth, int nHeight, BOOL bForce);
+    void RefreshFrameRegion();
+
+    HWND GetFrameHwnd() const { return m_hWndFrame; }
+    BOOL IsFrameActive() const { return m_bFrameActive; }
+    void SetFrameActive(BOOL bActive) { m_bFrameActive = bActive; }
+    BOOL IsCompositionEnabled() const { return m_bCompositionEnabled; }
+    void SetCompositionEnabled(BOOL bEnabled) { m_bCompositionEnabled = bEnabled; }
+    int GetFrameBorderWidth() const { return m_nFrameBorderWidth; }
+    void SetFrameBorderWidth(int nWidth) { m_nFrameBorderWidth = nWidth; }
+    BOOL IsRecalcPosted() const { return m_bRecalcPosted; }
+
+protected:
+    HWND m_hWndFrame;
+    CZMRRibbonBar* m_pRibbonBar;
+    CZMRBarManager* m_pBarManager;
+    CZMRPaintManager* m_pPaintManager;
+    BOOL m_bFrameActive;
+    int m_nLastWidth;
+    int m_nLastHeight;
+    BOOL m_bRecalcPosted;
+    CZMRControls* m_pCaptionButtons;
+    BOOL m_bInRegionUpdate;
+    int m_nFrameBorderWidth;
+    BOOL m_bCompositionEnabled;
+};
