@@ -7,6 +7,7 @@
 #include "CZMRTabManagerItem.h"
 #include "CZMRBarManager.h"
 #include "CZMRControls.h"
+#include "CZMRDrawHelpers.h"
 #include "CZMRImageManager.h"
 #include "CZMRMouseManager.h"
 #include "ZMRRibbonPopup.h"
@@ -137,9 +138,7 @@ BOOL CZMRRibbonControlTab::HandleHookedKeyDown(UINT nChar)
     if (!m_bFocused)
         return FALSE;
     CZMRCommandBar* pBar = GetParent();
-    // The tab manager mirrors the arrows itself; the direction checks here
-    // use the mirrored key.
-    const UINT nKey = nChar;
+    // Arrows are mirrored on a right-to-left bar.
     UINT nDirectionKey = nChar;
     if (pBar && pBar->IsRightToLeftWindow() && (nChar == VK_LEFT || nChar == VK_RIGHT))
         nDirectionKey = nChar == VK_LEFT ? VK_RIGHT : VK_LEFT;
@@ -151,7 +150,13 @@ BOOL CZMRRibbonControlTab::HandleHookedKeyDown(UINT nChar)
     case VK_LEFT:
     case VK_RIGHT:
         if (StepToUsableItem(GetCurSel(), nDirectionKey == VK_LEFT ? -1 : +1))
-            return HandleKeyNavigation(pBar, nKey);
+        {
+            // The tab manager mirrors the key once more for a right-to-left
+            // layout: hand it the key that it turns into this direction.
+            UINT nManagerKey = nDirectionKey;
+            CZMRDrawHelpers::SwapArrowKeyForRTL(pBar, nManagerKey);
+            return HandleKeyNavigation(pBar, nManagerKey);
+        }
         return FALSE;
     case VK_DOWN:
         if (pBar)

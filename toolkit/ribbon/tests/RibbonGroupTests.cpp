@@ -38,6 +38,12 @@ public:
         pDC->FillSolidRect(rc, kGroupColors[pGroup->GetIndex() % 3]);
         pDC->FillSolidRect(pGroup->GetCaptionRect(), kCaptionColor);
     }
+    CSize DrawSeparator(CDC* pDC, CZMRCommandBar* pBar, CZMRControl* pControl, BOOL bDraw) override
+    {
+        if (bDraw && pControl->GetRibbonGroup())
+            m_separators.push_back(pControl);
+        return CZMRRibbonTheme::DrawSeparator(pDC, pBar, pControl, bDraw);
+    }
     CSize DrawGroupPopupButton(CSize& szButton, CDC* pDC, CZMRControl* pButton, BOOL bDraw) override
     {
         szButton = kPopupSize;
@@ -45,6 +51,9 @@ public:
             pDC->FillSolidRect(pButton->GetRect(), kPopupColor);
         return szButton;
     }
+
+    // The group controls a separator was drawn in front of.
+    std::vector<CZMRControl*> m_separators;
 };
 
 CZMRRibbonGroup* AddGroup(CZMRRibbonTab* pTab, LPCTSTR lpszCaption, int nId)
@@ -243,6 +252,31 @@ TEST_F(RibbonGroups, GroupsShrinkStepByStepAsTheRibbonNarrows)
     EXPECT_FALSE(pPopup->IsVisible());
     EXPECT_EQ("MMMMM", Styles(Group(2)));
     EXPECT_EQ(rcWide, Group(0)->GetRect());
+}
+
+TEST_F(RibbonGroups, SeparatorsStandBeforeGroupBeginsExceptInGroupedRows)
+{
+    CZMRControl* pBegin = Group(0)->GetAt(3);
+    pBegin->SetBeginGroup(TRUE);
+    Group(0)->GetAt(0)->SetBeginGroup(TRUE);   // the first control: no separator
+    Group(1)->GetAt(2)->SetBeginGroup(TRUE);
+    Group(1)->SetControlsGrouping(TRUE);
+    m_pRibbon->OnRecalcLayout();
+    m_pHost->Layout();
+    auto* pTheme = static_cast<CFlatGroupTheme*>(m_pHost->PaintManager());
+    pTheme->m_separators.clear();
+    // The bar's own painting into a bitmap.
+    CClientDC dcWindow(m_pRibbon);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcWindow);
+    CRect rcClient;
+    m_pRibbon->GetClientRect(&rcClient);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcWindow, rcClient.Width(), rcClient.Height());
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    m_pRibbon->SendMessage(WM_PRINTCLIENT, WPARAM(dc.GetSafeHdc()), PRF_CLIENT);
+    dc.SelectObject(pOld);
+    EXPECT_EQ(std::vector<CZMRControl*>({pBegin}), pTheme->m_separators);
 }
 
 TEST_F(RibbonGroups, TheOptionButtonSitsInTheCaptionCorner)

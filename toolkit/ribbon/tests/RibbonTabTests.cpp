@@ -145,6 +145,22 @@ TEST_F(RibbonTabs, KeysWhileTheStripHasTheFocus)
     EXPECT_EQ(-1, m_pRibbon->GetPoppedIndex()) << "no popup on a ribbon that is not minimized";
 }
 
+TEST_F(RibbonTabs, ArrowsFollowARightToLeftRibbon)
+{
+    for (DWORD dwStyle : {DWORD(WS_EX_LAYOUTRTL), DWORD(WS_EX_RTLREADING)})
+    {
+        m_pRibbon->ModifyStyleEx(0, dwStyle);
+        m_pRibbon->SelectTab(0);
+        m_pStrip->SetFocused(TRUE);
+        EXPECT_FALSE(m_pStrip->HandleHookedKeyDown(VK_RIGHT)) << dwStyle << ": nothing before the first tab";
+        EXPECT_TRUE(m_pStrip->HandleHookedKeyDown(VK_LEFT)) << dwStyle;
+        EXPECT_EQ(1, m_pStrip->GetCurSel()) << dwStyle;
+        EXPECT_TRUE(m_pStrip->HandleHookedKeyDown(VK_RIGHT)) << dwStyle;
+        EXPECT_EQ(0, m_pStrip->GetCurSel()) << dwStyle;
+        m_pRibbon->ModifyStyleEx(dwStyle, 0);
+    }
+}
+
 TEST_F(RibbonTabs, RightAtTheLastUsableTabIsNotHandled)
 {
     m_pRibbon->GetTab(3)->SetVisible(FALSE);
