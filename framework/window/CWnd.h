@@ -9,6 +9,7 @@
 
 class CDC;
 class CFont;
+class CRgn;
 class CMenu;
 class CDataExchange;
 class CFrameWnd;
@@ -204,7 +205,12 @@ public:
     void SetRedraw(BOOL bRedraw = TRUE);
     CDC* GetDC();
     CDC* GetWindowDC();
+    CDC* GetDCEx(CRgn* prgnClip, DWORD flags);
     int ReleaseDC(CDC* pDC);
+    // Stops drawing into the window (one window at a time, system-wide).
+    BOOL LockWindowUpdate();
+    static void PASCAL UnlockWindowUpdate();
+    static CWnd* PASCAL GetDesktopWindow();
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);

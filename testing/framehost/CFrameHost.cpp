@@ -49,7 +49,11 @@ int CFrameHost::CountActiveChildQueries(const std::function<void()>& step)
 
 CFrameHost* CFrameHost::Create(const RECT& rc, LPCTSTR lpszTitle)
 {
-    auto* pHost = new CFrameHost;
+    return CreateHost(new CFrameHost, rc, lpszTitle);
+}
+
+CFrameHost* CFrameHost::CreateHost(CFrameHost* pHost, const RECT& rc, LPCTSTR lpszTitle)
+{
     HMENU hMenu = MakeMenu();
     // A frame that fails is deleted by its own PostNcDestroy.
     if (!pHost->CreateEx(0, nullptr, lpszTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rc.left, rc.top,

@@ -33,6 +33,8 @@ public:
     CStatusBar m_wndStatusBar;
 
 protected:
+    // Makes the window of a host made by a derived class; null when it cannot.
+    static CFrameHost* CreateHost(CFrameHost* pHost, const RECT& rc, LPCTSTR lpszTitle);
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnExit();
 

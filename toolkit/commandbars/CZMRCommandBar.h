@@ -180,6 +180,7 @@ public:
     void SetMouseLockExempt(BOOL bExempt) { m_bMouseLockExempt = bExempt; }
     // A control made hot by the mouse opens its popup after the hover delay.
     void SetHoverOpen(BOOL bHoverOpen) { m_bHoverOpen = bHoverOpen; }
+    BOOL IsHoverOpen() const { return m_bHoverOpen; }
     // Entering tracking hides the caret of the focused window.
     void SetHideCaret(BOOL bHideCaret) { m_bHideCaret = bHideCaret; }
     // The flags the root bar was tracked with (zmrTrack...).

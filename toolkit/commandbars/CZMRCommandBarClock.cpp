@@ -2,6 +2,7 @@
 
 UINT CZMRCommandBarClock::s_nHoverDelay = 300;
 UINT CZMRCommandBarClock::s_nExpandDelay = 5000;
+UINT CZMRCommandBarClock::s_nExpandButtonDelay = 900;
 
 namespace
 {

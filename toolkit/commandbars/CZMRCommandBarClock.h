@@ -27,8 +27,12 @@ public:
     static void SetHoverDelay(UINT nDelay) { s_nHoverDelay = nDelay; }
     static UINT GetExpandDelay() { return s_nExpandDelay; }
     static void SetExpandDelay(UINT nDelay) { s_nExpandDelay = nDelay; }
+    // A popup's expand button under the mouse expands the popup (900).
+    static UINT GetExpandButtonDelay() { return s_nExpandButtonDelay; }
+    static void SetExpandButtonDelay(UINT nDelay) { s_nExpandButtonDelay = nDelay; }
 
 private:
     static UINT s_nHoverDelay;
     static UINT s_nExpandDelay;
+    static UINT s_nExpandButtonDelay;
 };

@@ -10,6 +10,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRMouseManager.h"
 #include "CZMRPopupBar.h"
+#include "CZMRScrollBase.h"
 
 CZMRControl* CZMRCommandBar::HitTest(CPoint point) const
 {
@@ -222,6 +223,24 @@ void CZMRCommandBar::OnTimer(UINT_PTR nIDEvent)
     case ZMR_TIMER_ANIMATION:
         m_pAnimation->OnTimer();
         return;
+    case ZMR_TIMER_SMOOTHSCROLL:
+    {
+        // The smooth scroll of a control that scrolls itself; the timer
+        // stops once none runs any more.
+        BOOL bRunning = FALSE;
+        for (int i = 0; i < GetControlCount(); i++)
+        {
+            CZMRScrollBase* pScrollBase = dynamic_cast<CZMRScrollBase*>(GetControl(i));
+            if (pScrollBase && pScrollBase->IsSmoothScrolling())
+            {
+                pScrollBase->OnSmoothScrollTimer();
+                bRunning = bRunning || pScrollBase->IsSmoothScrolling();
+            }
+        }
+        if (!bRunning)
+            KillTimer(ZMR_TIMER_SMOOTHSCROLL);
+        return;
+    }
     default:
         CWnd::OnTimer(nIDEvent);
     }

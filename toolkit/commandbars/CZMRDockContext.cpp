@@ -1,4 +1,5 @@
 #include "CZMRDockContext.h"
+#include "CZMRCaptureLoop.h"
 #include "CZMRToolBar.h"
 #include "CZMRDialogBar.h"
 #include "CZMRDockBar.h"
@@ -133,20 +134,8 @@ void CZMRDockContext::Track()
     while (::GetCapture() == hWnd)
     {
         MSG msg;
-        // Paints first; WM_QUIT passes every filter, so it may come here too.
-        BOOL bQuit = FALSE;
-        while (!bQuit && ::PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-        {
-            if (msg.message == WM_QUIT)
-                bQuit = TRUE;
-            else
-                ::DispatchMessageW(&msg);
-        }
-        if (bQuit || !::GetMessageW(&msg, nullptr, 0, 0) || msg.message == WM_QUIT)
-        {
-            ::PostQuitMessage(int(msg.wParam));
+        if (!GetCaptureLoopMessage(msg))
             break;
-        }
         if (msg.message == WM_LBUTTONUP)
             break;
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)

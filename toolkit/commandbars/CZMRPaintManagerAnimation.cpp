@@ -5,6 +5,9 @@
 #include "CZMRCommandBarClock.h"
 #include "CZMRCompatibleDC.h"
 #include "CZMRIconHandle.h"
+#include "CZMRPopupBar.h"
+#include "CZMRControl.h"
+#include <vector>
 
 void CZMRPaintManager::BlendBitmaps(LPBYTE pOut, const BYTE* pOld, int nWidth, int nHeight, const BYTE* pNew,
                                     int nWeight)
@@ -172,9 +175,20 @@ void CZMRPaintManager::UnfoldRows(CDC* pDestDC, CDC* pSrcDC, CSize szClient, con
     }
 }
 
-void CZMRPaintManager::AnimateUnfold(CZMRPopupBar* /*pPopupBar*/, CDC* /*pDestDC*/, CDC* /*pSrcDC*/,
-                                     BOOL /*bTopDown*/)
+void CZMRPaintManager::AnimateUnfold(CZMRPopupBar* pPopupBar, CDC* pDestDC, CDC* pSrcDC, BOOL bTopDown)
 {
-    // The popup bar hands its visible controls to UnfoldRows; until the
-    // popup bar is in there is nothing to unfold.
+    if (!pPopupBar || !pPopupBar->GetSafeHwnd())
+        return;
+    CRect rcClient;
+    pPopupBar->GetClientRect(&rcClient);
+    std::vector<CUnfoldRow> rows;
+    for (int i = 0; i < pPopupBar->GetControlCount(); i++)
+    {
+        const CZMRControl* pControl = pPopupBar->GetControl(i);
+        if (!pControl->IsVisible())
+            continue;
+        const CRect rc = pControl->GetRect();
+        rows.push_back({int(rc.top), int(rc.bottom), pControl->IsRarelyUsed()});
+    }
+    UnfoldRows(pDestDC, pSrcDC, rcClient.Size(), rows.data(), int(rows.size()), bTopDown);
 }

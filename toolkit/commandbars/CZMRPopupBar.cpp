@@ -23,7 +23,10 @@ CZMRPopupBar::CZMRPopupBar()
     : m_pControlPopup(nullptr), m_ptAnchor(0, 0), m_rcExclude(0, 0, 0, 0), m_dwDirection(0), m_bLayoutLock(FALSE),
       m_bMoreControlsHidden(FALSE), m_bExpanded(FALSE), m_bExpanding(FALSE), m_bTearOffPopup(FALSE),
       m_nTearOffId(0), m_nTearOffWidth(0), m_bShowShadow(TRUE), m_rcBorders(2, 4, 2, 4), m_bDoubleGripper(FALSE),
-      m_bContextMenu(FALSE), m_bScrolling(FALSE)
+      m_bContextMenu(FALSE), m_bScrolling(FALSE), m_nFirstVisible(0), m_nEndVisible(0), m_rcScrollUp(0, 0, 0, 0),
+      m_rcScrollDown(0, 0, 0, 0), m_bScrollUpTimer(FALSE), m_bScrollDownTimer(FALSE), m_rcTearOffHandle(0, 0, 0, 0),
+      m_rcResizeGripper(0, 0, 0, 0), m_nResizeMode(0), m_bTearOffHot(FALSE), m_bTearingOff(FALSE), m_szTornOff(0, 0),
+      m_pTornOffBar(nullptr), m_nTearOffHeight(0), m_nGripperHeight(0), m_nExpandHeight(0), m_bInCaptureLoop(FALSE)
 {
     m_barType = zmrBarTypePopup;
     m_barPosition = zmrBarPopup;
@@ -48,10 +51,6 @@ CZMRCommandBar* CZMRPopupBar::GetParentBar() const
 BOOL CZMRPopupBar::IsPopupBar() const
 {
     return TRUE;
-}
-
-void CZMRPopupBar::Expand()
-{
 }
 
 void CZMRPopupBar::ScheduleRedraw()
@@ -167,10 +166,24 @@ LRESULT CZMRPopupBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CZMRCommandBar* pParent = GetParentBar();
         CRect rcClient;
         GetClientRect(&rcClient);
-        if (pParent && m_pControlPopup && rcClient.PtInRect(CPoint(short(LOWORD(lParam)), short(HIWORD(lParam)))))
+        const CPoint point(short(LOWORD(lParam)), short(HIWORD(lParam)));
+        if (pParent && m_pControlPopup && rcClient.PtInRect(point))
             pParent->SetHotControl(m_pControlPopup->GetIndex(), 0);
+        OnPopupMouseMove(point);
         break;
     }
+    case WM_LBUTTONDOWN:
+        if (OnPopupLButtonDown(CPoint(short(LOWORD(lParam)), short(HIWORD(lParam)))))
+            return 0;
+        break;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && OnPopupSetCursor())
+            return TRUE;
+        break;
+    case WM_TIMER:
+        if (OnPopupTimer(wParam))
+            return 0;
+        break;
     case WM_DESTROY:
         // Windows of controls live on in the site.
         for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(m_hWnd, GW_CHILD))
@@ -181,36 +194,6 @@ LRESULT CZMRPopupBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return CZMRCommandBar::WindowProc(message, wParam, lParam);
-}
-
-// ---------------------------------------------------------------- layout
-
-CSize CZMRPopupBar::CalcDynamicLayout(int nLength, DWORD /*dwMode*/)
-{
-    m_bLayoutLock = TRUE;
-    CClientDC dc(GetSafeHwnd() ? this : CWnd::FromHandle(::GetDesktopWindow()));
-    CFont* pOldFont = dc.SelectObject(GetPaintManager()->GetBarFont(this));
-    const CRect rcBorder = GetBorders();
-    CSize sz;
-    if (m_barType == zmrBarTypeNormal)
-    {
-        UpdateShortcutTexts();
-        DWORD dwMode = 0x142;
-        sz = m_pControls->CalcLayout(&dc, m_nMRUWidth, dwMode, rcBorder);
-    }
-    else
-    {
-        if (nLength == 0)
-        {
-            for (int i = 0; i < m_pControls->GetCount(); i++)
-                m_pControls->GetAt(i)->ExpandIntoItems(0);
-        }
-        UpdateShortcutTexts();
-        sz = m_pControls->CalcPopupLayout(&dc, nLength, 0, rcBorder);
-    }
-    dc.SelectObject(pOldFont);
-    m_bLayoutLock = FALSE;
-    return sz;
 }
 
 // ---------------------------------------------------------------- placement
@@ -294,7 +277,18 @@ CRect CZMRPopupBar::CalcPopupRect(CPoint ptAnchor, CSize szPopup)
     const CZMRPopupPlacement::COutput out = CZMRPopupPlacement::Calc(in);
     m_dwDirection = out.dwDirection;
     m_rcExclude = out.rcExclude;
+    const BOOL bWasScrolling = m_bScrolling;
     m_bScrolling = out.bScroll && m_barType == zmrBarTypePopup && m_barPosition == zmrBarPopup;
+    m_rcScrollUp.SetRectEmpty();
+    m_rcScrollDown.SetRectEmpty();
+    if (m_bScrolling)
+    {
+        // A popup already scrolled keeps its range when it is laid out again.
+        if (!bWasScrolling)
+            m_nFirstVisible = 0;
+        const CSize szFinal = out.rcPopup.Size();
+        LayoutScrolled(&szFinal, FALSE, FALSE);
+    }
     return out.rcPopup;
 }
 
@@ -357,7 +351,9 @@ BOOL CZMRPopupBar::OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst)
     if (CWnd* pOwner = GetOwnerWindow(); pOwner && pOwner->GetSafeHwnd())
         pOwner->SendMessage(ZMR_WM_POPUPOPENING, 0, LPARAM(this));
 
+    m_bTearOffHot = FALSE;
     m_bMoreControlsHidden = FALSE;
+    m_bScrolling = FALSE;
     m_bExpanded = IsCustomizeMode() ? TRUE : GetMouseManager()->m_bMenusExpanded;
 
     ComputeAnchorFromControl();
@@ -391,6 +387,15 @@ BOOL CZMRPopupBar::OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst)
         pParent->m_bEnteredByMouse = FALSE;
     CZMRMenuSoundPlayer::GetInstance()->Request(CZMRMenuSoundPlayer::soundMenuPopup);
 
+    ShowPopupShadow();
+
+    m_nPending |= zmrPendingLayout;
+    UnlockRedraw();
+    return TRUE;
+}
+
+void CZMRPopupBar::ShowPopupShadow()
+{
     CZMRPaintManager* pPaintManager = GetPaintManager();
     CZMRBarManager* pManager = GetBarManager();
     if (pPaintManager && m_barPosition == zmrBarPopup && m_bShowShadow && pPaintManager->m_bShowShadow &&
@@ -399,10 +404,6 @@ BOOL CZMRPopupBar::OpenAsPopup(CZMRControl* pControlPopup, BOOL bSelectFirst)
         pPaintManager->m_pShadowManager->RemoveShadows(this);
         pPaintManager->m_pShadowManager->SetShadow(this, m_rcExclude);
     }
-
-    m_nPending |= zmrPendingLayout;
-    UnlockRedraw();
-    return TRUE;
 }
 
 BOOL CZMRPopupBar::SetMenuLoopActive(int bActive, BOOL bSelectFirst, int nCallback)

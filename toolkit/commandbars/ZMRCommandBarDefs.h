@@ -140,6 +140,7 @@ enum ZMRSpecialCommands
     ZMR_ID_TOOLKIT_LAST = 9299,
     ZMR_ID_TOOLBAR_EXPAND = 9148,     // a tool bar's expand button
     ZMR_ID_TOOLBAR_HIDE = 9149,       // a floating tool bar's hide button
+    ZMR_ID_POPUPBAR_EXPAND = 9150,    // a popup's expand button
     ZMR_IDS_CONFIRM_RESET = 9173,     // toolkit string: reset the bar named %s?
     ZMR_IDS_TOOLBAR_CHANGED = 9177,   // toolkit string: the program changed the bar named %s; take its controls?
     ZMR_ID_WINDOWLIST = 35000,

@@ -198,6 +198,9 @@ public:
 protected:
     void TrackItemPress(CWnd* pWnd, CPoint point, CZMRTabManagerItem* pItem);
     void RedrawItem(CZMRTabManagerItem* pItem, BOOL bNow);
+    // One step of a reorder drag: the item changes places with the item at
+    // the first of the drop places (other than its own) that holds the point.
+    void ExchangeAtPlace(const CRect* pPlaces, int nPlaces, CZMRTabManagerItem* pItem, CPoint point);
 
     friend class CZMRTabPaintManager;
     friend class CZMRTabManagerNavigateButton;

@@ -265,16 +265,7 @@ void CZMRTabManager::DragToNewPosition(CWnd* pWnd, CPoint point, CZMRTabManagerI
         case tabLoopMove:
         {
             point = TabLoopPoint(msg);
-            const int nCurrent = pItem->GetIndex();
-            for (int i = 0; i < (int)places.size() && i < GetItemCount(); i++)
-            {
-                if (i == nCurrent || !places[i].PtInRect(point))
-                    continue;
-                m_arrItems[nCurrent] = m_arrItems[i];
-                m_arrItems[i] = pItem;
-                OnItemsChanged();
-                break;
-            }
+            ExchangeAtPlace(places.data(), (int)places.size(), pItem, point);
             break;
         }
         default:
@@ -287,6 +278,20 @@ void CZMRTabManager::DragToNewPosition(CWnd* pWnd, CPoint point, CZMRTabManagerI
     TrackHotItem(pWnd, point);
     m_pSelectedItem = pOldSelected;
     OnItemClick(pItem);
+}
+
+void CZMRTabManager::ExchangeAtPlace(const CRect* pPlaces, int nPlaces, CZMRTabManagerItem* pItem, CPoint point)
+{
+    const int nCurrent = pItem->GetIndex();
+    for (int i = 0; i < nPlaces && i < GetItemCount(); i++)
+    {
+        if (i == nCurrent || !pPlaces[i].PtInRect(point))
+            continue;
+        m_arrItems[nCurrent] = m_arrItems[i];
+        m_arrItems[i] = pItem;
+        OnItemsChanged();
+        break;
+    }
 }
 
 // ------------------------------------------------------------ tooltips

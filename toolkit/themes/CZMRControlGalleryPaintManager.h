@@ -3,6 +3,9 @@
 #pragma once
 #include "CZMRScrollBarPaintManager.h"
 
+class CZMRControlGallery;
+class CZMRControlGalleryItem;
+
 class CZMRControlGalleryPaintManager : public CZMRScrollBarPaintManager
 {
 public:
@@ -10,6 +13,12 @@ public:
 
     // The scroll-bar refresh, then the gallery's button sizes again.
     void RefreshMetrics() override;
+    // A label row: its caption in bold on a band with a line below.
+    virtual void DrawLabel(CDC* pDC, CZMRControlGalleryItem* pLabel, CRect rc);
+    // The gallery's background, border and the line above a following control.
+    virtual void FillControl(CDC* pDC, CZMRControlGallery* pGallery, CRect rc);
+    // Up, down and popup buttons of a gallery that drops a full version down.
+    virtual void DrawScrollButtons(CDC* pDC, CZMRControlGallery* pGallery);
 
     int m_cyUpButton;
     int m_cyDownButton;

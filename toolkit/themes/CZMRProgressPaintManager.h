@@ -5,6 +5,7 @@
 #include "CZMRWinThemeWrapper.h"
 
 class CZMRPaintManager;
+class CZMRProgressBase;
 
 class CZMRProgressPaintManager
 {
@@ -12,8 +13,16 @@ public:
     explicit CZMRProgressPaintManager(CZMRPaintManager* pPaintManager);
     virtual ~CZMRProgressPaintManager();
 
+    // The bar of a progress base in its rectangle.
+    virtual void DrawProgress(CDC* pDC, CZMRProgressBase* pProgressBar);
     // Reopens the "PROGRESS" style.
     virtual void RefreshMetrics();
+
+    // The filled part of an inner width: none for an empty range, and the
+    // position taken inside the range first.
+    static int GetFilledWidth(int cxInner, int nMin, int nMax, int nPos);
+    // The chunks of the visual-style bar: how many cover the filled width.
+    static int GetChunkCount(int cxFilled, int cxChunk, int cxSpacing);
 
     CZMRWinThemeWrapper m_themeProgress;
     CZMRPaintManager* m_pPaintManager;

@@ -67,39 +67,7 @@ protected:
     // the loop the press starts; the quit code when WM_QUIT came back out.
     int Press(CPoint ptScreen, std::vector<CStep> steps)
     {
-        CTestInput::MoveTo(ptScreen);
-        PumpPendingMessages();
-        g_script = CScript();
-        g_script.steps = std::move(steps);
-        g_script.hWndThief = m_hWndThief;
-        const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
-        CTestInput::Button(VK_LBUTTON, true);
-        // The press starts the loop; the steps left after it ends run here.
-        int nQuit = -1;
-        const DWORD dwStart = ::GetTickCount();
-        while (::GetTickCount() - dwStart < 5000)
-        {
-            MSG msg;
-            if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            {
-                if (msg.message == WM_QUIT)
-                    nQuit = int(msg.wParam);
-                else
-                {
-                    ::TranslateMessage(&msg);
-                    ::DispatchMessageW(&msg);
-                }
-                continue;
-            }
-            if (g_script.nNext >= g_script.steps.size())
-                break;
-            ::Sleep(1);
-        }
-        ::KillTimer(nullptr, nTimer);
-        CTestInput::Button(VK_LBUTTON, false);
-        CTestInput::Key(VK_ESCAPE, false);
-        PumpPendingMessages();
-        EXPECT_EQ(g_script.nNext, g_script.steps.size()) << "the loop ended before its script did";
+        const int nQuit = PressAndPlay(ptScreen, std::move(steps), m_hWndThief);
         EXPECT_TRUE(::GetCapture() == nullptr || ::GetCapture() == m_hWndThief);
         ::ReleaseCapture();
         return nQuit;

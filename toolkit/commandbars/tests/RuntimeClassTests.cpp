@@ -41,6 +41,7 @@ const CRecordCase kRecords[] = {
     {"CZMRControlButton", "CZMRControl"},
     {"CZMRControlCustom", "CZMRControlButton"},
     {"CZMRDialogBar", "CZMRToolBar"},
+    {"CZMRControlProgress", "CZMRControl"},
 };
 } // namespace
 
