@@ -11,6 +11,8 @@
 #include "CZMRControlActions.h"
 #include "CZMRControls.h"
 #include "CZMRControl.h"
+#include "CZMRControlGallery.h"
+#include "CZMRControlGalleryItems.h"
 #include "CZMRImageManager.h"
 #include "CZMRPaintManager.h"
 
@@ -308,11 +310,19 @@ CSize CZMRRibbonGroup::CLayoutControls::Measure(int nIndex)
     return m_arrControls[nIndex]->GetSize(m_pDC);
 }
 
-BOOL CZMRRibbonGroup::CLayoutControls::GetGalleryInfo(int /*nIndex*/,
-                                                      CZMRRibbonGroupLayout::CGalleryInfo& /*info*/) const
+BOOL CZMRRibbonGroup::CLayoutControls::GetGalleryInfo(int nIndex, CZMRRibbonGroupLayout::CGalleryInfo& info) const
 {
-    // The gallery control keeps no items of its own yet, so none can grow.
-    return FALSE;
+    CZMRControlGallery* pGallery = dynamic_cast<CZMRControlGallery*>(m_arrControls[nIndex]);
+    CZMRControlGalleryItems* pItems = pGallery ? pGallery->GetItems() : nullptr;
+    if (!pItems)
+        return FALSE;
+    info.bResizable = (pGallery->IsResizable() & 1) != 0;
+    info.nItemCount = pItems->GetItemCount();
+    info.nItemWidth = pItems->GetItemSize().cx;
+    CRect rcBorders;
+    pGallery->GetBorders(rcBorders);
+    info.nBorders = rcBorders.left + rcBorders.right;
+    return TRUE;
 }
 
 int CZMRRibbonGroup::GetCaptionWidth(CDC* pDC)

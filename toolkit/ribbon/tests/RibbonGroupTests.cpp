@@ -8,7 +8,10 @@
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRRibbonTheme.h"
+#include "CZMRControlAction.h"
 #include "CZMRControlButton.h"
+#include "CZMRControlGallery.h"
+#include "CZMRControlGalleryItems.h"
 #include "CZMRControls.h"
 #include "CZMRPropExchangeArchive.h"
 #include "MemoryPropStore.h"
@@ -277,6 +280,37 @@ TEST_F(RibbonGroups, SeparatorsStandBeforeGroupBeginsExceptInGroupedRows)
     m_pRibbon->SendMessage(WM_PRINTCLIENT, WPARAM(dc.GetSafeHdc()), PRF_CLIENT);
     dc.SelectObject(pOld);
     EXPECT_EQ(std::vector<CZMRControl*>({pBegin}), pTheme->m_separators);
+}
+
+TEST_F(RibbonGroups, AResizableGalleryGrowsIntoSpareRoom)
+{
+    CZMRRibbonGroup* pGroup = AddGroup(m_pRibbon->InsertTab(-1, L"Design", 3), L"Styles", 300);
+    CZMRControlGallery* pSource = new CZMRControlGallery;
+    auto* pGallery = static_cast<CZMRControlGallery*>(pGroup->InsertControl(pSource, -1));
+    pSource->InternalRelease();
+    ASSERT_TRUE(pGallery);
+    // Ten items of 20 pixels.
+    CZMRControlAction* pAction = new CZMRControlAction;
+    CZMRControlGalleryItems* pItems = new CZMRControlGalleryItems;
+    pItems->SetItemSize(CSize(20, 20));
+    for (int i = 0; i < 10; i++)
+        pItems->AddItem(4000 + i);
+    pAction->SetItems(pItems);
+    pGallery->SetAction(pAction);
+    m_pRibbon->SelectTab(2);
+    m_pHost->Layout();
+    const int nWidth = pGallery->GetRect().Width();
+    EXPECT_EQ(120, nWidth) << "not resizable";
+
+    pGallery->SetResizable(TRUE);
+    m_pRibbon->OnRecalcLayout();
+    m_pHost->Layout();
+    CRect rcBorders;
+    pGallery->GetBorders(rcBorders);
+    EXPECT_EQ(10 * 20 + rcBorders.left + rcBorders.right, pGallery->GetRect().Width()) << "every item shows";
+
+    pGallery->SetAction(nullptr);
+    pAction->InternalRelease();
 }
 
 TEST_F(RibbonGroups, TheOptionButtonSitsInTheCaptionCorner)
