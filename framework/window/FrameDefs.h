@@ -65,6 +65,9 @@
 #define ID_WINDOW_TILE_HORZ 0xE133
 #define ID_WINDOW_TILE_VERT 0xE134
 #define ID_CONTEXT_HELP 0xE145
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_PASTE 0xE125
 
 // --- Layout ---------------------------------------------------------------------
 // RepositionBars modes.

@@ -176,6 +176,10 @@ public:
     {
         m_nInputSuspension = bSuspend ? m_nInputSuspension + 1 : (m_nInputSuspension > 0 ? m_nInputSuspension - 1 : 0);
     }
+    // The window the focus goes back to when a bar edit gives it up (the
+    // window whose caret tracking hid); none.
+    HWND GetFocusReturnWindow() const { return m_hWndCaret; }
+    void SetFocusReturnWindow(HWND hWnd) { m_hWndCaret = hWnd; }
     // The bar ignores the mouse manager's focus lock (drop-down lists).
     void SetMouseLockExempt(BOOL bExempt) { m_bMouseLockExempt = bExempt; }
     // A control made hot by the mouse opens its popup after the hover delay.

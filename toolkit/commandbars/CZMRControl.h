@@ -30,6 +30,8 @@ struct NMZMRCONTROL
 // Ids of the action properties whose change bound controls are told about.
 enum ZMRActionProperty
 {
+    zmrActionEnabled = 0,
+    zmrActionVisible = 2,
     zmrActionCaption = 3
 };
 
@@ -273,6 +275,9 @@ protected:
     // Closes the open menus after a command: the tracking root bar leaves
     // tracking, else every tracked bar closes.
     void CloseMenus();
+    // A customize-mode click: the bar closes its popup and forgets its hot
+    // control, then the control is dragged.
+    void BeginCustomizeMove(CPoint point);
     // Edge zone of the customize resize: -1 none, 0 left edge, 1 right edge.
     int HitTestResizeEdge(CPoint point) const;
     // The edge drag of BeginControlResize; the new rectangle, or the old one

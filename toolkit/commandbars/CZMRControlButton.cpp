@@ -20,12 +20,7 @@ void CZMRControlButton::OnClick(BOOL bKeyboard, CPoint point)
         return;
     if (IsCustomizeMode())
     {
-        if (m_pParent)
-        {
-            m_pParent->SetPoppedControl(-1);
-            m_pParent->SetHotControl(-1);
-        }
-        BeginControlMove(point);
+        BeginCustomizeMove(point);
         return;
     }
     if (bKeyboard)

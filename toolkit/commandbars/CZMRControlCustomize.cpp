@@ -26,6 +26,16 @@ void DrawInvertedFrame(HDC hDC, const CRect& rc)
 }
 }
 
+void CZMRControl::BeginCustomizeMove(CPoint point)
+{
+    if (m_pParent)
+    {
+        m_pParent->SetPoppedControl(-1);
+        m_pParent->SetHotControl(-1);
+    }
+    BeginControlMove(point);
+}
+
 void CZMRControl::BeginControlMove(CPoint point)
 {
     CZMRBarManager* pManager = GetBarManager();

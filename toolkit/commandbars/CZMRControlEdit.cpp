@@ -1,10 +1,35 @@
 #include "CZMRControlEdit.h"
+#include "CZMRControlEditCtrl.h"
+#include "CZMRControlComboBoxAutoCompleteWnd.h"
+#include "CZMRBarManager.h"
+#include "CZMRCommandBar.h"
+#include "CZMRImageManager.h"
+#include "CZMRMouseManager.h"
+#include "CZMRPaintManager.h"
+#include "CZMRPropExchange.h"
 
 IMPLEMENT_SERIAL(CZMRControlEdit, CZMRControl, VERSIONABLE_SCHEMA | 0x21)
 
-CZMRControlEdit::CZMRControlEdit() : m_nLabelWidth(0), m_bShowSpinButtons(FALSE)
+CZMRControlEdit::CZMRControlEdit()
+    : m_pEdit(nullptr), m_bHasLabel(FALSE), m_bReadOnly(FALSE), m_nLabelWidth(0), m_bRefreshNeeded(FALSE),
+      m_bFocused(FALSE), m_bTextStale(TRUE), m_pAutoCompleteWnd(nullptr), m_dwShellAutoCompleteFlags(0),
+      m_dwEditStyle(0), m_bShowSpinButtons(FALSE), m_nEditIconId(0)
 {
     m_controlType = zmrControlEdit;
+    m_nWidth = 100;
+}
+
+CZMRControlEdit::~CZMRControlEdit()
+{
+    delete m_pAutoCompleteWnd;
+    m_pAutoCompleteWnd = nullptr;
+    if (m_pEdit)
+    {
+        m_pEdit->m_pControl = nullptr;
+        if (m_pEdit->GetSafeHwnd())
+            m_pEdit->DestroyWindow();
+        delete m_pEdit;
+    }
 }
 
 BOOL CZMRControlEdit::SetLabelWidth(int nLabelWidth)
@@ -17,6 +42,550 @@ BOOL CZMRControlEdit::SetLabelWidth(int nLabelWidth)
 
 CRect CZMRControlEdit::GetSpinButtonsRect() const
 {
-    // Inside the field's frame, where the edit window leaves 20 pixels.
-    return CRect(m_rcControl.right - 19, m_rcControl.top + 2, m_rcControl.right - 2, m_rcControl.bottom - 2);
+    if (!m_bShowSpinButtons)
+        return CRect(0, 0, 0, 0);
+    return CRect(m_rcControl.right - 18, m_rcControl.top + 1, m_rcControl.right - 1, m_rcControl.bottom - 1);
+}
+
+// ---------------------------------------------------------------- text
+
+CString CZMRControlEdit::GetEditText() const
+{
+    if (m_bTextStale && m_pEdit && m_pEdit->GetSafeHwnd())
+    {
+        m_strText = m_pEdit->GetText();
+        m_bTextStale = FALSE;
+    }
+    return m_strText;
+}
+
+void CZMRControlEdit::SetEditText(LPCTSTR lpszText)
+{
+    const CString strText(lpszText);
+    if (m_pEdit && m_pEdit->GetSafeHwnd() && m_pEdit->GetText() != strText)
+        m_pEdit->SetText(strText);
+    m_strText = strText;
+    m_bTextStale = FALSE;
+    ApplyCharFormat();
+}
+
+CString CZMRControlEdit::GetDisplayText() const
+{
+    const CString strText = GetEditText();
+    return strText == m_strEditHint ? CString() : strText;
+}
+
+void CZMRControlEdit::SetEditHint(LPCTSTR lpszHint)
+{
+    const CString strDisplay = GetDisplayText();
+    m_strEditHint = lpszHint;
+    // An empty field shows the new hint at once.
+    if (!m_bFocused && strDisplay.IsEmpty())
+        SetEditText(m_strEditHint);
+}
+
+void CZMRControlEdit::SetReadOnly(BOOL bReadOnly)
+{
+    m_bReadOnly = bReadOnly;
+    if (m_pEdit && m_pEdit->GetSafeHwnd())
+        m_pEdit->SetReadOnly(bReadOnly);
+}
+
+void CZMRControlEdit::SetShellAutoCompleteFlags(DWORD dwFlags)
+{
+    m_dwShellAutoCompleteFlags = dwFlags;
+    delete m_pAutoCompleteWnd;
+    m_pAutoCompleteWnd = nullptr;
+    if (!dwFlags || !m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    m_pAutoCompleteWnd = new CZMRControlComboBoxAutoCompleteWnd;
+    if (FAILED(m_pAutoCompleteWnd->Enable(m_pEdit->GetSafeHwnd(), dwFlags)))
+    {
+        delete m_pAutoCompleteWnd;
+        m_pAutoCompleteWnd = nullptr;
+    }
+}
+
+void CZMRControlEdit::GetEditCharFormat(COLORREF& clrText, COLORREF& clrBack)
+{
+    CZMRPaintManager* pPaintManager = GetPaintManager();
+    const BOOL bHint = !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint;
+    clrText = pPaintManager->GetColor(GetEnabled() && !bHint ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+    clrBack = pPaintManager->GetEditFieldBackColor(this);
+}
+
+void CZMRControlEdit::ApplyCharFormat()
+{
+    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    COLORREF clrText = 0, clrBack = 0;
+    GetEditCharFormat(clrText, clrBack);
+    m_pEdit->ApplyCharFormat(clrText, clrBack);
+}
+
+void CZMRControlEdit::OnWindowTextChanged()
+{
+    m_bTextStale = TRUE;
+    if (m_pEdit && ::GetFocus() == m_pEdit->GetSafeHwnd() && !m_pEdit->IsSettingText())
+        OnEditChanged();
+    if (m_pEdit && m_pEdit->GetSafeHwnd())
+        m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ApplyCharFormat();
+}
+
+void CZMRControlEdit::OnWindowDestroyed(const CString& strText)
+{
+    m_strText = strText;
+    m_bTextStale = FALSE;
+}
+
+void CZMRControlEdit::OnEditChanged()
+{
+    NotifySite(ZMR_EN_CHANGE);
+}
+
+void CZMRControlEdit::SelectWholeText()
+{
+    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    m_pEdit->SendMessage(EM_SETSEL, 0, -1);
+    m_pEdit->SendMessage(EM_SCROLLCARET);
+}
+
+// ---------------------------------------------------------------- the window on the bar
+
+CZMRControlEditCtrl* CZMRControlEdit::CreateEditCtrl()
+{
+    return new CZMRControlEditCtrl;
+}
+
+BOOL CZMRControlEdit::IsEditWindowFocused() const
+{
+    return m_pEdit && m_pEdit->GetSafeHwnd() && ::GetFocus() == m_pEdit->GetSafeHwnd();
+}
+
+void CZMRControlEdit::DestroyEditWindow()
+{
+    if (m_pEdit && m_pEdit->GetSafeHwnd())
+        m_pEdit->DestroyWindow();
+}
+
+void CZMRControlEdit::ShowEditWindow()
+{
+    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    const BOOL bShow = m_pControls && m_pParent && IsVisible() && m_pParent->GetSafeHwnd();
+    m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0,
+                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                              (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void CZMRControlEdit::AdjustEditRectForIcon(CRect& rc)
+{
+    if (m_nEditIconId <= 0)
+        return;
+    CZMRImageManager* pImageManager = GetImageManager();
+    if (CZMRImageManagerIcon* pImage = pImageManager ? pImageManager->GetImage(UINT(m_nEditIconId), 0) : nullptr)
+        rc.left += pImage->GetExtent().cx + 2;
+}
+
+void CZMRControlEdit::DrawEditIcon(CDC* pDC, CRect rc)
+{
+    if (m_nEditIconId <= 0 || !pDC)
+        return;
+    CZMRImageManager* pImageManager = GetImageManager();
+    CZMRImageManagerIcon* pImage = pImageManager ? pImageManager->GetImage(UINT(m_nEditIconId), 0) : nullptr;
+    if (!pImage)
+        return;
+    const CSize sz = pImage->GetExtent();
+    GetPaintManager()->DrawImage(pDC, rc.left, (rc.top + rc.bottom - sz.cy) / 2, sz.cx, sz.cy, pImage, 0, 0,
+                                 GetEnabled(), 0, FALSE, FALSE);
+}
+
+void CZMRControlEdit::SetRect(CRect rcControl)
+{
+    if (!m_pEdit)
+    {
+        m_pEdit = CreateEditCtrl();
+        m_pEdit->m_pControl = this;
+    }
+    HWND hWndBar = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
+    if (m_pEdit->GetSafeHwnd())
+    {
+        // A window of another layout direction than its bar, or on another
+        // bar, is made anew.
+        const BOOL bRtl = (m_pEdit->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+        const BOOL bBarRtl = hWndBar && (::GetWindowLongW(hWndBar, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+        if (bRtl != bBarRtl || ::GetParent(m_pEdit->GetSafeHwnd()) != hWndBar)
+            DestroyEditWindow();
+    }
+    if (rcControl == m_rcControl && m_pEdit->GetSafeHwnd() && !m_bRefreshNeeded)
+        return;
+
+    m_rcControl = rcControl;
+    if (!hWndBar)
+        return;
+    if (!m_pEdit->GetSafeHwnd())
+    {
+        if (!m_pEdit->CreateEditWindow(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent))
+            return;
+        if (!GetEnabled())
+            m_pEdit->EnableWindow(FALSE);
+        if (m_dwShellAutoCompleteFlags)
+            SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
+    }
+    CFont* pFont = GetPaintManager()->GetControlFont(this);
+    m_pEdit->SendMessage(WM_SETFONT, WPARAM(pFont ? pFont->GetSafeHandle() : nullptr), FALSE);
+    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    if (!IsEditWindowFocused())
+    {
+        // An empty field out of focus shows the hint.
+        const CString strDisplay = GetDisplayText();
+        const CString strShown = strDisplay.IsEmpty() ? m_strEditHint : strDisplay;
+        if (m_pEdit->GetText() != strShown)
+            m_pEdit->SetText(strShown);
+        m_strText = strShown;
+        m_bTextStale = FALSE;
+    }
+    ApplyCharFormat();
+    m_pEdit->SetReadOnly(m_bReadOnly);
+
+    CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3,
+                 rcControl.right - (m_bShowSpinButtons ? 20 : 3), rcControl.bottom - 3);
+    AdjustEditRectForIcon(rcEdit);
+    m_pEdit->MoveWindow(rcEdit, TRUE);
+    ShowEditWindow();
+    m_bRefreshNeeded = FALSE;
+}
+
+void CZMRControlEdit::SetRefreshNeeded()
+{
+    m_bRefreshNeeded = TRUE;
+}
+
+void CZMRControlEdit::SetParent(CZMRCommandBar* pParent)
+{
+    CZMRControl::SetParent(pParent);
+    if (!pParent)
+        DestroyEditWindow();
+}
+
+void CZMRControlEdit::OnRemoved()
+{
+    ShowEditWindow();
+    if (!m_pControls)
+        DestroyEditWindow();
+    CZMRControl::OnRemoved();
+}
+
+void CZMRControlEdit::SetHideFlags(DWORD dwFlags)
+{
+    if (m_dwHideFlags == dwFlags)
+        return;
+    CZMRControl::SetHideFlags(dwFlags);
+    ShowEditWindow();
+}
+
+void CZMRControlEdit::ExpandIntoItems(DWORD dwMode)
+{
+    SetHideFlags((dwMode & LM_VERTDOCK) ? (m_dwHideFlags | zmrHideDock) : (m_dwHideFlags & ~DWORD(zmrHideDock)));
+}
+
+void CZMRControlEdit::SetEnabled(int bEnabled)
+{
+    if (m_bEnabled == bEnabled)
+        return;
+    CZMRControl::SetEnabled(bEnabled);
+    if (m_pEdit && m_pEdit->GetSafeHwnd())
+    {
+        m_pEdit->EnableWindow(GetEnabled());
+        ApplyCharFormat();
+    }
+}
+
+BOOL CZMRControlEdit::IsCaptionVisible() const
+{
+    if (m_pParent && m_pParent->GetType() == zmrBarTypePopup)
+        return TRUE;
+    if (GetCaption().IsEmpty())
+        return FALSE;
+    const int nStyle = GetStyle();
+    if (nStyle == zmrButtonCaption || nStyle == zmrButtonIconAndCaption || nStyle == zmrButtonIconAndCaptionBelow)
+        return TRUE;
+    return m_bHasLabel;
+}
+
+BOOL CZMRControlEdit::IsWidthAdjustable() const
+{
+    return TRUE;
+}
+
+int CZMRControlEdit::GetResizeMinWidth() const
+{
+    return m_nLabelWidth + 10;
+}
+
+BOOL CZMRControlEdit::IsFocusable() const
+{
+    return m_pEdit && m_pEdit->GetSafeHwnd();
+}
+
+// ---------------------------------------------------------------- focus
+
+BOOL CZMRControlEdit::IsFocused() const
+{
+    return m_bFocused;
+}
+
+void CZMRControlEdit::SetFocused(BOOL bFocused)
+{
+    if (bFocused == m_bFocused)
+        return;
+    CZMRMouseManager* pMouseManager = CZMRMouseManager::GetThreadMouseManager();
+    m_bFocused = bFocused;
+    if (bFocused)
+    {
+        if (m_pEdit && m_pEdit->GetSafeHwnd() && !IsEditWindowFocused())
+            m_pEdit->SetFocus();
+        if (m_pParent)
+        {
+            m_pParent->SetMenuLoopActive(TRUE);
+            m_pParent->SetHotControl(m_nIndex, 2);
+        }
+        pMouseManager->m_nFocusCount++;
+        NotifySite(ZMR_EN_SETFOCUS);
+    }
+    else
+    {
+        if (IsEditWindowFocused())
+        {
+            HWND hWndBack = m_pParent ? m_pParent->GetFocusReturnWindow() : nullptr;
+            if (!hWndBack && m_pParent && m_pParent->GetSite())
+                hWndBack = m_pParent->GetSite()->GetSafeHwnd();
+            ::SetFocus(hWndBack);
+        }
+        pMouseManager->m_nFocusCount--;
+        // A tool bar whose edit gave the focus up stops taking the keys.
+        if (m_pParent && m_pParent->IsTrackingMode() && !m_pParent->IsPopupBar())
+            m_pParent->SetMenuLoopActive(FALSE);
+        NotifySite(ZMR_EN_KILLFOCUS);
+    }
+    RepaintInParentBar();
+}
+
+void CZMRControlEdit::OnEditSetFocus(CWnd* pWndOld)
+{
+    if (!m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint)
+        SetEditText(L"");
+    m_strTextAtFocus = GetDisplayText();
+    if (m_pParent)
+    {
+        if (!m_pParent->GetFocusReturnWindow())
+        {
+            HWND hWndOld = pWndOld ? pWndOld->GetSafeHwnd() : nullptr;
+            if (!hWndOld && m_pParent->GetSite())
+                hWndOld = m_pParent->GetSite()->GetSafeHwnd();
+            m_pParent->SetFocusReturnWindow(hWndOld);
+        }
+        m_pParent->SetPoppedControl(-1);
+    }
+    SetFocused(TRUE);
+    if (m_pAutoCompleteWnd)
+        m_pAutoCompleteWnd->SetHookActive(TRUE);
+    if (m_pEdit && m_pEdit->GetSafeHwnd())
+    {
+        m_pEdit->SendMessage(EM_SETSEL, 0, 0);
+        m_pEdit->SendMessage(EM_SCROLLCARET);
+        m_pEdit->PostMessage(EM_SETSEL, 0, -1);
+    }
+}
+
+void CZMRControlEdit::OnEditKillFocus()
+{
+    if (GetEditText().IsEmpty() && !m_strEditHint.IsEmpty())
+        SetEditText(m_strEditHint);
+    SetFocused(FALSE);
+    if (m_pAutoCompleteWnd)
+        m_pAutoCompleteWnd->SetHookActive(FALSE);
+}
+
+BOOL CZMRControlEdit::OnSelectionChange(int bSelected)
+{
+    if (!bSelected && m_bFocused && IsEditWindowFocused())
+        SetFocused(FALSE);
+    return CZMRControl::OnSelectionChange(bSelected);
+}
+
+void CZMRControlEdit::OnAccessKeyPressed()
+{
+    if (m_pEdit && m_pEdit->GetSafeHwnd() && GetEnabled())
+        m_pEdit->SetFocus();
+}
+
+// ---------------------------------------------------------------- mouse and keys
+
+void CZMRControlEdit::OnMouseMove(CPoint point)
+{
+    CZMRControl::OnMouseMove(point);
+    if (!m_bShowSpinButtons || !GetEnabled() || !m_bSelected)
+        return;
+    const CRect rcSpin = GetSpinButtonsRect();
+    int nSelected = 1;
+    if (rcSpin.PtInRect(point))
+        nSelected = point.y < (rcSpin.top + rcSpin.bottom) / 2 ? 4 : 5;
+    if (nSelected != m_bSelected)
+    {
+        m_bSelected = nSelected;
+        RepaintInParentBar();
+    }
+}
+
+void CZMRControlEdit::OnMouseHover()
+{
+    CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+    if (pMouseManager && pMouseManager->m_nFocusCount > 0)
+        return;
+    CZMRControl::OnMouseHover();
+}
+
+void CZMRControlEdit::OnClick(BOOL bKeyboard, CPoint point)
+{
+    if (IsCustomizeMode())
+    {
+        BeginCustomizeMove(point);
+        return;
+    }
+    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
+        return;
+    if (bKeyboard)
+    {
+        if (IsEditWindowFocused())
+            OnExecute();
+        else
+            m_pEdit->SetFocus();
+        return;
+    }
+    if (GetEnabled() && !m_bReadOnly && GetSpinButtonsRect().PtInRect(point))
+        TrackSpin(point);
+    else
+        m_pEdit->SetFocus();
+}
+
+BOOL CZMRControlEdit::HandleHookedKeyDown(UINT nChar)
+{
+    if (!m_bFocused || !m_pEdit || !m_pEdit->GetSafeHwnd())
+        return 0;
+    if (m_pEdit->IsImeComposing())
+        return 2;
+    switch (nChar)
+    {
+    case VK_TAB:
+    case VK_RETURN:
+        return 0;
+    case VK_ESCAPE:
+    {
+        const BOOL bPopup = m_pParent && m_pParent->GetType() == zmrBarTypePopup;
+        SetEditText(m_strTextAtFocus);
+        SetFocused(FALSE);
+        return bPopup ? 1 : 0;
+    }
+    }
+    if (::GetKeyState(VK_MENU) < 0 && ::GetKeyState(VK_CONTROL) >= 0)
+    {
+        if (CZMRBarManager* pManager = GetBarManager())
+            pManager->HandleMnemonicKey(nChar);
+        return 1;
+    }
+    if ((nChar == VK_UP || nChar == VK_DOWN) && GetEnabled() && !m_bReadOnly && m_bShowSpinButtons)
+    {
+        OnSpin(1, nChar == VK_UP ? +1 : -1);
+        if (IsEditWindowFocused())
+            SelectWholeText();
+        return 1;
+    }
+    if (m_pAutoCompleteWnd && m_pAutoCompleteWnd->FilterKey(nChar, 0))
+        return 1;
+    return m_pEdit->FilterKey(nChar, 0) ? 1 : 2;
+}
+
+// ---------------------------------------------------------------- action
+
+void CZMRControlEdit::OnActionChanging(int nProperty)
+{
+    if (nProperty == zmrActionCaption && !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint)
+        SetEditText(L"");
+    CZMRControl::OnActionChanging(nProperty);
+}
+
+void CZMRControlEdit::OnActionChanged(int nProperty)
+{
+    CZMRControl::OnActionChanged(nProperty);
+    if (nProperty == zmrActionCaption)
+    {
+        if (GetEditText().IsEmpty() && !m_bFocused)
+            SetEditText(m_strEditHint);
+    }
+    else if (nProperty == zmrActionVisible)
+        ShowEditWindow();
+    else if (nProperty == zmrActionEnabled && m_pEdit && m_pEdit->GetSafeHwnd())
+    {
+        m_pEdit->EnableWindow(GetEnabled());
+        ApplyCharFormat();
+    }
+}
+
+// ---------------------------------------------------------------- copies and persistence
+
+void CZMRControlEdit::Copy(CZMRControl* pControl, BOOL bRecursive)
+{
+    CZMRControl::Copy(pControl, bRecursive);
+    CZMRControlEdit* pOther = DYNAMIC_DOWNCAST(CZMRControlEdit, pControl);
+    if (!pOther)
+        return;
+    m_dwEditStyle = pOther->m_dwEditStyle;
+    SetEditText(pOther->GetDisplayText());
+    m_bHasLabel = pOther->m_bHasLabel;
+    m_bReadOnly = pOther->m_bReadOnly;
+    m_strEditHint = pOther->m_strEditHint;
+    SetShellAutoCompleteFlags(pOther->m_dwShellAutoCompleteFlags);
+    m_bShowSpinButtons = pOther->m_bShowSpinButtons;
+}
+
+CZMRControl* CZMRControlEdit::Clone(BOOL bRecursive)
+{
+    CZMRControlEdit* pClone = new CZMRControlEdit;
+    pClone->Copy(this, bRecursive);
+    return pClone;
+}
+
+void CZMRControlEdit::DoPropExchange(CZMRPropExchange* pPX)
+{
+    CZMRControl::DoPropExchange(pPX);
+    if (!pPX)
+        return;
+    const int nSchema = pPX->GetSchema();
+    if (nSchema > 5)
+    {
+        PropExchangeBool(pPX, L"HasLabel", &m_bHasLabel, FALSE);
+        PropExchangeInt(pPX, L"Width", &m_nWidth, 0);
+    }
+    if (nSchema > 7)
+        PropExchangeBool(pPX, L"ReadOnly", &m_bReadOnly, FALSE);
+    if (nSchema > 8)
+    {
+        PropExchangeString(pPX, L"EditHint", &m_strEditHint, L"");
+        int nFlags = int(m_dwShellAutoCompleteFlags);
+        PropExchangeInt(pPX, L"ShellAutoCompleteFlags", &nFlags, 0);
+        m_dwShellAutoCompleteFlags = DWORD(nFlags);
+    }
+    if (nSchema > 16)
+    {
+        int nStyle = int(m_dwEditStyle);
+        PropExchangeInt(pPX, L"EditStyle", &nStyle, 0);
+        m_dwEditStyle = DWORD(nStyle);
+    }
+    if (nSchema > 18)
+        PropExchangeBool(pPX, L"ShowSpinButtons", &m_bShowSpinButtons, FALSE);
+    if (pPX->IsLoading())
+        SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
 }

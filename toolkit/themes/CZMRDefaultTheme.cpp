@@ -504,6 +504,7 @@ CSize CZMRDefaultTheme::DrawEditItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw
         DrawRectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1),
                       COLOR_WINDOW, COLOR_WINDOW);
     DrawEditFrame(pDC, rcField, bEnabled, pControl->GetSelected());
+    pEdit->DrawEditIcon(pDC, CRect(rcField.left + 3, rc.top + 1, rc.right - 3, rc.bottom - 1));
     if (pEdit->IsSpinButtonsVisible())
         DrawEditSpinButtons(pDC, pEdit);
     return sz;

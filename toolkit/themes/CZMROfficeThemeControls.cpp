@@ -290,6 +290,7 @@ CSize CZMROfficeTheme::DrawEditItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
     }
     else
         DrawDisabledField(pDC, CRect(xField + 1, rc.top, rc.right, rc.bottom), nSelected);
+    pEdit->DrawEditIcon(pDC, CRect(xField + 3, rc.top + 1, rc.right - 3, rc.bottom - 1));
 
     if (!bSpin)
         return sz;

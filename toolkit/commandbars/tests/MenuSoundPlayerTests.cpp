@@ -50,9 +50,11 @@ protected:
         g_bLongSound = g_bDeaf = false;
         g_hPlayed = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
         g_hRelease = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-        CZMRMenuSoundPlayer::SetPlayFunction(FakePlay);
+        // A worker that earlier tests started (any executed command asks for
+        // a sound) ends before the fake player records anything.
         m_pPlayer = CZMRMenuSoundPlayer::GetInstance();
         m_pPlayer->Stop();
+        CZMRMenuSoundPlayer::SetPlayFunction(FakePlay);
         m_pPlayer->SetEnabled(TRUE);
     }
     void TearDown() override

@@ -5,6 +5,8 @@
 #include "CZMRTabManagerNavigateButton.h"
 #include "CZMRControls.h"
 #include "CZMRPopupBar.h"
+#include "CZMRTabPaintManagerColorSet.h"
+#include "ArtifactPng.h"
 
 namespace
 {
@@ -121,7 +123,9 @@ TEST_F(TabClientTest, GroupCommandsAreEnabledByTheActiveTabsPlace)
             CZMRTabManagerItem* pItem = nullptr;
             EXPECT_EQ(c.expected[i], client.IsGroupCommandEnabled(commands[i], &pItem)) << commands[i];
             if (c.expected[i])
+            {
                 EXPECT_EQ(client.FindItem(fixture.Active()), pItem);
+            }
         }
     }
 }
@@ -298,4 +302,84 @@ TEST(TabClientFrameTest, WorkspaceActionsShowThemselvesWithoutATabClient)
     EXPECT_TRUE(pList->IsVisible());
     pPopup->InternalRelease();
     pHost->DestroyWindow();
+}
+
+namespace
+{
+// What the frame's client area shows now, children included.
+class CFramePicture
+{
+public:
+    explicit CFramePicture(HWND hWnd)
+    {
+        CRect rc;
+        ::GetClientRect(hWnd, rc);
+        m_size = rc.Size();
+        HDC hdcWindow = ::GetDC(hWnd);
+        m_hdc = ::CreateCompatibleDC(hdcWindow);
+        m_hBitmap = ::CreateCompatibleBitmap(hdcWindow, m_size.cx, m_size.cy);
+        m_hOld = ::SelectObject(m_hdc, m_hBitmap);
+        ::BitBlt(m_hdc, 0, 0, m_size.cx, m_size.cy, hdcWindow, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hdcWindow);
+    }
+    ~CFramePicture()
+    {
+        ::SelectObject(m_hdc, m_hOld);
+        ::DeleteObject(m_hBitmap);
+        ::DeleteDC(m_hdc);
+    }
+    COLORREF At(CPoint pt) const { return ::GetPixel(m_hdc, pt.x, pt.y); }
+    bool Save(const wchar_t* lpszName) const
+    {
+        return SaveArtifactPng(lpszName, m_size.cx, m_size.cy, [this](int x, int y) { return At(CPoint(x, y)); });
+    }
+
+private:
+    CSize m_size;
+    HDC m_hdc;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+};
+}
+
+TEST_F(TabClientTest, PictureOfAFrameWithTwoTabGroups)
+{
+    // A header colour of its own, so a pixel tells the strip from the rest.
+    const COLORREF clrHeader = RGB(0, 128, 128);
+    CZMRTabPaintManager::CColorSet* pColors = Client().GetPaintManager()->GetColorSet();
+    pColors->m_clrHeaderFace.clrLight.SetCustomValue(clrHeader);
+    pColors->m_clrHeaderFace.clrDark.SetCustomValue(clrHeader);
+    Client().SetSplitterSize(8);
+
+    CMDIChildWnd* pOne = AddChild(L"Inverter log");
+    AddChild(L"Master image");
+    CMDIChildWnd* pThree = AddChild(L"Slave image");
+    Client().MoveItemToGroup(Tab(pThree), Group(0), CZMRTabClientWnd::dropNewRight);
+    m_pHost->MDIActivate(pOne);
+    ASSERT_EQ(TabList({ L"[Inverter log]", L"Master image" }), Tabs(0));
+    m_pHost->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    CTabClientHost::Pump();
+
+    // Points in the client's coordinates, read in the frame's.
+    CPoint ptOrigin(0, 0);
+    ::MapWindowPoints(Client().GetSafeHwnd(), m_pHost->GetSafeHwnd(), &ptOrigin, 1);
+    CFramePicture picture(m_pHost->GetSafeHwnd());
+    EXPECT_TRUE(picture.Save(L"tabclient_two_groups.png"));
+
+    const COLORREF clrView = ::GetSysColor(COLOR_WINDOW);
+    for (int i = 0; i < 2; i++)
+    {
+        SCOPED_TRACE(i);
+        const CRect rcHeader = Group(i)->GetHeaderRect();
+        ASSERT_FALSE(rcHeader.IsRectEmpty());
+        // The strip beyond the last tab, and the view of the group's child.
+        const CRect rcLast = Group(i)->GetItem(Group(i)->GetItemCount() - 1)->GetRect();
+        EXPECT_EQ(clrHeader, picture.At(ptOrigin + CPoint(rcLast.right + 6, rcHeader.top + 2)));
+        EXPECT_EQ(clrView, picture.At(ptOrigin + Group(i)->GetClientRect().CenterPoint()));
+    }
+    // The splitter between the groups, from the top of the strips down.
+    const int xSplitter = Group(0)->GetControlRect().right + 4;
+    EXPECT_EQ(Group(1)->GetControlRect().left, Group(0)->GetControlRect().right + 8);
+    EXPECT_EQ(::GetSysColor(COLOR_3DFACE), picture.At(ptOrigin + CPoint(xSplitter, 2)));
+    EXPECT_EQ(::GetSysColor(COLOR_3DFACE), picture.At(ptOrigin + CPoint(xSplitter, Group(0)->GetClientRect().CenterPoint().y)));
 }

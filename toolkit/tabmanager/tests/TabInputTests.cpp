@@ -2,6 +2,7 @@
 // pressing, reordering, the navigate buttons' repeat and release, and how
 // each loop ends (release, Escape, the capture taken away, WM_QUIT).
 #include "TabTestSupport.h"
+#include "TabLoopPump.h"
 #include "CZMRTabManagerNavigateButton.h"
 #include "CTestInput.h"
 #include <gtest/gtest.h>
@@ -117,25 +118,9 @@ protected:
         g_script.onRecord = m_onRecord;
         const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, &RunStep);
         CTestInput::Button(VK_LBUTTON, true);
-        bool bQuit = false;
-        const DWORD dwStart = ::GetTickCount();
-        while (::GetTickCount() - dwStart < 5000 && !bQuit
-               && (g_script.nNext < g_script.steps.size() || ::GetCapture() == m_pHost->GetSafeHwnd()))
-        {
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            MSG msg;
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            {
-                if (msg.message == WM_QUIT)
-                {
-                    bQuit = true;
-                    EXPECT_EQ(7, (int)msg.wParam);
-                    break;
-                }
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
+        const int nQuit = PumpWhileScripted([&]() { return g_script.nNext < g_script.steps.size() || ::GetCapture() == m_pHost->GetSafeHwnd(); });
+        const bool bQuit = nQuit != -1;
+        EXPECT_TRUE(!bQuit || nQuit == 7) << nQuit;
         ::KillTimer(nullptr, nTimer);
         CTestInput::Button(VK_LBUTTON, false);
         CTabHostWnd::Pump();
