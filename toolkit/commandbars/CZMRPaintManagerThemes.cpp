@@ -1,7 +1,8 @@
 // The theme factory: one paint manager class per theme number. A number
-// whose theme is not built in is served by the Default theme.
+// the factory does not know is served by the Default theme.
 #include "CZMRPaintManager.h"
 #include "CZMRDefaultTheme.h"
+#include "CZMRNativeXPTheme.h"
 #include "CZMROffice2003Theme.h"
 #include "CZMROffice2007Theme.h"
 #include "CZMRVisualStudio2008Theme.h"
@@ -17,6 +18,9 @@ CZMRPaintManager* CZMRPaintManager::CreateTheme(int nTheme)
         break;
     case zmrThemeOffice2003:
         pPaintManager = new CZMROffice2003Theme;
+        break;
+    case zmrThemeNativeXP:
+        pPaintManager = new CZMRNativeXPTheme;
         break;
     case zmrThemeOffice2007:
         pPaintManager = new CZMROffice2007Theme;

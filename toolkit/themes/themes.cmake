@@ -15,6 +15,8 @@ list(APPEND COMMANDBARS_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressOffice2007Theme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRWhidbeyTheme.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRVisualStudio2008Theme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRNativeXPTheme.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CZMRNativeXPThemeBars.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRProgressPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRScrollBarPaintManager.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CZMRSliderPaintManager.cpp
@@ -26,6 +28,7 @@ list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/OfficeThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/WhidbeyThemeTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/NativeXPThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2007ThemeTests.cpp)
 # The skinned theme's tests bind the foundation's test skins.
 cmake_language(DEFER CALL add_dependencies commandbars_tests zm_testskin zm_testskin_alt)

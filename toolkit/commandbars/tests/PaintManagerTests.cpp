@@ -244,14 +244,14 @@ TEST_F(PaintManagerTest, ThemesByNumber)
 {
     EXPECT_EQ(nullptr, CZMRPaintManager::GetCurrent());
 
-    // Each number is served by its theme once that is built, by the Default
-    // theme until then, and keeps the number it was asked for.
+    // Each number is served by its theme (unknown ones by the Default theme)
+    // and keeps the number it was asked for.
     struct Case
     {
         int nTheme, nKind;
     };
     for (const Case& c : {Case{0, zmrThemeDefault}, Case{1, zmrThemeOffice}, Case{2, zmrThemeOffice2003},
-                          Case{3, zmrThemeDefault}, Case{4, zmrThemeWhidbey}, Case{5, zmrThemeOffice2007},
+                          Case{3, zmrThemeNativeXP}, Case{4, zmrThemeWhidbey}, Case{5, zmrThemeOffice2007},
                           Case{6, zmrThemeRibbon}, Case{7, zmrThemeVisualStudio2008}, Case{9, zmrThemeDefault},
                           Case{-1, zmrThemeDefault}})
     {

@@ -28,8 +28,8 @@ TEST(OfficeTheme, FactoryNumbersAndSettings)
     {
         int nTheme, nKind;
     };
-    // Numbers whose themes are not built yet still get the Default theme.
-    for (const Case& c : {Case{1, 1}, Case{0, 0}, Case{3, 0}, Case{42, 0}})
+    // Numbers the factory does not know get the Default theme.
+    for (const Case& c : {Case{1, 1}, Case{0, 0}, Case{3, 3}, Case{42, 0}})
     {
         CZMRPaintManager* pTheme = CZMRPaintManager::CreateTheme(c.nTheme);
         EXPECT_EQ(c.nKind, pTheme->GetThemeKind()) << c.nTheme;

@@ -113,10 +113,10 @@ inline void UseScheme(CZMRPaintManager& theme, int nScheme)
     theme.RefreshMetrics();
 }
 
-// A tool bar: gripper, icon buttons, a checked one, a hot one, a group, a
-// popup with caption, a split button and a check box.
+// A tool bar on a 330 x 30 canvas: gripper, icon buttons, a checked one, a
+// hot one, a group, a popup with caption, a split button and a check box.
 template <class TTheme>
-void DrawToolBarPicture(const std::wstring& strPrefix, int nScheme = -1)
+void PaintToolBarPicture(CPixelCanvas& canvas, int nScheme = -1)
 {
     CBar<TTheme> bar(zmrBarTypeNormal, zmrBarTop, CSize(330, 30));
     UseScheme(*bar.m_pTheme, nScheme);
@@ -132,7 +132,6 @@ void DrawToolBarPicture(const std::wstring& strPrefix, int nScheme = -1)
     pControls[2]->OnSelectionChange(1);
     pControls[3]->SetBeginGroup(TRUE);
     pControls[5]->SetChecked(TRUE);
-    CPixelCanvas canvas(330, 30, kBack);
     bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
     int x = bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE).cx + 4;
     for (CZMRControl* pControl : pControls)
@@ -147,12 +146,19 @@ void DrawToolBarPicture(const std::wstring& strPrefix, int nScheme = -1)
         pControl->Draw(canvas.DC());
         x += sz.cx;
     }
+}
+
+template <class TTheme>
+void DrawToolBarPicture(const std::wstring& strPrefix, int nScheme = -1)
+{
+    CPixelCanvas canvas(330, 30, kBack);
+    PaintToolBarPicture<TTheme>(canvas, nScheme);
     SavePicture(canvas, strPrefix + L"-toolbar.png", 330, 30);
 }
 
-// A menu bar: popup captions across, the second one hot.
+// A menu bar on a 300 x 24 canvas: popup captions across, the second one hot.
 template <class TTheme>
-void DrawMenuBarPicture(const std::wstring& strPrefix, int nScheme = -1)
+void PaintMenuBarPicture(CPixelCanvas& canvas, int nScheme = -1)
 {
     CBar<TTheme> bar(zmrBarTypeMenuBar, zmrBarTop, CSize(300, 24));
     UseScheme(*bar.m_pTheme, nScheme);
@@ -163,7 +169,6 @@ void DrawMenuBarPicture(const std::wstring& strPrefix, int nScheme = -1)
         bar.Add(zmrControlPopup, 0, L"&Help", zmrButtonCaption),
     };
     pControls[1]->OnSelectionChange(1);
-    CPixelCanvas canvas(300, 24, kBack);
     bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
     int x = 2;
     for (CZMRControl* pControl : pControls)
@@ -174,13 +179,21 @@ void DrawMenuBarPicture(const std::wstring& strPrefix, int nScheme = -1)
         pControl->Draw(canvas.DC());
         x += sz.cx;
     }
+}
+
+template <class TTheme>
+void DrawMenuBarPicture(const std::wstring& strPrefix, int nScheme = -1)
+{
+    CPixelCanvas canvas(300, 24, kBack);
+    PaintMenuBarPicture<TTheme>(canvas, nScheme);
     SavePicture(canvas, strPrefix + L"-menubar.png", 300, 24);
 }
 
-// A popup with its icon column: icons, shortcuts, separators, checked and
-// radio items, a disabled item, a submenu, a split item, the selected one.
+// A popup on a 210 x 230 canvas with its icon column: icons, shortcuts,
+// separators, checked and radio items, a disabled item, a submenu, a split
+// item, the selected one.
 template <class TTheme>
-void DrawPopupPicture(const std::wstring& strPrefix, int nScheme = -1)
+void PaintPopupPicture(CPixelCanvas& canvas, int nScheme = -1)
 {
     CBar<TTheme> bar(zmrBarTypePopup, zmrBarPopup, CSize(210, 230));
     UseScheme(*bar.m_pTheme, nScheme);
@@ -203,7 +216,6 @@ void DrawPopupPicture(const std::wstring& strPrefix, int nScheme = -1)
     pControls[5]->SetChecked(TRUE);
     pControls[6]->SetEnabled(FALSE);
     pControls[7]->SetBeginGroup(TRUE);
-    CPixelCanvas canvas(210, 230, kBack);
     bar.m_pTheme->PaintBarBackground(canvas.DC(), bar.m_pBar);
     bar.m_pTheme->DrawGripper(canvas.DC(), bar.m_pBar, TRUE);
     const CRect rcBorders = bar.m_pBar->GetBorders();
@@ -220,6 +232,13 @@ void DrawPopupPicture(const std::wstring& strPrefix, int nScheme = -1)
         pControl->Draw(canvas.DC());
         y += sz.cy;
     }
+}
+
+template <class TTheme>
+void DrawPopupPicture(const std::wstring& strPrefix, int nScheme = -1)
+{
+    CPixelCanvas canvas(210, 230, kBack);
+    PaintPopupPicture<TTheme>(canvas, nScheme);
     SavePicture(canvas, strPrefix + L"-popup.png", 210, 230);
 }
 
