@@ -334,8 +334,8 @@ void CZMRRibbonBar::RepositionControls(CDC* pDC, int nWidth, int /*nHeight*/)
     }
 
     RepositionCaption(pDC);
-    if (bCaptionBand)
-        RepositionContextHeaders();
+    // Also without the caption band: the old headers must go.
+    RepositionContextHeaders();
 }
 
 // ---------------------------------------------------------------- caption

@@ -250,9 +250,14 @@ void CZMRTabClientWnd::RemoveWorkspace(int nIndex)
         m_pActiveWorkspace = nullptr;
     if (m_pDropTarget == pWorkspace)
         m_pDropTarget = nullptr;
-    if (pWorkspace == m_pHostedWorkspace)
-        return;   // the bar control owns it
     m_pPaintManager->RemoveAtom(pWorkspace);
+    if (pWorkspace == m_pHostedWorkspace)
+    {
+        // The bar control owns it; it no longer shows this client.
+        pWorkspace->SetClient(nullptr);
+        m_pHostedWorkspace = nullptr;
+        return;
+    }
     delete pWorkspace;
 }
 
@@ -266,6 +271,7 @@ void CZMRTabClientWnd::SetHostedWorkspace(CWorkspace* pWorkspace)
     if (pWorkspace)
     {
         pWorkspace->SetClient(this);
+        m_pPaintManager->AddAtom(pWorkspace);
         m_arrWorkspaces.Add(pWorkspace);
     }
     UpdateContents();
@@ -568,6 +574,8 @@ INT_PTR CZMRTabClientWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 LRESULT CZMRTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        m_toolTipContext.FilterMouseMessage(this, message, wParam, lParam);
     switch (message)
     {
     case WM_ERASEBKGND:

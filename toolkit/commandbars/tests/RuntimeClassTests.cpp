@@ -46,6 +46,7 @@ const CRecordCase kRecords[] = {
     {"CZMRControlCustom", "CZMRControlButton"},
     {"CZMRDialogBar", "CZMRToolBar"},
     {"CZMRControlProgress", "CZMRControl"},
+    {"CZMRControlComboBoxGalleryPopupBar", "CZMRControlComboBoxPopupBar"},
 };
 } // namespace
 
