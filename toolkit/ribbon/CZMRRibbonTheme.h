@@ -87,6 +87,12 @@ public:
     // A new tab paint manager set up for the ribbon; the caller owns it.
     virtual CZMRTabPaintManager* CreateTabPaintManager();
 
+    // The popup that shows a tab of a minimized ribbon: the ribbon face
+    // under the groups background.
+    void FillTabPopupToolBar(CDC* pDC, CZMRCommandBar* pPopupBar);
+    // Caption text on glass: glowing through the window's visual style.
+    void DrawGlassCaptionText(CDC* pDC, CRect rc, const CString& strText, CWnd* pWnd, BOOL bActive);
+
     // ------------------------------------------------------------ metrics
 
     // What the font refresh derives from the ribbon font height.
@@ -150,4 +156,30 @@ protected:
     static void SetSkinColor(CZMRPaintManagerColor& clr, LPCWSTR lpszKey, COLORREF clrFallback);
     // Fills with a colour unless it is missing.
     static void FillIfColor(CDC* pDC, CRect rc, COLORREF clr);
+
+    // How a skin part is drawn: through its magenta key, through alpha for
+    // glass, mirrored on right-to-left device contexts.
+    enum
+    {
+        partOpaque = 0,
+        partTransparent = 1,
+        partGlass = 2,
+        partMirrorRTL = 4
+    };
+    // State nState of nCount of the part, stretched with the sizing
+    // margins; false (nothing drawn) when the skin lacks the part.
+    BOOL DrawRibbonPart(CDC* pDC, LPCWSTR lpszName, CRect rcDest, int nState, int nCount, CRect rcMargins,
+                        UINT nFlags);
+    // The same, unstretched and centred in rc (transparent unless on glass).
+    BOOL DrawRibbonPartCentered(CDC* pDC, LPCWSTR lpszName, CRect rc, int nState, int nCount, UINT nFlags);
+    // A ribbon tab as it is drawn: selected, hot and focused, with a
+    // minimized ribbon's selected tab shown selected only while its popup
+    // is open.
+    struct CRibbonTabState
+    {
+        BOOL bSelected;
+        BOOL bHot;
+        BOOL bFocused;
+    };
+    static CRibbonTabState GetRibbonTabState(CZMRTabManagerItem* pItem);
 };
