@@ -5,6 +5,8 @@
 #include "ArtifactPng.h"
 #include "WindowPixels.h"
 
+#include <commctrl.h>
+
 CRibbonHost* CRibbonHost::Create(const RECT& rc, CZMRPaintManager* pPaintManager)
 {
     CFrameHost* pFrame = CFrameHost::Create(rc, L"Ribbon host");
@@ -16,6 +18,7 @@ CRibbonHost* CRibbonHost::Create(const RECT& rc, CZMRPaintManager* pPaintManager
     }
     auto* pHost = new CRibbonHost;
     pHost->m_pFrame = pFrame;
+    ::SetWindowSubclass(pFrame->GetSafeHwnd(), FrameSubclass, 1, reinterpret_cast<DWORD_PTR>(pHost));
     pHost->m_pManager = new CZMRBarManager;
     pHost->m_pManager->Attach(pFrame);
     if (!pPaintManager)
@@ -33,13 +36,38 @@ CRibbonHost* CRibbonHost::Create(const RECT& rc, CZMRPaintManager* pPaintManager
     return pHost;
 }
 
+LRESULT CALLBACK CRibbonHost::FrameSubclass(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR dwRefData)
+{
+    auto* pHost = reinterpret_cast<CRibbonHost*>(dwRefData);
+    if (nMessage == ZMR_WM_CONTROLNOTIFY && lParam)
+    {
+        const auto* pNM = reinterpret_cast<const NMZMRCONTROL*>(lParam);
+        CNotification notification = {int(pNM->hdr.code), pNM->pControl, nullptr};
+        if (notification.nCode == ZMR_RIBBON_TABCHANGING || notification.nCode == ZMR_RIBBON_TABCHANGED)
+            notification.pTab = static_cast<const NMZMRRIBBONTAB*>(pNM)->pTab;
+        pHost->m_notifications.push_back(notification);
+        if (pHost->m_answer)
+            return pHost->m_answer(notification);
+    }
+    if (pHost->m_nRecordMessage && nMessage == pHost->m_nRecordMessage)
+    {
+        MSG msg = {hWnd, nMessage, wParam, lParam, 0, {0, 0}};
+        pHost->m_frameMessages.push_back(msg);
+    }
+    return ::DefSubclassProc(hWnd, nMessage, wParam, lParam);
+}
+
 CRibbonHost::~CRibbonHost()
 {
     if (m_pManager)
         m_pManager->CancelTracking();
     delete m_pManager;
     if (m_pFrame && ::IsWindow(m_pFrame->GetSafeHwnd()))
+    {
+        ::RemoveWindowSubclass(m_pFrame->GetSafeHwnd(), FrameSubclass, 1);
         m_pFrame->DestroyWindow();
+    }
 }
 
 CZMRPaintManager* CRibbonHost::PaintManager() const

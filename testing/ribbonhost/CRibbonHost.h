@@ -5,6 +5,7 @@
 #pragma once
 #include "CFrameHost.h"
 
+#include <functional>
 #include <vector>
 
 class CZMRBarManager;
@@ -14,6 +15,15 @@ class CZMRRibbonBar;
 class CRibbonHost
 {
 public:
+    // A control notification (10338) the frame received: its code, the
+    // control, and the tab of a tab-strip notification.
+    struct CNotification
+    {
+        int nCode;
+        class CZMRControl* pControl;
+        class CZMRRibbonTab* pTab;
+    };
+
     // A visible frame at rc (screen coordinates) with its ribbon, drawn by
     // the paint manager given (whose reference the host takes), or by a new
     // ribbon theme. Null when the frame cannot be made.
@@ -36,8 +46,19 @@ public:
     // Pumps this thread's messages until the queue is empty.
     static void Pump();
 
+    // The control notifications the frame received, in order.
+    std::vector<CNotification> m_notifications;
+    // Answers a notification (0 when not set): a non-zero answer to the
+    // selection-changing code refuses the new tab.
+    std::function<LRESULT(const CNotification&)> m_answer;
+    // Every message the frame received, by number (0: none recorded).
+    std::vector<MSG> m_frameMessages;
+    UINT m_nRecordMessage = 0;
+
 private:
     CRibbonHost() = default;
+    static LRESULT CALLBACK FrameSubclass(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam, UINT_PTR nId,
+                                          DWORD_PTR dwRefData);
 
     CFrameHost* m_pFrame = nullptr;
     CZMRBarManager* m_pManager = nullptr;

@@ -464,13 +464,13 @@ CZMRControl* CZMRBarManager::FindMnemonicControl(CZMRCommandBar* pTarget, UINT n
         if (!pControl || !pControl->IsVisible() || !pControl->IsCaptionVisible() || !pControl->GetEnabled() ||
             pControl->IsTemporary())
             continue;
-        const CString strCaption = pControl->GetCaption();
-        if (strCaption.IsEmpty())
+        BOOL bByAmpersand = FALSE;
+        const TCHAR chLetter = GetMnemonicChar(pControl->GetCaption(), bByAmpersand);
+        if (chLetter == 0)
             continue;
-        const int nAmpersand = strCaption.Find(L'&');
-        if (nAmpersand != -1 && nAmpersand < strCaption.GetLength() - 1)
+        if (bByAmpersand)
         {
-            if (!IsCharMatchingVirtualKey(strCaption[nAmpersand + 1], nChar))
+            if (!IsCharMatchingVirtualKey(chLetter, nChar))
                 continue;
             if (pAmpersand)
             {
@@ -480,7 +480,7 @@ CZMRControl* CZMRBarManager::FindMnemonicControl(CZMRCommandBar* pTarget, UINT n
             pAmpersand = pControl;
             continue;
         }
-        if (!bFirstLetters || !IsCharMatchingVirtualKey(strCaption[0], nChar))
+        if (!bFirstLetters || !IsCharMatchingVirtualKey(chLetter, nChar))
             continue;
         if (step.first->GetType() != zmrBarTypeMenuBar && !step.first->IsTrackingMode())
             continue;

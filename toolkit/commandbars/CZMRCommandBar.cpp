@@ -537,11 +537,6 @@ CSize CZMRCommandBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)
     return CSize(0, 0);
 }
 
-BOOL CZMRCommandBar::HandleNavigationKey(int /*nCode*/)
-{
-    return FALSE;
-}
-
 void CZMRCommandBar::ResetSelection()
 {
     m_nPending |= zmrPendingLayout;

@@ -272,6 +272,8 @@ public:
     // A key while tracking: 0 not handled, 1 eaten, 2 passed on.
     virtual int HandleHookedKeyDown(UINT nChar, LPARAM lParam);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    // Acts on a navigation code (ZMRNavigationCode); false when the bar has
+    // nothing to do with it, so that the bar tracked before it may.
     virtual BOOL HandleNavigationKey(int nCode);
     // Layout pending, no hot or popped control.
     virtual void ResetSelection();
@@ -318,6 +320,15 @@ public:
     HRESULT AccLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild) override;
     HRESULT AccHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
 
+    // ------------------------------------------------------------ keyboard
+
+    // The control whose access letter is the key, searched once around the
+    // bar from the control after the hot one; -1 when none. bAmbiguous when
+    // another control answers the key as well.
+    int FindMnemonicControl(UINT nChar, BOOL& bAmbiguous) const;
+    // The beep of a key that nothing takes; tests count them.
+    static BOOL(WINAPI* s_pfnMessageBeep)(UINT uType);
+
     // ------------------------------------------------------------ hit tests
 
     // The visible control under a client point, or none.
@@ -344,6 +355,12 @@ protected:
     // inserted before, the mark that shows it and the control nearest to the
     // point (-1: none, the bar has no customizable control shown).
     int FindInsertionPoint(CPoint point, CRect& rcMark, BOOL& bVerticalMark, int* pNearest) const;
+    // The navigation code of an arrow, Home or End key for the bar's
+    // orientation and direction; -1 for other keys.
+    int MapArrowKey(UINT nChar) const;
+    // The control of the next row up (-1) or down (+1) from the hot one
+    // whose left edge is nearest to the hot control's; -1 when none.
+    int FindControlInAdjacentRow(int nDirection) const;
     // The start of a drop: false (the drop cancelled) when the control may
     // not go on this bar, else the index it goes before and whether that is
     // its own place.

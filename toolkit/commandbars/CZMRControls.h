@@ -187,6 +187,11 @@ protected:
 // keyboard layout or in another installed one, shifted or not.
 BOOL IsCharMatchingVirtualKey(TCHAR chAccel, UINT nVirtualKey);
 
+// The access letter of a caption: the character after its first "&" when
+// that is not the last character (bAmpersand set), else the first one; 0
+// for an empty caption.
+TCHAR GetMnemonicChar(const CString& strCaption, BOOL& bAmpersand);
+
 // The system calls the typed-character test makes; tests put others in
 // their place to have more than one keyboard layout.
 struct ZMR_KEYBOARD_LAYOUT_CALLS

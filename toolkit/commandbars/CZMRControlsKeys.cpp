@@ -53,3 +53,12 @@ BOOL IsCharMatchingVirtualKey(TCHAR chAccel, UINT nVirtualKey)
     }
     return FALSE;
 }
+
+TCHAR GetMnemonicChar(const CString& strCaption, BOOL& bAmpersand)
+{
+    const int nAmpersand = strCaption.Find(L'&');
+    bAmpersand = nAmpersand != -1 && nAmpersand < strCaption.GetLength() - 1;
+    if (bAmpersand)
+        return strCaption[nAmpersand + 1];
+    return strCaption.IsEmpty() ? 0 : strCaption[0];
+}

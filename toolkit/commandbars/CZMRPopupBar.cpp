@@ -420,6 +420,8 @@ BOOL CZMRPopupBar::SetMenuLoopActive(int bActive, BOOL bSelectFirst, int nCallba
         // A finished track call's result is no place to write to any more.
         m_pReturnCmd = nullptr;
         CWnd* pSite = GetSite();
+        // The popup opens again without the item chosen last time.
+        SetHotControl(-1);
         if (GetSafeHwnd())
             DestroyWindow();
         if (CZMRCommandBar* pParent = GetParentBar())

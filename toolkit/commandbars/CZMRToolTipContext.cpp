@@ -163,8 +163,8 @@ CWnd* CZMRToolTipContext::CreateToolTip(CWnd* /*pOwner*/)
     case zmrToolTipMarkup:
         return new CMarkupToolTip(this);
     case zmrToolTipHtml:
-        // The browser-hosting kind is not built yet.
-        return nullptr;
+        AfxEnableControlContainer();
+        return new CHTMLToolTip(this);
     default:
         return new CStandardToolTip();
     }

@@ -6,10 +6,13 @@
 #include "Framework.h"
 #include "CZMRToolTipContextToolTip.h"
 
+#include <functional>
+
 class CZMRImageManager;
 class CZMRRichRender;
 class CZMRMarkupContext;
 class CZMRMarkupUIElement;
+struct IWebBrowser2;
 
 // What the extended form of a tool record (TTTOOLINFOW_V2_SIZE, lParam
 // pointing here) adds: title, description, the image manager of the tool's
@@ -90,6 +93,44 @@ public:
     protected:
         CZMRMarkupUIElement* m_pTree;
         CZMRMarkupContext* m_pMarkupContext;
+    };
+
+    // The own window showing its text as an HTML page in the system's web
+    // browser control, a child of the tip. Without the control, its interfaces
+    // or its document (or when the blank page does not get ready in time) the
+    // tip measures 0 x 0 and is not shown.
+    class CHTMLToolTip : public CZMRToolTipContextToolTip
+    {
+    public:
+        explicit CHTMLToolTip(CZMRToolTipContext* pContext);
+        ~CHTMLToolTip() override;
+        CSize CalcTipSize(TOOLITEM* pTool) override;
+        // The browser's own window shows the page; nothing is drawn over it.
+        void DrawTipContent(CDC* pDC, TOOLITEM* pTool, CRect rc) override;
+
+        // The narrowest width up to nMaxWidth at which the page stays
+        // nTargetHeight high. probe(width) lays the page out at that width
+        // and answers its scroll width (cx) and scroll height (cy).
+        static int FindTipWidth(int nMaxWidth, int nTargetHeight, const std::function<CSize(int)>& probe);
+
+        IWebBrowser2* GetBrowser() const { return m_pBrowser; }
+        BOOL IsBrowserUnavailable() const { return m_bUnavailable; }
+
+        // How long the blank page may take to load before the browser counts
+        // as unavailable for the life of the tip window, in milliseconds.
+        static DWORD s_dwReadyTimeout;
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+        BOOL CreateBrowser();
+        void DestroyBrowser();
+        void SizeBrowser(int x, int y, int cx, int cy);
+
+        class CHostSite;
+        CHostSite* m_pHostSite;    // one reference, made with the browser
+        CWnd m_wndBrowser;
+        IWebBrowser2* m_pBrowser;  // one reference
+        BOOL m_bUnavailable;       // the browser failed once; it is not tried again
     };
 
     CZMRToolTipContext();

@@ -64,6 +64,23 @@ enum ZMRBarTimers
     ZMR_TIMER_ANIMATION = 707907     // one step of the bar's animation
 };
 
+// Navigation codes of CZMRCommandBar::HandleNavigationKey. The arrow codes
+// 8 and 9 are 1 and 0 for bars that do not move geometrically.
+enum ZMRNavigationCode
+{
+    zmrNavNext = 0,
+    zmrNavPrevious = 1,
+    zmrNavUp = 2,                  // up, or close the open popup
+    zmrNavDown = 3,                // down, or open the hot control's popup
+    zmrNavCancel = 4,              // Escape
+    zmrNavExecute = 5,             // Enter
+    zmrNavFirst = 6,               // Home
+    zmrNavLast = 7,                // End
+    zmrNavArrowPrevious = 8,
+    zmrNavArrowNext = 9,
+    zmrNavSystemMenu = 10          // Space on a menu bar
+};
+
 // Control types. Label-like kinds use zmrControlLabel; hyperlink and
 // selector keep zmrControlError.
 enum ZMRControlType

@@ -527,7 +527,7 @@ void CZMRRibbonBar::OnContextMenu(CPoint /*ptScreen*/)
 CZMRCommandBar* CZMRRibbonBar::Clone(BOOL bRecursive)
 {
     CZMRRibbonBar* pClone = static_cast<CZMRRibbonBar*>(CreateObject());
-    pClone->CZMRCommandBar::Copy(this, bRecursive);
+    pClone->Copy(this, bRecursive);
     return pClone;
 }
 
@@ -539,7 +539,7 @@ BOOL CZMRRibbonBar::HasCustomizedControls() const
 void CZMRRibbonBar::ApplyLoadedState(CZMRCommandBar* pLoadedBar, BOOL /*bSilent*/)
 {
     if (pLoadedBar)
-        CZMRCommandBar::Copy(pLoadedBar, FALSE);
+        Copy(pLoadedBar, FALSE);
 }
 
 void CZMRRibbonBar::UpdateMdiChildButtons()

@@ -262,14 +262,16 @@ void CZMRRibbonBar::RepositionControls(CDC* pDC, int nWidth, int /*nHeight*/)
     for (CZMRControl* pControl : quickAccess)
     {
         const BOOL bOrdinary = pControl != m_pControlQuickAccess && pControl != m_pControlQuickAccessMore;
+        // The customize button keeps its gap even when it is hidden: the
+        // more button then stands where it would.
+        if (m_bQuickAccessVisible && pControl == m_pControlQuickAccess && bPlaced && bInCaption)
+            x += 12;
         if (!m_bQuickAccessVisible || bNoRows || (bOverflow && pControl != m_pControlQuickAccessMore))
         {
             SetHideFlag(pControl, zmrHideWrap, TRUE);
             continue;
         }
         SetHideFlag(pControl, zmrHideWrap, FALSE);
-        if (pControl == m_pControlQuickAccess && bPlaced && bInCaption)
-            x += 12;
         if (!pControl->IsVisible())
             continue;
         const CSize sz = pControl->GetSize(pDC);
@@ -332,8 +334,8 @@ void CZMRRibbonBar::RepositionControls(CDC* pDC, int nWidth, int /*nHeight*/)
     }
 
     RepositionCaption(pDC);
-    if (bCaptionBand)
-        RepositionContextHeaders();
+    // Also without the caption band: the old headers must go.
+    RepositionContextHeaders();
 }
 
 // ---------------------------------------------------------------- caption

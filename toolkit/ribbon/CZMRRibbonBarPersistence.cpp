@@ -26,7 +26,32 @@ void CZMRRibbonBar::DoPropExchange(CZMRPropExchange* pPX)
 
     if (m_bCustomizable)
     {
-        CZMRMenuBar::DoPropExchange(pPX);
+        // Loading the bar's controls empties them; the system button stays
+        // unless the state brings one of its own.
+        CZMRRibbonControlSystemButton* pKept = bLoading ? m_pControlSystemButton : nullptr;
+        if (pKept)
+            pKept->InternalAddRef();
+        auto restoreKept = [&]() {
+            if (pKept && !m_pControlSystemButton)
+            {
+                m_pControls->InsertAt(pKept, 0);
+                m_pControlSystemButton = pKept;
+            }
+            else if (pKept)
+            {
+                pKept->InternalRelease();
+            }
+        };
+        try
+        {
+            CZMRMenuBar::DoPropExchange(pPX);
+        }
+        catch (...)
+        {
+            restoreKept();
+            throw;
+        }
+        restoreKept();
 
         {
             CZMRSectionScope section(pPX->GetSection(L"SystemButton"));

@@ -1,14 +1,18 @@
 // A captioned box of controls on a ribbon tab. Its controls live in the
 // controls of the bar that hosts it (the ribbon, or a popup that shows a
-// copy of the group) and point back to it; it reduces its controls step by
-// step when room is short and may collapse into one button.
+// copy of the group), kept together just before the group's option button,
+// and point back to it; it reduces its controls step by step when room is
+// short and may collapse into one button that opens the group in a popup.
 #pragma once
 #include "Framework.h"
+#include "CZMRRibbonGroupLayout.h"
 
 class CZMRControl;
 class CZMRCommandBar;
 class CZMRRibbonBar;
 class CZMRRibbonGroups;
+class CZMRRibbonGroupOption;
+class CZMRRibbonGroupControlPopup;
 class CZMRRibbonTab;
 class CZMRPropExchange;
 
@@ -34,7 +38,9 @@ public:
     // Takes the controls and buttons off the host bar.
     virtual void OnRemoved();
     virtual int GetCaptionWidth(CDC* pDC);
+    // Starts a layout pass from the widest form of every control.
     virtual void BeginLayout(CDC* pDC);
+    // Hands the places of the pass to the controls.
     virtual void EndLayout();
     virtual int GetWidth(CDC* pDC);
     // One reduction step at a level; true when something changed.
@@ -46,11 +52,13 @@ public:
 
     int GetCount() const { return int(m_arrControls.GetSize()); }
     CZMRControl* GetAt(int nIndex) const;
-    // A copy of the source inserted at nIndex (outside: at the end).
+    // A new control of the source's class copying it, inserted at nIndex
+    // (outside: at the end); none when it cannot be made.
     CZMRControl* InsertControl(CZMRControl* pSource, int nIndex, BOOL bRecursive = FALSE);
     void RemoveAt(int nIndex);
     void Remove(CZMRControl* pControl);
     void RemoveAll();
+    // The position of one of the group's controls, or -1.
     int IndexOf(CZMRControl* pControl) const;
 
     // ------------------------------------------------------------ state
@@ -64,33 +72,62 @@ public:
     int GetIconId() const { return m_nIconId; }
     void SetIconId(int nIconId) { m_nIconId = nIconId; }
     int GetIndex() const { return m_nIndex; }
-    BOOL IsCollapsed() const { return m_bCollapsed; }
+    BOOL IsCollapsed() const { return m_state.bCollapsed; }
     BOOL IsVisible() const { return m_bVisible; }
     void SetVisible(BOOL bVisible) { m_bVisible = bVisible; }
     BOOL IsShowOptionButton() const { return m_bShowOptionButton; }
     void ShowOptionButton(BOOL bShow) { m_bShowOptionButton = bShow; }
-    BOOL IsControlsGrouping() const { return m_bControlsGrouping; }
-    void SetControlsGrouping(BOOL bGrouping) { m_bControlsGrouping = bGrouping; }
-    BOOL IsControlsCentering() const { return m_bControlsCentering; }
-    void SetControlsCentering(BOOL bCentering) { m_bControlsCentering = bCentering; }
+    BOOL IsControlsGrouping() const { return m_state.bControlsGrouping; }
+    void SetControlsGrouping(BOOL bGrouping) { m_state.bControlsGrouping = bGrouping; }
+    BOOL IsControlsCentering() const { return m_state.bControlsCentering; }
+    void SetControlsCentering(BOOL bCentering) { m_state.bControlsCentering = bCentering; }
+    // The reduction steps allowed (0 to 4; 4 lets the group collapse).
+    int GetMaxReduceLevel() const { return m_state.nMaxReduceLevel; }
+    void SetMaxReduceLevel(int nLevel) { m_state.nMaxReduceLevel = nLevel; }
     // Shown on the selected tab, or (in a popup) visible.
     BOOL IsShown() const;
     BOOL IsHot() const;
-    BOOL IsOptionButtonShown() const { return m_bShowOptionButton && !m_bCollapsed; }
+    BOOL IsOptionButtonShown() const { return m_bShowOptionButton && !m_state.bCollapsed; }
     CZMRRibbonTab* GetTab() const;
     CZMRRibbonGroups* GetGroups() const { return m_pGroups; }
     CZMRCommandBar* GetHostBar() const { return m_pHostBar; }
     CZMRRibbonBar* GetRibbonBar() const { return m_pRibbonBar; }
     void SetHostBar(CZMRCommandBar* pHostBar) { m_pHostBar = pHostBar; }
     void SetRibbonBar(CZMRRibbonBar* pRibbonBar) { m_pRibbonBar = pRibbonBar; }
-    CZMRControl* GetOptionButton() const { return m_pOptionButton; }
-    CZMRControl* GetPopupButton() const { return m_pPopupButton; }
+    CZMRControl* GetOptionButton() const;
+    CZMRControl* GetPopupButton() const;
+    // The layout of the running pass, or none between passes.
+    CZMRRibbonGroupLayout* GetLayout() const { return m_pLayout; }
 
 protected:
     friend class CZMRRibbonGroups;
 
-    BOOL m_bControlsCentering;
-    BOOL m_bControlsGrouping;
+    // The group's controls as the layout rules see them: those that were
+    // visible when the pass began, measured in the pass's device context.
+    class CLayoutControls : public CZMRRibbonGroupLayout::CControls
+    {
+    public:
+        int GetStyle(int nIndex) const override;
+        void SetOwnerStyle(int nIndex, int nStyle) override;
+        CSize Measure(int nIndex) override;
+        BOOL GetGalleryInfo(int nIndex, CZMRRibbonGroupLayout::CGalleryInfo& info) const override;
+
+        CArray<CZMRControl*, CZMRControl*> m_arrControls;
+        CDC* m_pDC = nullptr;
+    };
+
+    CZMRRibbonGroupLayout::CMetrics GetLayoutMetrics() const;
+    // Sets or clears the ribbon-tab hide flag by whether the group is shown.
+    void UpdateTabHideFlag(CZMRControl* pControl) const;
+    // Links a control to this group and takes the group's reference on it.
+    void AdoptControl(CZMRControl* pControl, int nIndex);
+    void AddButtonToHost(CZMRControl* pButton);
+    // The stored controls ("Controls"), then the two buttons.
+    void ExchangeControls(CZMRPropExchange* pPX);
+    void ExchangeButtons(CZMRPropExchange* pPX);
+    void RemoveButtonFromHost(CZMRControl* pButton);
+
+    BOOL m_bVisible;
     CString m_strCaption;
     int m_nIndex;
     CZMRRibbonGroups* m_pGroups;
@@ -100,11 +137,12 @@ protected:
     CZMRRibbonBar* m_pRibbonBar;
     int m_nId;
     int m_nIconId;
-    CZMRControl* m_pOptionButton;
-    CZMRControl* m_pPopupButton;
-    BOOL m_bCollapsed;
+    CZMRRibbonGroupOption* m_pOptionButton;
+    CZMRRibbonGroupControlPopup* m_pPopupButton;
     BOOL m_bShowOptionButton;
-    BOOL m_bVisible;
-    int m_nMaxReduceLevel;
-    int m_nGroupingRows;
+    // Grouping, centring, the reduction limit, the grouped rows and the
+    // collapsed state, which the layout rules read and change.
+    CZMRRibbonGroupLayout::CState m_state;
+    CZMRRibbonGroupLayout* m_pLayout;
+    CLayoutControls m_layoutControls;
 };

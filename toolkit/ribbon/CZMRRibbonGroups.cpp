@@ -1,9 +1,18 @@
-// The groups of a ribbon tab. For now the groups stand side by side at
-// their caption widths, without reduction.
+// The groups of a ribbon tab: ownership, layout of the groups band and the
+// stored form of the list.
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonGroup.h"
+#include "CZMRRibbonGroupLayout.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRRibbonBar.h"
+#include "ZMRRibbonElements.h"
+
+#include <vector>
+
+namespace
+{
+const int kGroupGap = 7;
+}
 
 CZMRRibbonGroups::CZMRRibbonGroups(CZMRRibbonTab* pTab) : m_pTab(pTab), m_nAppliedScrollOffset(0)
 {
@@ -23,16 +32,12 @@ CZMRRibbonGroup* CZMRRibbonGroups::InsertAt(int nIndex, CZMRRibbonGroup* pGroup)
 {
     if (!pGroup)
         return nullptr;
+    if (nIndex < 0 || nIndex > GetCount())
+        nIndex = GetCount();
     pGroup->m_pGroups = this;
-    if (m_pTab)
-    {
-        pGroup->m_pHostBar = m_pTab->GetHostBar();
-        pGroup->m_pRibbonBar = m_pTab->GetParentRibbon();
-    }
-    if (nIndex < 0 || nIndex >= GetCount())
-        m_arrGroups.Add(pGroup);
-    else
-        m_arrGroups.InsertAt(nIndex, pGroup);
+    pGroup->m_pHostBar = m_pTab ? m_pTab->GetHostBar() : nullptr;
+    pGroup->m_pRibbonBar = m_pTab ? m_pTab->GetParentRibbon() : nullptr;
+    m_arrGroups.InsertAt(nIndex, pGroup);
     RefreshIndexes();
     pGroup->OnAdded();
     return pGroup;
@@ -46,17 +51,22 @@ void CZMRRibbonGroups::RemoveAll()
         m_arrGroups[i]->InternalRelease();
     }
     m_arrGroups.RemoveAll();
+    RefreshIndexes();
 }
 
 void CZMRRibbonGroups::Copy(CZMRRibbonGroups* pSource)
 {
+    if (!pSource || pSource == this)
+        return;
     RemoveAll();
-    for (int i = 0; pSource && i < pSource->GetCount(); i++)
+    for (int i = 0; i < pSource->GetCount(); i++)
     {
-        CZMRRibbonGroup* pGroup =
-            static_cast<CZMRRibbonGroup*>(pSource->GetAt(i)->GetRuntimeClass()->CreateObject());
+        CZMRRibbonGroup* pSourceGroup = pSource->GetAt(i);
+        CZMRRibbonGroup* pGroup = static_cast<CZMRRibbonGroup*>(pSourceGroup->GetRuntimeClass()->CreateObject());
+        if (!pGroup)
+            continue;
         InsertAt(i, pGroup);
-        pGroup->Copy(pSource->GetAt(i));
+        pGroup->Copy(pSourceGroup);
     }
 }
 
@@ -70,46 +80,98 @@ CZMRRibbonGroup* CZMRRibbonGroups::HitTest(CPoint point) const
 {
     for (int i = 0; i < GetCount(); i++)
     {
-        if (m_arrGroups[i]->IsShown() && m_arrGroups[i]->GetRect().PtInRect(point))
-            return m_arrGroups[i];
+        CZMRRibbonGroup* pGroup = m_arrGroups[i];
+        if (pGroup->IsShown() && pGroup->GetRect().PtInRect(point))
+            return pGroup;
     }
     return nullptr;
 }
 
 int CZMRRibbonGroups::GetTotalWidth(const CArray<int, int>& arrWidths)
 {
-    int nTotal = 0;
-    for (int i = 0; i < int(arrWidths.GetSize()); i++)
-    {
-        nTotal += arrWidths[i];
-        if (arrWidths[i] != 0 && i < int(arrWidths.GetSize()) - 1)
-            nTotal += 7;
-    }
-    return nTotal;
+    std::vector<int> widths(arrWidths.GetData(), arrWidths.GetData() + arrWidths.GetSize());
+    return CZMRRibbonGroupLayout::GetTotalWidth(widths);
 }
 
-void CZMRRibbonGroups::FitWidths(CDC* /*pDC*/, CArray<int, int>& /*arrWidths*/, int /*nAvailable*/)
+void CZMRRibbonGroups::FitWidths(CDC* /*pDC*/, CArray<int, int>& arrWidths, int nAvailable)
 {
-}
-
-void CZMRRibbonGroups::Layout(CDC* pDC, int /*nWidth*/, CRect rcMargins)
-{
-    CZMRRibbonBar* pRibbonBar = m_pTab ? m_pTab->GetParentRibbon() : nullptr;
-    const int nHeight = pRibbonBar ? pRibbonBar->GetGroupsAreaHeight() - 7 : 0;
-    int x = rcMargins.left;
+    std::vector<CZMRRibbonGroupLayout*> layouts;
+    std::vector<int> widths;
     for (int i = 0; i < GetCount(); i++)
     {
         CZMRRibbonGroup* pGroup = m_arrGroups[i];
-        if (!pGroup->IsShown())
+        layouts.push_back(pGroup->IsShown() ? pGroup->GetLayout() : nullptr);
+        widths.push_back(i < arrWidths.GetSize() ? arrWidths[i] : 0);
+    }
+    CZMRRibbonGroupLayout::FitWidths(layouts, widths, nAvailable);
+    arrWidths.SetSize(GetCount());
+    for (int i = 0; i < GetCount(); i++)
+        arrWidths[i] = widths[i];
+}
+
+void CZMRRibbonGroups::Layout(CDC* pDC, int nWidth, CRect rcMargins)
+{
+    CZMRCommandBar* pHost = m_pTab ? m_pTab->GetHostBar() : nullptr;
+    CZMRRibbonScrollableBar* pScrollable =
+        pHost && pHost->IsRibbonBar() ? static_cast<CZMRRibbonBar*>(pHost) : nullptr;
+    if (GetCount() == 0)
+    {
+        if (pScrollable)
+            pScrollable->ShowScrollButtons(FALSE, FALSE);
+        return;
+    }
+
+    CArray<int, int> arrWidths;
+    arrWidths.SetSize(GetCount());
+    for (int i = 0; i < GetCount(); i++)
+    {
+        if (m_arrGroups[i]->IsShown())
+            m_arrGroups[i]->BeginLayout(pDC);
+    }
+    for (int i = 0; i < GetCount(); i++)
+        arrWidths[i] = m_arrGroups[i]->IsShown() ? m_arrGroups[i]->GetWidth(pDC) : 0;
+
+    const int nAvailable = nWidth - (rcMargins.right + rcMargins.left);
+    FitWidths(pDC, arrWidths, nAvailable);
+
+    int nTotal = -kGroupGap;
+    for (int i = 0; i < GetCount(); i++)
+    {
+        if (m_arrGroups[i]->IsShown())
+            nTotal += arrWidths[i] + kGroupGap;
+    }
+    const int nWished = pScrollable ? pScrollable->GetScrollOffset() : 0;
+    const int nOffset = CZMRRibbonGroupLayout::LimitScrollOffset(nTotal, nAvailable, nWished);
+    m_nAppliedScrollOffset = nOffset;
+    if (pScrollable)
+        pScrollable->ShowScrollButtons(nOffset > 0, nTotal - nOffset - nAvailable > 0);
+
+    int x = rcMargins.left - nOffset;
+    for (int i = 0; i < GetCount(); i++)
+    {
+        CZMRRibbonGroup* pGroup = m_arrGroups[i];
+        if (!pGroup->IsShown() || !pGroup->GetLayout())
             continue;
-        pGroup->BeginLayout(pDC);
-        const int nGroupWidth = pGroup->GetWidth(pDC);
-        pGroup->SetRect(x, rcMargins.top, x + nGroupWidth + 5, rcMargins.top + nHeight);
-        pGroup->EndLayout();
-        x += nGroupWidth + 7;
+        const CRect rc = pGroup->GetLayout()->Arrange(x, rcMargins.top, arrWidths[i]);
+        pGroup->SetRect(rc.left, rc.top, rc.right, rc.bottom);
+        x += arrWidths[i] + kGroupGap;
+    }
+    for (int i = 0; i < GetCount(); i++)
+    {
+        if (m_arrGroups[i]->IsShown())
+            m_arrGroups[i]->EndLayout();
     }
 }
 
-void CZMRRibbonGroups::DoPropExchange(CZMRPropExchange* /*pPX*/)
+void CZMRRibbonGroups::DoPropExchange(CZMRPropExchange* pPX)
 {
+    if (!pPX)
+        return;
+    ExchangeRibbonList<CZMRRibbonGroup>(
+        pPX, L"Group", RUNTIME_CLASS(CZMRRibbonGroup), this, GetCount(), [&](int i) { return m_arrGroups[i]; },
+        [&] { RemoveAll(); },
+        [&](CZMRRibbonGroup* pGroup) {
+            m_arrGroups.Add(pGroup);
+            RefreshIndexes();
+        });
 }

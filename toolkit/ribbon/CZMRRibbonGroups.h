@@ -32,7 +32,8 @@ public:
     CZMRRibbonGroup* HitTest(CPoint point) const;
     // The widths and 7 between non-zero ones.
     static int GetTotalWidth(const CArray<int, int>& arrWidths);
-    // Reduces (or widens one gallery of) the groups toward the available width.
+    // Reduces (or widens one gallery of) the shown groups toward the
+    // available width; the groups are in a layout pass.
     void FitWidths(CDC* pDC, CArray<int, int>& arrWidths, int nAvailable);
     // Lays the shown groups out in a band of that width; the margins are the
     // left edge, top edge, right and bottom room.

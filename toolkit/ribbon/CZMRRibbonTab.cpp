@@ -1,7 +1,11 @@
-// A ribbon tab and its groups.
+// A ribbon tab: its groups, copying and the stored form.
 #include "CZMRRibbonTab.h"
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonGroup.h"
+#include "CZMRRibbonBar.h"
+#include "CZMRRibbonControlTab.h"
+#include "CZMRPropExchange.h"
+#include "CZMRSectionScope.h"
 
 IMPLEMENT_SERIAL(CZMRRibbonTab, CZMRTabManagerItem, VERSIONABLE_SCHEMA | 0x21)
 
@@ -20,7 +24,16 @@ CZMRRibbonTab::~CZMRRibbonTab()
 
 void CZMRRibbonTab::SetVisible(BOOL bVisible)
 {
+    if (IsVisible() == bVisible)
+        return;
     CZMRTabManagerItem::SetVisible(bVisible);
+    // A hidden selected tab hands the selection on.
+    CZMRTabManager* pManager = GetTabManager();
+    if (!bVisible && pManager && pManager->GetSelectedItem() == this)
+    {
+        if (CZMRTabManagerItem* pNext = pManager->StepToUsableItem(-1, +1))
+            pNext->Select();
+    }
 }
 
 void CZMRRibbonTab::OnRemoved()
@@ -31,16 +44,18 @@ void CZMRRibbonTab::OnRemoved()
 
 void CZMRRibbonTab::Copy(CZMRRibbonTab* pSource)
 {
+    if (!pSource || pSource == this)
+        return;
     SetCaption(pSource->GetRawCaption());
     m_nContextColor = pSource->m_nContextColor;
     m_strContextCaption = pSource->m_strContextCaption;
     m_nId = pSource->m_nId;
+    SetVisible(pSource->IsVisible());
     SetTooltip(pSource->GetTooltip());
+    CZMRTabManager* pSourceManager = pSource->GetTabManager();
+    if (GetTabManager() && pSourceManager && pSourceManager->GetSelectedItem() == pSource)
+        Select();
     m_pGroups->Copy(pSource->m_pGroups);
-}
-
-void CZMRRibbonTab::DoPropExchange(CZMRPropExchange* /*pPX*/)
-{
 }
 
 CZMRRibbonGroup* CZMRRibbonTab::FindGroup(int nId) const
@@ -51,4 +66,40 @@ CZMRRibbonGroup* CZMRRibbonTab::FindGroup(int nId) const
             return m_pGroups->GetAt(i);
     }
     return nullptr;
+}
+
+void CZMRRibbonTab::DoPropExchange(CZMRPropExchange* pPX)
+{
+    if (!pPX)
+        return;
+    if (pPX->IsLoading())
+    {
+        // The element's section names the tab strip control that loads it.
+        CZMRRibbonControlTab* pControlTab = static_cast<CZMRRibbonControlTab*>(pPX->m_pSectionOwner);
+        if (pControlTab)
+        {
+            CZMRCommandBar* pBar = pControlTab->GetParent();
+            if (pBar && pBar->IsRibbonBar())
+            {
+                m_pParentRibbon = static_cast<CZMRRibbonBar*>(pBar);
+                m_pHostBar = m_pParentRibbon;
+            }
+            m_pManager = pControlTab;
+        }
+    }
+
+    PropExchangeString(pPX, L"Caption", &m_strCaption, L"");
+    PropExchangeString(pPX, L"ToolTip", &m_strTooltip, L"");
+    PropExchangeInt(pPX, L"ContextColor", &m_nContextColor, 0);
+    PropExchangeString(pPX, L"ContextCaption", &m_strContextCaption, L"");
+    PropExchangeInt(pPX, L"Id", &m_nId, 0);
+    PropExchangeBool(pPX, L"Visible", &m_bVisible, TRUE);
+
+    BOOL bSelected = m_pManager && m_pManager->GetSelectedItem() == this;
+    PropExchangeBool(pPX, L"Selected", &bSelected, FALSE);
+    if (pPX->IsLoading() && bSelected && m_pManager)
+        Select();
+
+    CZMRSectionScope section(pPX->GetSection(L"Groups"));
+    m_pGroups->DoPropExchange(section);
 }

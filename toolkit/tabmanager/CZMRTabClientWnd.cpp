@@ -250,9 +250,14 @@ void CZMRTabClientWnd::RemoveWorkspace(int nIndex)
         m_pActiveWorkspace = nullptr;
     if (m_pDropTarget == pWorkspace)
         m_pDropTarget = nullptr;
-    if (pWorkspace == m_pHostedWorkspace)
-        return;   // the bar control owns it
     m_pPaintManager->RemoveAtom(pWorkspace);
+    if (pWorkspace == m_pHostedWorkspace)
+    {
+        // The bar control owns it; it no longer shows this client.
+        pWorkspace->SetClient(nullptr);
+        m_pHostedWorkspace = nullptr;
+        return;
+    }
     delete pWorkspace;
 }
 
@@ -266,6 +271,7 @@ void CZMRTabClientWnd::SetHostedWorkspace(CWorkspace* pWorkspace)
     if (pWorkspace)
     {
         pWorkspace->SetClient(this);
+        m_pPaintManager->AddAtom(pWorkspace);
         m_arrWorkspaces.Add(pWorkspace);
     }
     UpdateContents();

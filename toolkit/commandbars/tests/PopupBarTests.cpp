@@ -1,6 +1,7 @@
 // Popup bars tracked for a caller: the modal loop is driven from a timer
 // callback inside it, with a safety timer that ends tracking.
 #include "BarTestSupport.h"
+#include "PopupTrackDriver.h"
 #include "CZMRPopupBar.h"
 #include "CZMRMouseManager.h"
 #include "CTestInput.h"
@@ -9,26 +10,6 @@
 
 namespace
 {
-std::function<void()> g_onTimer;
-CZMRCommandBar* g_pSafetyBar = nullptr;
-
-void CALLBACK DriveProc(HWND, UINT, UINT_PTR nId, DWORD)
-{
-    ::KillTimer(nullptr, nId);
-    if (g_onTimer)
-        g_onTimer();
-}
-
-void CALLBACK SafetyProc(HWND, UINT, UINT_PTR nId, DWORD)
-{
-    ::KillTimer(nullptr, nId);
-    if (g_pSafetyBar && g_pSafetyBar->IsTrackingMode())
-    {
-        ADD_FAILURE() << "the popup was still tracking when the safety timer fired";
-        g_pSafetyBar->SetMenuLoopActive(FALSE);
-    }
-}
-
 class PopupBarTest : public ::testing::Test
 {
 protected:

@@ -196,7 +196,7 @@ TEST_F(PopupInsideTest, OtherKeysDoNotExpand)
     SetUsed({500, 502});
     ASSERT_TRUE(Open());
     m_pPopup->SetHotControl(0, 1);
-    EXPECT_EQ(0, m_pPopup->HandleHookedKeyDown(VK_DOWN, 0)) << "not the popup's key";
+    EXPECT_EQ(1, m_pPopup->HandleHookedKeyDown(VK_DOWN, 0)) << "the bar's own move to the next control";
     EXPECT_FALSE(m_pPopup->IsExpanded());
     m_pPopup->SetMenuLoopActive(FALSE);
 
@@ -204,7 +204,8 @@ TEST_F(PopupInsideTest, OtherKeysDoNotExpand)
     ASSERT_TRUE(Open());
     CHeldKeys keys;
     keys.Press(VK_CONTROL);
-    EXPECT_EQ(0, m_pPopup->HandleHookedKeyDown(VK_DOWN, 0));
+    EXPECT_EQ(1, m_pPopup->HandleHookedKeyDown(VK_DOWN, 0)) << "the bar's own move to the next control";
+    EXPECT_FALSE(m_pPopup->IsExpanded());
     keys.Release(VK_CONTROL);
 }
 

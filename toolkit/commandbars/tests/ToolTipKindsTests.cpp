@@ -1,8 +1,9 @@
-// The rich-text and markup tip windows: which window each kind gets and how
-// a tip is sized from its text.
+// The rich-text, markup and HTML tip windows: which window each kind gets and
+// how a tip is sized from its text.
 #include "CZMRToolTipContext.h"
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -44,11 +45,77 @@ protected:
 // Margins: left + right + 6 across, top + bottom + 6 down.
 const int kMarginX = 1 + 3 + 6, kMarginY = 2 + 4 + 6;
 
-TEST_F(ToolTipKindsTest, EachKindGetsItsWindowAndTheHtmlKindNoneYet)
+TEST_F(ToolTipKindsTest, EachKindGetsItsWindow)
 {
     EXPECT_NE(nullptr, dynamic_cast<CZMRToolTipContext::CRichEditToolTip*>(MakeTip(zmrToolTipRichText)));
     EXPECT_NE(nullptr, dynamic_cast<CZMRToolTipContext::CMarkupToolTip*>(MakeTip(zmrToolTipMarkup)));
-    EXPECT_EQ(nullptr, MakeTip(zmrToolTipHtml));
+    EXPECT_NE(nullptr, dynamic_cast<CZMRToolTipContext::CHTMLToolTip*>(MakeTip(zmrToolTipHtml)));
+}
+
+// A page of fixed words: at width w it needs ceil(nTextWidth / w) lines of
+// 20 pixels, and it is never narrower than its longest word.
+struct Page
+{
+    int nTextWidth;
+    int nLongestWord;
+    CSize operator()(int cx) const
+    {
+        const int nLines = cx > 0 ? (nTextWidth + cx - 1) / cx : nTextWidth;
+        return CSize(std::max(cx, nLongestWord), 20 * nLines);
+    }
+};
+
+TEST(HtmlTipWidth, NarrowestWidthThatKeepsTheHeight)
+{
+    const struct
+    {
+        const char* pszCase;
+        int nMaxWidth;
+        int nTargetHeight;
+        Page page;
+        int nWidth;
+    } cases[] = {
+        {"one line needs the whole text", 400, 20, {300, 50}, 300},
+        {"two lines: half the text, rounded up", 400, 40, {301, 50}, 151},
+        {"a word wider than the probe that still fits gives its width", 100, 20, {100, 150}, 150},
+        {"no probe keeps the height: the maximum", 400, 10, {300, 50}, 400},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<int> probes;
+        const int nWidth = CZMRToolTipContext::CHTMLToolTip::FindTipWidth(c.nMaxWidth, c.nTargetHeight, [&](int cx) {
+            probes.push_back(cx);
+            return c.page(cx);
+        });
+        EXPECT_EQ(c.nWidth, nWidth) << c.pszCase;
+        ASSERT_FALSE(probes.empty()) << c.pszCase;
+        EXPECT_EQ(c.nMaxWidth, probes.front()) << c.pszCase << ": the first probe is at the maximum width";
+    }
+}
+
+// The browser control has no page engine behind it here: the page never gets
+// ready, which counts as no browser after the stated wait.
+TEST_F(ToolTipKindsTest, HtmlTipWithoutABrowserMeasuresNothingAndDoesNotTryAgain)
+{
+    const HRESULT hrOle = ::OleInitialize(nullptr);
+    const DWORD dwTimeout = CZMRToolTipContext::CHTMLToolTip::s_dwReadyTimeout;
+    CZMRToolTipContext::CHTMLToolTip::s_dwReadyTimeout = 300;
+    auto* pTip = dynamic_cast<CZMRToolTipContext::CHTMLToolTip*>(MakeTip(zmrToolTipHtml));
+    ASSERT_NE(nullptr, pTip);
+    EXPECT_EQ(CSize(0, 0), Size(L""));
+    EXPECT_FALSE(pTip->IsBrowserUnavailable()) << "an empty text does not start the browser";
+
+    EXPECT_EQ(CSize(0, 0), Size(L"<b>Write</b> the image"));
+    EXPECT_TRUE(pTip->IsBrowserUnavailable());
+    EXPECT_EQ(nullptr, pTip->GetBrowser());
+    EXPECT_EQ(nullptr, ::GetDlgItem(pTip->GetSafeHwnd(), 0xE900)) << "the control is gone with the failure";
+    EXPECT_EQ(CSize(0, 0), Size(L"Write"));
+
+    CZMRToolTipContext::CHTMLToolTip::s_dwReadyTimeout = dwTimeout;
+    m_pTip->DestroyWindow();
+    m_pTip.reset();
+    if (SUCCEEDED(hrOle))
+        ::OleUninitialize();
 }
 
 TEST_F(ToolTipKindsTest, RichTextTipIsSizedFromItsTextPlusMargins)

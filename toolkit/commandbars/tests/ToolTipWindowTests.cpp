@@ -12,6 +12,7 @@
 #include "CZMRToolTipContext.h"
 #include "CZMRToolTipContextToolTip.h"
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -488,6 +489,59 @@ TEST_F(ToolTipWindowTest, EachKindPaintsItsOwnFrame)
         EXPECT_EQ(kind.clrTop, pixels[sz.cx / 2]) << kind.nKind;
         EXPECT_EQ(kind.clrBottom, pixels[(sz.cy - 1) * sz.cx + sz.cx / 2]) << kind.nKind;
         Hover(CPoint(40, 70));
+    }
+}
+
+// Each kind as a user sees it, saved as a picture. The rich-text and markup
+// kinds draw their own content: a red run in either shows red pixels, which
+// the plain kinds never draw.
+TEST_F(ToolTipWindowTest, EachKindDrawsItsContent)
+{
+    const struct
+    {
+        int nKind;
+        const wchar_t* lpszName;
+        const wchar_t* lpszText;
+        bool bRed;
+    } kinds[] = {
+        {zmrToolTipFlat, L"flat", L"Write the image", false},
+        {zmrToolTipLuna, L"gradient", L"Write the image", false},
+        {zmrToolTipOffice2007, L"office2007", L"Write the image", false},
+        {zmrToolTipRichText, L"richtext", L"{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 Write\\cf0  the image}",
+         true},
+        {zmrToolTipMarkup, L"markup",
+         L"<TextBlock><Run Foreground=\"#FF0000\">Write</Run><Run> the image</Run></TextBlock>", true},
+    };
+    for (const auto& kind : kinds)
+    {
+        m_context.SetStyle(kind.nKind);
+        m_context.m_nDelayInitial = 20;
+        CreateHost(CPoint(100, 100), {{CRect(0, 0, 100, 60), 1, kind.lpszText, nullptr, nullptr}});
+        Hover(CPoint(40, 20));
+        Hover(CPoint(41, 20));
+        ASSERT_TRUE(PumpUntil([&] { return TipVisible(); })) << kind.nKind;
+        CSize sz;
+        const std::vector<COLORREF> pixels = ReadTip(sz);
+        const std::wstring strName = std::wstring(L"tooltip-kind-") + kind.lpszName + L".png";
+        SaveArtifactPng(strName.c_str(), sz.cx, sz.cy, [&](int x, int y) { return pixels[y * sz.cx + x]; });
+
+        // Text pixels stand out from the background of their row (some
+        // backgrounds run in a gradient from top to bottom).
+        int nText = 0, nRed = 0;
+        for (int y = 2; y < sz.cy - 2; y++)
+            for (int x = 2; x < sz.cx - 2; x++)
+            {
+                const COLORREF clr = pixels[y * sz.cx + x], clrRow = pixels[y * sz.cx + 2];
+                nText += std::abs(GetRValue(clr) - GetRValue(clrRow)) + std::abs(GetGValue(clr) - GetGValue(clrRow)) +
+                             std::abs(GetBValue(clr) - GetBValue(clrRow)) > 150;
+                nRed += GetRValue(clr) > 200 && GetGValue(clr) < 80 && GetBValue(clr) < 80;
+            }
+        EXPECT_GT(nText, 10) << kind.lpszName << ": the text is drawn";
+        EXPECT_EQ(kind.bRed, nRed > 10) << kind.lpszName;
+
+        m_pHost->DestroyWindow();
+        delete m_pHost;
+        m_pHost = nullptr;
     }
 }
 

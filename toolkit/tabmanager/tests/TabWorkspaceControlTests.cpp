@@ -28,7 +28,8 @@ protected:
     }
     ~TabWorkspaceControlTest() override
     {
-        m_pBar->DestroyWindow();
+        if (m_pHost)
+            m_pBar->DestroyWindow();
         m_pBar->InternalRelease();
     }
     // Lays the bar out as its frame would.
@@ -115,4 +116,36 @@ TEST_F(TabWorkspaceControlTest, LeavingTheBarGivesTheTabsBackToTheClient)
     ASSERT_EQ(1, Client().GetWorkspaceCount());
     EXPECT_EQ(TabList({ L"One", L"[Two]" }), Tabs(0));
     EXPECT_EQ(Group(0)->GetClientRect(), ChildRect(m_pTwo));
+}
+
+TEST_F(TabWorkspaceControlTest, TheControlOutlivesItsClient)
+{
+    Client().SetHostedWorkspace(m_pControl->GetWorkspace());
+    LayOut();
+    // The frame goes with its client and the bar's window; the bar object stays.
+    m_pHost->DestroyWindow();
+    m_pHost = nullptr;
+    CTabClientHost::Pump();
+    EXPECT_EQ(nullptr, m_pControl->GetWorkspace()->GetClient());
+    CClientDC dc(nullptr);
+    m_pControl->Draw(&dc);   // a plain button now
+    EXPECT_EQ(-1, m_pControl->OnToolHitTest(CPoint(5, 5), nullptr));
+}
+
+TEST(TabWorkspaceControlRecord, FoundByNameAndCopiedWithItsLength)
+{
+    CRuntimeClass* pClass = CRuntimeClass::FromName("CZMRControlTabWorkspace");
+    ASSERT_NE(nullptr, pClass);
+    EXPECT_EQ(0x80000021u, pClass->m_wSchema);
+    EXPECT_STREQ("CZMRControlButton", pClass->m_pBaseClass->m_lpszClassName);
+
+    auto* pControl = static_cast<CZMRControlTabWorkspace*>(pClass->CreateObject());
+    ASSERT_TRUE(pControl->IsKindOf(RUNTIME_CLASS(CZMRControlTabWorkspace)));
+    EXPECT_EQ(220, pControl->GetDefaultLength());
+    pControl->SetDefaultLength(300);
+    CZMRControl* pClone = pControl->Clone();
+    ASSERT_TRUE(pClone->IsKindOf(RUNTIME_CLASS(CZMRControlTabWorkspace)));
+    EXPECT_EQ(300, static_cast<CZMRControlTabWorkspace*>(pClone)->GetDefaultLength());
+    pClone->InternalRelease();
+    pControl->InternalRelease();
 }
