@@ -14,6 +14,8 @@
 #include "CZMRImageManager.h"
 #include "CZMRToolTipContext.h"
 #include "CZMRControlToolbars.h"
+#include "CZMRCommandBarKeyboardTip.h"
+#include "CZMRKeyboardTipLetters.h"
 #include <vector>
 
 ZMR_BAR_CLASSES CZMRBarManager::m_classes = {RUNTIME_CLASS(CZMRToolBar), RUNTIME_CLASS(CZMRMenuBar), RUNTIME_CLASS(CZMRPopupBar),
@@ -508,25 +510,101 @@ void CZMRBarManager::ShowKeyboardCues(BOOL bShow)
 void CZMRBarManager::ShowKeyboardTips(CZMRCommandBar* pBar, int nLevel)
 {
     HideKeyboardTips();
-    if (!pBar)
+    if (!m_options.bKeyboardTips || !pBar || !pBar->GetSafeHwnd())
         return;
+    if (m_pToolTipContext)
+        m_pToolTipContext->CancelToolTips();
+    pBar->UpdateWindow();
     m_pKeyboardTipsBar = pBar;
     m_nKeyboardTipLevel = nLevel;
+    m_nKeyboardTipsTyped = 0;
     pBar->CreateKeyboardTips();
+    if (m_arrKeyboardTips.IsEmpty())
+    {
+        m_pKeyboardTipsBar = nullptr;
+        return;
+    }
+
+    // The letters, then the tips that have none left go.
+    std::vector<CZMRKeyboardTipLetters::CTip> letters(size_t(m_arrKeyboardTips.GetSize()));
+    for (INT_PTR i = 0; i < m_arrKeyboardTips.GetSize(); i++)
+    {
+        CZMRCommandBarKeyboardTip* pTip = m_arrKeyboardTips[i];
+        pTip->SetOwnText(!pTip->GetTipText().IsEmpty());
+        letters[size_t(i)] = {pTip->GetCaption(), pTip->GetExplicitTip(), pTip->GetTipText()};
+    }
+    CZMRKeyboardTipLetters::Assign(letters);
+    for (INT_PTR i = m_arrKeyboardTips.GetSize() - 1; i >= 0; i--)
+    {
+        if (letters[size_t(i)].bRemoved)
+            RemoveKeyboardTip(int(i));
+        else
+            m_arrKeyboardTips[i]->SetTipText(letters[size_t(i)].strText);
+    }
+
+    CZMRPaintManager* pPaintManager = GetPaintManager();
+    const BOOL bCanLayer = pPaintManager->m_pfnSetLayeredWindowAttributes != nullptr;
+    CClientDC dc(pBar);
+    CFont* pOldFont = dc.SelectObject(&pPaintManager->m_fntKeyboardTip);
+    for (INT_PTR i = 0; i < m_arrKeyboardTips.GetSize(); i++)
+    {
+        CZMRCommandBarKeyboardTip* pTip = m_arrKeyboardTips[i];
+        if (!pTip->IsTipVisible())
+            continue;
+        CPoint ptAnchor = pTip->GetAnchor();
+        // A bar's tip is placed on the screen already.
+        if (!DYNAMIC_DOWNCAST(CZMRCommandBar, pTip->GetOwner()))
+            pBar->ClientToScreen(&ptAnchor);
+        const CRect rc = CZMRCommandBarKeyboardTip::CalcRect(ptAnchor, dc.GetTextExtent(pTip->GetTipText()),
+                                                              pTip->GetAlign(), IsRightToLeft());
+        const BOOL bLayered = bCanLayer && !pTip->IsEnabled();
+        if (!pTip->CreateTipWindow(pBar, rc, bLayered))
+            continue;
+        pPaintManager->PaintKeyboardTipWindow(nullptr, pTip, TRUE);
+        if (bLayered)
+            pPaintManager->m_pfnSetLayeredWindowAttributes(pTip->GetSafeHwnd(), 0, 150, LWA_ALPHA);
+    }
+    dc.SelectObject(pOldFont);
+    for (INT_PTR i = 0; i < m_arrKeyboardTips.GetSize(); i++)
+    {
+        if (HWND hWndTip = m_arrKeyboardTips[i]->GetSafeHwnd())
+            ::SetWindowPos(hWndTip, nullptr, 0, 0, 0, 0, 0x257);
+    }
 }
 
 void CZMRBarManager::HideKeyboardTips()
 {
     for (INT_PTR i = 0; i < m_arrKeyboardTips.GetSize(); i++)
-    {
-        CWnd* pTip = m_arrKeyboardTips[i];
-        if (pTip->GetSafeHwnd())
-            pTip->DestroyWindow();
-        delete pTip;
-    }
+        DeleteKeyboardTip(m_arrKeyboardTips[i]);
     m_arrKeyboardTips.RemoveAll();
     m_pKeyboardTipsBar = nullptr;
+    m_nKeyboardTipLevel = 0;
     m_nKeyboardTipsTyped = 0;
+}
+
+void CZMRBarManager::AddKeyboardTip(CZMRCommandBarKeyboardTip* pTip)
+{
+    m_arrKeyboardTips.Add(pTip);
+}
+
+CZMRCommandBarKeyboardTip* CZMRBarManager::GetKeyboardTip(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= GetKeyboardTipCount())
+        AfxThrowInvalidArgException();
+    return m_arrKeyboardTips[nIndex];
+}
+
+void CZMRBarManager::RemoveKeyboardTip(int nIndex)
+{
+    DeleteKeyboardTip(GetKeyboardTip(nIndex));
+    m_arrKeyboardTips.RemoveAt(nIndex);
+}
+
+void CZMRBarManager::DeleteKeyboardTip(CZMRCommandBarKeyboardTip* pTip)
+{
+    if (pTip->GetSafeHwnd())
+        pTip->DestroyWindow();
+    delete pTip;
 }
 
 // ---------------------------------------------------------------- actions

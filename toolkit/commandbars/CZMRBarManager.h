@@ -8,6 +8,7 @@
 
 class CZMRControl;
 class CZMRCommandBar;
+class CZMRCommandBarKeyboardTip;
 class CZMRToolBar;
 class CZMRDockBar;
 class CZMRControlAction;
@@ -169,13 +170,26 @@ public:
     void ShowKeyboardCues(BOOL bShow);
     // When off, the keyboard-cue state never changes.
     void EnableKeyboardCues(BOOL bEnable) { m_bKeyboardCuesSwitch = bEnable; }
-    // Keyboard tips of one bar at a level.
+    // Builds and shows the keyboard tips of one bar at a level, when the
+    // keyboard-tips option is on and the bar has a window.
     void ShowKeyboardTips(CZMRCommandBar* pBar, int nLevel = 1);
+    // Destroys every tip; no owner, level or typed letters are left.
     void HideKeyboardTips();
     BOOL AreKeyboardTipsShown() const { return m_arrKeyboardTips.GetSize() > 0; }
     CZMRCommandBar* GetKeyboardTipOwner() const { return m_pKeyboardTipsBar; }
     int GetKeyboardTipLevel() const { return m_nKeyboardTipLevel; }
     void SetKeyboardTipLevel(int nLevel) { m_nKeyboardTipLevel = nLevel; }
+    // The tip list, in creation order; an index outside it raises the
+    // framework's invalid-argument error.
+    int GetKeyboardTipCount() const { return int(m_arrKeyboardTips.GetSize()); }
+    CZMRCommandBarKeyboardTip* GetKeyboardTip(int nIndex) const;
+    // Takes over the tip (bars add theirs while the tips are built).
+    void AddKeyboardTip(CZMRCommandBarKeyboardTip* pTip);
+    // Destroys the tip's window and the tip.
+    void RemoveKeyboardTip(int nIndex);
+    // The letters typed into the shown tips.
+    int GetKeyboardTipsTyped() const { return m_nKeyboardTipsTyped; }
+    void SetKeyboardTipsTyped(int nTyped) { m_nKeyboardTipsTyped = nTyped; }
 
     // ------------------------------------------------------------ actions
 
@@ -257,7 +271,9 @@ protected:
     // Destroys the bars and the dock bars.
     void DestroyBars();
 
-    CArray<CWnd*, CWnd*> m_arrKeyboardTips;
+    static void DeleteKeyboardTip(CZMRCommandBarKeyboardTip* pTip);
+
+    CArray<CZMRCommandBarKeyboardTip*, CZMRCommandBarKeyboardTip*> m_arrKeyboardTips;
     CZMRCommandBar* m_pKeyboardTipsBar;
     int m_nKeyboardTipLevel;
     int m_nKeyboardTipsTyped;

@@ -524,14 +524,6 @@ int CZMRCommandBar::GetResizeMode() const
     return 0;
 }
 
-void CZMRCommandBar::CreateKeyboardTips()
-{
-}
-
-void CZMRCommandBar::ActivateKeyboardTip(CZMRControl* /*pControl*/)
-{
-}
-
 CSize CZMRCommandBar::CalcDynamicLayout(int /*nLength*/, DWORD /*dwMode*/)
 {
     return CSize(0, 0);
@@ -715,6 +707,7 @@ void CZMRCommandBar::OnDestroy()
     KillTimer(ZMR_TIMER_HOVER);
     KillTimer(ZMR_TIMER_EXPAND);
     KillTimer(ZMR_TIMER_KEYBOARDTIPS);
+    HideKeyboardTips();
     if (m_pToolTipContext)
         m_pToolTipContext->CancelToolTips();
     ZMRReplaceReference(m_pToolTipContext, static_cast<CZMRToolTipContext*>(nullptr));

@@ -16,6 +16,7 @@ class CZMRImageManager;
 class CZMRToolTipContext;
 class CZMRCommandBarAnimation;
 class CZMRCommandBarList;
+class CZMRCommandBarKeyboardTip;
 class CZMRPropExchange;
 struct ZMR_PROPEXCHANGE_PARAM;
 
@@ -267,8 +268,12 @@ public:
     virtual void FillBackground(CDC* pDC, const CRect& rcClient);
     // How a popup's gallery may be resized; 0.
     virtual int GetResizeMode() const;
+    // Adds the bar's tips to the manager's list: one for each reachable
+    // control, and on a root bar one for each other shown bar.
     virtual void CreateKeyboardTips();
-    virtual void ActivateKeyboardTip(CZMRControl* pControl);
+    // A completed tip: its control gets its access key, its tool bar the
+    // keyboard.
+    virtual void ActivateKeyboardTip(CZMRCommandBarKeyboardTip* pTip);
     // A key while tracking: 0 not handled, 1 eaten, 2 passed on.
     virtual int HandleHookedKeyDown(UINT nChar, LPARAM lParam);
     virtual CSize CalcDynamicLayout(int nLength, DWORD dwMode);
@@ -326,6 +331,9 @@ public:
     // bar from the control after the hot one; -1 when none. bAmbiguous when
     // another control answers the key as well.
     int FindMnemonicControl(UINT nChar, BOOL& bAmbiguous) const;
+    // One typed key while this bar's keyboard tips are shown: narrows the
+    // tips, activates a completed one, or beeps.
+    void HandleTipKey(UINT nChar);
     // The beep of a key that nothing takes; tests count them.
     static BOOL(WINAPI* s_pfnMessageBeep)(UINT uType);
 

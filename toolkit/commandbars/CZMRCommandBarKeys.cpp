@@ -9,6 +9,7 @@
 #include "CZMRControl.h"
 #include "CZMRBarManager.h"
 #include "CZMRToolBar.h"
+#include "CZMRCommandBarKeyboardTip.h"
 
 BOOL(WINAPI* CZMRCommandBar::s_pfnMessageBeep)(UINT uType) = &::MessageBeep;
 
@@ -141,6 +142,11 @@ int CZMRCommandBar::HandleHookedKeyDown(UINT nChar, LPARAM lParam)
     // Letters and digits.
     if (::MapVirtualKeyW(nChar, MAPVK_VK_TO_CHAR) == 0)
         return 1;
+    if (!bCtrl && pManager && pManager->GetKeyboardTipOwner() == this && pManager->AreKeyboardTipsShown())
+    {
+        HandleTipKey(nChar);
+        return 1;
+    }
     // A tool bar lets the manager look for the letter across its bars.
     if (pManager && IsKindOf(RUNTIME_CLASS(CZMRToolBar)) && pManager->HandleMnemonicKey(nChar))
         return 1;
@@ -398,4 +404,91 @@ int CZMRCommandBar::FindControlInAdjacentRow(int nDirection) const
         }
     }
     return nBest;
+}
+
+// ---------------------------------------------------------------- keyboard tips
+
+void CZMRCommandBar::CreateKeyboardTips()
+{
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager)
+        return;
+    for (int i = 0; i < GetControlCount(); i++)
+    {
+        CZMRControl* pControl = GetControl(i);
+        const CString strCaption = pControl->GetCaption();
+        if (!pControl->IsVisible() || strCaption.IsEmpty() || (pControl->GetFlags() & zmrFlagSkipFocus) ||
+            pControl->GetType() == zmrControlGallery)
+            continue;
+        const CRect rc = pControl->GetRect();
+        auto* pTip = new CZMRCommandBarKeyboardTip(pManager, pControl, strCaption,
+                                                   CPoint(rc.left + 12, rc.bottom - 11), 0, pControl->GetEnabled());
+        pTip->SetTipText(pControl->GetKeyboardTip());
+        pManager->AddKeyboardTip(pTip);
+    }
+    if (GetParentBar())
+        return;
+    // A root bar also shows where the other bars are reached.
+    for (int i = 0; i < pManager->GetCount(); i++)
+    {
+        CZMRCommandBar* pBar = pManager->GetBar(i);
+        if (pBar == this || !CZMRBarManager::IsBarShown(pBar))
+            continue;
+        CRect rcWindow;
+        pBar->GetWindowRect(&rcWindow);
+        pManager->AddKeyboardTip(
+            new CZMRCommandBarKeyboardTip(pManager, pBar, pBar->GetTitle(), rcWindow.TopLeft(), 0, TRUE));
+    }
+}
+
+void CZMRCommandBar::ActivateKeyboardTip(CZMRCommandBarKeyboardTip* pTip)
+{
+    // The tips go first: a menu the control opens shows tips of its own.
+    CCmdTarget* pOwner = pTip->GetOwner();
+    HideKeyboardTips();
+    if (CZMRControl* pControl = DYNAMIC_DOWNCAST(CZMRControl, pOwner))
+    {
+        pControl->InternalAddRef();
+        pControl->OnAccessKeyPressed();
+        pControl->InternalRelease();
+    }
+    else if (CZMRToolBar* pToolBar = DYNAMIC_DOWNCAST(CZMRToolBar, pOwner))
+    {
+        if (CZMRBarManager* pManager = GetBarManager())
+            pManager->FocusBar(pToolBar);
+    }
+}
+
+void CZMRCommandBar::HandleTipKey(UINT nChar)
+{
+    CZMRBarManager* pManager = GetBarManager();
+    if (!pManager)
+        return;
+    const int nTyped = pManager->GetKeyboardTipsTyped();
+    for (int i = 0; i < pManager->GetKeyboardTipCount(); i++)
+    {
+        CZMRCommandBarKeyboardTip* pTip = pManager->GetKeyboardTip(i);
+        const CString strTip = pTip->GetTipText();
+        if (strTip.GetLength() <= nTyped || !IsCharMatchingVirtualKey(strTip[nTyped], nChar))
+            continue;
+        if (nTyped == strTip.GetLength() - 1)
+        {
+            if (!pTip->IsEnabled())
+                s_pfnMessageBeep(0);
+            else
+                ActivateKeyboardTip(pTip);
+            return;
+        }
+        // The tips that no longer start with what was typed go.
+        pManager->SetKeyboardTipsTyped(nTyped + 1);
+        const CString strTyped = strTip.Left(nTyped + 1);
+        for (int j = pManager->GetKeyboardTipCount() - 1; j >= 0; j--)
+        {
+            if (pManager->GetKeyboardTip(j)->GetTipText().Left(nTyped + 1) != strTyped)
+                pManager->RemoveKeyboardTip(j);
+        }
+        return;
+    }
+    if (nChar != VK_SHIFT && nChar != VK_CONTROL)
+        s_pfnMessageBeep(0);
 }

@@ -122,6 +122,10 @@ BOOL CZMRCommandBar::SetMenuLoopActive(int bActive, BOOL bSelectFirst, int nCall
         }
         pMouseManager->AddTracked(this);
         pKeyboardManager->AddSink(this);
+        // Entered from the keyboard, the bar shows its keyboard tips.
+        CZMRBarManager* pManager = GetBarManager();
+        if ((bSelectFirst || nCallback) && pManager && pManager->GetOptions()->bKeyboardTips && GetSafeHwnd())
+            PostMessage(WM_TIMER, ZMR_TIMER_KEYBOARDTIPS, 0);
         ::SetCursor(::LoadCursor(nullptr, IDC_ARROW));
         if (bSelectFirst)
             SetHotControl(m_pControls->GetNext(-1, +1), 2);
@@ -133,6 +137,7 @@ BOOL CZMRCommandBar::SetMenuLoopActive(int bActive, BOOL bSelectFirst, int nCall
         m_nSelectionKind = 0;
         pMouseManager->RemoveTracked(this);
         pKeyboardManager->RemoveSink(this);
+        HideKeyboardTips();
         SetPoppedControl(-1);
         if (bSelectFirst)
             SetHotControl(-1);

@@ -95,23 +95,12 @@ void CZMRControlEdit::SetShellAutoCompleteFlags(DWORD dwFlags)
 {
     m_dwShellAutoCompleteFlags = dwFlags;
     delete m_pAutoCompleteWnd;
-    m_pAutoCompleteWnd = nullptr;
-    if (!dwFlags || !m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    m_pAutoCompleteWnd = new CZMRControlComboBoxAutoCompleteWnd;
-    if (FAILED(m_pAutoCompleteWnd->Enable(m_pEdit->GetSafeHwnd(), dwFlags)))
-    {
-        delete m_pAutoCompleteWnd;
-        m_pAutoCompleteWnd = nullptr;
-    }
+    m_pAutoCompleteWnd = ZMREditWindow::CreateAutoComplete(m_pEdit, dwFlags);
 }
 
 void CZMRControlEdit::GetEditCharFormat(COLORREF& clrText, COLORREF& clrBack)
 {
-    CZMRPaintManager* pPaintManager = GetPaintManager();
-    const BOOL bHint = !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint;
-    clrText = pPaintManager->GetColor(GetEnabled() && !bHint ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
-    clrBack = pPaintManager->GetEditFieldBackColor(this);
+    ZMREditWindow::GetColours(this, !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint, clrText, clrBack);
 }
 
 void CZMRControlEdit::ApplyCharFormat()
@@ -172,30 +161,19 @@ void CZMRControlEdit::DestroyEditWindow()
 
 void CZMRControlEdit::ShowEditWindow()
 {
-    if (!m_pEdit || !m_pEdit->GetSafeHwnd())
-        return;
-    const BOOL bShow = m_pControls && m_pParent && IsVisible() && m_pParent->GetSafeHwnd();
-    m_pEdit->SetWindowPos(nullptr, 0, 0, 0, 0,
-                          SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                              (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    ZMREditWindow::Show(this, m_pEdit);
 }
 
 void CZMRControlEdit::AdjustEditRectForIcon(CRect& rc)
 {
-    if (m_nEditIconId <= 0)
-        return;
-    CZMRImageManager* pImageManager = GetImageManager();
-    if (CZMRImageManagerIcon* pImage = pImageManager ? pImageManager->GetImage(UINT(m_nEditIconId), 0) : nullptr)
+    if (CZMRImageManagerIcon* pImage = ZMREditWindow::GetEditIcon(this, m_nEditIconId))
         rc.left += pImage->GetExtent().cx + 2;
 }
 
 void CZMRControlEdit::DrawEditIcon(CDC* pDC, CRect rc)
 {
-    if (m_nEditIconId <= 0 || !pDC)
-        return;
-    CZMRImageManager* pImageManager = GetImageManager();
-    CZMRImageManagerIcon* pImage = pImageManager ? pImageManager->GetImage(UINT(m_nEditIconId), 0) : nullptr;
-    if (!pImage)
+    CZMRImageManagerIcon* pImage = ZMREditWindow::GetEditIcon(this, m_nEditIconId);
+    if (!pImage || !pDC)
         return;
     const CSize sz = pImage->GetExtent();
     GetPaintManager()->DrawImage(pDC, rc.left, (rc.top + rc.bottom - sz.cy) / 2, sz.cx, sz.cy, pImage, 0, 0,
@@ -210,15 +188,10 @@ void CZMRControlEdit::SetRect(CRect rcControl)
         m_pEdit->m_pControl = this;
     }
     HWND hWndBar = m_pParent ? m_pParent->GetSafeHwnd() : nullptr;
-    if (m_pEdit->GetSafeHwnd())
-    {
-        // A window of another layout direction than its bar, or on another
-        // bar, is made anew.
-        const BOOL bRtl = (m_pEdit->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
-        const BOOL bBarRtl = hWndBar && (::GetWindowLongW(hWndBar, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
-        if (bRtl != bBarRtl || ::GetParent(m_pEdit->GetSafeHwnd()) != hWndBar)
-            DestroyEditWindow();
-    }
+    // A window of another layout direction than its bar, or on another bar,
+    // is made anew.
+    if (ZMREditWindow::NeedsNewWindow(m_pEdit, hWndBar))
+        DestroyEditWindow();
     if (rcControl == m_rcControl && m_pEdit->GetSafeHwnd() && !m_bRefreshNeeded)
         return;
 
@@ -234,9 +207,7 @@ void CZMRControlEdit::SetRect(CRect rcControl)
         if (m_dwShellAutoCompleteFlags)
             SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
     }
-    CFont* pFont = GetPaintManager()->GetControlFont(this);
-    m_pEdit->SendMessage(WM_SETFONT, WPARAM(pFont ? pFont->GetSafeHandle() : nullptr), FALSE);
-    m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ZMREditWindow::ApplyFont(this, m_pEdit);
     if (!IsEditWindowFocused())
     {
         // An empty field out of focus shows the hint.
@@ -358,12 +329,7 @@ void CZMRControlEdit::SetFocused(BOOL bFocused)
     else
     {
         if (IsEditWindowFocused())
-        {
-            HWND hWndBack = m_pParent ? m_pParent->GetFocusReturnWindow() : nullptr;
-            if (!hWndBack && m_pParent && m_pParent->GetSite())
-                hWndBack = m_pParent->GetSite()->GetSafeHwnd();
-            ::SetFocus(hWndBack);
-        }
+            ZMREditWindow::GiveFocusBack(m_pParent);
         pMouseManager->m_nFocusCount--;
         // A tool bar whose edit gave the focus up stops taking the keys.
         if (m_pParent && m_pParent->IsTrackingMode() && !m_pParent->IsPopupBar())
@@ -380,24 +346,13 @@ void CZMRControlEdit::OnEditSetFocus(CWnd* pWndOld)
     m_strTextAtFocus = GetDisplayText();
     if (m_pParent)
     {
-        if (!m_pParent->GetFocusReturnWindow())
-        {
-            HWND hWndOld = pWndOld ? pWndOld->GetSafeHwnd() : nullptr;
-            if (!hWndOld && m_pParent->GetSite())
-                hWndOld = m_pParent->GetSite()->GetSafeHwnd();
-            m_pParent->SetFocusReturnWindow(hWndOld);
-        }
+        ZMREditWindow::RememberFocusOrigin(m_pParent, pWndOld);
         m_pParent->SetPoppedControl(-1);
     }
     SetFocused(TRUE);
     if (m_pAutoCompleteWnd)
         m_pAutoCompleteWnd->SetHookActive(TRUE);
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_pEdit->SendMessage(EM_SETSEL, 0, 0);
-        m_pEdit->SendMessage(EM_SCROLLCARET);
-        m_pEdit->PostMessage(EM_SETSEL, 0, -1);
-    }
+    ZMREditWindow::SelectAllOnFocus(m_pEdit);
 }
 
 void CZMRControlEdit::OnEditKillFocus()
@@ -420,6 +375,16 @@ void CZMRControlEdit::OnAccessKeyPressed()
 {
     if (m_pEdit && m_pEdit->GetSafeHwnd() && GetEnabled())
         m_pEdit->SetFocus();
+}
+
+void CZMRControlEdit::OnExecute()
+{
+    InternalAddRef();
+    CZMRControl::OnExecute();
+    // The command closed the menus: the keys go back where they came from.
+    if (m_bFocused && m_pParent && !m_pParent->IsTrackingMode())
+        SetFocused(FALSE);
+    InternalRelease();
 }
 
 // ---------------------------------------------------------------- mouse and keys

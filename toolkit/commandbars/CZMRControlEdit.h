@@ -76,6 +76,7 @@ public:
     void SetRect(CRect rcControl) override;
     BOOL IsCaptionVisible() const override;
     void SetHideFlags(DWORD dwFlags) override;
+    void OnExecute() override;
     // Hidden in vertically docked bars.
     void ExpandIntoItems(DWORD dwMode) override;
     void DoPropExchange(CZMRPropExchange* pPX) override;

@@ -3,6 +3,10 @@
 #include "CZMRBarManager.h"
 #include "CZMRCommandBar.h"
 #include "CZMRToolTipContext.h"
+#include "CZMRControlComboBoxAutoCompleteWnd.h"
+#include "CZMRControls.h"
+#include "CZMRImageManager.h"
+#include "CZMRPaintManager.h"
 
 IMPLEMENT_DYNAMIC(CZMRControlEditCtrl, CZMREdit)
 
@@ -19,6 +23,90 @@ CPoint ZMREditWindow::ToBar(CZMRControl* pControl, CWnd* pWnd, LPARAM lParam)
     if (CZMRCommandBar* pBar = pControl ? pControl->GetParent() : nullptr)
         ::MapWindowPoints(pWnd->GetSafeHwnd(), pBar->GetSafeHwnd(), &point, 1);
     return point;
+}
+
+BOOL ZMREditWindow::NeedsNewWindow(CZMREdit* pEdit, HWND hWndBar)
+{
+    if (!pEdit || !pEdit->GetSafeHwnd())
+        return FALSE;
+    // A child of a right-to-left bar takes the bar's direction, so only a
+    // real difference counts.
+    const BOOL bRtl = (pEdit->GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+    const BOOL bBarRtl = hWndBar && (::GetWindowLongW(hWndBar, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    return bRtl != bBarRtl || ::GetParent(pEdit->GetSafeHwnd()) != hWndBar;
+}
+
+void ZMREditWindow::Show(CZMRControl* pControl, CZMREdit* pEdit)
+{
+    if (!pEdit || !pEdit->GetSafeHwnd())
+        return;
+    CZMRCommandBar* pBar = pControl->GetParent();
+    const BOOL bShow = pControl->GetControls() && pBar && pControl->IsVisible() && pBar->GetSafeHwnd();
+    pEdit->SetWindowPos(nullptr, 0, 0, 0, 0,
+                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                            (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void ZMREditWindow::ApplyFont(CZMRControl* pControl, CZMREdit* pEdit)
+{
+    CFont* pFont = pControl->GetPaintManager()->GetControlFont(pControl);
+    pEdit->SendMessage(WM_SETFONT, WPARAM(pFont ? pFont->GetSafeHandle() : nullptr), FALSE);
+    pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+}
+
+CZMRImageManagerIcon* ZMREditWindow::GetEditIcon(CZMRControl* pControl, int nEditIconId)
+{
+    if (nEditIconId <= 0)
+        return nullptr;
+    CZMRImageManager* pImageManager = pControl->GetImageManager();
+    return pImageManager ? pImageManager->GetImage(UINT(nEditIconId), 0) : nullptr;
+}
+
+CZMRControlComboBoxAutoCompleteWnd* ZMREditWindow::CreateAutoComplete(CZMREdit* pEdit, DWORD dwFlags)
+{
+    if (!dwFlags || !pEdit || !pEdit->GetSafeHwnd())
+        return nullptr;
+    CZMRControlComboBoxAutoCompleteWnd* pAutoComplete = new CZMRControlComboBoxAutoCompleteWnd;
+    if (FAILED(pAutoComplete->Enable(pEdit->GetSafeHwnd(), dwFlags)))
+    {
+        delete pAutoComplete;
+        return nullptr;
+    }
+    return pAutoComplete;
+}
+
+void ZMREditWindow::RememberFocusOrigin(CZMRCommandBar* pBar, CWnd* pWndOld)
+{
+    if (!pBar || pBar->GetFocusReturnWindow())
+        return;
+    HWND hWndOld = pWndOld ? pWndOld->GetSafeHwnd() : nullptr;
+    if (!hWndOld && pBar->GetSite())
+        hWndOld = pBar->GetSite()->GetSafeHwnd();
+    pBar->SetFocusReturnWindow(hWndOld);
+}
+
+void ZMREditWindow::GiveFocusBack(CZMRCommandBar* pBar)
+{
+    HWND hWndBack = pBar ? pBar->GetFocusReturnWindow() : nullptr;
+    if (!hWndBack && pBar && pBar->GetSite())
+        hWndBack = pBar->GetSite()->GetSafeHwnd();
+    ::SetFocus(hWndBack);
+}
+
+void ZMREditWindow::SelectAllOnFocus(CZMREdit* pEdit)
+{
+    if (!pEdit || !pEdit->GetSafeHwnd())
+        return;
+    pEdit->SendMessage(EM_SETSEL, 0, 0);
+    pEdit->SendMessage(EM_SCROLLCARET);
+    pEdit->PostMessage(EM_SETSEL, 0, -1);
+}
+
+void ZMREditWindow::GetColours(CZMRControl* pControl, BOOL bHint, COLORREF& clrText, COLORREF& clrBack)
+{
+    CZMRPaintManager* pPaintManager = pControl->GetPaintManager();
+    clrText = pPaintManager->GetColor(pControl->GetEnabled() && !bHint ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+    clrBack = pPaintManager->GetEditFieldBackColor(pControl);
 }
 
 LRESULT CZMRControlEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -26,12 +26,37 @@ enum
     ZMR_WM_CLOSEDROPDOWN = 10354        // the shell's suggestion list appeared
 };
 
-// The edit windows' shared handling: the relay to the tooltip context and
-// the mouse messages the bar hot-tracks from.
+class CZMRCommandBar;
+class CZMRControlComboBoxAutoCompleteWnd;
+class CZMRImageManagerIcon;
+
+// What the edit windows of bar edits and combo boxes share: the relay to
+// the tooltip context, the mouse messages the bar hot-tracks from, and the
+// window work of their controls.
 namespace ZMREditWindow
 {
 // Hands the message to the bar's tooltip context.
 void RelayToToolTips(CZMRControl* pControl, CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // A point of the window in the bar's client coordinates.
 CPoint ToBar(CZMRControl* pControl, CWnd* pWnd, LPARAM lParam);
+// The window lays out in another direction than the bar, or is on another bar.
+BOOL NeedsNewWindow(CZMREdit* pEdit, HWND hWndBar);
+// Shows the window while the control is in a collection on a shown bar.
+void Show(CZMRControl* pControl, CZMREdit* pEdit);
+// The control font and no margins.
+void ApplyFont(CZMRControl* pControl, CZMREdit* pEdit);
+// The field's image (edit icon id above 0) in the manager's image manager.
+CZMRImageManagerIcon* GetEditIcon(CZMRControl* pControl, int nEditIconId);
+// The shell's completion on the window; none when it is off or fails.
+CZMRControlComboBoxAutoCompleteWnd* CreateAutoComplete(CZMREdit* pEdit, DWORD dwFlags);
+// The bar keeps the window the focus came from (else the site) once.
+void RememberFocusOrigin(CZMRCommandBar* pBar, CWnd* pWndOld);
+// The focus goes back to the window the bar kept, else the site.
+void GiveFocusBack(CZMRCommandBar* pBar);
+// The caret at the start, then the whole text selected once the window has
+// settled.
+void SelectAllOnFocus(CZMREdit* pEdit);
+// Grey for a disabled field or the hint, else the window text colour; the
+// paint manager's field background.
+void GetColours(CZMRControl* pControl, BOOL bHint, COLORREF& clrText, COLORREF& clrBack);
 }

@@ -7,6 +7,7 @@
 #include "CZMRControl.h"
 #include "CZMRPenDC.h"
 #include "CZMRToolBar.h"
+#include "CZMRCommandBarKeyboardTip.h"
 #include <algorithm>
 
 CRect CZMRPaintManager::GetBarBorderWidths(CZMRCommandBar* /*pBar*/)
@@ -120,8 +121,20 @@ void CZMRPaintManager::PaintFloatingCaptionButton(CDC* pDC, CZMRCaptionButton* p
     DrawLine(pDC, pt.x - 3, pt.y + 3, pt.x + 4, pt.y - 4, clr);
 }
 
-void CZMRPaintManager::PaintKeyboardTipWindow(CDC* /*pDC*/, CZMRCommandBarKeyboardTip* /*pTip*/, BOOL /*bPrepare*/)
+void CZMRPaintManager::PaintKeyboardTipWindow(CDC* pDC, CZMRCommandBarKeyboardTip* pTip, BOOL bPrepare)
 {
+    // Preparing the window is a theme's business (a region); nothing here.
+    if (bPrepare || !pDC || !pTip || !pTip->GetSafeHwnd())
+        return;
+    CRect rc;
+    pTip->GetClientRect(&rc);
+    pDC->FillSolidRect(rc, GetColor(COLOR_INFOBK));
+    pDC->Draw3dRect(rc, GetColor(COLOR_3DSHADOW), GetColor(COLOR_3DSHADOW));
+    CFont* pOldFont = pDC->SelectObject(&m_fntKeyboardTip);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(GetColor(pTip->IsEnabled() ? COLOR_INFOTEXT : COLOR_GRAYTEXT));
+    pDC->DrawText(pTip->GetTipText(), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    pDC->SelectObject(pOldFont);
 }
 
 BOOL CZMRPaintManager::UsesFlatLook(CZMRCommandBar* pBar)

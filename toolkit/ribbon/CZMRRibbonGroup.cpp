@@ -228,7 +228,7 @@ void CZMRRibbonGroup::OnAdded()
     m_pPopupButton->SetDescription(L"");
 
     CZMRBarManager* pManager = m_pHostBar->GetBarManager();
-    CZMRControlActions* pActions = pManager ? pManager->GetActions() : nullptr;
+    CZMRControlActions* pActions = pManager && pManager->IsActionsEnabled() ? pManager->GetActions() : nullptr;
     if (pActions && CZMRControlActions::IsActionId(m_nId))
     {
         CZMRControlAction* pAction = pActions->FindOrAdd(m_nId);

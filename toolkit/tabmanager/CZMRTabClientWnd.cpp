@@ -574,6 +574,8 @@ INT_PTR CZMRTabClientWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 LRESULT CZMRTabClientWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const CPoint point(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        m_toolTipContext.FilterMouseMessage(this, message, wParam, lParam);
     switch (message)
     {
     case WM_ERASEBKGND:

@@ -7,6 +7,7 @@
 #include "Framework.h"
 #include "CZMRTabManager.h"
 #include "CZMRControlWorkspaceActions.h"
+#include "CZMRToolTipContext.h"
 
 class CZMRBarManager;
 class CZMRControlTabWorkspace;
@@ -126,6 +127,8 @@ public:
     // own groups (null: back to the own groups).
     void SetHostedWorkspace(CWorkspace* pWorkspace);
     void SetClickState(BOOL bInClick, BOOL bInMove) { m_bInClick = bInClick; m_bInMove = bInMove; }
+    // Shows the tabs' tips (the children's titles) over the strips.
+    CZMRToolTipContext* GetToolTipContext() { return &m_toolTipContext; }
 
     // ------------------------------------------------------------ drag feedback
 
@@ -151,6 +154,8 @@ protected:
     void GetChildren(CArray<HWND, HWND>& arrChildren) const;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
 protected:
@@ -179,4 +184,5 @@ protected:
     CSize m_szLastFeedback;
     CDC* m_pFeedbackDC;
     BOOL m_bFeedbackLocked;
+    CZMRToolTipContext m_toolTipContext;
 };

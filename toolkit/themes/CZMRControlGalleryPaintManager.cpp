@@ -35,9 +35,14 @@ void CZMRControlGalleryPaintManager::FillControl(CDC* pDC, CZMRControlGallery* p
 
 void CZMRControlGalleryPaintManager::DrawLabel(CDC* pDC, CZMRControlGalleryItem* pLabel, CRect rc)
 {
+    DrawLabelRow(pDC, pLabel, rc, 52);
+}
+
+void CZMRControlGalleryPaintManager::DrawLabelRow(CDC* pDC, CZMRControlGalleryItem* pLabel, CRect rc, COLORREF clrLine)
+{
     CZMRPaintManager* pOwner = m_pPaintManager;
     pDC->FillSolidRect(rc, pOwner->GetColor(56));
-    pOwner->HorizontalLine(pDC, rc.left, rc.bottom - 1, rc.right, 52);
+    pOwner->HorizontalLine(pDC, rc.left, rc.bottom - 1, rc.right, clrLine);
     CFont* pOldFont = pDC->SelectObject(&pOwner->m_fntRegularBold);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->SetTextColor(pOwner->GetColor(44));

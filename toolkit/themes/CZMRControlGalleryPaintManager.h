@@ -26,4 +26,6 @@ public:
 
 protected:
     void SetButtonSizes();
+    // A label row with its line below in a colour (index or reference).
+    void DrawLabelRow(CDC* pDC, CZMRControlGalleryItem* pLabel, CRect rc, COLORREF clrLine);
 };

@@ -485,6 +485,7 @@ CSize CZMRDefaultTheme::DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL b
         DrawRectangle(pDC, CRect(rcField.left + 1, rcField.top + 1, rcField.right - 1, rcField.bottom - 1),
                       COLOR_WINDOW, COLOR_WINDOW);
     const CRect rcButton(rc.right - pCombo->GetDropDownWidth(), rc.top, rc.right, rc.bottom);
+    pCombo->DrawEditText(pDC, CRect(rcField.left + 3, rc.top + 1, rcButton.left + 1, rc.bottom - 1));
     DrawComboDropButton(pDC, rcButton, bEnabled, nSelected, pControl->IsPopupOpen());
     DrawEditFrame(pDC, rcField, bEnabled, nSelected);
     return CSize(0, 0);

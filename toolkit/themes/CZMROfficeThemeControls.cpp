@@ -252,6 +252,7 @@ CSize CZMROfficeTheme::DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bD
     }
     else
         DrawDisabledField(pDC, CRect(xField + 1, rc.top, rc.right, rc.bottom), nSelected);
+    pCombo->DrawEditText(pDC, CRect(xField + 3, rc.top + 1, rcButton.left, rc.bottom - 1));
 
     const COLORREF nTriangle = !bEnabled ? clrDisabledImage
                                : bDropped ? clrPressedText

@@ -24,6 +24,7 @@ list(APPEND COMMANDBARS_SOURCES
 list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/SmallPaintManagerDrawTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2007SmallPaintManagerTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/DefaultThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/OfficeThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp

@@ -267,6 +267,8 @@ TEST_F(CommandBarTest, ExpandTimerExpandsTheOpenPopupUnderThePointer)
 
 TEST_F(CommandBarTest, KeyboardTipsTimerShowsTheTipsOfTheLastTrackedBar)
 {
+    m_pManager->GetOptions()->bKeyboardTips = TRUE;
+    m_pBar->GetControl(0)->SetCaption(L"&Go");
     ASSERT_TRUE(m_pBar->SetMenuLoopActive(TRUE));
     EXPECT_EQ(m_pBar->GetKeyboardTipLevel(), 0);
     m_pBar->SendMessage(WM_TIMER, ZMR_TIMER_KEYBOARDTIPS);

@@ -134,7 +134,9 @@ TEST_F(CustomOnToolBar, VerticalOptionsDecideWhatASideDockedBarShows)
         EXPECT_EQ(m_pCustom->IsVisible(), c.bControlVisible) << c.pszCase;
         EXPECT_EQ(m_window.IsWindowVisible(), c.bWindowVisible) << c.pszCase;
         if (c.nOptions == 2 && c.bVertical)
+        {
             EXPECT_NE(m_pCustom->GetSize(&dc), CSize(60, 18)) << "measured as a button";
+        }
     }
 }
 

@@ -1,6 +1,8 @@
 // A scroll bar for tests: it scrolls over a range of its own when asked and
-// records every action with the repeat delay in force.
+// records every action with the repeat delay in force. And a progress base
+// with a rectangle of its own.
 #pragma once
+#include "CZMRProgressBase.h"
 #include "CZMRScrollBarPaintManager.h"
 #include "CZMRScrollBase.h"
 #include <algorithm>
@@ -74,3 +76,13 @@ public:
     std::function<void(int)> m_onScroll;
 };
 
+
+class CTestProgress : public CZMRProgressBase
+{
+public:
+    explicit CTestProgress(CRect rc) : m_rc(rc) {}
+    void GetProgressRect(CRect& rc) override { rc = m_rc; }
+    void RedrawProgress() override {}
+    CZMRProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
+    CRect m_rc;
+};

@@ -13,6 +13,7 @@
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonQuickAccessControls.h"
 #include "CZMRRibbonTab.h"
+#include "CZMRToolTipContext.h"
 
 #include <string>
 #include <vector>
@@ -670,4 +671,41 @@ TEST_F(RibbonRows, ADropOnItsOwnPlaceTogglesTheGroupStartOnlyBeyond4Pixels)
         EXPECT_EQ(pButton, m_pHost->Manager()->GetCustomizeSelection()) << "the selection is refreshed";
     }
     EXPECT_EQ(900, m_pRibbon->GetControls()->FindControlById(900)->GetID());
+}
+
+TEST_F(RibbonRows, AGroupControlsTipOpensBelowTheGroupsWhenTipsShowTitles)
+{
+    CZMRControl* pControl = m_pRibbon->GetTab(0)->GetGroups()->GetAt(0)->GetAt(0);
+    pControl->SetID(300);
+    pControl->SetTooltip(L"Paste");
+    const CRect rcControl(m_pRibbon->GetGroupsRect().left + 10, m_pRibbon->GetGroupsRect().top + 5,
+                          m_pRibbon->GetGroupsRect().left + 30, m_pRibbon->GetGroupsRect().top + 25);
+    pControl->SetRect(rcControl);
+    CZMRToolTipContext* pContext = m_pHost->Manager()->GetToolTipContext();
+    for (BOOL bTitles : {FALSE, TRUE})
+    {
+        pContext->m_bShowTitleAndDescription = bTitles;
+        TOOLINFO ti = {};
+        ti.cbSize = TTTOOLINFOW_V1_SIZE;
+        EXPECT_NE(-1, m_pRibbon->OnToolHitTest(rcControl.CenterPoint(), &ti)) << bTitles;
+        EXPECT_EQ(bTitles ? m_pRibbon->GetGroupsRect() : rcControl, CRect(ti.rect)) << bTitles;
+        free(ti.lpszText);
+    }
+}
+
+TEST_F(RibbonRows, PicturesWithTheRibbonTheme)
+{
+    CRibbonSkinBound skin;
+    Make(new CZMRRibbonTheme);
+    AddTabs();
+    m_pRibbon->AddSystemButton(700);
+    m_pRibbon->GetQuickAccessControls()->InsertAt(new CFixedButton(CSize(20, 20)), -1);
+    m_pHost->Layout();
+    // The bar's face is the skin's "RibbonFace" wherever nothing else is drawn.
+    const CRect rcTabRow = m_pRibbon->GetTabControlRect();
+    EXPECT_EQ(RGB(201, 11, 12), PixelInRibbon(rcTabRow.right - 2, rcTabRow.top + 1));
+    m_pHost->SavePicture(L"ribbon_theme_normal.png");
+    m_pRibbon->SetMinimized(TRUE);
+    m_pHost->Layout();
+    m_pHost->SavePicture(L"ribbon_theme_minimized.png");
 }

@@ -9,6 +9,8 @@
 #include "CZMRRibbonTab.h"
 #include "CZMRRibbonTheme.h"
 #include "CZMRControlAction.h"
+#include "CZMRControlActions.h"
+#include "CZMRBarManager.h"
 #include "CZMRControlButton.h"
 #include "CZMRControlGallery.h"
 #include "CZMRControlGalleryItems.h"
@@ -172,6 +174,23 @@ TEST_F(RibbonGroups, ControlsStandTogetherBeforeTheOptionButton)
     EXPECT_EQ(5, pGroup->GetCount());
     EXPECT_EQ(nCount - 1, pControls->GetCount());
     EXPECT_EQ(pControls->GetAt(pGroup->GetOptionButton()->GetIndex() - 5), pFirst);
+}
+
+TEST_F(RibbonGroups, AManagerThatKeepsActionsBindsTheGroupsButtons)
+{
+    EXPECT_EQ(nullptr, Group(0)->GetOptionButton()->GetAction()) << "actions are off";
+
+    m_pHost->Manager()->EnableActions(TRUE);
+    CZMRRibbonGroup* pGroup = AddGroup(m_pInsert, L"Illustrations", 500);
+    CZMRControlAction* pAction = pGroup->GetOptionButton()->GetAction();
+    ASSERT_TRUE(pAction);
+    EXPECT_EQ(pAction, pGroup->GetPopupButton()->GetAction());
+    EXPECT_EQ(500, pAction->GetID());
+    EXPECT_EQ(CString(L"Illustrations"), pAction->GetCaption());
+
+    // An action with a caption of its own keeps it.
+    m_pHost->Manager()->GetActions()->FindOrAdd(501)->SetCaption(L"Media");
+    EXPECT_EQ(CString(L"Media"), AddGroup(m_pInsert, L"Video", 501)->GetPopupButton()->GetAction()->GetCaption());
 }
 
 TEST_F(RibbonGroups, ControlsOfTheOtherTabsAreHidden)

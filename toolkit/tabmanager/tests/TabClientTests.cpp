@@ -383,3 +383,20 @@ TEST_F(TabClientTest, PictureOfAFrameWithTwoTabGroups)
     EXPECT_EQ(::GetSysColor(COLOR_3DFACE), picture.At(ptOrigin + CPoint(xSplitter, 2)));
     EXPECT_EQ(::GetSysColor(COLOR_3DFACE), picture.At(ptOrigin + CPoint(xSplitter, Group(0)->GetClientRect().CenterPoint().y)));
 }
+
+TEST_F(TabClientTest, TabTipsAreTheChildrensTitles)
+{
+    AddChild(L"One");
+    CMDIChildWnd* pTwo = AddChild(L"Two");
+    Client().GetPaintManager()->m_nTooltipMode = 1;   // always
+    const CRect rcTwo = Tab(pTwo)->GetRect();
+    TOOLINFO ti = { sizeof(TOOLINFO) };
+    ASSERT_EQ(1, Client().OnToolHitTest(rcTwo.CenterPoint(), &ti));
+    EXPECT_EQ(Client().GetSafeHwnd(), ti.hwnd);
+    EXPECT_EQ(rcTwo, CRect(ti.rect));
+    ASSERT_NE(nullptr, ti.lpszText);
+    EXPECT_STREQ(L"Two", ti.lpszText);
+    free(ti.lpszText);
+    // Over a child's view there is no tab.
+    EXPECT_EQ(-1, Client().OnToolHitTest(Group(0)->GetClientRect().CenterPoint(), &ti));
+}

@@ -4,6 +4,9 @@
 // the Default and Office 2003 themes. Their pictures go to the artefacts.
 #include "CZMRControlGallery.h"
 #include "CZMRControlGalleryItem.h"
+#include "CZMRControlGalleryItems.h"
+#include "CZMRControlAction.h"
+#include "CZMRPopupBar.h"
 #include "CZMRControlGalleryPaintManager.h"
 #include "CZMRColorManager.h"
 #include "CZMRControlProgress.h"
@@ -22,17 +25,6 @@ COLORREF Sys(int nIndex)
 {
     return GetColorManager()->GetColor(nIndex);
 }
-
-// A progress base with a rectangle of its own.
-class CTestProgress : public CZMRProgressBase
-{
-public:
-    explicit CTestProgress(CRect rc) : m_rc(rc) {}
-    void GetProgressRect(CRect& rc) override { rc = m_rc; }
-    void RedrawProgress() override {}
-    CZMRProgressPaintManager* GetProgressPaintManager() override { return nullptr; }
-    CRect m_rc;
-};
 
 // A bar laid out in a rectangle for a theme's drawing.
 void Layout(CTestScrollBar& bar, CZMRPaintManager& theme, CZMRScrollBarPaintManager& pm, CRect rc, BOOL bVertical)
@@ -363,4 +355,78 @@ TEST(GalleryPaintManagerDraw, PopupGalleryLineAboveAFollowingControl)
     EXPECT_EQ(canvas.Pixel(50, 38), Entry(39));
     EXPECT_EQ(canvas.Pixel(50, 37), Entry(41));
     EXPECT_EQ(canvas.Pixel(50, 39), Entry(41));
+}
+
+namespace
+{
+// A gallery of captioned items under two labels on a bar of the theme.
+template <class TTheme>
+struct CGalleryPicture : CGalleryOnBar<TTheme>
+{
+    CGalleryPicture(BOOL bDropDown, CSize sz) : CGalleryOnBar<TTheme>(zmrBarTypeNormal, zmrBarTop, bDropDown)
+    {
+        this->pItems->SetItemSize(CSize(40, 22));
+        this->pItems->AddLabel(L"Recent");
+        for (LPCWSTR caption : {L"One", L"Two", L"Three", L"Four"})
+            this->pItems->AddItem(1, caption);
+        this->pItems->AddLabel(L"All");
+        for (int i = 0; i < 12; i++)
+            this->pItems->AddItem(10 + i, L"Item");
+        this->pGallery->SetShowBorders(TRUE);
+        this->Place(sz);
+    }
+};
+
+template <class TTheme>
+void DrawGalleryPictures(const std::wstring& strPrefix)
+{
+    CGalleryPicture<CRefreshed<TTheme>> inPlace(FALSE, CSize(180, 90));
+    inPlace.pGallery->SetHotItem(2);
+    inPlace.pGallery->SetCheckedItem(11);
+    CPixelCanvas canvas(180, 90, kBack);
+    inPlace.pGallery->Draw(canvas.DC());
+    SavePicture(canvas, strPrefix + L"-gallery.png", 180, 90);
+
+    CGalleryPicture<CRefreshed<TTheme>> dropDown(TRUE, CSize(180, 66));
+    dropDown.pGallery->ScrollTo(22);
+    dropDown.pGallery->GetScrollBarPosInfo()->ht = 61;
+    CPixelCanvas buttons(180, 66, kBack);
+    dropDown.pGallery->Draw(buttons.DC());
+    SavePicture(buttons, strPrefix + L"-gallery-buttons.png", 180, 66);
+}
+} // namespace
+
+TEST(GalleryPaintManagerDraw, ScrollButtonStatesAndGlyphs)
+{
+    CGalleryPicture<CDistinct<CZMRDefaultTheme>> picture(TRUE, CSize(118, 62));
+    CZMRControlGallery* pGallery = picture.pGallery;
+    CZMRPaintManager& theme = *picture.bar.m_pTheme;
+    // Inside the border: buttons in x 101..117, up 1..20, down 20..39, popup 39..61.
+    ASSERT_EQ(pGallery->GetScrollBarRect(), CRect(101, 1, 117, 61));
+    const COLORREF clrDisabled = theme.GetStateTextColor(0, 0, FALSE, 0, FALSE, 1, 5);
+    const COLORREF clrNormal = theme.GetStateTextColor(0, 0, TRUE, 0, FALSE, 1, 5);
+    const COLORREF clrHot = theme.GetStateTextColor(1, 0, TRUE, 0, FALSE, 1, 5);
+    ASSERT_NE(clrDisabled, clrNormal);
+
+    CPixelCanvas canvas(118, 62, kBack);
+    pGallery->Draw(canvas.DC());
+    EXPECT_EQ(canvas.Pixel(109, 11), clrDisabled) << "up: nothing above to scroll to";
+    EXPECT_EQ(canvas.Pixel(109, 29), clrNormal) << "down";
+    EXPECT_EQ(canvas.Pixel(107, 46), clrNormal) << "the popup button's bar";
+    EXPECT_EQ(canvas.Pixel(109, 51), clrNormal) << "the popup button's triangle";
+    EXPECT_EQ(canvas.Pixel(102, 3), Entry(30)) << "the column's fill";
+
+    // The down button hot: highlighted, its glyph in the hot text colour.
+    pGallery->GetScrollBarPosInfo()->ht = 61;
+    CPixelCanvas hot(118, 62, kBack);
+    pGallery->Draw(hot.DC());
+    EXPECT_EQ(hot.Pixel(109, 29), clrHot);
+    EXPECT_NE(hot.Pixel(101, 25), canvas.Pixel(101, 25)) << "the raised frame of the highlight";
+    EXPECT_EQ(hot.Pixel(102, 3), Entry(30)) << "the up button stays plain";
+}
+
+TEST(GalleryPaintManagerDraw, Pictures)
+{
+    DrawGalleryPictures<CZMRDefaultTheme>(L"default");
+    DrawGalleryPictures<CZMROffice2003Theme>(L"office2003");
 }

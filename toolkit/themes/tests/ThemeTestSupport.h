@@ -9,6 +9,10 @@
 #include "CZMRImageManager.h"
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
+#include "CZMRControlAction.h"
+#include "CZMRControlGallery.h"
+#include "CZMRControlGalleryItems.h"
+#include "CZMRPopupBar.h"
 #include "PixelCanvas.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -76,6 +80,42 @@ struct CBar : CThemedBarFixture<TTheme>
         if (szWindow.cx)
             this->m_pBar->CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(CPoint(0, 0), szWindow), nullptr, 0);
     }
+};
+
+// A gallery on a bar of a theme whose action holds the items; with
+// bDropDown it has a drop-down and shows the column of scroll buttons.
+// Items are added, then the gallery is placed.
+template <class TTheme>
+struct CGalleryOnBar
+{
+    CGalleryOnBar(int nType, int nPosition, BOOL bDropDown) : bar(nType, nPosition)
+    {
+        pGallery = new CZMRControlGallery;
+        bar.m_pBar->GetControls()->AddControl(pGallery, 500);
+        pItems = new CZMRControlGalleryItems;
+        pAction = new CZMRControlAction;
+        pAction->SetID(500);
+        pAction->SetItems(pItems);
+        pGallery->SetAction(pAction);
+        if (bDropDown)
+        {
+            CZMRPopupBar* pPopup = static_cast<CZMRPopupBar*>(RUNTIME_CLASS(CZMRPopupBar)->CreateObject());
+            pGallery->SetCommandBar(pPopup);
+            pPopup->InternalRelease();
+        }
+    }
+    ~CGalleryOnBar()
+    {
+        pGallery->SetAction(nullptr);
+        pAction->InternalRelease();
+    }
+    CGalleryOnBar(const CGalleryOnBar&) = delete;
+    CGalleryOnBar& operator=(const CGalleryOnBar&) = delete;
+    void Place(CSize sz) { pGallery->SetRect(CRect(CPoint(0, 0), sz)); }
+    CBar<TTheme> bar;
+    CZMRControlGallery* pGallery;
+    CZMRControlGalleryItems* pItems;
+    CZMRControlAction* pAction;
 };
 
 inline std::set<COLORREF> ColoursIn(const CPixelCanvas& canvas, CRect rc)
