@@ -19,7 +19,7 @@ namespace
 // The test skin's colour of state s of part number k.
 COLORREF PartColor(int k, int s)
 {
-    return RGB(40 + 4 * k, 30 + 17 * s, 99);
+    return RGB(20 + 4 * k, 30 + 17 * s, 99);
 }
 
 // Part numbers of the test skin.

@@ -4,8 +4,8 @@ it and listed in ribbon_parts.rc, which it also writes).
 
 Every state of a part is a solid band, so that one pixel tells which part and
 which state a rule drew: part number k (its place in PARTS, from 0), state s
-has the colour (40 + 4 k, 30 + 17 s, 99). STATUSBARSWITCHES also varies its
-blue by column c: (40 + 4 k, 30 + 17 s, 99 + 30 c).
+has the colour (20 + 4 k, 30 + 17 s, 99). STATUSBARSWITCHES also varies its
+blue by column c: (20 + 4 k, 30 + 17 s, 99 + 30 c).
 """
 import os
 import struct
@@ -65,6 +65,10 @@ PARTS = [
     ("STATUSBARSWITCHES", 6, 20, 18),            # 48
     ("TOOLTIPFRAME", 1, 12, 12),                 # 49
     ("MENUPOPUPGLYPH", 2, 4, 7),                 # 50
+    ("TOOLBARBUTTONSSPECIALSINGLE", 5, 22, 22),  # 51
+    ("TOOLBARBUTTONSSPECIALLEFT", 5, 22, 22),    # 52
+    ("MENUSPLITITEM", 3, 24, 24),                # 53
+    ("MENUSPLITDROPDOWN", 3, 24, 24),            # 54
 ]
 
 
@@ -87,7 +91,7 @@ for k, (name, states, w, h) in enumerate(PARTS):
 
     def pixel(x, y, k=k, w=w, h=h):
         s, c = y // h, x // w
-        return (40 + 4 * k, 30 + 17 * s, 99 + 30 * c)
+        return (20 + 4 * k, 30 + 17 * s, 99 + 30 * c)
 
     write_bmp(os.path.join(HERE, "parts", name.lower() + ".bmp"), w * columns, h * states, pixel)
     lines.append('%s BITMAP "parts/%s.bmp"' % (name, name.lower()))
