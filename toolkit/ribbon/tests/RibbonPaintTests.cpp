@@ -3,6 +3,7 @@
 // (every state a solid band, see skin/make_ribbon_parts.py), and a ribbon
 // that stays legible without any skin.
 #include "RibbonTestSupport.h"
+#include "RibbonPaintSupport.h"
 #include "CZMRControlButton.h"
 #include "CZMRControls.h"
 #include "CZMRRibbonContextHeaderList.h"
@@ -16,12 +17,6 @@
 
 namespace
 {
-// The test skin's colour of state s of part number k.
-COLORREF PartColor(int k, int s)
-{
-    return RGB(20 + 4 * k, 30 + 17 * s, 99);
-}
-
 // Part numbers of the test skin.
 enum
 {
@@ -48,43 +43,6 @@ enum
     kPopupBarFrame = 29,
 };
 
-const COLORREF kPaper = RGB(1, 2, 3);
-
-// A 32-bit picture to draw into, cleared to kPaper.
-class CPicture
-{
-public:
-    CPicture(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* pBits = nullptr;
-        m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-        m_dc.Attach(::CreateCompatibleDC(nullptr));
-        m_hOld = ::SelectObject(m_dc.GetSafeHdc(), m_hBitmap);
-        Clear();
-    }
-    ~CPicture()
-    {
-        ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
-        ::DeleteDC(m_dc.Detach());
-        ::DeleteObject(m_hBitmap);
-    }
-    void Clear() { m_dc.FillSolidRect(0, 0, m_cx, m_cy, kPaper); }
-    CDC* DC() { return &m_dc; }
-    COLORREF At(int x, int y) { return m_dc.GetPixel(x, y); }
-
-private:
-    int m_cx, m_cy;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-    CDC m_dc;
-};
-
 // A tab strip whose hot and pressed tabs the tests set.
 class CTestStrip : public CZMRTabManager
 {
@@ -97,18 +55,6 @@ public:
     void SetHot(CZMRTabManagerItem* pItem) { m_pHotItem = pItem; }
     void SetPressed(CZMRTabManagerItem* pItem) { m_pPressedItem = pItem; }
     CZMRTabPaintManager* m_pPaintManager;
-};
-
-// A button whose state the tests set.
-class CStateButton : public CZMRControlButton
-{
-public:
-    int GetSelected() const override { return m_nSelected; }
-    int GetPressed() const override { return m_nPressed; }
-    BOOL IsPopupOpen() const override { return m_bOpen; }
-    int m_nSelected = 0;
-    int m_nPressed = 0;
-    BOOL m_bOpen = FALSE;
 };
 
 class RibbonPainting : public ::testing::Test
