@@ -26,18 +26,8 @@ enum
     kMenuSplitDropDown = 54,
 };
 
-class RibbonControlDrawing : public ::testing::Test
+class RibbonControlDrawing : public CRibbonThemeWithSkin
 {
-protected:
-    void SetUp() override
-    {
-        m_pTheme = new CZMRRibbonTheme;
-        m_pTheme->RefreshMetrics();
-    }
-    void TearDown() override { m_pTheme->InternalRelease(); }
-
-    CRibbonSkinBound m_skin;
-    CZMRRibbonTheme* m_pTheme = nullptr;
 };
 
 // A control state: selected, pressed, enabled, checked, popped.

@@ -1,8 +1,8 @@
 // Shared pieces of the ribbon drawing tests: the test skin's part colours,
 // a picture to draw into, and a button whose state a test sets.
 #pragma once
+#include "RibbonTestSupport.h"
 #include "CZMRControlButton.h"
-#include "Framework.h"
 
 // The test skin's colour of state s of part number k (skin/make_ribbon_parts.py).
 inline COLORREF PartColor(int k, int s)
@@ -59,3 +59,18 @@ public:
     BOOL m_bOpen = FALSE;
 };
 
+
+// A ribbon theme refreshed with the ribbon test skin bound.
+class CRibbonThemeWithSkin : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pTheme = new CZMRRibbonTheme;
+        m_pTheme->RefreshMetrics();
+    }
+    void TearDown() override { m_pTheme->InternalRelease(); }
+
+    CRibbonSkinBound m_skin;
+    CZMRRibbonTheme* m_pTheme = nullptr;
+};

@@ -57,18 +57,8 @@ public:
     CZMRTabPaintManager* m_pPaintManager;
 };
 
-class RibbonPainting : public ::testing::Test
+class RibbonPainting : public CRibbonThemeWithSkin
 {
-protected:
-    void SetUp() override
-    {
-        m_pTheme = new CZMRRibbonTheme;
-        m_pTheme->RefreshMetrics();
-    }
-    void TearDown() override { m_pTheme->InternalRelease(); }
-
-    CRibbonSkinBound m_skin;
-    CZMRRibbonTheme* m_pTheme = nullptr;
 };
 } // namespace
 
