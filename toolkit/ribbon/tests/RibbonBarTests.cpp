@@ -709,3 +709,28 @@ TEST_F(RibbonRows, PicturesWithTheRibbonTheme)
     m_pHost->Layout();
     m_pHost->SavePicture(L"ribbon_theme_minimized.png");
 }
+
+TEST_F(RibbonMouse, TheGroupUnderTheMouseIsHotUntilTheMouseLeaves)
+{
+    m_pHost->Frame()->SetForegroundWindow();
+    CZMRRibbonGroup* pGroup = m_pRibbon->GetTab(0)->GetGroups()->GetAt(0);
+    ASSERT_FALSE(pGroup->GetRect().IsRectEmpty());
+    const CPoint pt = pGroup->GetRect().CenterPoint();
+    m_pRibbon->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(pGroup, m_pRibbon->GetHotGroup());
+    EXPECT_TRUE(pGroup->IsHot());
+
+    RibbonTheme()->m_bGroupHotTracking = FALSE;
+    m_pRibbon->SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(nullptr, m_pRibbon->GetHotGroup());
+    m_pRibbon->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(nullptr, m_pRibbon->GetHotGroup()) << "not while the theme's switch is off";
+    RibbonTheme()->m_bGroupHotTracking = TRUE;
+
+    // Entering tracking clears it as well.
+    m_pRibbon->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    ASSERT_EQ(pGroup, m_pRibbon->GetHotGroup());
+    m_pRibbon->SetMenuLoopActive(TRUE);
+    EXPECT_EQ(nullptr, m_pRibbon->GetHotGroup());
+    m_pRibbon->SetMenuLoopActive(FALSE);
+}

@@ -185,3 +185,29 @@ TEST(RibbonPersistence, CopyAndCloneTakeTheQuickAccessControls)
     EXPECT_EQ(101, pClone->GetControl(0)->GetID());
     pClone->InternalRelease();
 }
+
+TEST(RibbonPersistence, SavedRibbonClassesAreFoundByName)
+{
+    const struct
+    {
+        const char* name;
+        const char* base;
+    } records[] = {
+        {"CZMRRibbonBar", "CZMRMenuBar"},
+        {"CZMRRibbonControlSystemButton", "CZMRControlPopup"},
+        {"CZMRRibbonBarControlQuickAccessPopup", "CZMRControlPopup"},
+    };
+    for (const auto& r : records)
+    {
+        SCOPED_TRACE(r.name);
+        CRuntimeClass* pClass = CRuntimeClass::FromName(r.name);
+        ASSERT_NE(nullptr, pClass);
+        EXPECT_EQ(0x80000021u, pClass->m_wSchema);
+        ASSERT_NE(nullptr, pClass->m_pBaseClass);
+        EXPECT_STREQ(r.base, pClass->m_pBaseClass->m_lpszClassName);
+        CObject* pObject = pClass->CreateObject();
+        ASSERT_NE(nullptr, pObject);
+        EXPECT_EQ(pClass, pObject->GetRuntimeClass());
+        static_cast<CCmdTarget*>(pObject)->InternalRelease();
+    }
+}
