@@ -6,6 +6,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRPaintManager.h"
 #include "CZMRControls.h"
+#include "CZMROffice2007Theme.h"
 
 #include <algorithm>
 
@@ -54,7 +55,26 @@ int CZMRRibbonFrameHelper::GetCaptionHeight() const
 {
     if (!IsStandardCaption())
         return m_pRibbonBar->GetCaptionHeight() + m_nFrameBorderWidth;
-    return std::max(::GetSystemMetrics(SM_CYCAPTION), 17) + m_nFrameBorderWidth;
+    const CZMROffice2007Theme* pTheme = dynamic_cast<CZMROffice2007Theme*>(GetPaintManager());
+    const int nCaption = pTheme ? pTheme->m_nFrameCaptionHeight : std::max(::GetSystemMetrics(SM_CYCAPTION), 17);
+    return nCaption + m_nFrameBorderWidth;
+}
+
+BOOL CZMRRibbonFrameHelper::GetFrameStatusBarHeight(int* pnHeight) const
+{
+    const CZMROffice2007Theme* pTheme = dynamic_cast<CZMROffice2007Theme*>(GetPaintManager());
+    if (!pTheme || !pTheme->m_bFrameStatusBar || !pTheme->m_bUseStatusBarTheme || !m_hWndFrame)
+        return FALSE;
+    HWND hWndStatus = ::GetDlgItem(m_hWndFrame, AFX_IDW_STATUS_BAR);
+    if (!hWndStatus || !(::GetWindowLongW(hWndStatus, GWL_STYLE) & WS_VISIBLE))
+        return FALSE;
+    if (pnHeight)
+    {
+        CRect rc;
+        ::GetWindowRect(hWndStatus, &rc);
+        *pnHeight = rc.Height();
+    }
+    return TRUE;
 }
 
 void CZMRRibbonFrameHelper::PostRecalc()

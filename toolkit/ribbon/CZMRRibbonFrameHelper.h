@@ -23,6 +23,9 @@ public:
     // The frame keeps the system's caption.
     BOOL IsStandardCaption() const;
     int GetCaptionHeight() const;
+    // Whether the frame draws its visible status bar in its own area, and
+    // then the bar's height.
+    BOOL GetFrameStatusBarHeight(int* pnHeight = nullptr) const;
     // Asks the frame to recalculate at its next idle time.
     void PostRecalc();
     // Recomputes the frame's non-client area and layout, then redraws the ribbon.
@@ -38,6 +41,9 @@ public:
     int GetFrameBorderWidth() const { return m_nFrameBorderWidth; }
     void SetFrameBorderWidth(int nWidth) { m_nFrameBorderWidth = nWidth; }
     BOOL IsRecalcPosted() const { return m_bRecalcPosted; }
+    // The controls the skinned theme draws as the frame's caption buttons
+    // while the frame keeps its standard caption.
+    CZMRControls* GetCaptionButtons() const { return m_pCaptionButtons; }
 
 protected:
     HWND m_hWndFrame;
