@@ -862,8 +862,18 @@ TEST(GalleryDropDown, MapsTheDropDownOperationsOnTheGallery)
     EXPECT_EQ(pDropDown->GetCurSel(), 3);
     EXPECT_FALSE(pDropDown->ProcessKey(pCombo, 'X', 0));
 
-    // Tab is not taken; Escape is not taken while the combo box has the focus.
+    // Tab is not taken.
     EXPECT_EQ(pDropDown->HandleHookedKeyDown(VK_TAB, 0), 0);
+
+    // The menu loop tells the combo box's site that the drop-down opened
+    // (7) and closed (8).
+    site.m_messages.clear();
+    ASSERT_TRUE(pDropDown->SetMenuLoopActive(TRUE));
+    ASSERT_TRUE(pDropDown->SetMenuLoopActive(FALSE));
+    std::vector<UINT> codes;
+    for (const auto& m : site.Messages(ZMR_WM_CONTROLNOTIFY))
+        codes.push_back(m.nCode);
+    EXPECT_EQ(codes, (std::vector<UINT>{ZMR_CBN_DROPDOWN, ZMR_CBN_CLOSEUP}));
 
     pGallery->SetAction(nullptr);
     pAction->InternalRelease();

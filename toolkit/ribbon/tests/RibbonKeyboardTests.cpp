@@ -12,6 +12,8 @@
 #include "CZMRRibbonGroup.h"
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonTab.h"
+#include "CZMRRibbonQuickAccessControls.h"
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -116,6 +118,51 @@ protected:
 };
 
 using TipList = std::vector<std::string>;
+
+// A small button of a fixed size for the quick-access row.
+class CSmallButton : public CZMRControlButton
+{
+public:
+    CSize GetSize(CDC*) override { return CSize(12, 16); }
+};
+
+// The quick-access controls are numbered 1 to 9, then 01 to 09, and no
+// further; a number runs its control, with tips and without.
+TEST_F(RibbonKeys, QuickAccessDigits)
+{
+    for (int i = 0; i < 20; i++)
+    {
+        auto* pButton = new CSmallButton;
+        pButton->SetID(700 + i);
+        pButton->SetCaption(L"Q");
+        pButton->SetFlags(pButton->GetFlags() | zmrFlagManualUpdate);
+        m_pRibbon->GetQuickAccessControls()->InsertAt(pButton, -1);
+    }
+    m_pHost->Layout();
+    int nVisible = 0;
+    for (int i = 0; i < 20; i++)
+        nVisible += m_pRibbon->GetQuickAccessControls()->GetAt(i)->IsVisible() ? 1 : 0;
+    ASSERT_GE(nVisible, 10) << "the row shows at least ten";
+
+    TypeKey(VK_MENU);
+    ASSERT_TRUE(WaitForTips(1));
+    TipList expected;
+    for (int n = 1; n <= std::min(nVisible, 18); n++)
+        expected.push_back(n <= 9 ? std::to_string(n) : "0" + std::to_string(n - 9));
+    expected.push_back("H");
+    expected.push_back("I");
+    EXPECT_EQ(expected, ShownTips());
+    EXPECT_EQ("01", ShownTips()[9]);
+
+    TypeKey('2');
+    EXPECT_EQ(std::vector<int>{701}, Executed());
+    EXPECT_FALSE(m_pRibbon->IsTrackingMode());
+
+    m_pHost->m_notifications.clear();
+    Manager()->GetOptions()->bKeyboardTips = FALSE;
+    EXPECT_TRUE(m_pRibbon->OnMnemonicKey('3'));
+    EXPECT_EQ(std::vector<int>{702}, Executed());
+}
 
 // Alt: the tabs' tips; a tab's letter: its groups' tips; the letters of a
 // control run it and close keyboard mode.
