@@ -9,6 +9,9 @@
 #include "CZMRDwmApiBinding.h"
 #include "CZMROffice2007Theme.h"
 #include "CZMRRibbonBar.h"
+#include "ArtifactPng.h"
+#include "PixelCanvas.h"
+#include "TestSkinBound.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -265,5 +268,68 @@ TEST(RibbonFrameHelper, CaptionIsTheRibbonsWhileItIsShownAtTheTop)
     pRibbon->SetVisible(FALSE);
     EXPECT_TRUE(pHelper->IsStandardCaption());
     EXPECT_EQ(pTheme->m_nFrameCaptionHeight + 6, pHelper->GetCaptionHeight());
+    delete pHost;
+}
+
+// ---------------------------------------------------------------- the ribbon's frame
+
+TEST(RibbonFrameHelper, RibbonFrameDrawsOnlyTheTopBorderAboveTheRibbonsCaption)
+{
+    CSkinBound skin;
+    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
+    ASSERT_NE(nullptr, pHost);
+    pHost->Layout();
+    HWND hWndFrame = pHost->Frame()->GetSafeHwnd();
+    CZMRRibbonFrameHelper* pHelper = new CZMRRibbonFrameHelper(hWndFrame, pHost->Ribbon(), pHost->Manager());
+    pHost->Ribbon()->SetFrameHelper(pHelper);
+    pHelper->RefreshFrameRegion();
+    ASSERT_FALSE(pHelper->IsStandardCaption());
+    CZMROffice2007Theme* pTheme = dynamic_cast<CZMROffice2007Theme*>(pHelper->GetPaintManager());
+    ASSERT_NE(nullptr, pTheme);
+
+    CRect rcWindow, rcClient;
+    ::GetWindowRect(hWndFrame, &rcWindow);
+    ::GetClientRect(hWndFrame, &rcClient);
+    ::MapWindowPoints(hWndFrame, nullptr, reinterpret_cast<LPPOINT>(&rcClient), 2);
+    rcClient.OffsetRect(-rcWindow.left, -rcWindow.top);
+    const int cx = rcWindow.Width(), cy = rcWindow.Height();
+    const int W = rcClient.left, nBorder = pHelper->GetFrameBorderWidth();
+    ASSERT_GT(W, 0);
+    ASSERT_LE(W, 10) << "the test skin's top parts are 10 columns wide";
+    ASSERT_GT(nBorder, 0);
+    ASSERT_LT(nBorder, 8) << "the top centre part's upper rows are 8";
+
+    // The skin's top parts (make_theme_pictures.py).
+    auto topLeft = [](int s, int x) { return RGB(40 + 120 * s, 10 + 20 * x, 200); };
+    auto topRight = [](int s, int x) { return RGB(40 + 120 * s, 10 + 20 * x, 230); };
+    const COLORREF clrCenterUpper[2] = {RGB(40, 240, 20), RGB(160, 240, 20)};
+    const COLORREF kBack = RGB(1, 1, 1);
+    for (BOOL bActive : {TRUE, FALSE})
+    {
+        const int s = bActive ? 0 : 1;
+        pHelper->SetFrameActive(bActive);
+        CPixelCanvas canvas(cx, cy, kBack);
+        pTheme->DrawFrame(canvas.DC(), pHelper);
+        for (int x = 0; x < W; x++)
+        {
+            EXPECT_EQ(topLeft(s, x), canvas.Pixel(x, 1)) << "the left part's leftmost columns, " << x;
+            EXPECT_EQ(topRight(s, 10 - W + x), canvas.Pixel(cx - W + x, 1)) << "the right part's rightmost, " << x;
+        }
+        EXPECT_EQ(clrCenterUpper[s], canvas.Pixel(cx / 2, 0)) << "the centre's top rows";
+        EXPECT_EQ(clrCenterUpper[s], canvas.Pixel(cx / 2, nBorder - 1));
+        EXPECT_EQ(kBack, canvas.Pixel(cx / 2, nBorder)) << "the ribbon draws the caption below the border";
+        EXPECT_EQ(kBack, canvas.Pixel(W + 30, nBorder + 3)) << "no title, icon or buttons of the frame's own";
+
+        // The picture: the frame around the ribbon's own pixels.
+        CSize szClient;
+        const std::vector<COLORREF> client = pHost->CaptureFrame(szClient);
+        const std::wstring strName = bActive ? L"ribbon-frame-active.png" : L"ribbon-frame-inactive.png";
+        EXPECT_TRUE(SaveArtifactPng(strName.c_str(), cx, cy, [&](int x, int y) {
+            const int xc = x - rcClient.left, yc = y - rcClient.top;
+            if (xc >= 0 && yc >= 0 && xc < szClient.cx && yc < szClient.cy)
+                return client[size_t(yc) * size_t(szClient.cx) + size_t(xc)];
+            return canvas.Pixel(x, y);
+        }));
+    }
     delete pHost;
 }
