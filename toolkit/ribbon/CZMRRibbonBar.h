@@ -20,6 +20,7 @@ class CZMRRibbonControlSystemButton;
 class CZMRRibbonFrameHelper;
 class CZMRRibbonContextHeaderList;
 class CZMRRibbonTheme;
+class CZMRCommandBarKeyboardTip;
 
 // Command ids of the ribbon's own controls and commands.
 enum ZMRRibbonCommands
@@ -128,6 +129,25 @@ public:
     // The loaded bar's values, without question.
     void ApplyLoadedState(CZMRCommandBar* pLoadedBar, BOOL bSilent) override;
     void UpdateMdiChildButtons() override;
+
+    // ------------------------------------------------------------ keyboard
+
+    // Alt (menu mode with the tips of level 1), the digits of the
+    // quick-access controls and the access letters of the tabs.
+    BOOL OnMnemonicKey(UINT nChar) override;
+    // Level 1: quick-access numbers, tabs and the system button; level 2:
+    // the group controls of the selected tab.
+    void CreateKeyboardTips() override;
+    void ActivateKeyboardTip(CZMRCommandBarKeyboardTip* pTip) override;
+    // The arrows by geometry first, then the command bar's handling.
+    BOOL HandleNavigationKey(int nCode) override;
+    // Moves the hot control to the nearest control in the arrow's direction
+    // (Enter and Space act on it); false for other codes or without a hot
+    // control.
+    virtual BOOL NavigateByArrow(int nCode);
+    // The tips of every control of the tab's groups, the popup buttons with "Z".
+    void CreateGroupTips(CZMRRibbonTab* pTab);
+    void CreateControlTip(CZMRControl* pControl, LPCTSTR lpszExplicit, BOOL bGroupShown);
 
     // ------------------------------------------------------------ the ribbon's own operations
 
@@ -251,6 +271,14 @@ protected:
     void RepositionContextHeaders();
     // The tab strip's tab under a client point, or none.
     CZMRRibbonTab* HitTestTab(CPoint point) const;
+    // Keyboard menu mode with cues on and the tip level given.
+    void EnterKeyboardMode(int nTipLevel);
+    // The tab strip control becomes hot (kind 1) and takes the focus.
+    void FocusControlTab();
+    // A tab chosen by its access letter: selected, with its group tips.
+    void SelectTabFromKeyboard(CZMRRibbonTab* pTab);
+    // The visible quick-access control of that number (from 1), or none.
+    CZMRControl* GetVisibleQuickAccessControl(int nNumber) const;
 
     // Message handlers.
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -8,6 +8,7 @@ class CZMRRibbonBar;
 class CZMRBarManager;
 class CZMRPaintManager;
 class CZMRControls;
+class CZMRDwmApiBinding;
 
 class CZMRRibbonFrameHelper
 {
@@ -23,6 +24,9 @@ public:
     // The frame keeps the system's caption.
     BOOL IsStandardCaption() const;
     int GetCaptionHeight() const;
+    // Whether the frame draws its visible status bar in its own area, and
+    // then the bar's height.
+    BOOL GetFrameStatusBarHeight(int* pnHeight = nullptr) const;
     // Asks the frame to recalculate at its next idle time.
     void PostRecalc();
     // Recomputes the frame's non-client area and layout, then redraws the ribbon.
@@ -38,6 +42,12 @@ public:
     int GetFrameBorderWidth() const { return m_nFrameBorderWidth; }
     void SetFrameBorderWidth(int nWidth) { m_nFrameBorderWidth = nWidth; }
     BOOL IsRecalcPosted() const { return m_bRecalcPosted; }
+    // The controls the skinned theme draws as the frame's caption buttons
+    // while the frame keeps its standard caption.
+    CZMRControls* GetCaptionButtons() const { return m_pCaptionButtons; }
+    // The composition functions the frame is extended through (tests put a
+    // recording one in).
+    void SetDwmApiBinding(CZMRDwmApiBinding* pDwmApi) { m_pDwmApi = pDwmApi; }
 
 protected:
     HWND m_hWndFrame;
@@ -52,4 +62,5 @@ protected:
     BOOL m_bInRegionUpdate;
     int m_nFrameBorderWidth;
     BOOL m_bCompositionEnabled;
+    CZMRDwmApiBinding* m_pDwmApi;   // not owned
 };

@@ -1,7 +1,7 @@
 // The ribbon theme's construction, colours from the skin's "Ribbon" section,
-// window regions and the caption tests. The ribbon's drawing operations fill
-// their parts plainly in the theme's colours; the skinned pictures replace
-// them.
+// window regions and the caption tests. The ribbon's drawing is in
+// CZMRRibbonThemePaint.cpp, the command-bar controls' in
+// CZMRRibbonThemeControls.cpp.
 #include "CZMRRibbonTheme.h"
 #include "CZMRRibbonBar.h"
 #include "CZMRRibbonGroup.h"
@@ -209,112 +209,4 @@ BOOL CZMRRibbonTheme::IsRectInRibbonCaption(CZMRCommandBar* pBar, CRect rc)
 BOOL CZMRRibbonTheme::IsControlRectInRibbonCaption(CZMRControl* pControl)
 {
     return pControl && IsRectInRibbonCaption(pControl->GetParent(), pControl->GetRect()) ? TRUE : FALSE;
-}
-
-// ---------------------------------------------------------------- plain parts
-
-void CZMRRibbonTheme::FillIfColor(CDC* pDC, CRect rc, COLORREF clr)
-{
-    if (pDC && clr != COLORREF(-1) && !rc.IsRectEmpty())
-        pDC->FillSolidRect(rc, clr);
-}
-
-void CZMRRibbonTheme::DrawGroupsBackground(CDC* pDC, CZMRRibbonTab* /*pTab*/, CRect rcGroups)
-{
-    FillIfColor(pDC, rcGroups, GetColor(COLOR_WINDOW));
-}
-
-void CZMRRibbonTheme::FillRibbonBar(CDC* pDC, CZMRRibbonBar* pRibbonBar)
-{
-    CRect rc;
-    pRibbonBar->GetClientRect(&rc);
-    const COLORREF clrFace = m_clrRibbonFace.GetColor();
-    FillIfColor(pDC, rc, clrFace != COLORREF(-1) ? clrFace : GetColor(COLOR_3DFACE));
-}
-
-void CZMRRibbonTheme::DrawGroup(CDC* pDC, CZMRRibbonGroup* pGroup)
-{
-    if (!pGroup || pGroup->IsCollapsed())
-        return;
-    CRect rc = pGroup->GetRect();
-    CRect rcCaption = rc;
-    rcCaption.top = rc.bottom - m_nGroupCaptionHeight;
-    FillIfColor(pDC, rcCaption, GetColor(COLOR_3DFACE));
-}
-
-CSize CZMRRibbonTheme::DrawGroupPopupButton(CSize& szButton, CDC* pDC, CZMRControl* pButton, BOOL bDraw)
-{
-    szButton = CSize(std::max(2 * GetBaseHeight() - 3, 42), 3 * m_nFixedControlHeight);
-    if (bDraw && pButton)
-        FillIfColor(pDC, pButton->GetRect(), GetColor(COLOR_3DFACE));
-    return szButton;
-}
-
-CSize CZMRRibbonTheme::DrawGroupOptionButton(CSize& szButton, CDC* pDC, CZMRControl* pButton, BOOL bDraw)
-{
-    szButton = CSize(15, 14);
-    if (bDraw && pButton)
-        FillIfColor(pDC, pButton->GetRect(), GetColor(COLOR_3DFACE));
-    return szButton;
-}
-
-void CZMRRibbonTheme::DrawRibbonTab(CDC* pDC, CZMRTabManagerItem* pItem)
-{
-    if (pItem && pItem->IsSelected())
-        FillIfColor(pDC, pItem->GetRect(), GetColor(COLOR_WINDOW));
-}
-
-void CZMRRibbonTheme::FillGroupPopupToolBar(CDC* pDC, CZMRRibbonGroup* /*pGroup*/, CZMRCommandBar* pPopupBar)
-{
-    CRect rc;
-    pPopupBar->GetClientRect(&rc);
-    FillIfColor(pDC, rc, GetColor(COLOR_WINDOW));
-}
-
-void CZMRRibbonTheme::DrawRibbonFrameCaption(CDC* pDC, CZMRRibbonBar* pRibbonBar, BOOL /*bActive*/)
-{
-    DrawRibbonCaptionBar(pDC, pRibbonBar);
-}
-
-void CZMRRibbonTheme::DrawRibbonCaptionBar(CDC* pDC, CZMRRibbonBar* pRibbonBar)
-{
-    FillIfColor(pDC, pRibbonBar->GetCaptionRect(), GetColor(COLOR_3DFACE));
-}
-
-BOOL CZMRRibbonTheme::DrawSystemButton(CDC* pDC, CZMRControl* pButton, CRect rc)
-{
-    if (!pButton)
-        return FALSE;
-    FillIfColor(pDC, rc, GetColor(COLOR_3DFACE));
-    return TRUE;
-}
-
-void CZMRRibbonTheme::DrawContextHeaders(CDC* /*pDC*/, CZMRRibbonBar* /*pRibbonBar*/,
-                                         CZMRRibbonContextHeaderList* /*pHeaders*/)
-{
-}
-
-void CZMRRibbonTheme::DrawQuickAccessCustomizeButton(CDC* pDC, CZMRControl* pButton)
-{
-    if (pButton)
-        FillIfColor(pDC, pButton->GetRect(), GetColor(COLOR_3DSHADOW));
-}
-
-void CZMRRibbonTheme::DrawQuickAccessMoreButton(CDC* pDC, CZMRControl* pButton)
-{
-    if (pButton)
-        FillIfColor(pDC, pButton->GetRect(), GetColor(COLOR_3DSHADOW));
-}
-
-void CZMRRibbonTheme::DrawGroupScrollButton(CDC* pDC, CZMRControl* pButton, BOOL /*bScrollLeft*/)
-{
-    if (pButton)
-        FillIfColor(pDC, pButton->GetRect(), GetColor(COLOR_3DSHADOW));
-}
-
-void CZMRRibbonTheme::FillMorePopupToolBar(CDC* pDC, CZMRCommandBar* pPopupBar)
-{
-    CRect rc;
-    pPopupBar->GetClientRect(&rc);
-    FillIfColor(pDC, rc, GetColor(COLOR_WINDOW));
 }

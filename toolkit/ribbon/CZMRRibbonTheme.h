@@ -52,6 +52,52 @@ public:
     // With bPrepare the tip window gets the popup region and nothing is painted.
     void PaintKeyboardTipWindow(CDC* pDC, CZMRCommandBarKeyboardTip* pTip, BOOL bPrepare) override;
 
+    // ------------------------------------------------------------ command-bar controls in the ribbon's look
+
+    void DrawControlBackdrop(CDC* pDC, CZMRControl* pControl, CRect rc) override;
+    CSize DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw) override;
+    COLORREF GetEditFieldBackColor(CZMRControl* pControl) override;
+    void PaintBarBackground(CDC* pDC, CZMRCommandBar* pBar) override;
+    void DrawControlStateRect(CDC* pDC, CZMRControl* pControl) override;
+    COLORREF GetControlTextColor(CZMRControl* pControl) override;
+    COLORREF GetStateTextColor(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped, int nBarType,
+                               int nBarPosition) override;
+    void DrawStateHighlight(CDC* pDC, CRect rc, int nSelected, int nPressed, BOOL bEnabled, int nChecked,
+                            BOOL bPopped, int nBarType, int nBarPosition) override;
+    CSize DrawSeparator(CDC* pDC, CZMRCommandBar* pBar, CZMRControl* pControl, BOOL bDraw) override;
+    int PaintStatusPaneSwitches(CDC* pDC, CRect rcPane, CZMRStatusBarPane* pPane) override;
+    void PaintStatusPaneDivider(CDC* pDC, CRect rcPane, CZMRStatusBarPane* pPane, BOOL bGripperPane) override;
+    void PaintStatusPaneEdge(CDC* pDC, CRect rcPane, CZMRStatusBarPane* pPane) override;
+    void PaintStatusSizeGrip(CDC* pDC, CRect rcGripper) override;
+    void PaintStatusBackground(CDC* pDC, CZMRStatusBar* pStatusBar) override;
+    CSize DrawOverflowButton(CDC* pDC, int nKind, CZMRControl* pControl, CZMRCommandBar* pBar, BOOL bDraw,
+                             LPARAM lExtra) override;
+    void DrawPopupSizeGrip(CDC* pDC, CRect rc, int nKind) override;
+    CSize DrawCheckBoxGlyph(CDC* pDC, CRect rc, BOOL bDraw, int nSelected, int nPressed, int nChecked,
+                            BOOL bEnabled) override;
+    CSize DrawRadioButtonGlyph(CDC* pDC, CRect rc, BOOL bDraw, int nSelected, int nPressed, int nChecked,
+                               BOOL bEnabled) override;
+    void FillIconColumn(CDC* pDC, int x, int y, int cx, int cy, BOOL bHiddenRows) override;
+    void DrawCheckMark(CDC* pDC, CRect rc, BOOL bEnabled, COLORREF clr) override;
+    void DrawRadioDot(CDC* pDC, CRect rc, BOOL bEnabled, COLORREF clr) override;
+    void DrawPopupArrow(CDC* pDC, CZMRControl* pControl, int x, int y, int nSelected, BOOL bPopped, BOOL bEnabled,
+                        BOOL bVertical) override;
+    void DrawPopupSplitDivider(CDC* pDC, CZMRControl* pControl) override;
+    void DrawPopupItemArrow(CDC* pDC, CZMRControl* pControl) override;
+    void FillLabelRow(CDC* pDC, CRect rc) override;
+
+    // States of the skin's button parts for a control state (selected,
+    // pressed, enabled, checked, popped); -1 where nothing is drawn.
+    // "TOOLBARBUTTONS22/50": 4 states.
+    static int GetButtonHighlightState(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped);
+    // The 22-px cells of a grouped run's parts: 5 states, never -1.
+    static int GetGroupedRunState(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped);
+    // The command and drop-down parts of a split button.
+    static int GetSplitCommandState(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped);
+    static int GetSplitDropDownState(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped);
+    // Check box and radio button glyphs before the checked offset.
+    static int GetGlyphBaseState(int nSelected, int nPressed, BOOL bEnabled);
+
     // ------------------------------------------------------------ the ribbon's drawing
 
     // The band behind the groups of a tab (none: no tab selected).
@@ -86,6 +132,12 @@ public:
     virtual void FillMorePopupToolBar(CDC* pDC, CZMRCommandBar* pPopupBar);
     // A new tab paint manager set up for the ribbon; the caller owns it.
     virtual CZMRTabPaintManager* CreateTabPaintManager();
+
+    // The popup that shows a tab of a minimized ribbon: the ribbon face
+    // under the groups background.
+    void FillTabPopupToolBar(CDC* pDC, CZMRCommandBar* pPopupBar);
+    // Caption text on glass: glowing through the window's visual style.
+    void DrawGlassCaptionText(CDC* pDC, CRect rc, const CString& strText, CWnd* pWnd, BOOL bActive);
 
     // ------------------------------------------------------------ metrics
 
@@ -150,4 +202,30 @@ protected:
     static void SetSkinColor(CZMRPaintManagerColor& clr, LPCWSTR lpszKey, COLORREF clrFallback);
     // Fills with a colour unless it is missing.
     static void FillIfColor(CDC* pDC, CRect rc, COLORREF clr);
+
+    // How a skin part is drawn: through its magenta key, through alpha for
+    // glass, mirrored on right-to-left device contexts.
+    enum
+    {
+        partOpaque = 0,
+        partTransparent = 1,
+        partGlass = 2,
+        partMirrorRTL = 4
+    };
+    // State nState of nCount of the part, stretched with the sizing
+    // margins; false (nothing drawn) when the skin lacks the part.
+    BOOL DrawRibbonPart(CDC* pDC, LPCWSTR lpszName, CRect rcDest, int nState, int nCount, CRect rcMargins,
+                        UINT nFlags);
+    // The same, unstretched and centred in rc (transparent unless on glass).
+    BOOL DrawRibbonPartCentered(CDC* pDC, LPCWSTR lpszName, CRect rc, int nState, int nCount, UINT nFlags);
+    // A ribbon tab as it is drawn: selected, hot and focused, with a
+    // minimized ribbon's selected tab shown selected only while its popup
+    // is open.
+    struct CRibbonTabState
+    {
+        BOOL bSelected;
+        BOOL bHot;
+        BOOL bFocused;
+    };
+    static CRibbonTabState GetRibbonTabState(CZMRTabManagerItem* pItem);
 };

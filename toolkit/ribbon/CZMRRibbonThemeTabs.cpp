@@ -49,27 +49,8 @@ void CZMRRibbonTheme::CRibbonAppearanceSet::DrawOneTab(CDC* pDC, CZMRTabManagerI
 
 void CZMRRibbonTheme::CRibbonColorSet::SetTextColor(CDC* pDC, CZMRTabManagerItem* pItem)
 {
-    CZMRTabManager* pManager = pItem->GetTabManager();
-    BOOL bSelected = pItem->IsSelected();
-    BOOL bHot = pItem->IsHighlighted();
-    const BOOL bFocused = bSelected && pManager && pManager->IsKeyboardFocused();
-
-    // A minimized ribbon shows its selected tab as selected only while the
-    // tab's popup is open.
-    CZMRRibbonControlTab* pControlTab = dynamic_cast<CZMRRibbonControlTab*>(pManager);
-    CZMRRibbonBar* pRibbonBar = pControlTab ? pControlTab->GetRibbonBar() : nullptr;
-    if (pRibbonBar && pRibbonBar->IsMinimized() && bSelected)
-    {
-        if (pControlTab->IsPopupShown())
-        {
-            bHot = FALSE;
-        }
-        else
-        {
-            bSelected = FALSE;
-            bHot = bHot || (bFocused && pControlTab->GetSelected() >= 2);
-        }
-    }
+    const CRibbonTabState state = GetRibbonTabState(pItem);
+    const BOOL bSelected = state.bSelected, bHot = state.bHot;
 
     COLORREF clr;
     if (!pItem->IsEnabled())

@@ -44,6 +44,15 @@ public:
     // document name comes first.
     virtual void DrawFrameCaptionText(CDC* pDC, CRect rcText, CWnd* pFrame, BOOL bActive);
 
+    // The frame region's rectangles for a cx by cy window (at most 8), with
+    // the bottom corners rounded or square; none below 8 pixels either way.
+    static int GetFrameRegionRects(int cx, int cy, BOOL bRoundedBottom, CRect* pRects);
+    // A caption button's glyph: its size by the button's height, its state
+    // of five, and its part name by the button's command.
+    static int GetFrameCaptionGlyphSize(int nButtonHeight);
+    static int GetFrameCaptionGlyphState(BOOL bSelected, BOOL bPressed, BOOL bEnabledAndActive);
+    static CString GetFrameCaptionGlyphName(int nId, int nButtonHeight);
+
     // The window's small icon as the caption shows it; null when it has none.
     static HICON SmallIconOfWindow(CWnd* pWnd);
     // The window's large icon; null when it has none.

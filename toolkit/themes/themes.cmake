@@ -30,6 +30,7 @@ list(APPEND COMMANDBARS_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/tests/Office2003ThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/WhidbeyThemeTests.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tests/NativeXPThemeTests.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2007ThemeTests.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2007ThemeTests.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tests/Office2007FrameTests.cpp)
 # The skinned theme's tests bind the foundation's test skins.
 cmake_language(DEFER CALL add_dependencies commandbars_tests zm_testskin zm_testskin_alt)

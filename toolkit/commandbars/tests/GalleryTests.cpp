@@ -3,6 +3,8 @@
 // and their notifications; smooth scrolling; search, persistence, copy,
 // tooltips and accessibility; the scroll-button loop driven by real input.
 #include "CZMRControlGallery.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlComboBoxGalleryPopupBar.h"
 #include "CZMRControlAction.h"
 #include "CZMRControlGalleryItem.h"
 #include "CZMRControlGalleryItems.h"
@@ -811,4 +813,69 @@ TEST_F(GalleryTrackTest, PopupButtonOpensTheDropDown)
     m_pGallery->OnClick(FALSE, CPoint(108, 45));
     EXPECT_EQ(m_pBar->GetPoppedIndex(), m_pGallery->GetIndex());
     m_pBar->SetPoppedControl(-1);
+}
+
+// ---------------------------------------------------------------- the combo box's gallery drop-down
+
+TEST(GalleryDropDown, MapsTheDropDownOperationsOnTheGallery)
+{
+    CThemedBarFixture<CTestTheme> bar(zmrBarTypeNormal, zmrBarTop);
+    CRecordingWnd site;
+    site.Create();
+    bar.m_pBar->SetSiteOverride(&site);
+    auto* pCombo = static_cast<CZMRControlComboBox*>(bar.m_pBar->GetControls()->Add(zmrControlComboBox, 700));
+    auto* pDropDown = static_cast<CZMRControlComboBoxGalleryPopupBar*>(
+        RUNTIME_CLASS(CZMRControlComboBoxGalleryPopupBar)->CreateObject());
+    EXPECT_EQ(pDropDown->GetCurSel(), -1) << "no gallery yet";
+    auto* pGallery = new CZMRControlGallery;
+    pDropDown->GetControls()->AddControl(pGallery, 500);
+    auto* pItems = new CZMRControlGalleryItems;
+    pItems->SetItemSize(CSize(60, 20));
+    for (LPCWSTR caption : {L"Arial", L"Courier", L"Comic", L"Times", L"Tahoma", L"Verdana"})
+        pItems->AddItem(1, caption);
+    auto* pAction = new CZMRControlAction;
+    pAction->SetItems(pItems);
+    pGallery->SetAction(pAction);
+    pGallery->SetShowScrollBar(FALSE);
+    pGallery->SetRect(CRect(0, 0, 60, 40));   // one column, two rows shown
+    pDropDown->SetControlPopup(pCombo);
+    ASSERT_EQ(pDropDown->GetComboBox(), pCombo);
+
+    EXPECT_EQ(pDropDown->FindString(-1, L"co"), 1);
+    EXPECT_EQ(pDropDown->FindString(1, L"co"), 2);
+    EXPECT_EQ(pDropDown->FindStringExact(-1, L"TAHOMA"), 4);
+    EXPECT_EQ(pDropDown->FindStringExact(-1, L"Taho"), -1);
+    CString strText;
+    pDropDown->GetText(3, strText);
+    EXPECT_EQ(strText, CString(L"Times"));
+    pDropDown->GetText(9, strText);
+    EXPECT_TRUE(strText.IsEmpty());
+
+    pDropDown->SetCurSel(2);
+    EXPECT_EQ(pDropDown->GetCurSel(), 2);
+    EXPECT_EQ(pGallery->GetScrollPos(), 20) << "the selection is scrolled into view";
+    pDropDown->SetTopIndex(5);
+    EXPECT_EQ(pGallery->GetScrollPos(), 80);
+
+    // Arrow keys move over the gallery.
+    EXPECT_TRUE(pDropDown->ProcessKey(pCombo, VK_DOWN, 0));
+    EXPECT_EQ(pDropDown->GetCurSel(), 3);
+    EXPECT_FALSE(pDropDown->ProcessKey(pCombo, 'X', 0));
+
+    // Tab is not taken.
+    EXPECT_EQ(pDropDown->HandleHookedKeyDown(VK_TAB, 0), 0);
+
+    // The menu loop tells the combo box's site that the drop-down opened
+    // (7) and closed (8).
+    site.m_messages.clear();
+    ASSERT_TRUE(pDropDown->SetMenuLoopActive(TRUE));
+    ASSERT_TRUE(pDropDown->SetMenuLoopActive(FALSE));
+    std::vector<UINT> codes;
+    for (const auto& m : site.Messages(ZMR_WM_CONTROLNOTIFY))
+        codes.push_back(m.nCode);
+    EXPECT_EQ(codes, (std::vector<UINT>{ZMR_CBN_DROPDOWN, ZMR_CBN_CLOSEUP}));
+
+    pGallery->SetAction(nullptr);
+    pAction->InternalRelease();
+    pDropDown->InternalRelease();
 }

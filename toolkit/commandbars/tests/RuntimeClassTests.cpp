@@ -42,6 +42,7 @@ const CRecordCase kRecords[] = {
     {"CZMRControlCustom", "CZMRControlButton"},
     {"CZMRDialogBar", "CZMRToolBar"},
     {"CZMRControlProgress", "CZMRControl"},
+    {"CZMRControlComboBoxGalleryPopupBar", "CZMRControlComboBoxPopupBar"},
 };
 } // namespace
 

@@ -307,6 +307,28 @@ TEST_F(RibbonTabs, AccessibleLocationAndHitTest)
     m_pStrip->SetHideFlags(m_pStrip->GetHideFlags() & ~DWORD(zmrHideGeneric));
 }
 
+// Focus events of this thread, as accessibility clients hear them.
+std::vector<std::pair<LONG, LONG>> g_focusEvents;
+
+void CALLBACK RecordFocus(HWINEVENTHOOK, DWORD, HWND, LONG idObject, LONG idChild, DWORD, DWORD)
+{
+    g_focusEvents.push_back({idObject, idChild});
+}
+
+TEST_F(RibbonTabs, SelectingATabMovesTheAccessibleFocusToIt)
+{
+    HWINEVENTHOOK hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, RecordFocus,
+                                            ::GetCurrentProcessId(), ::GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(hHook);
+    g_focusEvents.clear();
+    m_pRibbon->SelectTab(2);
+    CRibbonHost::Pump();
+    ::UnhookWinEvent(hHook);
+    ASSERT_EQ(1u, g_focusEvents.size());
+    EXPECT_EQ(LONG(m_pStrip->GetID()), g_focusEvents[0].first);
+    EXPECT_EQ(3, g_focusEvents[0].second) << "child ids are tab index + 1";
+}
+
 // ------------------------------------------------------------ context headers
 
 TEST_F(RibbonTabs, ContextTabsGatherUnderHeaders)

@@ -66,6 +66,7 @@ TEST(ProgressPaintManagerDraw, FlatFormInTheDefaultThemeEvenWithVisualStyles)
     EXPECT_EQ(canvas.Pixel(51, 13), Sys(COLOR_HIGHLIGHT)) << "50 of the inner 100";
     EXPECT_EQ(canvas.Pixel(52, 8), Sys(COLOR_BTNFACE));
     EXPECT_EQ(canvas.Pixel(2, 14), Sys(COLOR_BTNFACE)) << "the bar stays inside the inner rectangle";
+    SavePicture(canvas, L"progress-default.png", 104, 16);
 
     // A position left beyond the range by a smaller range fills the bar only.
     progress.m_nPos = 500;
