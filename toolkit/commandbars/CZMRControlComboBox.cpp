@@ -698,12 +698,10 @@ BOOL CZMRControlComboBox::HandleHookedKeyDown(UINT nChar)
         return bPopupBar ? 1 : 0;
     }
     }
-    if (m_pEdit && bAlt && !bCtrl)
-    {
-        if (CZMRBarManager* pManager = GetBarManager())
-            pManager->HandleMnemonicKey(nChar);
+    // An accelerator of the bars takes the key; Alt+F4 and the like go on.
+    CZMRBarManager* pManager = GetBarManager();
+    if (m_pEdit && bAlt && !bCtrl && pManager && pManager->HandleMnemonicKey(nChar))
         return 1;
-    }
     if (((nChar == VK_UP || nChar == VK_DOWN) && bAlt) || (nChar == VK_F4 && !bAlt))
     {
         OnClick(FALSE, CPoint(m_rcControl.right - 1, m_rcControl.top + 1));

@@ -455,12 +455,10 @@ BOOL CZMRControlEdit::HandleHookedKeyDown(UINT nChar)
         return bPopup ? 1 : 0;
     }
     }
-    if (::GetKeyState(VK_MENU) < 0 && ::GetKeyState(VK_CONTROL) >= 0)
-    {
-        if (CZMRBarManager* pManager = GetBarManager())
-            pManager->HandleMnemonicKey(nChar);
+    // An accelerator of the bars takes the key; Alt+F4 and the like go on.
+    CZMRBarManager* pManager = GetBarManager();
+    if (::GetKeyState(VK_MENU) < 0 && ::GetKeyState(VK_CONTROL) >= 0 && pManager && pManager->HandleMnemonicKey(nChar))
         return 1;
-    }
     if ((nChar == VK_UP || nChar == VK_DOWN) && GetEnabled() && !m_bReadOnly && m_bShowSpinButtons)
     {
         OnSpin(1, nChar == VK_UP ? +1 : -1);

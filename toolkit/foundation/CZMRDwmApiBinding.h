@@ -8,9 +8,11 @@ class CZMRDwmApiBinding
 public:
     // "dwmapi.dll" in the product; a test may name a module that is missing.
     explicit CZMRDwmApiBinding(LPCWSTR lpszModule = L"dwmapi.dll");
+    virtual ~CZMRDwmApiBinding() = default;
 
     HRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* plResult);
-    HRESULT ExtendFrameIntoClientArea(HWND hWnd, int cxLeftWidth, int cyTopHeight, int cxRightWidth, int cyBottomHeight);
+    // The margins by side; the platform's record is built here.
+    virtual HRESULT ExtendFrameIntoClientArea(HWND hWnd, int cxLeftWidth, int cyTopHeight, int cxRightWidth, int cyBottomHeight);
 
 protected:
     BOOL (WINAPI* m_pfnDwmDefWindowProc)(HWND, UINT, WPARAM, LPARAM, LRESULT*);

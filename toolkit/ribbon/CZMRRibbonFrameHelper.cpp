@@ -1,12 +1,13 @@
-// The ribbon's frame helper. The frame's region and its extension into the
-// client area come with the Office 2007 frame drawing; until then the
-// helper keeps the frame's metrics and recalculates it.
+// The ribbon's frame helper: the frame's metrics, its window region (or,
+// with desktop composition, its frame extended over the ribbon's caption)
+// and its recalculation.
 #include "CZMRRibbonFrameHelper.h"
 #include "CZMRRibbonBar.h"
 #include "CZMRBarManager.h"
 #include "CZMRPaintManager.h"
 #include "CZMRControls.h"
 #include "CZMROffice2007Theme.h"
+#include "CZMRDwmApiBinding.h"
 
 #include <algorithm>
 
@@ -14,7 +15,8 @@ CZMRRibbonFrameHelper::CZMRRibbonFrameHelper(HWND hWndFrame, CZMRRibbonBar* pRib
                                              CZMRBarManager* pBarManager, CZMRPaintManager* pPaintManager)
     : m_hWndFrame(hWndFrame), m_pRibbonBar(pRibbonBar), m_pBarManager(pBarManager), m_pPaintManager(pPaintManager),
       m_bFrameActive(TRUE), m_nLastWidth(0), m_nLastHeight(0), m_bRecalcPosted(FALSE), m_pCaptionButtons(nullptr),
-      m_bInRegionUpdate(FALSE), m_nFrameBorderWidth(0), m_bCompositionEnabled(FALSE)
+      m_bInRegionUpdate(FALSE), m_nFrameBorderWidth(0), m_bCompositionEnabled(FALSE),
+      m_pDwmApi(GetDwmApiBinding())
 {
     m_pCaptionButtons = new CZMRControls;
 }
@@ -109,14 +111,49 @@ void CZMRRibbonFrameHelper::RecalcFrame()
 
 void CZMRRibbonFrameHelper::UpdateFrameRegion(int nWidth, int nHeight, BOOL bForce)
 {
+    // Setting the region makes the system resize the frame, which may bring
+    // the frame straight back here.
     if (m_bInRegionUpdate)
         return;
     m_bInRegionUpdate = TRUE;
     if (bForce || nWidth != m_nLastWidth || nHeight != m_nLastHeight)
     {
+        const DWORD dwStyle = GetFrameStyle(), dwExStyle = GetFrameStyle(TRUE);
         CRect rc(0, 0, nWidth, nHeight);
-        ::AdjustWindowRectEx(&rc, GetFrameStyle(), FALSE, GetFrameStyle(TRUE));
+        ::AdjustWindowRectEx(&rc, dwStyle, FALSE, dwExStyle);
         m_nFrameBorderWidth = -rc.left;
+        HWND hWnd = (m_hWndFrame && ::IsWindow(m_hWndFrame)) ? m_hWndFrame : nullptr;
+
+        if (m_bCompositionEnabled)
+        {
+            if (!(dwStyle & WS_MAXIMIZE))
+                m_nFrameBorderWidth = 4;
+            // The composed frame reaches down over the ribbon's caption only.
+            const int cyTop = IsStandardCaption() ? 0 : GetCaptionHeight();
+            if (hWnd)
+                m_pDwmApi->ExtendFrameIntoClientArea(hWnd, 0, cyTop, 0, 0);
+        }
+        else if (IsMaximizedMdiChild())
+        {
+            if (hWnd)
+                ::SetWindowRgn(hWnd, nullptr, TRUE);
+        }
+        else if (hWnd)
+        {
+            HRGN hRgn = nullptr;
+            if (dwStyle & WS_MAXIMIZE)
+            {
+                const int d = (dwExStyle & WS_EX_CLIENTEDGE) ? m_nFrameBorderWidth - 2 : m_nFrameBorderWidth;
+                hRgn = ::CreateRectRgn(d, d, nWidth - d, nHeight - d);
+            }
+            else if (CZMROffice2007Theme* pTheme = dynamic_cast<CZMROffice2007Theme*>(GetPaintManager()))
+            {
+                hRgn = pTheme->CreateFrameRegion(this, nWidth, nHeight);
+            }
+            // Once set, the region belongs to the system; only a refused one is ours to delete.
+            if (!::SetWindowRgn(hWnd, hRgn, TRUE) && hRgn)
+                ::DeleteObject(hRgn);
+        }
         m_nLastWidth = nWidth;
         m_nLastHeight = nHeight;
     }

@@ -8,6 +8,7 @@ class CZMRRibbonBar;
 class CZMRBarManager;
 class CZMRPaintManager;
 class CZMRControls;
+class CZMRDwmApiBinding;
 
 class CZMRRibbonFrameHelper
 {
@@ -44,6 +45,9 @@ public:
     // The controls the skinned theme draws as the frame's caption buttons
     // while the frame keeps its standard caption.
     CZMRControls* GetCaptionButtons() const { return m_pCaptionButtons; }
+    // The composition functions the frame is extended through (tests put a
+    // recording one in).
+    void SetDwmApiBinding(CZMRDwmApiBinding* pDwmApi) { m_pDwmApi = pDwmApi; }
 
 protected:
     HWND m_hWndFrame;
@@ -58,4 +62,5 @@ protected:
     BOOL m_bInRegionUpdate;
     int m_nFrameBorderWidth;
     BOOL m_bCompositionEnabled;
+    CZMRDwmApiBinding* m_pDwmApi;   // not owned
 };

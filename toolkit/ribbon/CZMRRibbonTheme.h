@@ -55,6 +55,7 @@ public:
     // ------------------------------------------------------------ command-bar controls in the ribbon's look
 
     void DrawControlBackdrop(CDC* pDC, CZMRControl* pControl, CRect rc) override;
+    CSize DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw) override;
     COLORREF GetEditFieldBackColor(CZMRControl* pControl) override;
     void PaintBarBackground(CDC* pDC, CZMRCommandBar* pBar) override;
     void DrawControlStateRect(CDC* pDC, CZMRControl* pControl) override;

@@ -7,6 +7,9 @@
 #include "CZMRCommandBar.h"
 #include "CZMRControl.h"
 #include "CZMRControls.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlComboBoxEditCtrl.h"
+#include "CZMRFontDC.h"
 #include "CZMRDrawHelpers.h"
 #include "CZMRImageManager.h"
 #include "CZMROffice2007Images.h"
@@ -391,6 +394,65 @@ CSize CZMRRibbonTheme::DrawOverflowButton(CDC* pDC, int nKind, CZMRControl* pCon
     rcShadow.OffsetRect(1, 1);
     DrawExpandGlyph(pDC, bVertical, rcShadow, bHidden, GetColor(COLOR_HIGHLIGHTTEXT));
     DrawExpandGlyph(pDC, bVertical, rc, bHidden, GetColor((nSelected && !bPopped) ? 45 : 46));
+    return CSize(0, 0);
+}
+
+// ---------------------------------------------------------------- combo box
+
+CSize CZMRRibbonTheme::DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
+{
+    CZMRControlComboBox* pCombo = dynamic_cast<CZMRControlComboBox*>(pControl);
+    if (!bDraw || !pDC || !pCombo)
+        return CZMRPaintManager::DrawComboBoxItem(pDC, pControl, bDraw);
+    if (!LoadImage(L"TOOLBARBUTTONSCOMBODROPDOWN"))
+        return CZMROffice2007Theme::DrawComboBoxItem(pDC, pControl, bDraw);
+
+    CZMRFontDC font(pDC, &m_fntField);
+    CZMRPaintManager::DrawComboBoxItem(pDC, pControl, TRUE);
+
+    const CRect rc = pControl->GetRect();
+    const CRect rcField(rc.left + pCombo->GetLabelWidth(), rc.top, rc.right, rc.bottom);
+    const CRect rcButton(rc.right - pCombo->GetDropDownWidth(), rc.top, rc.right, rc.bottom);
+    CZMRCommandBar* pBar = pControl->GetParent();
+    const BOOL bPopupBar = pBar && pBar->GetType() == zmrBarTypePopup;
+    const int nSelected = pControl->GetSelected();
+    COLORREF nFill;
+    int nState;
+    if (!pControl->GetEnabled())
+    {
+        nFill = COLOR_BTNFACE;
+        nState = 4;
+    }
+    else if (pControl->IsPopupOpen())
+    {
+        nFill = COLOR_WINDOW;
+        nState = 3;
+    }
+    else if (nSelected)
+    {
+        nFill = COLOR_WINDOW;
+        CZMRControlComboBoxEditCtrl* pEdit = pCombo->GetEditCtrl();
+        HWND hEdit = pEdit ? pEdit->GetSafeHwnd() : nullptr;
+        if (!hEdit)
+            nState = 2;
+        else
+            nState = (::GetFocus() == hEdit || nSelected != 1) ? 2 : 1;
+    }
+    else
+    {
+        nFill = bPopupBar ? COLORREF(-1) : m_clrEditField.GetColor();
+        nState = 0;
+    }
+    if (nFill != COLORREF(-1))
+        pDC->FillSolidRect(rcField, GetColor(nFill));
+    Draw3dRectByIndex(pDC, rcField, 53, 53);
+    DrawRibbonPart(pDC, L"TOOLBARBUTTONSCOMBODROPDOWN", rcButton, nState, 5, CRect(2, 2, 2, 2), partOpaque);
+    pCombo->DrawEditText(pDC, CRect(rcField.left + 3, rc.top + 1, rcButton.left, rc.bottom - 1));
+    const CPoint ptArrow = rcButton.CenterPoint();
+    DrawPopupArrow(pDC, pControl, ptArrow.x, ptArrow.y, nSelected, pControl->IsPopupOpen(), pControl->GetEnabled(),
+                   FALSE);
+    if (IsControlRectInRibbonCaption(pControl))
+        MakeRectOpaque(pDC, rc);
     return CSize(0, 0);
 }
 

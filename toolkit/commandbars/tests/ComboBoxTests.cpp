@@ -297,9 +297,18 @@ TEST_F(ComboOnToolBar, KeysOpenTheListMoveInItAndEachWayOutClosesIt)
         EXPECT_EQ(Count(ZMR_CBN_SELENDCANCEL), 1) << way.pszWay << ": closed without a choice";
     }
 
-    // Alt+F4 is not the combo box's.
+    // Alt+F4 is not the combo box's; F4 alone is.
     FocusEdit();
-    ::SendMessageW(EditWnd(), EM_SETSEL, 0, -1);
+    // Alt is held in this thread's key state only: a real Alt released alone
+    // would start the frame's menu mode.
+    BYTE keys[256] = {};
+    ASSERT_TRUE(::GetKeyboardState(keys));
+    keys[VK_MENU] |= 0x80;
+    ::SetKeyboardState(keys);
+    EXPECT_EQ(m_pCombo->HandleHookedKeyDown(VK_F4), 2) << "Alt+F4 goes on to the window";
+    keys[VK_MENU] &= 0x7F;
+    ::SetKeyboardState(keys);
+    EXPECT_FALSE(IsListShown());
     EXPECT_EQ(m_pCombo->HandleHookedKeyDown(VK_F4), 1);
     EXPECT_TRUE(IsListShown());
     Type(VK_ESCAPE);

@@ -5,6 +5,7 @@
 #include "RibbonTestSupport.h"
 #include "RibbonPaintSupport.h"
 #include "CZMRControlButton.h"
+#include "CZMRControlComboBox.h"
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
 
@@ -238,5 +239,50 @@ TEST_F(RibbonControlDrawing, StatusPaneSeparatorsStopAtTheDivider)
         picture.Clear();
         m_pTheme->PaintStatusPaneEdge(picture.DC(), rcPane, statusBar.GetPane(c.nPane));
         EXPECT_EQ(c.bEdge ? PartColor(kStatusBarSeparator, 0) : kPaper, picture.At(19, 15)) << c.nPane;
+    }
+}
+
+namespace
+{
+// A combo box whose state the tests set.
+class CStateCombo : public CZMRControlComboBox
+{
+public:
+    int GetSelected() const override { return m_nSelected; }
+    BOOL IsPopupOpen() const override { return m_bOpen; }
+    int m_nSelected = 0;
+    BOOL m_bOpen = FALSE;
+};
+} // namespace
+
+TEST_F(RibbonControlDrawing, ComboBoxButtonAndFieldFollowTheState)
+{
+    const int kComboDropDown = 55;
+    CPicture picture(120, 30);
+    CStateCombo combo;
+    combo.SetDropDownWidth(14);
+    combo.SetRect(CRect(0, 0, 100, 22));
+    struct
+    {
+        const char* name;
+        int nSelected;
+        BOOL bOpen, bEnabled;
+        int nState;
+        COLORREF clrField;
+    } const cases[] = {
+        {"at rest", 0, FALSE, TRUE, 0, SkinColor(208, 81, 82)},
+        {"hot, no edit window", 1, FALSE, TRUE, 2, m_pTheme->GetColor(COLOR_WINDOW)},
+        {"dropped", 1, TRUE, TRUE, 3, m_pTheme->GetColor(COLOR_WINDOW)},
+        {"disabled", 0, FALSE, FALSE, 4, m_pTheme->GetColor(COLOR_BTNFACE)},
+    };
+    for (const auto& c : cases)
+    {
+        combo.m_nSelected = c.nSelected;
+        combo.m_bOpen = c.bOpen;
+        combo.SetEnabled(c.bEnabled);
+        picture.Clear();
+        EXPECT_EQ(CSize(0, 0), m_pTheme->DrawComboBoxItem(picture.DC(), &combo, TRUE)) << c.name;
+        EXPECT_EQ(PartColor(kComboDropDown, c.nState), picture.At(100 - 3, 3)) << c.name;
+        EXPECT_EQ(c.clrField, picture.At(60, 2)) << c.name;
     }
 }

@@ -12,6 +12,8 @@
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRTabManager.h"
+#include "CZMRStatusBar.h"
+#include "CZMRStatusBarPane.h"
 
 #include <set>
 
@@ -252,6 +254,58 @@ TEST_F(RibbonPainting, SmallButtonsTakeTheirStates)
     EXPECT_EQ(kPaper, picture.At(25, 20));
 }
 
+// A popup's items (checked, selected, plain, with the icon column and a
+// split item) and a status bar's separators, switches and gripper, drawn
+// by the theme onto the frame below the ribbon for the saved picture.
+void DrawPopupAndStatusBar(CZMRRibbonTheme* pTheme, CWnd* pFrame, CPoint pt)
+{
+    // The frame clips its children: draw on the window that covers the point.
+    HWND hWnd = ::ChildWindowFromPoint(pFrame->GetSafeHwnd(), pt);
+    if (hWnd && hWnd != pFrame->GetSafeHwnd())
+    {
+        ::MapWindowPoints(pFrame->GetSafeHwnd(), hWnd, &pt, 1);
+        pFrame = CWnd::FromHandle(hWnd);
+    }
+    CDC* pDC = pFrame->GetDC();
+    CRect rcPopup(pt.x, pt.y, pt.x + 160, pt.y + 96);
+    pDC->FillSolidRect(rcPopup, pTheme->GetColor(41));
+    pDC->Draw3dRect(rcPopup, pTheme->GetColor(COLOR_3DSHADOW), pTheme->GetColor(COLOR_3DSHADOW));
+    pTheme->FillIconColumn(pDC, pt.x + 2, pt.y + 2, 24, 92, FALSE);
+    const int states[][3] = {{0, 1, 0}, {1, 0, 0}, {0, 0, 0}};   // selected, checked, pressed
+    for (int i = 0; i < 3; i++)
+    {
+        const CRect rcItem(pt.x + 3, pt.y + 3 + 22 * i, pt.x + 157, pt.y + 25 + 22 * i);
+        pTheme->DrawStateHighlight(pDC, rcItem, states[i][0], states[i][2], TRUE, states[i][1], FALSE,
+                                   zmrBarTypePopup, zmrBarPopup);
+        if (states[i][1])
+            pTheme->DrawCheckMark(pDC, CRect(rcItem.left, rcItem.top, rcItem.left + 22, rcItem.bottom), TRUE,
+                                  pTheme->GetColor(COLOR_MENUTEXT));
+    }
+    CStateButton split;
+    split.m_nSelected = 1;
+    split.SetRect(CRect(pt.x + 3, pt.y + 70, pt.x + 157, pt.y + 94));
+    pTheme->DrawPopupSplitDivider(pDC, &split);
+
+    CZMRStatusBar statusBar;
+    statusBar.m_nDividerIndex = 1;
+    CZMRStatusBarPane* pPanes[3] = {statusBar.AddPane(), statusBar.AddPane(), statusBar.AddPane()};
+    const int y = pt.y + 110;
+    pDC->FillSolidRect(pt.x, y, 300, 22, pTheme->GetColor(COLOR_3DFACE));
+    for (int i = 0; i < 2; i++)
+    {
+        const CRect rcPane(pt.x + 80 * i, y + 2, pt.x + 80 * i + 78, y + 22);
+        pTheme->PaintStatusPaneDivider(pDC, rcPane, pPanes[i], FALSE);
+        pTheme->PaintStatusPaneEdge(pDC, rcPane, pPanes[i]);
+    }
+    for (int i = 0; i < 3; i++)
+        pPanes[2]->AddSwitch(100 + i);
+    pPanes[2]->GetSwitch(1).bChecked = TRUE;
+    pTheme->PaintStatusPaneSwitches(nullptr, CRect(), pPanes[2]);
+    pTheme->PaintStatusPaneSwitches(pDC, CRect(pt.x + 180, y + 2, pt.x + 240, y + 22), pPanes[2]);
+    pTheme->PaintStatusSizeGrip(pDC, CRect(pt.x + 280, y, pt.x + 300, y + 22));
+    pFrame->ReleaseDC(pDC);
+}
+
 // A whole ribbon in a frame: the bar's face, caption band, groups band, a
 // group with its caption band, the selected tab and a blue context tab.
 class RibbonPicture : public ::testing::Test
@@ -319,6 +373,8 @@ TEST_F(RibbonPicture, WithTheSkinEveryBandShowsItsPart)
     m_pRibbon->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     m_pixels = m_pHost->CaptureFrame(m_sz);
     EXPECT_EQ(PartColor(kGroupClient, 1), At(CPoint(rcGroup.left + 2, rcGroup.top + 10)));
+    DrawPopupAndStatusBar(static_cast<CZMRRibbonTheme*>(m_pHost->PaintManager()), m_pHost->Frame(),
+                          CPoint(20, m_rcRibbon.bottom + 20));
     m_pHost->SavePicture(L"ribbon_paint_skin.png");
 }
 
@@ -349,5 +405,6 @@ TEST_F(RibbonPicture, WithoutASkinTheRibbonStaysLegible)
         for (int x = rcGroup.left + 2; x < rcGroup.right - 2; x++)
             captionColors.insert(At(CPoint(x, y)));
     EXPECT_GE(captionColors.size(), 2u) << "caption text on its band";
+    DrawPopupAndStatusBar(pTheme, m_pHost->Frame(), CPoint(20, m_rcRibbon.bottom + 20));
     m_pHost->SavePicture(L"ribbon_paint_noskin.png");
 }

@@ -69,6 +69,7 @@ PARTS = [
     ("TOOLBARBUTTONSSPECIALLEFT", 5, 22, 22),    # 52
     ("MENUSPLITITEM", 3, 24, 24),                # 53
     ("MENUSPLITDROPDOWN", 3, 24, 24),            # 54
+    ("TOOLBARBUTTONSCOMBODROPDOWN", 5, 24, 24),  # 55
 ]
 
 
