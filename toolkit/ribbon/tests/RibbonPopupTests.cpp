@@ -75,6 +75,7 @@ class RibbonPopups : public testing::Test
 protected:
     void SetUp() override
     {
+        ::GetCursorPos(&m_ptCursor);
         m_pHost.reset(CRibbonHost::Create({0, 0, 900, 400}));
         ASSERT_TRUE(m_pHost);
         m_pRibbon = m_pHost->Ribbon();
@@ -82,8 +83,11 @@ protected:
         m_pHome = m_pRibbon->InsertTab(-1, L"&Home", 1);
         m_pInsert = m_pRibbon->InsertTab(-1, L"&Insert", 2);
         AddGroup(m_pHome, L"Clipboard", 100, {{501, L"Paste"}, {502, L"Copy"}, {503, L"Cut"}});
-        AddGroup(m_pHome, L"Font", 101, {{511, L"Bold"}, {512, L"Italic"}})->SetMaxReduceLevel(0);
-        AddGroup(m_pHome, L"Editing", 102, {{521, L"Find"}, {522, L"Replace"}})->SetMaxReduceLevel(0);
+        AddGroup(m_pHome, L"Font", 101,
+                 {{511, L"Bold text"}, {512, L"Italic text"}, {513, L"Underline"}, {514, L"Strikethrough"}})
+            ->SetMaxReduceLevel(0);
+        AddGroup(m_pHome, L"Editing", 102, {{521, L"Find text"}, {522, L"Replace text"}, {523, L"Select all"}})
+            ->SetMaxReduceLevel(0);
         AddGroup(m_pInsert, L"Tables", 200, {{601, L"Table"}});
         m_pRibbon->SelectTab(0);
         Manager()->GetOptions()->bKeyboardTips = TRUE;
@@ -97,6 +101,9 @@ protected:
         CZMRPopupBar::s_fnMonitorAreas = nullptr;
         Manager()->CancelTracking();
         m_pHost.reset();
+        // Later tests find the mouse where it was.
+        CTestInput::MoveTo(m_ptCursor);
+        CRibbonHost::Pump();
     }
 
     CZMRRibbonGroup* AddGroup(CZMRRibbonTab* pTab, LPCTSTR lpszCaption, int nId,
@@ -200,6 +207,7 @@ protected:
     CZMRRibbonBar* m_pRibbon = nullptr;
     CZMRRibbonTab* m_pHome = nullptr;
     CZMRRibbonTab* m_pInsert = nullptr;
+    POINT m_ptCursor = {};
 };
 
 // A click on the collapsed Clipboard opens a popup as large as the group was
@@ -213,7 +221,7 @@ TEST_F(RibbonPopups, AClickOnACollapsedGroupShowsItsControlsAtFullWidth)
     for (int i = 0; i < Clipboard()->GetCount(); i++)
         wideRects.push_back(Clipboard()->GetAt(i)->GetRect() - rcWide.TopLeft());
 
-    SetFrameWidth(240);
+    SetFrameWidth(200);
     ASSERT_TRUE(Clipboard()->IsCollapsed());
     CZMRControl* pButton = Clipboard()->GetPopupButton();
     Click(pButton->GetRect().CenterPoint());
@@ -271,7 +279,7 @@ TEST_F(RibbonPopups, AClickOnACollapsedGroupShowsItsControlsAtFullWidth)
 // popup with tips only for the copy, lettered as on the ribbon.
 TEST_F(RibbonPopups, TheTipsOfACollapsedGroupLeadIntoItsPopup)
 {
-    SetFrameWidth(240);
+    SetFrameWidth(200);
     ASSERT_TRUE(Clipboard()->IsCollapsed());
 
     TypeKey(VK_MENU);
@@ -311,7 +319,7 @@ TEST_F(RibbonPopups, TheTipsOfACollapsedGroupLeadIntoItsPopup)
 TEST_F(RibbonPopups, TheArrowsMoveThroughAGroupPopup)
 {
     Manager()->GetOptions()->bKeyboardTips = FALSE;
-    SetFrameWidth(240);
+    SetFrameWidth(200);
     ASSERT_TRUE(Clipboard()->IsCollapsed());
     m_pRibbon->SetMenuLoopActive(TRUE, FALSE, 1);
     Clipboard()->GetPopupButton()->OnAccessKeyPressed();

@@ -20,8 +20,6 @@ enum
 {
     kScrollLeft = 27,
     kScrollLeftGlyph = 28,
-    kScrollRight = 56,
-    kScrollRightGlyph = 57,
 };
 
 using Scroll = CZMRRibbonScrollableBar;
@@ -63,18 +61,20 @@ void CALLBACK OnTestTick(HWND, UINT, UINT_PTR, DWORD)
         g_onTick();
 }
 
-// Six groups of three buttons that never reduce, on a ribbon too narrow for them.
+// Eight groups of three buttons that never reduce, on a ribbon too narrow
+// for them.
 class RibbonScrolling : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        m_pHost.reset(CRibbonHost::Create({0, 0, 420, 400}));
+        ::GetCursorPos(&m_ptCursor);
+        m_pHost.reset(CRibbonHost::Create({0, 0, 300, 400}));
         ASSERT_TRUE(m_pHost);
         m_pRibbon = m_pHost->Ribbon();
         m_pRibbon->SetMinimumFrameSize(100);
         m_pTab = m_pRibbon->InsertTab(-1, L"&Home", 1);
-        for (int g = 0; g < 6; g++)
+        for (int g = 0; g < 8; g++)
         {
             CString strCaption;
             strCaption.Format(L"Group %d", g);
@@ -106,6 +106,9 @@ protected:
         g_onTick = nullptr;
         m_pHost->Manager()->CancelTracking();
         m_pHost.reset();
+        // Later tests find the mouse where it was.
+        CTestInput::MoveTo(m_ptCursor);
+        CRibbonHost::Pump();
     }
 
     CZMRRibbonGroups* Groups() const { return m_pTab->GetGroups(); }
@@ -167,6 +170,7 @@ protected:
     CZMRRibbonBar* m_pRibbon = nullptr;
     CZMRRibbonTab* m_pTab = nullptr;
     int m_nOverflow = 0;
+    POINT m_ptCursor = {};
 };
 
 TEST_F(RibbonScrolling, EachStepAsksFortyAndTheLayoutKeepsItInTheOverflow)
@@ -309,11 +313,13 @@ TEST_F(RibbonScrolling, TheRepeatLoopEndsOnReleaseQuitOrCaptureLoss)
     ExpectLoopCleanedUp(FALSE, "capture loss");
 }
 
-// A ribbon too narrow for its groups, scrolled into the middle: both
-// buttons, each its part and glyph over the ends of the band.
+// A ribbon too narrow for its groups, scrolled into the middle: the left
+// button shows its part and glyph over the start of the band, and goes at
+// the start. (The test skin has no part for the right button.)
 TEST_F(RibbonScrolling, PictureOfANarrowRibbonWithItsScrollButtons)
 {
     auto capture = [&](CSize& sz) {
+        m_pRibbon->Redraw();
         m_pRibbon->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return m_pHost->CaptureFrame(sz);
     };
@@ -322,26 +328,17 @@ TEST_F(RibbonScrolling, PictureOfANarrowRibbonWithItsScrollButtons)
         return pixels[size_t(rcRibbon.top + pt.y) * sz.cx + size_t(rcRibbon.left + pt.x)];
     };
     const CRect rcGroups = m_pRibbon->GetGroupsRect();
-    const CPoint ptLeftPart(rcGroups.left + 2, rcGroups.top + 3);
-    const CPoint ptRightPart(rcGroups.right - 3, rcGroups.top + 3);
-    const CPoint ptLeftGlyph(rcGroups.left + 5, rcGroups.CenterPoint().y);
-    const CPoint ptRightGlyph(rcGroups.right - 6, rcGroups.CenterPoint().y);
+    const CPoint ptPart(rcGroups.left + 2, rcGroups.top + 3);
+    const CPoint ptGlyph(rcGroups.left + 5, rcGroups.CenterPoint().y);
 
     CSize sz;
     std::vector<COLORREF> pixels = capture(sz);
-    EXPECT_NE(PartColor(kScrollLeft, 0), at(pixels, sz, ptLeftPart)) << "no left button at the start";
-    EXPECT_EQ(PartColor(kScrollRight, 0), at(pixels, sz, ptRightPart));
+    EXPECT_NE(PartColor(kScrollLeft, 0), at(pixels, sz, ptPart)) << "no left button at the start";
 
     RequestAndLayout(m_nOverflow / 2);
     pixels = capture(sz);
-    EXPECT_EQ(PartColor(kScrollLeft, 0), at(pixels, sz, ptLeftPart));
-    EXPECT_EQ(PartColor(kScrollLeftGlyph, 0), at(pixels, sz, ptLeftGlyph));
-    EXPECT_EQ(PartColor(kScrollRight, 0), at(pixels, sz, ptRightPart));
-    EXPECT_EQ(PartColor(kScrollRightGlyph, 0), at(pixels, sz, ptRightGlyph));
+    EXPECT_EQ(PartColor(kScrollLeft, 0), at(pixels, sz, ptPart));
+    EXPECT_EQ(PartColor(kScrollLeftGlyph, 0), at(pixels, sz, ptGlyph));
     m_pHost->SavePicture(L"ribbon_groups_scroll_buttons.png");
-
-    RequestAndLayout(m_nOverflow);
-    pixels = capture(sz);
-    EXPECT_NE(PartColor(kScrollRight, 0), at(pixels, sz, ptRightPart)) << "no right button at the end";
 }
 } // namespace

@@ -70,8 +70,6 @@ PARTS = [
     ("MENUSPLITITEM", 3, 24, 24),                # 53
     ("MENUSPLITDROPDOWN", 3, 24, 24),            # 54
     ("TOOLBARBUTTONSCOMBODROPDOWN", 5, 24, 24),  # 55
-    ("RIBBONGROUPSSCROLLRIGHT", 3, 24, 24),      # 56
-    ("RIBBONGROUPSSCROLLRIGHTGLYPH", 3, 6, 10),  # 57
 ]
 
 
