@@ -73,16 +73,7 @@ protected:
     CZMRBarManager* Manager() const { return m_pHost->Manager(); }
     std::vector<std::string> ShownTips() const { return ShownTipTexts(Manager()); }
     // The ids of the commands the ribbon's controls ran.
-    std::vector<int> Executed() const
-    {
-        std::vector<int> ids;
-        for (const auto& n : m_pHost->m_notifications)
-        {
-            if (n.nCode == 100 && n.pControl && n.pControl != m_pRibbon->GetControlTab())
-                ids.push_back(n.pControl->GetID());
-        }
-        return ids;
-    }
+    std::vector<int> Executed() const { return ExecutedIds(*m_pHost); }
     bool WaitForTips(int nLevel) const { return ::WaitForTips(Manager(), nLevel); }
 
     std::unique_ptr<CRibbonHost> m_pHost;

@@ -148,16 +148,7 @@ protected:
         CRibbonHost::Pump();
     }
     // The ids of the commands run, in order.
-    std::vector<int> Executed() const
-    {
-        std::vector<int> ids;
-        for (const auto& n : m_pHost->m_notifications)
-        {
-            if (n.nCode == 100 && n.pControl && n.pControl != m_pRibbon->GetControlTab())
-                ids.push_back(n.pControl->GetID());
-        }
-        return ids;
-    }
+    std::vector<int> Executed() const { return ExecutedIds(*m_pHost); }
     bool WaitForTips(CZMRCommandBar* pBar, int nLevel) const { return ::WaitForTips(Manager(), nLevel, pBar); }
     std::vector<std::string> ShownTips() const { return ShownTipTexts(Manager()); }
     // The text of the tip an owner has, empty without one.

@@ -5,6 +5,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRCommandBarKeyboardTip.h"
 #include "CZMROffice2007Images.h"
+#include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonBar.h"
 #include "CZMRRibbonTheme.h"
 
@@ -31,6 +32,19 @@ private:
 inline COLORREF SkinColor(int nRed, int nGreen, int nBlue)
 {
     return RGB(nRed, nGreen, nBlue);
+}
+
+// The ids of the commands the host's controls ran (code 100), in order;
+// the tab strip's own notifications left out.
+inline std::vector<int> ExecutedIds(const CRibbonHost& host)
+{
+    std::vector<int> ids;
+    for (const auto& n : host.m_notifications)
+    {
+        if (n.nCode == 100 && n.pControl && n.pControl != host.Ribbon()->GetControlTab())
+            ids.push_back(n.pControl->GetID());
+    }
+    return ids;
 }
 
 // The texts of the manager's tips that have windows, in list order.
