@@ -334,9 +334,11 @@ void CZMRRibbonBar::SetFrameHelper(CZMRRibbonFrameHelper* pFrameHelper)
 {
     if (pFrameHelper == m_pFrameHelper)
         return;
-    // Deleted once, wherever the bar gives it up.
-    delete m_pFrameHelper;
+    // Deleted once, wherever the bar gives it up, and no longer the bar's
+    // while it goes.
+    CZMRRibbonFrameHelper* pOld = m_pFrameHelper;
     m_pFrameHelper = pFrameHelper;
+    delete pOld;
 }
 
 BOOL CZMRRibbonBar::IsCaptionBandShown() const
