@@ -15,7 +15,6 @@
 #include "CZMRRibbonTab.h"
 #include "CZMRRibbonQuickAccessControls.h"
 #include <algorithm>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -304,17 +303,6 @@ TEST_F(RibbonKeys, ArrowsMoveAcrossTheRibbon)
     EXPECT_TRUE(m_pRibbon->IsTrackingMode());
 }
 
-// One step run inside a modal loop by a timer, and a safety timer that ends
-// the loop when the step never ran.
-std::function<void()> g_inLoop;
-void CALLBACK InLoopProc(HWND, UINT, UINT_PTR nId, DWORD)
-{
-    ::KillTimer(nullptr, nId);
-    if (g_inLoop)
-        g_inLoop();
-    g_inLoop = nullptr;
-}
-
 // In keyboard mode the context-menu key opens the hot control's context
 // menu at the control's top-left corner; outside keyboard mode the ribbon
 // leaves the key to the frame.
@@ -330,26 +318,23 @@ TEST_F(RibbonKeys, ContextMenuKeyOpensTheHotControlsMenu)
     ASSERT_EQ(501, pHot->GetID());
 
     CRect rcMenu(0, 0, 0, 0);
-    g_inLoop = [&] {
-        CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
-        if (CZMRCommandBar* pMenu = pMouseManager->GetLastTracked(); pMenu && pMenu != m_pRibbon)
-            pMenu->GetWindowRect(&rcMenu);
-        pMouseManager->CloseAllTracked();
-    };
-    const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
-        ::KillTimer(nullptr, nId);
-        CZMRMouseManager::FindThreadMouseManager()->CloseAllTracked();
-    });
-    ::SetTimer(nullptr, 0, 50, InLoopProc);
-    TypeKey(VK_APPS);
-    // The menu's loop may start only once the key's messages are read.
-    for (int i = 0; i < 20 && g_inLoop; i++)
     {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        CRibbonHost::Pump();
+        CInMenuStep inMenu(
+            [&] {
+                CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+                if (CZMRCommandBar* pMenu = pMouseManager->GetLastTracked(); pMenu && pMenu != m_pRibbon)
+                    pMenu->GetWindowRect(&rcMenu);
+                pMouseManager->CloseAllTracked();
+            },
+            50);
+        TypeKey(VK_APPS);
+        // The menu's loop may start only once the key's messages are read.
+        for (int i = 0; i < 20 && CInMenuStep::Pending(); i++)
+        {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            CRibbonHost::Pump();
+        }
     }
-    ::KillTimer(nullptr, nSafety);
-    g_inLoop = nullptr;
 
     ASSERT_EQ(1u, m_pHost->m_frameMessages.size()) << "the ribbon's context menu was made once";
     ASSERT_FALSE(rcMenu.IsRectEmpty()) << "a menu was tracked";
