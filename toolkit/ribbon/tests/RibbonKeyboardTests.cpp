@@ -71,45 +71,10 @@ protected:
         pSource->InternalRelease();
     }
     CZMRBarManager* Manager() const { return m_pHost->Manager(); }
-    // The texts of the tips that have windows, in list order.
-    std::vector<std::string> ShownTips() const
-    {
-        std::vector<std::string> tips;
-        for (int i = 0; i < Manager()->GetKeyboardTipCount(); i++)
-        {
-            CZMRCommandBarKeyboardTip* pTip = Manager()->GetKeyboardTip(i);
-            if (!pTip->GetSafeHwnd())
-                continue;
-            std::string s;
-            for (int c = 0; c < pTip->GetTipText().GetLength(); c++)
-                s += char(pTip->GetTipText()[c]);
-            tips.push_back(s);
-        }
-        return tips;
-    }
+    std::vector<std::string> ShownTips() const { return ShownTipTexts(Manager()); }
     // The ids of the commands the ribbon's controls ran.
-    std::vector<int> Executed() const
-    {
-        std::vector<int> ids;
-        for (const auto& n : m_pHost->m_notifications)
-        {
-            if (n.nCode == 100 && n.pControl && n.pControl != m_pRibbon->GetControlTab())
-                ids.push_back(n.pControl->GetID());
-        }
-        return ids;
-    }
-    bool WaitForTips(int nLevel) const
-    {
-        const DWORD dwStart = ::GetTickCount();
-        while (!(Manager()->AreKeyboardTipsShown() && Manager()->GetKeyboardTipLevel() == nLevel))
-        {
-            if (::GetTickCount() - dwStart > 5000)
-                return false;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            CRibbonHost::Pump();
-        }
-        return true;
-    }
+    std::vector<int> Executed() const { return ExecutedIds(*m_pHost); }
+    bool WaitForTips(int nLevel) const { return ::WaitForTips(Manager(), nLevel); }
 
     std::unique_ptr<CRibbonHost> m_pHost;
     CZMRRibbonBar* m_pRibbon = nullptr;

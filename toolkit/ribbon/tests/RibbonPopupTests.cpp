@@ -148,45 +148,10 @@ protected:
         CRibbonHost::Pump();
     }
     // The ids of the commands run, in order.
-    std::vector<int> Executed() const
-    {
-        std::vector<int> ids;
-        for (const auto& n : m_pHost->m_notifications)
-        {
-            if (n.nCode == 100 && n.pControl && n.pControl != m_pRibbon->GetControlTab())
-                ids.push_back(n.pControl->GetID());
-        }
-        return ids;
-    }
-    bool WaitForTips(CZMRCommandBar* pBar, int nLevel) const
-    {
-        const DWORD dwStart = ::GetTickCount();
-        while (!(Manager()->AreKeyboardTipsShown() && Manager()->GetKeyboardTipOwner() == pBar &&
-                 Manager()->GetKeyboardTipLevel() == nLevel))
-        {
-            if (::GetTickCount() - dwStart > 5000)
-                return false;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            CRibbonHost::Pump();
-        }
-        return true;
-    }
-    // The texts of the tips that have windows, and the tip of an owner.
-    std::vector<std::string> ShownTips() const
-    {
-        std::vector<std::string> tips;
-        for (int i = 0; i < Manager()->GetKeyboardTipCount(); i++)
-        {
-            CZMRCommandBarKeyboardTip* pTip = Manager()->GetKeyboardTip(i);
-            if (!pTip->GetSafeHwnd())
-                continue;
-            std::string s;
-            for (int c = 0; c < pTip->GetTipText().GetLength(); c++)
-                s += char(pTip->GetTipText()[c]);
-            tips.push_back(s);
-        }
-        return tips;
-    }
+    std::vector<int> Executed() const { return ExecutedIds(*m_pHost); }
+    bool WaitForTips(CZMRCommandBar* pBar, int nLevel) const { return ::WaitForTips(Manager(), nLevel, pBar); }
+    std::vector<std::string> ShownTips() const { return ShownTipTexts(Manager()); }
+    // The text of the tip an owner has, empty without one.
     CString TipOf(CCmdTarget* pOwner) const
     {
         for (int i = 0; i < Manager()->GetKeyboardTipCount(); i++)
@@ -384,6 +349,53 @@ TEST_F(RibbonPopups, TheTabPopupOpensBelowTheTabsOrAboveThem)
         Manager()->CancelTracking();
         CRibbonHost::Pump();
     }
+}
+
+// From the keyboard the minimized ribbon's tab popup shows the tips of its
+// copies of the tab's groups and runs the copy a tip names.
+TEST_F(RibbonPopups, TheTabPopupTakesTheKeyboardTips)
+{
+    m_pRibbon->SetMinimized(TRUE);
+    m_pHost->Layout();
+    TypeKey(VK_MENU);
+    ASSERT_TRUE(WaitForTips(m_pRibbon, 1));
+    TypeKey('H');
+    CZMRRibbonTabPopupToolBar* pPopup =
+        dynamic_cast<CZMRRibbonTabPopupToolBar*>(m_pRibbon->GetControlTab()->GetCommandBar());
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_TRUE(WaitForTips(pPopup, 1));
+    CZMRRibbonGroup* pClipboard = pPopup->GetTabCopy()->GetGroups()->GetAt(0);
+    EXPECT_EQ(CString(L"P"), TipOf(pClipboard->GetAt(0)));
+    const CString strCut = TipOf(pClipboard->GetAt(2));
+    EXPECT_EQ(CString(L"CU"), strCut);
+    EXPECT_EQ(CString(), TipOf(Clipboard()->GetAt(2))) << "no tips for the ribbon's own controls";
+    TypeText(strCut);
+    EXPECT_EQ(std::vector<int>{503}, Executed());
+    EXPECT_FALSE(m_pRibbon->IsTrackingMode());
+}
+
+// Escape in a tab popup opened by the mouse closes everything; opened from
+// the keyboard it steps back to the ribbon.
+TEST_F(RibbonPopups, EscapeInTheTabPopup)
+{
+    Manager()->GetOptions()->bKeyboardTips = FALSE;
+    m_pRibbon->SetMinimized(TRUE);
+    m_pHost->Layout();
+    CZMRRibbonControlTab* pStrip = m_pRibbon->GetControlTab();
+    pStrip->PopupSelectedTab(FALSE);
+    CZMRCommandBar* pPopup = pStrip->GetCommandBar();
+    ASSERT_TRUE(pPopup && pPopup->IsTrackingMode());
+    EXPECT_TRUE(pPopup->HandleNavigationKey(zmrNavCancel));
+    EXPECT_FALSE(pPopup->IsTrackingMode());
+    EXPECT_FALSE(m_pRibbon->IsTrackingMode());
+
+    TypeKey(VK_MENU);
+    TypeKey('H');
+    pPopup = pStrip->GetCommandBar();
+    ASSERT_TRUE(pPopup && pPopup->IsTrackingMode());
+    TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(pPopup->IsTrackingMode());
+    EXPECT_TRUE(m_pRibbon->IsTrackingMode()) << "back on the ribbon";
 }
 
 TEST_F(RibbonPopups, TheQuickAccessOverflowPopupIsSizedLikeTheRibbon)

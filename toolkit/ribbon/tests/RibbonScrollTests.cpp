@@ -182,21 +182,22 @@ TEST_F(RibbonScrolling, EachStepAsksFortyAndTheLayoutKeepsItInTheOverflow)
         const char* name;
         int nStart;
         BOOL bLeft;
-        int nApplied;
+        int nRequest, nApplied;
         BOOL bLeftShown, bRightShown;
     } const cases[] = {
-        {"left at the start stays", 0, TRUE, 0, FALSE, TRUE},
-        {"left from below 40 stops at 0", 30, TRUE, 0, FALSE, TRUE},
-        {"left from 100", 100, TRUE, 60, TRUE, TRUE},
-        {"right from the start", 0, FALSE, 40, TRUE, TRUE},
-        {"right beyond the overflow is cut back", O - 10, FALSE, O, TRUE, FALSE},
-        {"right at the end stays", O, FALSE, O, TRUE, FALSE},
+        {"left at the start stays", 0, TRUE, 0, 0, FALSE, TRUE},
+        {"left from below 40 stops at 0", 30, TRUE, 0, 0, FALSE, TRUE},
+        {"left from 100", 100, TRUE, 60, 60, TRUE, TRUE},
+        {"right from the start", 0, FALSE, 40, 40, TRUE, TRUE},
+        {"right beyond the overflow is cut back", O - 10, FALSE, O + 30, O, TRUE, FALSE},
+        {"right at the end asks again and stays", O, FALSE, O + 40, O, TRUE, FALSE},
     };
     for (const auto& c : cases)
     {
         ASSERT_EQ(c.nStart, RequestAndLayout(c.nStart)) << c.name;
         m_pRibbon->ScrollGroups(c.bLeft);
         m_pHost->Layout();
+        EXPECT_EQ(c.nRequest, m_pRibbon->GetScrollOffset()) << c.name;
         EXPECT_EQ(c.nApplied, Applied()) << c.name;
         EXPECT_EQ(c.bLeftShown, Shown(TRUE)) << c.name;
         EXPECT_EQ(c.bRightShown, Shown(FALSE)) << c.name;
@@ -238,23 +239,19 @@ TEST_F(RibbonScrolling, AMinimizedRibbonHasNoScrollButtons)
 // Pressed and released before the first repeat, a button scrolls once.
 TEST_F(RibbonScrolling, AQuickClickScrollsExactlyOnce)
 {
-    EXPECT_TRUE(CTestInput::MoveTo(ButtonCentre(FALSE)));
-    CRibbonHost::Pump();
-    // Both reach the queue before the ribbon sees the press: the release
-    // is there before any timer can be.
-    CTestInput::Button(VK_LBUTTON, true);
-    CTestInput::Button(VK_LBUTTON, false);
-    CRibbonHost::Pump();
-    EXPECT_EQ(40, Applied());
-    ExpectLoopCleanedUp(FALSE, "after a quick click");
-
-    // And back with the left button.
-    EXPECT_TRUE(CTestInput::MoveTo(ButtonCentre(TRUE)));
-    CRibbonHost::Pump();
-    CTestInput::Button(VK_LBUTTON, true);
-    CTestInput::Button(VK_LBUTTON, false);
-    CRibbonHost::Pump();
-    EXPECT_EQ(0, Applied());
+    // Right and back with the left button; press and release reach the
+    // queue before the ribbon sees the press: the release is there before
+    // any timer can be.
+    for (const BOOL bLeft : {FALSE, TRUE})
+    {
+        EXPECT_TRUE(CTestInput::MoveTo(ButtonCentre(bLeft)));
+        CRibbonHost::Pump();
+        CTestInput::Button(VK_LBUTTON, true);
+        CTestInput::Button(VK_LBUTTON, false);
+        CRibbonHost::Pump();
+        EXPECT_EQ(bLeft ? 0 : 40, Applied()) << bLeft;
+        ExpectLoopCleanedUp(bLeft, bLeft ? "left" : "right");
+    }
 }
 
 // Held, it repeats; the loop ends on the release, on a quit message and

@@ -1,12 +1,17 @@
 // Shared pieces of the ribbon tests: the ribbon test skin bound for one
-// scope, and a ribbon host on the test's desktop.
+// scope, a ribbon host on the test's desktop, and the keyboard tips shown.
 #pragma once
 #include "CRibbonHost.h"
+#include "CZMRBarManager.h"
+#include "CZMRCommandBarKeyboardTip.h"
 #include "CZMROffice2007Images.h"
+#include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonBar.h"
 #include "CZMRRibbonTheme.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 // The ribbon test skin (or one of its other tables) bound to the image set
 // for one scope; the previous binding is put back after.
@@ -27,4 +32,50 @@ private:
 inline COLORREF SkinColor(int nRed, int nGreen, int nBlue)
 {
     return RGB(nRed, nGreen, nBlue);
+}
+
+// The ids of the commands the host's controls ran (code 100), in order;
+// the tab strip's own notifications left out.
+inline std::vector<int> ExecutedIds(const CRibbonHost& host)
+{
+    std::vector<int> ids;
+    for (const auto& n : host.m_notifications)
+    {
+        if (n.nCode == 100 && n.pControl && n.pControl != host.Ribbon()->GetControlTab())
+            ids.push_back(n.pControl->GetID());
+    }
+    return ids;
+}
+
+// The texts of the manager's tips that have windows, in list order.
+inline std::vector<std::string> ShownTipTexts(const CZMRBarManager* pManager)
+{
+    std::vector<std::string> tips;
+    for (int i = 0; i < pManager->GetKeyboardTipCount(); i++)
+    {
+        CZMRCommandBarKeyboardTip* pTip = pManager->GetKeyboardTip(i);
+        if (!pTip->GetSafeHwnd())
+            continue;
+        std::string s;
+        for (int c = 0; c < pTip->GetTipText().GetLength(); c++)
+            s += char(pTip->GetTipText()[c]);
+        tips.push_back(s);
+    }
+    return tips;
+}
+
+// Pumps messages until the tips of that level show (of that bar, when one
+// is given); false when they have not after 5 s.
+inline bool WaitForTips(const CZMRBarManager* pManager, int nLevel, const CZMRCommandBar* pBar = nullptr)
+{
+    const DWORD dwStart = ::GetTickCount();
+    while (!(pManager->AreKeyboardTipsShown() && pManager->GetKeyboardTipLevel() == nLevel &&
+             (!pBar || pManager->GetKeyboardTipOwner() == pBar)))
+    {
+        if (::GetTickCount() - dwStart > 5000)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        CRibbonHost::Pump();
+    }
+    return true;
 }
