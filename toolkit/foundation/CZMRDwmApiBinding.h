@@ -11,7 +11,7 @@ public:
     explicit CZMRDwmApiBinding(LPCWSTR lpszModule = L"dwmapi.dll");
     virtual ~CZMRDwmApiBinding() = default;
 
-    HRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* plResult);
+    virtual HRESULT DefWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* plResult);
     // The margins by side; the platform's record is built here.
     virtual HRESULT ExtendFrameIntoClientArea(HWND hWnd, int cxLeftWidth, int cyTopHeight, int cxRightWidth, int cyBottomHeight);
     // Whether the desktop is composed now; FALSE without the function.

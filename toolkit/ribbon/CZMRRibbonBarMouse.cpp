@@ -196,8 +196,8 @@ LRESULT CZMRRibbonBar::OnNcHitTest(CPoint point)
     if (m_pFrameHelper && m_pFrameHelper->IsCompositionEnabled() && m_pFrameHelper->GetFrameHwnd())
     {
         LRESULT lResult = 0;
-        if (GetDwmApiBinding()->DefWindowProc(m_pFrameHelper->GetFrameHwnd(), WM_NCHITTEST, 0,
-                                              MAKELPARAM(point.x, point.y), &lResult) == TRUE)
+        if (m_pFrameHelper->GetDwmApiBinding()->DefWindowProc(m_pFrameHelper->GetFrameHwnd(), WM_NCHITTEST, 0,
+                                                              MAKELPARAM(point.x, point.y), &lResult) == TRUE)
         {
             if (lResult == HTMINBUTTON || lResult == HTMAXBUTTON || lResult == HTCLOSE || lResult == HTHELP)
                 return HTTRANSPARENT;

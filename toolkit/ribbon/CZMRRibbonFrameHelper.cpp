@@ -17,7 +17,7 @@ CZMRRibbonFrameHelper::CZMRRibbonFrameHelper(HWND hWndFrame, CZMRRibbonBar* pRib
     : m_hWndFrame(hWndFrame), m_pRibbonBar(pRibbonBar), m_pBarManager(pBarManager), m_pPaintManager(pPaintManager),
       m_bFrameActive(TRUE), m_nLastWidth(0), m_nLastHeight(0), m_bRecalcPosted(FALSE), m_pCaptionButtons(nullptr),
       m_bInRegionUpdate(FALSE), m_nFrameBorderWidth(0), m_bCompositionEnabled(FALSE),
-      m_pDwmApi(GetDwmApiBinding()), m_frameHook(this), m_bFrameHooked(FALSE)
+      m_pDwmApi(::GetDwmApiBinding()), m_frameHook(this), m_bFrameHooked(FALSE)
 {
     m_pCaptionButtons = new CZMRControls;
 }

@@ -50,6 +50,7 @@ public:
     // The composition functions the frame is extended through (tests put a
     // recording one in).
     void SetDwmApiBinding(CZMRDwmApiBinding* pDwmApi) { m_pDwmApi = pDwmApi; }
+    CZMRDwmApiBinding* GetDwmApiBinding() const { return m_pDwmApi; }
 
     // Watches the frame's messages: the helper then follows the frame's
     // activation, desktop composition and size, answers the posted

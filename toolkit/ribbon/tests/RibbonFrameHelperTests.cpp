@@ -755,3 +755,127 @@ TEST(RibbonFrameHelper, ControlCaptionsInTheComposedCaptionAreDrawnOnGlass)
     EXPECT_FALSE(CZMRControlButton().IsInRibbonCaption()) << "a control on no bar";
     delete pHost;
 }
+
+// ---------------------------------------------------------------- the ribbon's caption by the frame's styles
+
+TEST(RibbonFrameHelper, CaptionButtonsByTheFramesStyles)
+{
+    struct Button
+    {
+        int nId;
+        bool bEnabled;
+    };
+    struct Case
+    {
+        const char* pszName;
+        DWORD dwRemove, dwExAdd;
+        bool bMaximized, bCloseGrayed, bComposed;
+        std::vector<Button> buttons;   // from the right
+    };
+    const Case cases[] = {
+        {"all boxes", 0, 0, false, false, false, {{SC_CLOSE, true}, {SC_MAXIMIZE, true}, {SC_MINIMIZE, true}}},
+        {"no maximize box", WS_MAXIMIZEBOX, 0, false, false, false,
+         {{SC_CLOSE, true}, {SC_MAXIMIZE, false}, {SC_MINIMIZE, true}}},
+        {"no boxes", WS_MAXIMIZEBOX | WS_MINIMIZEBOX, 0, false, false, false, {{SC_CLOSE, true}}},
+        {"tool window", 0, WS_EX_TOOLWINDOW, false, false, false, {{SC_CLOSE, true}}},
+        {"no system menu", WS_SYSMENU, 0, false, false, false, {}},
+        {"close grayed", 0, 0, false, true, false, {{SC_CLOSE, false}, {SC_MAXIMIZE, true}, {SC_MINIMIZE, true}}},
+        {"maximized", 0, 0, true, false, false, {{SC_CLOSE, true}, {SC_RESTORE, true}, {SC_MINIMIZE, true}}},
+        {"composed", 0, 0, false, false, true, {}},
+    };
+    const int kIds[] = {SC_CLOSE, SC_RESTORE, SC_MAXIMIZE, SC_MINIMIZE};
+    CRecordingDwmApi dwm;
+    for (const Case& c : cases)
+    {
+        CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 480, 320));
+        ASSERT_NE(nullptr, pHost);
+        HWND hWndFrame = pHost->Frame()->GetSafeHwnd();
+        CZMRRibbonBar* pRibbon = pHost->Ribbon();
+        ::SetWindowLongW(hWndFrame, GWL_STYLE, ::GetWindowLongW(hWndFrame, GWL_STYLE) & ~LONG(c.dwRemove));
+        ::SetWindowLongW(hWndFrame, GWL_EXSTYLE, ::GetWindowLongW(hWndFrame, GWL_EXSTYLE) | LONG(c.dwExAdd));
+        if (c.bCloseGrayed)
+            ::EnableMenuItem(::GetSystemMenu(hWndFrame, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+        if (c.bMaximized)
+            ::ShowWindow(hWndFrame, SW_MAXIMIZE);
+        CZMRRibbonFrameHelper* pHelper = new CZMRRibbonFrameHelper(hWndFrame, pRibbon, pHost->Manager());
+        pRibbon->SetFrameHelper(pHelper);
+        pHelper->SetDwmApiBinding(&dwm);
+        pHelper->SetCompositionEnabled(c.bComposed);
+        pHost->Layout();
+
+        CRect rcClient;
+        pRibbon->GetClientRect(&rcClient);
+        int xRight = rcClient.Width() - (c.bComposed ? 100 : 0);
+        const int nHeight = pRibbon->GetCaptionRect().bottom - 3 - pRibbon->GetCaptionTopOffset();
+        for (const Button& button : c.buttons)
+        {
+            CZMRControl* pButton = pRibbon->GetControls()->FindControlById(button.nId);
+            ASSERT_NE(nullptr, pButton) << c.pszName << " " << button.nId;
+            EXPECT_EQ(CRect(xRight - nHeight, pRibbon->GetCaptionTopOffset(), xRight, pRibbon->GetCaptionRect().bottom - 3),
+                      pButton->GetRect())
+                << c.pszName << " " << button.nId;
+            EXPECT_EQ(button.bEnabled, pButton->GetEnabled() != 0) << c.pszName << " " << button.nId;
+            xRight -= nHeight;
+        }
+        for (int nId : kIds)
+        {
+            const bool bExpected = std::any_of(c.buttons.begin(), c.buttons.end(),
+                                               [nId](const Button& button) { return button.nId == nId; });
+            EXPECT_EQ(bExpected, pRibbon->GetControls()->FindControlById(nId) != nullptr) << c.pszName << " " << nId;
+        }
+        EXPECT_EQ(xRight, pRibbon->GetCaptionFreeRect().right) << c.pszName;
+        delete pHost;
+    }
+}
+
+namespace
+{
+// The composition's own hit test: it answers one code everywhere.
+class CHitTestDwmApi : public CRecordingDwmApi
+{
+public:
+    HRESULT DefWindowProc(HWND, UINT nMessage, WPARAM, LPARAM, LRESULT* plResult) override
+    {
+        m_nAsked++;
+        if (nMessage != WM_NCHITTEST || m_nAnswer == 0)
+            return FALSE;
+        *plResult = m_nAnswer;
+        return TRUE;
+    }
+    LRESULT m_nAnswer = 0;
+    int m_nAsked = 0;
+};
+} // namespace
+
+TEST(RibbonFrameHelper, OverTheComposedFramesButtonsTheRibbonLetsTheFrameAnswer)
+{
+    CHitTestDwmApi dwm;
+    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
+    ASSERT_NE(nullptr, pHost);
+    CZMRRibbonBar* pRibbon = pHost->Ribbon();
+    CZMRRibbonFrameHelper* pHelper =
+        new CZMRRibbonFrameHelper(pHost->Frame()->GetSafeHwnd(), pRibbon, pHost->Manager());
+    pRibbon->SetFrameHelper(pHelper);
+    pHelper->SetDwmApiBinding(&dwm);
+    pHost->Layout();
+    CPoint pt(pRibbon->GetCaptionFreeRect().right - 10, 5);
+    pRibbon->ClientToScreen(&pt);
+    auto hitTest = [&] { return LRESULT(pRibbon->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y))); };
+
+    EXPECT_EQ(HTCLIENT, hitTest());
+    EXPECT_EQ(0, dwm.m_nAsked) << "not composed: the composition is not asked";
+
+    pHelper->SetCompositionEnabled(TRUE);
+    struct Case
+    {
+        LRESULT nComposition, nExpected;
+    };
+    for (const Case& c : {Case{HTCLOSE, HTTRANSPARENT}, Case{HTMAXBUTTON, HTTRANSPARENT},
+                          Case{HTMINBUTTON, HTTRANSPARENT}, Case{HTHELP, HTTRANSPARENT}, Case{HTCAPTION, HTCLIENT},
+                          Case{0, HTCLIENT}})
+    {
+        dwm.m_nAnswer = c.nComposition;
+        EXPECT_EQ(c.nExpected, hitTest()) << c.nComposition;
+    }
+    delete pHost;
+}
