@@ -228,7 +228,12 @@ void CZMRRibbonBar::ShowGroupControls()
         pControl->SetHideFlags(bShown ? dwHide & ~DWORD(zmrHideRibbonTab) : dwHide | zmrHideRibbonTab);
     }
     OnRecalcLayout();
-    if (CZMRBarManager* pManager = GetBarManager())
+    // The open popups close. A tab chosen on the tab strip from the keyboard
+    // leaves the ribbon in keyboard mode, so that the arrows and the wheel
+    // go on to the next tab.
+    if (m_bTracking && m_pControlTab && m_pControlTab->IsFocused())
+        CloseTrackedPopups();
+    else if (CZMRBarManager* pManager = GetBarManager())
         pManager->CancelTracking();
 }
 

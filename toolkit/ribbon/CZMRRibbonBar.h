@@ -198,6 +198,9 @@ public:
     // (showing the popup's tips when asked); any other gets its access key.
     void ActivateGroupControlTip(CZMRCommandBar* pBar, CZMRCommandBarKeyboardTip* pTip, BOOL bShowPopupTips);
     void CreateControlTip(CZMRControl* pControl, LPCTSTR lpszExplicit, BOOL bGroupShown);
+    // While the ribbon is in keyboard mode: the context-menu key opens the
+    // hot control's context menu, and the wheel steps through the tabs.
+    int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
     // ------------------------------------------------------------ the ribbon's own operations
 
@@ -342,6 +345,10 @@ protected:
     void FocusControlTab();
     // A tab chosen by its access letter: selected, with its group tips.
     void SelectTabFromKeyboard(CZMRRibbonTab* pTab);
+    // A popup of this thread's bars is tracked (the ribbon itself aside).
+    BOOL IsPopupTracked() const;
+    // Every tracked bar but the ribbon leaves tracking.
+    void CloseTrackedPopups();
     // The visible quick-access control of that number (from 1), or none.
     CZMRControl* GetVisibleQuickAccessControl(int nNumber) const;
 

@@ -13,6 +13,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRCommandBarKeyboardTip.h"
 #include "CZMRControls.h"
+#include "CZMRMouseManager.h"
 #include <cstdlib>
 
 // ---------------------------------------------------------------- menu mode and mnemonics
@@ -330,6 +331,68 @@ BOOL CZMRRibbonBar::HandleNavigationKey(int nCode)
     if (NavigateByArrow(nCode))
         return TRUE;
     return CZMRMenuBar::HandleNavigationKey(nCode);
+}
+
+int CZMRRibbonBar::HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                                       LRESULT& lResult)
+{
+    if (m_bTracking && nMessage == WM_CONTEXTMENU)
+    {
+        // The context-menu key (or Shift+F10) opens the hot control's menu
+        // at its top-left corner; a mouse's context menu is not the
+        // site's business while the ribbon is in keyboard mode. The
+        // keyboard's point (-1, -1) comes as 32 bits.
+        if (DWORD(lParam) == 0xFFFFFFFF)
+        {
+            if (CZMRControl* pHot = GetControl(m_nHotIndex))
+                ShowContextMenu(pHot->GetRect().TopLeft(), pHot);
+        }
+        lResult = 0;
+        return ZMR_HOOK_HANDLED;
+    }
+    if (m_bTracking && nMessage == WM_MOUSEWHEEL && m_pControlTab && !IsPopupTracked())
+    {
+        CZMRBarManager* pManager = GetBarManager();
+        if (!pManager || !pManager->AreKeyboardTipsShown())
+        {
+            // Towards the user the next tab, away from the user the one before.
+            const short nDelta = short(HIWORD(wParam));
+            m_pControlTab->HandleKeyNavigation(this, nDelta <= 0 ? VK_RIGHT : VK_LEFT);
+            lResult = 0;
+            return ZMR_HOOK_HANDLED;
+        }
+    }
+    return CZMRMenuBar::HandleHookedMessage(hWnd, nMessage, wParam, lParam, lResult);
+}
+
+BOOL CZMRRibbonBar::IsPopupTracked() const
+{
+    CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+    if (!pMouseManager)
+        return FALSE;
+    for (int i = 0; i < pMouseManager->GetTrackedCount(); i++)
+    {
+        if (pMouseManager->GetTrackedAt(i) != this)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CZMRRibbonBar::CloseTrackedPopups()
+{
+    CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+    // Leaving tracking may close further popups: the list is read afresh.
+    for (int i = pMouseManager ? pMouseManager->GetTrackedCount() - 1 : -1; i >= 0; i--)
+    {
+        if (i >= pMouseManager->GetTrackedCount())
+            continue;
+        CZMRCommandBar* pBar = pMouseManager->GetTrackedAt(i);
+        if (pBar != this)
+        {
+            pBar->SetMenuLoopActive(FALSE);
+            pMouseManager->RemoveTracked(pBar);
+        }
+    }
 }
 
 BOOL CZMRRibbonBar::NavigateByArrow(int nCode)

@@ -5,7 +5,6 @@
 #include "CZMRControlComboBox.h"
 #include "CZMRControlComboBoxEditCtrl.h"
 #include "CZMRControlComboBoxList.h"
-#include "CZMRImageManager.h"
 #include "CZMRMouseManager.h"
 #include "CZMRToolBar.h"
 #include "MemoryPropStore.h"
@@ -401,26 +400,10 @@ TEST_F(ComboOnToolBar, WithoutAnEditWindowItDrawsItsOwnTextAndKeysMoveTheSelecti
 
 TEST_F(ComboOnToolBar, AnOwnerDrawnListShowsAnIconPerItemAndOpensAtItsRememberedWidth)
 {
-    // Four 16 x 12 icons, ids 300 to 303, each a block of one colour on the
-    // strip's transparent ground (the colour of its first pixel).
+    // Four 16 x 12 icons, ids 300 to 303.
     const COLORREF iconColours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(200, 120, 0)};
-    CZMRImageManager* pImages = new CZMRImageManager;
-    m_pManager->SetImageManager(pImages);
-    pImages->InternalRelease();
-    {
-        CClientDC dcBar(m_pBar);
-        CBitmap strip;
-        strip.CreateCompatibleBitmap(&dcBar, 64, 12);
-        CDC dc;
-        dc.CreateCompatibleDC(&dcBar);
-        CBitmap* pOld = dc.SelectObject(&strip);
-        dc.FillSolidRect(0, 0, 64, 12, RGB(255, 0, 255));
-        for (int i = 0; i < 4; i++)
-            dc.FillSolidRect(16 * i + 2, 2, 12, 8, iconColours[i]);
-        dc.SelectObject(pOld);
-        const UINT ids[] = {300, 301, 302, 303};
-        ASSERT_TRUE(pImages->SetIcons(strip, ids, 4, 16, 12, 0, FALSE));
-    }
+    ASSERT_TRUE(SetBlockIcons(m_pManager, m_pBar, {300, 301, 302, 303},
+                              std::vector<COLORREF>(std::begin(iconColours), std::end(iconColours)), CSize(16, 12)));
 
     CZMRControlComboBoxList* pList = List();
     pList->DestroyWindow();

@@ -177,6 +177,29 @@ TEST_F(EditOnToolBar, TheWindowFillsTheFieldAndShowsTheHintInGrey)
     EXPECT_STREQ(m_pEdit->GetEditText(), L"33");
 }
 
+TEST_F(EditOnToolBar, AnEditIconSitsInFrontOfTheWindow)
+{
+    const COLORREF clrIcon = RGB(0, 120, 200);
+    ASSERT_TRUE(SetBlockIcons(m_pManager, m_pBar, {500}, {clrIcon}, CSize(16, 16)));
+    const int nLeftWithout = EditRectInBar().left;
+    m_pEdit->SetEditIconId(500);
+    m_pEdit->SetRefreshNeeded();
+    Layout();
+    EXPECT_EQ(EditRectInBar().left, nLeftWithout + 16 + 2) << "the window makes room for the icon";
+
+    const CRect rc = m_pEdit->GetRect();
+    const CPoint ptIcon(rc.left + m_pEdit->GetLabelWidth() + 3 + 8, (rc.top + rc.bottom) / 2);
+    auto iconPixel = [&] {
+        m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CSize sz;
+        const std::vector<COLORREF> pixels = ReadWindow(m_pBar->GetSafeHwnd(), sz);
+        return pixels[size_t(ptIcon.y) * sz.cx + ptIcon.x];
+    };
+    EXPECT_EQ(iconPixel(), clrIcon);
+    m_pEdit->SetEnabled(FALSE);
+    EXPECT_NE(iconPixel(), clrIcon) << "the disabled image";
+}
+
 TEST_F(EditOnToolBar, AClickGivesItTheFocusAndEscapeGivesBackTheTextAndTheFocus)
 {
     m_pSite->SetFocus();

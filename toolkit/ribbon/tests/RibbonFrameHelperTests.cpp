@@ -10,10 +10,13 @@
 #include "CRibbonHost.h"
 #include "CZMRBarManager.h"
 #include "CZMRControlButton.h"
+#include "CZMRControlEdit.h"
+#include "CZMRControlEditCtrl.h"
 #include "CZMRControls.h"
 #include "CZMRDwmApiBinding.h"
 #include "CZMROffice2007Theme.h"
 #include "CZMRRibbonBar.h"
+#include "CZMRRibbonQuickAccessControls.h"
 #include "ArtifactPng.h"
 #include "CTestInput.h"
 #include "PixelCanvas.h"
@@ -716,6 +719,10 @@ TEST(RibbonFrameHelper, ControlCaptionsInTheComposedCaptionAreDrawnOnGlass)
     CZMRControl* pControl = pRibbon->GetQuickAccessCustomizeButton();
     ASSERT_NE(nullptr, pControl);
     CZMRPaintManager* pPaintManager = pHost->PaintManager();
+    // An edit in the quick-access bar: its window paints opaque on glass.
+    CZMRControlEdit* pEdit = new CZMRControlEdit;
+    pEdit->SetWidth(60);
+    pRibbon->GetQuickAccessControls()->InsertAt(pEdit, 0);
 
     struct Case
     {
@@ -735,6 +742,8 @@ TEST(RibbonFrameHelper, ControlCaptionsInTheComposedCaptionAreDrawnOnGlass)
         pRibbon->ShowQuickAccessBelow(c.bQuickAccessBelow);
         pHost->Layout();
         EXPECT_EQ(c.bOnGlass, pControl->IsInRibbonCaption() != FALSE) << c.pszName;
+        ASSERT_NE(nullptr, pEdit->GetEditCtrl()) << c.pszName;
+        EXPECT_EQ(c.bOnGlass, pEdit->GetEditCtrl()->IsInRibbonCaption() != FALSE) << c.pszName;
 
         g_glassTexts.clear();
         CPixelCanvas canvas(80, 20, RGB(255, 255, 255));

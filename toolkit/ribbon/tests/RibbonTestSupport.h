@@ -1,5 +1,6 @@
 // Shared pieces of the ribbon tests: the ribbon test skin bound for one
-// scope, a ribbon host on the test's desktop, and the keyboard tips shown.
+// scope, a ribbon host on the test's desktop, the keyboard tips shown, and a
+// step run inside a menu.
 #pragma once
 #include "CRibbonHost.h"
 #include "CZMRBarManager.h"
@@ -8,7 +9,9 @@
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonBar.h"
 #include "CZMRRibbonTheme.h"
+#include "CZMRMouseManager.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -33,6 +36,47 @@ inline COLORREF SkinColor(int nRed, int nGreen, int nBlue)
 {
     return RGB(nRed, nGreen, nBlue);
 }
+
+// A step that a timer runs inside the menu this thread tracks next (the step
+// ends the menu), and a safety timer that closes the tracked bars when the
+// menu is still open after 3 s; both end with the object.
+class CInMenuStep
+{
+public:
+    explicit CInMenuStep(std::function<void()> step, UINT nDelay = 20)
+    {
+        Step() = std::move(step);
+        m_nSafety = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
+            ::KillTimer(nullptr, nId);
+            ADD_FAILURE() << "the menu was still open when the safety timer fired";
+            CZMRMouseManager::GetThreadMouseManager()->CloseAllTracked();
+        });
+        ::SetTimer(nullptr, 0, nDelay, [](HWND, UINT, UINT_PTR nId, DWORD) {
+            ::KillTimer(nullptr, nId);
+            std::function<void()> run = Step();
+            Step() = nullptr;
+            if (run)
+                run();
+        });
+    }
+    ~CInMenuStep()
+    {
+        ::KillTimer(nullptr, m_nSafety);
+        Step() = nullptr;
+    }
+    CInMenuStep(const CInMenuStep&) = delete;
+    CInMenuStep& operator=(const CInMenuStep&) = delete;
+    // The step has not run yet.
+    static bool Pending() { return static_cast<bool>(Step()); }
+
+private:
+    static std::function<void()>& Step()
+    {
+        static std::function<void()> s_step;
+        return s_step;
+    }
+    UINT_PTR m_nSafety;
+};
 
 // The ids of the commands the host's controls ran (code 100), in order;
 // the tab strip's own notifications left out.
