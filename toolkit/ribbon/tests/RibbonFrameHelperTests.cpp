@@ -21,6 +21,7 @@
 #include "CTestInput.h"
 #include "PixelCanvas.h"
 #include "StandInVisualStyles.h"
+#include "WindowPixels.h"
 #include "TestSkinBound.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,17 @@ public:
     BOOL m_bComposed = FALSE;   // what the desktop answers
 };
 
+// A window's region box; empty when it has none.
+CRect RegionBoxOf(HWND hWnd)
+{
+    CRect rc(0, 0, 0, 0);
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    if (::GetWindowRgn(hWnd, hRgn) != ERROR)
+        ::GetRgnBox(hRgn, &rc);
+    ::DeleteObject(hRgn);
+    return rc;
+}
+
 // A top-level frame window that may update its helper's region each time
 // the system moves or sizes it, as a frame that follows its size would.
 class CPlainFrame
@@ -70,16 +82,7 @@ public:
         ::SetWindowLongW(m_hWnd, GWL_STYLE, ::GetWindowLongW(m_hWnd, GWL_STYLE) | dwStyle);
         ::SetWindowLongW(m_hWnd, GWL_EXSTYLE, ::GetWindowLongW(m_hWnd, GWL_EXSTYLE) | dwExStyle);
     }
-    // The frame's region box; empty when it has none.
-    CRect RegionBox() const
-    {
-        CRect rc(0, 0, 0, 0);
-        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
-        if (::GetWindowRgn(m_hWnd, hRgn) != ERROR)
-            ::GetRgnBox(hRgn, &rc);
-        ::DeleteObject(hRgn);
-        return rc;
-    }
+    CRect RegionBox() const { return RegionBoxOf(m_hWnd); }
     bool RegionHas(int x, int y) const
     {
         HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
@@ -375,21 +378,7 @@ public:
     explicit CWindowPixels(HWND hWnd)
     {
         ::RedrawWindow(hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        CRect rc;
-        ::GetWindowRect(hWnd, &rc);
-        m_size = rc.Size();
-        HDC hdcWnd = ::GetWindowDC(hWnd);
-        HDC hdcMem = ::CreateCompatibleDC(hdcWnd);
-        HBITMAP hbm = ::CreateCompatibleBitmap(hdcWnd, m_size.cx, m_size.cy);
-        HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
-        ::BitBlt(hdcMem, 0, 0, m_size.cx, m_size.cy, hdcWnd, 0, 0, SRCCOPY);
-        for (int y = 0; y < m_size.cy; y++)
-            for (int x = 0; x < m_size.cx; x++)
-                m_pixels.push_back(::GetPixel(hdcMem, x, y));
-        ::SelectObject(hdcMem, hOld);
-        ::DeleteObject(hbm);
-        ::DeleteDC(hdcMem);
-        ::ReleaseDC(hWnd, hdcWnd);
+        m_pixels = ReadWholeWindow(hWnd, m_size);
     }
     COLORREF At(int x, int y) const { return m_pixels[size_t(y) * size_t(m_size.cx) + size_t(x)]; }
     void Save(LPCWSTR lpszName) const
@@ -400,6 +389,33 @@ public:
 
 private:
     std::vector<COLORREF> m_pixels;
+};
+
+// A ribbon host whose ribbon has a frame helper (composing through the
+// binding given, when one is), hooked to the frame when asked.
+struct CRibbonFrame
+{
+    explicit CRibbonFrame(CRect rc = CRect(0, 0, 420, 260), CZMRDwmApiBinding* pDwm = nullptr, BOOL bHook = TRUE)
+        : pHost(CRibbonHost::Create(rc))
+    {
+        if (!pHost)
+            return;
+        hWndFrame = pHost->Frame()->GetSafeHwnd();
+        pRibbon = pHost->Ribbon();
+        pHelper = new CZMRRibbonFrameHelper(hWndFrame, pRibbon, pHost->Manager());
+        pRibbon->SetFrameHelper(pHelper);
+        if (pDwm)
+            pHelper->SetDwmApiBinding(pDwm);
+        pHost->Frame()->SetForegroundWindow();
+        if (bHook)
+            pHelper->HookFrame();
+        pHost->Layout();
+    }
+    ~CRibbonFrame() { delete pHost; }
+    CRibbonHost* pHost;
+    HWND hWndFrame = nullptr;
+    CZMRRibbonBar* pRibbon = nullptr;
+    CZMRRibbonFrameHelper* pHelper = nullptr;
 };
 
 // The client rectangle in window coordinates.
@@ -420,16 +436,6 @@ CRect SystemClientInWindow(HWND hWnd, CSize size)
     ::AdjustWindowRectEx(&rc, DWORD(::GetWindowLongW(hWnd, GWL_STYLE)), ::GetMenu(hWnd) != nullptr,
                          DWORD(::GetWindowLongW(hWnd, GWL_EXSTYLE)));
     return CRect(-rc.left, -rc.top, size.cx - rc.right, size.cy - rc.bottom);
-}
-
-CRect RegionBoxOf(HWND hWnd)
-{
-    CRect rc(0, 0, 0, 0);
-    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
-    if (::GetWindowRgn(hWnd, hRgn) != ERROR)
-        ::GetRgnBox(hRgn, &rc);
-    ::DeleteObject(hRgn);
-    return rc;
 }
 
 bool PumpUntil(const std::function<bool()>& done)
@@ -503,93 +509,78 @@ TEST(RibbonFrameHelper, AHookedFrameIsDrawnFromTheSkinActiveAndInactive)
 TEST(RibbonFrameHelper, AHookedRibbonFrameKeepsItsBordersAroundTheRibbonsCaption)
 {
     CSkinBound skin;
-    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
-    ASSERT_NE(nullptr, pHost);
-    HWND hWndFrame = pHost->Frame()->GetSafeHwnd();
-    CZMRRibbonBar* pRibbon = pHost->Ribbon();
-    CZMRRibbonFrameHelper* pHelper = new CZMRRibbonFrameHelper(hWndFrame, pRibbon, pHost->Manager());
-    pRibbon->SetFrameHelper(pHelper);
-    pHost->Frame()->SetForegroundWindow();
-    pHelper->HookFrame();
-    pHost->Layout();
-    ASSERT_FALSE(pHelper->IsStandardCaption());
+    CRibbonFrame f;
+    ASSERT_NE(nullptr, f.pHost);
+    ASSERT_FALSE(f.pHelper->IsStandardCaption());
 
     // Only the border stays above the client area; the ribbon's caption
     // reaches up through it to the window's top.
-    const int b = AdjustedBorder(hWndFrame);
-    EXPECT_EQ(CRect(b, b, 420 - b, 260 - b), ClientInWindow(hWndFrame));
-    EXPECT_EQ(-b, pRibbon->GetCaptionRect().top);
-    EXPECT_EQ(CRect(0, 0, 420, 260), RegionBoxOf(hWndFrame));
+    const int b = AdjustedBorder(f.hWndFrame);
+    EXPECT_EQ(CRect(b, b, 420 - b, 260 - b), ClientInWindow(f.hWndFrame));
+    EXPECT_EQ(-b, f.pRibbon->GetCaptionRect().top);
+    EXPECT_EQ(CRect(0, 0, 420, 260), RegionBoxOf(f.hWndFrame));
 
     for (BOOL bActive : {TRUE, FALSE})
     {
         if (!bActive)
-            ::SendMessageW(hWndFrame, WM_NCACTIVATE, FALSE, 0);
-        EXPECT_EQ(bActive, pHelper->IsFrameActive());
-        const CWindowPixels pixels(hWndFrame);
+            ::SendMessageW(f.hWndFrame, WM_NCACTIVATE, FALSE, 0);
+        EXPECT_EQ(bActive, f.pHelper->IsFrameActive());
+        const CWindowPixels pixels(f.hWndFrame);
         const COLORREF* c = bActive ? kBorderActive : kBorderInactive;
         EXPECT_EQ(SkinTopCenterUpper(bActive ? 0 : 1), pixels.At(210, 0)) << "the top border";
         EXPECT_EQ(c[0], pixels.At(0, 200)) << "the left border below the caption";
         pixels.Save(bActive ? L"ribbon-frame-window-active.png" : L"ribbon-frame-window-inactive.png");
     }
-    ::SendMessageW(hWndFrame, WM_NCACTIVATE, TRUE, 0);
+    ::SendMessageW(f.hWndFrame, WM_NCACTIVATE, TRUE, 0);
 
     // The region follows the frame's size.
-    ::SetWindowPos(hWndFrame, nullptr, 0, 0, 460, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_EQ(CRect(0, 0, 460, 300), RegionBoxOf(hWndFrame));
+    ::SetWindowPos(f.hWndFrame, nullptr, 0, 0, 460, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(CRect(0, 0, 460, 300), RegionBoxOf(f.hWndFrame));
 
     // The posted recalculation is answered when the frame gets it.
-    pHelper->PostRecalc();
-    EXPECT_TRUE(pHelper->IsRecalcPosted());
+    f.pHelper->PostRecalc();
+    EXPECT_TRUE(f.pHelper->IsRecalcPosted());
     CRibbonHost::Pump();
-    EXPECT_FALSE(pHelper->IsRecalcPosted());
+    EXPECT_FALSE(f.pHelper->IsRecalcPosted());
 
     // A hidden ribbon gives the frame its standard caption back.
-    pRibbon->SetVisible(FALSE);
-    EXPECT_TRUE(pHelper->IsStandardCaption());
-    EXPECT_EQ(pHelper->GetCaptionHeight(), ClientInWindow(hWndFrame).top);
+    f.pRibbon->SetVisible(FALSE);
+    EXPECT_TRUE(f.pHelper->IsStandardCaption());
+    EXPECT_EQ(f.pHelper->GetCaptionHeight(), ClientInWindow(f.hWndFrame).top);
     // Shown again, the ribbon asks for the frame's recalculation, which the
     // frame answers when the request arrives.
-    pRibbon->SetVisible(TRUE);
-    pHost->Layout();
-    EXPECT_FALSE(pHelper->IsStandardCaption());
-    EXPECT_EQ(b, ClientInWindow(hWndFrame).top);
-    delete pHost;
+    f.pRibbon->SetVisible(TRUE);
+    f.pHost->Layout();
+    EXPECT_FALSE(f.pHelper->IsStandardCaption());
+    EXPECT_EQ(b, ClientInWindow(f.hWndFrame).top);
 }
 
 TEST(RibbonFrameHelper, CompositionMessagesSwitchBetweenTheRegionAndTheExtendedFrame)
 {
     CRecordingDwmApi dwm;
-    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
-    ASSERT_NE(nullptr, pHost);
-    HWND hWndFrame = pHost->Frame()->GetSafeHwnd();
-    CZMRRibbonFrameHelper* pHelper = new CZMRRibbonFrameHelper(hWndFrame, pHost->Ribbon(), pHost->Manager());
-    pHost->Ribbon()->SetFrameHelper(pHelper);
-    pHelper->SetDwmApiBinding(&dwm);
-    pHelper->HookFrame();
-    pHost->Layout();
-    EXPECT_FALSE(pHelper->IsCompositionEnabled());
-    EXPECT_FALSE(RegionBoxOf(hWndFrame).IsRectEmpty());
+    CRibbonFrame f(CRect(0, 0, 420, 260), &dwm);
+    ASSERT_NE(nullptr, f.pHost);
+    EXPECT_FALSE(f.pHelper->IsCompositionEnabled());
+    EXPECT_FALSE(RegionBoxOf(f.hWndFrame).IsRectEmpty());
     EXPECT_TRUE(dwm.m_calls.empty());
 
     // Composed: no region, the system's frame extended down over the
     // ribbon's caption, which starts at the window's top.
     dwm.m_bComposed = TRUE;
-    ::SendMessageW(hWndFrame, WM_DWMCOMPOSITIONCHANGED, 0, 0);
-    EXPECT_TRUE(pHelper->IsCompositionEnabled());
-    EXPECT_TRUE(RegionBoxOf(hWndFrame).IsRectEmpty());
+    ::SendMessageW(f.hWndFrame, WM_DWMCOMPOSITIONCHANGED, 0, 0);
+    EXPECT_TRUE(f.pHelper->IsCompositionEnabled());
+    EXPECT_TRUE(RegionBoxOf(f.hWndFrame).IsRectEmpty());
     ASSERT_FALSE(dwm.m_calls.empty());
-    EXPECT_EQ(CRect(0, pHelper->GetCaptionHeight(), 0, 0), dwm.m_calls.back());
-    EXPECT_EQ(0, ClientInWindow(hWndFrame).top);
-    EXPECT_EQ(SystemClientInWindow(hWndFrame, CSize(420, 260)).left, ClientInWindow(hWndFrame).left);
+    EXPECT_EQ(CRect(0, f.pHelper->GetCaptionHeight(), 0, 0), dwm.m_calls.back());
+    EXPECT_EQ(0, ClientInWindow(f.hWndFrame).top);
+    EXPECT_EQ(SystemClientInWindow(f.hWndFrame, CSize(420, 260)).left, ClientInWindow(f.hWndFrame).left);
 
     dwm.m_bComposed = FALSE;
     dwm.m_calls.clear();
-    ::SendMessageW(hWndFrame, WM_DWMCOMPOSITIONCHANGED, 0, 0);
-    EXPECT_FALSE(pHelper->IsCompositionEnabled());
-    EXPECT_EQ(CRect(0, 0, 420, 260), RegionBoxOf(hWndFrame));
+    ::SendMessageW(f.hWndFrame, WM_DWMCOMPOSITIONCHANGED, 0, 0);
+    EXPECT_FALSE(f.pHelper->IsCompositionEnabled());
+    EXPECT_EQ(CRect(0, 0, 420, 260), RegionBoxOf(f.hWndFrame));
     EXPECT_TRUE(dwm.m_calls.empty());
-    delete pHost;
 }
 
 namespace
@@ -633,19 +624,12 @@ void CALLBACK LookAndRelease(HWND, UINT, UINT_PTR nTimer, DWORD)
 TEST(RibbonFrameHelper, CaptionButtonsFollowTheMouseAndRunTheirSystemCommand)
 {
     CSkinBound skin;
-    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
-    ASSERT_NE(nullptr, pHost);
-    HWND hWndFrame = pHost->Frame()->GetSafeHwnd();
-    CZMRRibbonBar* pRibbon = pHost->Ribbon();
-    CZMRRibbonFrameHelper* pHelper = new CZMRRibbonFrameHelper(hWndFrame, pRibbon, pHost->Manager());
-    pRibbon->SetFrameHelper(pHelper);
-    pHost->Frame()->SetForegroundWindow();
-    pHelper->HookFrame();
-    pRibbon->EnableAnimation(FALSE);   // each state is drawn at once
-    pHost->Layout();
-    HWND hWndBar = pRibbon->GetSafeHwnd();
+    CRibbonFrame f;
+    ASSERT_NE(nullptr, f.pHost);
+    f.pRibbon->EnableAnimation(FALSE);   // each state is drawn at once
+    HWND hWndBar = f.pRibbon->GetSafeHwnd();
 
-    CZMRControl* pMaximize = pRibbon->GetControls()->FindControlById(SC_MAXIMIZE);
+    CZMRControl* pMaximize = f.pRibbon->GetControls()->FindControlById(SC_MAXIMIZE);
     ASSERT_NE(nullptr, pMaximize);
     const CRect rc = pMaximize->GetRect();
     const int nGlyph = CZMROffice2007Theme::GetFrameCaptionGlyphSize(rc.Height());
@@ -661,20 +645,19 @@ TEST(RibbonFrameHelper, CaptionButtonsFollowTheMouseAndRunTheirSystemCommand)
     g_press.hWndBar = hWndBar;
     ::SetTimer(nullptr, 0, 20, LookAndRelease);
     CTestInput::Button(VK_LBUTTON, true);
-    ASSERT_TRUE(PumpUntil([&] { return ::IsZoomed(hWndFrame) != FALSE; })) << "released on it: the frame maximizes";
+    ASSERT_TRUE(PumpUntil([&] { return ::IsZoomed(f.hWndFrame) != FALSE; })) << "released on it: the frame maximizes";
     ASSERT_TRUE(g_press.bLooked);
     EXPECT_TRUE(g_press.bPressed);
     EXPECT_EQ(SkinGlyph(2, SC_MAXIMIZE, nGlyph), g_press.clr) << "pressed";
 
     // The maximized frame offers restore there; an inactive frame draws it disabled.
-    pHost->Layout();
-    CZMRControl* pRestore = pRibbon->GetControls()->FindControlById(SC_RESTORE);
+    f.pHost->Layout();
+    CZMRControl* pRestore = f.pRibbon->GetControls()->FindControlById(SC_RESTORE);
     ASSERT_NE(nullptr, pRestore);
-    ::SendMessageW(hWndFrame, WM_NCACTIVATE, FALSE, 0);
+    ::SendMessageW(f.hWndFrame, WM_NCACTIVATE, FALSE, 0);
     const CRect rcRestore = pRestore->GetRect();
     EXPECT_EQ(SkinGlyph(3, SC_RESTORE, CZMROffice2007Theme::GetFrameCaptionGlyphSize(rcRestore.Height())),
               BarPixel(hWndBar, rcRestore.CenterPoint()));
-    delete pHost;
 }
 
 namespace
@@ -708,21 +691,15 @@ TEST(RibbonFrameHelper, ControlCaptionsInTheComposedCaptionAreDrawnOnGlass)
                                  {"EndBufferedPaint", reinterpret_cast<void*>(GlassEndBufferedPaint)},
                                  {"DrawThemeTextEx", reinterpret_cast<void*>(GlassDrawThemeTextEx)}});
     CRecordingDwmApi dwm;
-    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
-    ASSERT_NE(nullptr, pHost);
-    CZMRRibbonBar* pRibbon = pHost->Ribbon();
-    CZMRRibbonFrameHelper* pHelper =
-        new CZMRRibbonFrameHelper(pHost->Frame()->GetSafeHwnd(), pRibbon, pHost->Manager());
-    pRibbon->SetFrameHelper(pHelper);
-    pHelper->SetDwmApiBinding(&dwm);
-    pHost->Layout();
-    CZMRControl* pControl = pRibbon->GetQuickAccessCustomizeButton();
+    CRibbonFrame f(CRect(0, 0, 420, 260), &dwm, FALSE);
+    ASSERT_NE(nullptr, f.pHost);
+    CZMRControl* pControl = f.pRibbon->GetQuickAccessCustomizeButton();
     ASSERT_NE(nullptr, pControl);
-    CZMRPaintManager* pPaintManager = pHost->PaintManager();
+    CZMRPaintManager* pPaintManager = f.pHost->PaintManager();
     // An edit in the quick-access bar: its window paints opaque on glass.
     CZMRControlEdit* pEdit = new CZMRControlEdit;
     pEdit->SetWidth(60);
-    pRibbon->GetQuickAccessControls()->InsertAt(pEdit, 0);
+    f.pRibbon->GetQuickAccessControls()->InsertAt(pEdit, 0);
 
     struct Case
     {
@@ -738,9 +715,9 @@ TEST(RibbonFrameHelper, ControlCaptionsInTheComposedCaptionAreDrawnOnGlass)
     const COLORREF kText = RGB(10, 20, 30);
     for (const Case& c : cases)
     {
-        pHelper->SetCompositionEnabled(c.bComposed);
-        pRibbon->ShowQuickAccessBelow(c.bQuickAccessBelow);
-        pHost->Layout();
+        f.pHelper->SetCompositionEnabled(c.bComposed);
+        f.pRibbon->ShowQuickAccessBelow(c.bQuickAccessBelow);
+        f.pHost->Layout();
         EXPECT_EQ(c.bOnGlass, pControl->IsInRibbonCaption() != FALSE) << c.pszName;
         ASSERT_NE(nullptr, pEdit->GetEditCtrl()) << c.pszName;
         EXPECT_EQ(c.bOnGlass, pEdit->GetEditCtrl()->IsInRibbonCaption() != FALSE) << c.pszName;
@@ -762,7 +739,6 @@ TEST(RibbonFrameHelper, ControlCaptionsInTheComposedCaptionAreDrawnOnGlass)
         }
     }
     EXPECT_FALSE(CZMRControlButton().IsInRibbonCaption()) << "a control on no bar";
-    delete pHost;
 }
 
 // ---------------------------------------------------------------- the ribbon's caption by the frame's styles
@@ -796,32 +772,27 @@ TEST(RibbonFrameHelper, CaptionButtonsByTheFramesStyles)
     CRecordingDwmApi dwm;
     for (const Case& c : cases)
     {
-        CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 480, 320));
-        ASSERT_NE(nullptr, pHost);
-        HWND hWndFrame = pHost->Frame()->GetSafeHwnd();
-        CZMRRibbonBar* pRibbon = pHost->Ribbon();
-        ::SetWindowLongW(hWndFrame, GWL_STYLE, ::GetWindowLongW(hWndFrame, GWL_STYLE) & ~LONG(c.dwRemove));
-        ::SetWindowLongW(hWndFrame, GWL_EXSTYLE, ::GetWindowLongW(hWndFrame, GWL_EXSTYLE) | LONG(c.dwExAdd));
+        CRibbonFrame f(CRect(0, 0, 480, 320), &dwm, FALSE);
+        ASSERT_NE(nullptr, f.pHost);
+        ::SetWindowLongW(f.hWndFrame, GWL_STYLE, ::GetWindowLongW(f.hWndFrame, GWL_STYLE) & ~LONG(c.dwRemove));
+        ::SetWindowLongW(f.hWndFrame, GWL_EXSTYLE, ::GetWindowLongW(f.hWndFrame, GWL_EXSTYLE) | LONG(c.dwExAdd));
         if (c.bCloseGrayed)
-            ::EnableMenuItem(::GetSystemMenu(hWndFrame, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+            ::EnableMenuItem(::GetSystemMenu(f.hWndFrame, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
         if (c.bMaximized)
-            ::ShowWindow(hWndFrame, SW_MAXIMIZE);
-        CZMRRibbonFrameHelper* pHelper = new CZMRRibbonFrameHelper(hWndFrame, pRibbon, pHost->Manager());
-        pRibbon->SetFrameHelper(pHelper);
-        pHelper->SetDwmApiBinding(&dwm);
-        pHelper->SetCompositionEnabled(c.bComposed);
-        pHost->Layout();
+            ::ShowWindow(f.hWndFrame, SW_MAXIMIZE);
+        f.pHelper->SetCompositionEnabled(c.bComposed);
+        f.pHost->Layout();
 
         CRect rcClient;
-        pRibbon->GetClientRect(&rcClient);
+        f.pRibbon->GetClientRect(&rcClient);
         int xRight = rcClient.Width() - (c.bComposed ? 100 : 0);
-        const int nHeight = pRibbon->GetCaptionRect().bottom - 3 - pRibbon->GetCaptionTopOffset();
+        const int yTop = f.pRibbon->GetCaptionTopOffset(), yBottom = f.pRibbon->GetCaptionRect().bottom - 3;
+        const int nHeight = yBottom - yTop;
         for (const Button& button : c.buttons)
         {
-            CZMRControl* pButton = pRibbon->GetControls()->FindControlById(button.nId);
+            CZMRControl* pButton = f.pRibbon->GetControls()->FindControlById(button.nId);
             ASSERT_NE(nullptr, pButton) << c.pszName << " " << button.nId;
-            EXPECT_EQ(CRect(xRight - nHeight, pRibbon->GetCaptionTopOffset(), xRight, pRibbon->GetCaptionRect().bottom - 3),
-                      pButton->GetRect())
+            EXPECT_EQ(CRect(xRight - nHeight, yTop, xRight, yBottom), pButton->GetRect())
                 << c.pszName << " " << button.nId;
             EXPECT_EQ(button.bEnabled, pButton->GetEnabled() != 0) << c.pszName << " " << button.nId;
             xRight -= nHeight;
@@ -830,10 +801,9 @@ TEST(RibbonFrameHelper, CaptionButtonsByTheFramesStyles)
         {
             const bool bExpected = std::any_of(c.buttons.begin(), c.buttons.end(),
                                                [nId](const Button& button) { return button.nId == nId; });
-            EXPECT_EQ(bExpected, pRibbon->GetControls()->FindControlById(nId) != nullptr) << c.pszName << " " << nId;
+            EXPECT_EQ(bExpected, f.pRibbon->GetControls()->FindControlById(nId) != nullptr) << c.pszName << " " << nId;
         }
-        EXPECT_EQ(xRight, pRibbon->GetCaptionFreeRect().right) << c.pszName;
-        delete pHost;
+        EXPECT_EQ(xRight, f.pRibbon->GetCaptionFreeRect().right) << c.pszName;
     }
 }
 
@@ -859,22 +829,16 @@ public:
 TEST(RibbonFrameHelper, OverTheComposedFramesButtonsTheRibbonLetsTheFrameAnswer)
 {
     CHitTestDwmApi dwm;
-    CRibbonHost* pHost = CRibbonHost::Create(CRect(0, 0, 420, 260));
-    ASSERT_NE(nullptr, pHost);
-    CZMRRibbonBar* pRibbon = pHost->Ribbon();
-    CZMRRibbonFrameHelper* pHelper =
-        new CZMRRibbonFrameHelper(pHost->Frame()->GetSafeHwnd(), pRibbon, pHost->Manager());
-    pRibbon->SetFrameHelper(pHelper);
-    pHelper->SetDwmApiBinding(&dwm);
-    pHost->Layout();
-    CPoint pt(pRibbon->GetCaptionFreeRect().right - 10, 5);
-    pRibbon->ClientToScreen(&pt);
-    auto hitTest = [&] { return LRESULT(pRibbon->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y))); };
+    CRibbonFrame f(CRect(0, 0, 420, 260), &dwm, FALSE);
+    ASSERT_NE(nullptr, f.pHost);
+    CPoint pt(f.pRibbon->GetCaptionFreeRect().right - 10, 5);
+    f.pRibbon->ClientToScreen(&pt);
+    auto hitTest = [&] { return LRESULT(f.pRibbon->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y))); };
 
     EXPECT_EQ(HTCLIENT, hitTest());
     EXPECT_EQ(0, dwm.m_nAsked) << "not composed: the composition is not asked";
 
-    pHelper->SetCompositionEnabled(TRUE);
+    f.pHelper->SetCompositionEnabled(TRUE);
     struct Case
     {
         LRESULT nComposition, nExpected;
@@ -886,5 +850,4 @@ TEST(RibbonFrameHelper, OverTheComposedFramesButtonsTheRibbonLetsTheFrameAnswer)
         dwm.m_nAnswer = c.nComposition;
         EXPECT_EQ(c.nExpected, hitTest()) << c.nComposition;
     }
-    delete pHost;
 }

@@ -9,7 +9,9 @@
 #include "CZMRControlButton.h"
 #include "CZMRRibbonGroup.h"
 #include "CZMRRibbonGroups.h"
+#include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonTab.h"
+#include "CZMRRibbonTabPopupToolBar.h"
 
 #include <memory>
 
@@ -234,6 +236,31 @@ TEST_F(RibbonScrolling, AMinimizedRibbonHasNoScrollButtons)
     EXPECT_FALSE(Shown(TRUE));
     EXPECT_FALSE(Shown(FALSE));
     EXPECT_EQ(nullptr, m_pRibbon->HitTest(m_pRibbon->GetScrollButton(FALSE)->GetRect().CenterPoint()));
+}
+
+// The popup of a minimized ribbon scrolls its copies of the groups the same
+// way, apart from the ribbon's own groups.
+TEST_F(RibbonScrolling, TheTabPopupScrollsItsOwnGroups)
+{
+    m_pRibbon->SetMinimized(TRUE);
+    m_pHost->Layout();
+    m_pRibbon->GetControlTab()->PopupSelectedTab(FALSE);
+    CRibbonHost::Pump();
+    auto* pPopup = dynamic_cast<CZMRRibbonTabPopupToolBar*>(m_pRibbon->GetControlTab()->GetCommandBar());
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_TRUE(pPopup->IsTrackingMode());
+    CZMRRibbonGroups* pGroups = pPopup->GetTabCopy()->GetGroups();
+    EXPECT_FALSE(pPopup->GetScrollButton(TRUE)->IsVisible());
+    EXPECT_TRUE(pPopup->GetScrollButton(FALSE)->IsVisible());
+    const int nLeft = pGroups->GetAt(0)->GetRect().left;
+
+    pPopup->ScrollGroups(FALSE);
+    EXPECT_EQ(40, pGroups->GetAppliedScrollOffset());
+    EXPECT_EQ(nLeft - 40, pGroups->GetAt(0)->GetRect().left);
+    EXPECT_TRUE(pPopup->GetScrollButton(TRUE)->IsVisible());
+    EXPECT_EQ(0, m_pRibbon->GetScrollOffset()) << "the ribbon's own offset stays";
+    pPopup->ScrollGroups(TRUE);
+    EXPECT_EQ(0, pGroups->GetAppliedScrollOffset());
 }
 
 // Pressed and released before the first repeat, a button scrolls once.
