@@ -47,6 +47,15 @@ bool CTestInput::Button(UINT nButton, bool bDown)
     return Send(input);
 }
 
+bool CTestInput::Wheel(int nDelta)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(nDelta);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    return Send(input);
+}
+
 bool CTestInput::Key(WORD wVirtualKey, bool bDown)
 {
     INPUT input = {};

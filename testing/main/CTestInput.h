@@ -16,6 +16,10 @@ public:
     // Presses or releases a mouse button where the cursor is.
     static bool Button(UINT nButton, bool bDown); // nButton: VK_LBUTTON, VK_RBUTTON or VK_MBUTTON
 
+    // Turns the mouse wheel where the cursor is: a positive delta away from
+    // the user, 120 a notch.
+    static bool Wheel(int nDelta);
+
     // Presses or releases a key.
     static bool Key(WORD wVirtualKey, bool bDown);
 };

@@ -67,6 +67,14 @@ void CZMRBarManager::DestroyBars()
     {
         CZMRCommandBar* pBar = m_arrBars[m_arrBars.GetSize() - 1];
         m_arrBars.RemoveAt(m_arrBars.GetSize() - 1);
+        // A bar destroyed later may lay the frame out again: no dock bar may
+        // still hold this one once it is gone.
+        CZMRToolBar* pToolBar = DYNAMIC_DOWNCAST(CZMRToolBar, pBar);
+        if (CZMRDockBar* pDock = pToolBar ? pToolBar->GetDockBar() : nullptr)
+        {
+            pDock->RemoveCommandBar(pToolBar);
+            pToolBar->SetDockBar(nullptr);
+        }
         pBar->OnDestroyBar();
         pBar->InternalRelease();
     }

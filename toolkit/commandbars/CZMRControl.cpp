@@ -7,6 +7,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRPaintManager.h"
 #include "CZMRImageManager.h"
+#include "CZMRRibbonTheme.h"
 #include <algorithm>
 
 IMPLEMENT_SERIAL(CZMRControl, CCmdTarget, VERSIONABLE_SCHEMA | 0x21)
@@ -466,6 +467,11 @@ CZMRImageManager* CZMRControl::GetImageManager() const
 BOOL CZMRControl::IsCustomizeMode() const
 {
     return m_pParent ? m_pParent->IsCustomizeMode() : FALSE;
+}
+
+BOOL CZMRControl::IsInRibbonCaption() const
+{
+    return CZMRRibbonTheme::IsRectInRibbonCaption(m_pParent, m_rcControl);
 }
 
 BOOL CZMRControl::IsCustomizable() const

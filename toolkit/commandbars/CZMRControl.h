@@ -142,6 +142,9 @@ public:
     CZMRBarManager* GetBarManager() const;
     // The manager of the parent bar is in customize mode.
     BOOL IsCustomizeMode() const;
+    // The control lies in the caption of a ribbon whose frame is extended
+    // over it (drawn on glass).
+    BOOL IsInRibbonCaption() const;
     // The cursor lies over the control rectangle.
     BOOL IsCursorOver() const;
     // Marks the parent bar's layout as stale.

@@ -401,6 +401,7 @@ void CZMRControlComboBox::SetRect(CRect rcControl)
         m_bTextStale = FALSE;
     }
     ApplyCharFormat();
+    m_pEdit->SetInRibbonCaption(IsInRibbonCaption());
     CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - (m_nDropDownWidth + 3),
                  rcControl.bottom - 3);
     AdjustEditRectForIcon(rcEdit);

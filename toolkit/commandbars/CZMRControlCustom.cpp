@@ -67,8 +67,9 @@ void CZMRControlCustom::SetRect(CRect rcControl)
     if (rcControl == m_rcControl && (!m_hwndControl || (hWndBar && ::GetParent(m_hwndControl) == hWndBar)))
         return;
     m_rcControl = rcControl;
-    // A stale handle is never moved or re-parented.
-    if (!m_hwndControl || !::IsWindow(m_hwndControl) || !CWnd::FromHandlePermanent(m_hwndControl) || !hWndBar)
+    // A stale handle is never moved or re-parented. Any window qualifies,
+    // also one that no framework object wraps (attached by its handle).
+    if (!m_hwndControl || !::IsWindow(m_hwndControl) || !hWndBar)
         return;
     ::SetParent(m_hwndControl, hWndBar);
     const LONG lStyle = ::GetWindowLongW(m_hwndControl, GWL_STYLE);

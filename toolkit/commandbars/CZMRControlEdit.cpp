@@ -219,6 +219,7 @@ void CZMRControlEdit::SetRect(CRect rcControl)
         m_bTextStale = FALSE;
     }
     ApplyCharFormat();
+    m_pEdit->SetInRibbonCaption(IsInRibbonCaption());
     m_pEdit->SetReadOnly(m_bReadOnly);
 
     CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3,

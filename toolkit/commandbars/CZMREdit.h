@@ -23,7 +23,9 @@ public:
 
     BOOL IsImeComposing() const { return m_bImeComposing; }
     void SetImeComposing(BOOL bComposing) { m_bImeComposing = bComposing; }
+    // The owning control lies in a ribbon caption on glass: the window paints opaque.
     void SetInRibbonCaption(BOOL bInCaption) { m_bInRibbonCaption = bInCaption; }
+    BOOL IsInRibbonCaption() const { return m_bInRibbonCaption; }
     BOOL IsSettingText() const { return m_bSettingText; }
     // The window is a rich edit 2.0 window.
     BOOL IsRichEdit20() const;

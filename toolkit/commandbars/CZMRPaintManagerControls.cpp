@@ -159,7 +159,7 @@ void CZMRPaintManager::DrawControlCaption(CDC* pDC, CZMRControl* pControl, const
     else if (CZMRCommandBar* pBar = pControl->GetParent())
         bShowCues = pBar->AreKeyboardCuesShown();
     DrawControlCaptionText(pDC, strCaption, strCaptionNoMarkers, rc, bVertical, bCentered, bEmbossed, bShowCues,
-                           FALSE);
+                           pControl->IsInRibbonCaption());
 }
 
 CSize CZMRPaintManager::DrawControlText(CDC* pDC, CZMRControl* pControl, CRect rc, BOOL bDraw, BOOL bVertical,
@@ -322,8 +322,12 @@ CSize CZMRPaintManager::DrawToolBarItem(CDC* pDC, CZMRControl* pControl, BOOL bD
         nEnabled = 0;
 
     auto drawImage = [&](CPoint pt) {
+        // An icon on glass is drawn opaque.
+        const BOOL bOldComposited = pImage->m_bDrawComposited;
+        pImage->m_bDrawComposited = pControl->IsInRibbonCaption();
         DrawImage(dc, pt.x, pt.y, szIcon.cx, ImageHeightFor(pImage, szIcon.cx), pImage, nSelected, nPressed,
                   nEnabled, nChecked, bPopped, TRUE);
+        pImage->m_bDrawComposited = bOldComposited;
     };
 
     // Check boxes and radio buttons: a glyph, then the caption; no state frame.

@@ -653,6 +653,29 @@ void CZMRToolTipContextToolTip::DrawTipContent(CDC* pDC, TOOLITEM* pTool, CRect 
     pDC->DrawText(GetToolText(pTool), &rc, nFormat | DT_WORDBREAK);
 }
 
+void CZMRToolTipContextToolTip::DrawSkinTipFace(CDC* pDC, CRect rc)
+{
+    CZMROffice2007Images* pImages = GetOffice2007Images();
+    COLORREF clrLight = pImages->LookupIniColor(L"Window", L"TooltipLight");
+    COLORREF clrDark = pImages->LookupIniColor(L"Window", L"TooltipDark");
+    if (clrLight == static_cast<COLORREF>(-1))
+        clrLight = RGB(255, 255, 255);
+    if (clrDark == static_cast<COLORREF>(-1))
+        clrDark = RGB(201, 217, 239);
+    GetDrawHelpers()->GradientFill(pDC, rc, clrLight, clrDark, FALSE);
+    if (CZMROffice2007Image* pFrame = pImages->LoadFile(L"TOOLTIPFRAME"))
+    {
+        pFrame->DrawImageTransparent(pDC, rc, pFrame->GetSource(0, 1), CRect(3, 3, 3, 3), RGB(255, 0, 255));
+    }
+    else
+    {
+        COLORREF clrBorder = pImages->LookupIniColor(L"Window", L"TooltipBorder");
+        if (clrBorder == static_cast<COLORREF>(-1))
+            clrBorder = RGB(118, 118, 118);
+        pDC->Draw3dRect(rc, clrBorder, clrBorder);
+    }
+}
+
 void CZMRToolTipContextToolTip::DrawTipBackground(CDC* pDC, TOOLITEM* /*pTool*/, CRect rc)
 {
     if (!m_pContext)
@@ -660,25 +683,7 @@ void CZMRToolTipContextToolTip::DrawTipBackground(CDC* pDC, TOOLITEM* /*pTool*/,
     const DWORD dwStyle = m_pContext->GetToolTipStyle();
     if (dwStyle & CZMRToolTipContext::tipStyleRounded)
     {
-        CZMROffice2007Images* pImages = GetOffice2007Images();
-        COLORREF clrLight = pImages->LookupIniColor(L"Window", L"TooltipLight");
-        COLORREF clrDark = pImages->LookupIniColor(L"Window", L"TooltipDark");
-        if (clrLight == static_cast<COLORREF>(-1))
-            clrLight = RGB(255, 255, 255);
-        if (clrDark == static_cast<COLORREF>(-1))
-            clrDark = RGB(201, 217, 239);
-        GetDrawHelpers()->GradientFill(pDC, rc, clrLight, clrDark, FALSE);
-        if (CZMROffice2007Image* pFrame = pImages->LoadFile(L"TOOLTIPFRAME"))
-        {
-            pFrame->DrawImageTransparent(pDC, rc, pFrame->GetSource(0, 1), CRect(3, 3, 3, 3), RGB(255, 0, 255));
-        }
-        else
-        {
-            COLORREF clrBorder = pImages->LookupIniColor(L"Window", L"TooltipBorder");
-            if (clrBorder == static_cast<COLORREF>(-1))
-                clrBorder = RGB(118, 118, 118);
-            pDC->Draw3dRect(rc, clrBorder, clrBorder);
-        }
+        DrawSkinTipFace(pDC, rc);
         return;
     }
     pDC->FillSolidRect(rc, m_pContext->GetTipBackColor());

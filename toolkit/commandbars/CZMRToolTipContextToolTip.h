@@ -76,6 +76,10 @@ public:
     virtual void DrawTipContent(CDC* pDC, TOOLITEM* pTool, CRect rc);
     // Fill and frame of the tip.
     virtual void DrawTipBackground(CDC* pDC, TOOLITEM* pTool, CRect rc);
+    // The skin's tip face: the "Window" section's light-to-dark gradient
+    // from top to bottom under the skin's tip frame, or a line in its tip
+    // border colour where the skin has no frame.
+    static void DrawSkinTipFace(CDC* pDC, CRect rc);
     // Told each time a tip is shown or hidden.
     virtual void OnTipShown(BOOL bShown);
 

@@ -1,25 +1,15 @@
 #include "CZMRDwmApiBinding.h"
 
-namespace
-{
-// The frame margins in the order the composition function reads them.
-struct ZMR_MARGINS
-{
-    int cxLeftWidth;
-    int cxRightWidth;
-    int cyTopHeight;
-    int cyBottomHeight;
-};
-}
-
 CZMRDwmApiBinding::CZMRDwmApiBinding(LPCWSTR lpszModule)
-    : m_pfnDwmDefWindowProc(nullptr), m_pfnSpare(nullptr), m_pfnDwmExtendFrameIntoClientArea(nullptr)
+    : m_pfnDwmDefWindowProc(nullptr), m_pfnDwmIsCompositionEnabled(nullptr), m_pfnDwmExtendFrameIntoClientArea(nullptr)
 {
     m_hModule = ::LoadLibraryW(lpszModule);
     if (m_hModule)
     {
         m_pfnDwmDefWindowProc = reinterpret_cast<decltype(m_pfnDwmDefWindowProc)>(
             reinterpret_cast<void*>(::GetProcAddress(m_hModule, "DwmDefWindowProc")));
+        m_pfnDwmIsCompositionEnabled = reinterpret_cast<decltype(m_pfnDwmIsCompositionEnabled)>(
+            reinterpret_cast<void*>(::GetProcAddress(m_hModule, "DwmIsCompositionEnabled")));
         m_pfnDwmExtendFrameIntoClientArea = reinterpret_cast<decltype(m_pfnDwmExtendFrameIntoClientArea)>(
             reinterpret_cast<void*>(::GetProcAddress(m_hModule, "DwmExtendFrameIntoClientArea")));
     }
@@ -37,8 +27,26 @@ HRESULT CZMRDwmApiBinding::ExtendFrameIntoClientArea(HWND hWnd, int cxLeftWidth,
 {
     if (!m_pfnDwmExtendFrameIntoClientArea)
         return E_FAIL;
-    ZMR_MARGINS margins = {cxLeftWidth, cxRightWidth, cyTopHeight, cyBottomHeight};
+    const MARGINS margins = MakeMargins(cxLeftWidth, cyTopHeight, cxRightWidth, cyBottomHeight);
     return m_pfnDwmExtendFrameIntoClientArea(hWnd, &margins);
+}
+
+BOOL CZMRDwmApiBinding::IsCompositionEnabled()
+{
+    BOOL bEnabled = FALSE;
+    if (!m_pfnDwmIsCompositionEnabled || FAILED(m_pfnDwmIsCompositionEnabled(&bEnabled)))
+        return FALSE;
+    return bEnabled;
+}
+
+MARGINS CZMRDwmApiBinding::MakeMargins(int cxLeftWidth, int cyTopHeight, int cxRightWidth, int cyBottomHeight)
+{
+    MARGINS margins;
+    margins.cxLeftWidth = cxLeftWidth;
+    margins.cxRightWidth = cxRightWidth;
+    margins.cyTopHeight = cyTopHeight;
+    margins.cyBottomHeight = cyBottomHeight;
+    return margins;
 }
 
 CZMRDwmApiBinding* GetDwmApiBinding()

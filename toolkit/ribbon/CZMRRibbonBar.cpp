@@ -228,7 +228,12 @@ void CZMRRibbonBar::ShowGroupControls()
         pControl->SetHideFlags(bShown ? dwHide & ~DWORD(zmrHideRibbonTab) : dwHide | zmrHideRibbonTab);
     }
     OnRecalcLayout();
-    if (CZMRBarManager* pManager = GetBarManager())
+    // The open popups close. A tab chosen on the tab strip from the keyboard
+    // leaves the ribbon in keyboard mode, so that the arrows and the wheel
+    // go on to the next tab.
+    if (m_bTracking && m_pControlTab && m_pControlTab->IsFocused())
+        CloseTrackedPopups();
+    else if (CZMRBarManager* pManager = GetBarManager())
         pManager->CancelTracking();
 }
 
@@ -300,8 +305,14 @@ void CZMRRibbonBar::ShowQuickAccessBelow(BOOL bBelow)
 
 // ---------------------------------------------------------------- groups scrolling
 
-void CZMRRibbonBar::ScrollGroups(BOOL /*bLeft*/)
+void CZMRRibbonBar::ScrollGroups(BOOL bLeft)
 {
+    CZMRRibbonTab* pTab = GetSelectedTab();
+    if (!pTab)
+        return;
+    SetPoppedControl(-1);
+    HideKeyboardTips();
+    RequestScrollOffset(CalcScrollStep(pTab->GetGroups()->GetAppliedScrollOffset(), bLeft));
 }
 
 CRect CZMRRibbonBar::GetGroupsRect() const
@@ -328,9 +339,11 @@ void CZMRRibbonBar::SetFrameHelper(CZMRRibbonFrameHelper* pFrameHelper)
 {
     if (pFrameHelper == m_pFrameHelper)
         return;
-    // Deleted once, wherever the bar gives it up.
-    delete m_pFrameHelper;
+    // Deleted once, wherever the bar gives it up, and no longer the bar's
+    // while it goes.
+    CZMRRibbonFrameHelper* pOld = m_pFrameHelper;
     m_pFrameHelper = pFrameHelper;
+    delete pOld;
 }
 
 BOOL CZMRRibbonBar::IsCaptionBandShown() const
@@ -468,8 +481,7 @@ void CZMRRibbonBar::OnControlHotByKeyboard(int nIndex)
     CZMRRibbonGroup* pGroup = pControl ? pControl->GetRibbonGroup() : nullptr;
     if (pGroup && pGroup->GetTab() && pGroup->GetTab() != GetSelectedTab())
         pGroup->GetTab()->Select();
-    if (pControl && pGroup && ((m_pScrollLeft && m_pScrollLeft->IsVisible()) ||
-                               (m_pScrollRight && m_pScrollRight->IsVisible())))
+    if (pControl && pGroup && IsScrollButtonVisible())
     {
         const CRect rc = pControl->GetRect();
         ScrollIntoView(pGroup->GetGroups(), rc.left, rc.right);

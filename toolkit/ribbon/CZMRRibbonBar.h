@@ -187,9 +187,20 @@ public:
     // (Enter and Space act on it); false for other codes or without a hot
     // control.
     virtual BOOL NavigateByArrow(int nCode);
-    // The tips of every control of the tab's groups, the popup buttons with "Z".
-    void CreateGroupTips(CZMRRibbonTab* pTab);
+    // The same on a popup that shows this ribbon's groups.
+    BOOL NavigateBarByArrow(CZMRCommandBar* pBar, int nCode);
+    // The tips of every control of the tab's groups, the popup buttons with
+    // "Z". With pShown, only that group's tips are visible, and it stands in
+    // for pReplaced (the group it copies), so that letters match the ribbon's.
+    void CreateGroupTips(CZMRRibbonTab* pTab, CZMRRibbonGroup* pReplaced = nullptr, CZMRRibbonGroup* pShown = nullptr);
+    // A completed tip of a group control on the bar: a control hidden in a
+    // collapsed group opens the group's popup and activates its copy there
+    // (showing the popup's tips when asked); any other gets its access key.
+    void ActivateGroupControlTip(CZMRCommandBar* pBar, CZMRCommandBarKeyboardTip* pTip, BOOL bShowPopupTips);
     void CreateControlTip(CZMRControl* pControl, LPCTSTR lpszExplicit, BOOL bGroupShown);
+    // While the ribbon is in keyboard mode: the context-menu key opens the
+    // hot control's context menu, and the wheel steps through the tabs.
+    int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
 
     // ------------------------------------------------------------ the ribbon's own operations
 
@@ -334,6 +345,10 @@ protected:
     void FocusControlTab();
     // A tab chosen by its access letter: selected, with its group tips.
     void SelectTabFromKeyboard(CZMRRibbonTab* pTab);
+    // A popup of this thread's bars is tracked (the ribbon itself aside).
+    BOOL IsPopupTracked() const;
+    // Every tracked bar but the ribbon leaves tracking.
+    void CloseTrackedPopups();
     // The visible quick-access control of that number (from 1), or none.
     CZMRControl* GetVisibleQuickAccessControl(int nNumber) const;
 

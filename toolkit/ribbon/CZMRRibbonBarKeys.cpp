@@ -13,6 +13,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRCommandBarKeyboardTip.h"
 #include "CZMRControls.h"
+#include "CZMRMouseManager.h"
 #include <cstdlib>
 
 // ---------------------------------------------------------------- menu mode and mnemonics
@@ -171,7 +172,7 @@ void CZMRRibbonBar::CreateKeyboardTips()
     }
 }
 
-void CZMRRibbonBar::CreateGroupTips(CZMRRibbonTab* pTab)
+void CZMRRibbonBar::CreateGroupTips(CZMRRibbonTab* pTab, CZMRRibbonGroup* pReplaced, CZMRRibbonGroup* pShown)
 {
     CZMRRibbonGroups* pGroups = pTab ? pTab->GetGroups() : nullptr;
     if (!pGroups)
@@ -179,7 +180,11 @@ void CZMRRibbonBar::CreateGroupTips(CZMRRibbonTab* pTab)
     for (int i = 0; i < pGroups->GetCount(); i++)
     {
         CZMRRibbonGroup* pGroup = pGroups->GetAt(i);
-        const BOOL bShown = pGroup->IsShown();
+        if (pReplaced && pGroup == pReplaced)
+            pGroup = pShown;
+        if (!pGroup)
+            continue;
+        const BOOL bShown = pShown ? pGroup == pShown : pGroup->IsShown();
         for (int j = 0; j < pGroup->GetCount(); j++)
             CreateControlTip(pGroup->GetAt(j), nullptr, bShown);
         CZMRControl* pOption = pGroup->GetOptionButton();
@@ -197,7 +202,10 @@ void CZMRRibbonBar::CreateControlTip(CZMRControl* pControl, LPCTSTR lpszExplicit
     if (!pManager || !pGroup || (pControl->GetFlags() & zmrFlagSkipFocus) ||
         (pControl->GetCaption().IsEmpty() && pControl->GetKeyboardTip().IsEmpty()))
         return;
-    const CRect rcGroups = GetGroupsRect();
+    // The groups rectangle of the bar that shows the control: this ribbon or
+    // one of its popups.
+    CZMRRibbonScrollableBar* pScrollable = CZMRRibbonScrollableBar::FromBar(pControl->GetParent());
+    const CRect rcGroups = pScrollable ? pScrollable->GetGroupsRect() : GetGroupsRect();
     CZMRRibbonTheme* pTheme = GetRibbonTheme();
     const int K = pTheme ? pTheme->GetGroupCaptionHeight() : 0;
     const CRect rcGroup = pGroup->GetRect();
@@ -273,12 +281,44 @@ void CZMRRibbonBar::ActivateKeyboardTip(CZMRCommandBarKeyboardTip* pTip)
             GetBarManager()->ShowKeyboardTips(this, 2);
         return;
     }
-    CZMRControl* pControl = DYNAMIC_DOWNCAST(CZMRControl, pOwner);
-    if (!pControl)
+    ActivateGroupControlTip(this, pTip, TRUE);
+}
+
+void CZMRRibbonBar::ActivateGroupControlTip(CZMRCommandBar* pBar, CZMRCommandBarKeyboardTip* pTip, BOOL bShowPopupTips)
+{
+    CZMRControl* pControl = DYNAMIC_DOWNCAST(CZMRControl, pTip->GetOwner());
+    CZMRBarManager* pManager = pBar->GetBarManager();
+    if (!pControl || !pManager)
         return;
-    GetBarManager()->HideKeyboardTips();
+    pManager->HideKeyboardTips();
     pControl->InternalAddRef();
-    pControl->OnAccessKeyPressed();
+    CZMRRibbonGroup* pGroup = pControl->GetRibbonGroup();
+    CZMRControl* pButton = pGroup ? pGroup->GetPopupButton() : nullptr;
+    // A control the layout hid inside a collapsed group: its group opens in
+    // a popup and the copy of the control there is activated.
+    if (!pTip->IsTipVisible() && pControl->GetHideFlags() == zmrHideWrap && pButton)
+    {
+        const int nIndex = pGroup->IndexOf(pControl);
+        pButton->InternalAddRef();
+        if (pButton->GetParent() == pBar)
+            pBar->OnControlHotByKeyboard(pButton->GetIndex());
+        pButton->OnAccessKeyPressed();
+        CZMRCommandBar* pPopup = pButton->GetCommandBar();
+        if (pPopup && pPopup->IsTrackingMode() && nIndex >= 0 && nIndex < pPopup->GetControlCount())
+        {
+            if (bShowPopupTips)
+                pManager->ShowKeyboardTips(pPopup, 1);
+            CZMRControl* pCopy = pPopup->GetControl(nIndex);
+            pCopy->InternalAddRef();
+            pCopy->OnAccessKeyPressed();
+            pCopy->InternalRelease();
+        }
+        pButton->InternalRelease();
+    }
+    else
+    {
+        pControl->OnAccessKeyPressed();
+    }
     pControl->InternalRelease();
 }
 
@@ -293,9 +333,76 @@ BOOL CZMRRibbonBar::HandleNavigationKey(int nCode)
     return CZMRMenuBar::HandleNavigationKey(nCode);
 }
 
+int CZMRRibbonBar::HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                                       LRESULT& lResult)
+{
+    if (m_bTracking && nMessage == WM_CONTEXTMENU)
+    {
+        // The context-menu key (or Shift+F10) opens the hot control's menu
+        // at its top-left corner; a mouse's context menu is not the
+        // site's business while the ribbon is in keyboard mode. The
+        // keyboard's point (-1, -1) comes as 32 bits.
+        if (DWORD(lParam) == 0xFFFFFFFF)
+        {
+            if (CZMRControl* pHot = GetControl(m_nHotIndex))
+                ShowContextMenu(pHot->GetRect().TopLeft(), pHot);
+        }
+        lResult = 0;
+        return ZMR_HOOK_HANDLED;
+    }
+    if (m_bTracking && nMessage == WM_MOUSEWHEEL && m_pControlTab && !IsPopupTracked())
+    {
+        CZMRBarManager* pManager = GetBarManager();
+        if (!pManager || !pManager->AreKeyboardTipsShown())
+        {
+            // Towards the user the next tab, away from the user the one before.
+            const short nDelta = short(HIWORD(wParam));
+            m_pControlTab->HandleKeyNavigation(this, nDelta <= 0 ? VK_RIGHT : VK_LEFT);
+            lResult = 0;
+            return ZMR_HOOK_HANDLED;
+        }
+    }
+    return CZMRMenuBar::HandleHookedMessage(hWnd, nMessage, wParam, lParam, lResult);
+}
+
+BOOL CZMRRibbonBar::IsPopupTracked() const
+{
+    CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+    if (!pMouseManager)
+        return FALSE;
+    for (int i = 0; i < pMouseManager->GetTrackedCount(); i++)
+    {
+        if (pMouseManager->GetTrackedAt(i) != this)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CZMRRibbonBar::CloseTrackedPopups()
+{
+    CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+    // Leaving tracking may close further popups: the list is read afresh.
+    for (int i = pMouseManager ? pMouseManager->GetTrackedCount() - 1 : -1; i >= 0; i--)
+    {
+        if (i >= pMouseManager->GetTrackedCount())
+            continue;
+        CZMRCommandBar* pBar = pMouseManager->GetTrackedAt(i);
+        if (pBar != this)
+        {
+            pBar->SetMenuLoopActive(FALSE);
+            pMouseManager->RemoveTracked(pBar);
+        }
+    }
+}
+
 BOOL CZMRRibbonBar::NavigateByArrow(int nCode)
 {
-    CZMRControl* pHot = GetControl(m_nHotIndex);
+    return NavigateBarByArrow(this, nCode);
+}
+
+BOOL CZMRRibbonBar::NavigateBarByArrow(CZMRCommandBar* pBar, int nCode)
+{
+    CZMRControl* pHot = pBar->GetControl(pBar->GetHotIndex());
     if (!pHot)
         return FALSE;
     if (nCode == zmrNavExecute || nCode == zmrNavSystemMenu)
@@ -325,7 +432,7 @@ BOOL CZMRRibbonBar::NavigateByArrow(int nCode)
                  (nCode == zmrNavUp || nCode == zmrNavDown))
         {
             CRect rcClient;
-            GetClientRect(&rcClient);
+            pBar->GetClientRect(&rcClient);
             rc.right = rcClient.right;
         }
         return rc;
@@ -344,9 +451,9 @@ BOOL CZMRRibbonBar::NavigateByArrow(int nCode)
     const BOOL bVertical = nCode == zmrNavUp || nCode == zmrNavDown;
     const BOOL bForward = nCode == zmrNavDown || nCode == zmrNavArrowNext;
     int nBest = -1, nBestEdge = 0, nBestDistance = 0, nWrap = -1, nWrapEdge = 0;
-    for (int i = 0; i < GetControlCount(); i++)
+    for (int i = 0; i < pBar->GetControlCount(); i++)
     {
-        CZMRControl* pControl = GetControl(i);
+        CZMRControl* pControl = pBar->GetControl(i);
         if (pControl == pHot || !pControl->IsVisible(zmrHideInternal) || (pControl->GetFlags() & zmrFlagSkipFocus))
             continue;
         const CRect rc = navRect(pControl, FALSE);
@@ -374,6 +481,6 @@ BOOL CZMRRibbonBar::NavigateByArrow(int nCode)
     if (nBest == -1 && (nCode == zmrNavArrowPrevious || nCode == zmrNavArrowNext))
         nBest = nWrap;
     if (nBest != -1)
-        SetHotControl(nBest, nCode == zmrNavDown || nCode == zmrNavArrowNext ? 2 : 3);
+        pBar->SetHotControl(nBest, nCode == zmrNavDown || nCode == zmrNavArrowNext ? 2 : 3);
     return TRUE;
 }

@@ -326,12 +326,11 @@ void CZMRRibbonBar::RepositionControls(CDC* pDC, int nWidth, int /*nHeight*/)
         pTabPaintManager->RepositionTabControl(m_pControlTab, pDC, m_rcTabControl);
 
     // The groups of the selected tab.
-    if (CZMRRibbonTab* pTab = GetSelectedTab())
-    {
-        if (AreGroupsShown())
-            pTab->GetGroups()->Layout(pDC, m_rcGroups.Width(),
-                                      CRect(m_rcGroups.left + 4, m_rcGroups.top + 3, 6, 3));
-    }
+    CZMRRibbonTab* pTab = GetSelectedTab();
+    if (pTab && AreGroupsShown())
+        pTab->GetGroups()->Layout(pDC, m_rcGroups.Width(), CRect(m_rcGroups.left + 4, m_rcGroups.top + 3, 6, 3));
+    else
+        ShowScrollButtons(FALSE, FALSE); // no groups band: no scrolling either
 
     RepositionCaption(pDC);
     // Also without the caption band: the old headers must go.

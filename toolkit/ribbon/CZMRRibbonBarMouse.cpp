@@ -196,8 +196,8 @@ LRESULT CZMRRibbonBar::OnNcHitTest(CPoint point)
     if (m_pFrameHelper && m_pFrameHelper->IsCompositionEnabled() && m_pFrameHelper->GetFrameHwnd())
     {
         LRESULT lResult = 0;
-        if (GetDwmApiBinding()->DefWindowProc(m_pFrameHelper->GetFrameHwnd(), WM_NCHITTEST, 0,
-                                              MAKELPARAM(point.x, point.y), &lResult) == TRUE)
+        if (m_pFrameHelper->GetDwmApiBinding()->DefWindowProc(m_pFrameHelper->GetFrameHwnd(), WM_NCHITTEST, 0,
+                                                              MAKELPARAM(point.x, point.y), &lResult) == TRUE)
         {
             if (lResult == HTMINBUTTON || lResult == HTMAXBUTTON || lResult == HTCLOSE || lResult == HTHELP)
                 return HTTRANSPARENT;
@@ -209,24 +209,13 @@ LRESULT CZMRRibbonBar::OnNcHitTest(CPoint point)
 void CZMRRibbonBar::OnMouseMove(UINT nFlags, CPoint point)
 {
     CZMRMouseManager* pMouseManager = GetMouseManager();
+    TrackHotGroup(pMouseManager, point);
     CWnd* pSite = GetSite();
     const BOOL bSiteActive = pSite && pSite->GetSafeHwnd() && CZMRMouseManager::IsOwnerWindowActive(pSite->GetSafeHwnd());
     const BOOL bPopupOpen = GetPoppedIndex() != -1;
-    if (pMouseManager->GetTrackedCount() == 0 && bSiteActive && !pMouseManager->IsMouseLocked(this) && !bPopupOpen)
-    {
-        CZMRRibbonTheme* pTheme = GetRibbonTheme();
-        if (pTheme && pTheme->IsGroupHotTracking())
-        {
-            CZMRRibbonGroup* pGroup = HitTestGroup(point);
-            if (pGroup != GetHotGroup())
-            {
-                SetHotGroup(pGroup);
-                pMouseManager->TrackMouseLeave(m_hWnd);
-            }
-        }
-        if (pTheme)
-            m_pControlTab->TrackHotItem(this, point);
-    }
+    if (pMouseManager->GetTrackedCount() == 0 && bSiteActive && !pMouseManager->IsMouseLocked(this) && !bPopupOpen &&
+        GetRibbonTheme())
+        m_pControlTab->TrackHotItem(this, point);
     CZMRCommandBar::OnMouseMove(nFlags, point);
 }
 

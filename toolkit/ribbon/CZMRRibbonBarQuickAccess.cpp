@@ -3,6 +3,7 @@
 // command-list items, the popup of overflowed controls, and the commands of
 // those items.
 #include "CZMRRibbonBar.h"
+#include "CZMRRibbonBarMorePopupToolBar.h"
 #include "CZMRRibbonBarControlQuickAccessPopup.h"
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonGroup.h"
@@ -327,7 +328,8 @@ CZMRControl* CZMRRibbonBar::HitTestGroupCaption(CZMRCommandBar* pBar, CPoint poi
 
 CZMRCommandBar* CZMRRibbonBar::CreateQuickAccessMorePopup()
 {
-    CZMRPopupToolBar* pPopup = CZMRPopupToolBar::CreatePopupToolBar(GetBarManager());
+    CZMRRibbonBarMorePopupToolBar* pPopup = new CZMRRibbonBarMorePopupToolBar(this);
+    pPopup->SetBarManager(GetBarManager());
     CZMRControls* pControls = pPopup->GetControls();
     auto addUnwrapped = [pControls](CZMRControl* pControl) {
         if (CZMRControl* pCopy = pControls->AddCopy(pControl))

@@ -10,7 +10,7 @@
 #include "CZMRDrawHelpers.h"
 #include "CZMRImageManager.h"
 #include "CZMRMouseManager.h"
-#include "ZMRRibbonPopup.h"
+#include "CZMRRibbonTabPopupToolBar.h"
 #include "ZMRRibbonElements.h"
 
 IMPLEMENT_SERIAL(CZMRRibbonControlTab, CZMRControlPopup, VERSIONABLE_SCHEMA | 0x21)
@@ -192,7 +192,13 @@ BOOL CZMRRibbonControlTab::ShowPopup(BOOL bPopup)
             m_bPopup = FALSE;
             return FALSE;
         }
-        OpenRibbonPopupToolBar(this, pRibbon->GetBarManager());
+        SetCommandBar(nullptr);
+        CZMRRibbonTabPopupToolBar* pPopup = new CZMRRibbonTabPopupToolBar(GetSelectedTab());
+        pPopup->SetBarManager(pRibbon->GetBarManager());
+        pPopup->SetCustomizable(FALSE);
+        SetCommandBar(pPopup);
+        pPopup->InternalRelease();
+        pPopup->OpenAsPopup(this, GetSelected() == 2 || GetSelected() == 3);
     }
     else if (m_pCommandBar)
         m_pCommandBar->SetMenuLoopActive(FALSE);

@@ -8,6 +8,7 @@
 #include "CZMRControls.h"
 #include "CZMROffice2007Theme.h"
 #include "CZMRDwmApiBinding.h"
+#include "CZMRHookManager.h"
 
 #include <algorithm>
 
@@ -16,13 +17,17 @@ CZMRRibbonFrameHelper::CZMRRibbonFrameHelper(HWND hWndFrame, CZMRRibbonBar* pRib
     : m_hWndFrame(hWndFrame), m_pRibbonBar(pRibbonBar), m_pBarManager(pBarManager), m_pPaintManager(pPaintManager),
       m_bFrameActive(TRUE), m_nLastWidth(0), m_nLastHeight(0), m_bRecalcPosted(FALSE), m_pCaptionButtons(nullptr),
       m_bInRegionUpdate(FALSE), m_nFrameBorderWidth(0), m_bCompositionEnabled(FALSE),
-      m_pDwmApi(GetDwmApiBinding())
+      m_pDwmApi(::GetDwmApiBinding()), m_frameHook(this), m_bFrameHooked(FALSE)
 {
     m_pCaptionButtons = new CZMRControls;
 }
 
 CZMRRibbonFrameHelper::~CZMRRibbonFrameHelper()
 {
+    // The ribbon deletes its helper while it is torn down itself: the frame
+    // is let go without being laid out again.
+    if (m_bFrameHooked && m_hWndFrame && ::IsWindow(m_hWndFrame))
+        GetHookManager()->RemoveHook(m_hWndFrame, &m_frameHook);
     m_pCaptionButtons->RemoveAll();
     m_pCaptionButtons->InternalRelease();
 }
@@ -167,4 +172,171 @@ void CZMRRibbonFrameHelper::RefreshFrameRegion()
     CRect rc;
     ::GetWindowRect(m_hWndFrame, &rc);
     UpdateFrameRegion(rc.Width(), rc.Height(), TRUE);
+}
+
+// ---------------------------------------------------------------- the frame's messages
+
+CZMROffice2007Theme* CZMRRibbonFrameHelper::GetFrameTheme() const
+{
+    return dynamic_cast<CZMROffice2007Theme*>(GetPaintManager());
+}
+
+void CZMRRibbonFrameHelper::HookFrame(BOOL bHook)
+{
+    if (bHook == m_bFrameHooked)
+        return;
+    if (!bHook)
+    {
+        m_bFrameHooked = FALSE;
+        if (m_hWndFrame && ::IsWindow(m_hWndFrame))
+        {
+            GetHookManager()->RemoveHook(m_hWndFrame, &m_frameHook);
+            ::SetWindowRgn(m_hWndFrame, nullptr, TRUE);
+            RecalcFrame();
+        }
+        return;
+    }
+    if (!m_hWndFrame || !::IsWindow(m_hWndFrame))
+        return;
+    GetHookManager()->SetHook(m_hWndFrame, &m_frameHook);
+    m_bFrameHooked = TRUE;
+    m_bFrameActive = ::GetActiveWindow() == m_hWndFrame;
+    m_bCompositionEnabled = m_pDwmApi->IsCompositionEnabled();
+    RecalcFrame();
+    RefreshFrameRegion();
+}
+
+int CZMRRibbonFrameHelper::CFrameHook::HandleHookedMessage(HWND, UINT nMessage, WPARAM& wParam, LPARAM& lParam,
+                                                           LRESULT& lResult)
+{
+    return m_pHelper->OnFrameMessage(nMessage, wParam, lParam, lResult);
+}
+
+LRESULT CZMRRibbonFrameHelper::CallFrameProc(UINT nMessage, WPARAM wParam, LPARAM lParam) const
+{
+    CZMRHookManager::CHookSink* pSink = GetHookManager()->Lookup(m_hWndFrame);
+    return pSink ? pSink->CallPrevious(nMessage, wParam, lParam)
+                 : ::DefWindowProcW(m_hWndFrame, nMessage, wParam, lParam);
+}
+
+CRect CZMRRibbonFrameHelper::GetFrameInsets()
+{
+    // The system's border for the frame's style, on every side; the top
+    // holds the whole caption while the frame keeps it, else only the border.
+    CRect rc(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&rc, GetFrameStyle(), FALSE, GetFrameStyle(TRUE));
+    m_nFrameBorderWidth = -rc.left;
+    const int b = m_nFrameBorderWidth;
+    return CRect(b, IsStandardCaption() ? GetCaptionHeight() : b, b, b);
+}
+
+void CZMRRibbonFrameHelper::PaintFrame()
+{
+    CZMROffice2007Theme* pTheme = GetFrameTheme();
+    if (!pTheme || !m_hWndFrame || !::IsWindow(m_hWndFrame) || (GetFrameStyle() & WS_MINIMIZE))
+        return;
+    CWindowDC dc(CWnd::FromHandle(m_hWndFrame));
+    // Only the non-client area: the client's own painting stays.
+    CRect rcWindow, rcClient;
+    ::GetWindowRect(m_hWndFrame, &rcWindow);
+    ::GetClientRect(m_hWndFrame, &rcClient);
+    ::MapWindowPoints(m_hWndFrame, nullptr, reinterpret_cast<LPPOINT>(&rcClient), 2);
+    rcClient.OffsetRect(-rcWindow.left, -rcWindow.top);
+    dc.ExcludeClipRect(rcClient);
+    pTheme->DrawFrame(&dc, this);
+}
+
+int CZMRRibbonFrameHelper::OnFrameMessage(UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult)
+{
+    // The frame is drawn by the theme only while it is not composed; a
+    // composed frame keeps the system's drawing and is extended instead.
+    const BOOL bDrawn = !m_bCompositionEnabled && GetFrameTheme() && !(GetFrameStyle() & WS_MINIMIZE);
+    switch (nMessage)
+    {
+    case WM_NCCALCSIZE:
+        if (bDrawn)
+        {
+            RECT& rc = *reinterpret_cast<RECT*>(lParam);
+            const CRect rcInsets = GetFrameInsets();
+            rc.left += rcInsets.left;
+            rc.top += rcInsets.top;
+            rc.right -= rcInsets.right;
+            rc.bottom -= rcInsets.bottom;
+            if (rc.bottom < rc.top)
+                rc.bottom = rc.top;
+            if (rc.right < rc.left)
+                rc.right = rc.left;
+            lResult = 0;
+            return ZMR_HOOK_HANDLED;
+        }
+        if (m_bCompositionEnabled && !IsStandardCaption())
+        {
+            // The ribbon's caption lies on the frame extended down over it.
+            const int nTop = reinterpret_cast<RECT*>(lParam)->top;
+            lResult = CallFrameProc(nMessage, wParam, lParam);
+            reinterpret_cast<RECT*>(lParam)->top = nTop;
+            return ZMR_HOOK_HANDLED;
+        }
+        return ZMR_HOOK_NOTHANDLED;
+
+    case WM_NCPAINT:
+        if (!bDrawn)
+            return ZMR_HOOK_NOTHANDLED;
+        PaintFrame();
+        lResult = 0;
+        return ZMR_HOOK_HANDLED;
+
+    case WM_NCACTIVATE:
+        m_bFrameActive = wParam != 0;
+        if (bDrawn)
+        {
+            // The frame's own handling runs; the system paints no caption of
+            // its own over ours (lParam -1).
+            lResult = CallFrameProc(nMessage, wParam, LPARAM(-1));
+            PaintFrame();
+        }
+        else
+        {
+            lResult = CallFrameProc(nMessage, wParam, lParam);
+        }
+        if (m_pRibbonBar && m_pRibbonBar->GetSafeHwnd())
+            m_pRibbonBar->Redraw();
+        return ZMR_HOOK_HANDLED;
+
+    case WM_SETTEXT:
+    case WM_SETICON:
+        // The system draws the new caption at once in its own look.
+        lResult = CallFrameProc(nMessage, wParam, lParam);
+        if (bDrawn)
+            PaintFrame();
+        if (nMessage == WM_SETTEXT && m_pRibbonBar && m_pRibbonBar->GetSafeHwnd())
+            m_pRibbonBar->OnRecalcLayout();
+        return ZMR_HOOK_HANDLED;
+
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED)
+        {
+            lResult = CallFrameProc(nMessage, wParam, lParam);
+            CRect rc;
+            ::GetWindowRect(m_hWndFrame, &rc);
+            UpdateFrameRegion(rc.Width(), rc.Height(), FALSE);
+            return ZMR_HOOK_HANDLED;
+        }
+        return ZMR_HOOK_NOTHANDLED;
+
+    case WM_IDLEUPDATECMDUI:
+        if (m_bRecalcPosted)
+            RecalcFrame();
+        return ZMR_HOOK_NOTHANDLED;
+
+    case WM_DWMCOMPOSITIONCHANGED:
+        m_bCompositionEnabled = m_pDwmApi->IsCompositionEnabled();
+        // A composed frame keeps no region of its own.
+        if (m_bCompositionEnabled)
+            ::SetWindowRgn(m_hWndFrame, nullptr, TRUE);
+        RecalcFrame();
+        RefreshFrameRegion();
+        return ZMR_HOOK_NOTHANDLED;
+    }
+    return ZMR_HOOK_NOTHANDLED;
 }

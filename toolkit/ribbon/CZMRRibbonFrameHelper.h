@@ -3,12 +3,14 @@
 // the frame after the ribbon changes size. The ribbon owns it.
 #pragma once
 #include "Framework.h"
+#include "CZMRHookManagerHookAble.h"
 
 class CZMRRibbonBar;
 class CZMRBarManager;
 class CZMRPaintManager;
 class CZMRControls;
 class CZMRDwmApiBinding;
+class CZMROffice2007Theme;
 
 class CZMRRibbonFrameHelper
 {
@@ -48,8 +50,38 @@ public:
     // The composition functions the frame is extended through (tests put a
     // recording one in).
     void SetDwmApiBinding(CZMRDwmApiBinding* pDwmApi) { m_pDwmApi = pDwmApi; }
+    CZMRDwmApiBinding* GetDwmApiBinding() const { return m_pDwmApi; }
+
+    // Watches the frame's messages: the helper then follows the frame's
+    // activation, desktop composition and size, answers the posted
+    // recalculation, and has the skinned theme paint the frame's borders and
+    // caption (with the ribbon in the caption, the frame keeps only its
+    // borders and the ribbon's caption lies in its client area). FALSE
+    // leaves the frame to itself again.
+    void HookFrame(BOOL bHook = TRUE);
+    BOOL IsFrameHooked() const { return m_bFrameHooked; }
+    // The frame's non-client widths (left, top, right, bottom) while hooked
+    // and not composed.
+    CRect GetFrameInsets();
+    // Paints the frame's borders and caption now.
+    void PaintFrame();
 
 protected:
+    class CFrameHook : public CZMRHookManagerHookAble
+    {
+    public:
+        explicit CFrameHook(CZMRRibbonFrameHelper* pHelper) : m_pHelper(pHelper) {}
+        int HandleHookedMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+
+    private:
+        CZMRRibbonFrameHelper* m_pHelper;
+    };
+    int OnFrameMessage(UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult);
+    // The frame's own procedure, past the helper.
+    LRESULT CallFrameProc(UINT nMessage, WPARAM wParam, LPARAM lParam) const;
+    // The skinned theme that draws the frame, or none.
+    CZMROffice2007Theme* GetFrameTheme() const;
+
     HWND m_hWndFrame;
     CZMRRibbonBar* m_pRibbonBar;
     CZMRBarManager* m_pBarManager;
@@ -63,4 +95,6 @@ protected:
     int m_nFrameBorderWidth;
     BOOL m_bCompositionEnabled;
     CZMRDwmApiBinding* m_pDwmApi;   // not owned
+    CFrameHook m_frameHook;
+    BOOL m_bFrameHooked;
 };

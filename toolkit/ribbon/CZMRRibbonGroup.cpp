@@ -100,9 +100,8 @@ BOOL CZMRRibbonGroup::IsShown() const
 
 BOOL CZMRRibbonGroup::IsHot() const
 {
-    if (!m_pHostBar || !m_pHostBar->IsRibbonBar())
-        return FALSE;
-    return static_cast<CZMRRibbonBar*>(m_pHostBar)->GetHotGroup() == this;
+    CZMRRibbonScrollableBar* pScrollable = CZMRRibbonScrollableBar::FromBar(m_pHostBar);
+    return pScrollable && pScrollable->GetHotGroup() == this;
 }
 
 CZMRRibbonTab* CZMRRibbonGroup::GetTab() const
@@ -247,8 +246,11 @@ void CZMRRibbonGroup::OnRemoved()
     RemoveAll();
     // Both buttons leave the host, whichever bar it is, so that none keeps
     // pointing at a group that is going away.
-    if (m_pRibbonBar && m_pRibbonBar->GetHotGroup() == this)
-        m_pRibbonBar->SetHotGroup(nullptr);
+    if (CZMRRibbonScrollableBar* pScrollable = CZMRRibbonScrollableBar::FromBar(m_pHostBar))
+    {
+        if (pScrollable->GetHotGroup() == this)
+            pScrollable->SetHotGroup(nullptr);
+    }
     m_pPopupButton->SetGroup(nullptr);
     RemoveButtonFromHost(m_pPopupButton);
     m_pOptionButton->SetRibbonGroup(nullptr);

@@ -3,7 +3,8 @@
 #include "CZMRRibbonBar.h"
 #include "CZMRRibbonTheme.h"
 #include "CZMRPopupBar.h"
-#include "ZMRRibbonPopup.h"
+#include "CZMRRibbonGroupPopupToolBar.h"
+#include "CZMRPopupToolBar.h"
 
 IMPLEMENT_SERIAL(CZMRRibbonGroupControlPopup, CZMRControlPopup, VERSIONABLE_SCHEMA | 0x21)
 
@@ -77,8 +78,21 @@ BOOL CZMRRibbonGroupControlPopup::ShowPopup(BOOL bPopup)
     m_bPopup = bPopup;
     if (bPopup)
     {
-        // The group's own popup is not built yet: a stand-in opens.
-        OpenRibbonPopupToolBar(this, GetBarManager());
+        SetCommandBar(nullptr);
+        CZMRCommandBar* pBar = GetParent();
+        CZMRBarManager* pManager = pBar ? pBar->GetBarManager() : nullptr;
+        CZMRPopupToolBar* pPopup = nullptr;
+        if (m_pGroup)
+        {
+            pPopup = new CZMRRibbonGroupPopupToolBar(m_pGroup);
+            pPopup->SetBarManager(pManager);
+        }
+        else
+            pPopup = CZMRPopupToolBar::CreatePopupToolBar(pManager);
+        pPopup->SetCustomizable(FALSE);
+        SetCommandBar(pPopup);
+        pPopup->InternalRelease();
+        pPopup->OpenAsPopup(this, GetSelected() == 2 || GetSelected() == 3);
     }
     else if (m_pCommandBar)
         m_pCommandBar->SetMenuLoopActive(FALSE);

@@ -112,8 +112,7 @@ void CZMRRibbonGroups::FitWidths(CDC* /*pDC*/, CArray<int, int>& arrWidths, int 
 void CZMRRibbonGroups::Layout(CDC* pDC, int nWidth, CRect rcMargins)
 {
     CZMRCommandBar* pHost = m_pTab ? m_pTab->GetHostBar() : nullptr;
-    CZMRRibbonScrollableBar* pScrollable =
-        pHost && pHost->IsRibbonBar() ? static_cast<CZMRRibbonBar*>(pHost) : nullptr;
+    CZMRRibbonScrollableBar* pScrollable = CZMRRibbonScrollableBar::FromBar(pHost);
     if (GetCount() == 0)
     {
         if (pScrollable)

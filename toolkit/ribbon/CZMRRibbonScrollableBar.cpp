@@ -1,12 +1,23 @@
-// The groups' scroll buttons and the hot group of bars that show ribbon
-// groups. Scrolling itself stays with the bars for now: the buttons only
-// show and hide.
+// The groups' scroll buttons with their repeat loop, scrolling a range into
+// view, and the hot group of bars that show ribbon groups.
 #include "CZMRRibbonScrollableBar.h"
 #include "CZMRRibbonGroup.h"
 #include "CZMRRibbonGroups.h"
+#include "CZMRRibbonTab.h"
 #include "CZMRRibbonTheme.h"
 #include "CZMRCommandBar.h"
 #include "CZMRControls.h"
+#include "CZMRMouseManager.h"
+
+#include <algorithm>
+
+namespace
+{
+// How far one scroll step moves the groups.
+const int kScrollStep = 40;
+// The width a scroll button takes at its end of the groups band.
+const int kButtonWidth = 12;
+} // namespace
 
 CZMRRibbonScrollableBar::CControlGroupsScroll::CControlGroupsScroll(int nDirection) : m_nDirection(nDirection)
 {
@@ -19,10 +30,70 @@ void CZMRRibbonScrollableBar::CControlGroupsScroll::Draw(CDC* pDC)
         pTheme->DrawGroupScrollButton(pDC, this, m_nDirection == 1);
 }
 
+void CZMRRibbonScrollableBar::CControlGroupsScroll::OnClick(BOOL /*bKeyboard*/, CPoint /*point*/)
+{
+    CZMRCommandBar* pBar = GetParent();
+    CZMRRibbonScrollableBar* pScrollable = FromBar(pBar);
+    if (::GetKeyState(VK_LBUTTON) >= 0 || !pScrollable || !pBar->GetSafeHwnd())
+        return;
+    const HWND hWndBar = pBar->GetSafeHwnd();
+    const BOOL bLeft = m_nDirection == 1;
+    // Scrolling lays the bar out again, which may hide this button: it stays
+    // alive until the loop is done.
+    InternalAddRef();
+    m_bPressed = 1;
+    RepaintInParentBar();
+    pScrollable->ScrollGroups(bLeft);
+    const UINT nDoubleClick = ::GetDoubleClickTime();
+    ::SetTimer(hWndBar, TimerRepeat, nDoubleClick * 4 / 5, nullptr);
+    ::SetCapture(hWndBar);
+
+    BOOL bFirstTick = TRUE;
+    while (::IsWindow(hWndBar) && ::GetCapture() == hWndBar && IsVisible())
+    {
+        MSG msg;
+        if (!::GetMessageW(&msg, nullptr, 0, 0))
+        {
+            ::PostQuitMessage(int(msg.wParam));
+            break;
+        }
+        if (msg.message == WM_TIMER && msg.hwnd == hWndBar && msg.wParam == TimerRepeat)
+        {
+            pScrollable->ScrollGroups(bLeft);
+            if (bFirstTick)
+            {
+                // After the first pause the steps follow quickly.
+                ::SetTimer(hWndBar, TimerRepeat, nDoubleClick / 10, nullptr);
+                bFirstTick = FALSE;
+            }
+            continue;
+        }
+        if (msg.message == WM_LBUTTONUP)
+            break;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+
+    if (::GetCapture() == hWndBar)
+        ::ReleaseCapture();
+    if (::IsWindow(hWndBar))
+        ::KillTimer(hWndBar, TimerRepeat);
+    m_bPressed = 0;
+    if (!IsVisible())
+        m_bSelected = 0;
+    RepaintInParentBar();
+    InternalRelease();
+}
+
 CZMRRibbonScrollableBar::CZMRRibbonScrollableBar()
     : m_nScrollOffset(0), m_pOwningBar(nullptr), m_pScrollLeft(nullptr), m_pScrollRight(nullptr),
       m_pHotGroup(nullptr)
 {
+}
+
+CZMRRibbonScrollableBar* CZMRRibbonScrollableBar::FromBar(CZMRCommandBar* pBar)
+{
+    return dynamic_cast<CZMRRibbonScrollableBar*>(pBar);
 }
 
 void CZMRRibbonScrollableBar::ScrollGroups(BOOL /*bLeft*/)
@@ -62,8 +133,10 @@ void CZMRRibbonScrollableBar::ShowScrollButtons(BOOL bLeft, BOOL bRight)
         BOOL bShow;
         CRect rc;
     } buttons[] = {
-        {m_pScrollLeft, bLeft, CRect(rcGroups.left - 1, rcGroups.top, rcGroups.left + 12, rcGroups.bottom)},
-        {m_pScrollRight, bRight, CRect(rcGroups.right - 12, rcGroups.top, rcGroups.right + 1, rcGroups.bottom)},
+        {m_pScrollLeft, bLeft,
+         CRect(rcGroups.left - 1, rcGroups.top, rcGroups.left + kButtonWidth, rcGroups.bottom)},
+        {m_pScrollRight, bRight,
+         CRect(rcGroups.right - kButtonWidth, rcGroups.top, rcGroups.right + 1, rcGroups.bottom)},
     };
     for (auto& button : buttons)
     {
@@ -80,8 +153,49 @@ void CZMRRibbonScrollableBar::ShowScrollButtons(BOOL bLeft, BOOL bRight)
     }
 }
 
-void CZMRRibbonScrollableBar::ScrollIntoView(CZMRRibbonGroups* /*pGroups*/, int /*nLeft*/, int /*nRight*/)
+BOOL CZMRRibbonScrollableBar::IsScrollButtonVisible() const
 {
+    return (m_pScrollLeft && m_pScrollLeft->IsVisible()) || (m_pScrollRight && m_pScrollRight->IsVisible());
+}
+
+int CZMRRibbonScrollableBar::CalcScrollIntoView(int nApplied, const CRect& rcGroups, int nLeft, int nRight,
+                                                BOOL bLeftShown, BOOL bRightShown)
+{
+    int nOffset = nApplied;
+    if (nLeft < kButtonWidth && bLeftShown)
+        nOffset += nLeft - kButtonWidth;
+    else if (rcGroups.right < nRight && bRightShown)
+        nOffset += rcGroups.left + nRight - rcGroups.right + kButtonWidth;
+    return std::max(nOffset, 0);
+}
+
+int CZMRRibbonScrollableBar::CalcScrollStep(int nApplied, BOOL bLeft)
+{
+    return bLeft ? std::max(nApplied - kScrollStep, 0) : nApplied + kScrollStep;
+}
+
+void CZMRRibbonScrollableBar::RequestScrollOffset(int nOffset)
+{
+    if (nOffset == m_nScrollOffset)
+        return;
+    m_nScrollOffset = nOffset;
+    if (m_pOwningBar)
+        m_pOwningBar->OnRecalcLayout();
+}
+
+void CZMRRibbonScrollableBar::ScrollIntoView(CZMRRibbonGroups* pGroups, int nLeft, int nRight)
+{
+    if (!pGroups)
+        return;
+    const int nOffset = CalcScrollIntoView(pGroups->GetAppliedScrollOffset(), GetGroupsRect(), nLeft, nRight,
+                                           m_pScrollLeft && m_pScrollLeft->IsVisible(),
+                                           m_pScrollRight && m_pScrollRight->IsVisible());
+    if (nOffset == m_nScrollOffset)
+        return;
+    m_nScrollOffset = nOffset;
+    CZMRRibbonTab* pTab = pGroups->GetTab();
+    if (CZMRCommandBar* pHost = pTab ? pTab->GetHostBar() : m_pOwningBar)
+        pHost->OnRecalcLayout();
 }
 
 void CZMRRibbonScrollableBar::SetHotGroup(CZMRRibbonGroup* pGroup)
@@ -99,4 +213,29 @@ void CZMRRibbonScrollableBar::SetHotGroup(CZMRRibbonGroup* pGroup)
         const CRect rc = m_pHotGroup->GetRect();
         m_pOwningBar->Redraw(&rc, TRUE);
     }
+}
+
+void CZMRRibbonScrollableBar::TrackHotGroup(CZMRMouseManager* pMouseManager, CPoint point)
+{
+    CZMRCommandBar* pBar = m_pOwningBar;
+    if (!pBar || !pMouseManager)
+        return;
+    // A popup that shows groups is itself tracked: only popups opened over
+    // it take the mouse away.
+    const int nTracked = pMouseManager->GetTrackedCount();
+    const BOOL bOtherPopups = nTracked > 0 && !(pBar->IsPopupBar() && pMouseManager->GetLastTracked() == pBar);
+    CWnd* pSite = pBar->GetSite();
+    const BOOL bSiteActive =
+        pSite && pSite->GetSafeHwnd() && CZMRMouseManager::IsOwnerWindowActive(pSite->GetSafeHwnd());
+    if (bOtherPopups || !bSiteActive || pMouseManager->IsMouseLocked(pBar) || pBar->GetPoppedIndex() != -1)
+        return;
+    CZMRRibbonTheme* pTheme = CZMRRibbonTheme::FromBar(pBar);
+    if (!pTheme || !pTheme->IsGroupHotTracking())
+        return;
+    CZMRRibbonGroup* pGroup = HitTestGroup(point);
+    if (pGroup == m_pHotGroup)
+        return;
+    SetHotGroup(pGroup);
+    if (pGroup && pBar->GetSafeHwnd())
+        pMouseManager->TrackMouseLeave(pBar->GetSafeHwnd());
 }

@@ -10,6 +10,9 @@
 #include "CZMRControl.h"
 #include "CZMROffice2007Images.h"
 #include "CZMRShadowManager.h"
+#include "CZMRCommandBarKeyboardTip.h"
+#include "CZMRFontDC.h"
+#include "CZMRToolTipContextToolTip.h"
 
 namespace
 {
@@ -162,15 +165,15 @@ void CZMRRibbonTheme::RefreshMetrics()
 
 // ---------------------------------------------------------------- regions and glass
 
-void CZMRRibbonTheme::ApplyBarWindowRegion(CZMRCommandBar* pBar)
+namespace
 {
-    if (!pBar || !pBar->GetSafeHwnd() || pBar->GetPosition() != zmrBarPopup)
-        return;
+// Every corner pixel of the window cut away; the window owns the region.
+void SetChamferedRegion(CWnd* pWnd)
+{
     CRect rc;
-    pBar->GetWindowRect(&rc);
+    pWnd->GetWindowRect(&rc);
     const int w = rc.Width();
     const int h = rc.Height();
-    // Every corner pixel cut away.
     HRGN hRgn = ::CreateRectRgn(1, 0, w - 1, 1);
     HRGN hMiddle = ::CreateRectRgn(0, 1, w, h - 1);
     HRGN hBottom = ::CreateRectRgn(1, h - 1, w - 1, h);
@@ -178,13 +181,36 @@ void CZMRRibbonTheme::ApplyBarWindowRegion(CZMRCommandBar* pBar)
     ::CombineRgn(hRgn, hRgn, hBottom, RGN_OR);
     ::DeleteObject(hMiddle);
     ::DeleteObject(hBottom);
-    // The window owns the region from here on.
-    ::SetWindowRgn(pBar->GetSafeHwnd(), hRgn, FALSE);
+    ::SetWindowRgn(pWnd->GetSafeHwnd(), hRgn, FALSE);
+}
+} // namespace
+
+void CZMRRibbonTheme::ApplyBarWindowRegion(CZMRCommandBar* pBar)
+{
+    if (!pBar || !pBar->GetSafeHwnd() || pBar->GetPosition() != zmrBarPopup)
+        return;
+    SetChamferedRegion(pBar);
 }
 
 void CZMRRibbonTheme::PaintKeyboardTipWindow(CDC* pDC, CZMRCommandBarKeyboardTip* pTip, BOOL bPrepare)
 {
-    CZMROffice2007Theme::PaintKeyboardTipWindow(pDC, pTip, bPrepare);
+    if (!pTip || !pTip->GetSafeHwnd())
+        return;
+    if (bPrepare)
+    {
+        SetChamferedRegion(pTip);
+        return;
+    }
+    if (!pDC)
+        return;
+    CRect rc;
+    pTip->GetClientRect(&rc);
+    CZMRFontDC font(pDC, &m_fntKeyboardTip);
+    // The skin's colours are read as the tip is drawn.
+    CZMRToolTipContextToolTip::DrawSkinTipFace(pDC, rc);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(GetColor(pTip->IsEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    pDC->DrawText(pTip->GetTipText(), rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
 CString CZMRRibbonTheme::GetContextColorName(int nColor)

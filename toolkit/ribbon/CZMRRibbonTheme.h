@@ -57,6 +57,7 @@ public:
     void DrawControlBackdrop(CDC* pDC, CZMRControl* pControl, CRect rc) override;
     CSize DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw) override;
     COLORREF GetEditFieldBackColor(CZMRControl* pControl) override;
+    CSize DrawEditItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw) override;
     void PaintBarBackground(CDC* pDC, CZMRCommandBar* pBar) override;
     void DrawControlStateRect(CDC* pDC, CZMRControl* pControl) override;
     COLORREF GetControlTextColor(CZMRControl* pControl) override;
@@ -95,6 +96,11 @@ public:
     // The command and drop-down parts of a split button.
     static int GetSplitCommandState(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped);
     static int GetSplitDropDownState(int nSelected, int nPressed, BOOL bEnabled, int nChecked, BOOL bPopped);
+    // A spin button of an edit (nHalf 4 upper, 5 lower) of
+    // "TOOLBARBUTTONSPINARROWSVERTICAL" before the lower half's offset of 5,
+    // and its glyph cell before the lower glyph's offset of 4.
+    static int GetSpinButtonState(int nSelected, int nPressed, BOOL bEnabled, int nHalf);
+    static int GetSpinGlyphState(int nSelected, int nPressed, BOOL bEnabled, int nHalf);
     // Check box and radio button glyphs before the checked offset.
     static int GetGlyphBaseState(int nSelected, int nPressed, BOOL bEnabled);
 

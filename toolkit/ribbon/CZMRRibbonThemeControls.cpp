@@ -9,6 +9,7 @@
 #include "CZMRControls.h"
 #include "CZMRControlComboBox.h"
 #include "CZMRControlComboBoxEditCtrl.h"
+#include "CZMRControlEdit.h"
 #include "CZMRFontDC.h"
 #include "CZMRDrawHelpers.h"
 #include "CZMRImageManager.h"
@@ -454,6 +455,94 @@ CSize CZMRRibbonTheme::DrawComboBoxItem(CDC* pDC, CZMRControl* pControl, BOOL bD
     if (IsControlRectInRibbonCaption(pControl))
         MakeRectOpaque(pDC, rc);
     return CSize(0, 0);
+}
+
+CSize CZMRRibbonTheme::DrawEditItem(CDC* pDC, CZMRControl* pControl, BOOL bDraw)
+{
+    CZMRControlEdit* pEdit = dynamic_cast<CZMRControlEdit*>(pControl);
+    if (!bDraw || !pDC || !pEdit)
+        return CZMRPaintManager::DrawEditItem(pDC, pControl, bDraw);
+    // Spin buttons the skin has no picture for keep the parent look.
+    const BOOL bSpin = pEdit->IsSpinButtonsVisible();
+    if (bSpin && !LoadImage(L"TOOLBARBUTTONSPINARROWSVERTICAL"))
+        return CZMROffice2007Theme::DrawEditItem(pDC, pControl, bDraw);
+
+    CZMRCommandBar* pBar = pControl->GetParent();
+    const BOOL bPopupBar = pBar && pBar->GetType() == zmrBarTypePopup;
+    const BOOL bEnabled = pControl->GetEnabled();
+    const int nSelected = pControl->GetSelected();
+    pDC->SetTextColor(GetColor(bPopupBar ? (!bEnabled ? 35 : nSelected ? 45 : 44) : (bEnabled ? 46 : 60)));
+    CZMRPaintManager::DrawEditItem(pDC, pControl, TRUE);
+
+    const CRect rc = pControl->GetRect();
+    CRect rcField(rc.left + pEdit->GetLabelWidth(), rc.top, rc.right, rc.bottom);
+    if (!bEnabled)
+    {
+        rcField.left++;
+        DrawRectangle(pDC, rcField, COLOR_BTNFACE, IsKeyboardSelection(nSelected) ? 32 : 53);
+    }
+    else if (nSelected)
+        DrawRectangle(pDC, rcField, COLOR_WINDOW, 53);
+    else
+    {
+        if (!bPopupBar)
+            pDC->FillSolidRect(rcField, m_clrEditField.GetColor());
+        Draw3dRectByIndex(pDC, rcField, 53, 53);
+    }
+    pEdit->DrawEditIcon(pDC, CRect(rcField.left + 3, rc.top + 1, rc.right - 3, rc.bottom - 1));
+
+    if (bSpin)
+    {
+        const int nPressed = pControl->GetPressed();
+        const int yMiddle = (rc.top + rc.bottom) / 2;
+        const CRect rcUp(rc.right - 18, rc.top + 1, rc.right - 1, yMiddle);
+        const CRect rcDown(rc.right - 18, yMiddle, rc.right - 1, rc.bottom - 1);
+        const CRect rcMargins(0, 0, 0, 0);
+        DrawRibbonPart(pDC, L"TOOLBARBUTTONSPINARROWSVERTICAL", rcUp,
+                       GetSpinButtonState(nSelected, nPressed, bEnabled, 4), 10, rcMargins, partTransparent);
+        DrawRibbonPart(pDC, L"TOOLBARBUTTONSPINARROWSVERTICAL", rcDown,
+                       5 + GetSpinButtonState(nSelected, nPressed, bEnabled, 5), 10, rcMargins, partTransparent);
+
+        LPCWSTR lpszGlyphs = rcUp.Width() > 12 && rcUp.Height() > 12 ? L"CONTROLGALLERYSCROLLARROWGLYPHS"
+                                                                     : L"TOOLBARBUTTONSPINARROWGLYPHS";
+        for (int nHalf : {4, 5})
+        {
+            const CRect& rcButton = nHalf == 4 ? rcUp : rcDown;
+            const int nCell = (nHalf == 4 ? 0 : 4) + GetSpinGlyphState(nSelected, nPressed, bEnabled, nHalf);
+            if (CZMROffice2007Image* pGlyphs = LoadImage(lpszGlyphs))
+            {
+                const CRect rcSrc = pGlyphs->GetSource(nCell, 16);
+                // A half pixel of centring goes downwards.
+                const int x = (rcButton.left + rcButton.right - rcSrc.Width()) / 2;
+                const int y = (rcButton.top + rcButton.bottom - rcSrc.Height() + 1) / 2;
+                DrawRibbonPart(pDC, lpszGlyphs, CRect(CPoint(x, y), rcSrc.Size()), nCell, 16, rcMargins,
+                               partTransparent);
+            }
+        }
+    }
+    if (IsControlRectInRibbonCaption(pControl))
+        MakeRectOpaque(pDC, rc);
+    return CSize(0, 0);
+}
+
+int CZMRRibbonTheme::GetSpinButtonState(int nSelected, int nPressed, BOOL bEnabled, int nHalf)
+{
+    if (!bEnabled)
+        return 4;
+    if (nSelected && nPressed == nHalf)
+        return 3;
+    if (nSelected == nHalf)
+        return 2;
+    return nSelected ? 1 : 0;
+}
+
+int CZMRRibbonTheme::GetSpinGlyphState(int nSelected, int nPressed, BOOL bEnabled, int nHalf)
+{
+    if (!bEnabled)
+        return 3;
+    if (nSelected == nHalf || (nSelected && nPressed == nHalf))
+        return 2;
+    return nSelected ? 1 : 0;
 }
 
 // ---------------------------------------------------------------- bars and popups

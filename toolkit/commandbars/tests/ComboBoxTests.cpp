@@ -11,6 +11,8 @@
 #include "CTestInput.h"
 #include "ArtifactPng.h"
 #include <gtest/gtest.h>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,9 @@ namespace
 const COLORREF clrListFrame = RGB(200, 0, 200);   // index 43
 const COLORREF clrWindow = RGB(255, 255, 255);
 const COLORREF clrGrayText = RGB(0, 150, 0);
+const COLORREF clrWindowText = RGB(160, 0, 0);
+const COLORREF clrHighlight = RGB(0, 0, 200);
+const COLORREF clrHighlightText = RGB(250, 250, 0);
 
 // A window's pixels with its frame.
 std::vector<COLORREF> ReadWholeWindow(HWND hWnd, CSize& sz)
@@ -40,9 +45,9 @@ class CComboTheme : public CClassicColoursTheme
 public:
     CComboTheme()
     {
-        const int indices[] = {43, COLOR_WINDOW, COLOR_GRAYTEXT};
-        const COLORREF colours[] = {clrListFrame, clrWindow, clrGrayText};
-        SetColors(3, indices, colours);
+        const int indices[] = {43, COLOR_WINDOW, COLOR_GRAYTEXT, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT};
+        const COLORREF colours[] = {clrListFrame, clrWindow, clrGrayText, clrWindowText, clrHighlight, clrHighlightText};
+        SetColors(6, indices, colours);
     }
 };
 
@@ -247,6 +252,16 @@ TEST_F(ComboOnToolBar, TheButtonOpensTheListUnderTheFieldAndAClickOnAnItemChoose
 TEST_F(ComboOnToolBar, KeysOpenTheListMoveInItAndEachWayOutClosesIt)
 {
     FocusEdit();
+    // The wheel steps through the list while the field has the focus.
+    for (int nDelta : {-120, -120, 120})
+    {
+        CTestInput::Wheel(nDelta);
+        PumpPendingMessages();
+    }
+    EXPECT_EQ(Text(), "abc") << "down, down, up";
+    EXPECT_FALSE(IsListShown());
+    m_pCombo->SetEditText(L"");
+
     // F4 opens the list; Down moves the selection into the text.
     Type(VK_F4);
     ASSERT_TRUE(IsListShown());
@@ -269,15 +284,24 @@ TEST_F(ComboOnToolBar, KeysOpenTheListMoveInItAndEachWayOutClosesIt)
     EXPECT_FALSE(m_pBar->IsTrackingMode());
     EXPECT_EQ(CZMRMouseManager::GetThreadMouseManager()->m_nFocusCount, 0);
 
+    auto altWith = [&](WORD wKey) {
+        m_keys.Press(VK_MENU);
+        Type(wKey);
+        m_keys.Release(VK_MENU);
+        PumpPendingMessages();
+    };
     struct
     {
         const char* pszWay;
+        std::function<void()> open;
         std::function<void()> close;
     } const ways[] = {
-        {"F4 again", [&] { Type(VK_F4); }},
-        {"Escape", [&] { Type(VK_ESCAPE); }},
-        {"the button again", [&] { ClickAt(ButtonPoint()); }},
-        {"a click outside", [&] {
+        {"F4 again", [&] { Type(VK_F4); }, [&] { Type(VK_F4); }},
+        {"Escape", [&] { Type(VK_F4); }, [&] { Type(VK_ESCAPE); }},
+        {"Alt+Up after Alt+Down", [&] { altWith(VK_DOWN); }, [&] { altWith(VK_UP); }},
+        {"the button again", [&] { Type(VK_F4); }, [&] { ClickAt(ButtonPoint()); }},
+        {"a click outside", [&] { Type(VK_F4); },
+         [&] {
              CRect rcSite;
              m_pSite->GetWindowRect(rcSite);
              ClickAt(CPoint(rcSite.left + 300, rcSite.bottom - 40));
@@ -287,7 +311,7 @@ TEST_F(ComboOnToolBar, KeysOpenTheListMoveInItAndEachWayOutClosesIt)
     {
         if (::GetFocus() != EditWnd())
             FocusEdit();
-        Type(VK_F4);
+        way.open();
         ASSERT_TRUE(IsListShown()) << way.pszWay;
         m_codes.clear();
         way.close();
@@ -311,6 +335,113 @@ TEST_F(ComboOnToolBar, KeysOpenTheListMoveInItAndEachWayOutClosesIt)
     EXPECT_FALSE(IsListShown());
     EXPECT_EQ(m_pCombo->HandleHookedKeyDown(VK_F4), 1);
     EXPECT_TRUE(IsListShown());
+    Type(VK_ESCAPE);
+}
+
+TEST_F(ComboOnToolBar, WithoutAnEditWindowItDrawsItsOwnTextAndKeysMoveTheSelection)
+{
+    auto* pPlain = static_cast<CZMRControlComboBox*>(m_pBar->GetControls()->Add(zmrControlComboBox, 89));
+    pPlain->SetWidth(120);
+    pPlain->SetFlags(zmrFlagManualUpdate);
+    pPlain->SetEditHint(L"Pick");
+    auto* pList = static_cast<CZMRControlComboBoxList*>(pPlain->GetCommandBar());
+    for (LPCTSTR lpszItem : {L"alpha", L"beta"})
+        pList->AddString(lpszItem);
+    Layout();
+    ASSERT_EQ(pPlain->GetEditCtrl(), nullptr);
+
+    // Counts the colours inside the field, clear of its frame and button.
+    auto fieldColours = [&] {
+        m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CSize sz;
+        const std::vector<COLORREF> pixels = ReadWindow(m_pBar->GetSafeHwnd(), sz);
+        const CRect rc = pPlain->GetRect();
+        const CRect rcText(rc.left + pPlain->GetLabelWidth() + 4, rc.top + 3, rc.right - pPlain->GetDropDownWidth() - 1,
+                           rc.bottom - 3);
+        std::map<COLORREF, int> counts;
+        for (int y = rcText.top; y < rcText.bottom; y++)
+            for (int x = rcText.left; x < rcText.right; x++)
+                counts[pixels[size_t(y) * sz.cx + x]]++;
+        return counts;
+    };
+    struct
+    {
+        const char* pszState;
+        std::function<void()> enter;
+        COLORREF clrFill;           // the field's ground
+        COLORREF clrText;           // 0: no text
+        std::vector<int> codes;     // what the site was told
+    } const states[] = {
+        {"nothing chosen: the hint in grey", [] {}, clrWindow, clrGrayText, {}},
+        {"focused by the keyboard, nothing chosen: highlighted, no hint", [&] { pPlain->OnClick(TRUE); },
+         clrHighlight, 0, {ZMR_CBN_SETFOCUS}},
+        {"Down chooses an item", [&] { Type(VK_DOWN); }, clrHighlight, clrHighlightText, {ZMR_CBN_SELCHANGE}},
+        {"Escape restores the choice from when the focus came", [&] { Type(VK_ESCAPE); }, clrWindow, clrGrayText,
+         {ZMR_CBN_SELCHANGE, ZMR_CBN_SELENDCANCEL, ZMR_CBN_KILLFOCUS}},
+        {"an item chosen by the program", [&] { pPlain->SetCurSel(1); }, clrWindow, clrWindowText,
+         {ZMR_CBN_SELCHANGE}},
+        {"disabled", [&] { pPlain->SetEnabled(FALSE); }, 0, clrGrayText, {}},
+    };
+    for (const auto& state : states)
+    {
+        m_codes.clear();
+        state.enter();
+        PumpPendingMessages();
+        std::map<COLORREF, int> counts = fieldColours();
+        if (state.clrFill)
+        {
+            EXPECT_GT(counts[state.clrFill], 40) << state.pszState;
+        }
+        for (COLORREF clr : {clrGrayText, clrWindowText, clrHighlightText})
+        {
+            if (clr == state.clrText)
+            {
+                EXPECT_GT(counts[clr], 5) << state.pszState;
+            }
+            else
+            {
+                EXPECT_EQ(counts[clr], 0) << state.pszState;
+            }
+        }
+        EXPECT_EQ(m_codes, state.codes) << state.pszState;
+    }
+    EXPECT_EQ(pPlain->GetCurSel(), 1);
+}
+
+TEST_F(ComboOnToolBar, AnOwnerDrawnListShowsAnIconPerItemAndOpensAtItsRememberedWidth)
+{
+    // Four 16 x 12 icons, ids 300 to 303.
+    const COLORREF iconColours[] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(200, 120, 0)};
+    ASSERT_TRUE(SetBlockIcons(m_pManager, m_pBar, {300, 301, 302, 303},
+                              std::vector<COLORREF>(std::begin(iconColours), std::end(iconColours)), CSize(16, 12)));
+
+    CZMRControlComboBoxList* pList = List();
+    pList->DestroyWindow();
+    pList->SetBarStyle(LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
+    pList->SetListIconId(300);
+    ASSERT_TRUE(pList->CreateListBox());
+    EXPECT_EQ(pList->SendMessage(LB_GETITEMHEIGHT, 0, 0), 12 + 4) << "rows as high as the icon + 4";
+    for (LPCTSTR lpszItem : {L"red", L"green", L"blue", L"amber"})
+        pList->AddString(lpszItem);
+    pList->SetMRUWidth(220);
+
+    ClickAt(ButtonPoint());
+    ASSERT_TRUE(IsListShown());
+    CRect rcList;
+    ::GetWindowRect(pList->GetSafeHwnd(), &rcList);
+    EXPECT_EQ(rcList.Width(), 220) << "the remembered width, not the control's " << m_pCombo->GetRect().Width();
+    EXPECT_EQ(rcList.Height(), 16 * 4 + 4);
+
+    pList->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    CSize sz;
+    const std::vector<COLORREF> pixels = ReadWindow(pList->GetSafeHwnd(), sz, TRUE);
+    for (int i = 0; i < 4; i++)
+    {
+        CRect rcItem;
+        pList->SendMessage(LB_GETITEMRECT, WPARAM(i), LPARAM(&rcItem));
+        const CPoint ptIcon(rcItem.left + 2 + 8, rcItem.top + 2 + 6);
+        EXPECT_EQ(pixels[size_t(ptIcon.y) * sz.cx + ptIcon.x], iconColours[i]) << "item " << i;
+    }
     Type(VK_ESCAPE);
 }
 

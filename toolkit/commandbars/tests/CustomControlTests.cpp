@@ -109,6 +109,61 @@ TEST_F(CustomOnToolBar, TheHostedWindowSizesTheControlAndSitsInsideItsBorders)
     EXPECT_TRUE(::IsWindow(m_window.GetSafeHwnd()));
 }
 
+TEST_F(CustomOnToolBar, AWindowAttachedByItsHandleAloneIsPlacedFollowsTheControlAndOutlivesIt)
+{
+    // A plain popup window that no framework object wraps.
+    const HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"raw", WS_POPUP | WS_VISIBLE, 0, 0, 40, 16, nullptr,
+                                        nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    m_pCustom->AttachWindow(hWnd);
+    EXPECT_EQ(m_pCustom->GetControlSize(), CSize(40, 16));
+    Layout();
+    const CRect rc = m_pCustom->GetRect();
+    EXPECT_EQ(rc.Size(), CSize(40, 16));
+    EXPECT_EQ(::GetParent(hWnd), m_pBar->GetSafeHwnd());
+    const LONG lStyle = ::GetWindowLongW(hWnd, GWL_STYLE);
+    EXPECT_TRUE(lStyle & WS_CHILD);
+    EXPECT_FALSE(lStyle & WS_POPUP);
+    CRect rcWnd;
+    ::GetWindowRect(hWnd, &rcWnd);
+    m_pBar->ScreenToClient(&rcWnd);
+    EXPECT_EQ(rcWnd, rc);
+    EXPECT_TRUE(::IsWindowVisible(hWnd));
+
+    m_pCustom->SetEnabled(FALSE);
+    EXPECT_FALSE(::IsWindowEnabled(hWnd));
+    m_pCustom->SetEnabled(TRUE);
+    EXPECT_TRUE(::IsWindowEnabled(hWnd));
+
+    // In customize mode a click on the control is the button's: it becomes
+    // the selection and its move starts (cancelled here by Escape).
+    m_pManager->SetCustomizeMode(m_pManager);
+    m_pSite->PostMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    m_pCustom->OnClick(FALSE, rc.CenterPoint());
+    EXPECT_EQ(m_pManager->GetCustomizeSelection(), m_pCustom);
+    m_pManager->SetCustomizeSelection(nullptr);
+    m_pManager->SetCustomizeMode(nullptr);
+
+    // A window destroyed behind the control's back is never touched again.
+    ::DestroyWindow(hWnd);
+    const CRect rcMoved(rc.left + 5, rc.top, rc.right + 5, rc.bottom);
+    m_pCustom->SetRect(rcMoved);
+    EXPECT_EQ(m_pCustom->GetRect(), rcMoved);
+
+    // The control goes; the window it hosted is not its to destroy.
+    const HWND hWndKept = ::CreateWindowExW(0, L"STATIC", L"kept", WS_CHILD | WS_VISIBLE, 0, 0, 30, 12,
+                                            m_pSite->GetSafeHwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    m_pCustom->AttachWindow(hWndKept);
+    Layout();
+    EXPECT_EQ(::GetParent(hWndKept), m_pBar->GetSafeHwnd());
+    m_pBar->GetControls()->Remove(m_pCustom);
+    m_pCustom = nullptr;
+    PumpPendingMessages();
+    EXPECT_TRUE(::IsWindow(hWndKept));
+    EXPECT_FALSE(::IsWindowVisible(hWndKept));
+    ::DestroyWindow(hWndKept);
+}
+
 TEST_F(CustomOnToolBar, VerticalOptionsDecideWhatASideDockedBarShows)
 {
     struct

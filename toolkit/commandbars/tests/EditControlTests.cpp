@@ -177,6 +177,29 @@ TEST_F(EditOnToolBar, TheWindowFillsTheFieldAndShowsTheHintInGrey)
     EXPECT_STREQ(m_pEdit->GetEditText(), L"33");
 }
 
+TEST_F(EditOnToolBar, AnEditIconSitsInFrontOfTheWindow)
+{
+    const COLORREF clrIcon = RGB(0, 120, 200);
+    ASSERT_TRUE(SetBlockIcons(m_pManager, m_pBar, {500}, {clrIcon}, CSize(16, 16)));
+    const int nLeftWithout = EditRectInBar().left;
+    m_pEdit->SetEditIconId(500);
+    m_pEdit->SetRefreshNeeded();
+    Layout();
+    EXPECT_EQ(EditRectInBar().left, nLeftWithout + 16 + 2) << "the window makes room for the icon";
+
+    const CRect rc = m_pEdit->GetRect();
+    const CPoint ptIcon(rc.left + m_pEdit->GetLabelWidth() + 3 + 8, (rc.top + rc.bottom) / 2);
+    auto iconPixel = [&] {
+        m_pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        CSize sz;
+        const std::vector<COLORREF> pixels = ReadWindow(m_pBar->GetSafeHwnd(), sz);
+        return pixels[size_t(ptIcon.y) * sz.cx + ptIcon.x];
+    };
+    EXPECT_EQ(iconPixel(), clrIcon);
+    m_pEdit->SetEnabled(FALSE);
+    EXPECT_NE(iconPixel(), clrIcon) << "the disabled image";
+}
+
 TEST_F(EditOnToolBar, AClickGivesItTheFocusAndEscapeGivesBackTheTextAndTheFocus)
 {
     m_pSite->SetFocus();
@@ -237,10 +260,16 @@ TEST_F(EditOnToolBar, ArrowKeysAndTheSpinButtonsStepTheValue)
     EXPECT_EQ(Text(), "6");
     m_bTakeSpin = FALSE;
 
-    // A read-only field keeps its value, though it shows the buttons.
+    // A read-only field keeps its value, though it shows the buttons: a
+    // click on them only gives the window the focus.
     m_pEdit->SetReadOnly(TRUE);
     m_pEdit->HandleHookedKeyDown(VK_UP);
     EXPECT_EQ(Text(), "6");
+    m_pSite->SetFocus();
+    EXPECT_FALSE(m_pEdit->GetSpinButtonsRect().IsRectEmpty());
+    ClickAt(CPoint(m_pEdit->GetSpinButtonsRect().CenterPoint().x, m_pEdit->GetSpinButtonsRect().top + 2));
+    EXPECT_EQ(Text(), "6");
+    EXPECT_EQ(::GetFocus(), EditWnd());
     m_pEdit->SetReadOnly(FALSE);
     m_pSite->SetFocus();
     EXPECT_FALSE(m_pEdit->IsFocused());
@@ -264,6 +293,73 @@ TEST_F(EditOnToolBar, ArrowKeysAndTheSpinButtonsStepTheValue)
     EXPECT_EQ(Text(), std::to_string(6 + int(m_deltas.size())));
     EXPECT_EQ(m_pEdit->GetPressed(), 0);
     EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(EditOnToolBar, OnARightToLeftBarTheWindowIsMadeAnewOnlyWhenItsDirectionDiffers)
+{
+    auto bRtl = [](HWND hWnd) { return (::GetWindowLongW(hWnd, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0; };
+    m_pBar->ModifyStyleEx(0, WS_EX_LAYOUTRTL);
+    m_pEdit->SetRefreshNeeded();
+    Layout();
+    const HWND hWndRtl = EditWnd();
+    ASSERT_NE(hWndRtl, nullptr);
+    EXPECT_TRUE(bRtl(hWndRtl)) << "made anew in the bar's direction";
+
+    // Typing survives further layouts: the window of the bar's direction stays.
+    ::SetFocus(hWndRtl);
+    ::SendMessageW(hWndRtl, WM_CHAR, '5', 1);
+    for (int i = 0; i < 2; i++)
+    {
+        m_pEdit->SetRefreshNeeded();
+        Layout();
+    }
+    EXPECT_EQ(EditWnd(), hWndRtl);
+    EXPECT_EQ(::GetFocus(), hWndRtl);
+    EXPECT_EQ(Text(), "5");
+
+    m_pSite->SetFocus();
+    m_pBar->ModifyStyleEx(WS_EX_LAYOUTRTL, 0);
+    m_pEdit->SetRefreshNeeded();
+    Layout();
+    ASSERT_NE(EditWnd(), nullptr);
+    EXPECT_FALSE(bRtl(EditWnd())) << "back to left-to-right with its bar";
+    EXPECT_EQ(Text(), "5");
+}
+
+// The rich edit's text request, seen on its way to the window.
+WNDPROC g_pfnRichEditProc = nullptr;
+std::vector<std::pair<LRESULT, DWORD>> g_textRequests;   // length announced, byte count asked for
+LRESULT CALLBACK WatchTextRequests(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = ::CallWindowProcW(g_pfnRichEditProc, hWnd, message, wParam, lParam);
+    if (message == EM_GETTEXTLENGTHEX)
+        g_textRequests.push_back({lResult, 0});
+    else if (message == EM_GETTEXTEX && !g_textRequests.empty())
+        g_textRequests.back().second = reinterpret_cast<const GETTEXTEX*>(wParam)->cb;
+    return lResult;
+}
+
+TEST_F(EditOnToolBar, TheWholeTextComesBackFromTheRichEdit)
+{
+    CZMRControlEditCtrl* pWnd = m_pEdit->GetEditCtrl();
+    ASSERT_TRUE(pWnd->IsRichEdit20());
+    std::wstring strText;
+    for (int i = 0; i < 300; i++)
+        strText += wchar_t(L'a' + i % 26);
+    strText += L"\u00e9\u4e2d";
+    pWnd->SetText(strText.c_str());
+
+    g_textRequests.clear();
+    g_pfnRichEditProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(pWnd->GetSafeHwnd(), GWLP_WNDPROC, LONG_PTR(&WatchTextRequests)));
+    const CString strBack = pWnd->GetText();
+    ::SetWindowLongPtrW(pWnd->GetSafeHwnd(), GWLP_WNDPROC, LONG_PTR(g_pfnRichEditProc));
+
+    EXPECT_EQ(std::wstring(LPCWSTR(strBack)), strText) << "the last character too";
+    ASSERT_EQ(g_textRequests.size(), 1u);
+    EXPECT_EQ(g_textRequests[0].first, LRESULT(strText.size()));
+    EXPECT_EQ(g_textRequests[0].second, DWORD((strText.size() + 1) * sizeof(wchar_t)))
+        << "room for the text and its terminating wide character, in bytes";
 }
 
 TEST_F(EditOnToolBar, ClipboardCommandsFollowTheSelectionAndTheWindowsState)

@@ -6,6 +6,9 @@
 #include "CZMRCommandBarAnimation.h"
 #include "CZMRCommandBarList.h"
 #include "CZMRControlAction.h"
+#include "CZMRControlComboBox.h"
+#include "CZMRControlComboBoxList.h"
+#include "CZMRControlEdit.h"
 #include "CZMRControlPopup.h"
 #include "CZMRControls.h"
 #include "CZMRIconHandle.h"
@@ -236,6 +239,79 @@ TEST(StatePersistence, BarsPopupsAndControlsComeBackThroughEitherStore)
 
         pMore->InternalRelease();
         pNested->InternalRelease();
+        loaded.RemoveAll();
+        delete pManager;
+    }
+}
+
+TEST(StatePersistence, EditsAndComboBoxesComeBackWithTheirFieldsAndTheListsItems)
+{
+    for (EStore store : {storeArchive, storeNamed})
+    {
+        SCOPED_TRACE(store == storeArchive ? "archive" : "named store");
+        CZMRBarManager* pManager = new CZMRBarManager;
+        CZMRToolBar toolBar;
+        toolBar.SetBarID(200);
+        auto* pEdit = static_cast<CZMRControlEdit*>(toolBar.GetControls()->Add(zmrControlEdit, 40));
+        pEdit->SetWidth(120);
+        pEdit->ShowLabel(TRUE);
+        pEdit->SetReadOnly(TRUE);
+        pEdit->SetEditHint(L"Size");
+        pEdit->SetEditStyle(ES_NUMBER);
+        pEdit->SetShowSpinButtons(TRUE);
+        auto* pCombo = static_cast<CZMRControlComboBox*>(toolBar.GetControls()->Add(zmrControlComboBox, 41));
+        pCombo->SetWidth(150);
+        pCombo->SetDropDownMode(TRUE);
+        pCombo->SetComboStyle(1);
+        pCombo->SetAutoComplete(TRUE);
+        pCombo->SetEditHint(L"Find");
+        pCombo->SetEditIconId(7);
+        pCombo->SetDropDownItemCount(5);
+        auto* pList = static_cast<CZMRControlComboBoxList*>(pCombo->GetCommandBar());
+        pList->SetListIconId(9);
+        pList->SetMRUWidth(180);
+        for (LPCTSTR lpszItem : {L"one", L"two"})
+            pList->AddString(lpszItem);
+
+        ZMR_PROPEXCHANGE_PARAM param = {pManager, FALSE};
+        CZMRCommandBarList loaded;
+        RoundTrip(store, {&toolBar}, &param, loaded);
+        ASSERT_EQ(loaded.GetCount(), 2) << "the tool bar and the combo box's list";
+        auto* pToolBar = DYNAMIC_DOWNCAST(CZMRToolBar, loaded.GetAt(0));
+        ASSERT_NE(pToolBar, nullptr);
+        ASSERT_EQ(Ids(pToolBar->GetControls()), std::vector<int>({40, 41}));
+
+        auto* pLoadedEdit = DYNAMIC_DOWNCAST(CZMRControlEdit, pToolBar->GetControl(0));
+        ASSERT_NE(pLoadedEdit, nullptr);
+        EXPECT_EQ(pLoadedEdit->GetWidth(), 120);
+        EXPECT_TRUE(pLoadedEdit->HasLabel());
+        EXPECT_TRUE(pLoadedEdit->IsReadOnly());
+        EXPECT_EQ(pLoadedEdit->GetEditHint(), CString(L"Size"));
+        EXPECT_EQ(pLoadedEdit->GetEditStyle(), DWORD(ES_NUMBER));
+        EXPECT_TRUE(pLoadedEdit->IsSpinButtonsVisible());
+
+        auto* pLoadedCombo = DYNAMIC_DOWNCAST(CZMRControlComboBox, pToolBar->GetControl(1));
+        ASSERT_NE(pLoadedCombo, nullptr);
+        EXPECT_EQ(pLoadedCombo->GetWidth(), 150);
+        EXPECT_TRUE(pLoadedCombo->GetDropDownMode());
+        EXPECT_NE(pLoadedCombo->GetEditCtrl(), nullptr) << "drop-down mode is applied after loading";
+        EXPECT_EQ(pLoadedCombo->GetComboStyle(), 1);
+        EXPECT_TRUE(pLoadedCombo->GetAutoComplete());
+        EXPECT_EQ(pLoadedCombo->GetEditHint(), CString(L"Find"));
+        EXPECT_EQ(pLoadedCombo->GetEditIconId(), 7);
+        EXPECT_EQ(pLoadedCombo->GetDropDownItemCount(), 5);
+        auto* pLoadedList = DYNAMIC_DOWNCAST(CZMRControlComboBoxList, pLoadedCombo->GetCommandBar());
+        ASSERT_NE(pLoadedList, nullptr);
+        EXPECT_EQ(pLoadedList, loaded.FindBar(100)) << "the list saved as a bar of its own, found again";
+        EXPECT_EQ(pLoadedList->GetListIconId(), 9);
+        EXPECT_EQ(pLoadedList->GetMRUWidth(), 180);
+        ASSERT_EQ(pLoadedList->GetCount(), 2);
+        CString strItem;
+        pLoadedList->GetText(1, strItem);
+        EXPECT_EQ(strItem, CString(L"two"));
+        pLoadedCombo->SetCurSel(0);
+        EXPECT_EQ(pLoadedCombo->GetEditText(), CString(L"one")) << "the loaded list serves the combo box";
+
         loaded.RemoveAll();
         delete pManager;
     }

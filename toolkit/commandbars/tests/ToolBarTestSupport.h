@@ -4,6 +4,9 @@
 #include "CommandBarsTestSupport.h"
 #include "CZMRToolBar.h"
 #include "CZMRDefaultTheme.h"
+#include "CZMRBarManager.h"
+#include "CZMRImageManager.h"
+#include <vector>
 
 // Borders of 2, a gripper of 5 across the start of a docked bar and a caption
 // strip 14 high on a floating one, whatever the fonts.
@@ -50,3 +53,26 @@ public:
         m_clrBarText = RGB(0, 0, 0);
     }
 };
+
+// Gives the manager images of its own: for each id a block of one colour,
+// inset by 2 pixels on the strip's transparent ground (the colour of its
+// first pixel), so that one pixel tells which image was drawn.
+inline BOOL SetBlockIcons(CZMRBarManager* pManager, CWnd* pWnd, const std::vector<UINT>& ids,
+                          const std::vector<COLORREF>& colours, CSize szIcon)
+{
+    CZMRImageManager* pImages = new CZMRImageManager;
+    pManager->SetImageManager(pImages);
+    pImages->InternalRelease();
+    const int nCount = int(ids.size());
+    CClientDC dcWnd(pWnd);
+    CBitmap strip;
+    strip.CreateCompatibleBitmap(&dcWnd, szIcon.cx * nCount, szIcon.cy);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcWnd);
+    CBitmap* pOld = dc.SelectObject(&strip);
+    dc.FillSolidRect(0, 0, szIcon.cx * nCount, szIcon.cy, RGB(255, 0, 255));
+    for (int i = 0; i < nCount; i++)
+        dc.FillSolidRect(szIcon.cx * i + 2, 2, szIcon.cx - 4, szIcon.cy - 4, colours[size_t(i)]);
+    dc.SelectObject(pOld);
+    return pImages->SetIcons(strip, ids.data(), nCount, szIcon.cx, szIcon.cy, 0, FALSE);
+}

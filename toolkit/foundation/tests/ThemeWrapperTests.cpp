@@ -188,5 +188,16 @@ TEST(DwmApiBinding, MissingLibraryFailsAndLeavesTheResultAlone)
     EXPECT_EQ(E_FAIL, binding.DefWindowProc(nullptr, WM_NCHITTEST, 0, 0, &lResult));
     EXPECT_EQ(77, lResult);
     EXPECT_EQ(E_FAIL, binding.ExtendFrameIntoClientArea(nullptr, 0, 20, 0, 0));
+    EXPECT_FALSE(binding.IsCompositionEnabled());
     EXPECT_EQ(GetDwmApiBinding(), GetDwmApiBinding());
+}
+
+TEST(DwmApiBinding, MarginsGivenByMeaningLandInThePlatformsRecord)
+{
+    // Called as (left, top, right, bottom); the record keeps both widths first.
+    const MARGINS margins = CZMRDwmApiBinding::MakeMargins(1, 2, 3, 4);
+    EXPECT_EQ(1, margins.cxLeftWidth);
+    EXPECT_EQ(2, margins.cyTopHeight);
+    EXPECT_EQ(3, margins.cxRightWidth);
+    EXPECT_EQ(4, margins.cyBottomHeight);
 }

@@ -13,6 +13,7 @@
 #include "CZMRRibbonGroups.h"
 #include "CZMRRibbonQuickAccessControls.h"
 #include "CZMRRibbonTab.h"
+#include "CZMRToolBar.h"
 #include "CZMRToolTipContext.h"
 
 #include <string>
@@ -177,6 +178,42 @@ TEST_F(RibbonInFrame, ShowsOnlyInAFrameOfAtLeast250Pixels)
     EXPECT_FALSE(m_pRibbon->IsShownBySize());
     m_pHost->Frame()->MoveWindow(0, 0, 640, 250);
     EXPECT_GT(m_pRibbon->CalcFixedLayout(600, 0).cy, 0);
+}
+
+// A tool bar added to the frame's manager docks in the row below the
+// ribbon, draws its buttons, and the ribbon keeps its place; a torn-off one
+// floats.
+TEST_F(RibbonInFrame, ToolBarsBesideTheRibbon)
+{
+    AddTabs();
+    const CRect rcRibbon = m_pHost->RibbonRectInFrame();
+    CZMRToolBar* pBar = m_pHost->Manager()->AddToolBar(L"Standard", 2);
+    ASSERT_NE(nullptr, pBar);
+    pBar->GetControls()->AddControl(new CFixedButton, 100);
+    pBar->GetControls()->AddControl(new CFixedButton, 101);
+    m_pHost->Layout();
+    ASSERT_TRUE(pBar->GetSafeHwnd());
+    EXPECT_TRUE(pBar->IsWindowVisible());
+    EXPECT_EQ(zmrBarTop, pBar->GetPosition());
+    EXPECT_EQ(rcRibbon, m_pHost->RibbonRectInFrame());
+    CRect rcBar;
+    pBar->GetWindowRect(&rcBar);
+    m_pHost->Frame()->ScreenToClient(&rcBar);
+    EXPECT_GE(rcBar.top, rcRibbon.bottom);
+    EXPECT_EQ(RGB(1, 2, 3), PixelInRibbon(pBar->GetControl(0)->GetRect().left + rcBar.left - rcRibbon.left + 5,
+                                          pBar->GetControl(0)->GetRect().top + rcBar.top - rcRibbon.top + 5));
+
+    CZMRToolBar* pTorn = m_pHost->Manager()->AddToolBar(L"Torn", 3, TRUE);
+    ASSERT_NE(nullptr, pTorn);
+    pTorn->GetControls()->AddControl(new CFixedButton, 102);
+    m_pHost->Layout();
+    EXPECT_EQ(rcRibbon, m_pHost->RibbonRectInFrame());
+    EXPECT_EQ(3, m_pHost->Manager()->GetCount());
+
+    // The manager destroys its bars with the tool bars still docked; the
+    // ribbon, destroyed last, lays the frame out once more.
+    delete m_pHost;
+    m_pHost = nullptr;
 }
 
 TEST_F(RibbonInFrame, AnotherThemeGivesNoRibbonAndDrawsNoBands)

@@ -6,6 +6,9 @@
 #include "RibbonPaintSupport.h"
 #include "CZMRControlButton.h"
 #include "CZMRControlComboBox.h"
+#include "CZMRCommandBarKeyboardTip.h"
+#include <initializer_list>
+#include <set>
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
 
@@ -284,5 +287,180 @@ TEST_F(RibbonControlDrawing, ComboBoxButtonAndFieldFollowTheState)
         EXPECT_EQ(CSize(0, 0), m_pTheme->DrawComboBoxItem(picture.DC(), &combo, TRUE)) << c.name;
         EXPECT_EQ(PartColor(kComboDropDown, c.nState), picture.At(100 - 3, 3)) << c.name;
         EXPECT_EQ(c.clrField, picture.At(60, 2)) << c.name;
+    }
+}
+
+namespace
+{
+// Colour indices the edit field uses, each given a colour of its own.
+const COLORREF kIndexWindow = RGB(240, 1, 5);
+const COLORREF kIndexFace = RGB(240, 1, 15);
+const COLORREF kIndex32 = RGB(240, 1, 32);
+const COLORREF kIndex53 = RGB(240, 1, 53);
+
+class RibbonEditDrawing : public CRibbonThemeWithSkin
+{
+protected:
+    void SetUp() override
+    {
+        CRibbonThemeWithSkin::SetUp();
+        m_pTheme->m_arrColors[COLOR_WINDOW].SetStandardValue(kIndexWindow);
+        m_pTheme->m_arrColors[COLOR_BTNFACE].SetStandardValue(kIndexFace);
+        m_pTheme->m_arrColors[32].SetStandardValue(kIndex32);
+        m_pTheme->m_arrColors[53].SetStandardValue(kIndex53);
+    }
+};
+} // namespace
+
+TEST_F(RibbonEditDrawing, FieldAfterTheLabelFollowsTheState)
+{
+    CPicture picture(160, 30);
+    CStateEdit edit;
+    edit.SetCaption(L"Find");
+    edit.ShowLabel(TRUE);
+    edit.SetRect(CRect(0, 0, 150, 22));
+    struct
+    {
+        const char* name;
+        int nSelected;
+        BOOL bEnabled;
+        COLORREF clrFill, clrFrame;
+    } const cases[] = {
+        {"at rest", 0, TRUE, SkinColor(208, 81, 82), kIndex53},
+        {"hot", 1, TRUE, kIndexWindow, kIndex53},
+        {"disabled", 0, FALSE, kIndexFace, kIndex53},
+        {"disabled, keyboard-selected", 2, FALSE, kIndexFace, kIndex32},
+    };
+    for (const auto& c : cases)
+    {
+        edit.m_nSelected = c.nSelected;
+        edit.SetEnabled(c.bEnabled);
+        picture.Clear();
+        EXPECT_EQ(CSize(0, 0), m_pTheme->DrawEditItem(picture.DC(), &edit, TRUE)) << c.name;
+        const int x = edit.GetLabelWidth();
+        ASSERT_GT(x, 10) << c.name << ": the label's room";
+        // A disabled field starts a pixel further right.
+        const int nLeft = c.bEnabled ? x : x + 1;
+        EXPECT_EQ(kPaper, picture.At(nLeft - 1, 11)) << c.name;
+        EXPECT_EQ(c.clrFrame, picture.At(nLeft, 11)) << c.name;
+        EXPECT_EQ(c.clrFrame, picture.At(149, 11)) << c.name;
+        EXPECT_EQ(c.clrFrame, picture.At(x + 20, 21)) << c.name;
+        EXPECT_EQ(c.clrFill, picture.At(x + 20, 2)) << c.name;
+    }
+}
+
+TEST_F(RibbonEditDrawing, SpinButtonsAndGlyphsByHalf)
+{
+    const int kSpinArrows = 56, kSpinGlyphs = 57, kGalleryGlyphs = 58;
+    CPicture picture(110, 30);
+    CStateEdit edit;
+    edit.SetShowSpinButtons(TRUE);
+    edit.SetRect(CRect(0, 0, 100, 22));
+    // Upper button (82, 1, 99, 11), lower (82, 11, 99, 21): glyphs 5 x 3.
+    struct
+    {
+        const char* name;
+        int nSelected, nPressed;
+        BOOL bEnabled;
+        int nUpper, nLower, nUpperGlyph, nLowerGlyph;
+    } const cases[] = {
+        {"at rest", 0, 0, TRUE, 0, 5, 0, 4},
+        {"hot", 1, 0, TRUE, 1, 6, 1, 5},
+        {"over the upper half", 4, 0, TRUE, 2, 6, 2, 5},
+        {"upper half pressed", 4, 4, TRUE, 3, 6, 2, 5},
+        {"lower half pressed", 5, 5, TRUE, 1, 8, 1, 6},
+        {"held on the upper half, mouse elsewhere", 1, 4, TRUE, 3, 6, 2, 5},
+        {"disabled", 0, 0, FALSE, 4, 9, 3, 7},
+    };
+    for (const auto& c : cases)
+    {
+        edit.m_nSelected = c.nSelected;
+        edit.m_nPressed = c.nPressed;
+        edit.SetEnabled(c.bEnabled);
+        picture.Clear();
+        m_pTheme->DrawEditItem(picture.DC(), &edit, TRUE);
+        EXPECT_EQ(PartColor(kSpinArrows, c.nUpper), picture.At(83, 2)) << c.name;
+        EXPECT_EQ(PartColor(kSpinArrows, c.nLower), picture.At(83, 19)) << c.name;
+        EXPECT_EQ(PartColor(kSpinGlyphs, c.nUpperGlyph), picture.At(90, 6)) << c.name;
+        EXPECT_EQ(PartColor(kSpinGlyphs, c.nLowerGlyph), picture.At(90, 16)) << c.name;
+    }
+    // Centred with the odd pixel below: the 3-px glyph on a 10-px button
+    // takes rows 5 to 7.
+    picture.Clear();
+    edit.m_nSelected = edit.m_nPressed = 0;
+    edit.SetEnabled(TRUE);
+    m_pTheme->DrawEditItem(picture.DC(), &edit, TRUE);
+    EXPECT_EQ(PartColor(kSpinArrows, 0), picture.At(90, 4));
+    EXPECT_EQ(PartColor(kSpinGlyphs, 0), picture.At(90, 7));
+
+    // Buttons higher than 12 px take the gallery's arrows.
+    picture.Clear();
+    edit.SetRect(CRect(0, 0, 100, 28));
+    m_pTheme->DrawEditItem(picture.DC(), &edit, TRUE);
+    EXPECT_EQ(PartColor(kGalleryGlyphs, 0), picture.At(90, 7));
+    EXPECT_EQ(PartColor(kGalleryGlyphs, 4), picture.At(90, 21));
+}
+
+// Without the skin's spin picture the spin edit keeps the parent theme's
+// buttons and arrows instead of losing them.
+TEST(RibbonEditWithoutSkin, SpinButtonsStayVisible)
+{
+    CZMRRibbonTheme* pTheme = new CZMRRibbonTheme;
+    pTheme->RefreshMetrics();
+    CPicture picture(110, 30);
+    CStateEdit edit;
+    edit.SetShowSpinButtons(TRUE);
+    edit.m_nSelected = 1;
+    edit.SetRect(CRect(0, 0, 100, 22));
+    pTheme->DrawEditItem(picture.DC(), &edit, TRUE);
+    std::set<COLORREF> colors;
+    for (int y = 2; y < 20; y++)
+        for (int x = 84; x < 98; x++)
+            colors.insert(picture.At(x, y));
+    EXPECT_EQ(0u, colors.count(kPaper));
+    EXPECT_GE(colors.size(), 2u) << "arrows on the buttons";
+    pTheme->InternalRelease();
+}
+
+TEST_F(RibbonControlDrawing, KeyboardTipWindowFromTheSkin)
+{
+    const int kTooltipFrame = 49;
+    m_pTheme->m_arrColors[COLOR_BTNTEXT].SetStandardValue(RGB(240, 2, 18));
+    m_pTheme->m_arrColors[COLOR_GRAYTEXT].SetStandardValue(RGB(240, 2, 17));
+    const CRect rcTip(100, 100, 140, 124);
+    for (BOOL bEnabled : {TRUE, FALSE})
+    {
+        CZMRCommandBarKeyboardTip tip(nullptr, nullptr, L"Paste", CPoint(0, 0), 0, bEnabled);
+        tip.SetTipText(L"W");
+        ASSERT_TRUE(tip.CreateTipWindow(nullptr, rcTip, FALSE));
+
+        // Preparing cuts the four corner pixels away and draws nothing.
+        m_pTheme->PaintKeyboardTipWindow(nullptr, &tip, TRUE);
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(ERROR, ::GetWindowRgn(tip.GetSafeHwnd(), hRgn));
+        for (const POINT& pt : std::initializer_list<POINT>{{0, 0}, {39, 0}, {0, 23}, {39, 23}})
+            EXPECT_FALSE(::PtInRegion(hRgn, pt.x, pt.y)) << pt.x << "," << pt.y;
+        for (const POINT& pt : std::initializer_list<POINT>{{1, 0}, {0, 1}, {38, 23}, {20, 12}})
+            EXPECT_TRUE(::PtInRegion(hRgn, pt.x, pt.y)) << pt.x << "," << pt.y;
+        ::DeleteObject(hRgn);
+
+        CPicture picture(40, 24);
+        m_pTheme->PaintKeyboardTipWindow(picture.DC(), &tip, FALSE);
+        // The skin's frame part (a 3-px rim) over the gradient of the
+        // "Window" section, light at the top and dark at the bottom.
+        EXPECT_EQ(PartColor(kTooltipFrame, 0), picture.At(1, 12));
+        EXPECT_EQ(PartColor(kTooltipFrame, 0), picture.At(20, 22));
+        const COLORREF clrTop = picture.At(4, 3), clrBottom = picture.At(4, 20);
+        EXPECT_NEAR(250, GetRValue(clrTop), 40);
+        EXPECT_NEAR(90, GetRValue(clrBottom), 40);
+        EXPECT_GT(GetRValue(clrTop), GetRValue(clrBottom));
+        EXPECT_NEAR(160, GetBValue(clrTop), 1);
+        // The letter in index 18, or 17 when the tip is disabled.
+        int nText = 0;
+        for (int y = 3; y < 21; y++)
+            for (int x = 3; x < 37; x++)
+                nText += picture.At(x, y) == (bEnabled ? RGB(240, 2, 18) : RGB(240, 2, 17)) ? 1 : 0;
+        EXPECT_GT(nText, 3) << bEnabled;
+        tip.DestroyWindow();
     }
 }

@@ -8,6 +8,7 @@
 #include "CZMRBarManager.h"
 #include "CZMRCommandBarKeyboardTip.h"
 #include "CZMRControlButton.h"
+#include "CZMRMouseManager.h"
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonGroup.h"
 #include "CZMRRibbonGroups.h"
@@ -71,45 +72,10 @@ protected:
         pSource->InternalRelease();
     }
     CZMRBarManager* Manager() const { return m_pHost->Manager(); }
-    // The texts of the tips that have windows, in list order.
-    std::vector<std::string> ShownTips() const
-    {
-        std::vector<std::string> tips;
-        for (int i = 0; i < Manager()->GetKeyboardTipCount(); i++)
-        {
-            CZMRCommandBarKeyboardTip* pTip = Manager()->GetKeyboardTip(i);
-            if (!pTip->GetSafeHwnd())
-                continue;
-            std::string s;
-            for (int c = 0; c < pTip->GetTipText().GetLength(); c++)
-                s += char(pTip->GetTipText()[c]);
-            tips.push_back(s);
-        }
-        return tips;
-    }
+    std::vector<std::string> ShownTips() const { return ShownTipTexts(Manager()); }
     // The ids of the commands the ribbon's controls ran.
-    std::vector<int> Executed() const
-    {
-        std::vector<int> ids;
-        for (const auto& n : m_pHost->m_notifications)
-        {
-            if (n.nCode == 100 && n.pControl && n.pControl != m_pRibbon->GetControlTab())
-                ids.push_back(n.pControl->GetID());
-        }
-        return ids;
-    }
-    bool WaitForTips(int nLevel) const
-    {
-        const DWORD dwStart = ::GetTickCount();
-        while (!(Manager()->AreKeyboardTipsShown() && Manager()->GetKeyboardTipLevel() == nLevel))
-        {
-            if (::GetTickCount() - dwStart > 5000)
-                return false;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            CRibbonHost::Pump();
-        }
-        return true;
-    }
+    std::vector<int> Executed() const { return ExecutedIds(*m_pHost); }
+    bool WaitForTips(int nLevel) const { return ::WaitForTips(Manager(), nLevel); }
 
     std::unique_ptr<CRibbonHost> m_pHost;
     CZMRRibbonBar* m_pRibbon = nullptr;
@@ -300,5 +266,89 @@ TEST_F(RibbonKeys, ArrowsMoveAcrossTheRibbon)
     }
     EXPECT_EQ(nHot, m_pRibbon->GetHotIndex());
     EXPECT_TRUE(m_pRibbon->IsTrackingMode());
+}
+
+// In keyboard mode the context-menu key opens the hot control's context
+// menu at the control's top-left corner; outside keyboard mode the ribbon
+// leaves the key to the frame.
+TEST_F(RibbonKeys, ContextMenuKeyOpensTheHotControlsMenu)
+{
+    Manager()->GetOptions()->bKeyboardTips = FALSE;
+    m_pHost->m_nRecordMessage = ZMR_WM_RIBBONCONTEXTMENU;
+    TypeKey(VK_MENU);
+    ASSERT_TRUE(m_pRibbon->IsTrackingMode());
+    TypeKey(VK_DOWN);
+    CZMRControl* pHot = m_pRibbon->GetControl(m_pRibbon->GetHotIndex());
+    ASSERT_NE(nullptr, pHot);
+    ASSERT_EQ(501, pHot->GetID());
+
+    CRect rcMenu(0, 0, 0, 0);
+    {
+        CInMenuStep inMenu(
+            [&] {
+                CZMRMouseManager* pMouseManager = CZMRMouseManager::FindThreadMouseManager();
+                if (CZMRCommandBar* pMenu = pMouseManager->GetLastTracked(); pMenu && pMenu != m_pRibbon)
+                    pMenu->GetWindowRect(&rcMenu);
+                pMouseManager->CloseAllTracked();
+            },
+            50);
+        TypeKey(VK_APPS);
+        // The menu's loop may start only once the key's messages are read.
+        for (int i = 0; i < 20 && CInMenuStep::Pending(); i++)
+        {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            CRibbonHost::Pump();
+        }
+    }
+
+    ASSERT_EQ(1u, m_pHost->m_frameMessages.size()) << "the ribbon's context menu was made once";
+    ASSERT_FALSE(rcMenu.IsRectEmpty()) << "a menu was tracked";
+    CRect rcHot = pHot->GetRect();
+    m_pRibbon->ClientToScreen(&rcHot);
+    EXPECT_EQ(rcHot.TopLeft(), rcMenu.TopLeft());
+
+    // Outside keyboard mode nothing of the ribbon's opens.
+    Manager()->CancelTracking();
+    m_pHost->m_frameMessages.clear();
+    TypeKey(VK_APPS);
+    EXPECT_TRUE(m_pHost->m_frameMessages.empty());
+}
+
+// In keyboard mode without tips, the wheel moves the selection along the
+// tabs: towards the user to the next, away to the one before; with tips
+// shown, or outside keyboard mode, it leaves the tabs alone.
+TEST_F(RibbonKeys, WheelStepsThroughTheTabsInKeyboardMode)
+{
+    Manager()->GetOptions()->bKeyboardTips = FALSE;
+    CTestInput::MoveTo(m_pRibbon->GetSafeHwnd(), m_pRibbon->GetGroupsRect().CenterPoint());
+    CRibbonHost::Pump();
+    auto wheel = [](int nDelta) {
+        CTestInput::Wheel(nDelta);
+        CRibbonHost::Pump();
+    };
+    wheel(-120);
+    EXPECT_EQ(m_pHome, m_pRibbon->GetSelectedTab()) << "not in keyboard mode";
+
+    TypeKey(VK_MENU);
+    ASSERT_TRUE(m_pRibbon->IsTrackingMode());
+    const struct
+    {
+        int nDelta;
+        CZMRRibbonTab* pSelected;
+    } steps[] = {{-120, m_pInsert}, {-120, m_pInsert}, {120, m_pHome}, {120, m_pHome}, {-240, m_pInsert}};
+    for (const auto& step : steps)
+    {
+        wheel(step.nDelta);
+        EXPECT_EQ(step.pSelected, m_pRibbon->GetSelectedTab()) << step.nDelta;
+    }
+    EXPECT_TRUE(m_pRibbon->IsTrackingMode());
+    Manager()->CancelTracking();
+
+    Manager()->GetOptions()->bKeyboardTips = TRUE;
+    m_pRibbon->SelectTab(0);
+    TypeKey(VK_MENU);
+    ASSERT_TRUE(WaitForTips(1));
+    wheel(-120);
+    EXPECT_EQ(m_pHome, m_pRibbon->GetSelectedTab()) << "tips shown";
 }
 } // namespace

@@ -1,13 +1,16 @@
 // Shared pieces of the ribbon drawing tests: the test skin's part colours,
-// a picture to draw into, and a button whose state a test sets.
+// a picture to draw into, and a button and an edit box whose state a test
+// sets.
 #pragma once
 #include "RibbonTestSupport.h"
 #include "CZMRControlButton.h"
+#include "CZMRControlEdit.h"
+#include "CZMRCommandBarKeyboardTip.h"
 
 // The test skin's colour of state s of part number k (skin/make_ribbon_parts.py).
 inline COLORREF PartColor(int k, int s)
 {
-    return RGB(20 + 4 * k, 30 + 17 * s, 99);
+    return RGB(20 + 4 * k, (30 + 17 * s) % 256, 99);
 }
 
 const COLORREF kPaper = RGB(1, 2, 3);
@@ -57,6 +60,16 @@ public:
     int m_nSelected = 0;
     int m_nPressed = 0;
     BOOL m_bOpen = FALSE;
+};
+
+// An edit box whose state the tests set.
+class CStateEdit : public CZMRControlEdit
+{
+public:
+    int GetSelected() const override { return m_nSelected; }
+    int GetPressed() const override { return m_nPressed; }
+    int m_nSelected = 0;
+    int m_nPressed = 0;
 };
 
 

@@ -303,6 +303,30 @@ void DrawPopupAndStatusBar(CZMRRibbonTheme* pTheme, CWnd* pFrame, CPoint pt)
     pTheme->PaintStatusPaneSwitches(nullptr, CRect(), pPanes[2]);
     pTheme->PaintStatusPaneSwitches(pDC, CRect(pt.x + 180, y + 2, pt.x + 240, y + 22), pPanes[2]);
     pTheme->PaintStatusSizeGrip(pDC, CRect(pt.x + 280, y, pt.x + 300, y + 22));
+
+    // An edit box with its label, a spin edit that is hot over its upper
+    // button, and a keyboard tip.
+    const int yEdit = y + 36;
+    pDC->FillSolidRect(pt.x, yEdit - 4, 300, 30, pTheme->GetColor(COLOR_3DFACE));
+    CZMRControlEdit edit;
+    edit.SetCaption(L"Find");
+    edit.ShowLabel(TRUE);
+    edit.SetRect(CRect(pt.x, yEdit, pt.x + 140, yEdit + 22));
+    pTheme->DrawEditItem(pDC, &edit, TRUE);
+    CStateEdit spin;
+    spin.SetShowSpinButtons(TRUE);
+    spin.m_nSelected = 4;
+    spin.SetRect(CRect(pt.x + 150, yEdit, pt.x + 230, yEdit + 22));
+    pTheme->DrawEditItem(pDC, &spin, TRUE);
+    CZMRCommandBarKeyboardTip tip(nullptr, nullptr, L"Paste", CPoint(0, 0), 0, TRUE);
+    tip.SetTipText(L"P");
+    if (tip.CreateTipWindow(nullptr, CRect(0, 0, 18, 17), FALSE))
+    {
+        const CPoint ptOld = pDC->SetViewportOrg(pt.x + 245, yEdit + 2);
+        pTheme->PaintKeyboardTipWindow(pDC, &tip, FALSE);
+        pDC->SetViewportOrg(ptOld);
+        tip.DestroyWindow();
+    }
     pFrame->ReleaseDC(pDC);
 }
 

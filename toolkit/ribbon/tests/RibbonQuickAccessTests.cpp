@@ -256,20 +256,6 @@ TEST_F(RibbonQuickAccess, WithoutTheRowTheManagersMenuShows)
     });
 }
 
-namespace
-{
-// One step inside a tracked menu, then the menu closes; a safety timer
-// closes it when the step did not run.
-std::function<void()> g_inMenu;
-void CALLBACK InMenuProc(HWND, UINT, UINT_PTR nId, DWORD)
-{
-    ::KillTimer(nullptr, nId);
-    if (g_inMenu)
-        g_inMenu();
-    g_inMenu = nullptr;
-}
-} // namespace
-
 TEST_F(RibbonQuickAccess, TrackingLowersOnlyAFocusCountThatIsRaised)
 {
     CZMRMouseManager* pMouseManager = CZMRMouseManager::GetThreadMouseManager();
@@ -278,20 +264,14 @@ TEST_F(RibbonQuickAccess, TrackingLowersOnlyAFocusCountThatIsRaised)
         pMouseManager->m_nFocusCount = nFocus;
         int nInside = -1;
         int nTracked = 0;
-        g_inMenu = [&] {
-            nInside = pMouseManager->m_nFocusCount;
-            nTracked = pMouseManager->GetTrackedCount();
-            m_pHost->Manager()->CancelTracking();
-        };
-        const UINT_PTR nSafety = ::SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR nId, DWORD) {
-            ::KillTimer(nullptr, nId);
-            ADD_FAILURE() << "the menu was still open when the safety timer fired";
-            CZMRMouseManager::GetThreadMouseManager()->CloseAllTracked();
-        });
-        ::SetTimer(nullptr, 0, 20, InMenuProc);
-        m_pRibbon->ShowContextMenu(m_pLoose->GetRect().CenterPoint(), m_pLoose);
-        ::KillTimer(nullptr, nSafety);
-        g_inMenu = nullptr;
+        {
+            CInMenuStep inMenu([&] {
+                nInside = pMouseManager->m_nFocusCount;
+                nTracked = pMouseManager->GetTrackedCount();
+                m_pHost->Manager()->CancelTracking();
+            });
+            m_pRibbon->ShowContextMenu(m_pLoose->GetRect().CenterPoint(), m_pLoose);
+        }
         EXPECT_EQ(1, nTracked) << nFocus;
         EXPECT_EQ(0, nInside) << nFocus;
         EXPECT_EQ(nFocus, pMouseManager->m_nFocusCount) << "put back as it was";

@@ -4,8 +4,9 @@ it and listed in ribbon_parts.rc, which it also writes).
 
 Every state of a part is a solid band, so that one pixel tells which part and
 which state a rule drew: part number k (its place in PARTS, from 0), state s
-has the colour (20 + 4 k, 30 + 17 s, 99). STATUSBARSWITCHES also varies its
-blue by column c: (20 + 4 k, 30 + 17 s, 99 + 30 c).
+has the colour (20 + 4 k, (30 + 17 s) mod 256, 99). STATUSBARSWITCHES also varies its
+blue by column c: (20 + 4 k, 30 + 17 s, 99 + 30 c). The parts in RIMMED are
+magenta (the key colour) inside a rim of 3 px, so what lies under them shows.
 """
 import os
 import struct
@@ -70,7 +71,13 @@ PARTS = [
     ("MENUSPLITITEM", 3, 24, 24),                # 53
     ("MENUSPLITDROPDOWN", 3, 24, 24),            # 54
     ("TOOLBARBUTTONSCOMBODROPDOWN", 5, 24, 24),  # 55
+    ("TOOLBARBUTTONSPINARROWSVERTICAL", 10, 17, 10),  # 56
+    ("TOOLBARBUTTONSPINARROWGLYPHS", 16, 5, 3),  # 57
+    ("CONTROLGALLERYSCROLLARROWGLYPHS", 16, 7, 4),  # 58
 ]
+
+# Parts drawn over a face of their own keep the key colour inside a 3-px rim.
+RIMMED = {"TOOLTIPFRAME"}
 
 
 def write_bmp(path, width, height, pixel):
@@ -90,9 +97,11 @@ lines = ["// The ribbon tests' part pictures, written by make_ribbon_parts.py: e
 for k, (name, states, w, h) in enumerate(PARTS):
     columns = 4 if name == "STATUSBARSWITCHES" else 1
 
-    def pixel(x, y, k=k, w=w, h=h):
+    def pixel(x, y, k=k, w=w, h=h, rimmed=name in RIMMED):
         s, c = y // h, x // w
-        return (20 + 4 * k, 30 + 17 * s, 99 + 30 * c)
+        if rimmed and 3 <= x % w < w - 3 and 3 <= y % h < h - 3:
+            return (255, 0, 255)
+        return (20 + 4 * k, (30 + 17 * s) % 256, 99 + 30 * c)
 
     write_bmp(os.path.join(HERE, "parts", name.lower() + ".bmp"), w * columns, h * states, pixel)
     lines.append('%s BITMAP "parts/%s.bmp"' % (name, name.lower()))
