@@ -135,6 +135,7 @@ TEST_F(WindowListTest, NineOfTwelveChildrenNumberedWithTheActiveOneChecked)
         EXPECT_TRUE(pItem->IsTemporary());
         EXPECT_EQ(DWORD(zmrFlagManualUpdate), pItem->GetFlags());
         EXPECT_EQ(ZMR_IDS_MDICHILD_PROMPT, pItem->GetHelpId());
+        EXPECT_STREQ(L"Activates this window", pItem->GetDescription()) << "the status-bar prompt";
         EXPECT_EQ(i == 2, pItem->GetBeginGroup()) << "the first item opens the group";
     }
 
