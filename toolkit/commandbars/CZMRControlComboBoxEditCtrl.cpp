@@ -2,6 +2,7 @@
 #include "CZMRControlComboBox.h"
 #include "CZMRControlEditCtrl.h"
 #include "CZMRCommandBar.h"
+#include "CZMRKeyboardManager.h"
 
 IMPLEMENT_DYNAMIC(CZMRControlComboBoxEditCtrl, CZMREdit)
 
@@ -72,6 +73,16 @@ LRESULT CZMRControlComboBoxEditCtrl::WindowProc(UINT message, WPARAM wParam, LPA
             return 0;
         }
         break;
+    case WM_MOUSEWHEEL:
+    {
+        // The wheel comes to the window that has the focus; the bars that
+        // take the keys take it too (the open list scrolls, a focused combo
+        // box steps through its list), unless one of them lets it through.
+        CZMRKeyboardManager* pKeyboardManager = CZMRKeyboardManager::GetThreadKeyboardManager();
+        if (pKeyboardManager->GetSinkCount() > 0 && pKeyboardManager->DispatchKeyToSinks(message, wParam, lParam))
+            return 0;
+        break;
+    }
     case ZMR_WM_TOOLTIPEDITWINDOW:
         return 1;
     case ZMR_WM_CLOSEDROPDOWN:

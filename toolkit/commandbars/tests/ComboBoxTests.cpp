@@ -252,6 +252,16 @@ TEST_F(ComboOnToolBar, TheButtonOpensTheListUnderTheFieldAndAClickOnAnItemChoose
 TEST_F(ComboOnToolBar, KeysOpenTheListMoveInItAndEachWayOutClosesIt)
 {
     FocusEdit();
+    // The wheel steps through the list while the field has the focus.
+    for (int nDelta : {-120, -120, 120})
+    {
+        CTestInput::Wheel(nDelta);
+        PumpPendingMessages();
+    }
+    EXPECT_EQ(Text(), "abc") << "down, down, up";
+    EXPECT_FALSE(IsListShown());
+    m_pCombo->SetEditText(L"");
+
     // F4 opens the list; Down moves the selection into the text.
     Type(VK_F4);
     ASSERT_TRUE(IsListShown());

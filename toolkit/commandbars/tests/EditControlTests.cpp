@@ -260,10 +260,16 @@ TEST_F(EditOnToolBar, ArrowKeysAndTheSpinButtonsStepTheValue)
     EXPECT_EQ(Text(), "6");
     m_bTakeSpin = FALSE;
 
-    // A read-only field keeps its value, though it shows the buttons.
+    // A read-only field keeps its value, though it shows the buttons: a
+    // click on them only gives the window the focus.
     m_pEdit->SetReadOnly(TRUE);
     m_pEdit->HandleHookedKeyDown(VK_UP);
     EXPECT_EQ(Text(), "6");
+    m_pSite->SetFocus();
+    EXPECT_FALSE(m_pEdit->GetSpinButtonsRect().IsRectEmpty());
+    ClickAt(CPoint(m_pEdit->GetSpinButtonsRect().CenterPoint().x, m_pEdit->GetSpinButtonsRect().top + 2));
+    EXPECT_EQ(Text(), "6");
+    EXPECT_EQ(::GetFocus(), EditWnd());
     m_pEdit->SetReadOnly(FALSE);
     m_pSite->SetFocus();
     EXPECT_FALSE(m_pEdit->IsFocused());

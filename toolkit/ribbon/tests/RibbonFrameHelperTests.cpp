@@ -5,7 +5,7 @@
 // status bar in the frame, the caption with and without the ribbon, and a
 // frame whose messages the helper watches: its non-client area drawn from
 // the test skin, its activation, size and composition followed, and the
-// ribbon's caption buttons driven by the mouse.
+// ribbon's caption (its buttons and the frame's move) driven by the mouse.
 #include "CZMRRibbonFrameHelper.h"
 #include "CRibbonHost.h"
 #include "CZMRBarManager.h"
@@ -850,4 +850,53 @@ TEST(RibbonFrameHelper, OverTheComposedFramesButtonsTheRibbonLetsTheFrameAnswer)
         dwm.m_nAnswer = c.nComposition;
         EXPECT_EQ(c.nExpected, hitTest()) << c.nComposition;
     }
+}
+
+namespace
+{
+// A drag inside the system's move loop: the first tick moves the mouse,
+// the second lets the button go.
+struct CDragSteps
+{
+    CPoint ptTo;
+    int nTicks = 0;
+} g_drag;
+
+void CALLBACK DragStep(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    if (g_drag.nTicks++ == 0)
+    {
+        CTestInput::MoveTo(g_drag.ptTo);
+        return;
+    }
+    ::KillTimer(nullptr, nTimer);
+    CTestInput::Button(VK_LBUTTON, false);
+}
+} // namespace
+
+TEST(RibbonFrameHelper, DraggingTheRibbonsCaptionMovesTheFrame)
+{
+    CRibbonFrame f;
+    ASSERT_NE(nullptr, f.pHost);
+    const CPoint ptCaption(f.pRibbon->GetCaptionFreeRect().left + 20, 10);
+    ASSERT_EQ(HTCAPTION, f.pRibbon->HitTestCaption(ptCaption));
+    CRect rcBefore;
+    ::GetWindowRect(f.hWndFrame, &rcBefore);
+    CPoint ptScreen = ptCaption;
+    f.pRibbon->ClientToScreen(&ptScreen);
+    CTestInput::MoveTo(ptScreen);
+    CRibbonHost::Pump();
+
+    g_drag = CDragSteps();
+    g_drag.ptTo = ptScreen + CPoint(30, 20);
+    ::SetTimer(nullptr, 0, 20, DragStep);
+    CTestInput::Button(VK_LBUTTON, true);
+    ASSERT_TRUE(PumpUntil([] { return g_drag.nTicks >= 2; }));
+    CRect rcAfter;
+    ASSERT_TRUE(PumpUntil([&] {
+        ::GetWindowRect(f.hWndFrame, &rcAfter);
+        return rcAfter != rcBefore;
+    }));
+    EXPECT_EQ(rcBefore.TopLeft() + CPoint(30, 20), rcAfter.TopLeft());
+    EXPECT_EQ(rcBefore.Size(), rcAfter.Size());
 }
