@@ -29,6 +29,10 @@ function(project_program name)
   # The entry point lives in the framework's library beside the application
   # class; the start-up code asks for it only after the libraries are searched.
   target_link_options(${name} PRIVATE -municode -Wl,--undefined=wWinMain)
+  # Sections start on page boundaries in the file as in memory, so the loader
+  # can map the program's pages from the file as they are needed instead of
+  # reading the whole image into fresh memory at every start.
+  target_link_options(${name} PRIVATE -Wl,--file-alignment=4096)
   target_link_libraries(${name} PRIVATE ${P_LIBS})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   project_split_debug(${name})

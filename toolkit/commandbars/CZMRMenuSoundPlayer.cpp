@@ -5,10 +5,23 @@ namespace
 {
 std::atomic<CZMRMenuSoundPlayer::PLAYSOUNDPROC> g_pfnPlay{nullptr};
 
+// The platform's sound function, from the system's multimedia library loaded
+// at the first sound: a program pays for loading the library and its sound
+// drivers only when it plays something, not at every start.
+BOOL PlatformPlay(LPCWSTR pszSound, DWORD fdwSound)
+{
+    static const CZMRMenuSoundPlayer::PLAYSOUNDPROC pfnPlatform = [] {
+        HMODULE hModule = ::LoadLibraryExW(L"winmm.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return hModule ? reinterpret_cast<CZMRMenuSoundPlayer::PLAYSOUNDPROC>(::GetProcAddress(hModule, "PlaySoundW"))
+                       : nullptr;
+    }();
+    return pfnPlatform ? pfnPlatform(pszSound, nullptr, fdwSound) : FALSE;
+}
+
 BOOL Play(LPCWSTR pszSound, DWORD fdwSound)
 {
     CZMRMenuSoundPlayer::PLAYSOUNDPROC pfnPlay = g_pfnPlay.load();
-    return pfnPlay ? pfnPlay(pszSound, nullptr, fdwSound) : ::PlaySoundW(pszSound, nullptr, fdwSound);
+    return pfnPlay ? pfnPlay(pszSound, nullptr, fdwSound) : PlatformPlay(pszSound, fdwSound);
 }
 
 // How long Stop waits for the worker, in steps of 100 ms, before it stops

@@ -285,7 +285,9 @@ void CZMRToolTipContext::RelayToolTipEvent(CWnd* pToolTip, MSG* pMsg)
 
 void CZMRToolTipContext::FilterMouseMessage(CWnd* pWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!pWnd)
+    // Only messages that can show or hide a tip are looked at: the bar gets
+    // many others, and reading the cursor costs a call into the window system.
+    if (!pWnd || (!IsTipMessage(message) && !IsCancelMessage(message)))
         return;
     MSG msg = {};
     msg.hwnd = pWnd->GetSafeHwnd();

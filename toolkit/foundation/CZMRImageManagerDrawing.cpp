@@ -117,6 +117,21 @@ HBITMAP MakeSilhouetteMask(CDC* pDC, CZMRImageManagerIcon* pIcon, CZMRIconHandle
         ::DeleteObject(hBitmap);
     return hMask;
 }
+// The colour depth a compatible bitmap of the target gets: a memory DC's is
+// its bitmap's. Asking the device costs a round trip to the window system on
+// some platforms, which a paint of many disabled icons would pay per icon.
+int TargetBitsPixel(HDC hDC)
+{
+    if (::GetObjectType(hDC) == OBJ_MEMDC)
+    {
+        BITMAP bm;
+        HGDIOBJ hBitmap = ::GetCurrentObject(hDC, OBJ_BITMAP);
+        if (hBitmap && ::GetObjectW(hBitmap, sizeof bm, &bm) == sizeof bm)
+            return bm.bmBitsPixel;
+    }
+    return ::GetDeviceCaps(hDC, BITSPIXEL);
+}
+
 // One memory DC per thread that the kept shapes are drawn from.
 HDC SilhouetteDC()
 {
@@ -155,7 +170,7 @@ void CZMRImageManagerIcon::DrawSilhouette(CDC* pDC, CPoint pt, CZMRIconHandle& h
                                            cy,
                                            m_bDrawComposited,
                                            pManager && pManager->m_nDrawReverted == 1,
-                                           ::GetDeviceCaps(hDC, BITSPIXEL)};
+                                           TargetBitsPixel(hDC)};
     HBITMAP hMask = CZMRSilhouetteCache::Find(key);
     if (!hMask)
     {

@@ -432,6 +432,62 @@ TEST(ImageDrawing, SilhouetteKeptBetweenPaintsDrawsWhatTheSystemDrawsAndFollowsN
     EXPECT_EQ(changed.Pixel(3, 0), RGB(0, 128, 0));
 }
 
+TEST(ImageDrawing, SilhouetteKeptForOneColourDepthIsNotDrawnOnAnother)
+{
+    // A nearly white picture is a shape on a 32-bit target and white, so no
+    // shape, on a 16-bit one: a shape kept from one must not be drawn on the
+    // other.
+    CZMRImageManager manager;
+    CZMRImageManagerIcon* pIcon = AddPlainIcon(manager, 1, RGB(250, 250, 250));
+    ASSERT_TRUE(pIcon);
+    const CSize sz(4, 4);
+    // A memory DC over a DIB section of the depth, filled white.
+    struct CTarget
+    {
+        explicit CTarget(int nBits)
+        {
+            BITMAPINFO bmi = {};
+            bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+            bmi.bmiHeader.biWidth = 8;
+            bmi.bmiHeader.biHeight = -8;
+            bmi.bmiHeader.biPlanes = 1;
+            bmi.bmiHeader.biBitCount = WORD(nBits);
+            void* pBits = nullptr;
+            hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+            dc.Attach(::CreateCompatibleDC(nullptr));
+            hOld = ::SelectObject(dc.GetSafeHdc(), hBitmap);
+            ::PatBlt(dc.GetSafeHdc(), 0, 0, 8, 8, WHITENESS);
+        }
+        ~CTarget()
+        {
+            ::SelectObject(dc.GetSafeHdc(), hOld);
+            ::DeleteDC(dc.Detach());
+            ::DeleteObject(hBitmap);
+        }
+        std::vector<COLORREF> Pixels()
+        {
+            std::vector<COLORREF> pixels;
+            for (int y = 0; y < 8; y++)
+                for (int x = 0; x < 8; x++)
+                    pixels.push_back(dc.GetPixel(x, y));
+            return pixels;
+        }
+        HBITMAP hBitmap;
+        HGDIOBJ hOld;
+        CDC dc;
+    };
+
+    // Each depth twice, the other in between.
+    for (int nBits : {32, 16, 32, 16})
+    {
+        CTarget expected(nBits), drawn(nBits);
+        DrawSilhouetteBySystem(&expected.dc, CPoint(1, 1), pIcon, sz, RGB(0, 0, 0));
+        pIcon->DrawSilhouette(&drawn.dc, CPoint(1, 1), pIcon->GetNormalIcon(), sz, RGB(0, 0, 0));
+        EXPECT_EQ(expected.Pixels(), drawn.Pixels()) << nBits << " bits";
+        EXPECT_EQ(drawn.dc.GetPixel(2, 2), nBits == 32 ? RGB(0, 0, 0) : RGB(255, 255, 255)) << nBits << " bits";
+    }
+}
+
 TEST(ImageDerived, FadedImageLightensOpaquePixels)
 {
     CZMRImageManager manager;

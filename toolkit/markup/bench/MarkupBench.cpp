@@ -1,11 +1,16 @@
 // Building, laying out and drawing markup: nesting depth, a document of many
 // elements, wrapped words and many runs in one text block. Prints its
-// figures; asserts nothing.
+// figures; asserts nothing. A document's figures stand beside a plain XML
+// parse of the same text where the benchmark was built with pugixml.
 //   markup_bench [scale]      (default 1: the sizes below; 0.1 a tenth of them)
 #include "BenchSupport.h"
 #include "ZMRMarkupFacade.h"
 
 #include <windows.h>
+
+#ifdef MARKUP_BENCH_PUGIXML
+#include <pugixml.hpp>
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -95,6 +100,44 @@ void Print(const char* pszWhat, const Timing& t)
                 t.layout * 1000, t.draw * 1000, (t.build + t.layout + t.draw) * 1000);
 }
 
+// The best time of a plain XML parse of the same wide text; 0 without the
+// parser or when it refuses the text.
+double PlainParse(const std::wstring& markup, int runs)
+{
+#ifdef MARKUP_BENCH_PUGIXML
+    double best = 1e9;
+    for (int i = 0; i < runs; i++)
+    {
+        pugi::xml_document doc;
+        const double t0 = bench::Now();
+        const pugi::xml_parse_result result = doc.load_buffer(markup.data(), markup.size() * sizeof(wchar_t),
+                                                              pugi::parse_default, pugi::encoding_wchar);
+        const double t1 = bench::Now();
+        if (!result)
+            return 0;
+        best = std::min(best, t1 - t0);
+    }
+    return best;
+#else
+    (void)markup;
+    (void)runs;
+    return 0;
+#endif
+}
+
+void PrintBesideParse(const Timing& t, double parse)
+{
+    if (!t.built)
+        return;
+    if (parse <= 0)
+    {
+        std::printf("  %-34s not built (scripts/setup.sh builds the parser)\n", "plain XML parse");
+        return;
+    }
+    std::printf("  %-34s %9.3f ms  whole / parse %.0f\n", "plain XML parse of the same text", parse * 1000,
+                (t.build + t.layout + t.draw) / parse);
+}
+
 // Panels nested n deep, each with a resource of its own and a text at the bottom.
 std::wstring Nested(int n)
 {
@@ -162,7 +205,10 @@ int wmain(int argc, wchar_t** argv)
         const int n = Scaled(scale, count);
         char what[64];
         std::snprintf(what, sizeof what, "document of %d elements", n);
-        Print(what, Run(Document(n), 400, 3));
+        const std::wstring text = Document(n);
+        const Timing t = Run(text, 400, 3);
+        Print(what, t);
+        PrintBesideParse(t, PlainParse(text, 20));
     }
     {
         const int n = Scaled(scale, 12000);
