@@ -227,6 +227,9 @@ protected:
                         UINT nFlags);
     // The same, unstretched and centred in rc (transparent unless on glass).
     BOOL DrawRibbonPartCentered(CDC* pDC, LPCWSTR lpszName, CRect rc, int nState, int nCount, UINT nFlags);
+    // A quick-access customize or more button whose part the skin lacks: a
+    // plain face while hot or open, and its glyph in the button's text colour.
+    void DrawQuickAccessButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bMore);
     // A ribbon tab as it is drawn: selected, hot and focused, with a
     // minimized ribbon's selected tab shown selected only while its popup
     // is open.

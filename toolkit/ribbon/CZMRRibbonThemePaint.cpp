@@ -2,8 +2,8 @@
 // headers, the quick-access and scroll buttons and the system button, all
 // from the skin's parts. Where the program binds no skin (its resources
 // hold none) the parts are missing; the bar, the groups and the selected
-// tab then get plain fills in system colours so that the ribbon stays
-// legible.
+// tab then get plain fills in system colours, and the quick-access buttons
+// plain glyphs, so that the ribbon stays legible.
 #include "CZMRRibbonTheme.h"
 #include "CZMRControl.h"
 #include "CZMRDrawHelpers.h"
@@ -623,16 +623,46 @@ BOOL CZMRRibbonTheme::DrawSystemButton(CDC* pDC, CZMRControl* pButton, CRect rc)
 
 void CZMRRibbonTheme::DrawQuickAccessCustomizeButton(CDC* pDC, CZMRControl* pButton)
 {
-    if (pButton)
-        DrawRibbonPart(pDC, L"RIBBONQUICKACCESSBUTTON", pButton->GetRect(), ButtonPartState(pButton), 4,
-                       CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0));
+    if (pButton &&
+        !DrawRibbonPart(pDC, L"RIBBONQUICKACCESSBUTTON", pButton->GetRect(), ButtonPartState(pButton), 4,
+                        CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0)))
+        DrawQuickAccessButtonWithoutPart(pDC, pButton, FALSE);
 }
 
 void CZMRRibbonTheme::DrawQuickAccessMoreButton(CDC* pDC, CZMRControl* pButton)
 {
-    if (pButton)
-        DrawRibbonPart(pDC, L"RIBBONQUICKACCESSMORE", pButton->GetRect(), ButtonPartState(pButton), 4,
-                       CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0));
+    if (pButton &&
+        !DrawRibbonPart(pDC, L"RIBBONQUICKACCESSMORE", pButton->GetRect(), ButtonPartState(pButton), 4,
+                        CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0)))
+        DrawQuickAccessButtonWithoutPart(pDC, pButton, TRUE);
+}
+
+void CZMRRibbonTheme::DrawQuickAccessButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bMore)
+{
+    if (!pDC)
+        return;
+    // The same framed face as a collapsed group's button without its part.
+    if (pButton->GetSelected() || pButton->IsPopupOpen())
+        DrawRectangle(pDC, pButton->GetRect(), COLOR_3DFACE, COLOR_3DSHADOW);
+    const COLORREF clr = GetControlTextColor(pButton);
+    const CPoint c = pButton->GetRect().CenterPoint();
+    if (!bMore)
+    {
+        // A bar over an arrow pointing down: the row's menu opens below.
+        pDC->FillSolidRect(c.x - 2, c.y - 3, 5, 1, clr);
+        for (int i = 0; i < 3; i++)
+            pDC->FillSolidRect(c.x - 2 + i, c.y - 1 + i, 5 - 2 * i, 1, clr);
+        return;
+    }
+    // Two chevrons pointing right, two pixels thick: more lies beyond.
+    for (int x : {c.x - 4, c.x})
+    {
+        for (int i = 0; i < 3; i++)
+        {
+            pDC->FillSolidRect(x + i, c.y - 2 + i, 2, 1, clr);
+            pDC->FillSolidRect(x + i, c.y + 2 - i, 2, 1, clr);
+        }
+    }
 }
 
 void CZMRRibbonTheme::DrawGroupScrollButton(CDC* pDC, CZMRControl* pButton, BOOL bScrollLeft)

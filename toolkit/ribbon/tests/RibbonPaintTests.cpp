@@ -17,6 +17,7 @@
 #include "CZMRStatusBarPane.h"
 
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -256,6 +257,65 @@ TEST_F(RibbonPainting, SmallButtonsTakeTheirStates)
     EXPECT_EQ(kPaper, picture.At(25, 20));
 }
 
+// Without a skin the customize and more buttons are a state face under a
+// glyph: a bar over a down arrow, and two right-pointing chevrons. The points
+// are relative to the centre of a 13 x 22 button.
+TEST(RibbonPaintingWithoutSkin, QuickAccessButtonsShowTheirGlyphInEveryState)
+{
+    CZMRRibbonTheme* pTheme = new CZMRRibbonTheme;
+    pTheme->RefreshMetrics();
+    CPicture picture(40, 40);
+    CStateButton button;
+    button.SetRect(CRect(10, 10, 23, 32));
+    const CPoint c = button.GetRect().CenterPoint();
+
+    struct
+    {
+        const char* name;
+        BOOL bMore;
+        std::vector<CPoint> glyph, gaps;   // offsets from the centre
+    } const buttons[] = {
+        {"customize", FALSE, {{0, -3}, {-2, -1}, {2, -1}, {0, 1}, {0, 0}}, {{0, -2}, {0, 2}, {-4, -2}, {-2, 1}}},
+        {"more", TRUE, {{-4, -2}, {-2, 0}, {-4, 2}, {0, -2}, {2, 0}, {0, 2}}, {{0, 0}, {-1, -2}, {0, -3}, {-4, 0}}},
+    };
+    struct
+    {
+        const char* name;
+        int nSelected;
+        BOOL bOpen;
+        BOOL bFace;   // a face is drawn behind the glyph
+    } const states[] = {
+        {"at rest", 0, FALSE, FALSE},
+        {"selected", 1, FALSE, TRUE},
+        {"popup open", 0, TRUE, TRUE},
+    };
+    for (const auto& b : buttons)
+    {
+        for (const auto& st : states)
+        {
+            button.m_nSelected = st.nSelected;
+            button.m_bOpen = st.bOpen;
+            picture.Clear();
+            if (b.bMore)
+                pTheme->DrawQuickAccessMoreButton(picture.DC(), &button);
+            else
+                pTheme->DrawQuickAccessCustomizeButton(picture.DC(), &button);
+            const COLORREF clrFace = picture.At(button.GetRect().left + 2, button.GetRect().top + 2);
+            EXPECT_EQ(st.bFace, clrFace != kPaper) << b.name << ", " << st.name;
+            const COLORREF clrGlyph = picture.At(c.x + b.glyph[0].x, c.y + b.glyph[0].y);
+            EXPECT_NE(clrFace, clrGlyph) << b.name << ", " << st.name;
+            EXPECT_NE(COLORREF(-1), clrGlyph) << b.name << ", " << st.name;
+            for (CPoint pt : b.glyph)
+                EXPECT_EQ(clrGlyph, picture.At(c.x + pt.x, c.y + pt.y))
+                    << b.name << ", " << st.name << ": glyph at " << pt.x << "," << pt.y;
+            for (CPoint pt : b.gaps)
+                EXPECT_EQ(clrFace, picture.At(c.x + pt.x, c.y + pt.y))
+                    << b.name << ", " << st.name << ": face at " << pt.x << "," << pt.y;
+        }
+    }
+    pTheme->InternalRelease();
+}
+
 // A popup's items (checked, selected, plain, with the icon column and a
 // split item) and a status bar's separators, switches and gripper, drawn
 // by the theme onto the frame below the ribbon for the saved picture.
@@ -469,10 +529,19 @@ TEST_F(RibbonPicture, WithoutASkinTheRibbonStaysLegible)
             captionColors.insert(At(CPoint(x, y)));
     EXPECT_GE(captionColors.size(), 2u) << "caption text on its band";
 
-    // The quick-access buttons show their captions on the caption band.
+    // The quick-access buttons show their captions on the caption band, and
+    // the customize button its glyph: the arrow's middle row differs from
+    // the band, the row between bar and arrow does not.
     const CRect rcQuickAccess = m_pRibbon->GetQuickAccessRect();
     ASSERT_FALSE(rcQuickAccess.IsRectEmpty());
     EXPECT_GE(ColorsIn(rcQuickAccess).size(), 2u) << "quick-access captions";
+    CZMRControl* pCustomize = m_pRibbon->GetQuickAccessCustomizeButton();
+    ASSERT_TRUE(pCustomize->IsVisible());
+    const CPoint ptCustomize = pCustomize->GetRect().CenterPoint();
+    const COLORREF clrCaptionBand = At(CPoint(pCustomize->GetRect().left + 1, pCustomize->GetRect().top + 1));
+    EXPECT_NE(clrCaptionBand, At(ptCustomize)) << "customize glyph";
+    EXPECT_NE(clrCaptionBand, At(ptCustomize + CPoint(0, -3))) << "customize glyph's bar";
+    EXPECT_EQ(clrCaptionBand, At(ptCustomize + CPoint(0, -2)));
 
     // The blue context's header is a band of a blue tint, set off from the
     // caption band, with its caption on it.
