@@ -10,9 +10,10 @@ int CZMRCommandBar::TrackPopupBar(CZMRCommandBar* pPopup, UINT nFlags, int x, in
 {
     if (!pPopup)
         return 0;
-    // A context menu asked for from the keyboard shows its access keys.
+    // A context menu asked for from the keyboard shows its access keys. Its
+    // point (-1, -1) comes as 32 bits, widened or not, so only those count.
     const MSG* pLastSent = CWnd::GetCurrentMessage();
-    if (pLastSent && pLastSent->message == WM_CONTEXTMENU && pLastSent->lParam == -1)
+    if (pLastSent && pLastSent->message == WM_CONTEXTMENU && DWORD(pLastSent->lParam) == 0xFFFFFFFF)
     {
         if (CZMRBarManager* pManager = pPopup->GetBarManager())
             pManager->ShowKeyboardCues(TRUE);

@@ -415,12 +415,14 @@ TEST_F(EditOnToolBar, ARightClickShowsCutCopyPasteAndRunsTheChoice)
     CMenuSeen seen;
     seen.nChoose = ID_EDIT_COPY;
     g_pMenuSeen = &seen;
+    // The timer runs from now on, but the menu opens only inside the press
+    // below: until it is up, the timer looks again at its next tick.
     const UINT_PTR nInMenu = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR nId, DWORD) {
-        ::KillTimer(nullptr, nId);
         CZMRMouseManager* pMouseManager = CZMRMouseManager::GetThreadMouseManager();
         CZMRCommandBar* pPopup = pMouseManager->GetLastTracked();
         if (!pPopup || !pPopup->IsPopupBar())
             return;
+        ::KillTimer(nullptr, nId);
         CZMRControl* pChoice = nullptr;
         for (int i = 0; i < pPopup->GetControlCount(); i++)
         {

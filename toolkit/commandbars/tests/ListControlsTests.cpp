@@ -1,7 +1,7 @@
 // The list controls that put items after themselves at each layout: numbered
 // captions, the MDI window list (nine children at most, the active one
-// checked, each frame with its own first child id) and the recent-file list
-// (empty, full, the current folder, re-expansion).
+// checked, each frame with its own first child id), the tool-bar list and the
+// recent-file list (empty, full, the current folder, re-expansion).
 #include "BarTestSupport.h"
 #include "CZMRBarManager.h"
 #include "CZMRControlListItem.h"
@@ -9,6 +9,7 @@
 #include "CZMRControlRecentFileList.h"
 #include "CZMRControlWindowList.h"
 #include "CZMRPopupBar.h"
+#include "CZMRToolBar.h"
 #include "CFrameHost.h"
 #include "CRecordingSiteFrame.h"
 #include "CZMRMouseManager.h"
@@ -135,6 +136,7 @@ TEST_F(WindowListTest, NineOfTwelveChildrenNumberedWithTheActiveOneChecked)
         EXPECT_TRUE(pItem->IsTemporary());
         EXPECT_EQ(DWORD(zmrFlagManualUpdate), pItem->GetFlags());
         EXPECT_EQ(ZMR_IDS_MDICHILD_PROMPT, pItem->GetHelpId());
+        EXPECT_STREQ(L"Activates this window", pItem->GetDescription()) << "the status-bar prompt";
         EXPECT_EQ(i == 2, pItem->GetBeginGroup()) << "the first item opens the group";
     }
 
@@ -263,6 +265,75 @@ TEST_F(WindowListTest, PictureOfTheExpandedWindowList)
             EXPECT_EQ(0, nMark) << i;
     }
     m_pPopup->SetMenuLoopActive(FALSE);
+}
+
+// ---------------------------------------------------------------- tool-bar list
+
+// The manager's tool-bar menu lists the bars that have both a menu entry and a
+// close button, checked while shown; choosing one hides or shows its bar.
+TEST(ToolbarList, OneCheckedItemPerListedBarAndChoosingOneTogglesItsBar)
+{
+    CFrameHost* pHost = CFrameHost::Create(CRect(40, 40, 700, 500));
+    ASSERT_NE(nullptr, pHost);
+    CZMRBarManager* pManager = new CZMRBarManager;
+    ASSERT_TRUE(pManager->Attach(pHost));
+    CZMRToolBar* pStandard = pManager->AddToolBar(L"Standard", 1);
+    CZMRToolBar* pUnclosable = pManager->AddToolBar(L"Unclosable", 2);
+    pUnclosable->SetCloseable(FALSE);
+    CZMRToolBar* pResearch = pManager->AddToolBar(L"R&D", 3);
+    CZMRToolBar* pUnlisted = pManager->AddToolBar(L"Unlisted", 4);
+    pUnlisted->SetContextMenuPresent(FALSE);
+    CZMRToolBar* pHidden = pManager->AddToolBar(L"Hidden", 5);
+    pHidden->SetVisible(FALSE);
+    for (CZMRToolBar* pBar : {pStandard, pUnclosable, pResearch, pUnlisted, pHidden})
+        ASSERT_NE(nullptr, pBar);
+    ::SetForegroundWindow(pHost->GetSafeHwnd());
+
+    CZMRPopupBar* pPopup = pManager->CreateToolBarContextMenu();
+    ASSERT_NE(nullptr, pPopup);
+    pPopup->GetControl(0)->SetBeginGroup(TRUE);
+    auto open = [&] {
+        pPopup->SetAnchor(CPoint(100, 100));
+        EXPECT_TRUE(pPopup->OpenAsPopup(nullptr));
+        PumpPendingMessages();
+        return VisibleItems(pPopup->GetControls());
+    };
+    EXPECT_EQ((std::vector<CItem>{{ZMR_ID_TOOLBARLIST, L"Standard", 1},
+                                  {ZMR_ID_TOOLBARLIST, L"R&&D", 1},
+                                  {ZMR_ID_TOOLBARLIST, L"Hidden", 0}}),
+              open());
+    ASSERT_EQ(4, pPopup->GetControlCount());
+    for (int i = 1; i <= 3; i++)
+    {
+        CZMRControl* pItem = pPopup->GetControl(i);
+        EXPECT_STREQ(L"CZMRControlToolbar", pItem->GetParameter());
+        EXPECT_TRUE(pItem->IsTemporary());
+        EXPECT_EQ(i == 1, pItem->GetBeginGroup()) << "only the first item takes the list's group";
+    }
+    EXPECT_EQ(pResearch, pManager->GetBar(int(pPopup->GetControl(2)->GetTag())));
+
+    // Choosing "R&D" closes the menu and hides that bar; the options are
+    // marked changed and the next opening shows it unchecked.
+    pManager->GetOptions()->bDirtyState = FALSE;
+    pPopup->GetControl(2)->OnExecute();
+    EXPECT_FALSE(pPopup->IsTrackingMode());
+    EXPECT_FALSE(pResearch->IsVisible());
+    EXPECT_TRUE(pStandard->IsVisible());
+    EXPECT_TRUE(pManager->GetOptions()->bDirtyState);
+    const std::vector<CItem> items = open();
+    ASSERT_EQ(3u, items.size());
+    EXPECT_EQ(0, items[1].bChecked);
+
+    // Choosing the hidden bar shows it.
+    pPopup->GetControl(3)->OnExecute();
+    EXPECT_TRUE(pHidden->IsVisible());
+    EXPECT_FALSE(pResearch->IsVisible());
+    EXPECT_EQ(1, open()[2].bChecked);
+    pPopup->SetMenuLoopActive(FALSE);
+
+    pPopup->InternalRelease();
+    delete pManager;
+    pHost->DestroyWindow();
 }
 
 // ---------------------------------------------------------------- recent files

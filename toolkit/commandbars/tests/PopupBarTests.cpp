@@ -243,12 +243,14 @@ class CContextMenuRequester : public CWnd
 {
 public:
     std::function<void()> m_onContextMenu;
+    int m_nRequests = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_CONTEXTMENU && m_onContextMenu)
         {
+            m_nRequests++;
             m_onContextMenu();
             return 0;
         }
@@ -257,15 +259,42 @@ protected:
 };
 } // namespace
 
-// A context menu asked for from the keyboard (WM_CONTEXTMENU with the
-// point -1) shows the access keys; one asked for with the mouse does not.
+// A context menu asked for from the keyboard (WM_CONTEXTMENU with the point
+// -1, -1, which arrives widened or as 32 bits) shows the access keys; one
+// asked for with the mouse does not.
 TEST_F(PopupBarTest, ContextMenuFromTheKeyboardShowsTheKeyboardCues)
 {
     CContextMenuRequester requester;
-    ASSERT_TRUE(requester.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0));
-    for (const bool bKeyboard : {false, true})
+    ASSERT_TRUE(requester.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 10, 10),
+                                   nullptr, 0));
+    const HWND hWnd = requester.GetSafeHwnd();
+    ::SetForegroundWindow(hWnd);
+    ::SetFocus(hWnd);
+    int nRequests = 0;
+    const struct
     {
-        SCOPED_TRACE(bKeyboard ? "keyboard" : "mouse");
+        const char* name;
+        std::function<void()> request;
+        BOOL bCues;
+    } cases[] = {
+        {"mouse", [&] { requester.SendMessage(WM_CONTEXTMENU, WPARAM(hWnd), MAKELPARAM(5, 5)); }, FALSE},
+        {"mouse at (-1, 5)", [&] { requester.SendMessage(WM_CONTEXTMENU, WPARAM(hWnd), MAKELPARAM(-1, 5)); },
+         FALSE},
+        {"keyboard, widened", [&] { requester.SendMessage(WM_CONTEXTMENU, WPARAM(hWnd), LPARAM(-1)); }, TRUE},
+        {"keyboard, 32 bits",
+         [&] { requester.SendMessage(WM_CONTEXTMENU, WPARAM(hWnd), LPARAM(DWORD(0xFFFFFFFF))); }, TRUE},
+        // The system makes the request from the context-menu key itself.
+        {"context-menu key",
+         [&] {
+             CHeldKeys keys;
+             keys.Type(VK_APPS);
+             PumpUntil([&] { return requester.m_nRequests > nRequests; }, 3000);
+         },
+         TRUE},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
         m_pManager->ShowKeyboardCues(FALSE);
         BOOL bCuesInside = -1;
         requester.m_onContextMenu = [&] {
@@ -274,9 +303,10 @@ TEST_F(PopupBarTest, ContextMenuFromTheKeyboardShowsTheKeyboardCues)
                 m_pPopup->SetMenuLoopActive(FALSE);
             });
         };
-        requester.SendMessage(WM_CONTEXTMENU, WPARAM(requester.GetSafeHwnd()),
-                              bKeyboard ? LPARAM(-1) : MAKELPARAM(5, 5));
-        EXPECT_EQ(bKeyboard ? TRUE : FALSE, bCuesInside);
+        nRequests = requester.m_nRequests;
+        c.request();
+        EXPECT_EQ(nRequests + 1, requester.m_nRequests);
+        EXPECT_EQ(c.bCues, bCuesInside);
     }
     requester.DestroyWindow();
 }

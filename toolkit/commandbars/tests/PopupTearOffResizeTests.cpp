@@ -58,6 +58,47 @@ protected:
         ::ReleaseCapture();
         return nQuit;
     }
+
+    // What the popup and the manager showed while the strip was pulled 5
+    // pixels off the popup, far off, back onto the strip and far off again,
+    // where the button is released.
+    struct CTearOffDrag
+    {
+        CPoint ptFar;
+        BOOL bShownNear = FALSE, bShownFar = TRUE, bShownBack = FALSE;
+        // The bar torn off first; back inside it may have been released, so
+        // afterwards it is only compared and its window only asked about by
+        // handle.
+        CZMRToolBar* pFirst = nullptr;
+        HWND hFirst = nullptr;
+        CZMRToolBar* pTornOffBack = nullptr;
+        CZMRCommandBar* pFoundBack = nullptr;
+        BOOL bFirstWindowBack = FALSE, bFirstShownBack = FALSE;
+    };
+    CTearOffDrag DragOffBackAndOffAgain()
+    {
+        CTearOffDrag drag;
+        const CRect rcPopup = WindowRect(m_pPopup);
+        const CPoint ptStrip = Screen(m_pPopup->GetTearOffRect().CenterPoint());
+        const CPoint ptNear(rcPopup.right + 5, ptStrip.y);
+        drag.ptFar = CPoint(rcPopup.right + 80, ptStrip.y + 30);
+        Press(ptStrip, {MoveTo(ptNear), Check([&] { drag.bShownNear = m_pPopup->IsWindowVisible(); }),
+                        MoveTo(drag.ptFar),
+                        Check([&] {
+                            drag.bShownFar = m_pPopup->IsWindowVisible();
+                            drag.pFirst = m_pPopup->GetTornOffBar();
+                            drag.hFirst = drag.pFirst ? drag.pFirst->GetSafeHwnd() : nullptr;
+                        }),
+                        MoveTo(ptStrip), Check([&] {
+                            drag.bShownBack = m_pPopup->IsWindowVisible();
+                            drag.pTornOffBack = m_pPopup->GetTornOffBar();
+                            drag.pFoundBack = m_pManager->FindBar(200);
+                            drag.bFirstWindowBack = ::IsWindow(drag.hFirst);
+                            drag.bFirstShownBack = ::IsWindowVisible(drag.hFirst);
+                        }),
+                        MoveTo(drag.ptFar), Do(CStep::release)});
+        return drag;
+    }
 };
 
 // ---------------------------------------------------------------- tear-off
@@ -89,49 +130,39 @@ TEST_F(PopupDragTest, TearOffStripTakesItsRoomAboveTheControlsAndLightsUnderTheM
 }
 
 // Pulled more than 10 pixels off the popup, the strip becomes a floating
-// tool bar under the pointer; back inside, the bar hides and the popup shows
-// again; out once more, the same bar comes back. Releasing outside closes the
-// popup and leaves the bar.
+// tool bar under the pointer; back inside, the popup shows again and the bar
+// is hidden, which removes a torn-off bar from the manager and ends it; out
+// once more, a fresh bar is made. Releasing outside closes the popup and
+// leaves the bar.
 TEST_F(PopupDragTest, PullingTheStripOffMakesAFloatingToolBar)
 {
     AddControls(3);
     m_pPopup->GetControl(1)->SetHideFlags(zmrHideExpand);
     m_pPopup->SetTearOffPopup(TRUE, L"Tools", 200, 0);
     ASSERT_TRUE(Open());
-    const CRect rcPopup = WindowRect(m_pPopup);
-    const CPoint ptStrip = Screen(m_pPopup->GetTearOffRect().CenterPoint());
-    const CPoint ptNear(rcPopup.right + 5, ptStrip.y);
-    const CPoint ptFar(rcPopup.right + 80, ptStrip.y + 30);
-    BOOL bShownNear = FALSE, bShownFar = TRUE, bShownBack = FALSE;
-    CZMRToolBar* pFirst = nullptr;
-    BOOL bBarHiddenBack = FALSE;
-    Press(ptStrip, {MoveTo(ptNear), Check([&] { bShownNear = m_pPopup->IsWindowVisible(); }), MoveTo(ptFar),
-                    Check([&] {
-                        bShownFar = m_pPopup->IsWindowVisible();
-                        pFirst = m_pPopup->GetTornOffBar();
-                    }),
-                    MoveTo(ptStrip), Check([&] {
-                        bShownBack = m_pPopup->IsWindowVisible();
-                        bBarHiddenBack = pFirst && !pFirst->IsWindowVisible() && !m_pPopup->GetTornOffBar();
-                    }),
-                    MoveTo(ptFar), Do(CStep::release)});
-    EXPECT_TRUE(bShownNear) << "5 pixels off: still the popup";
-    EXPECT_FALSE(bShownFar);
-    ASSERT_NE(nullptr, pFirst);
-    EXPECT_TRUE(bShownBack);
-    EXPECT_TRUE(bBarHiddenBack);
+    const CTearOffDrag drag = DragOffBackAndOffAgain();
+    EXPECT_TRUE(drag.bShownNear) << "5 pixels off: still the popup";
+    EXPECT_FALSE(drag.bShownFar);
+    ASSERT_NE(nullptr, drag.pFirst);
+    EXPECT_TRUE(drag.bShownBack);
+    EXPECT_EQ(nullptr, drag.pTornOffBack);
+    EXPECT_EQ(nullptr, drag.pFoundBack) << "hiding the torn-off bar removed it";
+    EXPECT_FALSE(drag.bFirstWindowBack) << "and destroyed it";
 
-    // One bar, made once and reused, told to the site each time.
+    // The second bar is the only one of its id, and each bar was told to the
+    // site when it was torn off.
     CZMRToolBar* pBar = DYNAMIC_DOWNCAST(CZMRToolBar, m_pManager->FindBar(200));
-    EXPECT_EQ(pFirst, pBar);
+    ASSERT_NE(nullptr, pBar);
+    int nBars = 0;
+    for (int i = 0; i < m_pManager->GetCount(); i++)
+        nBars += m_pManager->GetBar(i)->GetBarID() == 200;
+    EXPECT_EQ(1, nBars);
     const auto notes = m_pSite->Messages(ZMR_WM_TEAROFFDONE);
     ASSERT_EQ(2u, notes.size());
+    EXPECT_EQ(WPARAM(drag.pFirst), notes[0].wParam);
+    EXPECT_EQ(WPARAM(pBar), notes[1].wParam);
     for (const auto& note : notes)
-    {
-        EXPECT_EQ(WPARAM(pBar), note.wParam);
         EXPECT_EQ(LPARAM(m_pPopup), note.lParam);
-    }
-    ASSERT_NE(nullptr, pBar);
     EXPECT_EQ(CString(L"Tools"), pBar->GetTitle());
     EXPECT_TRUE(pBar->IsTearOff());
     EXPECT_EQ(zmrBarFloating, pBar->GetPosition());
@@ -153,10 +184,48 @@ TEST_F(PopupDragTest, PullingTheStripOffMakesAFloatingToolBar)
     }
     // Centred under the pointer, 10 pixels above it.
     const CRect rcBar = WindowRect(pBar);
-    EXPECT_EQ(ptFar.x - rcBar.Width() / 2, rcBar.left);
-    EXPECT_EQ(ptFar.y - 10, rcBar.top);
+    EXPECT_EQ(drag.ptFar.x - rcBar.Width() / 2, rcBar.left);
+    EXPECT_EQ(drag.ptFar.y - 10, rcBar.top);
     EXPECT_FALSE(m_pPopup->IsTrackingMode()) << "the popup closed";
     EXPECT_EQ(0, CZMRMouseManager::FindThreadMouseManager()->m_nFocusCount);
+}
+
+// A bar of the tear-off id already in the manager is the one pulled off:
+// floated and shown with its own controls. It is no torn-off bar, so back
+// inside it is only hidden, and out again the same bar comes back.
+TEST_F(PopupDragTest, PullingTheStripOffReusesTheBarOfItsId)
+{
+    AddControls(2);
+    m_pPopup->SetTearOffPopup(TRUE, L"Tools", 200, 0);
+    CZMRToolBar* pOwn = m_pManager->AddToolBar(L"Own", 200);
+    pOwn->GetControls()->AddControl(new CProbeControl, 900);
+    ASSERT_TRUE(Open());
+    const CTearOffDrag drag = DragOffBackAndOffAgain();
+    EXPECT_EQ(pOwn, drag.pFirst);
+    EXPECT_EQ(nullptr, drag.pTornOffBack);
+    EXPECT_EQ(pOwn, drag.pFoundBack);
+    EXPECT_TRUE(drag.bFirstWindowBack);
+    EXPECT_FALSE(drag.bFirstShownBack);
+
+    EXPECT_EQ(pOwn, m_pManager->FindBar(200));
+    const auto notes = m_pSite->Messages(ZMR_WM_TEAROFFDONE);
+    ASSERT_EQ(2u, notes.size());
+    for (const auto& note : notes)
+        EXPECT_EQ(WPARAM(pOwn), note.wParam);
+    EXPECT_EQ(CString(L"Own"), pOwn->GetTitle());
+    EXPECT_FALSE(pOwn->IsTearOff());
+    EXPECT_EQ(zmrBarFloating, pOwn->GetPosition());
+    EXPECT_TRUE(pOwn->IsWindowVisible());
+    int nOwn = 0;
+    for (int i = 0; i < pOwn->GetControlCount(); i++)
+    {
+        if (!pOwn->GetControl(i)->IsTemporary())
+        {
+            EXPECT_EQ(900, pOwn->GetControl(i)->GetID()) << "no copies of the popup's controls";
+            nOwn++;
+        }
+    }
+    EXPECT_EQ(1, nOwn);
 }
 
 TEST_F(PopupDragTest, ReleasedNearThePopupNothingIsTornOff)
