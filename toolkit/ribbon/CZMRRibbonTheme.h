@@ -165,6 +165,9 @@ public:
 
     // "BLUE" .. "ORANGE" for context colours 1 .. 7, else empty.
     static CString GetContextColorName(int nColor);
+    // A light tint of context colour 1 .. 7 for drawing without a skin; -1 for
+    // any other number.
+    static COLORREF GetContextFallbackColor(int nColor);
     // The rectangle lies in the caption of a ribbon whose frame is on glass.
     static BOOL IsRectInRibbonCaption(CZMRCommandBar* pBar, CRect rc);
     // The same for a control's rectangle on its bar; exactly 0 or 1.

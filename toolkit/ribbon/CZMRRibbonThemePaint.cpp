@@ -489,13 +489,21 @@ void CZMRRibbonTheme::DrawContextHeaders(CDC* pDC, CZMRRibbonBar* pRibbonBar, CZ
     CZMRTabPaintManager::CColorSet* pColorSet = m_pTabPaintManager ? m_pTabPaintManager->GetColorSet() : nullptr;
     pDC->SetTextColor(pColorSet ? pColorSet->m_clrTextNormal.GetColor() : GetColor(COLOR_BTNTEXT));
 
+    // A skin that lacks a header's part ends the row there. Without any skin
+    // (nothing bound but the program, which has no colour table) every header
+    // is a plain band in its context colour under its caption.
+    const BOOL bSkinBound = GetImages() && GetImages()->HasColorIni();
     for (int i = 0; i < pHeaders->GetCount(); i++)
     {
         CZMRRibbonTabContextHeader* pHeader = pHeaders->GetAt(i);
         // The skin's own case of the name; part names are looked up by name.
         if (!DrawRibbonPart(pDC, ContextPartName(L"ContextTab%sHeader", pHeader->m_nColor), pHeader->m_rcHeader, 0,
                             1, CRect(1, 1, 1, 1), partOpaque))
-            return;
+        {
+            if (bSkinBound)
+                return;
+            FillIfColor(pDC, pHeader->m_rcHeader, GetContextFallbackColor(pHeader->m_nColor));
+        }
         CRect rcText = pHeader->m_rcHeader;
         rcText.left += 6;
         rcText.top += (pHelper ? pHelper->GetFrameBorderWidth() : 0) - 2;

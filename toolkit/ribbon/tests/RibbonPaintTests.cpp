@@ -10,6 +10,7 @@
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonGroup.h"
 #include "CZMRRibbonGroups.h"
+#include "CZMRRibbonQuickAccessControls.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRTabManager.h"
 #include "CZMRStatusBar.h"
@@ -35,6 +36,7 @@ enum
     kTabSeparator = 14,
     kContextTabSeparator = 15,
     kFrameTopCenter = 18,
+    kQuickAccessArea = 19,
     kSystemButton = 21,
     kSystemButton52 = 22,
     kContextBlueHeader = 23,
@@ -330,8 +332,9 @@ void DrawPopupAndStatusBar(CZMRRibbonTheme* pTheme, CWnd* pFrame, CPoint pt)
     pFrame->ReleaseDC(pDC);
 }
 
-// A whole ribbon in a frame: the bar's face, caption band, groups band, a
-// group with its caption band, the selected tab and a blue context tab.
+// A whole ribbon in a frame: the bar's face, caption band with the
+// quick-access row, groups band, a group with its caption band, the selected
+// tab and a blue context tab with its header.
 class RibbonPicture : public ::testing::Test
 {
 protected:
@@ -351,6 +354,12 @@ protected:
         button.SetCaption(L"Paste");
         pGroup->InsertControl(&button, 0);
         pGroup->InsertControl(&button, 1);
+        for (LPCTSTR lpszCaption : {L"Save", L"Undo"})
+        {
+            CZMRControlButton quick;
+            quick.SetCaption(lpszCaption);
+            m_pRibbon->GetQuickAccessControls()->AddCopy(&quick);
+        }
         m_pRibbon->SelectTab(0);
         m_pHost->Layout();
         m_pRibbon->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -363,6 +372,21 @@ protected:
         return m_pixels[size_t(m_rcRibbon.top + pt.y) * m_sz.cx + size_t(m_rcRibbon.left + pt.x)];
     }
     CZMRRibbonGroup* Group() const { return m_pRibbon->GetTab(0)->GetGroups()->GetAt(0); }
+    CRect Header() const
+    {
+        CZMRRibbonContextHeaderList* pHeaders = m_pRibbon->GetContextHeaders();
+        return pHeaders && pHeaders->GetCount() == 1 ? pHeaders->GetAt(0)->m_rcHeader : CRect();
+    }
+    // The colours of the part of rc that lies on the ribbon.
+    std::set<COLORREF> ColorsIn(CRect rc) const
+    {
+        rc.IntersectRect(rc, CRect(0, 0, m_rcRibbon.Width(), m_rcRibbon.Height()));
+        std::set<COLORREF> colors;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++)
+                colors.insert(At(CPoint(x, y)));
+        return colors;
+    }
 
     CRibbonHost* m_pHost = nullptr;
     CZMRRibbonBar* m_pRibbon = nullptr;
@@ -391,6 +415,21 @@ TEST_F(RibbonPicture, WithTheSkinEveryBandShowsItsPart)
     EXPECT_EQ(SkinColor(201, 11, 12), At(CPoint(m_pRibbon->GetTabControlRect().right - 2,
                                                 m_pRibbon->GetTabControlRect().CenterPoint().y)))
         << "the ribbon face beside the tabs";
+
+    // The quick-access row in the caption band: its area, its buttons and
+    // the customize button; the context tab's header beside it.
+    const CRect rcQuickAccess = m_pRibbon->GetQuickAccessRect();
+    ASSERT_FALSE(rcQuickAccess.IsRectEmpty());
+    EXPECT_EQ(PartColor(kQuickAccessArea, 0), At(CPoint(rcQuickAccess.left - 8, rcQuickAccess.top + 2)))
+        << "quick-access area";
+    EXPECT_GE(ColorsIn(rcQuickAccess).size(), 2u) << "the buttons' captions on the area";
+    const CRect rcCustomize = m_pRibbon->GetQuickAccessCustomizeButton()->GetRect();
+    EXPECT_EQ(PartColor(kQuickAccessButton, 0), At(CPoint(rcCustomize.left + 3, rcCustomize.top + 3)))
+        << "customize button";
+    const CRect rcHeader = Header();
+    ASSERT_FALSE(rcHeader.IsRectEmpty());
+    EXPECT_EQ(PartColor(kContextBlueHeader, 0), At(CPoint(rcHeader.left + 2, rcHeader.bottom - 2)));
+    EXPECT_GE(ColorsIn(rcHeader).size(), 2u) << "the header's caption";
 
     // A hot group draws state 1 of its parts.
     m_pRibbon->SetHotGroup(Group());
@@ -429,6 +468,27 @@ TEST_F(RibbonPicture, WithoutASkinTheRibbonStaysLegible)
         for (int x = rcGroup.left + 2; x < rcGroup.right - 2; x++)
             captionColors.insert(At(CPoint(x, y)));
     EXPECT_GE(captionColors.size(), 2u) << "caption text on its band";
+
+    // The quick-access buttons show their captions on the caption band.
+    const CRect rcQuickAccess = m_pRibbon->GetQuickAccessRect();
+    ASSERT_FALSE(rcQuickAccess.IsRectEmpty());
+    EXPECT_GE(ColorsIn(rcQuickAccess).size(), 2u) << "quick-access captions";
+
+    // The blue context's header is a band of a blue tint, set off from the
+    // caption band, with its caption on it.
+    const CRect rcHeader = Header();
+    ASSERT_FALSE(rcHeader.IsRectEmpty());
+    const COLORREF clrBand = At(CPoint(m_pRibbon->GetCaptionRect().right - 4, m_pRibbon->GetCaptionRect().top + 4));
+    const COLORREF clrHeader = At(CPoint(rcHeader.left + 1, rcHeader.bottom - 1));
+    EXPECT_NE(clrBand, clrHeader);
+    EXPECT_GT(GetBValue(clrHeader), GetRValue(clrHeader)) << "blue";
+    EXPECT_GT(GetBValue(clrHeader), GetGValue(clrHeader)) << "blue";
+    EXPECT_EQ(clrHeader, At(CPoint(rcHeader.right - 1, rcHeader.top))) << "filled to its corners";
+    std::set<COLORREF> headerColors = ColorsIn(rcHeader);
+    headerColors.erase(clrHeader);
+    EXPECT_FALSE(headerColors.empty()) << "the header's caption";
+    for (COLORREF clr : headerColors)
+        EXPECT_NE(COLORREF(-1), clr);
     DrawPopupAndStatusBar(pTheme, m_pHost->Frame(), CPoint(20, m_rcRibbon.bottom + 20));
     m_pHost->SavePicture(L"ribbon_paint_noskin.png");
 }
