@@ -16,6 +16,7 @@
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -547,6 +548,13 @@ TEST_F(RibbonPicture, WithoutASkinTheRibbonStaysLegible)
     // caption band, with its caption on it.
     const CRect rcHeader = Header();
     ASSERT_FALSE(rcHeader.IsRectEmpty());
+    // The "Design" tab lies under the quick-access row, so its header keeps
+    // its width but starts where the caption band is free again, 2 px right
+    // of the customize button.
+    const CRect rcDesign = m_pRibbon->GetTab(1)->GetRect();
+    EXPECT_LT(rcDesign.left, pCustomize->GetRect().right);
+    EXPECT_EQ(pCustomize->GetRect().right + 2, rcHeader.left);
+    EXPECT_EQ(std::max(40, rcDesign.Width()), rcHeader.Width());
     const COLORREF clrBand = At(CPoint(m_pRibbon->GetCaptionRect().right - 4, m_pRibbon->GetCaptionRect().top + 4));
     const COLORREF clrHeader = At(CPoint(rcHeader.left + 1, rcHeader.bottom - 1));
     EXPECT_NE(clrBand, clrHeader);
