@@ -230,6 +230,9 @@ protected:
     // A quick-access customize or more button whose part the skin lacks: a
     // plain face while hot or open, and its glyph in the button's text colour.
     void DrawQuickAccessButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bMore);
+    // A group scroll button whose part the skin lacks: a framed face in its
+    // state (0 at rest, 1 hot, 2 pressed) under an arrow in its text colour.
+    void DrawGroupScrollButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bScrollLeft, int nState);
     // A ribbon tab as it is drawn: selected, hot and focused, with a
     // minimized ribbon's selected tab shown selected only while its popup
     // is open.

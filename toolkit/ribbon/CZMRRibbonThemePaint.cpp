@@ -2,8 +2,8 @@
 // headers, the quick-access and scroll buttons and the system button, all
 // from the skin's parts. Where the program binds no skin (its resources
 // hold none) the parts are missing; the bar, the groups and the selected
-// tab then get plain fills in system colours, and the quick-access buttons
-// plain glyphs, so that the ribbon stays legible.
+// tab then get plain fills in system colours, and the quick-access and
+// scroll buttons plain glyphs, so that the ribbon stays legible.
 #include "CZMRRibbonTheme.h"
 #include "CZMRControl.h"
 #include "CZMRDrawHelpers.h"
@@ -315,8 +315,11 @@ void CZMRRibbonTheme::FillMorePopupToolBar(CDC* pDC, CZMRCommandBar* pPopupBar)
 {
     CRect rc;
     pPopupBar->GetClientRect(&rc);
-    if (!DrawRibbonPart(pDC, L"MOREPOPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque))
-        DrawRibbonPart(pDC, L"POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque);
+    // Without either frame the popup gets the plain popup face and frame,
+    // never what lay under its window.
+    if (!DrawRibbonPart(pDC, L"MOREPOPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque) &&
+        !DrawRibbonPart(pDC, L"POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque))
+        DrawRectangle(pDC, rc, clrPopupFill, clrPoppedFrame);
 }
 
 // ---------------------------------------------------------------- tabs
@@ -672,7 +675,30 @@ void CZMRRibbonTheme::DrawGroupScrollButton(CDC* pDC, CZMRControl* pButton, BOOL
     const int nState = pButton->GetPressed() ? 2 : pButton->GetSelected() ? 1 : 0;
     if (!DrawRibbonPart(pDC, bScrollLeft ? L"RIBBONGROUPSSCROLLLEFT" : L"RIBBONGROUPSSCROLLRIGHT", pButton->GetRect(),
                         nState, 3, CRect(4, 6, 3, 6), partTransparent | partMirrorRTL))
+    {
+        DrawGroupScrollButtonWithoutPart(pDC, pButton, bScrollLeft, nState);
         return;
+    }
     DrawRibbonPartCentered(pDC, bScrollLeft ? L"RIBBONGROUPSSCROLLLEFTGLYPH" : L"RIBBONGROUPSSCROLLRIGHTGLYPH",
                            pButton->GetRect(), nState, 3, partTransparent);
+}
+
+void CZMRRibbonTheme::DrawGroupScrollButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bScrollLeft, int nState)
+{
+    if (!pDC)
+        return;
+    // Always a face: the button lies over the groups it scrolls.
+    const CRect rc = pButton->GetRect();
+    if (nState == 2)
+        DrawRectangle(pDC, rc, clrPressedFill, clrPressedFrame);
+    else if (nState == 1)
+        DrawRectangle(pDC, rc, clrHotFill, clrHotFrame);
+    else
+        DrawRectangle(pDC, rc, COLOR_3DFACE, COLOR_3DSHADOW);
+    // A solid arrow four pixels long pointing the way the groups move into
+    // view; its columns grow from the tip.
+    const COLORREF clr = GetControlTextColor(pButton);
+    const CPoint c = rc.CenterPoint();
+    for (int i = 0; i < 4; i++)
+        pDC->FillSolidRect(bScrollLeft ? c.x - 2 + i : c.x + 1 - i, c.y - i, 1, 2 * i + 1, clr);
 }

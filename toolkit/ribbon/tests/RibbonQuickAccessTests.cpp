@@ -13,6 +13,7 @@
 #include "CZMRRibbonQuickAccessControls.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRToolBar.h"
+#include "WindowPixels.h"
 
 #include <functional>
 #include <string>
@@ -129,7 +130,9 @@ TEST_F(RibbonQuickAccess, ContextMenuItemsFollowTheControlAndTheRibbonsSwitches)
             EXPECT_EQ(reinterpret_cast<DWORD_PTR>(c.pControl), Item(pPopup, 9606)->GetTag()) << c.name;
             EXPECT_EQ(reinterpret_cast<DWORD_PTR>(c.pControl), Item(pPopup, 9605)->GetTag()) << c.name;
             if (m_pHost->Manager()->IsCustomizeAvail())
+            {
                 EXPECT_STREQ(L"&Customize...", Item(pPopup, 9607)->GetCaption()) << c.name;
+            }
         });
         m_pRibbon->ShowQuickAccessBelow(FALSE);
         m_pRibbon->AllowMinimize(TRUE);
@@ -295,6 +298,37 @@ TEST_F(RibbonQuickAccess, TheMorePopupListsTheOverflowedControlsThenTheCustomize
     for (int i = 0; i < pMore->GetControlCount(); i++)
         EXPECT_NE(pQuickAccess->GetAt(i % 3), pMore->GetControl(i)) << "copies";
     pMore->InternalRelease();
+}
+
+// This ribbon binds no skin: the open popup of overflowed controls is filled
+// with the popup face inside its frame, never left showing what lay under it.
+TEST_F(RibbonQuickAccess, WithoutASkinTheMorePopupHasThePopupFace)
+{
+    m_pRibbon->AddQuickAccessCopy(m_pLoose);
+    m_pRibbon->AddQuickAccessCopy(m_pOther);
+    m_pHost->Layout();
+    m_pRibbon->GetQuickAccessControls()->GetAt(1)->SetHideFlags(zmrHideWrap);
+    CZMRControl* pMoreButton = m_pRibbon->GetQuickAccessMoreButton();
+    ASSERT_NE(nullptr, pMoreButton);
+    ASSERT_TRUE(pMoreButton->ShowPopup(TRUE));
+    CRibbonHost::Pump();
+    CZMRCommandBar* pMore = pMoreButton->GetCommandBar();
+    ASSERT_TRUE(pMore && pMore->GetSafeHwnd() && pMore->IsWindowVisible());
+
+    pMore->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SIZE sz;
+    const std::vector<COLORREF> pixels = ReadWindow(pMore->GetSafeHwnd(), sz, TRUE);
+    ASSERT_GT(sz.cx, 8);
+    ASSERT_GT(sz.cy, 8);
+    auto at = [&](int x, int y) { return pixels[size_t(y * sz.cx + x)]; };
+    // The ribbon theme's popup face, inside a frame in its popup frame colour.
+    const COLORREF clrFace = RGB(250, 250, 250), clrFrame = RGB(134, 134, 134);
+    for (const POINT& pt : {POINT{1, 1}, POINT{sz.cx - 2, 1}, POINT{1, sz.cy - 2}, POINT{sz.cx - 2, sz.cy - 2}})
+        EXPECT_EQ(clrFace, at(pt.x, pt.y)) << "inside the frame at " << pt.x << "," << pt.y;
+    for (const POINT& pt : {POINT{0, sz.cy / 2}, POINT{sz.cx - 1, sz.cy / 2}, POINT{sz.cx / 2, 0}, POINT{sz.cx / 2, sz.cy - 1}})
+        EXPECT_EQ(clrFrame, at(pt.x, pt.y)) << "the frame at " << pt.x << "," << pt.y;
+    m_pHost->Manager()->CancelTracking();
+    CRibbonHost::Pump();
 }
 
 TEST_F(RibbonQuickAccess, TheRowMovesBelowTheRibbonAndBack)
