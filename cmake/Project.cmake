@@ -76,3 +76,30 @@ function(project_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${P_TIMEOUT} FIXTURES_REQUIRED wine_server)
 endfunction()
+
+# project_delay_import(<target> <dll>): an imported library <target> that
+# binds every export of the system's <dll> on first call instead of at load:
+# the DLL (and whatever it pulls in) is loaded only by a process that uses it.
+# The exports are those of the toolchain's own import library for <dll>.
+function(project_delay_import target dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=lib${dll}.a
+    OUTPUT_VARIABLE import_lib OUTPUT_STRIP_TRAILING_WHITESPACE)
+  execute_process(COMMAND ${CMAKE_NM} ${import_lib} OUTPUT_VARIABLE symbols RESULT_VARIABLE nm_failed)
+  string(REGEX MATCHALL " I __imp_[A-Za-z0-9_]+" imports "${symbols}")
+  list(TRANSFORM imports REPLACE " I __imp_" "")
+  list(REMOVE_DUPLICATES imports)
+  if(nm_failed OR NOT imports)
+    message(FATAL_ERROR "no exports of ${dll}.dll found in ${import_lib}")
+  endif()
+  list(SORT imports)
+  list(JOIN imports "\n" exports)
+  set(dir ${CMAKE_BINARY_DIR}/delayimp)
+  file(WRITE ${dir}/${dll}.def "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
+  execute_process(COMMAND ${CMAKE_DLLTOOL} -d ${dir}/${dll}.def -D ${dll}.dll -y ${dir}/lib${dll}_delay.a
+    RESULT_VARIABLE dlltool_failed)
+  if(dlltool_failed)
+    message(FATAL_ERROR "dlltool could not make the delay-import library of ${dll}.dll")
+  endif()
+  add_library(${target} STATIC IMPORTED GLOBAL)
+  set_target_properties(${target} PROPERTIES IMPORTED_LOCATION ${dir}/lib${dll}_delay.a)
+endfunction()
