@@ -14,11 +14,6 @@ const DWORD ArmReadNeed = 32;
 const DWORD ReadCapacity = 64;  // every caller's reply buffer holds a whole report's payload
 const int MissLimit = 4;
 const BYTE Padding = 0x20;  // what the report buffer holds where no byte arrived
-
-int ReportLength(USHORT nLength, int nMax)
-{
-    return nLength < nMax ? nLength : nMax;
-}
 }  // namespace
 
 CHIDControl::CHIDControl()
@@ -103,7 +98,7 @@ int CHIDControl::Write(const BYTE* pData, int nLength)
 CHIDControl::GatherResult CHIDControl::Gather(BYTE* pBuffer, DWORD dwNeed, DWORD dwCapacity, DWORD dwWait)
 {
     std::memset(m_ReportBuffer, Padding, sizeof(m_ReportBuffer));
-    const int nInput = ReportLength(m_Capabilities.InputReportByteLength, HidLink::ReportBufferSize);
+    const int nInput = HidLink::InputLength(m_Capabilities);
     DWORD dwTotal = 0;
     int nMisses = 0;
     for (;;)

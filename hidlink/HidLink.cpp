@@ -167,6 +167,11 @@ void CloseHandles(HANDLE& hSync, HANDLE& hOverlapped)
     hOverlapped = INVALID_HANDLE_VALUE;
 }
 
+int InputLength(const HIDP_CAPS& caps)
+{
+    return caps.InputReportByteLength < ReportBufferSize ? caps.InputReportByteLength : ReportBufferSize;
+}
+
 CycleResult ReadCycle(HANDLE hDevice, OVERLAPPED& ov, BYTE* pReport, int nInputLength, DWORD dwWait,
                       DWORD& dwBytesRead)
 {

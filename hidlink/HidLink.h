@@ -61,6 +61,9 @@ enum CycleResult
     Failed,    // the read or the wait failed outright (device gone, cancelled)
 };
 
+// The device's input report length, at most the input report buffer.
+int InputLength(const HIDP_CAPS& caps);
+
 // One read cycle: reads one report of nInputLength bytes into pReport and
 // waits up to dwWait. The event is reset afterwards.
 CycleResult ReadCycle(HANDLE hDevice, OVERLAPPED& ov, BYTE* pReport, int nInputLength, DWORD dwWait,

@@ -10,11 +10,6 @@ const int BridgeProductId = 0x0041;
 const DWORD WriteWait = 1000;
 const DWORD ReadWait = 1500;
 const int TimeOutLimit = 7;
-
-int ReportLength(USHORT nLength, int nMax)
-{
-    return nLength < nMax ? nLength : nMax;
-}
 }  // namespace
 
 CHIDControl::CHIDControl()
@@ -82,7 +77,7 @@ int CHIDControl::Write(const BYTE* pData, int nLength)
 int CHIDControl::Read(BYTE* pBuffer)
 {
     std::memset(m_ReportBuffer, 0x20, sizeof(m_ReportBuffer));
-    const int nInput = ReportLength(m_Capabilities.InputReportByteLength, HidLink::ReportBufferSize);
+    const int nInput = HidLink::InputLength(m_Capabilities);
     int nTimeOuts = 0;
     for (;;)
     {

@@ -6,43 +6,6 @@
 #include "CZMRPopupBar.h"
 #include "CZMRDrawHelpers.h"
 
-namespace
-{
-HRESULT ReturnString(const CString& str, BSTR* pszOut)
-{
-    if (!pszOut)
-        return E_INVALIDARG;
-    try
-    {
-        *pszOut = str.AllocSysString();
-    }
-    catch (CMemoryException* e)
-    {
-        e->Delete();
-        *pszOut = nullptr;
-        return E_OUTOFMEMORY;
-    }
-    return S_OK;
-}
-
-HRESULT ReturnLong(long lValue, VARIANT* pvarOut)
-{
-    if (!pvarOut)
-        return E_INVALIDARG;
-    ::VariantInit(pvarOut);
-    pvarOut->vt = VT_I4;
-    pvarOut->lVal = lValue;
-    return S_OK;
-}
-
-IDispatch* DispatchOf(CZMRAccessible* pAccessible)
-{
-    IAccessible* pInterface = pAccessible->GetAccessibleInterface();
-    pInterface->AddRef();
-    return pInterface;
-}
-}
-
 // ---------------------------------------------------------------- accessibility
 
 HRESULT CZMRCommandBar::GetAccParent(IDispatch** ppdispParent)
@@ -54,7 +17,7 @@ HRESULT CZMRCommandBar::GetAccParent(IDispatch** ppdispParent)
     {
         if (CZMRControl* pOpener = pPopup->GetControlPopup())
         {
-            *ppdispParent = DispatchOf(pOpener);
+            *ppdispParent = pOpener->GetAccessibleDispatch();
             return S_OK;
         }
     }
@@ -80,7 +43,7 @@ HRESULT CZMRCommandBar::GetAccChild(VARIANT varChild, IDispatch** ppdispChild)
     CZMRControl* pControl = nChild > 0 ? GetControl(int(nChild - 1)) : nullptr;
     if (!pControl)
         return E_INVALIDARG;
-    *ppdispChild = DispatchOf(pControl);
+    *ppdispChild = pControl->GetAccessibleDispatch();
     return S_OK;
 }
 
@@ -172,7 +135,7 @@ HRESULT CZMRCommandBar::AccHitTest(long xLeft, long yTop, VARIANT* pvarChild)
     if (CZMRControl* pControl = HitTest(point))
     {
         pvarChild->vt = VT_DISPATCH;
-        pvarChild->pdispVal = DispatchOf(pControl);
+        pvarChild->pdispVal = pControl->GetAccessibleDispatch();
         return S_OK;
     }
     pvarChild->vt = VT_I4;

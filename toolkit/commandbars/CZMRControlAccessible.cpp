@@ -10,30 +10,6 @@ bool IsSelf(const VARIANT& varChild)
 {
     return CZMRAccessible::GetChildIndex(&varChild) == CHILDID_SELF;
 }
-
-HRESULT ReturnString(const CString& str, BSTR* pszOut)
-{
-    if (!pszOut)
-        return E_INVALIDARG;
-    try
-    {
-        *pszOut = str.AllocSysString();
-    }
-    catch (CMemoryException* e)
-    {
-        e->Delete();
-        *pszOut = nullptr;
-        return E_OUTOFMEMORY;
-    }
-    return S_OK;
-}
-
-IDispatch* DispatchOf(CZMRCommandBar* pBar)
-{
-    IAccessible* pAccessible = pBar->GetAccessibleInterface();
-    pAccessible->AddRef();
-    return pAccessible;
-}
 }
 
 HRESULT CZMRControl::GetAccParent(IDispatch** ppdispParent)
@@ -43,7 +19,7 @@ HRESULT CZMRControl::GetAccParent(IDispatch** ppdispParent)
     *ppdispParent = nullptr;
     if (!m_pParent)
         return E_FAIL;
-    *ppdispParent = DispatchOf(m_pParent);
+    *ppdispParent = m_pParent->GetAccessibleDispatch();
     return S_OK;
 }
 
@@ -63,7 +39,7 @@ HRESULT CZMRControl::GetAccChild(VARIANT varChild, IDispatch** ppdispChild)
     CZMRCommandBar* pCommandBar = GetCommandBar();
     if (pCommandBar && GetChildIndex(&varChild) == 1)
     {
-        *ppdispChild = DispatchOf(pCommandBar);
+        *ppdispChild = pCommandBar->GetAccessibleDispatch();
         return S_OK;
     }
     return S_FALSE;
@@ -113,9 +89,8 @@ HRESULT CZMRControl::GetAccRole(VARIANT varChild, VARIANT* pvarRole)
 
 HRESULT CZMRControl::GetAccState(VARIANT varChild, VARIANT* pvarState)
 {
-    if (!IsSelf(varChild) || !pvarState)
+    if (!IsSelf(varChild))
         return E_INVALIDARG;
-    ::VariantInit(pvarState);
     long lState = STATE_SYSTEM_FOCUSABLE;
     if (GetSelected())
         lState |= STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED | STATE_SYSTEM_HOTTRACKED;
@@ -129,9 +104,7 @@ HRESULT CZMRControl::GetAccState(VARIANT varChild, VARIANT* pvarState)
         lState |= STATE_SYSTEM_PRESSED;
     if (GetCommandBar())
         lState |= STATE_SYSTEM_HASPOPUP;
-    pvarState->vt = VT_I4;
-    pvarState->lVal = lState;
-    return S_OK;
+    return ReturnLong(lState, pvarState);
 }
 
 HRESULT CZMRControl::AccLocation(long* pxLeft, long* pyTop, long* pcxWidth, long* pcyHeight, VARIANT varChild)

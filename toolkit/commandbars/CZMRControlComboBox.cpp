@@ -35,9 +35,7 @@ CZMRControlComboBox::~CZMRControlComboBox()
     if (m_pEdit)
     {
         m_pEdit->m_pCombo = nullptr;
-        if (m_pEdit->GetSafeHwnd())
-            m_pEdit->DestroyWindow();
-        delete m_pEdit;
+        ZMREditWindow::Delete(m_pEdit);
     }
 }
 
@@ -87,9 +85,7 @@ void CZMRControlComboBox::SetDropDownMode(BOOL bDropDown)
         delete m_pAutoCompleteWnd;
         m_pAutoCompleteWnd = nullptr;
         m_pEdit->m_pCombo = nullptr;
-        if (m_pEdit->GetSafeHwnd())
-            m_pEdit->DestroyWindow();
-        delete m_pEdit;
+        ZMREditWindow::Delete(m_pEdit);
         m_pEdit = nullptr;
     }
 }
@@ -135,21 +131,12 @@ CString CZMRControlComboBox::GetSelectionText()
 
 CString CZMRControlComboBox::GetEditText() const
 {
-    if (m_bTextStale && m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_strText = m_pEdit->GetText();
-        m_bTextStale = FALSE;
-    }
-    return m_strText;
+    return ZMREditWindow::ReadText(m_pEdit, m_strText, m_bTextStale);
 }
 
 void CZMRControlComboBox::SetEditText(LPCTSTR lpszText)
 {
-    const CString strText(lpszText);
-    if (m_pEdit && m_pEdit->GetSafeHwnd() && m_pEdit->GetText() != strText)
-        m_pEdit->SetText(strText);
-    m_strText = strText;
-    m_bTextStale = FALSE;
+    ZMREditWindow::WriteText(m_pEdit, lpszText, m_strText, m_bTextStale);
     ApplyCharFormat();
 }
 
@@ -210,10 +197,9 @@ void CZMRControlComboBox::OnSelectionChanged()
 void CZMRControlComboBox::OnWindowTextChanged()
 {
     m_bTextStale = TRUE;
-    if (m_pEdit && ::GetFocus() == m_pEdit->GetSafeHwnd() && !m_pEdit->IsSettingText())
+    if (ZMREditWindow::IsTypedChange(m_pEdit))
         OnEditChanged();
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ZMREditWindow::ClearMargins(m_pEdit);
     ApplyCharFormat();
 }
 
@@ -254,7 +240,7 @@ void CZMRControlComboBox::OnEditChanged()
 
 void CZMRControlComboBox::GetEditCharFormat(COLORREF& clrText, COLORREF& clrBack)
 {
-    ZMREditWindow::GetColours(this, !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint, clrText, clrBack);
+    ZMREditWindow::GetColours(this, ZMREditWindow::IsHint(GetEditText(), m_strEditHint), clrText, clrBack);
 }
 
 void CZMRControlComboBox::ApplyCharFormat()
@@ -348,13 +334,12 @@ void CZMRControlComboBox::MeasureListItem(LPMEASUREITEMSTRUCT /*lpMeasureItemStr
 
 BOOL CZMRControlComboBox::IsEditWindowFocused() const
 {
-    return m_pEdit && m_pEdit->GetSafeHwnd() && ::GetFocus() == m_pEdit->GetSafeHwnd();
+    return ZMREditWindow::HasFocus(m_pEdit);
 }
 
 void CZMRControlComboBox::DestroyEditWindow()
 {
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->DestroyWindow();
+    ZMREditWindow::DestroyWindow(m_pEdit);
 }
 
 void CZMRControlComboBox::ShowEditWindow()
@@ -364,8 +349,7 @@ void CZMRControlComboBox::ShowEditWindow()
 
 void CZMRControlComboBox::AdjustEditRectForIcon(CRect& rc)
 {
-    if (CZMRImageManagerIcon* pImage = ZMREditWindow::GetEditIcon(this, m_nEditIconId))
-        rc.left += pImage->GetExtent().cx + 2;
+    ZMREditWindow::MakeRoomForIcon(this, m_nEditIconId, rc);
 }
 
 void CZMRControlComboBox::SetRect(CRect rcControl)
@@ -382,24 +366,15 @@ void CZMRControlComboBox::SetRect(CRect rcControl)
         return;
     if (!m_pEdit->GetSafeHwnd())
     {
-        if (!m_pEdit->CreateEditWindow(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent))
+        if (!ZMREditWindow::Create(this, m_pEdit, m_dwEditStyle))
             return;
-        if (!GetEnabled())
-            m_pEdit->EnableWindow(FALSE);
         if (m_dwShellAutoCompleteFlags)
             SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
     }
     ZMREditWindow::ApplyFont(this, m_pEdit);
     if (!IsEditWindowFocused())
-    {
-        // An empty field out of focus shows the hint.
-        const CString strDisplay = GetDisplayText();
-        const CString strShown = strDisplay.IsEmpty() ? m_strEditHint : strDisplay;
-        if (m_pEdit->GetText() != strShown)
-            m_pEdit->SetText(strShown);
-        m_strText = strShown;
-        m_bTextStale = FALSE;
-    }
+        ZMREditWindow::WriteText(m_pEdit, ZMREditWindow::GetShownText(GetDisplayText(), m_strEditHint), m_strText,
+                                 m_bTextStale);
     ApplyCharFormat();
     m_pEdit->SetInRibbonCaption(IsInRibbonCaption());
     CRect rcEdit(rcControl.left + m_nLabelWidth + 4, rcControl.top + 3, rcControl.right - (m_nDropDownWidth + 3),
@@ -451,7 +426,7 @@ void CZMRControlComboBox::SetHideFlags(DWORD dwFlags)
 
 void CZMRControlComboBox::ExpandIntoItems(DWORD dwMode)
 {
-    SetHideFlags((dwMode & LM_VERTDOCK) ? (m_dwHideFlags | zmrHideDock) : (m_dwHideFlags & ~DWORD(zmrHideDock)));
+    SetHideFlags(ZMREditWindow::GetDockHideFlags(m_dwHideFlags, dwMode));
 }
 
 void CZMRControlComboBox::SetEnabled(int bEnabled)
@@ -459,23 +434,13 @@ void CZMRControlComboBox::SetEnabled(int bEnabled)
     if (m_bEnabled == bEnabled)
         return;
     CZMRControlPopup::SetEnabled(bEnabled);
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_pEdit->EnableWindow(GetEnabled());
+    if (ZMREditWindow::Enable(this, m_pEdit))
         ApplyCharFormat();
-    }
 }
 
 BOOL CZMRControlComboBox::IsCaptionVisible() const
 {
-    if (m_pParent && m_pParent->GetType() == zmrBarTypePopup)
-        return TRUE;
-    if (GetCaption().IsEmpty())
-        return FALSE;
-    const int nStyle = GetStyle();
-    if (nStyle == zmrButtonCaption || nStyle == zmrButtonIconAndCaption || nStyle == zmrButtonIconAndCaptionBelow)
-        return TRUE;
-    return m_nComboStyle == 1;
+    return ZMREditWindow::IsCaptionShown(this, m_nComboStyle == 1);
 }
 
 BOOL CZMRControlComboBox::IsWidthAdjustable() const
@@ -540,7 +505,7 @@ void CZMRControlComboBox::SetFocused(BOOL bFocused)
 
 void CZMRControlComboBox::OnEditSetFocus(CWnd* pWndOld)
 {
-    if (!m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint)
+    if (ZMREditWindow::IsHint(GetEditText(), m_strEditHint))
         SetEditText(L"");
     m_strTextAtFocus = GetDisplayText();
     m_bSuppressCompletion = TRUE;
@@ -734,7 +699,7 @@ BOOL CZMRControlComboBox::HandleHookedMouseWheel(UINT /*nFlags*/, short zDelta, 
 
 void CZMRControlComboBox::OnActionChanging(int nProperty)
 {
-    if (nProperty == zmrActionCaption && !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint)
+    if (nProperty == zmrActionCaption && ZMREditWindow::IsHint(GetEditText(), m_strEditHint))
         SetEditText(L"");
     CZMRControlPopup::OnActionChanging(nProperty);
 }
@@ -749,11 +714,8 @@ void CZMRControlComboBox::OnActionChanged(int nProperty)
     }
     else if (nProperty == zmrActionVisible)
         ShowEditWindow();
-    else if (nProperty == zmrActionEnabled && m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_pEdit->EnableWindow(GetEnabled());
+    else if (nProperty == zmrActionEnabled && ZMREditWindow::Enable(this, m_pEdit))
         ApplyCharFormat();
-    }
 }
 
 // ---------------------------------------------------------------- copies and persistence

@@ -26,9 +26,7 @@ CZMRControlEdit::~CZMRControlEdit()
     if (m_pEdit)
     {
         m_pEdit->m_pControl = nullptr;
-        if (m_pEdit->GetSafeHwnd())
-            m_pEdit->DestroyWindow();
-        delete m_pEdit;
+        ZMREditWindow::Delete(m_pEdit);
     }
 }
 
@@ -51,21 +49,12 @@ CRect CZMRControlEdit::GetSpinButtonsRect() const
 
 CString CZMRControlEdit::GetEditText() const
 {
-    if (m_bTextStale && m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_strText = m_pEdit->GetText();
-        m_bTextStale = FALSE;
-    }
-    return m_strText;
+    return ZMREditWindow::ReadText(m_pEdit, m_strText, m_bTextStale);
 }
 
 void CZMRControlEdit::SetEditText(LPCTSTR lpszText)
 {
-    const CString strText(lpszText);
-    if (m_pEdit && m_pEdit->GetSafeHwnd() && m_pEdit->GetText() != strText)
-        m_pEdit->SetText(strText);
-    m_strText = strText;
-    m_bTextStale = FALSE;
+    ZMREditWindow::WriteText(m_pEdit, lpszText, m_strText, m_bTextStale);
     ApplyCharFormat();
 }
 
@@ -100,7 +89,7 @@ void CZMRControlEdit::SetShellAutoCompleteFlags(DWORD dwFlags)
 
 void CZMRControlEdit::GetEditCharFormat(COLORREF& clrText, COLORREF& clrBack)
 {
-    ZMREditWindow::GetColours(this, !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint, clrText, clrBack);
+    ZMREditWindow::GetColours(this, ZMREditWindow::IsHint(GetEditText(), m_strEditHint), clrText, clrBack);
 }
 
 void CZMRControlEdit::ApplyCharFormat()
@@ -115,10 +104,9 @@ void CZMRControlEdit::ApplyCharFormat()
 void CZMRControlEdit::OnWindowTextChanged()
 {
     m_bTextStale = TRUE;
-    if (m_pEdit && ::GetFocus() == m_pEdit->GetSafeHwnd() && !m_pEdit->IsSettingText())
+    if (ZMREditWindow::IsTypedChange(m_pEdit))
         OnEditChanged();
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    ZMREditWindow::ClearMargins(m_pEdit);
     ApplyCharFormat();
 }
 
@@ -150,13 +138,12 @@ CZMRControlEditCtrl* CZMRControlEdit::CreateEditCtrl()
 
 BOOL CZMRControlEdit::IsEditWindowFocused() const
 {
-    return m_pEdit && m_pEdit->GetSafeHwnd() && ::GetFocus() == m_pEdit->GetSafeHwnd();
+    return ZMREditWindow::HasFocus(m_pEdit);
 }
 
 void CZMRControlEdit::DestroyEditWindow()
 {
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-        m_pEdit->DestroyWindow();
+    ZMREditWindow::DestroyWindow(m_pEdit);
 }
 
 void CZMRControlEdit::ShowEditWindow()
@@ -166,8 +153,7 @@ void CZMRControlEdit::ShowEditWindow()
 
 void CZMRControlEdit::AdjustEditRectForIcon(CRect& rc)
 {
-    if (CZMRImageManagerIcon* pImage = ZMREditWindow::GetEditIcon(this, m_nEditIconId))
-        rc.left += pImage->GetExtent().cx + 2;
+    ZMREditWindow::MakeRoomForIcon(this, m_nEditIconId, rc);
 }
 
 void CZMRControlEdit::DrawEditIcon(CDC* pDC, CRect rc)
@@ -200,24 +186,15 @@ void CZMRControlEdit::SetRect(CRect rcControl)
         return;
     if (!m_pEdit->GetSafeHwnd())
     {
-        if (!m_pEdit->CreateEditWindow(m_dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, m_pParent))
+        if (!ZMREditWindow::Create(this, m_pEdit, m_dwEditStyle))
             return;
-        if (!GetEnabled())
-            m_pEdit->EnableWindow(FALSE);
         if (m_dwShellAutoCompleteFlags)
             SetShellAutoCompleteFlags(m_dwShellAutoCompleteFlags);
     }
     ZMREditWindow::ApplyFont(this, m_pEdit);
     if (!IsEditWindowFocused())
-    {
-        // An empty field out of focus shows the hint.
-        const CString strDisplay = GetDisplayText();
-        const CString strShown = strDisplay.IsEmpty() ? m_strEditHint : strDisplay;
-        if (m_pEdit->GetText() != strShown)
-            m_pEdit->SetText(strShown);
-        m_strText = strShown;
-        m_bTextStale = FALSE;
-    }
+        ZMREditWindow::WriteText(m_pEdit, ZMREditWindow::GetShownText(GetDisplayText(), m_strEditHint), m_strText,
+                                 m_bTextStale);
     ApplyCharFormat();
     m_pEdit->SetInRibbonCaption(IsInRibbonCaption());
     m_pEdit->SetReadOnly(m_bReadOnly);
@@ -260,7 +237,7 @@ void CZMRControlEdit::SetHideFlags(DWORD dwFlags)
 
 void CZMRControlEdit::ExpandIntoItems(DWORD dwMode)
 {
-    SetHideFlags((dwMode & LM_VERTDOCK) ? (m_dwHideFlags | zmrHideDock) : (m_dwHideFlags & ~DWORD(zmrHideDock)));
+    SetHideFlags(ZMREditWindow::GetDockHideFlags(m_dwHideFlags, dwMode));
 }
 
 void CZMRControlEdit::SetEnabled(int bEnabled)
@@ -268,23 +245,13 @@ void CZMRControlEdit::SetEnabled(int bEnabled)
     if (m_bEnabled == bEnabled)
         return;
     CZMRControl::SetEnabled(bEnabled);
-    if (m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_pEdit->EnableWindow(GetEnabled());
+    if (ZMREditWindow::Enable(this, m_pEdit))
         ApplyCharFormat();
-    }
 }
 
 BOOL CZMRControlEdit::IsCaptionVisible() const
 {
-    if (m_pParent && m_pParent->GetType() == zmrBarTypePopup)
-        return TRUE;
-    if (GetCaption().IsEmpty())
-        return FALSE;
-    const int nStyle = GetStyle();
-    if (nStyle == zmrButtonCaption || nStyle == zmrButtonIconAndCaption || nStyle == zmrButtonIconAndCaptionBelow)
-        return TRUE;
-    return m_bHasLabel;
+    return ZMREditWindow::IsCaptionShown(this, m_bHasLabel);
 }
 
 BOOL CZMRControlEdit::IsWidthAdjustable() const
@@ -342,7 +309,7 @@ void CZMRControlEdit::SetFocused(BOOL bFocused)
 
 void CZMRControlEdit::OnEditSetFocus(CWnd* pWndOld)
 {
-    if (!m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint)
+    if (ZMREditWindow::IsHint(GetEditText(), m_strEditHint))
         SetEditText(L"");
     m_strTextAtFocus = GetDisplayText();
     if (m_pParent)
@@ -476,7 +443,7 @@ BOOL CZMRControlEdit::HandleHookedKeyDown(UINT nChar)
 
 void CZMRControlEdit::OnActionChanging(int nProperty)
 {
-    if (nProperty == zmrActionCaption && !m_strEditHint.IsEmpty() && GetEditText() == m_strEditHint)
+    if (nProperty == zmrActionCaption && ZMREditWindow::IsHint(GetEditText(), m_strEditHint))
         SetEditText(L"");
     CZMRControl::OnActionChanging(nProperty);
 }
@@ -491,11 +458,8 @@ void CZMRControlEdit::OnActionChanged(int nProperty)
     }
     else if (nProperty == zmrActionVisible)
         ShowEditWindow();
-    else if (nProperty == zmrActionEnabled && m_pEdit && m_pEdit->GetSafeHwnd())
-    {
-        m_pEdit->EnableWindow(GetEnabled());
+    else if (nProperty == zmrActionEnabled && ZMREditWindow::Enable(this, m_pEdit))
         ApplyCharFormat();
-    }
 }
 
 // ---------------------------------------------------------------- copies and persistence

@@ -109,6 +109,102 @@ void ZMREditWindow::GetColours(CZMRControl* pControl, BOOL bHint, COLORREF& clrT
     clrBack = pPaintManager->GetEditFieldBackColor(pControl);
 }
 
+BOOL ZMREditWindow::HasFocus(CZMREdit* pEdit)
+{
+    return pEdit && pEdit->GetSafeHwnd() && ::GetFocus() == pEdit->GetSafeHwnd();
+}
+
+void ZMREditWindow::DestroyWindow(CZMREdit* pEdit)
+{
+    if (pEdit && pEdit->GetSafeHwnd())
+        pEdit->DestroyWindow();
+}
+
+void ZMREditWindow::Delete(CZMREdit* pEdit)
+{
+    DestroyWindow(pEdit);
+    delete pEdit;
+}
+
+BOOL ZMREditWindow::Create(CZMRControl* pControl, CZMREdit* pEdit, DWORD dwEditStyle)
+{
+    if (!pEdit->CreateEditWindow(dwEditStyle | WS_CHILD | ES_AUTOHSCROLL, pControl->GetParent()))
+        return FALSE;
+    if (!pControl->GetEnabled())
+        pEdit->EnableWindow(FALSE);
+    return TRUE;
+}
+
+BOOL ZMREditWindow::Enable(CZMRControl* pControl, CZMREdit* pEdit)
+{
+    if (!pEdit || !pEdit->GetSafeHwnd())
+        return FALSE;
+    pEdit->EnableWindow(pControl->GetEnabled());
+    return TRUE;
+}
+
+const CString& ZMREditWindow::ReadText(CZMREdit* pEdit, CString& strKept, BOOL& bStale)
+{
+    if (bStale && pEdit && pEdit->GetSafeHwnd())
+    {
+        strKept = pEdit->GetText();
+        bStale = FALSE;
+    }
+    return strKept;
+}
+
+void ZMREditWindow::WriteText(CZMREdit* pEdit, const CString& strText, CString& strKept, BOOL& bStale)
+{
+    if (pEdit && pEdit->GetSafeHwnd() && pEdit->GetText() != strText)
+        pEdit->SetText(strText);
+    strKept = strText;
+    bStale = FALSE;
+}
+
+BOOL ZMREditWindow::IsTypedChange(CZMREdit* pEdit)
+{
+    return pEdit && ::GetFocus() == pEdit->GetSafeHwnd() && !pEdit->IsSettingText();
+}
+
+void ZMREditWindow::ClearMargins(CZMREdit* pEdit)
+{
+    if (pEdit && pEdit->GetSafeHwnd())
+        pEdit->SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+}
+
+BOOL ZMREditWindow::IsHint(const CString& strText, const CString& strHint)
+{
+    return !strHint.IsEmpty() && strText == strHint;
+}
+
+CString ZMREditWindow::GetShownText(const CString& strDisplay, const CString& strHint)
+{
+    return strDisplay.IsEmpty() ? strHint : strDisplay;
+}
+
+void ZMREditWindow::MakeRoomForIcon(CZMRControl* pControl, int nEditIconId, CRect& rc)
+{
+    if (CZMRImageManagerIcon* pImage = GetEditIcon(pControl, nEditIconId))
+        rc.left += pImage->GetExtent().cx + 2;
+}
+
+BOOL ZMREditWindow::IsCaptionShown(const CZMRControl* pControl, BOOL bLabel)
+{
+    if (pControl->GetParent() && pControl->GetParent()->GetType() == zmrBarTypePopup)
+        return TRUE;
+    if (pControl->GetCaption().IsEmpty())
+        return FALSE;
+    const int nStyle = pControl->GetStyle();
+    if (nStyle == zmrButtonCaption || nStyle == zmrButtonIconAndCaption || nStyle == zmrButtonIconAndCaptionBelow)
+        return TRUE;
+    return bLabel;
+}
+
+DWORD ZMREditWindow::GetDockHideFlags(DWORD dwHideFlags, DWORD dwMode)
+{
+    return (dwMode & LM_VERTDOCK) ? (dwHideFlags | zmrHideDock) : (dwHideFlags & ~DWORD(zmrHideDock));
+}
+
 LRESULT CZMRControlEditCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     CZMRControlEdit* pControl = m_pControl;

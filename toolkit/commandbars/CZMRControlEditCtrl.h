@@ -59,4 +59,39 @@ void SelectAllOnFocus(CZMREdit* pEdit);
 // Grey for a disabled field or the hint, else the window text colour; the
 // paint manager's field background.
 void GetColours(CZMRControl* pControl, BOOL bHint, COLORREF& clrText, COLORREF& clrBack);
+
+// The window exists and has the focus.
+BOOL HasFocus(CZMREdit* pEdit);
+// Destroys the window; the object stays for the next one.
+void DestroyWindow(CZMREdit* pEdit);
+// Destroys the window and deletes the object.
+void Delete(CZMREdit* pEdit);
+// Makes the window on the control's bar, disabled with a disabled control;
+// false when it cannot be made.
+BOOL Create(CZMRControl* pControl, CZMREdit* pEdit, DWORD dwEditStyle);
+// The window takes the control's enabled state; false without a window.
+BOOL Enable(CZMRControl* pControl, CZMREdit* pEdit);
+
+// The field's text: read from the window once it changed there (bStale),
+// else the one kept while the window was away.
+const CString& ReadText(CZMREdit* pEdit, CString& strKept, BOOL& bStale);
+// The window shows strText (set only where it differs) and it is kept.
+void WriteText(CZMREdit* pEdit, const CString& strText, CString& strKept, BOOL& bStale);
+// The change of the window's text came from the user: the window has the
+// focus and the program is not setting the text.
+BOOL IsTypedChange(CZMREdit* pEdit);
+// No margins in the window again (a new text or font brings them back).
+void ClearMargins(CZMREdit* pEdit);
+// The text is the hint the field shows while empty.
+BOOL IsHint(const CString& strText, const CString& strHint);
+// An empty field out of focus shows its hint.
+CString GetShownText(const CString& strDisplay, const CString& strHint);
+
+// Room for the edit icon in front of the window.
+void MakeRoomForIcon(CZMRControl* pControl, int nEditIconId, CRect& rc);
+// The caption shows on popup bars, with a caption style, else with the
+// label (bLabel); never without a caption.
+BOOL IsCaptionShown(const CZMRControl* pControl, BOOL bLabel);
+// The hide flags after the dock mode: hidden in vertically docked bars.
+DWORD GetDockHideFlags(DWORD dwHideFlags, DWORD dwMode);
 }

@@ -4,16 +4,6 @@
 #include "CZMRControlGalleryItem.h"
 #include "CZMRDrawHelpers.h"
 
-namespace
-{
-HRESULT ReturnString(const CString& str, BSTR* pszOut)
-{
-    if (!pszOut)
-        return E_INVALIDARG;
-    *pszOut = str.AllocSysString();
-    return S_OK;
-}
-} // namespace
 
 CZMRControlGalleryItem* CZMRControlGallery::GetAccItem(const VARIANT& varChild, int* pnIndex) const
 {

@@ -65,6 +65,41 @@ LRESULT CZMRAccessible::LresultFromObject(REFIID riid, WPARAM wParam, LPUNKNOWN 
     return m_pfnLresultFromObject(riid, wParam, punk);
 }
 
+IDispatch* CZMRAccessible::GetAccessibleDispatch()
+{
+    IAccessible* pInterface = GetAccessibleInterface();
+    pInterface->AddRef();
+    return pInterface;
+}
+
+HRESULT CZMRAccessible::ReturnString(const CString& str, BSTR* pszOut)
+{
+    if (!pszOut)
+        return E_INVALIDARG;
+    // An exception must not leave through the interface.
+    try
+    {
+        *pszOut = str.AllocSysString();
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        *pszOut = nullptr;
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
+}
+
+HRESULT CZMRAccessible::ReturnLong(long lValue, VARIANT* pvarOut)
+{
+    if (!pvarOut)
+        return E_INVALIDARG;
+    ::VariantInit(pvarOut);
+    pvarOut->vt = VT_I4;
+    pvarOut->lVal = lValue;
+    return S_OK;
+}
+
 long CZMRAccessible::GetChildIndex(const VARIANT* pVarChild)
 {
     // A variant by reference may point to another one; a chain that comes

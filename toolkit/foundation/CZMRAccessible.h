@@ -44,6 +44,14 @@ public:
     static long GetChildIndex(const VARIANT* pVarChild);
 
     IAccessible* GetAccessibleInterface() { return &m_xAccessible; }
+    // The interface as a dispatch pointer, referenced for the caller.
+    IDispatch* GetAccessibleDispatch();
+
+    // Hands the text to the caller as a new BSTR: E_INVALIDARG without an out
+    // pointer, E_OUTOFMEMORY (and null) when it cannot be allocated.
+    static HRESULT ReturnString(const CString& str, BSTR* pszOut);
+    // Hands the number to the caller as a VT_I4 variant.
+    static HRESULT ReturnLong(long lValue, VARIANT* pvarOut);
 
 protected:
     // The interface part: queries and reference counting go to the command

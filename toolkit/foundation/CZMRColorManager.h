@@ -40,6 +40,28 @@ public:
     int GetEffectiveSystemTheme() const;
 
     int DetectSystemTheme();
+
+    // The one of a theme's colour sets made for the system theme nTheme; the
+    // Royale and Aero sets are optional, null where the theme has none.
+    template <class TSet>
+    static const TSet* PickSystemThemeSet(int nTheme, const TSet* pBlue, const TSet* pOlive, const TSet* pSilver,
+                                          const TSet* pRoyale = nullptr, const TSet* pAero = nullptr)
+    {
+        switch (nTheme)
+        {
+        case systemThemeBlue:
+            return pBlue;
+        case systemThemeOlive:
+            return pOlive;
+        case systemThemeSilver:
+            return pSilver;
+        case systemThemeRoyale:
+            return pRoyale;
+        case systemThemeAero:
+            return pAero;
+        }
+        return nullptr;
+    }
     void RefreshColors();
     void RefreshSysColors();
     void RefreshClassicColors();

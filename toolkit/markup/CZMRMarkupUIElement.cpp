@@ -51,6 +51,12 @@ BOOL CZMRMarkupUIElement::GetClipRect(CRect& rc) const
     return TRUE;
 }
 
+namespace
+{
+// Counts the elements placed on their own, outside their parent's arrange.
+thread_local ULONGLONG t_nInPlaceArranges = 0;
+} // namespace
+
 void CZMRMarkupUIElement::Measure(CZMRMarkupDrawingContext* pDC, int nAvailableWidth, int nAvailableHeight)
 {
     const CSize szAvailable(nAvailableWidth, nAvailableHeight);
@@ -92,9 +98,16 @@ void CZMRMarkupUIElement::Arrange(CRect rcFinal)
     {
         m_bNeverArranged = FALSE;
         m_bArranging = TRUE;
+        const ULONGLONG nStamp = GetBoundsStamp();
+        const ULONGLONG nInPlace = t_nInPlaceArranges;
         ArrangeCore(rcFinal);
         m_bArranging = FALSE;
-        UpdateBounds();
+        // An element placed on its own meanwhile may lie inside a child placed
+        // before it, whose bounds would then be out of date.
+        if (nInPlace == t_nInPlaceArranges)
+            UpdateBoundsSince(nStamp);
+        else
+            UpdateBounds();
     }
     m_rcFinal = rcFinal;
     m_bArrangeDirty = FALSE;
@@ -159,6 +172,7 @@ void CZMRMarkupUIElement::InvalidateArrange()
     if (m_bArranging || m_bNeverArranged)
         return;
     m_bArrangeDirty = TRUE;
+    t_nInPlaceArranges++;
     Arrange(m_rcFinal);
     InvalidateVisual();
 }
@@ -186,6 +200,7 @@ void CZMRMarkupUIElement::InvalidateMeasureCore(CZMRMarkupDrawingContext* pDC)
     if (m_szDesired == szOld)
     {
         // The change stays inside the element.
+        t_nInPlaceArranges++;
         Arrange(m_rcFinal);
         InvalidateVisual();
         return;

@@ -3,7 +3,13 @@
 
 IMPLEMENT_MARKUPCLASS(CZMRMarkupVisual)
 
-CZMRMarkupVisual::CZMRMarkupVisual() : m_ptOffset(0, 0), m_szRender(0, 0)
+namespace
+{
+// Counts the bounds worked out in this thread.
+thread_local ULONGLONG t_nBoundsStamp = 0;
+} // namespace
+
+CZMRMarkupVisual::CZMRMarkupVisual() : m_ptOffset(0, 0), m_szRender(0, 0), m_nBoundsStamp(0)
 {
 }
 
@@ -67,6 +73,12 @@ CZMRMarkupInputElement* CZMRMarkupVisual::InputHitTest(CPoint pt)
 
 void CZMRMarkupVisual::UpdateBounds()
 {
+    // No bounds are later than the last one made.
+    UpdateBoundsSince(t_nBoundsStamp);
+}
+
+void CZMRMarkupVisual::UpdateBoundsSince(ULONGLONG nStamp)
+{
     m_rcBounds.SetRect(0, 0, m_szRender.cx, m_szRender.cy);
     int nCount = GetVisualChildrenCount();
     for (int i = 0; i < nCount; i++)
@@ -74,11 +86,20 @@ void CZMRMarkupVisual::UpdateBounds()
         CZMRMarkupVisual* pChild = GetVisualChild(i);
         if (!pChild)
             continue;
-        pChild->UpdateBounds();
+        // A child placed in this pass has its bounds already: working them
+        // out again at every level would make deep trees quadratic.
+        if (pChild->m_nBoundsStamp <= nStamp)
+            pChild->UpdateBounds();
         CRect rcChild = pChild->m_rcBounds;
         rcChild.OffsetRect(pChild->m_ptOffset);
         m_rcBounds.UnionRect(m_rcBounds, rcChild);
     }
+    m_nBoundsStamp = ++t_nBoundsStamp;
+}
+
+ULONGLONG CZMRMarkupVisual::GetBoundsStamp()
+{
+    return t_nBoundsStamp;
 }
 
 CZMRMarkupVisual* CZMRMarkupVisual::GetVisualParent() const

@@ -32,8 +32,14 @@ public:
     // The element hit at the point (in the element's coordinates).
     virtual CZMRMarkupInputElement* HitTestCore(CPoint pt);
 
-    // Bounds = the render area joined with every child's bounds.
+    // Bounds = the render area joined with every child's bounds, each child's
+    // worked out again.
     void UpdateBounds();
+    // The same, taking as they are the bounds of children worked out after
+    // the stamp (in the arrange pass that just placed them).
+    void UpdateBoundsSince(ULONGLONG nStamp);
+    // The stamp the next bounds worked out will be later than.
+    static ULONGLONG GetBoundsStamp();
     // The nearest logical ancestor that is a visual.
     CZMRMarkupVisual* GetVisualParent() const;
 
@@ -48,4 +54,5 @@ protected:
     CPoint m_ptOffset;
     CSize m_szRender;
     CRect m_rcBounds;
+    ULONGLONG m_nBoundsStamp;   // when m_rcBounds was worked out
 };

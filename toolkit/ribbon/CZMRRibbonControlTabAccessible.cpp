@@ -5,16 +5,6 @@
 #include "CZMRCommandBar.h"
 #include "CZMRDrawHelpers.h"
 
-namespace
-{
-HRESULT ReturnString(const CString& str, BSTR* pszOut)
-{
-    if (!pszOut)
-        return E_INVALIDARG;
-    *pszOut = str.AllocSysString();
-    return S_OK;
-}
-}
 
 // The tab of a child id: null for the strip itself (child 0); false for an
 // id beyond the tabs.

@@ -20,6 +20,10 @@ const COLORREF kRibbonGrayText = RGB(141, 141, 141);
 
 // The context colours by number, 1 to 7.
 const LPCWSTR kContextColorNames[] = {L"BLUE", L"YELLOW", L"GREEN", L"RED", L"PURPLE", L"CYAN", L"ORANGE"};
+// Their light tints where no skin is bound, light enough for dark text.
+const COLORREF kContextFallbackColors[] = {RGB(153, 187, 232), RGB(255, 230, 128), RGB(166, 214, 150),
+                                           RGB(240, 150, 150), RGB(196, 166, 226), RGB(140, 214, 226),
+                                           RGB(250, 190, 130)};
 } // namespace
 
 CZMRRibbonTheme::CZMRRibbonTheme()
@@ -218,6 +222,13 @@ CString CZMRRibbonTheme::GetContextColorName(int nColor)
     if (nColor < 1 || nColor > 7)
         return CString();
     return kContextColorNames[nColor - 1];
+}
+
+COLORREF CZMRRibbonTheme::GetContextFallbackColor(int nColor)
+{
+    if (nColor < 1 || nColor > 7)
+        return COLORREF(-1);
+    return kContextFallbackColors[nColor - 1];
 }
 
 BOOL CZMRRibbonTheme::IsRectInRibbonCaption(CZMRCommandBar* pBar, CRect rc)

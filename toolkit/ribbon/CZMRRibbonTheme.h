@@ -165,6 +165,9 @@ public:
 
     // "BLUE" .. "ORANGE" for context colours 1 .. 7, else empty.
     static CString GetContextColorName(int nColor);
+    // A light tint of context colour 1 .. 7 for drawing without a skin; -1 for
+    // any other number.
+    static COLORREF GetContextFallbackColor(int nColor);
     // The rectangle lies in the caption of a ribbon whose frame is on glass.
     static BOOL IsRectInRibbonCaption(CZMRCommandBar* pBar, CRect rc);
     // The same for a control's rectangle on its bar; exactly 0 or 1.
@@ -224,6 +227,12 @@ protected:
                         UINT nFlags);
     // The same, unstretched and centred in rc (transparent unless on glass).
     BOOL DrawRibbonPartCentered(CDC* pDC, LPCWSTR lpszName, CRect rc, int nState, int nCount, UINT nFlags);
+    // A quick-access customize or more button whose part the skin lacks: a
+    // plain face while hot or open, and its glyph in the button's text colour.
+    void DrawQuickAccessButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bMore);
+    // A group scroll button whose part the skin lacks: a framed face in its
+    // state (0 at rest, 1 hot, 2 pressed) under an arrow in its text colour.
+    void DrawGroupScrollButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bScrollLeft, int nState);
     // A ribbon tab as it is drawn: selected, hot and focused, with a
     // minimized ribbon's selected tab shown selected only while its popup
     // is open.

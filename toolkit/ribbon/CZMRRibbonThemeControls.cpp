@@ -554,11 +554,10 @@ void CZMRRibbonTheme::PaintBarBackground(CDC* pDC, CZMRCommandBar* pBar)
     CRect rc;
     pBar->GetClientRect(&rc);
     const int nPosition = pBar->GetPosition();
-    if (nPosition == zmrBarPopup)
-    {
-        DrawRibbonPart(pDC, L"POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque);
+    // A popup without its frame part gets the plain popup face and frame
+    // below, never what lay under its window.
+    if (nPosition == zmrBarPopup && DrawRibbonPart(pDC, L"POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque))
         return;
-    }
     if (!UsesFlatLook(pBar))
     {
         LPCWSTR lpszPart = nullptr;

@@ -2,8 +2,8 @@
 // headers, the quick-access and scroll buttons and the system button, all
 // from the skin's parts. Where the program binds no skin (its resources
 // hold none) the parts are missing; the bar, the groups and the selected
-// tab then get plain fills in system colours so that the ribbon stays
-// legible.
+// tab then get plain fills in system colours, and the quick-access and
+// scroll buttons plain glyphs, so that the ribbon stays legible.
 #include "CZMRRibbonTheme.h"
 #include "CZMRControl.h"
 #include "CZMRDrawHelpers.h"
@@ -315,8 +315,11 @@ void CZMRRibbonTheme::FillMorePopupToolBar(CDC* pDC, CZMRCommandBar* pPopupBar)
 {
     CRect rc;
     pPopupBar->GetClientRect(&rc);
-    if (!DrawRibbonPart(pDC, L"MOREPOPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque))
-        DrawRibbonPart(pDC, L"POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque);
+    // Without either frame the popup gets the plain popup face and frame,
+    // never what lay under its window.
+    if (!DrawRibbonPart(pDC, L"MOREPOPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque) &&
+        !DrawRibbonPart(pDC, L"POPUPBARFRAME", rc, 0, 1, CRect(4, 4, 4, 4), partOpaque))
+        DrawRectangle(pDC, rc, clrPopupFill, clrPoppedFrame);
 }
 
 // ---------------------------------------------------------------- tabs
@@ -489,13 +492,21 @@ void CZMRRibbonTheme::DrawContextHeaders(CDC* pDC, CZMRRibbonBar* pRibbonBar, CZ
     CZMRTabPaintManager::CColorSet* pColorSet = m_pTabPaintManager ? m_pTabPaintManager->GetColorSet() : nullptr;
     pDC->SetTextColor(pColorSet ? pColorSet->m_clrTextNormal.GetColor() : GetColor(COLOR_BTNTEXT));
 
+    // A skin that lacks a header's part ends the row there. Without any skin
+    // (nothing bound but the program, which has no colour table) every header
+    // is a plain band in its context colour under its caption.
+    const BOOL bSkinBound = GetImages() && GetImages()->HasColorIni();
     for (int i = 0; i < pHeaders->GetCount(); i++)
     {
         CZMRRibbonTabContextHeader* pHeader = pHeaders->GetAt(i);
         // The skin's own case of the name; part names are looked up by name.
         if (!DrawRibbonPart(pDC, ContextPartName(L"ContextTab%sHeader", pHeader->m_nColor), pHeader->m_rcHeader, 0,
                             1, CRect(1, 1, 1, 1), partOpaque))
-            return;
+        {
+            if (bSkinBound)
+                return;
+            FillIfColor(pDC, pHeader->m_rcHeader, GetContextFallbackColor(pHeader->m_nColor));
+        }
         CRect rcText = pHeader->m_rcHeader;
         rcText.left += 6;
         rcText.top += (pHelper ? pHelper->GetFrameBorderWidth() : 0) - 2;
@@ -615,16 +626,46 @@ BOOL CZMRRibbonTheme::DrawSystemButton(CDC* pDC, CZMRControl* pButton, CRect rc)
 
 void CZMRRibbonTheme::DrawQuickAccessCustomizeButton(CDC* pDC, CZMRControl* pButton)
 {
-    if (pButton)
-        DrawRibbonPart(pDC, L"RIBBONQUICKACCESSBUTTON", pButton->GetRect(), ButtonPartState(pButton), 4,
-                       CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0));
+    if (pButton &&
+        !DrawRibbonPart(pDC, L"RIBBONQUICKACCESSBUTTON", pButton->GetRect(), ButtonPartState(pButton), 4,
+                        CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0)))
+        DrawQuickAccessButtonWithoutPart(pDC, pButton, FALSE);
 }
 
 void CZMRRibbonTheme::DrawQuickAccessMoreButton(CDC* pDC, CZMRControl* pButton)
 {
-    if (pButton)
-        DrawRibbonPart(pDC, L"RIBBONQUICKACCESSMORE", pButton->GetRect(), ButtonPartState(pButton), 4,
-                       CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0));
+    if (pButton &&
+        !DrawRibbonPart(pDC, L"RIBBONQUICKACCESSMORE", pButton->GetRect(), ButtonPartState(pButton), 4,
+                        CRect(2, 2, 2, 2), partTransparent | (IsControlRectInRibbonCaption(pButton) ? partGlass : 0)))
+        DrawQuickAccessButtonWithoutPart(pDC, pButton, TRUE);
+}
+
+void CZMRRibbonTheme::DrawQuickAccessButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bMore)
+{
+    if (!pDC)
+        return;
+    // The same framed face as a collapsed group's button without its part.
+    if (pButton->GetSelected() || pButton->IsPopupOpen())
+        DrawRectangle(pDC, pButton->GetRect(), COLOR_3DFACE, COLOR_3DSHADOW);
+    const COLORREF clr = GetControlTextColor(pButton);
+    const CPoint c = pButton->GetRect().CenterPoint();
+    if (!bMore)
+    {
+        // A bar over an arrow pointing down: the row's menu opens below.
+        pDC->FillSolidRect(c.x - 2, c.y - 3, 5, 1, clr);
+        for (int i = 0; i < 3; i++)
+            pDC->FillSolidRect(c.x - 2 + i, c.y - 1 + i, 5 - 2 * i, 1, clr);
+        return;
+    }
+    // Two chevrons pointing right, two pixels thick: more lies beyond.
+    for (int x : {c.x - 4, c.x})
+    {
+        for (int i = 0; i < 3; i++)
+        {
+            pDC->FillSolidRect(x + i, c.y - 2 + i, 2, 1, clr);
+            pDC->FillSolidRect(x + i, c.y + 2 - i, 2, 1, clr);
+        }
+    }
 }
 
 void CZMRRibbonTheme::DrawGroupScrollButton(CDC* pDC, CZMRControl* pButton, BOOL bScrollLeft)
@@ -634,7 +675,30 @@ void CZMRRibbonTheme::DrawGroupScrollButton(CDC* pDC, CZMRControl* pButton, BOOL
     const int nState = pButton->GetPressed() ? 2 : pButton->GetSelected() ? 1 : 0;
     if (!DrawRibbonPart(pDC, bScrollLeft ? L"RIBBONGROUPSSCROLLLEFT" : L"RIBBONGROUPSSCROLLRIGHT", pButton->GetRect(),
                         nState, 3, CRect(4, 6, 3, 6), partTransparent | partMirrorRTL))
+    {
+        DrawGroupScrollButtonWithoutPart(pDC, pButton, bScrollLeft, nState);
         return;
+    }
     DrawRibbonPartCentered(pDC, bScrollLeft ? L"RIBBONGROUPSSCROLLLEFTGLYPH" : L"RIBBONGROUPSSCROLLRIGHTGLYPH",
                            pButton->GetRect(), nState, 3, partTransparent);
+}
+
+void CZMRRibbonTheme::DrawGroupScrollButtonWithoutPart(CDC* pDC, CZMRControl* pButton, BOOL bScrollLeft, int nState)
+{
+    if (!pDC)
+        return;
+    // Always a face: the button lies over the groups it scrolls.
+    const CRect rc = pButton->GetRect();
+    if (nState == 2)
+        DrawRectangle(pDC, rc, clrPressedFill, clrPressedFrame);
+    else if (nState == 1)
+        DrawRectangle(pDC, rc, clrHotFill, clrHotFrame);
+    else
+        DrawRectangle(pDC, rc, COLOR_3DFACE, COLOR_3DSHADOW);
+    // A solid arrow four pixels long pointing the way the groups move into
+    // view; its columns grow from the tip.
+    const COLORREF clr = GetControlTextColor(pButton);
+    const CPoint c = rc.CenterPoint();
+    for (int i = 0; i < 4; i++)
+        pDC->FillSolidRect(bScrollLeft ? c.x - 2 + i : c.x + 1 - i, c.y - i, 1, 2 * i + 1, clr);
 }

@@ -172,21 +172,9 @@ void CZMROffice2003Theme::RefreshMetrics()
             pGradient->SetStandardColor(GetColor(COLOR_3DFACE));
     }
 
-    const CSchemeSet* pSet = nullptr;
-    switch (GetThemeColorScheme())
-    {
-    case CZMRColorManager::systemThemeBlue:
-    case CZMRColorManager::systemThemeRoyale:
-    case CZMRColorManager::systemThemeAero:
-        pSet = &s_blue;
-        break;
-    case CZMRColorManager::systemThemeOlive:
-        pSet = &s_olive;
-        break;
-    case CZMRColorManager::systemThemeSilver:
-        pSet = &s_silver;
-        break;
-    }
+    // Royale and Aero take the blue set.
+    const CSchemeSet* pSet =
+        CZMRColorManager::PickSystemThemeSet(GetThemeColorScheme(), &s_blue, &s_olive, &s_silver, &s_blue, &s_blue);
     if (pSet)
     {
         pSet->dock.ApplyTo(m_grcDock);

@@ -92,24 +92,9 @@ void CZMRVisualStudio2008Theme::RefreshMetrics()
     m_clrPopupHighlightFrame.SetStandardValue(GetColor(COLOR_HIGHLIGHT));
     m_clrPopupHighlightText.SetStandardValue(GetColor(COLOR_HIGHLIGHTTEXT));
 
-    const int nSystemTheme = GetColorManager()->GetEffectiveSystemTheme();
-    const CPopupSet* pSet = nullptr;
-    switch (nSystemTheme)
-    {
-    case CZMRColorManager::systemThemeBlue:
-    case CZMRColorManager::systemThemeRoyale:
-        pSet = &s_blue;
-        break;
-    case CZMRColorManager::systemThemeOlive:
-        pSet = &s_olive;
-        break;
-    case CZMRColorManager::systemThemeSilver:
-        pSet = &s_silver;
-        break;
-    case CZMRColorManager::systemThemeAero:
-        pSet = &s_aero;
-        break;
-    }
+    // Royale takes the blue set.
+    const CPopupSet* pSet = CZMRColorManager::PickSystemThemeSet(GetColorManager()->GetEffectiveSystemTheme(),
+                                                                 &s_blue, &s_olive, &s_silver, &s_blue, &s_aero);
     if (!pSet)
         return;
     m_clrPopupHighlightFrame.SetStandardValue(pSet->clrFrame);

@@ -116,19 +116,8 @@ void CZMRWhidbeyTheme::RefreshMetrics()
         m_grcExpand.SetStandardPair(CZMRColorManager::MixColors(GetColor(COLOR_WINDOW), GetColor(COLOR_3DFACE), 550),
                                     GetColor(COLOR_3DSHADOW));
 
-    const CWhidbeySet* pSet = nullptr;
-    switch (GetColorManager()->GetEffectiveSystemTheme())
-    {
-    case CZMRColorManager::systemThemeBlue:
-        pSet = &s_blue;
-        break;
-    case CZMRColorManager::systemThemeOlive:
-        pSet = &s_olive;
-        break;
-    case CZMRColorManager::systemThemeSilver:
-        pSet = &s_silver;
-        break;
-    }
+    const CWhidbeySet* pSet = CZMRColorManager::PickSystemThemeSet(GetColorManager()->GetEffectiveSystemTheme(),
+                                                                   &s_blue, &s_olive, &s_silver);
     if (pSet)
     {
         pSet->face.ApplyTo(m_grcFace);

@@ -195,3 +195,60 @@ TEST_F(MarkupUIElementTest, FocusVisualIsDrawnAfterTheChildren)
     EXPECT_EQ(0, Panel(L"Back")->m_nFocusVisualCount);
     EXPECT_EQ(RGB(0, 0, 0), surface.At(0, 0));
 }
+
+namespace
+{
+using MarkupBoundsTest = MarkupTreeTest;
+
+// Every visual's bounds, parents before their children.
+void CollectBounds(const CZMRMarkupVisual* pVisual, std::vector<CRect>& bounds)
+{
+    bounds.push_back(pVisual->GetBounds());
+    for (int i = 0; i < pVisual->GetVisualChildrenCount(); i++)
+        CollectBounds(pVisual->GetVisualChild(i), bounds);
+}
+
+// The bounds the arrange pass kept beside the bounds worked out afresh.
+void ExpectKeptBoundsFresh(CZMRMarkupVisual* pRoot, const char* pszWhen)
+{
+    std::vector<CRect> kept, fresh;
+    CollectBounds(pRoot, kept);
+    pRoot->UpdateBounds();
+    CollectBounds(pRoot, fresh);
+    EXPECT_EQ(fresh, kept) << pszWhen;
+}
+} // namespace
+
+TEST_F(MarkupBoundsTest, BoundsKeptByTheArrangePassEqualFreshBoundsAfterChangesInside)
+{
+    // D sits in P, P in A, A in the root; P keeps its size whatever D does,
+    // so a change of D is arranged inside P alone.
+    MarkupRef<CTestPanel> root(MarkupCast<CTestPanel>(Build(
+        L"<TestPanel Width=\"20\" Height=\"20\">"
+        L"  <TestPanel x:Name=\"A\" TestPanel.Left=\"2\" Width=\"10\" Height=\"10\">"
+        L"    <TestPanel x:Name=\"P\" TestPanel.Left=\"1\" Width=\"5\" Height=\"5\">"
+        L"      <TestPanel x:Name=\"D\" TestPanel.Left=\"1\" Width=\"2\" Height=\"2\"/>"
+        L"    </TestPanel>"
+        L"  </TestPanel>"
+        L"  <TestPanel x:Name=\"B\" TestPanel.Top=\"12\" Width=\"3\" Height=\"3\"/>"
+        L"</TestPanel>")));
+    ASSERT_TRUE(root);
+    CZMRMarkupDrawingContext dc;
+    root->Measure(&dc, 100, 100);
+    root->Arrange(CRect(0, 0, 20, 20));
+    EXPECT_EQ(CRect(0, 0, 20, 20), root->GetBounds());
+    ExpectKeptBoundsFresh(root, "first arrange");
+
+    // D grows past everything; then the root moves, its children stay where
+    // they are and are not placed again.
+    static_cast<CTestPanel*>(Find(root, L"D"))->SetSize(40, 2);
+    root->Arrange(CRect(1, 0, 21, 20));
+    EXPECT_EQ(CRect(0, 0, 44, 20), root->GetBounds());
+    ExpectKeptBoundsFresh(root, "after D grew inside P");
+
+    // A moves: it is placed again, with what is inside it.
+    Find(root, L"A")->SetValue(CTestPanel::s_pLeft, new CZMRMarkupInt(5));
+    root->Arrange(CRect(0, 0, 20, 20));
+    EXPECT_EQ(CRect(0, 0, 47, 20), root->GetBounds());
+    ExpectKeptBoundsFresh(root, "after A moved");
+}

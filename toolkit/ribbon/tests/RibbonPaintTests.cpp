@@ -10,12 +10,15 @@
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonGroup.h"
 #include "CZMRRibbonGroups.h"
+#include "CZMRRibbonQuickAccessControls.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRTabManager.h"
 #include "CZMRStatusBar.h"
 #include "CZMRStatusBarPane.h"
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -35,6 +38,7 @@ enum
     kTabSeparator = 14,
     kContextTabSeparator = 15,
     kFrameTopCenter = 18,
+    kQuickAccessArea = 19,
     kSystemButton = 21,
     kSystemButton52 = 22,
     kContextBlueHeader = 23,
@@ -248,10 +252,71 @@ TEST_F(RibbonPainting, SmallButtonsTakeTheirStates)
         EXPECT_EQ(PartColor(kScrollLeftGlyph, c.nScroll), picture.At(25, 20)) << c.name << ": glyph";
         EXPECT_EQ(PartColor(kScrollLeft, c.nScroll), picture.At(12, 12)) << c.name << ": button";
     }
-    // The right scroll button has no part in the test skin: nothing at all.
+    // The right scroll button has no part in the test skin: it gets the
+    // plain face and arrow, not a part of another kind.
     picture.Clear();
     m_pTheme->DrawGroupScrollButton(picture.DC(), &button, FALSE);
-    EXPECT_EQ(kPaper, picture.At(25, 20));
+    EXPECT_NE(kPaper, picture.At(12, 12));
+    EXPECT_NE(PartColor(kScrollLeft, 0), picture.At(12, 12));
+}
+
+// Without a skin the customize and more buttons are a state face under a
+// glyph: a bar over a down arrow, and two right-pointing chevrons. The points
+// are relative to the centre of a 13 x 22 button.
+TEST(RibbonPaintingWithoutSkin, QuickAccessButtonsShowTheirGlyphInEveryState)
+{
+    CZMRRibbonTheme* pTheme = new CZMRRibbonTheme;
+    pTheme->RefreshMetrics();
+    CPicture picture(40, 40);
+    CStateButton button;
+    button.SetRect(CRect(10, 10, 23, 32));
+    const CPoint c = button.GetRect().CenterPoint();
+
+    struct
+    {
+        const char* name;
+        BOOL bMore;
+        std::vector<CPoint> glyph, gaps;   // offsets from the centre
+    } const buttons[] = {
+        {"customize", FALSE, {{0, -3}, {-2, -1}, {2, -1}, {0, 1}, {0, 0}}, {{0, -2}, {0, 2}, {-4, -2}, {-2, 1}}},
+        {"more", TRUE, {{-4, -2}, {-2, 0}, {-4, 2}, {0, -2}, {2, 0}, {0, 2}}, {{0, 0}, {-1, -2}, {0, -3}, {-4, 0}}},
+    };
+    struct
+    {
+        const char* name;
+        int nSelected;
+        BOOL bOpen;
+        BOOL bFace;   // a face is drawn behind the glyph
+    } const states[] = {
+        {"at rest", 0, FALSE, FALSE},
+        {"selected", 1, FALSE, TRUE},
+        {"popup open", 0, TRUE, TRUE},
+    };
+    for (const auto& b : buttons)
+    {
+        for (const auto& st : states)
+        {
+            button.m_nSelected = st.nSelected;
+            button.m_bOpen = st.bOpen;
+            picture.Clear();
+            if (b.bMore)
+                pTheme->DrawQuickAccessMoreButton(picture.DC(), &button);
+            else
+                pTheme->DrawQuickAccessCustomizeButton(picture.DC(), &button);
+            const COLORREF clrFace = picture.At(button.GetRect().left + 2, button.GetRect().top + 2);
+            EXPECT_EQ(st.bFace, clrFace != kPaper) << b.name << ", " << st.name;
+            const COLORREF clrGlyph = picture.At(c.x + b.glyph[0].x, c.y + b.glyph[0].y);
+            EXPECT_NE(clrFace, clrGlyph) << b.name << ", " << st.name;
+            EXPECT_NE(COLORREF(-1), clrGlyph) << b.name << ", " << st.name;
+            for (CPoint pt : b.glyph)
+                EXPECT_EQ(clrGlyph, picture.At(c.x + pt.x, c.y + pt.y))
+                    << b.name << ", " << st.name << ": glyph at " << pt.x << "," << pt.y;
+            for (CPoint pt : b.gaps)
+                EXPECT_EQ(clrFace, picture.At(c.x + pt.x, c.y + pt.y))
+                    << b.name << ", " << st.name << ": face at " << pt.x << "," << pt.y;
+        }
+    }
+    pTheme->InternalRelease();
 }
 
 // A popup's items (checked, selected, plain, with the icon column and a
@@ -330,8 +395,9 @@ void DrawPopupAndStatusBar(CZMRRibbonTheme* pTheme, CWnd* pFrame, CPoint pt)
     pFrame->ReleaseDC(pDC);
 }
 
-// A whole ribbon in a frame: the bar's face, caption band, groups band, a
-// group with its caption band, the selected tab and a blue context tab.
+// A whole ribbon in a frame: the bar's face, caption band with the
+// quick-access row, groups band, a group with its caption band, the selected
+// tab and a blue context tab with its header.
 class RibbonPicture : public ::testing::Test
 {
 protected:
@@ -351,6 +417,12 @@ protected:
         button.SetCaption(L"Paste");
         pGroup->InsertControl(&button, 0);
         pGroup->InsertControl(&button, 1);
+        for (LPCTSTR lpszCaption : {L"Save", L"Undo"})
+        {
+            CZMRControlButton quick;
+            quick.SetCaption(lpszCaption);
+            m_pRibbon->GetQuickAccessControls()->AddCopy(&quick);
+        }
         m_pRibbon->SelectTab(0);
         m_pHost->Layout();
         m_pRibbon->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -363,6 +435,21 @@ protected:
         return m_pixels[size_t(m_rcRibbon.top + pt.y) * m_sz.cx + size_t(m_rcRibbon.left + pt.x)];
     }
     CZMRRibbonGroup* Group() const { return m_pRibbon->GetTab(0)->GetGroups()->GetAt(0); }
+    CRect Header() const
+    {
+        CZMRRibbonContextHeaderList* pHeaders = m_pRibbon->GetContextHeaders();
+        return pHeaders && pHeaders->GetCount() == 1 ? pHeaders->GetAt(0)->m_rcHeader : CRect();
+    }
+    // The colours of the part of rc that lies on the ribbon.
+    std::set<COLORREF> ColorsIn(CRect rc) const
+    {
+        rc.IntersectRect(rc, CRect(0, 0, m_rcRibbon.Width(), m_rcRibbon.Height()));
+        std::set<COLORREF> colors;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++)
+                colors.insert(At(CPoint(x, y)));
+        return colors;
+    }
 
     CRibbonHost* m_pHost = nullptr;
     CZMRRibbonBar* m_pRibbon = nullptr;
@@ -391,6 +478,21 @@ TEST_F(RibbonPicture, WithTheSkinEveryBandShowsItsPart)
     EXPECT_EQ(SkinColor(201, 11, 12), At(CPoint(m_pRibbon->GetTabControlRect().right - 2,
                                                 m_pRibbon->GetTabControlRect().CenterPoint().y)))
         << "the ribbon face beside the tabs";
+
+    // The quick-access row in the caption band: its area, its buttons and
+    // the customize button; the context tab's header beside it.
+    const CRect rcQuickAccess = m_pRibbon->GetQuickAccessRect();
+    ASSERT_FALSE(rcQuickAccess.IsRectEmpty());
+    EXPECT_EQ(PartColor(kQuickAccessArea, 0), At(CPoint(rcQuickAccess.left - 8, rcQuickAccess.top + 2)))
+        << "quick-access area";
+    EXPECT_GE(ColorsIn(rcQuickAccess).size(), 2u) << "the buttons' captions on the area";
+    const CRect rcCustomize = m_pRibbon->GetQuickAccessCustomizeButton()->GetRect();
+    EXPECT_EQ(PartColor(kQuickAccessButton, 0), At(CPoint(rcCustomize.left + 3, rcCustomize.top + 3)))
+        << "customize button";
+    const CRect rcHeader = Header();
+    ASSERT_FALSE(rcHeader.IsRectEmpty());
+    EXPECT_EQ(PartColor(kContextBlueHeader, 0), At(CPoint(rcHeader.left + 2, rcHeader.bottom - 2)));
+    EXPECT_GE(ColorsIn(rcHeader).size(), 2u) << "the header's caption";
 
     // A hot group draws state 1 of its parts.
     m_pRibbon->SetHotGroup(Group());
@@ -429,6 +531,43 @@ TEST_F(RibbonPicture, WithoutASkinTheRibbonStaysLegible)
         for (int x = rcGroup.left + 2; x < rcGroup.right - 2; x++)
             captionColors.insert(At(CPoint(x, y)));
     EXPECT_GE(captionColors.size(), 2u) << "caption text on its band";
+
+    // The quick-access buttons show their captions on the caption band, and
+    // the customize button its glyph: the arrow's middle row differs from
+    // the band, the row between bar and arrow does not.
+    const CRect rcQuickAccess = m_pRibbon->GetQuickAccessRect();
+    ASSERT_FALSE(rcQuickAccess.IsRectEmpty());
+    EXPECT_GE(ColorsIn(rcQuickAccess).size(), 2u) << "quick-access captions";
+    CZMRControl* pCustomize = m_pRibbon->GetQuickAccessCustomizeButton();
+    ASSERT_TRUE(pCustomize->IsVisible());
+    const CPoint ptCustomize = pCustomize->GetRect().CenterPoint();
+    const COLORREF clrCaptionBand = At(CPoint(pCustomize->GetRect().left + 1, pCustomize->GetRect().top + 1));
+    EXPECT_NE(clrCaptionBand, At(ptCustomize)) << "customize glyph";
+    EXPECT_NE(clrCaptionBand, At(ptCustomize + CPoint(0, -3))) << "customize glyph's bar";
+    EXPECT_EQ(clrCaptionBand, At(ptCustomize + CPoint(0, -2)));
+
+    // The blue context's header is a band of a blue tint, set off from the
+    // caption band, with its caption on it.
+    const CRect rcHeader = Header();
+    ASSERT_FALSE(rcHeader.IsRectEmpty());
+    // The "Design" tab lies under the quick-access row, so its header keeps
+    // its width but starts where the caption band is free again, 2 px right
+    // of the customize button.
+    const CRect rcDesign = m_pRibbon->GetTab(1)->GetRect();
+    EXPECT_LT(rcDesign.left, pCustomize->GetRect().right);
+    EXPECT_EQ(pCustomize->GetRect().right + 2, rcHeader.left);
+    EXPECT_EQ(std::max(40, rcDesign.Width()), rcHeader.Width());
+    const COLORREF clrBand = At(CPoint(m_pRibbon->GetCaptionRect().right - 4, m_pRibbon->GetCaptionRect().top + 4));
+    const COLORREF clrHeader = At(CPoint(rcHeader.left + 1, rcHeader.bottom - 1));
+    EXPECT_NE(clrBand, clrHeader);
+    EXPECT_GT(GetBValue(clrHeader), GetRValue(clrHeader)) << "blue";
+    EXPECT_GT(GetBValue(clrHeader), GetGValue(clrHeader)) << "blue";
+    EXPECT_EQ(clrHeader, At(CPoint(rcHeader.right - 1, rcHeader.top))) << "filled to its corners";
+    std::set<COLORREF> headerColors = ColorsIn(rcHeader);
+    headerColors.erase(clrHeader);
+    EXPECT_FALSE(headerColors.empty()) << "the header's caption";
+    for (COLORREF clr : headerColors)
+        EXPECT_NE(COLORREF(-1), clr);
     DrawPopupAndStatusBar(pTheme, m_pHost->Frame(), CPoint(20, m_rcRibbon.bottom + 20));
     m_pHost->SavePicture(L"ribbon_paint_noskin.png");
 }

@@ -9,10 +9,12 @@
 #include "CZMRControls.h"
 #include "CZMRMouseManager.h"
 #include "CZMRPopupBar.h"
+#include "CZMRRibbonBarMorePopupToolBar.h"
 #include "CZMRRibbonControlTab.h"
 #include "CZMRRibbonQuickAccessControls.h"
 #include "CZMRRibbonTab.h"
 #include "CZMRToolBar.h"
+#include "WindowPixels.h"
 
 #include <functional>
 #include <string>
@@ -129,7 +131,9 @@ TEST_F(RibbonQuickAccess, ContextMenuItemsFollowTheControlAndTheRibbonsSwitches)
             EXPECT_EQ(reinterpret_cast<DWORD_PTR>(c.pControl), Item(pPopup, 9606)->GetTag()) << c.name;
             EXPECT_EQ(reinterpret_cast<DWORD_PTR>(c.pControl), Item(pPopup, 9605)->GetTag()) << c.name;
             if (m_pHost->Manager()->IsCustomizeAvail())
+            {
                 EXPECT_STREQ(L"&Customize...", Item(pPopup, 9607)->GetCaption()) << c.name;
+            }
         });
         m_pRibbon->ShowQuickAccessBelow(FALSE);
         m_pRibbon->AllowMinimize(TRUE);
@@ -295,6 +299,44 @@ TEST_F(RibbonQuickAccess, TheMorePopupListsTheOverflowedControlsThenTheCustomize
     for (int i = 0; i < pMore->GetControlCount(); i++)
         EXPECT_NE(pQuickAccess->GetAt(i % 3), pMore->GetControl(i)) << "copies";
     pMore->InternalRelease();
+}
+
+// This ribbon binds no skin: an open popup, the customize button's menu and
+// the popup of overflowed controls alike, is filled with the popup face
+// inside its frame, never left showing what lay under it.
+TEST_F(RibbonQuickAccess, WithoutASkinPopupsHaveThePopupFace)
+{
+    m_pRibbon->AddQuickAccessCopy(m_pLoose);
+    m_pRibbon->AddQuickAccessCopy(m_pOther);
+    m_pHost->Layout();
+    m_pRibbon->GetQuickAccessControls()->GetAt(1)->SetHideFlags(zmrHideWrap);
+    for (CZMRControl* pOpener : {m_pRibbon->GetQuickAccessCustomizeButton(), m_pRibbon->GetQuickAccessMoreButton()})
+    {
+        ASSERT_NE(nullptr, pOpener);
+        const bool bMore = pOpener == m_pRibbon->GetQuickAccessMoreButton();
+        const char* pszName = bMore ? "more popup" : "customize menu";
+        ASSERT_TRUE(pOpener->ShowPopup(TRUE)) << pszName;
+        CRibbonHost::Pump();
+        CZMRCommandBar* pPopup = pOpener->GetCommandBar();
+        ASSERT_TRUE(pPopup && pPopup->GetSafeHwnd() && pPopup->IsWindowVisible()) << pszName;
+        EXPECT_EQ(bMore, bool(pPopup->IsKindOf(RUNTIME_CLASS(CZMRRibbonBarMorePopupToolBar)))) << pszName;
+
+        pPopup->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        SIZE sz;
+        const std::vector<COLORREF> pixels = ReadWindow(pPopup->GetSafeHwnd(), sz, TRUE);
+        ASSERT_GT(sz.cx, 8) << pszName;
+        ASSERT_GT(sz.cy, 8) << pszName;
+        auto at = [&](int x, int y) { return pixels[size_t(y * sz.cx + x)]; };
+        // The ribbon theme's popup face, inside a frame in its popup frame
+        // colour (the opener's side of the frame may be left open).
+        const COLORREF clrFace = RGB(250, 250, 250), clrFrame = RGB(134, 134, 134);
+        for (const POINT& pt : {POINT{1, 1}, POINT{sz.cx - 2, 1}, POINT{1, sz.cy - 2}, POINT{sz.cx - 2, sz.cy - 2}})
+            EXPECT_EQ(clrFace, at(pt.x, pt.y)) << pszName << ": inside the frame at " << pt.x << "," << pt.y;
+        for (const POINT& pt : {POINT{0, sz.cy / 2}, POINT{sz.cx - 1, sz.cy / 2}, POINT{sz.cx / 2, sz.cy - 1}})
+            EXPECT_EQ(clrFrame, at(pt.x, pt.y)) << pszName << ": the frame at " << pt.x << "," << pt.y;
+        m_pHost->Manager()->CancelTracking();
+        CRibbonHost::Pump();
+    }
 }
 
 TEST_F(RibbonQuickAccess, TheRowMovesBelowTheRibbonAndBack)

@@ -1,7 +1,8 @@
 // Ribbon groups that stay wider than their band after all reduction: the
 // offset each scroll step asks for and the layout allows, scrolling a range
 // into view, the scroll buttons' repeat loop under real mouse input, and a
-// picture of a narrow ribbon with its buttons.
+// picture of a narrow ribbon with its buttons, with the test skin and
+// without any.
 #include "RibbonTestSupport.h"
 #include "RibbonPaintSupport.h"
 #include "CTestInput.h"
@@ -14,6 +15,8 @@
 #include "CZMRRibbonTabPopupToolBar.h"
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace
 {
@@ -68,6 +71,11 @@ void CALLBACK OnTestTick(HWND, UINT, UINT_PTR, DWORD)
 class RibbonScrolling : public testing::Test
 {
 protected:
+    explicit RibbonScrolling(bool bSkin = true)
+    {
+        if (bSkin)
+            m_skin.emplace();
+    }
     void SetUp() override
     {
         ::GetCursorPos(&m_ptCursor);
@@ -167,7 +175,15 @@ protected:
         EXPECT_EQ(0, m_pRibbon->GetScrollButton(bLeft)->GetPressed()) << pszWhy;
     }
 
-    CRibbonSkinBound m_skin;
+    // The ribbon as its tests draw it: with the frame's current pixels.
+    std::vector<COLORREF> Capture(CSize& sz)
+    {
+        m_pRibbon->Redraw();
+        m_pRibbon->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return m_pHost->CaptureFrame(sz);
+    }
+
+    std::optional<CRibbonSkinBound> m_skin;
     std::unique_ptr<CRibbonHost> m_pHost;
     CZMRRibbonBar* m_pRibbon = nullptr;
     CZMRRibbonTab* m_pTab = nullptr;
@@ -339,14 +355,10 @@ TEST_F(RibbonScrolling, TheRepeatLoopEndsOnReleaseQuitOrCaptureLoss)
 
 // A ribbon too narrow for its groups, scrolled into the middle: the left
 // button shows its part and glyph over the start of the band, and goes at
-// the start. (The test skin has no part for the right button.)
+// the start. (The test skin has no part for the right button; it gets the
+// plain face and arrow of a ribbon without a skin.)
 TEST_F(RibbonScrolling, PictureOfANarrowRibbonWithItsScrollButtons)
 {
-    auto capture = [&](CSize& sz) {
-        m_pRibbon->Redraw();
-        m_pRibbon->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        return m_pHost->CaptureFrame(sz);
-    };
     const CRect rcRibbon = m_pHost->RibbonRectInFrame();
     auto at = [&](const std::vector<COLORREF>& pixels, CSize sz, CPoint pt) {
         return pixels[size_t(rcRibbon.top + pt.y) * sz.cx + size_t(rcRibbon.left + pt.x)];
@@ -356,13 +368,104 @@ TEST_F(RibbonScrolling, PictureOfANarrowRibbonWithItsScrollButtons)
     const CPoint ptGlyph(rcGroups.left + 5, rcGroups.CenterPoint().y);
 
     CSize sz;
-    std::vector<COLORREF> pixels = capture(sz);
+    std::vector<COLORREF> pixels = Capture(sz);
     EXPECT_NE(PartColor(kScrollLeft, 0), at(pixels, sz, ptPart)) << "no left button at the start";
 
     RequestAndLayout(m_nOverflow / 2);
-    pixels = capture(sz);
+    pixels = Capture(sz);
     EXPECT_EQ(PartColor(kScrollLeft, 0), at(pixels, sz, ptPart));
     EXPECT_EQ(PartColor(kScrollLeftGlyph, 0), at(pixels, sz, ptGlyph));
     m_pHost->SavePicture(L"ribbon_groups_scroll_buttons.png");
+}
+
+class RibbonScrollingWithoutSkin : public RibbonScrolling
+{
+protected:
+    RibbonScrollingWithoutSkin() : RibbonScrolling(false) {}
+};
+
+// The arrow of a scroll button 13 px wide, as offsets from its centre: the
+// tip, the ends of the base column, and points just outside the arrow.
+struct ArrowPoints
+{
+    std::vector<CPoint> arrow, outside;
+};
+const ArrowPoints kLeftArrow = {{{-2, 0}, {1, -3}, {1, 3}, {0, 0}}, {{-2, -1}, {-3, 0}, {2, 0}, {0, -3}}};
+const ArrowPoints kRightArrow = {{{1, 0}, {-2, -3}, {-2, 3}, {-1, 0}}, {{1, -1}, {2, 0}, {-3, 0}, {-1, -3}}};
+
+// Without a skin a scroll button is a framed face in its state under an
+// arrow pointing its way, so it shows over the groups it lies on.
+TEST(RibbonScrollButtonsWithoutSkin, AFaceInTheButtonsStateUnderItsArrow)
+{
+    CZMRRibbonTheme* pTheme = new CZMRRibbonTheme;
+    pTheme->RefreshMetrics();
+    CPicture picture(40, 100);
+    CStateButton button;
+    button.SetRect(CRect(10, 5, 23, 95));
+    const CPoint c = button.GetRect().CenterPoint();
+    struct
+    {
+        const char* name;
+        int nSelected, nPressed;
+    } const states[] = {{"at rest", 0, 0}, {"hot", 1, 0}, {"pressed", 1, 1}};
+    std::vector<COLORREF> faces;
+    for (BOOL bLeft : {TRUE, FALSE})
+    {
+        const ArrowPoints& points = bLeft ? kLeftArrow : kRightArrow;
+        const char* pszWay = bLeft ? "left" : "right";
+        for (const auto& st : states)
+        {
+            button.m_nSelected = st.nSelected;
+            button.m_nPressed = st.nPressed;
+            picture.Clear();
+            pTheme->DrawGroupScrollButton(picture.DC(), &button, bLeft);
+            const COLORREF clrFace = picture.At(button.GetRect().left + 3, button.GetRect().top + 3);
+            const COLORREF clrFrame = picture.At(button.GetRect().left, c.y);
+            EXPECT_NE(kPaper, clrFace) << pszWay << ", " << st.name;
+            EXPECT_NE(clrFace, clrFrame) << pszWay << ", " << st.name;
+            EXPECT_EQ(clrFrame, picture.At(button.GetRect().right - 1, button.GetRect().bottom - 1))
+                << pszWay << ", " << st.name;
+            const COLORREF clrArrow = picture.At(c.x + points.arrow[0].x, c.y + points.arrow[0].y);
+            EXPECT_NE(clrFace, clrArrow) << pszWay << ", " << st.name;
+            for (CPoint pt : points.arrow)
+                EXPECT_EQ(clrArrow, picture.At(c.x + pt.x, c.y + pt.y))
+                    << pszWay << ", " << st.name << ": arrow at " << pt.x << "," << pt.y;
+            for (CPoint pt : points.outside)
+                EXPECT_EQ(clrFace, picture.At(c.x + pt.x, c.y + pt.y))
+                    << pszWay << ", " << st.name << ": face at " << pt.x << "," << pt.y;
+            if (bLeft)
+                faces.push_back(clrFace);
+        }
+    }
+    EXPECT_NE(faces[0], faces[1]) << "hot differs from at rest";
+    EXPECT_NE(faces[1], faces[2]) << "pressed differs from hot";
+    pTheme->InternalRelease();
+}
+
+// A ribbon too narrow for its groups, without a skin, scrolled into the
+// middle: both buttons show their arrows over the ends of the band.
+TEST_F(RibbonScrollingWithoutSkin, BothButtonsShowTheirArrows)
+{
+    RequestAndLayout(m_nOverflow / 2);
+    ASSERT_TRUE(Shown(TRUE));
+    ASSERT_TRUE(Shown(FALSE));
+    CSize sz;
+    const std::vector<COLORREF> pixels = Capture(sz);
+    const CRect rcRibbon = m_pHost->RibbonRectInFrame();
+    auto at = [&](CPoint pt) { return pixels[size_t(rcRibbon.top + pt.y) * sz.cx + size_t(rcRibbon.left + pt.x)]; };
+    for (BOOL bLeft : {TRUE, FALSE})
+    {
+        const CRect rc = m_pRibbon->GetScrollButton(bLeft)->GetRect();
+        const CPoint c = rc.CenterPoint();
+        const ArrowPoints& points = bLeft ? kLeftArrow : kRightArrow;
+        const COLORREF clrFace = at(CPoint(rc.left + 3, rc.top + 3));
+        const COLORREF clrArrow = at(c + points.arrow[0]);
+        EXPECT_NE(clrFace, clrArrow) << (bLeft ? "left" : "right");
+        for (CPoint pt : points.arrow)
+            EXPECT_EQ(clrArrow, at(c + pt)) << (bLeft ? "left" : "right") << ": arrow at " << pt.x << "," << pt.y;
+        for (CPoint pt : points.outside)
+            EXPECT_EQ(clrFace, at(c + pt)) << (bLeft ? "left" : "right") << ": face at " << pt.x << "," << pt.y;
+    }
+    m_pHost->SavePicture(L"ribbon_groups_scroll_buttons_without_skin.png");
 }
 } // namespace
