@@ -59,6 +59,18 @@ protected:
         return nQuit;
     }
 
+    // The bar's controls without the buttons a floating bar adds of its own.
+    static std::vector<CZMRControl*> LastingControls(CZMRToolBar* pBar)
+    {
+        std::vector<CZMRControl*> controls;
+        for (int i = 0; i < pBar->GetControlCount(); i++)
+        {
+            if (!pBar->GetControl(i)->IsTemporary())
+                controls.push_back(pBar->GetControl(i));
+        }
+        return controls;
+    }
+
     // What the popup and the manager showed while the strip was pulled 5
     // pixels off the popup, far off, back onto the strip and far off again,
     // where the button is released.
@@ -167,14 +179,8 @@ TEST_F(PopupDragTest, PullingTheStripOffMakesAFloatingToolBar)
     EXPECT_TRUE(pBar->IsTearOff());
     EXPECT_EQ(zmrBarFloating, pBar->GetPosition());
     EXPECT_TRUE(pBar->IsWindowVisible());
-    // Copies of the controls, shown whatever hid them in the popup (the
-    // floating bar adds buttons of its own).
-    std::vector<CZMRControl*> copies;
-    for (int i = 0; i < pBar->GetControlCount(); i++)
-    {
-        if (!pBar->GetControl(i)->IsTemporary())
-            copies.push_back(pBar->GetControl(i));
-    }
+    // Copies of the controls, shown whatever hid them in the popup.
+    const std::vector<CZMRControl*> copies = LastingControls(pBar);
     ASSERT_EQ(3u, copies.size());
     for (int i = 0; i < 3; i++)
     {
@@ -216,16 +222,9 @@ TEST_F(PopupDragTest, PullingTheStripOffReusesTheBarOfItsId)
     EXPECT_FALSE(pOwn->IsTearOff());
     EXPECT_EQ(zmrBarFloating, pOwn->GetPosition());
     EXPECT_TRUE(pOwn->IsWindowVisible());
-    int nOwn = 0;
-    for (int i = 0; i < pOwn->GetControlCount(); i++)
-    {
-        if (!pOwn->GetControl(i)->IsTemporary())
-        {
-            EXPECT_EQ(900, pOwn->GetControl(i)->GetID()) << "no copies of the popup's controls";
-            nOwn++;
-        }
-    }
-    EXPECT_EQ(1, nOwn);
+    const std::vector<CZMRControl*> own = LastingControls(pOwn);
+    ASSERT_EQ(1u, own.size()) << "no copies of the popup's controls";
+    EXPECT_EQ(900, own[0]->GetID());
 }
 
 TEST_F(PopupDragTest, ReleasedNearThePopupNothingIsTornOff)
